@@ -1,0 +1,48 @@
+#pragma once
+// Sizing the coupling loop that feeds the main loop from a 50 Ohm cable.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/design_record.h"
+#include "engine/meldung.h"
+
+namespace ringfeld {
+
+// The main loop's resistance at resonance, Q^2 Rs, as value and unit text.
+struct ResonanzText {
+    std::string wert;     // Label11
+    std::string einheit;  // Label12: "kOhm" or "Ohm"
+};
+
+// Unset when there is nothing to show (no loop calculated yet): the labels stay.
+std::optional<ResonanzText> ResonanzwiderstandAnzeigen(const DesignRecord& rec, std::string_view decimalSeparator);
+
+enum class KopplungsArt {
+    Normal,     // circumference and contact length fit together
+    Bereich,    // the contact length exceeds half the circumference: a range is shown
+    Abgelehnt,  // outside the valid domain (no loop yet, ratio not above 0): nothing changes
+};
+
+struct AnkopplungAusgang {
+    KopplungsArt art = KopplungsArt::Abgelehnt;
+    std::optional<std::string> label2;         // circumference (or range) in m
+    std::optional<std::string> label4;         // contact length Lka in m; unset leaves the old one
+    bool druckFreigeben = false;               // enable the window's print button
+    std::optional<std::string> zusatzhinweis;  // new explanation text; unset keeps the old one
+    std::optional<Meldung> meldung;            // a titled box to show (range with C > 1000 pF, or refusal)
+    bool hinweisZeigen = false;                // run the note command (range with C up to 1000 pF)
+    // Working values in centimetres, for those who want more than the labels.
+    float umfangCm = 0, lkaCm = 0;
+};
+
+// The calculate button of the coupling window, for the ratio text of its Text1.
+AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignRecord& rec,
+                                    std::string_view decimalSeparator);
+
+// The note command: how the coupling loop is adjusted, plus the explanation of the
+// last range outcome when there is one.
+Meldung HinweisMeldung(const DesignRecord& rec, std::string_view zusatzhinweis);
+
+}  // namespace ringfeld

@@ -1,0 +1,29 @@
+#pragma once
+// The loop design record: the state both windows share for the whole run.
+// The loop calculation fills it; the coupling window reads the loop from it.
+
+#include <string>
+
+namespace ringfeld {
+
+struct DesignRecord {
+    // Inputs of the most recent calculation attempt (also one that a check refused).
+    double Windungen = 0;      // number of turns N (may be fractional)
+    double Umfang = 0;         // circumference of one turn, m
+    double Frequenz = 0;       // operating frequency, MHz
+    // Results of the most recent calculation that got that far.
+    double Induktivitaet = 0;  // H
+    double Kapazitaet = 0;     // tuning capacitance, pF
+    double XL = 0;             // reactance of L at f, Ohm
+    double RVerlust = 0;       // conductor (skin effect) loss, Ohm
+    double RGesamt = 0;        // total loss as one series resistance, Ohm
+    double Guete = 0;          // unloaded Q
+
+    // Interface texts of the current language.
+    std::string Sprache;        // "deutsch", "französisch", "englisch" or anything read from the store
+    std::string FehlerTitel;    // title of error boxes
+    std::string ProgrammTitel;  // title of information boxes
+    std::string NL = "\r\n";    // line break inside message texts
+};
+
+}  // namespace ringfeld

@@ -1,0 +1,17 @@
+#pragma once
+// Texts of the calculation's refusals, in the three languages.
+
+#include <string>
+
+#include "language.h"
+
+namespace ringfeld {
+
+enum class Ending { Ok, Input, Length, Inductance, Capacitance, Fault };
+
+// The box text of a check that refused the design, lines joined with `nl`.
+// `severalTurns` adds the hint about the spacing of the turns to the capacitance refusal.
+// An unknown language gives the empty text.
+std::string PruefMeldung(Ending check, Language lang, bool severalTurns, const std::string& nl);
+
+}  // namespace ringfeld
