@@ -1,0 +1,39 @@
+#pragma once
+// Command-line options of ringfeld-calc: the main window's field texts, taken verbatim.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/loop_model.h"
+
+namespace ringfeld::cli {
+
+enum class OutputFormat { Text, Json };
+
+struct CalcOptions {
+    LoopEingaben felder;                  // Text5 is replaced per row by the frequencies below
+    std::vector<std::string> frequenzen;  // field texts, one row each
+    std::string verhaeltnis = "4,05";     // coupling window's ratio field
+    std::string sprache;                  // language code
+    OutputFormat format = OutputFormat::Text;
+};
+
+struct ParseOutcome {
+    std::optional<CalcOptions> options;  // set when the arguments are usable
+    QString usageError;                  // one line naming the option, when they are not
+    bool helpShown = false;              // --help: text is in helpText
+    QString helpText;
+};
+
+// Reads the arguments (without the program name). `storedLanguage` is the language
+// the settings store holds, used when --lang is absent.
+ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage);
+
+// The most rows a sweep may produce.
+inline constexpr long long kMaxRows = 1'000'000;
+
+}  // namespace ringfeld::cli
