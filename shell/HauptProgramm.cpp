@@ -1,0 +1,42 @@
+#include "shell/HauptProgramm.h"
+
+#include <exception>
+
+#include "shell/frmMain.h"
+
+namespace ringfeld {
+
+HauptProgramm::HauptProgramm(DesktopServices& dienste) : dienste_(dienste) {}
+
+HauptProgramm::~HauptProgramm() = default;
+
+void HauptProgramm::StartFehler(const char* beschreibung) {
+    if (rec_.FehlerTitel.empty()) rec_.FehlerTitel = std::string(kStartFehlerTitel);
+    dienste_.messageBox(Meldung{beschreibung, rec_.FehlerTitel, BoxIcon::Exclamation});
+}
+
+void HauptProgramm::Main() {
+    rec_.NL = "\r\n";
+
+    // Create and load the main window.
+    try {
+        hauptfenster_ = std::make_unique<frmMain>(rec_, dienste_);
+        if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
+        hauptfenster_->Form_Load();
+    } catch (const std::exception& e) {
+        StartFehler(e.what());
+    } catch (...) {
+        StartFehler("unknown error");
+    }
+
+    // Show it, not modal.
+    try {
+        if (hauptfenster_) hauptfenster_->show();
+    } catch (const std::exception& e) {
+        StartFehler(e.what());
+    } catch (...) {
+        StartFehler("unknown error");
+    }
+}
+
+}  // namespace ringfeld

@@ -1,0 +1,45 @@
+#pragma once
+// The program's module: it owns the loop design record and the interface texts
+// for the whole run, and starts the program with Main.
+
+#include <functional>
+#include <memory>
+
+#include "engine/design_record.h"
+#include "shell/desktop_services.h"
+
+namespace ringfeld {
+
+class frmMain;
+
+// Title of the start-up error box while no language has given one.
+inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
+
+class HauptProgramm {
+public:
+    explicit HauptProgramm(DesktopServices& dienste);
+    ~HauptProgramm();
+    HauptProgramm(const HauptProgramm&) = delete;
+    HauptProgramm& operator=(const HauptProgramm&) = delete;
+
+    // Runs after the main window is built and before it loads, so that the
+    // coupling window can hook in before the language routine first needs it.
+    std::function<void(frmMain&)> FensterVerbinden;
+
+    // Start-up: builds NL, creates and loads the main window and shows it. A
+    // failing step is reported in a box and start-up goes on with the next one.
+    void Main();
+
+    DesignRecord& Record() { return rec_; }
+    // The main window; null when it could not be created.
+    frmMain* Hauptfenster() const { return hauptfenster_.get(); }
+
+private:
+    void StartFehler(const char* beschreibung);
+
+    DesktopServices& dienste_;
+    DesignRecord rec_;
+    std::unique_ptr<frmMain> hauptfenster_;
+};
+
+}  // namespace ringfeld

@@ -1,0 +1,23 @@
+// ringfeld: the desktop calculator for small transmitting magnetic loops.
+
+#include <cstdlib>
+
+#include <QApplication>
+
+#include "shell/HauptProgramm.h"
+#include "shell/frmMain.h"
+#include "shell/qt_desktop_services.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ringfeld"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ringfeld"));
+
+    ringfeld::QtDesktopServices dienste;
+    ringfeld::HauptProgramm modul(dienste);
+    modul.Main();
+
+    // Without a window to live in, the program ends after start-up.
+    if (!modul.Hauptfenster() || !modul.Hauptfenster()->isVisible()) return EXIT_FAILURE;
+    return QApplication::exec();
+}

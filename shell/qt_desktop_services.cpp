@@ -1,0 +1,142 @@
+#include "shell/qt_desktop_services.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStringList>
+#include <QWidget>
+
+#include "shell/program_version.h"
+
+namespace ringfeld {
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QMessageBox::Icon qtIcon(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Information: return QMessageBox::Information;
+        case BoxIcon::Exclamation: return QMessageBox::Warning;
+        case BoxIcon::Stop: return QMessageBox::Critical;
+        case BoxIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtDesktopServices::QtDesktopServices() = default;
+
+QtDesktopServices::QtDesktopServices(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
+
+void QtDesktopServices::messageBox(const Meldung& meldung) {
+    const QString title = meldung.title.empty() ? qs(kAppTitle) : qs(meldung.title);
+    // The texts join their lines with CR LF; a label breaks on LF alone.
+    QString text = qs(meldung.text);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtDesktopServices::beep() { QApplication::beep(); }
+
+void QtDesktopServices::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+bool QtDesktopServices::printWindow(QWidget& clientArea) {
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull()) return false;
+
+    const QPixmap image = clientArea.grab();
+    if (image.isNull()) return false;
+
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(qs(kAppTitle));
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+
+    // The window at its size on the screen, made smaller only if the page is smaller.
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSizeF logical = image.deviceIndependentSize();
+    const double dotsPerScreenPixel = printer.resolution() / static_cast<double>(clientArea.logicalDpiX());
+    QSizeF size = logical * dotsPerScreenPixel;
+    if (size.width() > page.width() || size.height() > page.height())
+        size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRectF(QPointF(0, 0), size), image, QRectF(image.rect()));
+    const bool ended = painter.end();
+    return ended && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+}
+
+namespace {
+
+std::unique_ptr<QSettings> openSettings(const QString& file) {
+    if (file.isEmpty())
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, qs(kAppTitle), qs(kAppTitle));
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+}  // namespace
+
+std::string QtDesktopServices::readSetting(std::string_view section, std::string_view key,
+                                           std::string_view defaultValue) {
+    auto settings = openSettings(settingsFile_);
+    settings->beginGroup(qs(section));
+    const QVariant value = settings->value(qs(key));
+    if (!value.isValid()) return std::string(defaultValue);
+    // An INI value with a comma reads back as a list; the stored text is wanted.
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1String(", ")).toStdString();
+    return value.toString().toStdString();
+}
+
+bool QtDesktopServices::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
+    auto settings = openSettings(settingsFile_);
+    if (!settings->isWritable()) return false;
+    settings->beginGroup(qs(section));
+    settings->setValue(qs(key), qs(value));
+    settings->endGroup();
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+ProgramFacts QtDesktopServices::programFacts() const {
+    ProgramFacts facts;
+    QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    while (folder.size() > 1 && folder.endsWith(QDir::separator())) folder.chop(1);
+    facts.folder = folder.toStdString();
+    facts.appTitle = std::string(kAppTitle);
+    facts.productName = version::kProductName;
+    facts.major = version::kMajor;
+    facts.minor = version::kMinor;
+    facts.revision = version::kRevision;
+    facts.legalNotice = version::kLegalNotice;
+    return facts;
+}
+
+bool QtDesktopServices::fileExists(const std::string& path) const {
+    const QFileInfo info(QString::fromStdString(path));
+    return info.exists() && info.isFile();
+}
+
+std::string QtDesktopServices::associatedProgram(const std::string& /*document*/) {
+    // The desktop's association for documents is not looked up yet: no program.
+    return {};
+}
+
+bool QtDesktopServices::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    QStringList args;
+    for (const auto& a : arguments) args << QString::fromStdString(a);
+    return QProcess::startDetached(QString::fromStdString(program), args);
+}
+
+void QtDesktopServices::endProgram() { QCoreApplication::exit(0); }
+
+}  // namespace ringfeld

@@ -1,0 +1,42 @@
+#pragma once
+// The desktop services as Qt provides them.
+
+#include <QString>
+
+#include "shell/desktop_services.h"
+
+namespace ringfeld {
+
+class QtDesktopServices final : public DesktopServices {
+public:
+    // The settings live in the user's configuration folder as
+    // Ringfeld/Ringfeld.conf (INI format).
+    QtDesktopServices();
+    // The settings live in this INI file instead.
+    explicit QtDesktopServices(QString settingsFile);
+
+    void messageBox(const Meldung& meldung) override;
+    void beep() override;
+    void processEvents() override;
+    bool printWindow(QWidget& clientArea) override;
+
+    std::string readSetting(std::string_view section, std::string_view key,
+                            std::string_view defaultValue) override;
+    bool writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
+
+    ProgramFacts programFacts() const override;
+
+    bool fileExists(const std::string& path) const override;
+    std::string associatedProgram(const std::string& document) override;
+    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+
+    void endProgram() override;
+
+    // Where the settings are kept.
+    QString settingsFile() const { return settingsFile_; }
+
+private:
+    QString settingsFile_;
+};
+
+}  // namespace ringfeld

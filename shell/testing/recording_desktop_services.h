@@ -1,0 +1,73 @@
+#pragma once
+// A stand-in for the desktop services in window tests: it records message
+// boxes, beeps, prints and event processing instead of showing or doing them,
+// keeps the settings in memory and never blocks.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/desktop_services.h"
+
+namespace ringfeld {
+
+class RecordingDesktopServices final : public DesktopServices {
+public:
+    // Everything the program asked of the desktop, in order.
+    std::vector<Meldung> boxes;
+    int beeps = 0;
+    int eventProcessing = 0;
+    std::vector<QWidget*> prints;
+    std::vector<std::pair<std::string, std::vector<std::string>>> started;
+    int endRequests = 0;
+
+    // The settings store, keyed by section and key.
+    std::map<std::pair<std::string, std::string>, std::string> settings;
+    bool settingsUnwritable = false;           // writes fail
+    std::optional<std::string> readFailure;    // reading throws with this description
+
+    // Decides the outcome of a print; it sees the widget as it is printed.
+    // Without it every print succeeds.
+    std::function<bool(QWidget&)> printer;
+    // Runs at every request to process events (none by default).
+    std::function<void()> onProcessEvents;
+
+    ProgramFacts facts{"/opt/ringfeld", "Ringfeld", "Ringfeld", 1, 1, 1, "Legal notice"};
+    std::vector<std::string> existingFiles;
+    std::map<std::string, std::string> associations;
+
+    void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
+    void beep() override { ++beeps; }
+    void processEvents() override {
+        ++eventProcessing;
+        if (onProcessEvents) onProcessEvents();
+    }
+    bool printWindow(QWidget& clientArea) override {
+        prints.push_back(&clientArea);
+        return printer ? printer(clientArea) : true;
+    }
+
+    std::string readSetting(std::string_view section, std::string_view key,
+                            std::string_view defaultValue) override;
+    bool writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
+
+    ProgramFacts programFacts() const override { return facts; }
+    bool fileExists(const std::string& path) const override;
+    std::string associatedProgram(const std::string& document) override;
+    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override {
+        started.emplace_back(program, arguments);
+        return true;
+    }
+    void endProgram() override { ++endRequests; }
+
+    // The boxes shown so far, handed over and forgotten.
+    std::vector<Meldung> takeBoxes() { return std::exchange(boxes, {}); }
+    // The stored language, if any.
+    std::optional<std::string> storedSetting(const std::string& section, const std::string& key) const;
+};
+
+}  // namespace ringfeld
