@@ -5,8 +5,8 @@
 #   CXX=clang++ cmake -S . -B build-fuzz -DRINGFELD_FUZZ=ON
 #
 # Include after Sanitizers.cmake and before the first add_subdirectory: the
-# compile options must reach every target. fuzz/ itself is added when the top
-# level has been read, so that it can see which libraries exist.
+# compile options must reach every target. The fuzz targets name the libraries
+# they link, which CMake resolves once every directory has been read.
 
 option(RINGFELD_FUZZ "Build the libFuzzer targets in fuzz/ (needs clang)" OFF)
 
@@ -19,5 +19,5 @@ if(RINGFELD_FUZZ)
     add_compile_options(${RINGFELD_SANITIZER_COMPILE_FLAGS})
     add_link_options(${RINGFELD_SANITIZER_LINK_FLAGS})
   endif()
-  cmake_language(DEFER CALL add_subdirectory fuzz)
+  add_subdirectory(fuzz)
 endif()
