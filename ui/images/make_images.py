@@ -137,7 +137,7 @@ LOOP_LEFT = quad_through((0, 96, DIAGRAM_H - 1), (280, 295, 277))
 LOOP_RIGHT = quad_through((0, 96, DIAGRAM_H - 1), (289, 301, 284))
 
 
-def arrow_head(cv, tip_x, y, direction, c, length=7, half=3):
+def arrow_head(cv, tip_x, y, direction, c, length=5, half=2):
     """Filled triangular head; direction +1 points right, -1 points left."""
     for i in range(length):
         x = tip_x - direction * i
@@ -145,7 +145,7 @@ def arrow_head(cv, tip_x, y, direction, c, length=7, half=3):
         cv.vline(x, y - spread, y + spread, c)
 
 
-def vertical_head(cv, x, tip_y, direction, c, length=7, half=3):
+def vertical_head(cv, x, tip_y, direction, c, length=5, half=2):
     """Filled triangular head; direction -1 points up, +1 points down."""
     for i in range(length):
         y = tip_y - direction * i

@@ -1,0 +1,14 @@
+#include "ui/accessibility.h"
+
+#include <QWidget>
+
+namespace ringfeld {
+
+void exposeObjectNames(QWidget* root) {
+    if (!root) return;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) w->setAccessibleDescription(w->objectName());
+}
+
+}  // namespace ringfeld

@@ -1,0 +1,12 @@
+#pragma once
+// Makes every control findable by its layout name through the accessibility
+// interface (screen readers, UI automation): the accessible description of a
+// widget becomes its objectName.
+
+class QWidget;
+
+namespace ringfeld {
+
+void exposeObjectNames(QWidget* root);
+
+}  // namespace ringfeld

@@ -1,0 +1,31 @@
+#pragma once
+// Puts every language-dependent text of both windows into the language
+// rec.Sprache: window captions, menu captions and the language check marks,
+// captions of frames, labels and buttons, tooltips and the three lists.
+// Also sets rec.ProgrammTitel and rec.FehlerTitel.
+//
+// frmAnkopplung returns the coupling window, creating it (hidden) on its first
+// call; it is called exactly once per run of SpracheAnwenden.  Controls are
+// found by objectName within each window.
+//
+// The lists are emptied first in any case, so they never grow; the main lists
+// are then refilled and their text part set to the circle entry and "Cu", with
+// no entry selected; the coupling site list is refilled with no selection and
+// an empty text.  No combo box signal is emitted while the lists change, so no
+// list handler runs.  For a language other than "deutsch", "französisch" and
+// "englisch" (compared exactly) the routine stops after emptying the lists and
+// the coupling window's Label11: every other text and both titles stay as they
+// were.
+
+#include <functional>
+
+#include "engine/design_record.h"
+
+class QMainWindow;
+class QWidget;
+
+namespace ringfeld {
+
+void SpracheAnwenden(QMainWindow& frmMain, const std::function<QWidget*()>& frmAnkopplung, DesignRecord& rec);
+
+}  // namespace ringfeld
