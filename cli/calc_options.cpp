@@ -52,7 +52,9 @@ std::optional<std::vector<std::string>> sweepFrequencies(const QString& spec) {
     if (!from || !to || !step || !(*step > 0) || *to < *from) return std::nullopt;
     const double span = (*to - *from) / *step;
     if (!(span < static_cast<double>(kMaxRows))) return std::nullopt;
-    const auto count = static_cast<long long>(std::floor(span + 1e-9)) + 1;
+    // TO counts when the span is a whole number of steps within rounding.
+    const double whole = std::round(span);
+    const auto count = static_cast<long long>(std::fabs(span - whole) < 1e-6 ? whole : std::floor(span)) + 1;
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(count));
     for (long long i = 0; i < count; ++i) {

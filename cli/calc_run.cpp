@@ -1,13 +1,13 @@
 #include "calc_run.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <thread>
 
 #include "engine/interface_titles.h"
+#include "json_writer.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -34,32 +34,57 @@ DesignRecord freshRecord(const std::string& sprache) {
     return rec;
 }
 
-QJsonObject inputsJson(const LoopEingaben& in, const std::string& ratio) {
-    return QJsonObject{{"Text1", q(in.Text1)}, {"Text2", q(in.Text2)}, {"Text3", q(in.Text3)},
-                       {"Text4", q(in.Text4)}, {"Text5", q(in.Text5)}, {"Text6", q(in.Text6)},
-                       {"Text7", q(in.Text7)}, {"Text8", q(in.Text8)}, {"Text9", q(in.Text9)},
-                       {"Combo1", q(in.Combo1)}, {"Combo2", q(in.Combo2)}, {"ratio", q(ratio)}};
+void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string& ratio) {
+    w.beginObject();
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Text1", &in.Text1}, {"Text2", &in.Text2}, {"Text3", &in.Text3}, {"Text4", &in.Text4},
+        {"Text5", &in.Text5}, {"Text6", &in.Text6}, {"Text7", &in.Text7}, {"Text8", &in.Text8},
+        {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}, {"ratio", &ratio}};
+    for (const auto& [name, text] : fields) {
+        w.key(name);
+        w.value(*text);
+    }
+    w.endObject();
 }
 
-QJsonObject recordJson(const DesignRecord& r) {
-    return QJsonObject{{"Windungen", r.Windungen}, {"Umfang", r.Umfang},     {"Frequenz", r.Frequenz},
-                       {"Induktivitaet", r.Induktivitaet}, {"Kapazitaet", r.Kapazitaet}, {"XL", r.XL},
-                       {"RVerlust", r.RVerlust}, {"RGesamt", r.RGesamt}, {"Guete", r.Guete}};
+void recordJson(JsonWriter& w, const DesignRecord& r) {
+    w.beginObject();
+    const std::pair<const char*, double> members[] = {
+        {"Windungen", r.Windungen}, {"Umfang", r.Umfang},   {"Frequenz", r.Frequenz},
+        {"Induktivitaet", r.Induktivitaet}, {"Kapazitaet", r.Kapazitaet}, {"XL", r.XL},
+        {"RVerlust", r.RVerlust}, {"RGesamt", r.RGesamt}, {"Guete", r.Guete}};
+    for (const auto& [name, value] : members) {
+        w.key(name);
+        w.value(value);
+    }
+    w.endObject();
 }
 
-QJsonValue couplingJson(const CalcRow& row) {
-    if (!row.ankopplung) return QJsonValue::Null;
+void couplingJson(JsonWriter& w, const CalcRow& row) {
+    if (!row.ankopplung) {
+        w.null();
+        return;
+    }
     const AnkopplungAusgang& a = *row.ankopplung;
-    QJsonObject o;
     // The coupling window as it reads after its first calculation.
-    o["Label11"] = row.resonanz ? q(row.resonanz->wert) : QString();
-    o["Label12"] = row.resonanz ? q(row.resonanz->einheit) : QStringLiteral("KOhm");
-    o["Label2"] = q(a.label2.value_or(std::string()));
-    o["Label4"] = q(a.label4.value_or(std::string()));
-    o["outcome"] = a.art == KopplungsArt::Normal ? "normal" : a.art == KopplungsArt::Bereich ? "range" : "refused";
-    o["Zusatzhinweis"] = q(a.zusatzhinweis.value_or(std::string()));
-    if (a.art == KopplungsArt::Abgelehnt && a.meldung) o["message"] = q(a.meldung->text);
-    return o;
+    w.beginObject();
+    w.key("Label11");
+    w.value(row.resonanz ? row.resonanz->wert : std::string());
+    w.key("Label12");
+    w.value(row.resonanz ? row.resonanz->einheit : std::string("KOhm"));
+    w.key("Label2");
+    w.value(a.label2.value_or(std::string()));
+    w.key("Label4");
+    w.value(a.label4.value_or(std::string()));
+    w.key("outcome");
+    w.value(a.art == KopplungsArt::Normal ? "normal" : a.art == KopplungsArt::Bereich ? "range" : "refused");
+    w.key("Zusatzhinweis");
+    w.value(a.zusatzhinweis.value_or(std::string()));
+    if (a.art == KopplungsArt::Abgelehnt && a.meldung) {
+        w.key("message");
+        w.value(a.meldung->text);
+    }
+    w.endObject();
 }
 
 // Column headers: name and unit, per language.
@@ -101,46 +126,112 @@ QString messageLine(const std::string& text) {
     return lines.join(' ');
 }
 
+// Splits [0, count) into one chunk per core for long runs, one chunk otherwise.
+constexpr std::size_t kRowsPerThreadMin = 2000;
+
+std::size_t chunkCount(std::size_t count) {
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return std::clamp<std::size_t>(count / kRowsPerThreadMin, 1, cores);
+}
+
+std::size_t chunkIndex(std::size_t begin, std::size_t count) {
+    const std::size_t chunks = chunkCount(count);
+    return begin / ((count + chunks - 1) / chunks);
+}
+
+template <typename Work>
+void forEachChunk(std::size_t count, Work work) {
+    const std::size_t chunks = chunkCount(count);
+    if (chunks == 1) {
+        work(0, count);
+        return;
+    }
+    const std::size_t size = (count + chunks - 1) / chunks;
+    std::vector<std::thread> threads;
+    for (std::size_t begin = size; begin < count; begin += size)
+        threads.emplace_back(work, begin, std::min(count, begin + size));
+    work(0, size);
+    for (std::thread& t : threads) t.join();
+}
+
+void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row);
+
 }  // namespace
 
 std::vector<CalcRow> RunRows(const CalcOptions& options, std::string_view sep) {
-    std::vector<CalcRow> rows;
-    rows.reserve(options.frequenzen.size());
-    for (const std::string& frequenz : options.frequenzen) {
-        CalcRow row;
-        row.eingaben = options.felder;
-        row.eingaben.Text5 = frequenz;
-        row.record = freshRecord(options.sprache);
-        row.ausgang = LoopRechnen(row.eingaben, row.record, sep);
-        if (row.ausgang.ending == Ending::Ok) {
-            row.resonanz = ResonanzwiderstandAnzeigen(row.record, sep);
-            row.ankopplung = AnkopplungRechnen(options.verhaeltnis, row.record, sep);
+    std::vector<CalcRow> rows(options.frequenzen.size());
+    // Rows are independent of each other: long sweeps use every core.
+    forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            CalcRow& row = rows[i];
+            row.eingaben = options.felder;
+            row.eingaben.Text5 = options.frequenzen[i];
+            row.record = freshRecord(options.sprache);
+            row.ausgang = LoopRechnen(row.eingaben, row.record, sep);
+            if (row.ausgang.ending == Ending::Ok) {
+                row.resonanz = ResonanzwiderstandAnzeigen(row.record, sep);
+                row.ankopplung = AnkopplungRechnen(options.verhaeltnis, row.record, sep);
+            }
         }
-        rows.push_back(std::move(row));
-    }
+    });
     return rows;
 }
 
 QByteArray RenderJson(const CalcOptions& options, const std::vector<CalcRow>& rows) {
-    QJsonArray array;
-    for (const CalcRow& row : rows) {
-        QJsonObject shown;
-        const auto texts = AngezeigteTexte(row.ausgang);
-        for (std::size_t i = 0; i < kResultLabelCount; ++i) shown[q(kResultLabelNames[i])] = q(texts[i]);
-        const auto& tip = row.ausgang.darstellung.tooltipC;
-        const auto& box = row.ausgang.meldung;
-        array.append(QJsonObject{
-            {"inputs", inputsJson(row.eingaben, options.verhaeltnis)},
-            {"ending", q(endingName(row.ausgang.ending))},
-            {"message", box ? QJsonValue(q(box->text)) : QJsonValue(QJsonValue::Null)},
-            {"shown", shown},
-            {"tooltip_lbC", tip ? QJsonValue(q(*tip)) : QJsonValue(QJsonValue::Null)},
-            {"record", recordJson(row.record)},
-            {"coupling", couplingJson(row)},
-        });
-    }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+    std::vector<std::string> parts(chunkCount(rows.size()));
+    forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
+        JsonWriter w;
+        w.text().reserve((end - begin) * 1100);
+        for (std::size_t i = begin; i < end; ++i) {
+            if (i > 0) w.text() += ',';
+            w.newline();
+            w.startElement();
+            rowJson(w, options, rows[i]);
+        }
+        parts[chunkIndex(begin, rows.size())] = std::move(w.text());
+    });
+    std::size_t size = 4;
+    for (const std::string& part : parts) size += part.size();
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(size));
+    out += '[';
+    for (const std::string& part : parts) out.append(part.data(), static_cast<qsizetype>(part.size()));
+    out += "\n]\n";
+    return out;
 }
+
+namespace {
+
+void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
+    {
+        w.beginObject();
+        w.key("inputs");
+        inputsJson(w, row.eingaben, options.verhaeltnis);
+        w.key("ending");
+        w.value(endingName(row.ausgang.ending));
+        w.key("message");
+        if (row.ausgang.meldung) w.value(row.ausgang.meldung->text);
+        else w.null();
+        w.key("shown");
+        w.beginObject();
+        const auto texts = AngezeigteTexte(row.ausgang);
+        for (std::size_t i = 0; i < kResultLabelCount; ++i) {
+            w.key(kResultLabelNames[i]);
+            w.value(texts[i]);
+        }
+        w.endObject();
+        w.key("tooltip_lbC");
+        if (row.ausgang.darstellung.tooltipC) w.value(*row.ausgang.darstellung.tooltipC);
+        else w.null();
+        w.key("record");
+        recordJson(w, row.record);
+        w.key("coupling");
+        couplingJson(w, row);
+        w.endObject();
+    }
+}
+
+}  // namespace
 
 QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows) {
     const Language lang = SpracheVon(options.sprache);

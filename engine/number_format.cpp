@@ -4,12 +4,15 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <iterator>
 
 namespace ringfeld {
 namespace {
 
 struct Section {
-    std::string_view prefix, suffix;
+    std::size_t prefixEnd = 0;    // literal text before the placeholders
+    std::size_t suffixStart = 0;  // literal text after them
     int minWhole = 0;     // "0" placeholders before the point
     int maxFraction = 0;  // placeholders after the point
     int minFraction = 0;  // "0" placeholders after the point
@@ -24,8 +27,8 @@ Section parseSection(std::string_view text) {
     while (begin < text.size() && !isPlaceholder(text[begin])) ++begin;
     std::size_t end = begin;
     while (end < text.size() && isPlaceholder(text[end])) ++end;
-    s.prefix = text.substr(0, begin);
-    s.suffix = text.substr(end);
+    s.prefixEnd = begin;
+    s.suffixStart = end;
     for (char c : text.substr(begin, end - begin)) {
         if (c == '.') {
             s.point = true;
@@ -51,52 +54,111 @@ bool isExactHalf(double value, int decimals) {
     return exponent - 53 + shift == -(decimals + 1);
 }
 
-// Adds one unit in the last place of a plain decimal text such as "12.34".
-void incrementLastDigit(std::string& digits) {
-    for (auto i = digits.size(); i-- > 0;) {
-        if (digits[i] == '.') continue;
-        if (digits[i] != '9') { ++digits[i]; return; }
-        digits[i] = '0';
+// Adds one unit in the last place of a plain decimal text such as "12.34";
+// returns the new end (one longer when a carry adds a digit in front).
+char* incrementLastDigit(char* first, char* last) {
+    for (char* p = last; p-- != first;) {
+        if (*p == '.') continue;
+        if (*p != '9') { ++*p; return last; }
+        *p = '0';
     }
-    digits.insert(digits.begin(), '1');
+    std::memmove(first + 1, first, static_cast<std::size_t>(last - first));
+    *first = '1';
+    return last + 1;
 }
 
-// |value| rounded to `decimals` places, halves away from zero, as "123.45".
-std::string roundedDigits(double magnitude, int decimals) {
-    char buffer[400];
+constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+                             1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+
+// Writes n / 10^decimals as "123.45", with at least one digit before the point.
+char* writeScaled(char* first, std::uint64_t n, int decimals) {
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    while (count <= decimals) digits[count++] = '0';
+    for (int i = count; i-- > 0;) {
+        *first++ = digits[i];
+        if (i == decimals && decimals > 0) *first++ = '.';
+    }
+    return first;
+}
+
+// |value| rounded to `decimals` places, halves away from zero, as "123.45" in
+// [first, returned end).
+char* roundedDigits(char* first, char* last, double magnitude, int decimals) {
+    // Fast path: scale to whole units of the last place. The product is off by at
+    // most half an ulp, so unless it lies that close to a half the rounding is the
+    // rounding of the exact value.
+    if (decimals < static_cast<int>(std::size(kPow10))) {
+        const double scaled = magnitude * kPow10[decimals];
+        if (scaled < 0x1p52) {
+            const double whole = std::floor(scaled);
+            const double fraction = scaled - whole;
+            if (std::fabs(fraction - 0.5) > scaled * 0x1p-50 + 0x1p-60)
+                return writeScaled(first, static_cast<std::uint64_t>(whole) + (fraction > 0.5), decimals);
+        }
+    }
     if (isExactHalf(magnitude, decimals)) {
         // The exact value has decimals + 1 places and ends in 5.
-        auto r = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals + 1);
-        std::string digits(buffer, r.ptr - 1);
-        if (!digits.empty() && digits.back() == '.') digits.pop_back();
-        incrementLastDigit(digits);
-        return digits;
+        auto r = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1);
+        char* end = r.ptr - 1;
+        if (end[-1] == '.') --end;
+        return incrementLastDigit(first, end);
     }
-    auto r = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals);
-    return std::string(buffer, r.ptr);
+    return std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals).ptr;
 }
 
-std::string formatSection(double magnitude, const Section& s, std::string_view separator, bool& isZero) {
-    std::string digits = roundedDigits(magnitude, s.point ? s.maxFraction : 0);
-    std::size_t pointAt = digits.find('.');
-    std::string whole = digits.substr(0, pointAt);
-    std::string fraction = pointAt == std::string::npos ? std::string() : digits.substr(pointAt + 1);
+std::string formatSection(double magnitude, std::string_view pattern, const Section& s, std::string_view separator,
+                          bool& isZero) {
+    const std::string_view prefix = pattern.substr(0, s.prefixEnd), suffix = pattern.substr(s.suffixStart);
+    char buffer[400];  // the largest double has 309 whole digits
+    char* end = roundedDigits(buffer, buffer + sizeof buffer, magnitude, s.point ? s.maxFraction : 0);
+    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t pointAt = digits.find('.');
+    std::string_view whole = digits.substr(0, pointAt);
+    std::string_view fraction = pointAt == std::string_view::npos ? std::string_view() : digits.substr(pointAt + 1);
 
-    isZero = whole.find_first_not_of('0') == std::string::npos &&
-             fraction.find_first_not_of('0') == std::string::npos;
+    isZero = whole.find_first_not_of('0') == std::string_view::npos &&
+             fraction.find_first_not_of('0') == std::string_view::npos;
 
-    whole.erase(0, whole.find_first_not_of('0'));
-    if (static_cast<int>(whole.size()) < s.minWhole) whole.insert(0, s.minWhole - whole.size(), '0');
-    while (static_cast<int>(fraction.size()) > s.minFraction && fraction.back() == '0') fraction.pop_back();
+    const std::size_t firstDigit = whole.find_first_not_of('0');
+    whole = firstDigit == std::string_view::npos ? std::string_view() : whole.substr(firstDigit);
+    while (static_cast<int>(fraction.size()) > s.minFraction && fraction.back() == '0') fraction.remove_suffix(1);
 
-    std::string out(s.prefix);
+    std::string out;
+    out.reserve(prefix.size() + whole.size() + separator.size() + fraction.size() + suffix.size() + 4);
+    out += prefix;
+    if (static_cast<int>(whole.size()) < s.minWhole) out.append(s.minWhole - whole.size(), '0');
     out += whole;
     if (s.point) {
         out += separator;
         out += fraction;
     }
-    out += s.suffix;
+    out += suffix;
     return out;
+}
+
+// The program formats with a handful of short fixed patterns over and over;
+// remember their parsed form by their text.
+Section cachedSection(std::string_view text) {
+    struct Slot {
+        char text[24];
+        std::size_t size = sizeof text + 1;  // no pattern yet
+        Section section;
+    };
+    thread_local Slot slots[32];
+    thread_local unsigned next = 0;
+    if (text.size() > sizeof Slot::text) return parseSection(text);
+    for (const Slot& slot : slots)
+        if (slot.size == text.size() && std::memcmp(slot.text, text.data(), text.size()) == 0) return slot.section;
+    Slot& slot = slots[next++ % std::size(slots)];
+    std::memcpy(slot.text, text.data(), text.size());
+    slot.size = text.size();
+    slot.section = parseSection(text);
+    return slot.section;
 }
 
 }  // namespace
@@ -104,15 +166,16 @@ std::string formatSection(double magnitude, const Section& s, std::string_view s
 std::string FormatZahl(double value, std::string_view pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) return {};
     std::size_t semicolon = pattern.find(';');
-    Section positive = parseSection(pattern.substr(0, semicolon));
+    const std::string_view first = pattern.substr(0, semicolon);
+    const Section positive = cachedSection(first);
 
     bool isZero = false;
-    std::string text = formatSection(std::fabs(value), positive, decimalSeparator, isZero);
+    std::string text = formatSection(std::fabs(value), first, positive, decimalSeparator, isZero);
     // A value that rounds to zero shows as zero, without a sign.
     if (!(value < 0) || isZero) return text;
     if (semicolon != std::string_view::npos) {
-        Section negative = parseSection(pattern.substr(semicolon + 1));
-        return formatSection(-value, negative, decimalSeparator, isZero);
+        const std::string_view second = pattern.substr(semicolon + 1);
+        return formatSection(-value, second, cachedSection(second), decimalSeparator, isZero);
     }
     return "-" + text;
 }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -69,10 +70,19 @@ double TextZuZahl(std::string_view text) {
         in.next();
     }
     bool digits = false, point = false, seenSignificant = false;
+    // The mantissa as a whole number while it stays exact, for the fast path below.
+    std::uint64_t mantissa = 0;
+    int mantissaDigits = 0;
+    long long fractionDigits = 0;
     for (;;) {
         char c = in.peek();
         if (isDigit(c)) {
             seenSignificant = seenSignificant || c != '0';
+            if (seenSignificant) ++mantissaDigits;
+            if (mantissaDigits <= 19) {
+                mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+                if (point) ++fractionDigits;
+            }
             number += c;
             digits = true;
         } else if (c == '.' && !point) {
@@ -101,6 +111,17 @@ double TextZuZahl(std::string_view text) {
         if (negative) exponent = -exponent;
     }
     if (!seenSignificant) return 0.0;
+
+    // Exact whole mantissa and a small power of ten: one correctly rounded operation.
+    const bool negative = number[0] == '-';
+    const long long scale = exponent - fractionDigits;
+    if (mantissaDigits <= 19 && mantissa <= (std::uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
+        static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        double value = static_cast<double>(mantissa);
+        value = scale >= 0 ? value * kPow10[scale] : value / kPow10[-scale];
+        return negative ? -value : value;
+    }
     if (exponent != 0) number += "e" + std::to_string(exponent);
 
     double value = 0;

@@ -96,6 +96,18 @@ TEST(CalcJson, FrequenciesAndSweepGiveOneRowEach) {
     EXPECT_TRUE(refused["coupling"].isNull());
 }
 
+TEST(CalcJson, LongSweepIncludesItsEndWithinRounding) {
+    const QJsonArray rows = Json({"--sweep", "1.8:11.799:0.001", "--diameter", "1", "--turns", "2", "--length", "40"});
+    ASSERT_EQ(rows.size(), 10000);
+    EXPECT_EQ(rows[0].toObject()["inputs"].toObject()["Text5"].toString(), "1.8");
+    EXPECT_EQ(rows[3].toObject()["inputs"].toObject()["Text5"].toString(), "1.803");
+    EXPECT_EQ(rows[9999].toObject()["inputs"].toObject()["Text5"].toString(), "11.799");
+    // Rows computed side by side equal the same row computed alone.
+    const QJsonArray single = Json({"--frequency", "6.5", "--diameter", "1", "--turns", "2", "--length", "40"});
+    EXPECT_EQ(rows[4700].toObject()["shown"], single[0].toObject()["shown"]);
+    EXPECT_EQ(rows[4700].toObject()["record"], single[0].toObject()["record"]);
+}
+
 TEST(CalcJson, DerivedFieldsFollowTheWindowsRules) {
     const QJsonObject circle = Json({"--diameter", "1"})[0].toObject()["inputs"].toObject();
     EXPECT_EQ(circle["Text2"].toString(), "3.142");
