@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <charconv>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "engine/number_format.h"
 
@@ -77,4 +80,43 @@ TEST(FormatZahl, ExtremeValues) {
     const std::string largest = FormatZahl(std::numeric_limits<double>::max(), muster::Ohm);
     EXPECT_EQ(largest.size(), 309u + 2u);
     EXPECT_EQ(largest.substr(0, 6), "179769");
+}
+
+namespace {
+
+// Reference rounding: the exact decimal expansion of the double, rounded by hand.
+std::string ExactRounded(double value, int decimals) {
+    static char buffer[2000];
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1100);
+    std::string digits(buffer, r.ptr);
+    const std::size_t point = digits.find('.');
+    const bool up = digits[point + 1 + decimals] >= '5';
+    digits.resize(point + 1 + decimals);
+    if (decimals == 0) digits.pop_back();
+    if (up) {
+        int i = static_cast<int>(digits.size());
+        while (--i >= 0) {
+            if (digits[i] == '.') continue;
+            if (digits[i] != '9') { ++digits[i]; break; }
+            digits[i] = '0';
+        }
+        if (i < 0) digits.insert(digits.begin(), '1');
+    }
+    return digits;
+}
+
+}  // namespace
+
+TEST(FormatZahl, AgreesWithTheExactExpansionOnRandomValues) {
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(0, 10);
+    std::uniform_int_distribution<int> exponent(-12, 17), places(0, 10);
+    for (int n = 0; n < 200000; ++n) {
+        const int decimals = places(random);
+        double value = mantissa(random) * std::pow(10.0, exponent(random));
+        // Every few values, a near-half of the last place.
+        if (n % 4 == 0) value = (std::floor(value * std::pow(10.0, decimals)) + 0.5) / std::pow(10.0, decimals);
+        const std::string pattern = decimals ? "0." + std::string(decimals, '0') : "0";
+        ASSERT_EQ(FormatZahl(value, pattern), ExactRounded(value, decimals)) << std::hexfloat << value << " " << pattern;
+    }
 }

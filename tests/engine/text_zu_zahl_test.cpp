@@ -1,6 +1,8 @@
 // Reading field texts as numbers, whatever decimal separator the user typed.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <random>
 #include <string>
 
 #include "engine/fault.h"
@@ -71,4 +73,20 @@ TEST(TextZuZahl, TooLargeIsAnOverflowTooSmallIsZero) {
     EXPECT_DOUBLE_EQ(TextZuZahl("1,7976931348623157e308"), 1.7976931348623157e308);
     EXPECT_DOUBLE_EQ(TextZuZahl("&HFFFFFFFFFFFFFFFF"), 18446744073709551615.0);
     EXPECT_DOUBLE_EQ(TextZuZahl("0" + std::string(500, '0') + "7"), 7);
+}
+
+TEST(TextZuZahl, AgreesWithCorrectlyRoundedConversionOnRandomTexts) {
+    std::mt19937_64 random(7069);
+    std::uniform_int_distribution<int> digit(0, 9), length(1, 22), exponent(-40, 40), coin(0, 1);
+    for (int n = 0; n < 100000; ++n) {
+        std::string text;
+        const int whole = length(random), fraction = length(random) % 12;
+        for (int i = 0; i < whole; ++i) text += static_cast<char>('0' + digit(random));
+        if (fraction) text += '.';
+        for (int i = 0; i < fraction; ++i) text += static_cast<char>('0' + digit(random));
+        if (coin(random)) text += "e" + std::to_string(exponent(random));
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(TextZuZahl(text), expected) << text;
+    }
 }
