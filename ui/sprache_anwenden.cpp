@@ -60,8 +60,12 @@ void appendEntry(QComboBox& list, const QString& entry) {
     }
 }
 
+// Setting the text part to one of the entries selects that entry, so that the
+// arrow keys move on from it.
 void setListText(QComboBox& list, const QString& text) {
     const QSignalBlocker quiet(list);
+    const int entry = text.isEmpty() ? -1 : list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0) list.setCurrentIndex(entry);
     list.setEditText(text);
 }
 

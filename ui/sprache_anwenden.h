@@ -9,9 +9,9 @@
 // found by objectName within each window.
 //
 // The lists are emptied first in any case, so they never grow; the main lists
-// are then refilled and their text part set to the circle entry and "Cu", with
-// no entry selected; the coupling site list is refilled with no selection and
-// an empty text.  No combo box signal is emitted while the lists change, so no
+// are then refilled and their text part set to the circle entry and "Cu",
+// which selects those entries; the coupling site list is refilled with no
+// selection and an empty text.  No combo box signal is emitted while the lists change, so no
 // list handler runs.  For a language other than "deutsch", "französisch" and
 // "englisch" (compared exactly) the routine stops after emptying the lists and
 // the coupling window's Label11: every other text and both titles stay as they

@@ -123,6 +123,8 @@ private slots:
         auto* material = w.m<QComboBox>("Combo2");
         QCOMPARE(entries(shape), shapes);
         QCOMPARE(shape->currentText(), shapes.first());
+        QCOMPARE(shape->currentIndex(), 0);  // Down moves on to the square
+        QCOMPARE(material->currentIndex(), 0);
         QCOMPARE(entries(material), materials);
         QCOMPARE(material->currentText(), QStringLiteral("Cu"));
 
