@@ -1,0 +1,46 @@
+#pragma once
+// The help command of the "?" menu: it finds the help document of the current
+// language, checks that it is there, asks the desktop for the program that
+// opens it and starts that program with it. Every box goes through the
+// desktop services, so the command can be driven without a desktop.
+
+#include <string>
+#include <vector>
+
+#include "engine/design_record.h"
+#include "engine/language.h"
+#include "shell/desktop_services.h"
+
+namespace ringfeld {
+
+// The help command's texts in one language; all empty for no language.
+struct HilfeTexte {
+    std::string dokument;        // name of the document, beginning with "/"
+    std::string keinBetrachter;  // first line of the no-viewer message
+    std::string dateiHinweis;    // its second line
+    std::string titel;           // title of the no-viewer box
+};
+HilfeTexte HilfeTexteFuer(Language lang);
+
+// The places the help document may lie, in the order they are tried: the
+// program's folder, then the installation's help folder (RINGFELD_HELP_RELATIVE_DIR
+// from the program's folder, ../share/ringfeld for a program in bin/).
+std::vector<std::string> HilfeOrte(const std::string& programmOrdner, const std::string& dokument);
+
+// The first of those places that holds an ordinary file; the program's folder
+// when none does, so that a missing document is reported there.
+std::string HilfeDokumentPfad(const DesktopServices& dienste, const std::string& programmOrdner,
+                              const std::string& dokument);
+
+// True when an ordinary file `pfad` exists. Otherwise shows the
+// missing-document message in the language of rec.Sprache and gives false.
+bool DateiVorhanden(DesktopServices& dienste, const std::string& pfad, const DesignRecord& rec);
+
+// Starts the viewer on its own with the document as its one argument, then
+// lets pending window events run. A viewer that fails to start is passed over.
+void DateiOeffnen(DesktopServices& dienste, const std::string& betrachter, const std::string& dokument);
+
+// The whole help command (the main window's mnuQuesHelp_Click).
+void HilfeAufrufen(DesktopServices& dienste, const DesignRecord& rec);
+
+}  // namespace ringfeld
