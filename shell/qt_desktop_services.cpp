@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QWidget>
 
@@ -78,10 +79,16 @@ bool QtDesktopServices::printWindow(QWidget& clientArea) {
 
 namespace {
 
+// The user's configuration folder (XDG_CONFIG_HOME, else ~/.config), then
+// Ringfeld/Ringfeld.conf: the place Qt gives an application's native settings
+// on Linux, written in INI format on every platform.
+QString userSettingsFile() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return folder + QLatin1Char('/') + qs(kAppTitle) + QLatin1Char('/') + qs(kAppTitle) + QStringLiteral(".conf");
+}
+
 std::unique_ptr<QSettings> openSettings(const QString& file) {
-    if (file.isEmpty())
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, qs(kAppTitle), qs(kAppTitle));
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    return std::make_unique<QSettings>(file.isEmpty() ? userSettingsFile() : file, QSettings::IniFormat);
 }
 
 }  // namespace
