@@ -19,6 +19,8 @@
 #include "engine/input_rules.h"
 #include "engine/language.h"
 #include "engine/loop_rechnen.h"
+#include "shell/help/about_text.h"
+#include "shell/help/help_command.h"
 #include "ui/accessibility.h"
 #include "ui/sprache_anwenden.h"
 
@@ -432,8 +434,7 @@ void frmMain::mnuDeutsch_Click() { SpracheWaehlen(kCodeGerman); }
 void frmMain::mnuFranzösisch_Click() { SpracheWaehlen(kCodeFrench); }
 void frmMain::mnuEnglisch_Click() { SpracheWaehlen(kCodeEnglish); }
 
-// Help and the About box come with the help documents.
-void frmMain::mnuQuesHelp_Click() {}
-void frmMain::mnuQuesInfo_Click() {}
+void frmMain::mnuQuesHelp_Click() { HilfeAufrufen(dienste_, rec_); }
+void frmMain::mnuQuesInfo_Click() { InfoAnzeigen(dienste_, rec_); }
 
 }  // namespace ringfeld

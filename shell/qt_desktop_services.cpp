@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "shell/help/xdg_association.h"
 #include "shell/program_version.h"
 
 namespace ringfeld {
@@ -133,10 +134,7 @@ bool QtDesktopServices::fileExists(const std::string& path) const {
     return info.exists() && info.isFile();
 }
 
-std::string QtDesktopServices::associatedProgram(const std::string& /*document*/) {
-    // The desktop's association for documents is not looked up yet: no program.
-    return {};
-}
+std::string QtDesktopServices::associatedProgram(const std::string& document) { return ProgrammZuDatei(document); }
 
 bool QtDesktopServices::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList args;

@@ -618,6 +618,31 @@ private slots:
         QCOMPARE(shown, 2);
     }
 
+    void helpMenuOpensTheDocumentOfTheLanguage() {
+        const std::string dokument = dienste->facts.folder + "/Ringfeld_Help.pdf";
+        dienste->existingFiles = {dokument, "/usr/bin/viewer"};
+        dienste->associations[dokument] = "/usr/bin/viewer";
+        c().mnuQuesHelp->trigger();
+        QVERIFY(dienste->started.empty());  // German: the German document, which is missing
+        const Meldung fehlt = eineMeldung();
+        QCOMPARE(fehlt.title, std::string(" Datei nicht gefunden "));
+        QCOMPARE(fehlt.icon, BoxIcon::Stop);
+
+        c().mnuEnglisch->trigger();
+        c().mnuQuesHelp->trigger();
+        QCOMPARE(dienste->started.size(), std::size_t(1));
+        QCOMPARE(dienste->started.front().first, std::string("/usr/bin/viewer"));
+    }
+
+    void aboutBoxNamesTheVersion() {
+        c().mnuEnglisch->trigger();
+        c().mnuQuesInfo->trigger();
+        const Meldung m = eineMeldung();
+        QCOMPARE(m.icon, BoxIcon::Information);
+        QCOMPARE(m.title, std::string("Ringfeld"));
+        QVERIFY2(m.text.rfind("Ringfeld  V1.1.1", 0) == 0, m.text.c_str());
+    }
+
     // ------------------------------------------------------------ printing
 
     void printShowsTheHeadingInPlaceOfTheButtons_data() {
