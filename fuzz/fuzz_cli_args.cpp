@@ -103,14 +103,14 @@ void checkRows(const CalcOptions& o, const std::vector<CalcRow>& rows) {
 }
 
 void checkText(const CalcOptions& o, const std::vector<CalcRow>& rows) {
+    // The first line names the inputs; a field text may itself hold a line break.
     const QString text = RenderText(o, rows);
-    const QString header = text.section('\n', 0, 0);
     const LoopEingaben& in = o.felder;
     const QString anfang = QString::fromStdString(in.Combo1) + ", " + QString::fromStdString(in.Combo2) + ": D = " +
                            QString::fromStdString(in.Text1) + " m, ";
-    const QString ende = "Rp = " + QString::fromStdString(in.Text9) + " kOhm";
-    require(header.startsWith(anfang) && header.endsWith(ende), "text output does not echo the inputs as given",
-            utf8(header));
+    const QString ende = "Rp = " + QString::fromStdString(in.Text9) + " kOhm\n";
+    require(text.startsWith(anfang) && text.contains(ende), "text output does not echo the inputs as given",
+            utf8(text.left(400)));
 }
 
 void checkJson(const CalcOptions& o, const std::vector<CalcRow>& rows) {
