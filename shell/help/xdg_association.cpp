@@ -185,9 +185,7 @@ public:
         }
         for (const QString& id : reihenfolge_) {
             if (entfernt.contains(id)) continue;
-            const QStringList typen = liste(leseSchluesseldatei(eintraege_.value(id))
-                                                .value(QStringLiteral("Desktop Entry"))
-                                                .value(QStringLiteral("MimeType")));
+            const QStringList& typen = typenDes(id);
             for (const QString& typ : typNamen)
                 if (typen.contains(typ))
                     if (QString p = programm(id); !p.isEmpty()) return p;
@@ -196,6 +194,16 @@ public:
     }
 
 private:
+    // The MIME types a desktop entry names itself.
+    const QStringList& typenDes(const QString& id) {
+        auto gemerkt = typen_.find(id);
+        if (gemerkt == typen_.end())
+            gemerkt = typen_.insert(id, liste(leseSchluesseldatei(eintraege_.value(id))
+                                                  .value(QStringLiteral("Desktop Entry"))
+                                                  .value(QStringLiteral("MimeType"))));
+        return *gemerkt;
+    }
+
     QString programm(const QString& id) {
         const auto gemerkt = programme_.constFind(id);
         if (gemerkt != programme_.cend()) return *gemerkt;
@@ -210,6 +218,7 @@ private:
     QStringList reihenfolge_;            // IDs in order of precedence
     std::vector<AssoziationsDatei> listen_;
     QHash<QString, QString> programme_;  // desktop file ID -> program, once looked up
+    QHash<QString, QStringList> typen_;  // desktop file ID -> its MimeType list, once read
 };
 
 bool gleicheDatei(const QString& a, const QString& b) {
