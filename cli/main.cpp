@@ -2,24 +2,19 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QSettings>
 
 #include <cstdio>
 
 #include "calc_run.h"
 #include "engine/language.h"
+#include "shell/settings_store.h"
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // The language the desktop program keeps; unreadable or absent gives the empty text.
 std::string storedLanguage() {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, qs(ringfeld::kSettingsApplication),
-                    qs(ringfeld::kSettingsApplication));
-    if (store.status() != QSettings::NoError) return {};
-    const QString key = qs(ringfeld::kSettingsSection) + '/' + qs(ringfeld::kSettingsKey);
-    return store.value(key).toString().toStdString();
+    return ringfeld::settings::read({}, ringfeld::kSettingsApplication, ringfeld::kSettingsSection,
+                                    ringfeld::kSettingsKey, {});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "shell/qt_desktop_services.h"
+#include "shell/settings_store.h"
 
 #include <memory>
 
@@ -78,41 +79,13 @@ bool QtDesktopServices::printWindow(QWidget& clientArea) {
     return ended && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
-namespace {
-
-// The user's configuration folder (XDG_CONFIG_HOME, else ~/.config), then
-// Ringfeld/Ringfeld.conf: the place Qt gives an application's native settings
-// on Linux, written in INI format on every platform.
-QString userSettingsFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return folder + QLatin1Char('/') + qs(kAppTitle) + QLatin1Char('/') + qs(kAppTitle) + QStringLiteral(".conf");
-}
-
-std::unique_ptr<QSettings> openSettings(const QString& file) {
-    return std::make_unique<QSettings>(file.isEmpty() ? userSettingsFile() : file, QSettings::IniFormat);
-}
-
-}  // namespace
-
 std::string QtDesktopServices::readSetting(std::string_view section, std::string_view key,
                                            std::string_view defaultValue) {
-    auto settings = openSettings(settingsFile_);
-    settings->beginGroup(qs(section));
-    const QVariant value = settings->value(qs(key));
-    if (!value.isValid()) return std::string(defaultValue);
-    // An INI value with a comma reads back as a list; the stored text is wanted.
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1String(", ")).toStdString();
-    return value.toString().toStdString();
+    return settings::read(settingsFile_, kAppTitle, section, key, defaultValue);
 }
 
 bool QtDesktopServices::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
-    auto settings = openSettings(settingsFile_);
-    if (!settings->isWritable()) return false;
-    settings->beginGroup(qs(section));
-    settings->setValue(qs(key), qs(value));
-    settings->endGroup();
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    return settings::write(settingsFile_, kAppTitle, section, key, value);
 }
 
 ProgramFacts QtDesktopServices::programFacts() const {

@@ -20,7 +20,7 @@ Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QS
     QTemporaryDir home;
     if (!settings.isEmpty()) {
         QDir(home.path()).mkpath("Ringfeld");
-        QFile file(home.path() + "/Ringfeld/Ringfeld.ini");
+        QFile file(home.path() + "/Ringfeld/Ringfeld.conf");
         file.open(QIODevice::WriteOnly);
         file.write(settings.toUtf8());
     }
@@ -39,7 +39,9 @@ Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QS
 // An expected status below 0 is not checked.
 QJsonArray Json(const QStringList& args, int expectedStatus = 0) {
     const Result r = Calc(QStringList{"--format", "json"} + args);
-    if (expectedStatus >= 0) EXPECT_EQ(r.status, expectedStatus) << r.err.toStdString();
+    if (expectedStatus >= 0) {
+        EXPECT_EQ(r.status, expectedStatus) << r.err.toStdString();
+    }
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.left(200).toStdString();
