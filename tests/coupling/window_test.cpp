@@ -1,0 +1,310 @@
+// The coupling window driven as a user drives it, beside a main window built
+// from its form, with the desktop services recorded: no box ever blocks, and
+// a box that a test does not take fails it.
+
+#include <memory>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include "coupling/ankopplung_zeigen.h"
+#include "coupling/frmAnkopplung.h"
+#include "shell/testing/recording_desktop_services.h"
+#include "ui/sprache_anwenden.h"
+
+using namespace ringfeld;
+
+namespace {
+// A text as the window shows it: the point stands for the locale's decimal separator.
+QString dec(const char* text) { return QString::fromUtf8(text).replace('.', QLocale::system().decimalPoint()); }
+}  // namespace
+
+class CouplingWindowTest : public QObject {
+    Q_OBJECT
+
+    DesignRecord rec;
+    std::unique_ptr<RecordingDesktopServices> d;
+    std::unique_ptr<QMainWindow> main;
+    std::unique_ptr<frmAnkopplung> w;
+
+    const Ui::frmAnkopplung& c() { return w->controls(); }
+    void sprache(const char* code) {
+        rec.Sprache = code;
+        SpracheAnwenden(*main, [this] { return w.get(); }, rec);
+    }
+    void loop(double N, double Q, double Rs, double C = 100, double U = 3) {
+        rec.Windungen = N, rec.Guete = Q, rec.RGesamt = Rs, rec.Kapazitaet = C, rec.Umfang = U;
+    }
+    void oeffnen() { AnkopplungZeigen(*w, main.get()); }
+    void rechnen(const char* ratio) {
+        c().Text1->setText(QString::fromUtf8(ratio));
+        QTest::mouseClick(c().Command1, Qt::LeftButton);
+    }
+    void aktiv(QWidget* fenster) {  // the window system makes it the active window
+        fenster->activateWindow();
+        QCoreApplication::processEvents();
+        QVERIFY(fenster->isActiveWindow());
+    }
+    // Circumference | contact length, and whether print is enabled.
+    QString ergebnis() { return c().Label2->text() + " | " + c().Label4->text() + (c().Command3->isEnabled() ? " | print" : ""); }
+    Meldung box() {
+        const auto boxes = d->takeBoxes();
+        if (boxes.size() != 1) QTest::qFail("expected exactly one box", __FILE__, __LINE__);
+        return boxes.empty() ? Meldung{} : boxes.front();
+    }
+    QImage flaeche() { return c().Picture1->grab().toImage(); }
+
+    // A fresh pair of windows, the German texts set; the boxes of the last pair all taken.
+    void neu() {
+        const std::string offen = d && !d->boxes.empty() ? "unexpected box: " + d->boxes.front().text : "";
+        w.reset();
+        main.reset();
+        rec = DesignRecord{};
+        d = std::make_unique<RecordingDesktopServices>();
+        main = std::make_unique<QMainWindow>();
+        setupFrmMain(*main);
+        w = std::make_unique<frmAnkopplung>(rec, *d);
+        sprache("deutsch");
+        main->show();
+        QCoreApplication::processEvents();
+        if (!offen.empty()) QFAIL(offen.c_str());
+    }
+
+private slots:
+    void init() { neu(); }
+    void cleanup() { neu(); }
+
+    void loadsHiddenWithoutOwnerAndEmptyResults() {
+        QVERIFY(w->isHidden() && !w->parentWidget());
+        QCOMPARE(ergebnis(), QStringLiteral(" | "));
+        for (QWidget* control : w->findChildren<QWidget*>())
+            if (!control->objectName().isEmpty()) QCOMPARE(control->accessibleDescription(), control->objectName());
+    }
+
+    void workedExamplesAndResonanceDisplay() {
+        struct Fall { double N, Q, Rs, C; const char *ratio, *resonanz, *einheit, *ergebnis, *titel; };
+        const Fall faelle[] = {
+            {1, 500, 0.1, 100, "4,05", "25.0", "kOhm", "1.221 | 0.246 | print", nullptr},
+            {1, 500, 0.1, 100, "4,95", "25.0", "kOhm", "0.999 | 0.201 | print", nullptr},
+            {1, 500, 0.1, 100, "4.95", "25.0", "kOhm", "0.999 | 0.201 | print", nullptr},
+            {3, 200, 0.05, 1000.5, "4,05", "2.0", "kOhm", "2.295 - 2.899 | ", "Ankoppelschleife nicht genau berechenbar "},
+            {3, 200, 0.05, 1000, "4,05", "2.0", "kOhm", "2.295 - 2.899 | ", "Ankoppelschleife berechnen "},
+            {1, 100, 0.1, 100, "4,05", "1000.0", "Ohm", "2.729 | 1.23 | print", nullptr},   // exactly 1 kOhm
+            {1, 100, 10, 100, "4,05", "100.0", "kOhm", "0.863 | 0.123 | print", nullptr},   // exactly 100 kOhm
+            {1, 100, 5.025, 100, "4,05", "50.25", "kOhm", "1.025 | 0.173 | print", nullptr},
+        };
+        for (const Fall& f : faelle) {
+            neu();
+            loop(f.N, f.Q, f.Rs, f.C);
+            oeffnen();
+            QCOMPARE(c().Label11->text() + c().Label12->text(), dec(f.resonanz) + f.einheit);
+            rechnen(f.ratio);
+            QCOMPARE(ergebnis(), dec(f.ergebnis));
+            if (!f.titel) continue;
+            const Meldung m = box();
+            QCOMPARE(m.title, std::string(f.titel));
+            QVERIFY(w->Zusatzhinweis.find("etwa 290 cm") != std::string::npos);
+            QVERIFY(m.text.ends_with("\r\n" + w->Zusatzhinweis) && m.icon == BoxIcon::Information);
+        }
+        neu();
+        oeffnen();  // no loop calculated yet: the resonance labels keep what they show
+        QCOMPARE(c().Label11->text() + c().Label12->text(), QStringLiteral("KOhm"));
+    }
+
+    void rangeAfterNormalKeepsContactLengthAndPrintAndFeedsTheNote() {
+        loop(1, 500, 0.1);
+        oeffnen();
+        rechnen("4,05");
+        loop(3, 200, 0.05, 1000);
+        rechnen("4,05");
+        QCOMPARE(ergebnis(), dec("2.295 - 2.899 | 0.246 | print"));
+        const std::string note = box().text;
+        QTest::mouseClick(c().Command2, Qt::LeftButton);
+        QCOMPARE(box().text, note);
+        QVERIFY(note.ends_with("(Lka). \r\n\r\n" + w->Zusatzhinweis));
+        loop(1, 500, 0.1);
+        rechnen("4,05");  // a normal outcome drops the explanation again
+        QTest::mouseClick(c().Command2, Qt::LeftButton);
+        QVERIFY(box().text.ends_with("(Lka). \r\n"));
+    }
+
+    void outsideTheValidDomainRefusesAndKeepsTheResults() {
+        struct Fall { double Q, U; const char *ratio, *anfang; };
+        for (const Fall& f : {Fall{0, 3, "4,05", "Es wurde noch keine Loop berechnet."}, Fall{500, 3, "", "Das Verhältnis"},
+                              Fall{500, 3, "0,0", "Das Verhältnis"}, Fall{500, 3, ",", "Das Verhältnis"},
+                              Fall{500, -3, "4,05", "Mit diesen Werten"}}) {
+            neu();
+            loop(1, 500, 0.1);
+            oeffnen();
+            rechnen("4,05");
+            loop(1, f.Q, 0.1, 100, f.U);
+            rechnen(f.ratio);
+            const Meldung m = box();
+            QVERIFY2(m.text.starts_with(f.anfang) && m.title == " Fehler ", m.text.c_str());
+            QCOMPARE(ergebnis(), dec("1.221 | 0.246 | print"));
+        }
+    }
+
+    void activationResetsSiteRatioAndNoteOncePerSwitchOrShow() {
+        for (bool vomHauptfenster : {true, false}) {
+            neu();
+            loop(3, 200, 0.05, 1500);
+            oeffnen();
+            rechnen("4,95");
+            box();
+            QTest::keyClick(c().Combo1, Qt::Key_Down);
+            c().Text1->setText("7");
+            aktiv(main.get());
+            loop(1, 500, 0.1);  // a new loop calculation in between
+            const int davor = d->eventProcessing;
+            if (vomHauptfenster) aktiv(w.get());
+            else oeffnen(), QCoreApplication::processEvents();
+            QCOMPARE(d->eventProcessing, davor + 1);
+            QCOMPARE(c().Combo1->currentIndex(), 0);
+            QCOMPARE(c().Text1->text(), QStringLiteral("4,05"));
+            QVERIFY(w->Zusatzhinweis.empty() && c().Label9->isHidden());
+            QCOMPARE(c().Label11->text(), dec("25.0"));
+            QCOMPARE(ergebnis(), dec("1.878 - 2.372 | "));
+        }
+    }
+
+    void returningFromADialogIsNoActivation() {
+        oeffnen();
+        c().Text1->setText("7");
+        {
+            QDialog dialog(w.get());
+            dialog.show();
+            aktiv(&dialog);
+        }
+        aktiv(w.get());
+        QCOMPARE(c().Text1->text(), QStringLiteral("7"));
+    }
+
+    void closeBoxHidesAndEmptiesButTheProgramClosesForReal() {
+        loop(1, 500, 0.1);
+        oeffnen();
+        rechnen("4,05");
+        w->move(w->pos() + QPoint(7, 5));
+        const QPoint ort = w->pos();
+        QCloseEvent schliessen;  // as the window system delivers the close box
+        QCoreApplication::sendEvent(w->windowHandle(), &schliessen);
+        QVERIFY(!schliessen.isAccepted() && w->isHidden());
+        QCOMPARE(ergebnis(), QStringLiteral(" | "));
+        oeffnen();
+        QCOMPARE(w->pos(), ort);
+        rechnen("4,05");
+        QVERIFY(w->close());  // the main window's unload
+        QCOMPARE(ergebnis(), dec("1.221 | 0.246 | print"));
+    }
+
+    void languageSwitchWhileLoaded() {
+        loop(1, 500, 0.1);
+        oeffnen();
+        rechnen("4,05");
+        sprache("französisch");
+        QCOMPARE(w->windowTitle(), QStringLiteral("Couplage"));
+        QVERIFY(c().Combo1->count() == 3 && c().Combo1->currentIndex() == -1 && c().Label11->text().isEmpty());
+        aktiv(main.get());
+        aktiv(w.get());
+        QCOMPARE(c().Combo1->currentText(), QStringLiteral("* Chambre, comble, balcon fermé"));
+        QCOMPARE(c().Label11->text() + c().Label3->text(), dec("25.0") + "Lccp:");
+        QCOMPARE(ergebnis(), dec("1.221 | 0.246 | print"));
+        const QImage franzoesisch = flaeche();
+        sprache("Deutsch");  // no language: the list stays empty, the rest as it was
+        oeffnen();
+        QVERIFY(c().Combo1->count() == 0 && c().Text1->text() == "4,05" && c().Label3->text() == "Lccp:");
+        QCOMPARE(flaeche(), franzoesisch);
+    }
+
+    void keyFilters() {
+        oeffnen();
+        c().Text1->clear();
+        QTest::keyClicks(c().Text1, "4a-,5X .0+");
+        QTest::keyClick(c().Text1, Qt::Key_Backspace);
+        QCOMPARE(c().Text1->text(), QStringLiteral("4,5."));
+        QLineEdit* liste = c().Combo1->lineEdit();
+        QTest::keyClicks(liste, "Balkon");
+        QTest::keyClick(liste, Qt::Key_PageDown);
+        QCOMPARE(c().Combo1->currentText(), QStringLiteral("* Zimmer, Dachboden, geschlossener Balkon"));
+        QString ratios;
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(liste, key);
+            ratios += c().Text1->text() + " ";
+        }
+        QCOMPARE(ratios, QStringLiteral("4,50 4,95 4,50 "));
+    }
+
+    void printingAndItsFailure() {
+        struct Fall { const char *code, *kopf, *fehler; };
+        for (const Fall& f : {Fall{"deutsch", "Kalvor  Ringfeld : Ankopplung", "Diese Seite kann nicht gedruckt werden."},
+                              Fall{"französisch", "Kalvor  Ringfeld: Bouble de couplage", "Cette page ne peut pas être imprimée"},
+                              Fall{"englisch", "Kalvor Ringfeld: Coupling loop", " This page cannot be printed."}}) {
+            for (bool gelingt : {true, false}) {
+                neu();
+                sprache(f.code);
+                oeffnen();
+                QString papier;  // the heading, where the paper shows it in place of the buttons
+                d->printer = [&](QWidget& fenster) {
+                    const bool ohneKnoepfe = c().Command1->isHidden() && c().Command2->isHidden() && c().Command3->isHidden();
+                    if (&fenster == w.get() && ohneKnoepfe && c().Label9->isVisible()) papier = c().Label9->text();
+                    return gelingt;
+                };
+                w->Command3_Click();
+                QCOMPARE(papier, QString::fromUtf8(f.kopf));
+                QVERIFY(c().Command1->isVisible() && c().Command3->isVisible() && c().Label9->isHidden());
+                if (gelingt) continue;
+                const Meldung m = box();
+                QVERIFY(m.text == f.fehler && m.title.empty() && m.icon == BoxIcon::None);
+            }
+        }
+    }
+
+    void diagramLabelsInEachLanguageSurviveARepaint() {
+        const QPoint orte[] = {{5, 75}, {5, 95}, {230, 80}, {302, 2}, {302, 22}, {306, 76}, {306, 96}, {306, 116}};
+        struct Fall { const char *code, *begriff; bool fuenfzigOhm; };
+        for (const Fall& f : {Fall{"deutsch", "Lka:", false}, Fall{"französisch", "Lccp:", false}, Fall{"englisch", "Lka:", true}}) {
+            neu();
+            const QImage bild = flaeche();  // before the first activation: the picture alone
+            sprache("französisch");         // the longer labels of another language first
+            oeffnen();
+            sprache(f.code);
+            aktiv(main.get());
+            aktiv(w.get());
+            QCOMPARE(c().Label3->text(), QString::fromUtf8(f.begriff));
+            const QImage beschriftet = flaeche();
+            // Each label's top-left corner at its place; nothing drawn outside the labels.
+            const QFontMetrics fm(c().Picture1->font());
+            QList<QRect> felder;
+            QCOMPARE(w->diagrammTexte().size(), std::size(orte));
+            for (std::size_t i = 0; i < std::size(orte); ++i) {
+                const DiagrammText& t = w->diagrammTexte()[i];
+                const QString text = QString::fromUtf8(t.text);
+                QCOMPARE(QPoint(t.x, t.y), orte[i]);
+                felder << (QRect(orte[i], QSize(fm.horizontalAdvance(text) + 2, fm.height())) & bild.rect());
+                bool tinte = false;
+                for (int y = felder.back().top(); y <= felder.back().bottom(); ++y)
+                    for (int x = felder.back().left(); x <= felder.back().right(); ++x)
+                        tinte |= beschriftet.pixel(x, y) != bild.pixel(x, y);
+                QVERIFY2(tinte == !text.trimmed().isEmpty(), qPrintable(text));
+            }
+            QCOMPARE(w->diagrammTexte().back().text == "50 Ohm", f.fuenfzigOhm);
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    if (beschriftet.pixel(x, y) != bild.pixel(x, y))
+                        QVERIFY(std::any_of(felder.begin(), felder.end(), [&](QRect r) { return r.contains(x, y); }));
+            c().Picture1->repaint();  // covered and painted again
+            QCOMPARE(flaeche(), beschriftet);
+        }
+    }
+};
+
+QTEST_MAIN(CouplingWindowTest)
+#include "window_test.moc"
