@@ -31,6 +31,8 @@ void AnkopplungZeigen(frmAnkopplung& fenster, QWidget* neben) {
         fenster.move(platzDaneben(fenster, *neben));
         fenster.setProperty(kPlatziert, true);
     }
+    // A window laid down as an icon comes back as it was before.
+    fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
     fenster.show();
     fenster.raise();
     fenster.activateWindow();

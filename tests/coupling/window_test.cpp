@@ -166,8 +166,9 @@ private slots:
             loop(1, 500, 0.1);  // a new loop calculation in between
             const int davor = d->eventProcessing;
             if (vomHauptfenster) aktiv(w.get());
-            else oeffnen(), QCoreApplication::processEvents();
+            else w->showMinimized(), oeffnen(), QCoreApplication::processEvents();
             QCOMPARE(d->eventProcessing, davor + 1);
+            QVERIFY(w->isVisible() && !w->isMinimized());
             QCOMPARE(c().Combo1->currentIndex(), 0);
             QCOMPARE(c().Text1->text(), QStringLiteral("4,05"));
             QVERIFY(w->Zusatzhinweis.empty() && c().Label9->isHidden());
