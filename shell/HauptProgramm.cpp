@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "coupling/ankopplung_zeigen.h"
+#include "coupling/frmAnkopplung.h"
 #include "shell/frmMain.h"
 
 namespace ringfeld {
@@ -21,6 +23,14 @@ void HauptProgramm::Main() {
     // Create and load the main window.
     try {
         hauptfenster_ = std::make_unique<frmMain>(rec_, dienste_);
+        hauptfenster_->frmAnkopplung = [this]() -> QWidget* {
+            if (!kopplungsfenster_) kopplungsfenster_ = std::make_unique<frmAnkopplung>(rec_, dienste_);
+            return kopplungsfenster_.get();
+        };
+        hauptfenster_->AnkopplungZeigen = [this] {
+            hauptfenster_->frmAnkopplung();
+            ringfeld::AnkopplungZeigen(*kopplungsfenster_, hauptfenster_.get());
+        };
         if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
         hauptfenster_->Form_Load();
     } catch (const std::exception& e) {

@@ -11,6 +11,7 @@
 namespace ringfeld {
 
 class frmMain;
+class frmAnkopplung;
 
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
@@ -40,6 +41,7 @@ private:
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
+    std::unique_ptr<frmAnkopplung> kopplungsfenster_;  // created hidden on first use
 };
 
 }  // namespace ringfeld

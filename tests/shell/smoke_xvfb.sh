@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real ringfeld in a fresh X server, waits for its main window,
-# closes it as a window manager's close box would and expects exit status 0
-# and the language written to the settings store.
+# opens the coupling window with Ctrl+A, closes that with its close box (it
+# must only hide), opens it again, then closes the main window as a window
+# manager's close box would and expects exit status 0 and the language
+# written to the settings store.
 #   smoke_xvfb.sh <ringfeld> <ringfeld_x11_probe>
 set -euo pipefail
 program=$1
@@ -16,7 +18,10 @@ export XDG_RUNTIME_DIR=$config/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-out=$(xvfb-run -a -s "-screen 0 1024x768x24" "$probe" --timeout-ms 20000 -- "$program")
+out=$(xvfb-run -a -s "-screen 0 1024x768x24" "$probe" --timeout-ms 20000 --second-window-key a -- "$program")
 echo "$out"
+grep -q '^second_shown=yes$' <<<"$out"
+grep -q '^second_hidden_by_close_box=yes$' <<<"$out"
+grep -q '^second_shown_again=yes$' <<<"$out"
 grep -q '^exit_status=0$' <<<"$out"
 grep -qx 'Sprache=deutsch' "$config/Ringfeld/Ringfeld.conf"
