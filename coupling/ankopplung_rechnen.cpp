@@ -1,7 +1,7 @@
 #include "ankopplung_rechnen.h"
+#include "engine/text_lines.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "engine/checked_math.h"
 #include "engine/language.h"
@@ -12,17 +12,6 @@ namespace ringfeld {
 namespace {
 
 constexpr double kKabelimpedanz = 50;  // Ohm, the feeder cable
-
-std::string join(std::initializer_list<std::string_view> lines, const std::string& nl) {
-    std::string text;
-    bool first = true;
-    for (std::string_view line : lines) {
-        if (!first) text += nl;
-        text += line;
-        first = false;
-    }
-    return text;
-}
 
 // R = Q^2 Rs held in single precision; unset when it does not fit a float.
 std::optional<float> resonanzwiderstand(const DesignRecord& rec) {
@@ -36,15 +25,15 @@ std::optional<float> resonanzwiderstand(const DesignRecord& rec) {
 std::string zusatzText(Language lang, const std::string& F, const std::string& nl) {
     switch (lang) {
         case Language::German:
-            return join({"Es kann aber sein dass die Frequenz schon zu tief  ",
+            return ZeilenVerbinden({"Es kann aber sein dass die Frequenz schon zu tief  ",
                          "ist und die Ankopplungsschleife einen Umfang von  ",
                          "etwa " + F + " haben muss oder eine andere  ", "Ankopplungsart sinnvoller ist.  "}, nl);
         case Language::French:
-            return join({"Il est cependant  possible que la fréquence soit déjà trop basse ",
+            return ZeilenVerbinden({"Il est cependant  possible que la fréquence soit déjà trop basse ",
                          "et que la boucle de couplage devrait avoir un périmètre  ",
                          "de " + F + " ou qu'un autre type ", "de couplage soit plus approprié.  "}, nl);
         case Language::English:
-            return join({"the frequency is to low ? ", "the coupling loop needo a circimstance aof about  ",
+            return ZeilenVerbinden({"the frequency is to low ? ", "the coupling loop needo a circimstance aof about  ",
                          F + ". A different method ", "of coupling migth be more useful.  "}, nl);
         case Language::None: break;
     }
@@ -55,18 +44,18 @@ Meldung bereichMeldung(Language lang, const std::string& zusatz, const std::stri
     std::string advice, title;
     switch (lang) {
         case Language::German:
-            advice = join({"Die Berechnung bitte immer bei der tiefsten,",
+            advice = ZeilenVerbinden({"Die Berechnung bitte immer bei der tiefsten,",
                            "maximal bei einer mittleren Frequenz durchführen. "}, nl);
             title = "Ankoppelschleife nicht genau berechenbar ";
             break;
         case Language::French:
-            advice = join({"Le calcul de la boucle de couplage doit toujours ",
+            advice = ZeilenVerbinden({"Le calcul de la boucle de couplage doit toujours ",
                            "se faire sur la fréquence d'utilisation la plus basse, ",
                            "ou au maximum sur une fréquence médiane. "}, nl);
             title = "La boucle de couplage de peut pas être definie avec exactitude ";
             break;
         case Language::English:
-            advice = join({"The calculation please always with the deepest, ",
+            advice = ZeilenVerbinden({"The calculation please always with the deepest, ",
                            "enforces at most with a middle frequency. "}, nl);
             title = "Coupling loop cannot be exactly calculated. ";
             break;
@@ -170,7 +159,7 @@ Meldung HinweisMeldung(const DesignRecord& rec, std::string_view zusatzhinweis) 
     switch (SpracheVon(rec.Sprache)) {
         case Language::German:
             out.title = "Ankoppelschleife berechnen ";
-            out.text = join({"Die Berechnung bitte immer bei der tiefsten,",
+            out.text = ZeilenVerbinden({"Die Berechnung bitte immer bei der tiefsten,",
                              "maximal bei einer mittleren Frequenz durchführen. ", "",
                              "Die Ankoppelschleife wird abgeglichen auf der     ",
                              "höchsten Frequenz der Loop mit dem Umfang und     ",
@@ -179,7 +168,7 @@ Meldung HinweisMeldung(const DesignRecord& rec, std::string_view zusatzhinweis) 
             break;
         case Language::French:
             out.title = "Calculer la boucle de couplage ";
-            out.text = join({"Le calcul de la boucle de couplage doit toujours ",
+            out.text = ZeilenVerbinden({"Le calcul de la boucle de couplage doit toujours ",
                              "se faire sur la fréquence d'utilisation la plus basse,",
                              "ou au maximum sur une fréquence médiane.", "",
                              "L'ajustement de la boucle de couplage est défini par ",
@@ -190,7 +179,7 @@ Meldung HinweisMeldung(const DesignRecord& rec, std::string_view zusatzhinweis) 
             break;
         case Language::English:
             out.title = "coupling loop Calkulator ";
-            out.text = join({"The calculation please always with the deepest,",
+            out.text = ZeilenVerbinden({"The calculation please always with the deepest,",
                              "enforces at most with a middle frequency. ", "",
                              "The Coupling loop becomes balanced Lka on the highest ",
                              "frequency of the Loop with the scope and on the deepest  ",

@@ -19,30 +19,13 @@
 #include "coupling/ankopplung_rechnen.h"
 #include "engine/language.h"
 #include "ui/accessibility.h"
+#include "ui/key_rules.h"
 
 namespace ringfeld {
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string str(const QString& text) { return text.toStdString(); }
-
-// Key codes as the key handlers see them.
-constexpr int vbKeyUp = 38;
-constexpr int vbKeyDown = 40;
-constexpr int vbKeyBack = 8;
-
-int keyCode(const QKeyEvent& key) {
-    switch (key.key()) {
-        case Qt::Key_Up: return vbKeyUp;
-        case Qt::Key_Down: return vbKeyDown;
-        default: return key.key();
-    }
-}
-
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
+using keys::keyCode;
+using keys::shiftState;
 
 // The ratio each site proposes, by the index of the site list.
 constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,50", "4,95"};
@@ -196,14 +179,13 @@ void frmAnkopplung::Combo1_Click() {
 }
 
 void frmAnkopplung::Combo1_KeyDown(int& KeyCode, int& Shift) {
-    if (KeyCode != vbKeyUp && KeyCode != vbKeyDown) KeyCode = Shift = 0;
+    keys::PfeilFilter(KeyCode, Shift);
 }
 
 void frmAnkopplung::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
 void frmAnkopplung::Text1_KeyPress(int& KeyAscii) {
-    const bool ziffer = KeyAscii >= '0' && KeyAscii <= '9';
-    if (!ziffer && KeyAscii != '.' && KeyAscii != ',' && KeyAscii != vbKeyBack) KeyAscii = 0;
+    keys::ZifferFilter(KeyAscii);
 }
 
 bool frmAnkopplung::eventFilter(QObject* watched, QEvent* event) {

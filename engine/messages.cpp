@@ -1,29 +1,16 @@
 #include "messages.h"
+#include "text_lines.h"
 
-#include <initializer_list>
 #include <string_view>
 
 namespace ringfeld {
 namespace {
 
-using Lines = std::initializer_list<std::string_view>;
-
-std::string join(Lines lines, const std::string& nl) {
-    std::string text;
-    bool first = true;
-    for (std::string_view line : lines) {
-        if (!first) text += nl;
-        text += line;
-        first = false;
-    }
-    return text;
-}
-
 std::string inputMessage(Language lang, const std::string& nl) {
     switch (lang) {
-        case Language::German: return join({"Unreale Werte!", "oder unvollständige Eingabe!"}, nl);
-        case Language::French: return join({"Valeurs impossibles!", "ou données d'entrée incomplètes."}, nl);
-        case Language::English: return join({"Value unreal!", "or incomplete input!"}, nl);
+        case Language::German: return ZeilenVerbinden({"Unreale Werte!", "oder unvollständige Eingabe!"}, nl);
+        case Language::French: return ZeilenVerbinden({"Valeurs impossibles!", "ou données d'entrée incomplètes."}, nl);
+        case Language::English: return ZeilenVerbinden({"Value unreal!", "or incomplete input!"}, nl);
         case Language::None: break;
     }
     return {};
@@ -32,13 +19,13 @@ std::string inputMessage(Language lang, const std::string& nl) {
 std::string lengthMessage(Language lang, const std::string& nl) {
     switch (lang) {
         case Language::German:
-            return join({"Unreale Werte!", "", "Die Länge des Leiters ist zu nahe an oder",
+            return ZeilenVerbinden({"Unreale Werte!", "", "Die Länge des Leiters ist zu nahe an oder",
                          "über der Länge eines Halbwellen-Dipols."}, nl);
         case Language::French:
-            return join({"Valeurs impossibles!", "", "La longueur du conducteur est trop proche ou supérieure",
+            return ZeilenVerbinden({"Valeurs impossibles!", "", "La longueur du conducteur est trop proche ou supérieure",
                          "à la longueur d'un dipôle demi-onde."}, nl);
         case Language::English:
-            return join({"Unrealistic datal!", "", "The length of the conductor is too close to",
+            return ZeilenVerbinden({"Unrealistic datal!", "", "The length of the conductor is too close to",
                          "or longer than a half-wave dipole."}, nl);
         case Language::None: break;
     }
@@ -53,28 +40,28 @@ std::string capacitanceMessage(Language lang, bool severalTurns, const std::stri
     std::string text;
     switch (lang) {
         case Language::German:
-            text = join({"Unreale Werte!", "", "Die Frequenz für diese Berechnung ist zu hoch angesetzt! ",
+            text = ZeilenVerbinden({"Unreale Werte!", "", "Die Frequenz für diese Berechnung ist zu hoch angesetzt! ",
                          "Die Eigenkapazität der Loop erreicht oder überschreitet die ",
                          "Größe der Gesamtkapazität. Dabei sind Schaltkapazitäten ",
                          "noch nicht berücksichtigt."}, nl);
             if (severalTurns)
-                text += nl + nl + join({"Es besteht auch die Möglichkeit den Abstand der Windungen   ",
+                text += nl + nl + ZeilenVerbinden({"Es besteht auch die Möglichkeit den Abstand der Windungen   ",
                                         "(Länge) zu vergrößern."}, nl);
             break;
         case Language::French:
-            text = join({"Valeurs impossibles!", "", "La fréquence pour le calcul est trop élevée! La capacité",
+            text = ZeilenVerbinden({"Valeurs impossibles!", "", "La fréquence pour le calcul est trop élevée! La capacité",
                          "propre de la Loop atteind ou dépasse la valeur ",
                          "de la capacité de l'ensemble. De plus, les capacités ",
                          "de connection ne sont pas encore prises en compte."}, nl);
             if (severalTurns)
-                text += nl + nl + join({"Il est également possible d'augmenter la distance  ",
+                text += nl + nl + ZeilenVerbinden({"Il est également possible d'augmenter la distance  ",
                                         "de séparation des boucles (longueur)"}, nl);
             break;
         case Language::English:
-            text = join({"Unrealistic data!", "", "The frequency for this calculation is exeedingly high! ",
+            text = ZeilenVerbinden({"Unrealistic data!", "", "The frequency for this calculation is exeedingly high! ",
                          "The inherent capacitence of the loop reaches ", "Exeeds teh total capacity."}, nl);
             if (severalTurns)
-                text += nl + nl + join({"There is also the possibilty to increase the distance between   ",
+                text += nl + nl + ZeilenVerbinden({"There is also the possibilty to increase the distance between   ",
                                         "the turns of the wire."}, nl);
             break;
         case Language::None: break;

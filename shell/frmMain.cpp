@@ -22,37 +22,14 @@
 #include "shell/help/about_text.h"
 #include "shell/help/help_command.h"
 #include "ui/accessibility.h"
+#include "ui/key_rules.h"
 #include "ui/sprache_anwenden.h"
 
 namespace ringfeld {
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string str(const QString& text) { return text.toStdString(); }
-
-// Key codes as the key handlers see them.
-constexpr int vbKeyUp = 38;
-constexpr int vbKeyDown = 40;
-constexpr int vbKeyBack = 8;
-
-int keyCode(const QKeyEvent& key) {
-    switch (key.key()) {
-        case Qt::Key_Up: return vbKeyUp;
-        case Qt::Key_Down: return vbKeyDown;
-        default: return key.key();
-    }
-}
-
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-// The characters a numeric field takes: digits, both decimal separators and Backspace.
-void ZeichenPruefen(int& KeyAscii) {
-    const bool ziffer = KeyAscii >= '0' && KeyAscii <= '9';
-    if (!ziffer && KeyAscii != '.' && KeyAscii != ',' && KeyAscii != vbKeyBack) KeyAscii = 0;
-}
+using keys::keyCode;
+using keys::shiftState;
 
 // Texts the window starts with, Text1 to Text9.
 constexpr std::array<std::string_view, 9> kStartTexte{"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000"};
@@ -209,20 +186,20 @@ void frmMain::ErgebnisseLoeschen() {
 
 // ---------------------------------------------------------------- input fields
 
-void frmMain::Text1_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text2_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text3_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text4_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text5_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text6_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text7_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
-void frmMain::Text8_KeyPress(int& KeyAscii) { ZeichenPruefen(KeyAscii); }
+void frmMain::Text1_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text2_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text3_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text4_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text5_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text6_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text7_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+void frmMain::Text8_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
 
 void frmMain::Combo1_KeyDown(int& KeyCode, int& Shift) {
-    if (KeyCode != vbKeyUp && KeyCode != vbKeyDown) KeyCode = Shift = 0;
+    keys::PfeilFilter(KeyCode, Shift);
 }
 void frmMain::Combo2_KeyDown(int& KeyCode, int& Shift) {
-    if (KeyCode != vbKeyUp && KeyCode != vbKeyDown) KeyCode = Shift = 0;
+    keys::PfeilFilter(KeyCode, Shift);
 }
 void frmMain::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 void frmMain::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
@@ -309,7 +286,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (watched == ui_.Text9) return false;
             for (QChar c : commit) {
                 int KeyAscii = c.unicode();
-                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end()) ZeichenPruefen(KeyAscii);
+                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end()) keys::ZifferFilter(KeyAscii);
                 else KeyAscii = 0;  // a list
                 if (KeyAscii == 0) return true;
             }
