@@ -9,6 +9,7 @@
 
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -117,6 +118,21 @@ Form formVon(std::string_view pattern) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whether m lies exactly halfway between two multiples of 10^-decimals.
+bool genauHalb(double m, int decimals) {
+    const double t = std::ldexp(m, decimals + 1);
+    return std::isfinite(t) && t == std::floor(t) && std::fmod(t, 2.0) == 1.0;
+}
+
+// |v| correctly rounded to `decimals` places, by the standard library.
+double richtigGerundet(double v, int decimals) {
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::fixed, decimals).ptr;
+    double o = 0;
+    std::from_chars(buffer, end, o);
+    return o;
+}
+
 void checkShape(const std::string& text, const Form& form, std::string_view sep, double value) {
     std::string_view rest = text;
     require(rest.size() >= form.suffix.size() && rest.substr(rest.size() - form.suffix.size()) == form.suffix,
@@ -167,6 +183,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(std::fabs(r - v) <= halbeEinheit * (1 + 1e-9) + 4 * ulp, "read back further than half a unit", text);
     if (r != 0) require(std::signbit(r) == std::signbit(v), "sign lost", text);
     else require(text.find('-') == std::string::npos, "zero shown with a sign", text);
+    // Anything but an exact half has one correct rounding: the one the standard
+    // library's fixed conversion gives.
+    if (!genauHalb(std::fabs(v), form.maxDecimals))
+        require(std::fabs(r) == richtigGerundet(v, form.maxDecimals), "not the correctly rounded value", text);
     // Away from zero shows in the read-back value unless the value is so large that
     // the next decimal step is below the resolution of a double.
     if (wert.halbeStelle == form.maxDecimals && halbeEinheit > 4 * ulp)

@@ -3,6 +3,7 @@
 // a lone comma is a decimal point, and a leading minus negates.
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -31,12 +32,42 @@ bool gleich(const std::optional<double>& a, const std::optional<double>& b) {
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A plain decimal number: optional minus, digits with at most one point, an
+// optional exponent with "e" or "E". Such a text has one correct value.
+bool schlicht(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && t[i] == '-') ++i;
+    bool digits = false, point = false;
+    for (; i < t.size(); ++i) {
+        if (isDigit(t[i])) digits = true;
+        else if (t[i] == '.' && !point) point = true;
+        else break;
+    }
+    if (!digits) return false;
+    if (i == t.size()) return true;
+    if (t[i] != 'e' && t[i] != 'E') return false;
+    if (++i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    if (i == t.size()) return false;
+    for (; i < t.size(); ++i)
+        if (!isDigit(t[i])) return false;
+    return true;
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const auto value = lesen(text);
+
+    // Plain decimal text reads as the correctly rounded double.
+    if (schlicht(text)) {
+        double richtig = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), richtig);
+        if (ec == std::errc() && end == text.data() + text.size())
+            require(value && *value == richtig, "not the correctly rounded value", text);
+    }
 
     std::string ohneLeer = text;
     ohneLeer.erase(std::remove_if(ohneLeer.begin(), ohneLeer.end(), isBlank), ohneLeer.end());
