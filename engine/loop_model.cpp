@@ -16,11 +16,14 @@ constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths
 constexpr double kRingOderSpule = 21.739;       // D / l where the ring formula takes over
 
 // The coil length the main window writes into its field when it raises it to the
-// minimum for more than one turn: computed in 32-bit floats and shown with two
-// decimals at most, so it may lie a little below the exact minimum. A length
-// that reaches it is accepted too, or the program would refuse its own value.
+// minimum: it reads the turns and the conductor as 32-bit floats (so 1.00000001
+// turns count as one there, and the conductor diameter is the minimum) and shows
+// the minimum with two decimals at most, so it may lie a little below the exact
+// minimum. A length that reaches it is accepted too, or the program would refuse
+// its own value.
 std::optional<float> geschriebeneMindestlaenge(double n, double d) {
-    const float minimum = (static_cast<float>(n) - 1.0f) * static_cast<float>(d) + 1.0f;
+    const float windungen = static_cast<float>(n), leiter = static_cast<float>(d);
+    const float minimum = windungen <= 1 ? leiter : (windungen - 1.0f) * leiter + 1.0f;
     if (!std::isfinite(minimum)) return std::nullopt;
     try {
         return checked::single(TextZuZahl(FormatZahl(minimum, muster::Prozent)));
@@ -65,7 +68,7 @@ LoopErgebnis LoopModell(const LoopEingaben& in, DesignRecord& rec) {
         // for its turns (at least one conductor diameter per turn plus 1 mm).
         const float lSingle = single(l);
         bool langGenug = lSingle >= lmin;
-        if (!langGenug && N > 1) {
+        if (!langGenug) {
             auto written = geschriebeneMindestlaenge(N, d);
             langGenug = written && lSingle >= *written;
         }
