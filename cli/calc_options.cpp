@@ -59,7 +59,10 @@ std::optional<std::vector<std::string>> sweepFrequencies(const QString& spec) {
     out.reserve(static_cast<std::size_t>(count));
     for (long long i = 0; i < count; ++i) {
         // Rounded to 1 Hz so that 7.0 + 3 * 0.1 reads 7.3, not 7.300000000000001.
-        const double f = std::round((*from + static_cast<double>(i) * *step) * 1e6) / 1e6;
+        // Above 1e302 MHz the scaling overflows, and whole hertz are far below a step anyway.
+        const double raw = *from + static_cast<double>(i) * *step;
+        const double f = std::isfinite(raw * 1e6) ? std::round(raw * 1e6) / 1e6 : raw;
+        if (!std::isfinite(f)) return std::nullopt;
         out.push_back(FormatZahl(f, muster::ProzentFein));
     }
     return out;
@@ -169,7 +172,8 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
             auto list = sweepFrequencies(spec);
             if (!list || o.frequenzen.size() + list->size() > static_cast<std::size_t>(kMaxRows)) {
                 out.usageError = QStringLiteral("Unreadable --sweep '%1': expected FROM:TO:STEP in MHz with "
-                                                "STEP > 0, TO >= FROM and at most %2 rows.").arg(spec).arg(kMaxRows);
+                                                "STEP > 0, TO >= FROM and at most %2 rows.")
+                                     .arg(spec, QString::number(kMaxRows));
                 return out;
             }
             o.frequenzen.insert(o.frequenzen.end(), list->begin(), list->end());

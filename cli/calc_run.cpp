@@ -236,11 +236,12 @@ void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
 QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows) {
     const Language lang = SpracheVon(options.sprache);
     const LoopEingaben& in = options.felder;
+    // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
     QString out = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
-                                 "Rs = %9 Ohm, Rp = %10 kOhm\n")
+                                 "Rs = %9 Ohm, Rp = ")
                       .arg(q(in.Combo1), q(in.Combo2), q(in.Text1), q(in.Text2), q(in.Text3), q(in.Text4),
-                           q(in.Text8), q(in.Text6), q(in.Text7))
-                      .arg(q(in.Text9));
+                           q(in.Text8), q(in.Text6), q(in.Text7)) +
+                  q(in.Text9) + QStringLiteral(" kOhm\n");
 
     std::vector<QStringList> table;
     QStringList names, units;

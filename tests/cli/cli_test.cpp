@@ -196,3 +196,23 @@ TEST(CalcUsage, HelpListsEveryOptionWithUnitAndDefault) {
     for (const char* fact : {"default 2,25", "default 14,4", "MHz", "kOhm", "default 4,05"})
         EXPECT_TRUE(r.out.contains(fact)) << fact;
 }
+
+// Texts the user gives are echoed as they stand, never taken for the place
+// markers of the message they are put into.
+TEST(CalcRegression, PercentSignsInArgumentsAreEchoedVerbatim) {
+    const Result sweep = Calc({"--sweep", "%1"});
+    EXPECT_EQ(sweep.status, 2);
+    EXPECT_TRUE(sweep.err.contains("'%1'")) << sweep.err.toStdString();
+    EXPECT_TRUE(sweep.err.contains("at most 1000000 rows")) << sweep.err.toStdString();
+
+    const Result shape = Calc({"--shape", "%5"});
+    EXPECT_TRUE(shape.out.startsWith("%5, Cu: D = 2,25 m, ")) << shape.out.toStdString();
+    EXPECT_TRUE(shape.out.contains("Rp = 10000 kOhm\n")) << shape.out.toStdString();
+}
+
+// A sweep at the top of the number range still names its frequency.
+TEST(CalcRegression, SweepNearTheLargestNumberKeepsItsFrequency) {
+    const QJsonArray rows = Json({"--sweep", "1e303:1e303:1"}, -1);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_FALSE(rows[0].toObject()["inputs"].toObject()["Text5"].toString().isEmpty());
+}
