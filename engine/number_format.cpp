@@ -70,37 +70,9 @@ char* incrementLastDigit(char* first, char* last) {
 constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
                              1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 
-// Writes n / 10^decimals as "123.45", with at least one digit before the point.
-char* writeScaled(char* first, std::uint64_t n, int decimals) {
-    char digits[24];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    while (count <= decimals) digits[count++] = '0';
-    for (int i = count; i-- > 0;) {
-        *first++ = digits[i];
-        if (i == decimals && decimals > 0) *first++ = '.';
-    }
-    return first;
-}
-
 // |value| rounded to `decimals` places, halves away from zero, as "123.45" in
 // [first, returned end).
 char* roundedDigits(char* first, char* last, double magnitude, int decimals) {
-    // Fast path: scale to whole units of the last place. The product is off by at
-    // most half an ulp, so unless it lies that close to a half the rounding is the
-    // rounding of the exact value.
-    if (decimals < static_cast<int>(std::size(kPow10))) {
-        const double scaled = magnitude * kPow10[decimals];
-        if (scaled < 0x1p52) {
-            const double whole = std::floor(scaled);
-            const double fraction = scaled - whole;
-            if (std::fabs(fraction - 0.5) > scaled * 0x1p-50 + 0x1p-60)
-                return writeScaled(first, static_cast<std::uint64_t>(whole) + (fraction > 0.5), decimals);
-        }
-    }
     if (isExactHalf(magnitude, decimals)) {
         // The exact value has decimals + 1 places and ends in 5.
         auto r = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1);
@@ -111,11 +83,60 @@ char* roundedDigits(char* first, char* last, double magnitude, int decimals) {
     return std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals).ptr;
 }
 
+// Joins prefix, whole part, separator, fraction and suffix.
+std::string assemble(std::string_view prefix, std::string_view whole, int minWhole, bool point,
+                     std::string_view separator, std::string_view fraction, std::string_view suffix) {
+    std::string out;
+    const std::size_t pad = static_cast<int>(whole.size()) < minWhole ? minWhole - whole.size() : 0;
+    out.reserve(prefix.size() + pad + whole.size() + separator.size() + fraction.size() + suffix.size());
+    out += prefix;
+    out.append(pad, '0');
+    out += whole;
+    if (point) {
+        out += separator;
+        out += fraction;
+    }
+    out += suffix;
+    return out;
+}
+
+// Fast path: |value| scaled to whole units of the last place. The product is off
+// by at most half an ulp, so unless it lies that close to a half, rounding it is
+// rounding the exact value.
+bool scaledUnits(double magnitude, int decimals, std::uint64_t& units) {
+    if (decimals >= static_cast<int>(std::size(kPow10))) return false;
+    const double scaled = magnitude * kPow10[decimals];
+    if (!(scaled < 0x1p52)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (!(std::fabs(fraction - 0.5) > scaled * 0x1p-50 + 0x1p-60)) return false;
+    units = static_cast<std::uint64_t>(whole) + (fraction > 0.5);
+    return true;
+}
+
 std::string formatSection(double magnitude, std::string_view pattern, const Section& s, std::string_view separator,
                           bool& isZero) {
     const std::string_view prefix = pattern.substr(0, s.prefixEnd), suffix = pattern.substr(s.suffixStart);
+    const int decimals = s.point ? s.maxFraction : 0;
+
+    std::uint64_t units = 0;
+    if (scaledUnits(magnitude, decimals, units)) {
+        isZero = units == 0;
+        int fractionDigits = decimals;
+        while (fractionDigits > s.minFraction && units % 10 == 0) {
+            units /= 10;
+            --fractionDigits;
+        }
+        char digits[24];  // the digits of units, at least fractionDigits of them
+        int count = 0;
+        for (; units != 0 || count < fractionDigits; units /= 10) digits[sizeof digits - 1 - count++] = static_cast<char>('0' + units % 10);
+        const char* first = digits + sizeof digits - count;
+        return assemble(prefix, std::string_view(first, count - fractionDigits), s.minWhole, s.point, separator,
+                        std::string_view(first + count - fractionDigits, fractionDigits), suffix);
+    }
+
     char buffer[400];  // the largest double has 309 whole digits
-    char* end = roundedDigits(buffer, buffer + sizeof buffer, magnitude, s.point ? s.maxFraction : 0);
+    char* end = roundedDigits(buffer, buffer + sizeof buffer, magnitude, decimals);
     std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t pointAt = digits.find('.');
     std::string_view whole = digits.substr(0, pointAt);
@@ -127,18 +148,7 @@ std::string formatSection(double magnitude, std::string_view pattern, const Sect
     const std::size_t firstDigit = whole.find_first_not_of('0');
     whole = firstDigit == std::string_view::npos ? std::string_view() : whole.substr(firstDigit);
     while (static_cast<int>(fraction.size()) > s.minFraction && fraction.back() == '0') fraction.remove_suffix(1);
-
-    std::string out;
-    out.reserve(prefix.size() + whole.size() + separator.size() + fraction.size() + suffix.size() + 4);
-    out += prefix;
-    if (static_cast<int>(whole.size()) < s.minWhole) out.append(s.minWhole - whole.size(), '0');
-    out += whole;
-    if (s.point) {
-        out += separator;
-        out += fraction;
-    }
-    out += suffix;
-    return out;
+    return assemble(prefix, whole, s.minWhole, s.point, separator, fraction, suffix);
 }
 
 // The program formats with a handful of short fixed patterns over and over;
