@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the unit and
+# window tests, each fuzz target for a bounded time (RINGFELD_FUZZ_SECONDS,
+# default 30), and the whole suite again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Any failure or finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
-cd build && ctest --output-on-failure -j"$(nproc)"
+(cd build && ctest --output-on-failure -j"$(nproc)")
+scripts/fuzz.sh "${RINGFELD_FUZZ_SECONDS:-30}"
+scripts/test-sanitized.sh
