@@ -70,7 +70,8 @@ std::optional<std::vector<std::string>> sweepFrequencies(const QString& spec) {
 
 }  // namespace
 
-ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage) {
+ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage,
+                           std::string_view textSeparator) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Ringfeld loop calculator: computes a small transmitting magnetic loop from the same\n"
@@ -140,6 +141,7 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         }
     }
 
+    const std::string_view sep = o.format == OutputFormat::Json ? std::string_view(".") : textSeparator;
     LoopEingaben& in = o.felder;
     in.Combo1 = parser.isSet(shape) ? parser.value(shape).toStdString() : circleEntry(SpracheVon(o.sprache));
     in.Combo2 = value(material, "Cu");
@@ -147,9 +149,9 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
     in.Text2 = value(circumference, kCircumference);
     // One of the two given alone: the other follows as the window writes it on a key release.
     if (parser.isSet(diameter) && !parser.isSet(circumference)) {
-        if (auto u = UmfangAusDurchmesser(in.Text1, in.Combo1, ".")) in.Text2 = u->text;
+        if (auto u = UmfangAusDurchmesser(in.Text1, in.Combo1, sep)) in.Text2 = u->text;
     } else if (parser.isSet(circumference) && !parser.isSet(diameter)) {
-        if (auto d = DurchmesserAusUmfang(in.Text2, in.Combo1, ".")) in.Text1 = d->text;
+        if (auto d = DurchmesserAusUmfang(in.Text2, in.Combo1, sep)) in.Text1 = d->text;
     }
     in.Text3 = value(conductor, kConductor);
     in.Text4 = value(turns, kTurns);
@@ -160,9 +162,9 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
     if (!parser.isSet(length)) {
         // As the window does after the conductor, then the turns, were entered.
         if (parser.isSet(conductor))
-            if (auto r = SpulenlaengeNachLeiter(in.Text8, in.Text3, in.Text4, "."); r && r->text8) in.Text8 = *r->text8;
+            if (auto r = SpulenlaengeNachLeiter(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
         if (parser.isSet(turns))
-            if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, "."); r && r->text8) in.Text8 = *r->text8;
+            if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
     }
     in.Text5 = kFrequency;
 

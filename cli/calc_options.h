@@ -30,8 +30,12 @@ struct ParseOutcome {
 };
 
 // Reads the arguments (without the program name). `storedLanguage` is the language
-// the settings store holds, used when --lang is absent.
-ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage);
+// the settings store holds, used when --lang is absent. Field texts the program
+// derives (the other of diameter and circumference, the coil length) are written
+// with `textSeparator` for the text table, as the window would on this system,
+// and with a point for JSON.
+ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage,
+                           std::string_view textSeparator = ".");
 
 // The most rows a sweep may produce.
 inline constexpr long long kMaxRows = 1'000'000;

@@ -282,7 +282,7 @@ int RowsExitCode(const std::vector<CalcRow>& rows) {
 
 int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std::string_view localeSeparator,
             QByteArray& out, QByteArray& err) {
-    const ParseOutcome parsed = ParseCalcArgs(arguments, storedLanguage);
+    const ParseOutcome parsed = ParseCalcArgs(arguments, storedLanguage, localeSeparator);
     if (parsed.helpShown) {
         out = parsed.helpText.toUtf8();
         return 0;

@@ -143,6 +143,11 @@ TEST(CalcText, TableInTheLanguageWithTheLocalesSeparator) {
     EXPECT_TRUE(german.out.contains("- 3,51"));
     EXPECT_TRUE(german.out.contains("! Unreale Werte! Die Länge des Leiters ist zu nahe an oder"));
 
+    // Derived fields follow the locale too, as the window writes them.
+    const Result derived = Calc({"--diameter", "1", "--turns", "3", "--frequency", "3,6"}, "de_DE.UTF-8");
+    EXPECT_TRUE(derived.out.contains("U = 3,142 m")) << derived.out.toStdString();
+    EXPECT_TRUE(derived.out.contains("l = 25,0 mm")) << derived.out.toStdString();
+
     const Result english = Calc({"--lang", "englisch"});
     EXPECT_EQ(english.status, 0);
     EXPECT_TRUE(english.out.contains("Gain"));

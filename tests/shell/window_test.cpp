@@ -712,39 +712,7 @@ private slots:
 
     // ------------------------------------------------------------ absurd texts
 
-    void overflowingTextsLeaveTheDependentFieldAlone_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("dependent");
-        QTest::addColumn<QString>("text");
-        const QString huge = QStringLiteral("9").repeated(400);
-        for (const auto& [name, text] : {std::pair{"400 digits", huge}, std::pair{"1e999", QStringLiteral("1e999")}}) {
-            QTest::addRow("Text1, %s", name) << "Text1" << "Text2" << text;
-            QTest::addRow("Text2, %s", name) << "Text2" << "Text1" << text;
-            QTest::addRow("Text3, %s", name) << "Text3" << "Text8" << text;
-            QTest::addRow("Text4, %s", name) << "Text4" << "Text8" << text;
-            QTest::addRow("Text8, %s", name) << "Text8" << "Text8" << text;
-        }
-    }
-    void overflowingTextsLeaveTheDependentFieldAlone() {
-        QFETCH(QString, field);
-        QFETCH(QString, dependent);
-        QFETCH(QString, text);
-        auto* e = f().findChild<QLineEdit*>(field);
-        auto* d = f().findChild<QLineEdit*>(dependent);
-        c().Text4->setText(QStringLiteral("3"));
-        const QString before = field == dependent ? text : d->text();
-
-        e->setText(text);  // as a paste puts it there
-        QTest::keyRelease(e, Qt::Key_Control);
-        if (field == QLatin1String("Text8")) c().Text3->setText(QStringLiteral("13"));
-        QCOMPARE(d->text(), before);
-        keinInfOderNaN();
-
-        c().Command1->click();  // the calculation refuses it in a box
-        QCOMPARE(dienste->takeBoxes().size(), std::size_t(1));
-        keinInfOderNaN();
-        QVERIFY(f().isVisible());
-    }
+    // Overflowing texts in the synchronised fields: robustness_test.cpp.
 
     void absurdTextInAnyFieldEndsInOneBox_data() {
         QTest::addColumn<int>("index");
