@@ -10,38 +10,6 @@
 namespace ringfeld {
 namespace {
 
-struct Section {
-    std::size_t prefixEnd = 0;    // literal text before the placeholders
-    std::size_t suffixStart = 0;  // literal text after them
-    int minWhole = 0;     // "0" placeholders before the point
-    int maxFraction = 0;  // placeholders after the point
-    int minFraction = 0;  // "0" placeholders after the point
-    bool point = false;
-};
-
-bool isPlaceholder(char c) { return c == '#' || c == '0' || c == '.'; }
-
-Section parseSection(std::string_view text) {
-    Section s;
-    std::size_t begin = 0;
-    while (begin < text.size() && !isPlaceholder(text[begin])) ++begin;
-    std::size_t end = begin;
-    while (end < text.size() && isPlaceholder(text[end])) ++end;
-    s.prefixEnd = begin;
-    s.suffixStart = end;
-    for (char c : text.substr(begin, end - begin)) {
-        if (c == '.') {
-            s.point = true;
-        } else if (!s.point) {
-            s.minWhole += c == '0';
-        } else {
-            ++s.maxFraction;
-            s.minFraction += c == '0';
-        }
-    }
-    return s;
-}
-
 // Whether |value| lies exactly halfway between two multiples of 10^-decimals:
 // that is the case when 2 * 10^decimals * value is an odd integer, i.e. when the
 // value is an odd multiple of 2^-(decimals + 1).
@@ -83,21 +51,33 @@ char* roundedDigits(char* first, char* last, double magnitude, int decimals) {
     return std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals).ptr;
 }
 
-// Joins prefix, whole part, separator, fraction and suffix.
+// Joins prefix, whole part (padded to minWhole), separator, fraction and suffix.
+// Label texts are short: they are put together on the stack and copied once.
 std::string assemble(std::string_view prefix, std::string_view whole, int minWhole, bool point,
                      std::string_view separator, std::string_view fraction, std::string_view suffix) {
-    std::string out;
     const std::size_t pad = static_cast<int>(whole.size()) < minWhole ? minWhole - whole.size() : 0;
-    out.reserve(prefix.size() + pad + whole.size() + separator.size() + fraction.size() + suffix.size());
-    out += prefix;
-    out.append(pad, '0');
-    out += whole;
-    if (point) {
-        out += separator;
-        out += fraction;
+    const std::size_t size = prefix.size() + pad + whole.size() + (point ? separator.size() + fraction.size() : 0) +
+                             suffix.size();
+    char small[64];
+    std::string large;
+    char* out = small;
+    if (size > sizeof small) {
+        large.resize(size);
+        out = large.data();
     }
-    out += suffix;
-    return out;
+    char* p = out;
+    auto put = [&p](std::string_view part) {
+        for (char c : part) *p++ = c;
+    };
+    put(prefix);
+    for (std::size_t i = 0; i < pad; ++i) *p++ = '0';
+    put(whole);
+    if (point) {
+        put(separator);
+        put(fraction);
+    }
+    put(suffix);
+    return out == small ? std::string(small, size) : large;
 }
 
 // Fast path: |value| scaled to whole units of the last place. The product is off
@@ -114,7 +94,7 @@ bool scaledUnits(double magnitude, int decimals, std::uint64_t& units) {
     return true;
 }
 
-std::string formatSection(double magnitude, std::string_view pattern, const Section& s, std::string_view separator,
+std::string formatSection(double magnitude, std::string_view pattern, const MusterAbschnitt& s, std::string_view separator,
                           bool& isZero) {
     const std::string_view prefix = pattern.substr(0, s.prefixEnd), suffix = pattern.substr(s.suffixStart);
     const int decimals = s.point ? s.maxFraction : 0;
@@ -151,43 +131,21 @@ std::string formatSection(double magnitude, std::string_view pattern, const Sect
     return assemble(prefix, whole, s.minWhole, s.point, separator, fraction, suffix);
 }
 
-// The program formats with a handful of short fixed patterns over and over;
-// remember their parsed form by their text.
-Section cachedSection(std::string_view text) {
-    struct Slot {
-        char text[24];
-        std::size_t size = sizeof text + 1;  // no pattern yet
-        Section section;
-    };
-    thread_local Slot slots[32];
-    thread_local unsigned next = 0;
-    if (text.size() > sizeof Slot::text) return parseSection(text);
-    for (const Slot& slot : slots)
-        if (slot.size == text.size() && std::memcmp(slot.text, text.data(), text.size()) == 0) return slot.section;
-    Slot& slot = slots[next++ % std::size(slots)];
-    std::memcpy(slot.text, text.data(), text.size());
-    slot.size = text.size();
-    slot.section = parseSection(text);
-    return slot.section;
-}
-
 }  // namespace
 
-std::string FormatZahl(double value, std::string_view pattern, std::string_view decimalSeparator) {
+std::string FormatZahl(double value, const Muster& pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) return {};
-    std::size_t semicolon = pattern.find(';');
-    const std::string_view first = pattern.substr(0, semicolon);
-    const Section positive = cachedSection(first);
-
     bool isZero = false;
-    std::string text = formatSection(std::fabs(value), first, positive, decimalSeparator, isZero);
+    std::string text = formatSection(std::fabs(value), pattern.ersterText(), pattern.erster(), decimalSeparator, isZero);
     // A value that rounds to zero shows as zero, without a sign.
     if (!(value < 0) || isZero) return text;
-    if (semicolon != std::string_view::npos) {
-        const std::string_view second = pattern.substr(semicolon + 1);
-        return formatSection(-value, second, cachedSection(second), decimalSeparator, isZero);
-    }
+    if (pattern.hatZweiten())
+        return formatSection(-value, pattern.zweiterText(), pattern.zweiter(), decimalSeparator, isZero);
     return "-" + text;
+}
+
+std::string FormatZahl(double value, std::string_view pattern, std::string_view decimalSeparator) {
+    return FormatZahl(value, Muster(pattern), decimalSeparator);
 }
 
 }  // namespace ringfeld
