@@ -45,8 +45,8 @@ std::optional<double> strictNumber(QString text) {
 }
 
 // FROM:TO:STEP in MHz, TO included within rounding.
-std::optional<std::vector<std::string>> sweepFrequencies(const QString& spec) {
-    const QStringList parts = spec.split(':');
+std::optional<std::vector<std::string>> sweepFrequencies(const QString& sweepText) {
+    const QStringList parts = sweepText.split(':');
     if (parts.size() != 3) return std::nullopt;
     auto from = strictNumber(parts[0]), to = strictNumber(parts[1]), step = strictNumber(parts[2]);
     if (!from || !to || !step || !(*step > 0) || *to < *from) return std::nullopt;
@@ -170,12 +170,12 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
 
     for (const QString& f : parser.values(frequency)) o.frequenzen.push_back(f.toStdString());
     if (parser.isSet(sweep)) {
-        for (const QString& spec : parser.values(sweep)) {
-            auto list = sweepFrequencies(spec);
+        for (const QString& sweepText : parser.values(sweep)) {
+            auto list = sweepFrequencies(sweepText);
             if (!list || o.frequenzen.size() + list->size() > static_cast<std::size_t>(kMaxRows)) {
                 out.usageError = QStringLiteral("Unreadable --sweep '%1': expected FROM:TO:STEP in MHz with "
                                                 "STEP > 0, TO >= FROM and at most %2 rows.")
-                                     .arg(spec, QString::number(kMaxRows));
+                                     .arg(sweepText, QString::number(kMaxRows));
                 return out;
             }
             o.frequenzen.insert(o.frequenzen.end(), list->begin(), list->end());

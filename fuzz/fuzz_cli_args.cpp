@@ -49,8 +49,8 @@ QStringList sweepValues(const QStringList& args) {
 // Rows the sweeps could produce, roughly; a sweep the parser refuses counts as none.
 double sweptRows(const QStringList& sweeps) {
     double rows = 0;
-    for (const QString& spec : sweeps) {
-        const QStringList parts = spec.split(':');
+    for (const QString& sweepText : sweeps) {
+        const QStringList parts = sweepText.split(':');
         if (parts.size() != 3) continue;
         double v[3];
         bool ok = true;
