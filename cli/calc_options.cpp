@@ -8,20 +8,21 @@
 #include "engine/input_rules.h"
 #include "engine/language.h"
 #include "engine/number_format.h"
+#include "engine/start_values.h"
 
 namespace ringfeld::cli {
 namespace {
 
 // Start values of the main window's fields.
-constexpr const char* kDiameter = "2,25";
-constexpr const char* kCircumference = "7,069";
-constexpr const char* kConductor = "12";
-constexpr const char* kTurns = "1";
-constexpr const char* kFrequency = "14,4";
-constexpr const char* kPower = "100";
-constexpr const char* kSeriesLoss = "0,05";
-constexpr const char* kLength = "12";
-constexpr const char* kParallelLoss = "10000";
+constexpr std::string_view kDiameter = kStartTexte[0];
+constexpr std::string_view kCircumference = kStartTexte[1];
+constexpr std::string_view kConductor = kStartTexte[2];
+constexpr std::string_view kTurns = kStartTexte[3];
+constexpr std::string_view kFrequency = kStartTexte[4];
+constexpr std::string_view kPower = kStartTexte[5];
+constexpr std::string_view kSeriesLoss = kStartTexte[6];
+constexpr std::string_view kLength = kStartTexte[7];
+constexpr std::string_view kParallelLoss = kStartTexte[8];
 
 std::optional<std::string> languageCode(const QString& value) {
     const QString v = value.trimmed();
@@ -117,7 +118,7 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
     }
 
     CalcOptions o;
-    auto value = [&](const QCommandLineOption& option, const char* fallback) {
+    auto value = [&](const QCommandLineOption& option, std::string_view fallback) {
         return parser.isSet(option) ? parser.value(option).toStdString() : std::string(fallback);
     };
 
@@ -166,7 +167,7 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         if (parser.isSet(turns))
             if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
     }
-    in.Text5 = kFrequency;
+    in.Text5 = std::string(kFrequency);
 
     for (const QString& f : parser.values(frequency)) o.frequenzen.push_back(f.toStdString());
     if (parser.isSet(sweep)) {
@@ -181,7 +182,7 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
             o.frequenzen.insert(o.frequenzen.end(), list->begin(), list->end());
         }
     }
-    if (o.frequenzen.empty()) o.frequenzen.push_back(kFrequency);
+    if (o.frequenzen.empty()) o.frequenzen.emplace_back(kFrequency);
     o.verhaeltnis = value(ratio, "4,05");
     out.options = std::move(o);
     return out;

@@ -22,6 +22,7 @@
 #include "shell/help/about_text.h"
 #include "shell/help/help_command.h"
 #include "ui/accessibility.h"
+#include "engine/start_values.h"
 #include "ui/key_rules.h"
 #include "ui/sprache_anwenden.h"
 
@@ -32,8 +33,6 @@ using keys::keyCode;
 using keys::shiftState;
 
 // Texts the window starts with, Text1 to Text9.
-constexpr std::array<std::string_view, 9> kStartTexte{"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000"};
-
 QLabel* findeLabel(QWidget& window, std::string_view name) {
     auto* label = window.findChild<QLabel*>(qs(name));
     if (!label) throw std::runtime_error("control " + std::string(name) + " is missing from the main window");
