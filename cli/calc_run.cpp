@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "engine/interface_titles.h"
-#include "json_writer.h"
+#include "engine/json_writer.h"
 
 namespace ringfeld::cli {
 namespace {

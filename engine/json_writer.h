@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ringfeld::cli {
+namespace ringfeld {
 
 class JsonWriter {
 public:
@@ -44,4 +44,4 @@ private:
     bool afterKey_ = false;
 };
 
-}  // namespace ringfeld::cli
+}  // namespace ringfeld

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace ringfeld::cli {
+namespace ringfeld {
 
 void JsonWriter::value(double number) {
     separate();
@@ -41,4 +41,4 @@ void JsonWriter::string(std::string_view text) {
     out_ += '"';
 }
 
-}  // namespace ringfeld::cli
+}  // namespace ringfeld
