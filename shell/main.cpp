@@ -11,7 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ringfeld"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("ringfeld"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ringfeld.Ringfeld"));
 
     ringfeld::QtDesktopServices dienste;
     ringfeld::HauptProgramm modul(dienste);

@@ -6,9 +6,10 @@ written as an indexed PNG (bit depth 4) with zlib.  Run it from anywhere:
 
     python3 ui/images/make_images.py
 
-It rewrites ui/images/ankopplung.png, ui/images/ringfeld.png and the icon set
-ui/icons/ringfeld-{32,48,64,128}.png.  The scalable icon ui/icons/ringfeld.svg
-is kept by hand and follows the same geometry as ring_icon() below.
+It rewrites ui/images/ankopplung.png and ui/images/ringfeld.png, the windows'
+32-pixel, 16-colour icon.  The scalable icon ui/icons/ringfeld.svg follows the
+same geometry as ring_icon() below; the build renders the desktop's icon sizes
+from it (ui/CMakeLists.txt).
 """
 
 import math
@@ -17,7 +18,6 @@ import struct
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-ICONS = os.path.join(os.path.dirname(HERE), "icons")
 
 
 # --------------------------------------------------------------------------
@@ -271,8 +271,6 @@ def main():
     d = diagram()
     write_png(os.path.join(HERE, "ankopplung.png"), d.px, DIAGRAM_PALETTE)
     write_png(os.path.join(HERE, "ringfeld.png"), ring_icon(32).px, ICON_PALETTE, transparent=T)
-    for size in (32, 48, 64, 128):
-        write_png(os.path.join(ICONS, "ringfeld-%d.png" % size), ring_icon(size).px, ICON_PALETTE, transparent=T)
 
 
 if __name__ == "__main__":
