@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds everything into build/.
+# Installs everything the tests need and builds everything into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"

@@ -1,16 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Ringfeld needs to build, run and test.
+# Installs the Debian packages Ringfeld needs.
+#
+#   scripts/install-deps.sh           # to build and run the program
+#   scripts/install-deps.sh --tests   # also to build and run every test,
+#                                     # fuzz target and benchmark
+#
 # Safe to run repeatedly: packages already present are skipped.
 set -euo pipefail
 
+# To build and run the program (its help documents and icons are built too).
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  fonts-liberation librsvg2-bin
+)
+# To build and run the tests, the fuzz targets and the benchmarks.
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation libx11-dev
+  xvfb xauth libx11-dev
   desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
+
+case "${1:-}" in
+  "") ;;
+  --tests) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
