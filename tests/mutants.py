@@ -21,3 +21,11 @@ def m(file, old, new, kind, desc):
 
 
 # ---------------------------------------------------------------- desktop integration
+m("ui/CMakeLists.txt", "set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)", "set(RINGFELD_ICON_SIZES 16 32 48 64 128)",
+  "drop", "no 256-pixel icon")
+m("ui/CMakeLists.txt", "--width ${size} --height ${size}", "--width ${size} --height 48", "const",
+  "every icon rendered 48 pixels high")
+m("dist/CMakeLists.txt", "RENAME ${RINGFELD_APP_ID}.png)", "RENAME ringfeld.png)", "text",
+  "PNG icons installed under the program's name, not the application id")
+m("dist/CMakeLists.txt", "install(FILES debian/copyright ${_changelog}", "install(FILES ${_changelog}", "drop",
+  "no copyright file installed")
