@@ -8,11 +8,12 @@
 # Safe to run repeatedly: packages already present are skipped.
 set -euo pipefail
 
-# To build and run the program (its help documents and icons are built too).
+# To build and run the program (its help documents, icons and man pages are
+# built too).
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  fonts-liberation librsvg2-bin
+  fonts-liberation librsvg2-bin help2man
 )
 # To build and run the tests, the fuzz targets and the benchmarks.
 test_packages=(
