@@ -172,7 +172,7 @@ QByteArray RenderJson(const CalcOptions& options, const std::vector<CalcRow>& ro
     std::vector<std::string> parts(chunkCount(rows.size()));
     forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
         JsonWriter w;
-        w.text().reserve((end - begin) * 1100);
+        w.text().reserve((end - begin) * 1600);  // about the size of one row with its values
         for (std::size_t i = begin; i < end; ++i) {
             if (i > 0) w.text() += ',';
             w.newline();

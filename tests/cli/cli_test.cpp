@@ -200,7 +200,7 @@ TEST(CalcJson, RowsPerFrequencyAndDerivedFields) {
     const std::tuple<QStringList, QString, QString> cases[] = {
         {{"--frequency", "3,6", "--sweep", "7:7.3:0.1"}, "Text5", "3,6 7.0 7.1 7.2 7.3"},
         {{"--sweep", "7:7.0003:0.0001", "--sweep", "1.81:1.81:1"}, "Text5", "7.0 7.0001 7.0002 7.0003 1.81"},  // 100 Hz
-        {{"--circumference", "4", "--shape", "square"}, "Text1", "1.0"},
+        {{"--circumference", "4", "--shape", "CIRCLE"}, "Text1", "1.273"},  // 4 m / pi
         {{"--turns", "3", "--frequency", "3,6"}, "Text8", "25.0"},
     };
     for (const auto& [args, field, expected] : cases) {
