@@ -33,8 +33,8 @@ QString UnknownOption(Language lang, const QString& option) {
 }
 
 QString NoValueExpected(Language lang, const QString& option) {
-    static constexpr Tri kText{"Die Option %1 nimmt keinen Wert.", "L'option %1 ne prend pas de valeur.",
-                               "Option %1 takes no value."};
+    static constexpr Tri kText{"Die Option '%1' nimmt keinen Wert.", "L'option '%1' ne prend pas de valeur.",
+                               "Option '%1' takes no value."};
     return in(kText, lang).arg(option);
 }
 
