@@ -8,7 +8,6 @@
 
 #include <QString>
 
-#include <array>
 #include <optional>
 #include <string_view>
 
@@ -29,7 +28,7 @@ struct NumericOption {
     Tri help;
 };
 
-inline constexpr std::array<NumericOption, 10> kNumericOptions{{
+inline constexpr NumericOption kNumericOptions[] = {
     {"diameter", "m", "m", RangeRule::Positive,
      {"Durchmesser der Loop, bei quadratischer Loop die Seitenlänge, in m (> 0; Vorgabe 2,25).",
       "Diamètre de la boucle, ou côté d'une boucle carrée, en m (> 0 ; par défaut 2,25).",
@@ -76,7 +75,7 @@ inline constexpr std::array<NumericOption, 10> kNumericOptions{{
       "ou jardin ; 4,95 dégagée).",
       "Ratio of main loop to coupling loop (> 0; default 4,05; 4,50 open balcony or garden; 4,95 "
       "free-standing)."}},
-}};
+};
 
 // The option's number when `text` is one plain number within its range.
 std::optional<double> ReadNumber(const NumericOption& option, std::string_view text);
