@@ -58,8 +58,8 @@ QStringList entryNames(const Entries& entries, Name name) {
     return names;
 }
 
-auto shapeName = [](std::string_view s) { return s; };
-auto materialName = [](const Material& m) { return m.name; };
+constexpr auto shapeName = [](std::string_view s) { return s; };
+constexpr auto materialName = [](const Material& m) { return m.name; };
 
 QString sweepExpected(Language lang, bool strict) {
     static constexpr Tri kSweep{"VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und "
