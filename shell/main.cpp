@@ -5,11 +5,12 @@
 #include <QApplication>
 
 #include "shell/HauptProgramm.h"
+#include "shell/display_check.h"
 #include "shell/frmMain.h"
 #include "shell/qt_desktop_services.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const auto app = ringfeld::AnwendungMitDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ringfeld"));
     QGuiApplication::setDesktopFileName(QStringLiteral("ringfeld"));
 
