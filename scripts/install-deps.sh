@@ -4,12 +4,13 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libglib2.0-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation libx11-dev
   desktop-file-utils appstream
   clang libclang-rt-14-dev
+  xdotool imagemagick  # scripts/screenshots.sh
 )
 
 missing=()
