@@ -53,6 +53,7 @@ constexpr double kMarginCm = 2.0;   // as QTextDocument::print lays out a page
 constexpr double kCmPerInch = 2.54;
 constexpr double kPictureShare = 0.85;  // widest picture, as a share of the text width
 constexpr int kMinLinesOnAPage = 2;     // of a paragraph split between two pages
+constexpr double kMinLastPageFill = 0.2;  // share of the text height the last page holds at least
 constexpr int kLayoutPasses = 50;       // each pass moves at least one block to a new page
 
 int fehler(const QString& text) {
@@ -128,6 +129,13 @@ bool bilderEinsetzen(QTextDocument& doc, const QStringList& ordner, double breit
     return true;
 }
 
+// Lays the whole document out again. After a change Qt lays out lazily, and
+// paragraphs after a table that crosses a page can be left without lines.
+void ganzSetzen(QTextDocument& doc) {
+    doc.setPageSize(doc.pageSize());
+    (void)doc.pageCount();
+}
+
 // The page a block's line lies on; the layout puts every line wholly on one page.
 int seite(const QTextDocument& doc, const QTextBlock& block, int zeile) {
     const QRectF r = doc.documentLayout()->blockBoundingRect(block);
@@ -157,9 +165,37 @@ bool umbruchSetzen(QTextDocument& doc) {
             neu = vorn < kMinLinesOnAPage || n - vorn < kMinLinesOnAPage;
         }
         if (!neu || b == doc.begin()) continue;
-        QTextBlockFormat f = b.blockFormat();
-        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(b).setBlockFormat(f);
+        // The breaks after it were set for the old pages; they are found again.
+        for (QTextBlock danach = b; danach.isValid(); danach = danach.next()) {
+            QTextBlockFormat f = danach.blockFormat();
+            f.setPageBreakPolicy(danach == b ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+            QTextCursor(danach).setBlockFormat(f);
+        }
+        return true;
+    }
+    return false;
+}
+
+// A last page that holds less than kMinLastPageFill of the text height: the
+// last heading on the page before it starts a new page, so that its section
+// fills the last page instead. False when the last page is full enough or no
+// heading can move.
+bool letzteSeiteFuellen(QTextDocument& doc, double rand) {
+    const int seiten = doc.pageCount();
+    const double h = doc.pageSize().height();
+    const QTextBlock letzter = doc.lastBlock();
+    const double ende = doc.documentLayout()->blockBoundingRect(letzter).bottom() - (seiten - 1) * h - rand;
+    if (seiten < 2 || ende >= kMinLastPageFill * (h - 2 * rand)) return false;
+    for (QTextBlock b = letzter; b.isValid(); b = b.previous()) {
+        if (b.blockFormat().headingLevel() == 0 || QTextCursor(b).currentFrame() != doc.rootFrame()) continue;
+        if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) return false;
+        if (seite(doc, b, 0) < seiten - 2) return false;
+        // The breaks after it were set for the old pages; they are found again.
+        for (QTextBlock danach = b; danach.isValid(); danach = danach.next()) {
+            QTextBlockFormat f = danach.blockFormat();
+            f.setPageBreakPolicy(danach == b ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+            QTextCursor(danach).setBlockFormat(f);
+        }
         return true;
     }
     return false;
@@ -255,8 +291,11 @@ int main(int argc, char* argv[]) {
     QString fehlt;
     if (!bilderEinsetzen(doc, args.mid(4), (writer.width() - 2 * rand) * pixelProDot, fehlt))
         return fehler(quelle + QStringLiteral(": picture not found: ") + fehlt);
-    for (int pass = 0; pass < kLayoutPasses && umbruchSetzen(doc); ++pass) {
+    for (int pass = 0; pass < kLayoutPasses; ++pass) {
+        ganzSetzen(doc);
+        if (!umbruchSetzen(doc) && !letzteSeiteFuellen(doc, rand)) break;
     }
+    ganzSetzen(doc);
 
     {
         QPainter p(&writer);
