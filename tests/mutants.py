@@ -35,7 +35,5 @@ m("shell/help/desktop_open.cpp", "    return launched;", "    return true;", "he
   "GIO's failure is not reported")
 m("shell/display_check.cpp", "    if (typ == QtFatalMsg) ohneDisplayEnden();", "", "display",
   "a display that does not answer ends in Qt's abort")
-m("shell/display_check.cpp", '{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}', '{"DISPLAY", "QT_QPA_PLATFORM"}',
-  "display", "a Wayland session counts as no display")
 m("help/pdf_outline.cpp", "QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC)", "QDateTime::currentDateTimeUtc()",
   "help pdf", "the creation date comes from the clock")
