@@ -67,8 +67,8 @@ QByteArray WithCreationDate(const QByteArray& pdf, qint64 epochSeconds) {
     // Qt writes "/CreationDate (D:YYYYMMDDHHmmSSZ)": the same 15 digits and Z, so no offset moves.
     static const QByteArray key = "/CreationDate (D:";
     const qsizetype at = pdf.indexOf(key);
-    const QByteArray date =
-        QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + 'Z';
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC);
+    const QByteArray date = when.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + 'Z';
     if (at < 0 || pdf.mid(at + key.size() + date.size(), 1) != ")") return {};
     QByteArray out = pdf;
     out.replace(at + key.size(), date.size(), date);
@@ -78,8 +78,9 @@ QByteArray WithCreationDate(const QByteArray& pdf, qint64 epochSeconds) {
 QByteArray WithOutline(const QByteArray& pdf, const QList<Bookmark>& marks, double pageHeight) {
     const qsizetype trailer = pdf.lastIndexOf("trailer");
     if (trailer < 0) return {};
-    const qint64 size = number(pdf, R"(/Size (\d+))", trailer), root = number(pdf, R"(/Root (\d+) 0 R)", trailer),
-                 info = number(pdf, R"(/Info (\d+) 0 R)", trailer), previous = number(pdf, R"(startxref\s+(\d+))", trailer);
+    const qint64 size = number(pdf, R"(/Size (\d+))", trailer), root = number(pdf, R"(/Root (\d+) 0 R)", trailer);
+    const qint64 info = number(pdf, R"(/Info (\d+) 0 R)", trailer);
+    const qint64 previous = number(pdf, R"(startxref\s+(\d+))", trailer);
     const QByteArray catalog = objectBody(pdf, root);
     const qint64 pagesObject = number(catalog, R"(/Pages (\d+) 0 R)");
     if (size < 0 || root < 0 || previous < 0 || pagesObject < 0 || !catalog.endsWith(">>")) return {};
