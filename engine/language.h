@@ -47,6 +47,15 @@ struct Tri {
 inline constexpr std::string_view kSettingsApplication = "Ringfeld";
 inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kSettingsKey = "Sprache";
-inline constexpr std::string_view kSettingsDefault = kCodeGerman;
+
+// The language to start in when none is stored: the one of the desktop's
+// locale `localeName` ("de_DE.UTF-8", "fr-CA", "C"), German and French by
+// the locale's language subtag, English for every other.
+constexpr std::string_view SprachCodeFuerLocale(std::string_view localeName) {
+    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_-.@"));
+    if (subtag == "de") return kCodeGerman;
+    if (subtag == "fr") return kCodeFrench;
+    return kCodeEnglish;
+}
 
 }  // namespace ringfeld

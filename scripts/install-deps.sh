@@ -11,7 +11,7 @@ set -euo pipefail
 # To build and run the program (its help documents, icons and man pages are
 # built too).
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libglib2.0-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-liberation librsvg2-bin help2man
 )
@@ -21,6 +21,7 @@ test_packages=(
   xvfb xauth libx11-dev
   desktop-file-utils appstream
   clang libclang-rt-14-dev
+  xdotool imagemagick  # scripts/screenshots.sh
 )
 
 case "${1:-}" in

@@ -52,13 +52,14 @@ public:
     virtual bool writeSetting(std::string_view section, std::string_view key, std::string_view value) = 0;
 
     virtual ProgramFacts programFacts() const = 0;
+    // The locale name of the desktop's interface language ("de-DE", "fr_FR", "C").
+    virtual std::string desktopLocale() const = 0;
 
     // Whether an ordinary file (not a folder) of this path exists.
     virtual bool fileExists(const std::string& path) const = 0;
-    // The program the desktop opens the document with; empty when there is none.
-    virtual std::string associatedProgram(const std::string& document) = 0;
-    // Starts a program on its own, without waiting for it; false when it could not start.
-    virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    // Starts the application the desktop opens the document with, without
+    // waiting for it; false when there is none or it could not start.
+    virtual bool openDocument(const std::string& document) = 0;
 
     // Ends the program at once (after the windows that are to close have closed).
     virtual void endProgram() = 0;

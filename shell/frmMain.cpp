@@ -104,7 +104,8 @@ std::string frmMain::dezimaltrenner() const { return str(QLocale::system().decim
 // ---------------------------------------------------------------- life cycle
 
 void frmMain::Form_Load() {
-    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, kSettingsDefault);
+    // A stored language, valid or not, wins over the desktop's.
+    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));
     SpracheAnwenden();
 
     QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5,

@@ -11,13 +11,12 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QWidget>
 
-#include "shell/help/xdg_association.h"
+#include "shell/help/desktop_open.h"
 #include "shell/program_version.h"
 
 namespace ringfeld {
@@ -102,18 +101,14 @@ ProgramFacts QtDesktopServices::programFacts() const {
     return facts;
 }
 
+std::string QtDesktopServices::desktopLocale() const { return settings::desktopLocale(); }
+
 bool QtDesktopServices::fileExists(const std::string& path) const {
     const QFileInfo info(QString::fromStdString(path));
     return info.exists() && info.isFile();
 }
 
-std::string QtDesktopServices::associatedProgram(const std::string& document) { return ProgrammZuDatei(document); }
-
-bool QtDesktopServices::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-    QStringList args;
-    for (const auto& a : arguments) args << QString::fromStdString(a);
-    return QProcess::startDetached(QString::fromStdString(program), args);
-}
+bool QtDesktopServices::openDocument(const std::string& document) { return MitDesktopOeffnen(document); }
 
 void QtDesktopServices::endProgram() { QCoreApplication::exit(0); }
 

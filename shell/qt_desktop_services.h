@@ -25,10 +25,10 @@ public:
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
 
     ProgramFacts programFacts() const override;
+    std::string desktopLocale() const override;
 
     bool fileExists(const std::string& path) const override;
-    std::string associatedProgram(const std::string& document) override;
-    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    bool openDocument(const std::string& document) override;
 
     void endProgram() override;
 

@@ -3,6 +3,7 @@
 // in INI format. Only QtCore, so that the command-line calculator reads the same
 // store as the desktop program.
 
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
@@ -40,6 +41,10 @@ inline std::string read(const QString& file, std::string_view application, std::
     if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1String(", ")).toStdString();
     return value.toString().toStdString();
 }
+
+// The locale name of the desktop's interface language ("de-DE", "fr-FR", "C"):
+// the messages' language (LANGUAGE, LC_MESSAGES), not the number format's.
+inline std::string desktopLocale() { return QLocale::system().uiLanguages().value(0).toStdString(); }
 
 // Whether the value reached the store.
 inline bool write(const QString& file, std::string_view application, std::string_view section, std::string_view key,

@@ -60,3 +60,19 @@ m("dist/CMakeLists.txt", "RENAME ${RINGFELD_APP_ID}.png)", "RENAME ringfeld.png)
   "PNG icons installed under the program's name, not the application id")
 m("dist/CMakeLists.txt", "install(FILES debian/copyright ${_changelog}", "install(FILES ${_changelog}", "drop",
   "no copyright file installed")
+m("engine/language.h", 'if (subtag == "de") return kCodeGerman;', 'if (subtag == "dea") return kCodeGerman;',
+  "locale", "a German desktop no longer starts in German")
+m("engine/language.h", 'if (subtag == "fr") return kCodeFrench;', 'if (subtag == "fr") return kCodeEnglish;',
+  "locale", "a French desktop starts in English")
+m("engine/language.h", 'localeName.find_first_of("_-.@")', 'localeName.find_first_of("_.@")',
+  "locale", "BCP 47 names (fr-CA) lose their language")
+m("shell/frmMain.cpp", "kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));",
+  "kSettingsKey, kCodeGerman);", "locale", "nothing stored starts in German again")
+m("shell/help/help_command.cpp", "    if (DateiOeffnen(dienste, pfad)) return;",
+  "    DateiOeffnen(dienste, pfad);\n    return;", "help", "a failing launch is silent")
+m("shell/help/desktop_open.cpp", "    return launched;", "    return true;", "help",
+  "GIO's failure is not reported")
+m("shell/display_check.cpp", "    if (typ == QtFatalMsg) ohneDisplayEnden();", "", "display",
+  "a display that does not answer ends in Qt's abort")
+m("help/pdf_outline.cpp", "QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC)", "QDateTime::currentDateTimeUtc()",
+  "help pdf", "the creation date comes from the clock")

@@ -85,13 +85,14 @@ bool DateiVorhanden(DesktopServices& dienste, const std::string& pfad, const Des
     return false;
 }
 
-void DateiOeffnen(DesktopServices& dienste, const std::string& betrachter, const std::string& dokument) {
-    // The document goes over as one argument, blanks and all; nothing needs quoting.
+bool DateiOeffnen(DesktopServices& dienste, const std::string& dokument) {
+    bool geoeffnet = false;
     try {
-        dienste.startProgram(betrachter, {dokument});
+        geoeffnet = dienste.openDocument(dokument);
     } catch (const std::exception&) {
     }
     dienste.processEvents();
+    return geoeffnet;
 }
 
 void HilfeAufrufen(DesktopServices& dienste, const DesignRecord& rec) {
@@ -113,17 +114,8 @@ void HilfeAufrufen(DesktopServices& dienste, const DesignRecord& rec) {
 
     if (!DateiVorhanden(dienste, pfad, rec)) return;
 
-    std::string betrachter;
-    bool gefunden = false;
-    try {
-        betrachter = dienste.associatedProgram(pfad);
-        gefunden = !betrachter.empty() && dienste.fileExists(betrachter);
-    } catch (const std::exception&) {
-    }
-    if (gefunden) {
-        DateiOeffnen(dienste, betrachter, pfad);
-        return;
-    }
+    // No application for PDF and one that fails to start get the same box.
+    if (DateiOeffnen(dienste, pfad)) return;
 
     try {
         dienste.messageBox(Meldung{keinBetrachter, t.titel, BoxIcon::Stop});

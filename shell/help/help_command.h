@@ -1,7 +1,7 @@
 #pragma once
 // The help command of the "?" menu: it finds the help document of the current
-// language, checks that it is there, asks the desktop for the program that
-// opens it and starts that program with it. Every box goes through the
+// language, checks that it is there and has the desktop open it with the
+// application the user chose for PDF documents. Every box goes through the
 // desktop services, so the command can be driven without a desktop.
 
 #include <string>
@@ -36,9 +36,9 @@ std::string HilfeDokumentPfad(const DesktopServices& dienste, const std::string&
 // missing-document message in the language of rec.Sprache and gives false.
 bool DateiVorhanden(DesktopServices& dienste, const std::string& pfad, const DesignRecord& rec);
 
-// Starts the viewer on its own with the document as its one argument, then
-// lets pending window events run. A viewer that fails to start is passed over.
-void DateiOeffnen(DesktopServices& dienste, const std::string& betrachter, const std::string& dokument);
+// Has the desktop open the document, then lets pending window events run.
+// False when no application opens it or the application failed to start.
+bool DateiOeffnen(DesktopServices& dienste, const std::string& dokument);
 
 // The whole help command (the main window's mnuQuesHelp_Click).
 void HilfeAufrufen(DesktopServices& dienste, const DesignRecord& rec);

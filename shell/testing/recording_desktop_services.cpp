@@ -22,11 +22,6 @@ bool RecordingDesktopServices::fileExists(const std::string& path) const {
     return std::find(existingFiles.begin(), existingFiles.end(), path) != existingFiles.end();
 }
 
-std::string RecordingDesktopServices::associatedProgram(const std::string& document) {
-    auto it = associations.find(document);
-    return it == associations.end() ? std::string() : it->second;
-}
-
 std::optional<std::string> RecordingDesktopServices::storedSetting(const std::string& section,
                                                                    const std::string& key) const {
     auto it = settings.find({section, key});

@@ -22,7 +22,7 @@ public:
     int beeps = 0;
     int eventProcessing = 0;
     std::vector<QWidget*> prints;
-    std::vector<std::pair<std::string, std::vector<std::string>>> started;
+    std::vector<std::string> opened;  // documents handed to the desktop
     int endRequests = 0;
 
     // The settings store, keyed by section and key.
@@ -37,8 +37,9 @@ public:
     std::function<void()> onProcessEvents;
 
     ProgramFacts facts{"/opt/ringfeld", "Ringfeld", "Ringfeld", 1, 1, 1, "Legal notice"};
+    std::string locale = "de_DE";  // the desktop's language
     std::vector<std::string> existingFiles;
-    std::map<std::string, std::string> associations;
+    bool noViewer = false;  // opening a document fails
 
     void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
     void beep() override { ++beeps; }
@@ -56,11 +57,11 @@ public:
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
 
     ProgramFacts programFacts() const override { return facts; }
+    std::string desktopLocale() const override { return locale; }
     bool fileExists(const std::string& path) const override;
-    std::string associatedProgram(const std::string& document) override;
-    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override {
-        started.emplace_back(program, arguments);
-        return true;
+    bool openDocument(const std::string& document) override {
+        opened.push_back(document);
+        return !noViewer;
     }
     void endProgram() override { ++endRequests; }
 

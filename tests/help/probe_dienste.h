@@ -1,65 +1,28 @@
 #pragma once
-// Desktop services for the help tests: message boxes and event processing are
-// recorded, never shown; files are the real file system; the association is
-// looked up in an XDG environment the test builds; programs are started for
-// real (so a recording script can show what it received) and recorded.
-
-#include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
+// Desktop services for the help tests: boxes are recorded, never shown; files
+// and the opening of documents (GIO) are the program's own.
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QString>
-#include <QStringList>
-
 #include "shell/desktop_services.h"
-#include "shell/help/xdg_association.h"
+#include "shell/help/desktop_open.h"
 
 namespace ringfeld {
 
 class ProbeDienste final : public DesktopServices {
 public:
     std::vector<Meldung> boxes;
-    std::vector<std::pair<std::string, std::vector<std::string>>> started;
-    std::vector<std::string> log;  // "box", "start", "events" in the order they came
-
     ProgramFacts facts{"/nonexistent", "Ringfeld", "Ringfeld", 1, 1, 1, "Legal notice"};
-    XdgUmgebung umgebung;       // where associatedProgram looks
-    bool lookupFails = false;   // associatedProgram throws
-    bool startFails = false;    // startProgram reports failure without starting
 
-    void messageBox(const Meldung& meldung) override {
-        boxes.push_back(meldung);
-        log.emplace_back("box");
-    }
+    void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
     void beep() override {}
-    void processEvents() override { log.emplace_back("events"); }
+    void processEvents() override {}
+    void endProgram() override {}
     bool printWindow(QWidget&) override { return false; }
-    std::string readSetting(std::string_view, std::string_view, std::string_view defaultValue) override {
-        return std::string(defaultValue);
-    }
+    std::string readSetting(std::string_view, std::string_view, std::string_view d) override { return std::string(d); }
     bool writeSetting(std::string_view, std::string_view, std::string_view) override { return false; }
     ProgramFacts programFacts() const override { return facts; }
-
-    bool fileExists(const std::string& path) const override {
-        const QFileInfo info(QString::fromStdString(path));
-        return info.exists() && info.isFile();
-    }
-    std::string associatedProgram(const std::string& document) override {
-        if (lookupFails) throw std::runtime_error("association lookup failed");
-        return ProgrammZuDatei(QString::fromStdString(document), umgebung).toStdString();
-    }
-    bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override {
-        started.emplace_back(program, arguments);
-        log.emplace_back("start");
-        if (startFails) return false;
-        QStringList args;
-        for (const std::string& a : arguments) args << QString::fromStdString(a);
-        return QProcess::startDetached(QString::fromStdString(program), args);
-    }
-    void endProgram() override {}
+    std::string desktopLocale() const override { return "C"; }
+    bool fileExists(const std::string& path) const override { return QFileInfo(QString::fromStdString(path)).isFile(); }
+    bool openDocument(const std::string& document) override { return MitDesktopOeffnen(document); }
 };
-
 }  // namespace ringfeld

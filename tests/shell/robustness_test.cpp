@@ -47,9 +47,9 @@ public:
         return echt.writeSetting(s, k, v);
     }
     ProgramFacts programFacts() const override { return rec.programFacts(); }
+    std::string desktopLocale() const override { return rec.desktopLocale(); }
     bool fileExists(const std::string& path) const override { return echt.fileExists(path); }
-    std::string associatedProgram(const std::string& document) override { return rec.associatedProgram(document); }
-    bool startProgram(const std::string& p, const std::vector<std::string>& a) override { return rec.startProgram(p, a); }
+    bool openDocument(const std::string& document) override { return rec.openDocument(document); }
     void endProgram() override { rec.endProgram(); }
 };
 
@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(boxes.front().title, std::string(" Datei nicht gefunden "));
         QCOMPARE(boxes.front().icon, BoxIcon::Stop);
         QVERIFY(boxes.front().text.find(ordner + "/Ringfeld_Hilfe.pdf") != std::string::npos);
-        QVERIFY(dienste->rec.started.empty());
+        QVERIFY(dienste->rec.opened.empty());
         QVERIFY(f().isVisible());
     }
 };

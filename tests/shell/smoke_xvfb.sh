@@ -16,7 +16,9 @@ trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME=$config
 export XDG_RUNTIME_DIR=$config/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM LANGUAGE
+# A German desktop: with nothing stored the program starts in its language.
+export LC_ALL=de_DE.UTF-8
 
 out=$(xvfb-run -a -s "-screen 0 1024x768x24" "$probe" --timeout-ms 20000 --second-window-key a -- "$program")
 echo "$out"
