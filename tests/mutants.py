@@ -12,6 +12,37 @@ def m(file, old, new, kind, desc):
 
 
 # ---------------------------------------------------------------- ringfeld-calc
+C = "cli/"
+f = C + "numeric_options.cpp"
+m(f, "case RangeRule::Positive: return value > 0;", "case RangeRule::Positive: return value >= 0;", "cmp", "range rule > 0 admits 0")
+m(f, "case RangeRule::NonNegative: return value >= 0;", "case RangeRule::NonNegative: return value > 0;", "cmp", "range rule >= 0 refuses 0")
+m(f, "    if (!option.unit.empty()) text += q(kIn.in(lang)) + q(option.unit);\n", "\n", "drop", "usage error without the unit")
+f = C + "numeric_options.h"
+m(f, '{"series-loss", "Ohm", "Ohm", RangeRule::NonNegative,', '{"series-loss", "Ohm", "Ohm", RangeRule::Positive,', "const", "series loss must be > 0")
+m(f, '{"length", "mm", "mm", RangeRule::NonNegative,', '{"length", "mm", "mm", RangeRule::Positive,', "const", "coil length must be > 0")
+f = C + "calc_options.cpp"
+m(f, "if (!ReadNumber(n, text.toStdString())) return refuse(q(n.name), text);", ";", "drop", "numeric options not checked")
+m(f, "compare(q(name(entry)), Qt::CaseInsensitive)", "compare(q(name(entry)), Qt::CaseSensitive)", "cmp", "list entries case-sensitive")
+m(f, "            in.Combo1 = *entry;\n", "\n", "drop", "shape entry not written as the list writes it")
+m(f, "            in.Combo2 = *entry;\n", "\n", "drop", "material entry not written as the list writes it")
+m(f, " || (!asTyped && !(*from > 0))", "", "drop", "sweep FROM > 0 not checked")
+m(f, "if (givenLanguage) o.sprache = *givenLanguage;", ";", "drop", "--lang ignored")
+m(f, '        else if (f == "csv") o.format = OutputFormat::Csv;\n', "\n", "drop", "csv format not recognised")
+m(f, 'parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText()', 'parser.isSet("version") ? CalcHelpText(lang) : CalcVersionText()', "swap", "--help and --version swapped")
+f = C + "calc_run.cpp"
+m(f, "        if (row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt) return 1;\n", "\n", "drop", "refused coupling loop exits 0")
+m(f, "if (!options.asTyped && row.ausgang.ending == Ending::Ok) {", "if (row.ausgang.ending == Ending::Ok) {", "drop", "--as-typed JSON gains values")
+f = C + "calc_values.cpp"
+m(f, "constexpr double kVoltsPerKilovolt = 1000;", "constexpr double kVoltsPerKilovolt = 100;", "const", "capacitor voltage kV -> V factor 100")
+m(f, "row.record.RGesamt, row.record.XL,", "row.record.XL, row.record.RGesamt,", "swap", "R_total and X swapped")
+m(f, "w.strahlung, w.verlust,", "w.verlust, w.strahlung,", "swap", "radiation and loss resistance swapped")
+m(f, "    if (row.ausgang.ending != Ending::Ok) return v;\n", "\n", "drop", "refused rows get values")
+m(f, "v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;", "v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;", "swap", "Lka reports the circumference")
+f = C + "render_csv.cpp"
+m(f, 'constexpr std::string_view kLineEnd = "\\r\\n";', 'constexpr std::string_view kLineEnd = "\\n";', "const", "CSV lines end in LF")
+m(f, "        appendQuoted(out, RowMessage(row).toStdString());\n", "        out += RowMessage(row).toStdString();\n", "drop", "CSV message unquoted")
+f = C + "usage_errors.cpp"
+m(f, "return in(kText, lang).arg(option, given, expected);", "return in(kText, lang).arg(option).arg(given).arg(expected);", "swap", "usage error fills placeholders typed by the user")
 
 
 # ---------------------------------------------------------------- tuning-range sheet: engine
