@@ -120,6 +120,7 @@ TEST(TuningSheet, FlagsRefusalsAndSummary) {
     ASSERT_EQ(s.rows.size(), 5u);
     using F = std::vector<Flag>;
     EXPECT_EQ(First(s).flags, (F{Flag::CapacitorRange, Flag::CapacitorVoltage}));
+    EXPECT_EQ(s.rows[1].values->flags, (F{Flag::RrFormulaRange, Flag::CapacitorVoltage}));
     EXPECT_EQ(s.rows[2].values->flags, (F{Flag::RrFormulaRange, Flag::SelfCapacitance, Flag::CapacitorRange}));
     EXPECT_EQ(s.rows[3].values->flags,
               (F{Flag::RrFormulaRange, Flag::NoCapacitorFits, Flag::CapacitorRange, Flag::CapacitorVoltage}));
@@ -178,5 +179,6 @@ TEST(TuningSheet, OptionFaults) {
         {[](auto& o) { o.capMinPf = 10, o.capMaxPf = 10, o.measured = Messung{7, 3, 2}; }, OptionFault::None},
     };
     for (const auto& [change, fault] : cases) EXPECT_EQ(PruefeOptionen(At(7, change)), fault);
-    EXPECT_EQ(SheetFrequencies(7, 7.3, 0.1), (std::vector<double>{7, 7.1, 7.2, 7.3}));
+    // 1.8 + 4 * 0.0028 is 1.8112000000000001 before rounding to 1 Hz.
+    EXPECT_EQ(SheetFrequencies(1.8, 1.8112, 0.0028), (std::vector<double>{1.8, 1.8028, 1.8056, 1.8084, 1.8112}));
 }
