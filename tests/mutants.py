@@ -73,7 +73,10 @@ m(f, "m.R_model_ohm = row.values->R_total_ohm;", "m.R_model_ohm = row.values->R_
 m(f, "        if (line.empty()) continue;\n", "\n", "drop", "empty message lines joined as double blanks")
 m(f, "o.groundRatio >= 0", "o.groundRatio > 0", "cmp", "ground ratio 0 refused")
 m(f, "*o.capMinPf <= *o.capMaxPf", "*o.capMinPf < *o.capMaxPf", "cmp", "a one-value capacitor range refused")
-
+f = "cli/tuning_run.cpp"
+m(f, 'for (const char* other : {"frequency", "sweep"})', 'for (const char* other : {"frequency"})', "drop", "--tuning combines with --sweep")
+m(f, "if (sheet.summary.rows_refused > 0) return 1;", "if (sheet.summary.rows_refused > 1) return 1;", "cmp", "one refused row exits 0")
+m(f, "            if (parser.isSet(q(o.name))) out.usageError", "            if (false) out.usageError", "drop", "sheet options accepted without --tuning")
 
 # ---------------------------------------------------------------- tuning-range sheet: window
 
