@@ -298,9 +298,9 @@ QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
 QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
     static constexpr Tri kRows{"Zeilen berechnet: %1, abgelehnt: %2", "Lignes calculées : %1, refusées : %2",
                                "Rows computed: %1, refused: %2"};
-    static constexpr Tri kCapacitor{"Kondensator: %1 pF bei %2 MHz bis %3 pF bei %4 MHz",
-                                    "Condensateur : %1 pF à %2 MHz à %3 pF à %4 MHz",
-                                    "Capacitor: %1 pF at %2 MHz to %3 pF at %4 MHz"};
+    static constexpr Tri kCapacitor{"Kondensator: %1 pF (%2 MHz) bis %3 pF (%4 MHz)",
+                                    "Condensateur : de %1 pF (%2 MHz) à %3 pF (%4 MHz)",
+                                    "Capacitor: %1 pF (%2 MHz) to %3 pF (%4 MHz)"};
     static constexpr Tri kPeak{"Höchstwerte: Uc %1 V Spitze bei %2 MHz, I %3 A, P Kondensator %4 W",
                                "Maximums : Uc %1 V crête à %2 MHz, I %3 A, P condensateur %4 W",
                                "Maxima: Vc %1 V peak at %2 MHz, I %3 A, P capacitor %4 W"};
