@@ -3,6 +3,7 @@
 #include "calc_help.h"
 
 #include "numeric_options.h"
+#include "tuning_run.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -109,6 +110,7 @@ void DefineCalcOptions(QCommandLineParser& parser, Language lang) {
     add(parser, kVersion.name, kVersion.valueName, kVersion.help, lang);
     for (const NumericOption& o : kNumericOptions) add(parser, o.name, o.valueName, o.help, lang);
     for (const OtherOption& o : kOtherOptions) add(parser, o.name, o.valueName, o.help, lang);
+    DefineTuningOptions(parser, lang);
 }
 
 QString CalcHelpText(Language lang) {

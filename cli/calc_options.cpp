@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calc_help.h"
+#include "engine/frequency_steps.h"
 #include "engine/input_rules.h"
 #include "engine/language.h"
 #include "engine/materials.h"
@@ -12,6 +13,7 @@
 #include "engine/start_values.h"
 #include "engine/strict_number.h"
 #include "numeric_options.h"
+#include "tuning_run.h"
 #include "usage_errors.h"
 
 namespace ringfeld::cli {
@@ -79,7 +81,7 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "material") return OneOf(lang, entryNames(kMaterialien, materialName));
     if (name == "lang") return OneOf(lang, {"deutsch", "französisch", "englisch", "de", "fr", "en"});
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
-    return {};
+    return TuningExpected(name, lang);
 }
 
 // The parser's own errors, in the chosen language: an unknown option, a value
@@ -102,22 +104,12 @@ std::optional<std::vector<std::string>> sweepFrequencies(const QString& sweepTex
     if (parts.size() != 3) return std::nullopt;
     auto from = StrikteZahl(parts[0].toStdString()), to = StrikteZahl(parts[1].toStdString()),
          step = StrikteZahl(parts[2].toStdString());
-    if (!from || !to || !step || !(*step > 0) || *to < *from || (!asTyped && !(*from > 0))) return std::nullopt;
-    const double span = (*to - *from) / *step;
-    if (!(span < static_cast<double>(kMaxRows))) return std::nullopt;
-    // TO counts when the span is a whole number of steps within rounding.
-    const double whole = std::round(span);
-    const auto count = static_cast<long long>(std::fabs(span - whole) < 1e-6 ? whole : std::floor(span)) + 1;
+    if (!from || !to || !step || (!asTyped && !(*from > 0))) return std::nullopt;
+    const auto frequencies = FrequenzSchritte(*from, *to, *step, kMaxRows);
+    if (!frequencies) return std::nullopt;
     std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(count));
-    for (long long i = 0; i < count; ++i) {
-        // Rounded to 1 Hz so that 7.0 + 3 * 0.1 reads 7.3, not 7.300000000000001.
-        // Above 1e302 MHz the scaling overflows, and whole hertz are far below a step anyway.
-        const double raw = *from + static_cast<double>(i) * *step;
-        const double f = std::isfinite(raw * 1e6) ? std::round(raw * 1e6) / 1e6 : raw;
-        if (!std::isfinite(f)) return std::nullopt;
-        out.push_back(FormatZahl(f, muster::ProzentFein));
-    }
+    out.reserve(frequencies->size());
+    for (double f : *frequencies) out.push_back(FrequenzText(f));
     return out;
 }
 
@@ -164,6 +156,12 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         else return refuse("format", parser.value("format"));
     }
     o.asTyped = asTyped;
+    TuningParse sheet = ParseTuningOptions(parser, lang);
+    if (!sheet.usageError.isEmpty()) {
+        out.usageError = sheet.usageError;
+        return out;
+    }
+    o.tuning = sheet.options;
 
     LoopEingaben& in = o.felder;
     in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : circleEntry(lang);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/loop_model.h"
+#include "engine/tuning_sheet.h"
 
 namespace ringfeld::cli {
 
@@ -24,6 +25,8 @@ struct CalcOptions {
     // --as-typed: values read as the window reads its fields, no range rules,
     // text and JSON exactly as before the strict rule (JSON without values).
     bool asTyped = false;
+    // --tuning: the tuning-range sheet of the loop instead of the rows above.
+    std::optional<tuning::SheetOptions> tuning;
 };
 
 struct ParseOutcome {

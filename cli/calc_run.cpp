@@ -9,6 +9,7 @@
 #include "calc_values.h"
 #include "engine/interface_titles.h"
 #include "engine/json_writer.h"
+#include "tuning_run.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -289,6 +290,15 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return 2;
     }
     const CalcOptions& options = *parsed.options;
+    if (options.tuning) {
+        const Language lang = SpracheVon(options.sprache);
+        const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(options.felder, *options.tuning, lang);
+        const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
+                            : options.format == OutputFormat::Csv ? TuningFormat::Csv
+                                                                  : TuningFormat::Text;
+        out = RenderTuning(sheet, format, lang, localeSeparator);
+        return TuningExitCode(sheet);
+    }
     if (options.format != OutputFormat::Text) {
         const auto rows = RunRows(options, ".");
         out = options.format == OutputFormat::Json ? RenderJson(options, rows) : RenderCsv(rows);

@@ -19,6 +19,8 @@
 #include "cli/calc_options.h"
 #include "cli/calc_run.h"
 #include "cli/calc_values.h"
+#include "cli/tuning_run.h"
+#include "engine/frequency_steps.h"
 #include "engine/strict_number.h"
 #include "fuzz_support.h"
 
@@ -49,6 +51,28 @@ double sweptRows(const QStringList& args) {
         if (from && to && step && *step > 0 && *to >= *from) rows += (*to - *from) / *step + 1;
     }
     return rows;
+}
+
+// Rows the options calculate: the tuning sheet's frequencies, else one per frequency.
+std::size_t calculatedRows(const CalcOptions& o) {
+    const auto& t = o.tuning;
+    return t ? std::size_t(FrequenzAnzahl(t->fromMHz, t->toMHz, t->stepMHz, kMaxRows).value_or(0)) : o.frequenzen.size();
+}
+
+// The tuning-range sheet (its text table is rendered by RunCalc above): one row per
+// frequency, every number finite, no NaN or infinity in the CSV's rows (they echo no
+// field text; the header's "f_self_resonance" holds "nan"), JSON that parses.
+void checkTuning(const CalcOptions& o) {
+    const Language lang = SpracheVon(o.sprache);
+    const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(o.felder, *o.tuning, lang);
+    require(sheet.rows.size() == calculatedRows(o), "one sheet row per frequency");
+    for (const tuning::SheetRow& row : sheet.rows)
+        for (const tuning::RowColumn& c : tuning::RowColumns())
+            require(!row.values || std::isfinite(c.value(*row.values).value_or(0)), "sheet value not finite", c.key);
+    requireNoNanInf(RenderTuning(sheet, TuningFormat::Csv, lang, ".").split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
+    QJsonParseError error{};
+    QJsonDocument::fromJson(RenderTuning(sheet, TuningFormat::Json, lang, "."), &error);
+    require(error.error == QJsonParseError::NoError, "tuning JSON does not parse", utf8(error.errorString()));
 }
 
 void checkUsageError(const QString& error, const QStringList& args) {
@@ -125,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ParseOutcome p = ParseCalcArgs(args, texte[0]);
     const int arten = int(p.infoShown) + int(p.options.has_value()) + int(!p.usageError.isEmpty());
     require(arten == 1, "arguments end in other than exactly one of help, options, usage error");
-    if (!p.options || p.options->frequenzen.size() <= kMaxCalculatedRows) {
+    if (!p.options || calculatedRows(*p.options) <= kMaxCalculatedRows) {
         QByteArray out, err;
         const int status = RunCalc(args, texte[0], ",", out, err);
         require(status >= 0 && status <= 2 && (status == 2) == !err.isEmpty(), "exit status or error stream");
@@ -137,7 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!o.frequenzen.empty() && o.frequenzen.size() <= static_cast<std::size_t>(kMaxRows),
             "number of rows outside 1 to the limit");
     require(SpracheVon(o.sprache) != Language::None, "options with no language", o.sprache);
-    if (o.frequenzen.size() > kMaxCalculatedRows) return 0;
+    if (calculatedRows(o) > kMaxCalculatedRows) return 0;
+    if (o.tuning) return checkTuning(o), 0;
 
     checkRows(o, RunRows(o, ","));
     const auto rows = RunRows(o, ".");

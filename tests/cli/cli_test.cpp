@@ -82,6 +82,10 @@ TEST(CalcUsage, RefusedArgumentsNameOptionTextAndExpectedFormWithExitTwo) {
         {{"--format", "xml"}, 2, "--format: 'xml'; erwartet wird eines von: text, json, csv"},
         {{"--bogus"}, 2, "--bogus"},
         {{"--diameter"}, 2, "--diameter: ''"},
+        {{"--tuning", "7:8:1", "--cap-q", "0"}, 2, "--cap-q: '0'; erwartet wird eine einfache Zahl größer als 0"},
+        {{"--tuning", "7:8:1", "--sweep", "7:8:1", "--lang", "en"}, 2, "--tuning cannot be combined with --sweep"},
+        {{"--tuning", "7:8:1", "--measured", "7:3:1"}, 2, "--measured: '7:3:1'"},
+        {{"--measured", "7:3"}, 2, "--measured gilt nur mit --tuning"},
     };
     for (const Case& c : cases) {
         const Result r = Calc(c.args);
@@ -227,12 +231,30 @@ TEST(CalcLanguage, TableHelpAndErrorsInTheChosenLanguage) {
         {{"--diameter", ""}, 2, "Invalid value for --diameter: ''", "C.UTF-8", english},
         {{"--diameter", ""}, 2, "Ungültiger Wert für --diameter: ''", "C.UTF-8", "[Settings]\nSprache=Deutsch\n"},
         {{"--version"}, 0, "ringfeld-calc 1.1.1\n"},
-        {{"--help", "--lang", "en"}, 0, "--format <format>       Output: text (a table), json or csv"},
-        {{"--help", "--lang", "en"}, 0, "--as-typed              Read every value as the window reads"},
+        {{"--help", "--lang", "en"}, 0, "--format <format>            Output: text (a table), json or csv"},
+        {{"--help", "--lang", "en"}, 0, "--as-typed                   Read every value as the window reads"},
     };
     for (const Case& c : cases) {
         const Result r = Calc(c.args, c.locale, c.settings);
         EXPECT_EQ(r.status, c.status);
         EXPECT_TRUE((r.out + r.err).contains(c.expected)) << r.out.toStdString() << r.err.toStdString();
     }
+}
+
+// The tuning-range sheet: a 1 m loop of 20 mm tube needs about 197 pF at 7.1 MHz (a published
+// NEC figure); at 47.1 MHz its conductor is 0.49 wavelengths long, the row is refused: exit 1.
+TEST(CalcTuning, SheetAsJsonCsvAndText) {
+    const QStringList loop{"--diameter", "1", "--conductor", "20", "--tuning", "7.1:47.1:40", "--lang", "en"};
+    const Result json = Calc(loop + QStringList{"--format", "json"});
+    const QJsonObject sheet = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    const QJsonArray rows = sheet["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_NEAR(rows[0]["C_tune_pF"].toDouble(), 197, 1);
+    EXPECT_TRUE(json.status == 1 && rows[1]["ending"] == "length" && !rows[1].toObject().contains("L_uH") &&
+                sheet["summary"]["rows_refused"] == 1);
+    const Result csv = Calc(loop + QStringList{"--format", "csv"});
+    EXPECT_TRUE(csv.out.startsWith("frequency_MHz,Text5,ending,message,L_uH,") && csv.out.count("\r\n") == 3);
+    const Result text = Calc(loop, "de_DE.UTF-8");
+    EXPECT_TRUE(text.out.contains("[pF]") && text.out.contains("\n  7,1  ") &&
+                text.out.contains("\n    ! Unrealistic datal! The length"));
 }
