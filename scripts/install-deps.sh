@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation libx11-dev
   desktop-file-utils appstream
+  poppler-utils
   clang libclang-rt-14-dev
 )
 
