@@ -15,7 +15,7 @@ constexpr double kZweiPi = 6.28318530717958;
 constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths
 constexpr double kRingOderSpule = 21.739;       // D / l where the ring formula takes over
 // The self-capacitance's log term g at or below this is zero within rounding, or
-// negative where the turns lie closer than one conductor diameter.
+// negative where the pitch of the turns is below the conductor's radius.
 constexpr double kKleinsterLogTerm = 1e-9;
 
 // The coil length the main window writes into its field when it raises it to the

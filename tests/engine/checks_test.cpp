@@ -158,7 +158,7 @@ TEST(CapacitanceCheck, SelfCapacitanceAboveTuningIsRefusedWithHintForSeveralTurn
               "There is also the possibilty to increase the distance between   \r\nthe turns of the wire.");
 }
 
-TEST(CapacitanceCheck, TurnsNoFurtherApartThanTheConductorAreRefused) {
+TEST(CapacitanceCheck, PitchAtOrBelowTheConductorRadiusIsRefused) {
     // D = 1 m, U = 3.1416 m, 7 MHz. The log term g = log10(pitch / conductor radius)
     // is zero within rounding (pitch 6 mm / 1.5 = 4 mm against a 4 mm radius;
     // 1.54 mm / 1.1 = 1.4 mm against 1.4 mm) or negative (5 mm / 1.5), and counts
