@@ -26,7 +26,7 @@ m(f, "    ui_.Command3->setEnabled(false);\n    Form_Activate();", "    Form_Act
 f = "shell/print_renderer.cpp"
 m(f, "painter.scale(scale / inches, scale / inches);", "painter.scale(scale, scale);", "const", "print scale counts the picture's inches twice")
 m(f, "    painter.drawPicture(0, 0, drawing);", "    clientArea.render(&painter);", "swap", "print through QWidget::render's bitmap")
-m(f, "            if (s.field) s.field->setSelection(s.start, s.length);\n", "", "drop", "printing loses the selection")
+m(f, "if (s.field) s.field->setSelection(s.start, s.length);", "if (s.field) s.field->deselect();", "drop", "printing loses the selection")
 m(f, "            field->deselect();\n", "", "drop", "selection printed")
 m(f, "        if (focus_) focus_->clearFocus();\n", "", "drop", "focus frame printed")
 m("ui/fenster_drucken.cpp", "kopf.label.setVisible(kopf.danachSichtbar);", "kopf.label.setVisible(true);", "const", "print heading stays visible")
