@@ -19,6 +19,7 @@
 #include "coupling/ankopplung_rechnen.h"
 #include "engine/language.h"
 #include "ui/accessibility.h"
+#include "ui/fenster_drucken.h"
 #include "ui/key_rules.h"
 
 namespace ringfeld {
@@ -109,6 +110,13 @@ void frmAnkopplung::Form_Activate() {
 
 void frmAnkopplung::Aktivieren() {
     zuletztAktiv_ = windowHandle();
+    Form_Activate();
+}
+
+void frmAnkopplung::NeueLoop() {
+    ui_.Label2->setText(QString());
+    ui_.Label4->setText(QString());
+    ui_.Command3->setEnabled(false);
     Form_Activate();
 }
 
@@ -281,23 +289,8 @@ void frmAnkopplung::Command3_Click() {
     }
 
     // The paper shows the window with the heading in place of the buttons.
-    try {
-        ui_.Command1->setVisible(false);
-        ui_.Command2->setVisible(false);
-        ui_.Command3->setVisible(false);
-        ui_.Label9->setText(qs(kopf));
-        ui_.Label9->setVisible(true);
-        dienste_.processEvents();
-        if (!dienste_.printWindow(*this)) throw std::runtime_error("printing failed");
-        dienste_.processEvents();
-    } catch (...) {
-        dienste_.messageBox(Meldung{meldung, std::string(), BoxIcon::None});
-    }
-
-    ui_.Command1->setVisible(true);
-    ui_.Command2->setVisible(true);
-    ui_.Command3->setVisible(true);
-    ui_.Label9->setVisible(false);
+    FensterDrucken(dienste_, *this, {ui_.Command1, ui_.Command2, ui_.Command3},
+                   DruckKopf{*ui_.Label9, kopf, kopf, false}, meldung);
 }
 
 }  // namespace ringfeld

@@ -59,6 +59,10 @@ public:
     // Runs the activation now, for a showing that the program itself asks
     // for; the platform's activation that follows it runs nothing more.
     void Aktivieren();
+    // The main window has calculated a loop while this window is shown: its
+    // results belong to the last loop and go, and the activation runs at
+    // once, as if the user had switched here.
+    void NeueLoop();
 
     // Site list and ratio. A key handler clears its code to discard the key.
     void Combo1_Click();

@@ -53,6 +53,17 @@ std::optional<double> zahl(std::string_view text) {
     }
 }
 
+// The shape entries of the three languages and the caption of Text1's label for each.
+struct Form {
+    std::string_view text, caption;
+    bool kreis;
+};
+constexpr Form kFormen[] = {
+    {"Kreis", "Durchmesser:", true},          {"circulaire", "Diamètre:", true},
+    {"Circle", "Diameter:", true},            {"Quadrat", "Seitenlänge:", false},
+    {"carrée", "longueur d'un côté:", false}, {"Square", "Side-length:", false},
+};
+
 }  // namespace
 
 std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shape,
@@ -75,15 +86,6 @@ std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::str
 std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view shape, std::string_view sep) {
     auto umfang = zahl(text2);
     if (!umfang) return std::nullopt;
-    struct Eintrag {
-        std::string_view text, caption;
-        bool kreis;
-    };
-    static constexpr Eintrag kFormen[] = {
-        {"Kreis", "Durchmesser:", true},          {"circulaire", "Diamètre:", true},
-        {"Circle", "Diameter:", true},            {"Quadrat", "Seitenlänge:", false},
-        {"carrée", "longueur d'un côté:", false}, {"Square", "Side-length:", false},
-    };
     FormFolge out{*umfang, std::nullopt, std::nullopt};
     for (const auto& form : kFormen) {
         if (form.text != shape) continue;
@@ -91,6 +93,12 @@ std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view sh
         out.text1 = FormatZahl(*umfang / (form.kreis ? kPi : 4.0), muster::Seite, sep);
     }
     return out;
+}
+
+std::optional<std::string_view> FormBeschriftung(std::string_view shape) {
+    for (const auto& form : kFormen)
+        if (form.text == shape) return form.caption;
+    return std::nullopt;
 }
 
 std::optional<SpulenFolge> SpulenlaengeNachWindungen(std::string_view text8, std::string_view text3,

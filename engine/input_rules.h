@@ -31,6 +31,8 @@ struct FormFolge {
 // A shape picked from the list: the circumference stays, the size follows from it.
 std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view shapeText,
                                      std::string_view decimalSeparator);
+// The caption the shape switch gives Text1's label for this shape text; none for an unknown text.
+std::optional<std::string_view> FormBeschriftung(std::string_view shapeText);
 
 struct SpulenFolge {
     bool sichtbar;                     // coil-length field shown and enabled (more than one turn)

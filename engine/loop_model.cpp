@@ -14,6 +14,9 @@ constexpr double kPi = 3.14159265358979;
 constexpr double kZweiPi = 6.28318530717958;
 constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths
 constexpr double kRingOderSpule = 21.739;       // D / l where the ring formula takes over
+// The self-capacitance's log term g at or below this is zero within rounding, or
+// negative where the pitch of the turns is below the conductor's radius.
+constexpr double kKleinsterLogTerm = 1e-9;
 
 // The coil length the main window writes into its field when it raises it to the
 // minimum: it reads the turns and the conductor as 32-bit floats (so 1.00000001
@@ -133,7 +136,10 @@ LoopErgebnis LoopModell(const LoopEingaben& in, DesignRecord& rec) {
         // capacitance between turns over the decimal log of pitch to conductor radius.
         const double C0 = mul(U, 0.886);
         double g = div(ln(div(div(mul(100, l), N), div(d, 20))), ln(10));
-        if (g == 0 && div(div(mul(mul(2, 100), l), N), div(d, 10)) == 1) g = 0.0001;
+        // A g that is no real positive value would give a huge or a negative
+        // self-capacitance; it takes the small value used for zero, so such a
+        // coil ends in the capacitance refusal and its hint to space the turns.
+        if (g <= kKleinsterLogTerm) g = 0.0001;
         const double CL = add(mul(div(mul(100, U), g), mul(sub(N, 1), 0.0241)), C0);
         w.eigenkapazitaet = CL;
 

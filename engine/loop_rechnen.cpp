@@ -29,6 +29,9 @@ LoopAusgang LoopRechnen(const LoopEingaben& eingaben, DesignRecord& rec, std::st
                                   BoxIcon::Information};
             break;
         case Ending::Capacitance:
+            // The labels it wrote say why; the others must not show a result
+            // of the last design beside them.
+            out.ergebnisseLoeschen = true;
             out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL),
                                   rec.ProgrammTitel, BoxIcon::Information};
             break;

@@ -76,7 +76,7 @@ void checkLoop(const LoopAusgang& out, const DesignRecord& rec, Language lang) {
     require(out.ankopplungFreigeben == ok, "coupling enabled other than after success");
     require(out.beep == !ok && out.meldung.has_value() == !ok, "beep and message other than on a refusal or fault");
     const bool loeschen = out.ending == Ending::Input || out.ending == Ending::Length ||
-                          out.ending == Ending::Inductance;
+                          out.ending == Ending::Inductance || out.ending == Ending::Capacitance;
     require(out.ergebnisseLoeschen == loeschen, "results blanked on the wrong ending");
     switch (out.ending) {
         case Ending::Ok: require(n == kResultLabelCount, "success without every result"); break;

@@ -20,6 +20,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev
   desktop-file-utils appstream
+  poppler-utils
   clang libclang-rt-14-dev
   xdotool imagemagick  # scripts/screenshots.sh
 )

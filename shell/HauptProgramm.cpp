@@ -31,6 +31,9 @@ void HauptProgramm::Main() {
             hauptfenster_->frmAnkopplung();
             ringfeld::AnkopplungZeigen(*kopplungsfenster_, hauptfenster_.get());
         };
+        hauptfenster_->AnkopplungNeueLoop = [this] {
+            if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();
+        };
         if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
         hauptfenster_->Form_Load();
     } catch (const std::exception& e) {

@@ -40,8 +40,9 @@ public:
     virtual void beep() = 0;
     // Handles the queued window events (repaints, clicks) before it returns.
     virtual void processEvents() = 0;
-    // Prints an image of the widget, as shown at this moment, on the default
-    // printer. False when there is no default printer or printing failed.
+    // Prints the widget, as shown at this moment, on the default printer, at
+    // the printer's resolution. False when there is no default printer or
+    // printing failed.
     virtual bool printWindow(QWidget& clientArea) = 0;
 
     // The per-user settings store of the application kAppTitle. Reading gives

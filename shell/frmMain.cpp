@@ -22,6 +22,7 @@
 #include "shell/help/about_text.h"
 #include "shell/help/help_command.h"
 #include "ui/accessibility.h"
+#include "ui/fenster_drucken.h"
 #include "engine/start_values.h"
 #include "ui/key_rules.h"
 #include "ui/sprache_anwenden.h"
@@ -177,6 +178,8 @@ void frmMain::LoopRechnen() {
     if (aus.beep) dienste_.beep();
     if (aus.meldung) dienste_.messageBox(*aus.meldung);
     if (aus.ankopplungFreigeben) ui_.Command2->setEnabled(true);
+    // A coupling window left open must not go on with the last loop's values.
+    if (AnkopplungNeueLoop) AnkopplungNeueLoop();
 }
 
 void frmMain::ErgebnisseLoeschen() {
@@ -376,22 +379,8 @@ void frmMain::Command3_Click() {
     }
 
     // The paper shows the inputs and results with the heading in place of the buttons.
-    try {
-        ui_.Command1->setVisible(false);
-        ui_.Command2->setVisible(false);
-        ui_.Command3->setVisible(false);
-        ui_.Label34->setText(qs(texte.kopf));
-        dienste_.processEvents();
-        if (!dienste_.printWindow(*centralWidget())) throw std::runtime_error("printing failed");
-        dienste_.processEvents();
-    } catch (...) {
-        dienste_.messageBox(Meldung{texte.meldung, std::string(), BoxIcon::None});
-    }
-
-    ui_.Command1->setVisible(true);
-    ui_.Command2->setVisible(true);
-    ui_.Command3->setVisible(true);
-    ui_.Label34->setText(qs(texte.danach));
+    FensterDrucken(dienste_, *centralWidget(), {ui_.Command1, ui_.Command2, ui_.Command3},
+                   DruckKopf{*ui_.Label34, texte.kopf, texte.danach, true}, texte.meldung);
 }
 
 void frmMain::mnuDruck_Click() { Command3_Click(); }

@@ -34,6 +34,9 @@ public:
     // The coupling window, created hidden on first use; without it the language
     // routine has only this window to re-text.
     std::function<QWidget*()> frmAnkopplung;
+    // Brings a shown coupling window up to the loop just calculated; does
+    // nothing until it is set.
+    std::function<void()> AnkopplungNeueLoop;
 
     // Start values, stored language and initial states.
     void Form_Load();

@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
@@ -17,6 +15,7 @@
 #include <QWidget>
 
 #include "shell/help/desktop_open.h"
+#include "shell/print_renderer.h"
 #include "shell/program_version.h"
 
 namespace ringfeld {
@@ -57,25 +56,9 @@ void QtDesktopServices::processEvents() { QCoreApplication::processEvents(QEvent
 bool QtDesktopServices::printWindow(QWidget& clientArea) {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull()) return false;
-
-    const QPixmap image = clientArea.grab();
-    if (image.isNull()) return false;
-
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(qs(kAppTitle));
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-
-    // The window at its size on the screen, made smaller only if the page is smaller.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF logical = image.deviceIndependentSize();
-    const double dotsPerScreenPixel = printer.resolution() / static_cast<double>(clientArea.logicalDpiX());
-    QSizeF size = logical * dotsPerScreenPixel;
-    if (size.width() > page.width() || size.height() > page.height())
-        size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRectF(QPointF(0, 0), size), image, QRectF(image.rect()));
-    const bool ended = painter.end();
-    return ended && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    return renderForPrint(clientArea, printer);
 }
 
 std::string QtDesktopServices::readSetting(std::string_view section, std::string_view key,

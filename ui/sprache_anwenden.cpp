@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QWidget>
 
+#include "engine/input_rules.h"
 #include "engine/interface_titles.h"
 #include "engine/language.h"
 #include "ui/sprach_texte.h"
@@ -69,6 +70,15 @@ void setListText(QComboBox& list, const QString& text) {
     list.setEditText(text);
 }
 
+// Chooses again the entry a list showed before it was refilled in the new
+// language; true when that is another entry than the language's preset.
+bool chooseAgain(QComboBox* list, int entry) {
+    if (!list || entry < 0 || entry >= list->count() || entry == list->currentIndex()) return false;
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(entry);
+    return true;
+}
+
 void emptyList(QComboBox* list) {
     if (!list) return;
     const QSignalBlocker quiet(list);
@@ -99,14 +109,20 @@ void apply(const SprachText& row, Language lang, QObject* window) {
 }  // namespace
 
 void SpracheAnwenden(QMainWindow& frmMain, const std::function<QWidget*()>& frmAnkopplung, DesignRecord& rec) {
-    // 1. Empty the shape and material lists.
-    emptyList(find<QComboBox>(&frmMain, "Combo1"));
-    emptyList(find<QComboBox>(&frmMain, "Combo2"));
+    // 1. Empty the shape and material lists, noting the entries chosen.
+    auto* const shape = find<QComboBox>(&frmMain, "Combo1");
+    auto* const material = find<QComboBox>(&frmMain, "Combo2");
+    const int shapeEntry = shape ? shape->currentIndex() : -1;
+    const int materialEntry = material ? material->currentIndex() : -1;
+    emptyList(shape);
+    emptyList(material);
 
     // 2. Empty the site list of the coupling window, its text and the
     //    resonance resistance.  This is where that window comes into being.
     QWidget* coupling = frmAnkopplung ? frmAnkopplung() : nullptr;
-    if (auto* site = find<QComboBox>(coupling, "Combo1")) {
+    auto* const site = find<QComboBox>(coupling, "Combo1");
+    const int siteEntry = site ? site->currentIndex() : -1;
+    if (site) {
         emptyList(site);
         setListText(*site, QString());
     }
@@ -131,6 +147,16 @@ void SpracheAnwenden(QMainWindow& frmMain, const std::function<QWidget*()>& frmA
         QObject* window = row.window == TextWindow::Main ? static_cast<QObject*>(&frmMain) : coupling;
         if (window) apply(row, lang, window);
     }
+
+    // 11. The lists show the entries chosen before, in the new language, so
+    //     that the design stays the same design; a shape other than the
+    //     preset gives Text1's label the caption the shape switch gives it.
+    if (chooseAgain(shape, shapeEntry)) {
+        const auto caption = FormBeschriftung(shape->currentText().toStdString());
+        if (auto* label = find<QLabel>(&frmMain, "Label1"); label && caption) label->setText(qs(*caption));
+    }
+    chooseAgain(material, materialEntry);
+    chooseAgain(site, siteEntry);
 }
 
 }  // namespace ringfeld

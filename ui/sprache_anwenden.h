@@ -11,8 +11,10 @@
 // The lists are emptied first in any case, so they never grow; the main lists
 // are then refilled and their text part set to the circle entry and "Cu",
 // which selects those entries; the coupling site list is refilled with no
-// selection and an empty text.  No combo box signal is emitted while the lists change, so no
-// list handler runs.  For a language other than "deutsch", "französisch" and
+// selection and an empty text.  At the end each of the three lists chooses
+// again the entry it showed before (none stays none), and a square keeps the
+// side-length caption of Text1's label, so the design stays the same design.
+// No combo box signal is emitted while the lists change, so no list handler runs.  For a language other than "deutsch", "französisch" and
 // "englisch" (compared exactly) the routine stops after emptying the lists and
 // the coupling window's Label11: every other text and both titles stay as they
 // were.

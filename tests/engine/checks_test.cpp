@@ -125,7 +125,7 @@ TEST(CapacitanceCheck, SelfCapacitanceAboveTuningIsRefusedWithHintForSeveralTurn
 
     const LoopAusgang out = LoopRechnen(DreiWindungen("7,3"), rec, ".");
     ASSERT_EQ(out.ending, Ending::Capacitance);
-    EXPECT_FALSE(out.ergebnisseLoeschen);
+    EXPECT_TRUE(out.ergebnisseLoeschen);
     EXPECT_FALSE(out.ankopplungFreigeben);
     EXPECT_TRUE(out.beep);
     EXPECT_EQ(Shown(out, ResultLabel::lbInduktivitaet), "17.369");
@@ -156,6 +156,23 @@ TEST(CapacitanceCheck, SelfCapacitanceAboveTuningIsRefusedWithHintForSeveralTurn
               "Unrealistic data!\r\n\r\nThe frequency for this calculation is exeedingly high! \r\n"
               "The inherent capacitence of the loop reaches \r\nExeeds teh total capacity.\r\n\r\n"
               "There is also the possibilty to increase the distance between   \r\nthe turns of the wire.");
+}
+
+TEST(CapacitanceCheck, PitchAtOrBelowTheConductorRadiusIsRefused) {
+    // D = 1 m, U = 3.1416 m, 7 MHz. The log term g = log10(pitch / conductor radius)
+    // is zero within rounding (pitch 6 mm / 1.5 = 4 mm against a 4 mm radius;
+    // 1.54 mm / 1.1 = 1.4 mm against 1.4 mm) or negative (5 mm / 1.5), and counts
+    // as 0.0001: CL = 100 U / 0.0001 x (N - 1) x 0.0241 + 0.886 U
+    // = 3141600 x 0.5 x 0.0241 + 2.78 = 37859 pF, or x 0.1 instead: 7574 pF.
+    struct Row { const char *turns, *conductor, *length, *cl; };
+    for (const Row& r : {Row{"1,5", "8", "6", "37859"}, Row{"1,5", "8", "5", "37859"}, Row{"1,1", "2,8", "1,54", "7574"}}) {
+        LoopEingaben in = DreiWindungen("7");
+        in.Text4 = r.turns, in.Text3 = r.conductor, in.Text8 = r.length;
+        const LoopAusgang out = Calc(in);
+        ASSERT_EQ(out.ending, Ending::Capacitance) << r.length;
+        EXPECT_EQ(Shown(out, ResultLabel::lbCL), r.cl) << r.length;
+        EXPECT_NE(out.meldung->text.find("(Länge) zu vergrößern."), std::string::npos);
+    }
 }
 
 TEST(ErrorPath, ParallelLossOfZeroDividesByZeroAfterRrAndRv) {
