@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-charts-dev libqt6opengl6-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation libx11-dev
   desktop-file-utils appstream

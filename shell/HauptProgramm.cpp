@@ -5,6 +5,7 @@
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
 #include "shell/frmMain.h"
+#include "tuning/frmAbstimmbereich.h"
 
 namespace ringfeld {
 
@@ -30,6 +31,11 @@ void HauptProgramm::Main() {
         hauptfenster_->AnkopplungZeigen = [this] {
             hauptfenster_->frmAnkopplung();
             ringfeld::AnkopplungZeigen(*kopplungsfenster_, hauptfenster_.get());
+        };
+        hauptfenster_->AbstimmbereichZeigen = [this] {
+            if (!abstimmfenster_)
+                abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(rec_, dienste_, *hauptfenster_);
+            abstimmfenster_->Zeigen();
         };
         if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
         hauptfenster_->Form_Load();

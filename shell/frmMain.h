@@ -34,6 +34,8 @@ public:
     // The coupling window, created hidden on first use; without it the language
     // routine has only this window to re-text.
     std::function<QWidget*()> frmAnkopplung;
+    // Shows the tuning-range window; does nothing until it is set.
+    std::function<void()> AbstimmbereichZeigen;
 
     // Start values, stored language and initial states.
     void Form_Load();
@@ -72,6 +74,7 @@ public:
     void Command3_Click();
     void mnuAktRechnen_Click();
     void mnuAktAnkopplung_Click();
+    void mnuAktAbstimmbereich_Click();
     void mnuDruck_Click();
     void mnuAktEnde_Click();
     void mnuDeutsch_Click();

@@ -13,6 +13,7 @@
 #include "engine/interface_titles.h"
 #include "engine/language.h"
 #include "ui/sprach_texte.h"
+#include "ui/sprache_abstimmbereich.h"
 
 namespace ringfeld {
 
@@ -131,6 +132,9 @@ void SpracheAnwenden(QMainWindow& frmMain, const std::function<QWidget*()>& frmA
         QObject* window = row.window == TextWindow::Main ? static_cast<QObject*>(&frmMain) : coupling;
         if (window) apply(row, lang, window);
     }
+
+    // 11. The tuning-range window's menu entry and the window itself.
+    AbstimmbereichSpracheAnwenden(frmMain, rec.Sprache.c_str());
 }
 
 }  // namespace ringfeld
