@@ -5,7 +5,9 @@
 // for every row; everything here is added on top of its numbers.
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fault.h"
@@ -76,6 +78,18 @@ struct RowValues {
     std::vector<Flag> flags;
 };
 
+// The numeric columns of a row in export order, with their export keys ("L_uH", ...);
+// a value is unset where the sheet has none (f_self_resonance_MHz for CL <= 0).
+struct RowColumn {
+    std::string_view key;
+    std::optional<double> (*value)(const RowValues&);
+};
+std::span<const RowColumn> RowColumns();
+
+// The export name of a row's ending: "ok", "input", "length", "inductance",
+// "capacitance" or "fault", as ringfeld-calc names them.
+std::string_view EndingKey(Ending ending);
+
 struct SheetRow {
     double frequencyMHz = 0;
     LoopEingaben eingaben;         // the field texts this row was computed from
@@ -137,8 +151,12 @@ std::vector<double> SheetFrequencies(double fromMHz, double toMHz, double stepMH
 // Text5 by its frequency. Messages are in `lang`. Options must have passed PruefeOptionen.
 Sheet BerechneAbstimmbereich(const LoopEingaben& loop, const SheetOptions& options, Language lang);
 
-// Exports: JSON {"inputs", "options", "rows", "summary", "measured"} and CSV (a header
-// of the row keys, one line per row, RFC 4180 quoting), numbers at full precision.
+// Exports, numbers at full precision (shortest text that reads back exactly):
+// JSON {"inputs", "options", "rows", "summary", "measured"}; a row's "message" is null
+// when it is ok, and only ok rows (and an ok measured block) carry numbers and "flags".
+// CSV: a header of the row keys (frequency_MHz, Text5 as the row's input, ending,
+// message, the RowColumns, flags separated by blanks), one line per row, RFC 4180
+// quoting and CRLF line ends; fields a row has no value for are empty.
 std::string SheetJson(const Sheet& sheet);
 std::string SheetCsv(const Sheet& sheet);
 

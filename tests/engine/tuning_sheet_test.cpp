@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+// The tuning-range sheet against published figures, Smith's table, rows worked by hand and round trips.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "engine/proximity_factor.h"
+#include "engine/tuning_sheet.h"
+#include "loop_fixture.h"
+
+using namespace ringfeld;
+using namespace ringfeld::tuning;
+
+namespace {
+
+// Circle of 1 m, one turn of 20 mm copper tube, 100 W, 0,05 Ohm series loss, Rp 10 MOhm.
+const LoopEingaben kMeterLoop{"1", "3,1416", "20", "1", "", "100", "0,05", "20", "10000", "Kreis", "Cu"};
+const LoopEingaben kThreeTurns = ringfeld::testing::DreiWindungen("");
+// Circle of 4 m perimeter, 12,7 mm tube.
+const LoopEingaben kFourMetre{"1,2732", "4", "12,7", "1", "", "100", "0", "12,7", "10000", "Kreis", "Cu"};
+
+SheetOptions At(double mhz, const std::function<void(SheetOptions&)>& change = {}) {
+    SheetOptions o;
+    o.fromMHz = o.toMHz = mhz;
+    o.stepMHz = 1;
+    if (change) change(o);
+    return o;
+}
+
+Sheet Compute(const LoopEingaben& loop, const SheetOptions& o) {
+    EXPECT_EQ(PruefeOptionen(o), OptionFault::None);
+    return BerechneAbstimmbereich(loop, o, Language::English);
+}
+
+const RowValues& First(const Sheet& s) {
+    static const RowValues none;
+    return s.rows.empty() || !s.rows[0].values ? none : *s.rows[0].values;
+}
+
+}  // namespace
+
+TEST(TuningSheet, PublishedFiguresLandInside) {
+    struct Case {
+        const char* what;
+        LoopEingaben loop;
+        SheetOptions options;
+        std::function<double(const Sheet&)> value;
+        double expected, tolerance;
+    } cases[] = {
+        // NEC-4.2 model of a 1 m loop of 20 mm tube: 197 pF of Q 1000 at 7.1 MHz lose about 0.112 Ohm.
+        {"C_tune", kMeterLoop, At(7.1), [](auto& s) { return First(s).C_tune_pF; }, 197, 1},
+        {"R_cap", kMeterLoop, At(7.1, [](auto& o) { o.capacitorQ = 1000; }),
+         [](auto& s) { return First(s).R_capacitor_ohm; }, 0.112, 0.002},
+        // Measured 3.15 kHz between the VSWR 2.618 points at 7.028 MHz: about 11.7 %.
+        {"measured 1 m", kMeterLoop, At(7.028, [](auto& o) { o.measured = Messung{7.028, 3.15, 2.618}; }),
+         [](auto& s) { return s.measured->efficiency_percent; }, 11.7, 0.1},
+        // 80 kHz between the VSWR 2 points at 14 MHz: about 9 % (8.5 % published from the measurement).
+        {"measured 4 m", kFourMetre, At(14, [](auto& o) { o.measured = Messung{14, 80, 2}; }),
+         [](auto& s) { return s.measured->efficiency_percent; }, 9, 0.1},
+        // Three turns 60 mm long of 10 mm tube: x = 30 / 10 = 3, F(3, 3) = 0.085, Rv 0.1496, R_prox 0.0127.
+        {"F", kThreeTurns, At(3.6), [](auto& s) { return First(s).proximity_factor; }, 0.085, 1e-12},
+        {"Rv", kThreeTurns, At(3.6), [](auto& s) { return First(s).R_skin_ohm; }, 0.1496, 1e-4},
+        {"R_prox", kThreeTurns, At(3.6), [](auto& s) { return First(s).R_proximity_ohm; }, 0.0127, 1e-4},
+    };
+    for (const Case& c : cases) EXPECT_NEAR(c.value(Compute(c.loop, c.options)), c.expected, c.tolerance) << c.what;
+}
+
+TEST(ProximityFactor, SmithsTableInterpolatedAndClamped) {
+    struct Case {
+        double turns, x, factor;
+        bool clamped;
+    } cases[] = {
+        {2, 2.4, 0.083, false},                // the entry some copies misread as 0.032
+        {3, 1.35, (0.455 + 0.395) / 2, false}, // halfway between the columns 1.3 and 1.4
+        {4, 1.0, 0.997, true},                 // below the table: read at 1.1
+        {2, 8, 0.031 * 0.25, false},           // above x = 4: F(2, 4) (4 / 8)^2
+        {2.5, 3.0, (0.054 + 0.085) / 2, false},// halfway between the rows 2 and 3
+        {1.5, 2.0, 0.116 / 2, false},          // between row 1 (all zero) and row 2
+        {10, 2.0, 0.382, true},                // more turns than the table: row 8
+        {1, 2.0, 0, false},
+    };
+    for (const Case& c : cases) {
+        const ProximityFactor f = ProximityFactorSmith(c.turns, c.x);
+        EXPECT_NEAR(f.factor, c.factor, 1e-12) << c.turns << " turns, x " << c.x;
+        EXPECT_EQ(f.clamped, c.clamped) << c.turns << " turns, x " << c.x;
+    }
+}
+
+TEST(TuningSheet, RowWorkedByHand) {
+    // 1 m circle at 7.1 MHz, stray 10 pF, capacitor Q 500, ground 2 Rr, 100 W, by hand:
+    // L = mu0 r (ln(8 r / a) - 2) = 4e-7 pi 0.5 (ln 400 - 2) = 2.50791 uH; X = 2 pi f L = 111.879 Ohm;
+    // C = 1 / (omega^2 L) = 200.360 pF; CL = 0.886 * 3.1416 = 2.78346 pF; C_tune = 187.577 pF;
+    // R_cap = 1 / (omega C_tune 500) = 0.239008; Rr = 320 pi^4 A^2 / lambda^4 = 0.00603222 (lambda 300 / 7.1);
+    // Rv = sqrt(pi f mu0 / 57.1428e6) * 3.1416 / (pi 0.02) = 0.0350186; R_ground = 0.0120644;
+    // X^2 / Rp = 0.00125170; R_total = 0.343375; efficiency 1.75674 %; gain 10 log(1.5 eta) = -15.7920 dBi;
+    // Q = 325.823; B = f / Q = 21.7910 kHz, / sqrt 2 = 15.4086 kHz; I = sqrt(100 / R_total) = 17.0654 A;
+    // V_peak = sqrt 2 I X = 2700.11 V; P_cap = I^2 R_cap = 69.6055 W; f_self = 1 / (2 pi sqrt(L CL)) = 60.2382 MHz.
+    const Sheet s = Compute(kMeterLoop, At(7.1, [](auto& o) { o.strayPf = 10, o.capacitorQ = 500, o.groundRatio = 2; }));
+    const RowValues& v = First(s);
+    const std::pair<double, double> expected[] = {
+        {v.L_uH, 2.50791},        {v.C_tune_pF, 187.577},          {v.R_capacitor_ohm, 0.239008},
+        {v.R_radiation_ohm, 0.00603222}, {v.R_ground_ohm, 0.0120644}, {v.R_total_ohm, 0.343375},
+        {v.efficiency_percent, 1.75674}, {v.gain_dBi, -15.7920},   {v.Q, 325.823},
+        {v.bandwidth_halfpower_kHz, 21.7910}, {v.bandwidth_vswr2_kHz, 15.4086}, {v.I_rms_A, 17.0654},
+        {v.V_peak_V, 2700.11},    {v.P_capacitor_W, 69.6055},      {*v.f_self_resonance_MHz, 60.2382}};
+    for (const auto& [value, hand] : expected) EXPECT_NEAR(value, hand, std::abs(hand) * 1e-4);
+    EXPECT_TRUE(v.flags.empty());
+}
+
+TEST(TuningSheet, FlagsRefusalsAndSummary) {
+    // Stray 10 pF, capacitor 10-50 pF of Q 1000 rated 3 kV. C = 25330.2 / (f^2 L), L = 2.50791 uH, CL = 2.78 pF:
+    // 7 MHz: C_tune = 206.13 - 12.78 = 193.3 pF; R_total = 0.0348 + 0.0057 + 0.1176 + 0.05 + 0.0012 = 0.2093,
+    //   V_peak = sqrt(2) sqrt(100 / 0.2093) 110.3 = 3410 V.  17 MHz: k = 3.1416 * 17 / 300 = 0.178 > 0.1.
+    // 27 MHz: C_tune = 13.86 - 12.78 = 1.07 pF <= CL; R_total = 0.068 + 1.262 + 5.502 + 0.05 + 0.018 = 6.90,
+    //   V_peak = sqrt(2) sqrt(100 / 6.90) 425.5 = 2291 V.  37 MHz: C_tune = 7.38 - 12.78 < 0.
+    // 47 MHz: the conductor is 3.1416 * 47 / 300 = 0.49 wavelengths long.
+    const Sheet s = Compute(kMeterLoop, SheetOptions{7, 47, 10, 1000, 0, 10, 10, 50, 3000, {}});
+    ASSERT_EQ(s.rows.size(), 5u);
+    using F = std::vector<Flag>;
+    EXPECT_EQ(First(s).flags, (F{Flag::CapacitorRange, Flag::CapacitorVoltage}));
+    EXPECT_EQ(s.rows[2].values->flags, (F{Flag::RrFormulaRange, Flag::SelfCapacitance, Flag::CapacitorRange}));
+    EXPECT_EQ(s.rows[3].values->flags,
+              (F{Flag::RrFormulaRange, Flag::NoCapacitorFits, Flag::CapacitorRange, Flag::CapacitorVoltage}));
+    EXPECT_EQ(s.rows[3].values->R_capacitor_ohm, 0);
+    EXPECT_EQ(s.rows[4].eingaben.Text5, "47.0");
+    EXPECT_EQ(s.rows[4].ending, Ending::Length);
+    EXPECT_FALSE(s.rows[4].values);
+    EXPECT_EQ(s.rows[4].message, "Unrealistic datal! The length of the conductor is too close to or longer than a half-wave dipole.");
+    EXPECT_EQ(s.summary.rows_ok, 4);
+    EXPECT_EQ(s.summary.rows_refused, 1);
+    EXPECT_EQ(s.summary.C_tune_max_at_MHz, 7);
+    EXPECT_EQ(s.summary.C_tune_min_at_MHz, 37);
+    EXPECT_EQ(s.summary.V_peak_max_at_MHz, 17);
+}
+
+TEST(TuningSheet, NumbersThatCannotBeComputedRefuseTheRow) {
+    // R_cap = 1 / (omega C Q) overflows for Q = 1e-310.
+    const Sheet s = Compute(kMeterLoop, At(7.1, [](auto& o) { o.capacitorQ = 1e-310; }));
+    EXPECT_EQ(s.rows[0].ending, Ending::Fault);
+    EXPECT_EQ(s.rows[0].message, "Overflow");
+    EXPECT_FALSE(s.rows[0].values);
+    EXPECT_EQ(SheetJson(s).find("L_uH"), std::string::npos);
+}
+
+TEST(TuningSheet, RoundTrips) {
+    const Sheet model = Compute(kThreeTurns, At(3.6, [](auto& o) { o.capacitorQ = 800; }));
+    const RowValues& v = First(model);
+    // The model's own bandwidth as a measurement gives back its efficiency and no unexplained loss.
+    const Sheet fed = Compute(kThreeTurns, At(3.6, [&](auto& o) {
+        o.capacitorQ = 800, o.measured = Messung{3.6, v.bandwidth_vswr2_kHz, 2};
+    }));
+    EXPECT_NEAR(fed.measured->efficiency_percent, v.efficiency_percent, 1e-9);
+    EXPECT_NEAR(fed.measured->R_unexplained_ohm, 0, 1e-12);
+    // A capacitor range of exactly the row's C_tune covers exactly the row's frequency.
+    const Sheet covered = Compute(kThreeTurns, At(3.6, [&](auto& o) {
+        o.strayPf = 5, o.capMinPf = o.capMaxPf = v.C_tune_pF - 5;
+    }));
+    EXPECT_NEAR(*covered.summary.capacitor_covers_from_MHz, 3.6, 1e-5);
+    EXPECT_NEAR(*covered.summary.capacitor_covers_to_MHz, 3.6, 1e-5);
+}
+
+TEST(TuningSheet, OptionFaults) {
+    const std::pair<std::function<void(SheetOptions&)>, OptionFault> cases[] = {
+        {[](auto& o) { o.stepMHz = 0; }, OptionFault::Range},
+        {[](auto& o) { o.toMHz = 6; }, OptionFault::Range},
+        {[](auto& o) { o.toMHz = 8, o.stepMHz = 1e-7; }, OptionFault::Range},  // 1e7 rows
+        {[](auto& o) { o.fromMHz = std::nan(""); }, OptionFault::Range},
+        {[](auto& o) { o.capacitorQ = 0; }, OptionFault::CapacitorQ},
+        {[](auto& o) { o.groundRatio = -0.1; }, OptionFault::GroundRatio},
+        {[](auto& o) { o.strayPf = -1; }, OptionFault::Stray},
+        {[](auto& o) { o.capMinPf = 20, o.capMaxPf = 10; }, OptionFault::CapacitorRange},
+        {[](auto& o) { o.capMinPf = 10; }, OptionFault::CapacitorRange},
+        {[](auto& o) { o.capVPeakV = 0; }, OptionFault::CapacitorVoltage},
+        {[](auto& o) { o.measured = Messung{7, 3, 1}; }, OptionFault::Measured},
+        {[](auto& o) { o.measured = Messung{7, 0, 2}; }, OptionFault::Measured},
+        {[](auto& o) { o.capMinPf = 10, o.capMaxPf = 10, o.measured = Messung{7, 3, 2}; }, OptionFault::None},
+    };
+    for (const auto& [change, fault] : cases) EXPECT_EQ(PruefeOptionen(At(7, change)), fault);
+    EXPECT_EQ(SheetFrequencies(7, 7.3, 0.1), (std::vector<double>{7, 7.1, 7.2, 7.3}));
+}
