@@ -27,6 +27,7 @@ void spanne(QValueAxis& axis, double lo, double hi) {
     if (!(lo <= hi)) lo = 0, hi = 1;
     const double rand = hi > lo ? (hi - lo) * 0.05 : std::max(std::abs(hi) * 0.05, 1e-3);
     axis.setRange(lo - rand, hi + rand);
+    axis.applyNiceNumbers();  // round tick values
 }
 
 // A line needs no more points than the chart is wide; the curves are smooth,

@@ -23,6 +23,9 @@ inline constexpr Tri kBeideGrenzen{"Cmin und Cmax angeben", "indiquer Cmin et Cm
 inline constexpr Tri kSwrUeberEins{"muss größer als 1 sein", "doit être supérieur à 1", "must be greater than 1"};
 inline constexpr Tri kMessungUnvollstaendig{"Frequenz und Bandbreite angeben", "indiquer fréquence et bande",
                                             "give frequency and bandwidth"};
+inline constexpr Tri kEingabenPruefen{"Bitte die rot begründeten Eingaben prüfen.",
+                                      "Veuillez vérifier les entrées signalées en rouge.",
+                                      "Please check the inputs with a reason in red."};
 inline constexpr Tri kUngueltig{"ungültig", "invalide", "invalid"};
 
 // The band list's first entry: the range typed in the fields.

@@ -67,7 +67,8 @@ constexpr const char* kSchleifenFelder[] = {"Text1", "Text2", "Text3", "Text4", 
 
 constexpr int kBreiteFeld = 90;       // pixels of an input field
 constexpr int kSpaltenBreite = 86;    // pixels of a table column
-const QSize kStartGroesse(1180, 800);
+const QSize kStartGroesse(1180, 900);
+constexpr int kDiagrammMindesthoehe = 260;  // pixels: room for the axes' labels
 
 // Which group box each field stands in.
 int gruppe(Field f) {
@@ -197,8 +198,8 @@ void frmAbstimmbereich::aufbauen() {
     diagrammAnsicht_->setObjectName(QStringLiteral("chtDiagramm"));
     // Smoothed wide lines cost several times the whole rest of a keystroke's redraw.
     diagrammAnsicht_->setRenderHint(QPainter::Antialiasing, false);
-    teiler->setStretchFactor(0, 1);
-    teiler->setStretchFactor(1, 1);
+    diagrammAnsicht_->setMinimumHeight(kDiagrammMindesthoehe);
+    teiler->setSizes({kDiagrammMindesthoehe, kDiagrammMindesthoehe});
 }
 
 void frmAbstimmbereich::verbinden() {
@@ -221,13 +222,13 @@ void frmAbstimmbereich::verbinden() {
     if (auto* eintrag = haupt_.findChild<QAction*>(QStringLiteral("mnuAktRechnen")))
         connect(eintrag, &QAction::triggered, this, neu);
 
-    // The window's own fields; typing a range leaves the band chosen in the list.
+    // The window's own fields; typing a bound leaves the band chosen in the list.
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         connect(felder_[i], &QLineEdit::textChanged, this, neu);
-        if (static_cast<Field>(i) <= Field::Step)
+        if (static_cast<Field>(i) <= Field::To)
             connect(felder_[i], &QLineEdit::textEdited, this, [this] { band_->setCurrentIndex(0); });
     }
-    connect(band_, &QComboBox::activated, this, [this](int index) { bandGewaehlt(index); });
+    connect(band_, &QComboBox::currentIndexChanged, this, [this](int index) { bandGewaehlt(index); });
 
     connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this, [this] { exportieren(false); });
     connect(findChild<QPushButton*>(QStringLiteral("cmdJson")), &QPushButton::clicked, this, [this] { exportieren(true); });
@@ -293,7 +294,7 @@ void frmAbstimmbereich::Rechnen() {
     modell_.setSheet(std::move(sheet), lang);
     diagramm_->zeigen(modell_.sheet(), lang);
     zusammenfassung_->setText(gelesen.options ? Zusammenfassung(modell_.sheet(), lang).join(QStringLiteral("  ·  "))
-                                              : QString());
+                                              : qs(texte::kEingabenPruefen.in(lang)));
     messErgebnis_->setText(gelesen.options ? MessErgebnis(modell_.sheet(), lang) : QString());
     for (const char* name : {"cmdCsv", "cmdJson", "cmdDrucken"})
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(gelesen.options.has_value());
