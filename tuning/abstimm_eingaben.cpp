@@ -56,8 +56,18 @@ ReadOptions LiesOptionen(const FieldTexts& texts, Language lang) {
     const bool measFreq = !blank(texts[at(Field::MeasFreq)]), measBw = !blank(texts[at(Field::MeasBandwidth)]);
     if (measFreq != measBw) reason(measFreq ? Field::MeasBandwidth : Field::MeasFreq, texte::kMessungUnvollstaendig);
 
-    for (const std::string& r : out.reasons)
-        if (!r.empty()) return out;
+    // A reason in the range or loss fields leaves no sheet; one in an optional
+    // group (capacitor range, rating, measurement) only leaves that group out,
+    // so the table stays while the user is still typing it.
+    auto frei = [&](std::initializer_list<Field> fields) {
+        for (Field f : fields)
+            if (!out.reasons[at(f)].empty()) return false;
+        return true;
+    };
+    if (!frei({Field::From, Field::To, Field::Step, Field::CapQ, Field::Ground, Field::Stray})) return out;
+    const bool mitBereich = capMin && frei({Field::CapMin, Field::CapMax});
+    const bool mitSpannung = frei({Field::CapVolts});
+    const bool mitMessung = measFreq && frei({Field::MeasFreq, Field::MeasBandwidth, Field::MeasVswr});
 
     SheetOptions o;
     o.fromMHz = *v(Field::From);
@@ -66,10 +76,9 @@ ReadOptions LiesOptionen(const FieldTexts& texts, Language lang) {
     o.capacitorQ = v(Field::CapQ);
     o.groundRatio = v(Field::Ground).value_or(0);
     o.strayPf = v(Field::Stray).value_or(0);
-    o.capMinPf = v(Field::CapMin);
-    o.capMaxPf = v(Field::CapMax);
-    o.capVPeakV = v(Field::CapVolts);
-    if (measFreq) o.measured = Messung{*v(Field::MeasFreq), *v(Field::MeasBandwidth), v(Field::MeasVswr).value_or(2)};
+    if (mitBereich) o.capMinPf = v(Field::CapMin), o.capMaxPf = v(Field::CapMax);
+    if (mitSpannung) o.capVPeakV = v(Field::CapVolts);
+    if (mitMessung) o.measured = Messung{*v(Field::MeasFreq), *v(Field::MeasBandwidth), v(Field::MeasVswr).value_or(2)};
 
     // The engine's own check has the last word; its verdict goes beside the field it names.
     static constexpr std::pair<OptionFault, Field> kWhere[] = {

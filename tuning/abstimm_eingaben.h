@@ -48,12 +48,13 @@ using FieldTexts = std::array<std::string, kFieldCount>;
 inline const FieldTexts kFieldDefaults{"7", "7,2", "0,01", "", "0", "0", "", "", "", "", "", "2"};
 
 struct ReadOptions {
-    std::optional<SheetOptions> options;                     // set when every field is usable
+    std::optional<SheetOptions> options;                     // set when range and losses are usable
     std::array<std::string, kFieldCount> reasons;            // empty where the field is fine
 };
 
 // Reads the fields. Empty optional fields leave their option unset; the
-// measured block needs frequency and bandwidth, the range both bounds.
+// measured block needs frequency and bandwidth, the range both bounds. An
+// optional group with a reason is left out of the options.
 ReadOptions LiesOptionen(const FieldTexts& texts, Language lang);
 
 }  // namespace ringfeld::tuning

@@ -66,6 +66,7 @@ constexpr const char* kSchleifenFelder[] = {"Text1", "Text2", "Text3", "Text4", 
                                             "Text6", "Text7", "Text8", "Text9"};
 
 constexpr int kBreiteFeld = 90;       // pixels of an input field
+constexpr int kBreiteGrund = 150;     // pixels of the reason beside it
 constexpr int kSpaltenBreite = 86;    // pixels of a table column
 const QSize kStartGroesse(1180, 900);
 constexpr int kDiagrammMindesthoehe = 260;  // pixels: room for the axes' labels
@@ -148,6 +149,9 @@ void frmAbstimmbereich::aufbauen() {
         auto* grund = new QLabel(this);
         grund->setObjectName(QString::fromLatin1(kFelder[i].grund));
         grund->setStyleSheet(QStringLiteral("color: #b00000;"));
+        // A reason that comes and goes must not move the fields the user is typing in.
+        grund->setWordWrap(true);
+        grund->setFixedWidth(kBreiteGrund);
         g.addWidget(label, zeile, 0);
         g.addWidget(feld, zeile, 1);
         g.addWidget(grund, zeile, 2);
