@@ -3,6 +3,8 @@
 #include "tuning/abstimm_bericht.h"
 
 #include <QChart>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsScene>
@@ -101,6 +103,10 @@ bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
         chart->setGeometry(QRectF(QPointF(0, 0), kDiagrammGroesse));
         AbstimmDiagramm diagramm(*chart);
         diagramm.zeigen(sheet, lang);
+        // The chart lays out its axes and legend on posted events; a chart that is
+        // never shown must have them handled before it is painted.
+        QCoreApplication::sendPostedEvents();
+        if (chart->layout()) chart->layout()->activate();
         const double h = s.breite() * kDiagrammGroesse.height() / kDiagrammGroesse.width();
         s.platz(h);
         scene.render(&p, QRectF(0, s.y, s.breite(), h), QRectF(QPointF(0, 0), kDiagrammGroesse));
@@ -117,7 +123,8 @@ bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
         const double h = s.zeile() * 2;
         s.platz(h + s.zeile());
         for (int i = 0; i < n; ++i)
-            p.drawText(QRectF(x(i), s.y, i == n - 1 ? noteWidth : spalte - 4, h), Qt::AlignBottom | Qt::TextWordWrap,
+            p.drawText(QRectF(x(i) + (i == n - 1 ? spalte / 4 : 0), s.y, i == n - 1 ? noteWidth : spalte - 4, h),
+                       Qt::AlignBottom | Qt::TextWordWrap,
                        AbstimmModell::heading(AbstimmModell::column(kBerichtSpalten[i]), lang));
         s.y += h;
         p.drawLine(QPointF(0, s.y), QPointF(s.breite(), s.y));
@@ -137,7 +144,8 @@ bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
             const int c = AbstimmModell::column(kBerichtSpalten[i]);
             const QString t = modell.data(modell.index(r, c), Qt::DisplayRole).toString();
             const bool last = i == n - 1;
-            p.drawText(QRectF(x(i), s.y, last ? noteWidth : spalte - 4, h),
+            const double abstand = last ? spalte / 4 : 0;  // the note stands clear of the numbers
+            p.drawText(QRectF(x(i) + abstand, s.y, last ? noteWidth - abstand : spalte - 4, h),
                        (last ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, t);
         }
         s.y += h;
