@@ -20,7 +20,6 @@ def m(file, old, new, kind, desc):
 # ---------------------------------------------------------------- tuning-range sheet: window
 f = "tuning/abstimm_eingaben.cpp"
 m(f, "if (v(f) && *v(f) < 0) reason(f, texte::kNichtNegativ);", "if (v(f) && *v(f) <= 0) reason(f, texte::kNichtNegativ);", "cmp", "ground loss and stray C: 0 refused")
-m(f, "if (v(f) && !(*v(f) > 0)) reason(f, texte::kGroesserNull);", "if (v(f) && *v(f) < 0) reason(f, texte::kGroesserNull);", "cmp", "positive fields accept 0")
 m(f, "*v(Field::To) < *v(Field::From)) reason", "*v(Field::To) <= *v(Field::From)) reason", "cmp", "a one-row range from = to refused")
 f = "tuning/abstimm_eingaben.h"
 m(f, '{"80 m", 3.5, 3.8, 0.01},', '{"80 m", 3.5, 3.8, 0.02},', "const", "80 m step 0.01 -> 0.02")

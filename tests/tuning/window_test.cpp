@@ -101,6 +101,9 @@ private slots:
         QCOMPARE(in(w, "txtGuete")->text(), QStringLiteral("500"));
         QCOMPARE(in<QComboBox>(w, "cboBand")->currentText(), QStringLiteral("80 m"));
         QTRY_COMPARE(w->modell().rowCount(), 31);
+        setze("txtVon", "3.6");
+        setze("txtBis", "3.6");  // one frequency: a sheet of one row
+        QTRY_COMPARE(w->modell().rowCount(), 1);
     }
 };
 
