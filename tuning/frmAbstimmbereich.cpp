@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "tuning/frmAbstimmbereich.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QChart>
@@ -18,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
@@ -305,6 +308,19 @@ void frmAbstimmbereich::Rechnen() {
 }
 
 void frmAbstimmbereich::Zeigen() {
+    // The first time it stands right of the main window, as far as the screen allows.
+    if (!platziert_) {
+        platziert_ = true;
+        QPoint ziel = haupt_.frameGeometry().topRight() + QPoint(1, 0);
+        if (const QScreen* schirm = haupt_.screen()) {
+            const QRect frei = schirm->availableGeometry();
+            // Before the first show the layout has not yet grown the window to its minimum.
+            const QSize groesse = frameGeometry().size().expandedTo(minimumSizeHint());
+            ziel.setX(std::max(frei.left(), std::min(ziel.x(), frei.right() + 1 - groesse.width())));
+            ziel.setY(std::max(frei.top(), std::min(ziel.y(), frei.bottom() + 1 - groesse.height())));
+        }
+        move(ziel);
+    }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

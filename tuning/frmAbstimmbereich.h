@@ -88,6 +88,7 @@ private:
     QChart* chart_ = nullptr;
     std::unique_ptr<AbstimmDiagramm> diagramm_;
     AbstimmModell modell_;
+    bool platziert_ = false;  // moved beside the main window once
     QTimer spaeter_;  // gathers the changes of one event round into one computation
 };
 
