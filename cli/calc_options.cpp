@@ -1,14 +1,20 @@
 #include "calc_options.h"
 
 #include <QCommandLineParser>
-#include <QLocale>
 
 #include <cmath>
 
+#include "calc_help.h"
+#include "engine/frequency_steps.h"
 #include "engine/input_rules.h"
 #include "engine/language.h"
+#include "engine/materials.h"
 #include "engine/number_format.h"
 #include "engine/start_values.h"
+#include "engine/strict_number.h"
+#include "numeric_options.h"
+#include "tuning_run.h"
+#include "usage_errors.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -23,12 +29,15 @@ constexpr std::string_view kPower = kStartTexte[5];
 constexpr std::string_view kSeriesLoss = kStartTexte[6];
 constexpr std::string_view kLength = kStartTexte[7];
 constexpr std::string_view kParallelLoss = kStartTexte[8];
+constexpr std::string_view kRatio = "4,05";  // the coupling window's start value
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 std::optional<std::string> languageCode(const QString& value) {
     const QString v = value.trimmed();
-    if (v == "de" || v == QString::fromUtf8(kCodeGerman.data(), kCodeGerman.size())) return std::string(kCodeGerman);
-    if (v == "fr" || v == QString::fromUtf8(kCodeFrench.data(), kCodeFrench.size())) return std::string(kCodeFrench);
-    if (v == "en" || v == QString::fromUtf8(kCodeEnglish.data(), kCodeEnglish.size())) return std::string(kCodeEnglish);
+    if (v == "de" || v == q(kCodeGerman)) return std::string(kCodeGerman);
+    if (v == "fr" || v == q(kCodeFrench)) return std::string(kCodeFrench);
+    if (v == "en" || v == q(kCodeEnglish)) return std::string(kCodeEnglish);
     return std::nullopt;
 }
 
@@ -36,36 +45,71 @@ std::string circleEntry(Language lang) {
     return std::string(Tri{"Kreis", "circulaire", "Circle"}.in(lang));
 }
 
-// A plain number with a decimal point or comma, nothing else.
-std::optional<double> strictNumber(QString text) {
-    text = text.trimmed().replace(',', '.');
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return value;
+// The list entry `text` names, in any case, written as the list writes it.
+template <typename Entries, typename Name>
+std::optional<std::string> listEntry(const QString& text, const Entries& entries, Name name) {
+    for (const auto& entry : entries)
+        if (text.trimmed().compare(q(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));
+    return std::nullopt;
 }
 
-// FROM:TO:STEP in MHz, TO included within rounding.
-std::optional<std::vector<std::string>> sweepFrequencies(const QString& sweepText) {
+template <typename Entries, typename Name>
+QStringList entryNames(const Entries& entries, Name name) {
+    QStringList names;
+    for (const auto& entry : entries) names << q(name(entry));
+    return names;
+}
+
+constexpr auto shapeName = [](std::string_view s) { return s; };
+constexpr auto materialName = [](const Material& m) { return m.name; };
+
+QString sweepExpected(Language lang, bool strict) {
+    static constexpr Tri kSweep{"VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und "
+                                "höchstens %2 Zeilen",
+                                "DE:À:PAS en MHz, des nombres simples avec %1PAS > 0, À >= DE et au plus %2 lignes",
+                                "FROM:TO:STEP in MHz, plain numbers with %1STEP > 0, TO >= FROM and at most %2 rows"};
+    static constexpr Tri kFromPositive{"VON > 0, ", "DE > 0, ", "FROM > 0, "};
+    return q(kSweep.in(lang)).arg(strict ? q(kFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
+}
+
+// What the option `name` (without dashes) takes, for its usage error.
+QString expectedFor(const QString& name, Language lang, bool strict) {
+    for (const NumericOption& o : kNumericOptions)
+        if (name == q(o.name)) return ExpectedNumber(o, lang);
+    if (name == "sweep") return sweepExpected(lang, strict);
+    if (name == "shape") return OneOf(lang, entryNames(kShapeEntries, shapeName));
+    if (name == "material") return OneOf(lang, entryNames(kMaterialien, materialName));
+    if (name == "lang") return OneOf(lang, {"deutsch", "französisch", "englisch", "de", "fr", "en"});
+    if (name == "format") return OneOf(lang, {"text", "json", "csv"});
+    return TuningExpected(name, lang);
+}
+
+// The parser's own errors, in the chosen language: an unknown option, a value
+// missing after an option, or a value given to a switch.
+QString parseError(const QCommandLineParser& parser, Language lang, bool strict) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) return UnknownOption(lang, (unknown.first().size() > 1 ? "--" : "-") + unknown.first());
+    // Qt's other messages quote the option as given, e.g. "Missing value after '--diameter'.".
+    const QString text = parser.errorText();
+    const QString option = text.section('\'', 1, 1);
+    if (text.startsWith("Unexpected value")) return NoValueExpected(lang, option);
+    QString name = option;
+    while (name.startsWith('-')) name.remove(0, 1);
+    return UsageError(lang, option, QString(), expectedFor(name, lang, strict));
+}
+
+// FROM:TO:STEP in MHz, TO included within rounding; FROM > 0 unless `asTyped`.
+std::optional<std::vector<std::string>> sweepFrequencies(const QString& sweepText, bool asTyped) {
     const QStringList parts = sweepText.split(':');
     if (parts.size() != 3) return std::nullopt;
-    auto from = strictNumber(parts[0]), to = strictNumber(parts[1]), step = strictNumber(parts[2]);
-    if (!from || !to || !step || !(*step > 0) || *to < *from) return std::nullopt;
-    const double span = (*to - *from) / *step;
-    if (!(span < static_cast<double>(kMaxRows))) return std::nullopt;
-    // TO counts when the span is a whole number of steps within rounding.
-    const double whole = std::round(span);
-    const auto count = static_cast<long long>(std::fabs(span - whole) < 1e-6 ? whole : std::floor(span)) + 1;
+    auto from = StrikteZahl(parts[0].toStdString()), to = StrikteZahl(parts[1].toStdString()),
+         step = StrikteZahl(parts[2].toStdString());
+    if (!from || !to || !step || (!asTyped && !(*from > 0))) return std::nullopt;
+    const auto frequencies = FrequenzSchritte(*from, *to, *step, kMaxRows);
+    if (!frequencies) return std::nullopt;
     std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(count));
-    for (long long i = 0; i < count; ++i) {
-        // Rounded to 1 Hz so that 7.0 + 3 * 0.1 reads 7.3, not 7.300000000000001.
-        // Above 1e302 MHz the scaling overflows, and whole hertz are far below a step anyway.
-        const double raw = *from + static_cast<double>(i) * *step;
-        const double f = std::isfinite(raw * 1e6) ? std::round(raw * 1e6) / 1e6 : raw;
-        if (!std::isfinite(f)) return std::nullopt;
-        out.push_back(FormatZahl(f, muster::ProzentFein));
-    }
+    out.reserve(frequencies->size());
+    for (double f : *frequencies) out.push_back(FrequenzText(f));
     return out;
 }
 
@@ -74,116 +118,109 @@ std::optional<std::vector<std::string>> sweepFrequencies(const QString& sweepTex
 ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage,
                            std::string_view textSeparator) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Ringfeld loop calculator: computes a small transmitting magnetic loop from the same\n"
-        "inputs as the main window. Values are taken like the window's fields: decimal comma\n"
-        "or point; a field without a leading number reads as 0.");
-    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-    const QCommandLineOption diameter("diameter", "Loop diameter, or side length of a square loop, in m (default 2,25).", "m");
-    const QCommandLineOption circumference("circumference", "Circumference of one turn in m (default 7,069). Given alone, "
-                                           "diameter or circumference is derived from the other as the window does.", "m");
-    const QCommandLineOption conductor("conductor", "Conductor diameter in mm (default 12).", "mm");
-    const QCommandLineOption turns("turns", "Number of turns (default 1).", "n");
-    const QCommandLineOption frequency("frequency", "Operating frequency in MHz (default 14,4); may be given several times.", "MHz");
-    const QCommandLineOption sweep("sweep", "Frequencies FROM:TO:STEP in MHz, TO included.", "from:to:step");
-    const QCommandLineOption power("power", "Transmitter power in W (default 100).", "W");
-    const QCommandLineOption seriesLoss("series-loss", "Additional series loss in Ohm (default 0,05).", "Ohm");
-    const QCommandLineOption length("length", "Coil length in mm, centre of the first to centre of the last turn "
-                                    "(default: raised to the minimum for the turns, as the window does).", "mm");
-    const QCommandLineOption parallelLoss("parallel-loss", "Additional parallel loss in kOhm (default 10000).", "kOhm");
-    const QCommandLineOption shape("shape", "Loop shape: Kreis, Quadrat, circulaire, carrée, Circle, Square "
-                                   "(default: the circle of the language).", "text");
-    const QCommandLineOption material("material", "Conductor: Cu, Al, Fe, Ag, Zn, Messing, Laiton, brass (default Cu).", "text");
-    const QCommandLineOption ratio("ratio", "Ratio of main loop to coupling loop (default 4,05; 4,50 open balcony "
-                                   "or garden; 4,95 free-standing).", "k");
-    const QCommandLineOption lang("lang", "Language: deutsch, französisch, englisch or de, fr, en "
-                                  "(default: the program's stored language, else deutsch).", "language");
-    const QCommandLineOption format("format", "Output: text or json (default text).", "format");
-    parser.addOptions({help, diameter, circumference, conductor, turns, frequency, sweep, power, seriesLoss, length,
-                       parallelLoss, shape, material, ratio, lang, format});
+    DefineCalcOptions(parser, Language::English);
+    const bool parsed = parser.parse(QStringList{"ringfeld-calc"} + arguments);
+    const bool asTyped = parser.isSet("as-typed");
+
+    // The language first: help and usage errors are written in it.
+    CalcOptions o;
+    o.sprache = SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(kCodeGerman);
+    const auto givenLanguage = parser.isSet("lang") ? languageCode(parser.value("lang")) : std::nullopt;
+    if (givenLanguage) o.sprache = *givenLanguage;
+    const Language lang = SpracheVon(o.sprache);
 
     ParseOutcome out;
-    if (!parser.parse(QStringList{"ringfeld-calc"} + arguments)) {
-        out.usageError = parser.errorText();
+    auto refuse = [&](const QString& name, const QString& given) {
+        out.usageError = UsageError(lang, "--" + name, given, expectedFor(name, lang, !asTyped));
+        return out;
+    };
+    if (!parsed) {
+        out.usageError = parseError(parser, lang, !asTyped);
         return out;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        out.usageError = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        out.usageError = UnexpectedArgument(lang, parser.positionalArguments().first());
         return out;
     }
-    if (parser.isSet(help)) {
-        out.helpShown = true;
-        out.helpText = parser.helpText();
+    if (parser.isSet("help") || parser.isSet("version")) {
+        out.infoShown = true;
+        out.infoText = parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText();
         return out;
     }
-
-    CalcOptions o;
-    auto value = [&](const QCommandLineOption& option, std::string_view fallback) {
-        return parser.isSet(option) ? parser.value(option).toStdString() : std::string(fallback);
-    };
-
-    if (parser.isSet(lang)) {
-        auto code = languageCode(parser.value(lang));
-        if (!code) {
-            out.usageError = QStringLiteral("Unknown language '%1' for --lang.").arg(parser.value(lang));
-            return out;
-        }
-        o.sprache = *code;
-    } else {
-        o.sprache = SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(kCodeGerman);
-    }
-    if (parser.isSet(format)) {
-        const QString f = parser.value(format).trimmed().toLower();
+    if (parser.isSet("lang") && !givenLanguage) return refuse("lang", parser.value("lang"));
+    if (parser.isSet("format")) {
+        const QString f = parser.value("format").trimmed().toLower();
         if (f == "text") o.format = OutputFormat::Text;
         else if (f == "json") o.format = OutputFormat::Json;
-        else {
-            out.usageError = QStringLiteral("Unknown output format '%1' for --format.").arg(parser.value(format));
-            return out;
+        else if (f == "csv") o.format = OutputFormat::Csv;
+        else return refuse("format", parser.value("format"));
+    }
+    o.asTyped = asTyped;
+    TuningParse sheet = ParseTuningOptions(parser, lang);
+    if (!sheet.usageError.isEmpty()) {
+        out.usageError = sheet.usageError;
+        return out;
+    }
+    o.tuning = sheet.options;
+
+    LoopEingaben& in = o.felder;
+    in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : circleEntry(lang);
+    in.Combo2 = parser.isSet("material") ? parser.value("material").toStdString() : "Cu";
+    if (!asTyped) {
+        // Every number plain and within its range; list entries from the lists, written as there.
+        for (const NumericOption& n : kNumericOptions)
+            for (const QString& text : parser.values(q(n.name)))
+                if (!ReadNumber(n, text.toStdString())) return refuse(q(n.name), text);
+        if (parser.isSet("shape")) {
+            auto entry = listEntry(parser.value("shape"), kShapeEntries, shapeName);
+            if (!entry) return refuse("shape", parser.value("shape"));
+            in.Combo1 = *entry;
+        }
+        if (parser.isSet("material")) {
+            auto entry = listEntry(parser.value("material"), kMaterialien, materialName);
+            if (!entry) return refuse("material", parser.value("material"));
+            in.Combo2 = *entry;
         }
     }
 
-    const std::string_view sep = o.format == OutputFormat::Json ? std::string_view(".") : textSeparator;
-    LoopEingaben& in = o.felder;
-    in.Combo1 = parser.isSet(shape) ? parser.value(shape).toStdString() : circleEntry(SpracheVon(o.sprache));
-    in.Combo2 = value(material, "Cu");
-    in.Text1 = value(diameter, kDiameter);
-    in.Text2 = value(circumference, kCircumference);
+    // The texts go to the fields as given: the window's reading gives the same
+    // number as the strict rule for every text that rule accepts.
+    auto value = [&](const char* option, std::string_view fallback) {
+        return parser.isSet(option) ? parser.value(option).toStdString() : std::string(fallback);
+    };
+    const std::string_view sep = o.format == OutputFormat::Text ? textSeparator : std::string_view(".");
+    in.Text1 = value("diameter", kDiameter);
+    in.Text2 = value("circumference", kCircumference);
     // One of the two given alone: the other follows as the window writes it on a key release.
-    if (parser.isSet(diameter) && !parser.isSet(circumference)) {
+    if (parser.isSet("diameter") && !parser.isSet("circumference")) {
         if (auto u = UmfangAusDurchmesser(in.Text1, in.Combo1, sep)) in.Text2 = u->text;
-    } else if (parser.isSet(circumference) && !parser.isSet(diameter)) {
+    } else if (parser.isSet("circumference") && !parser.isSet("diameter")) {
         if (auto d = DurchmesserAusUmfang(in.Text2, in.Combo1, sep)) in.Text1 = d->text;
     }
-    in.Text3 = value(conductor, kConductor);
-    in.Text4 = value(turns, kTurns);
-    in.Text6 = value(power, kPower);
-    in.Text7 = value(seriesLoss, kSeriesLoss);
-    in.Text9 = value(parallelLoss, kParallelLoss);
-    in.Text8 = value(length, kLength);
-    if (!parser.isSet(length)) {
+    in.Text3 = value("conductor", kConductor);
+    in.Text4 = value("turns", kTurns);
+    in.Text6 = value("power", kPower);
+    in.Text7 = value("series-loss", kSeriesLoss);
+    in.Text9 = value("parallel-loss", kParallelLoss);
+    in.Text8 = value("length", kLength);
+    if (!parser.isSet("length")) {
         // As the window does after the conductor, then the turns, were entered.
-        if (parser.isSet(conductor))
+        if (parser.isSet("conductor"))
             if (auto r = SpulenlaengeNachLeiter(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
-        if (parser.isSet(turns))
+        if (parser.isSet("turns"))
             if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
     }
     in.Text5 = std::string(kFrequency);
 
-    for (const QString& f : parser.values(frequency)) o.frequenzen.push_back(f.toStdString());
-    if (parser.isSet(sweep)) {
-        for (const QString& sweepText : parser.values(sweep)) {
-            auto list = sweepFrequencies(sweepText);
-            if (!list || o.frequenzen.size() + list->size() > static_cast<std::size_t>(kMaxRows)) {
-                out.usageError = QStringLiteral("Unreadable --sweep '%1': expected FROM:TO:STEP in MHz with "
-                                                "STEP > 0, TO >= FROM and at most %2 rows.")
-                                     .arg(sweepText, QString::number(kMaxRows));
-                return out;
-            }
-            o.frequenzen.insert(o.frequenzen.end(), list->begin(), list->end());
-        }
+    for (const QString& f : parser.values("frequency")) o.frequenzen.push_back(f.toStdString());
+    for (const QString& sweepText : parser.values("sweep")) {
+        auto list = sweepFrequencies(sweepText, asTyped);
+        if (!list || o.frequenzen.size() + list->size() > static_cast<std::size_t>(kMaxRows))
+            return refuse("sweep", sweepText);
+        o.frequenzen.insert(o.frequenzen.end(), list->begin(), list->end());
     }
     if (o.frequenzen.empty()) o.frequenzen.emplace_back(kFrequency);
-    o.verhaeltnis = value(ratio, "4,05");
+    o.verhaeltnis = value("ratio", kRatio);
     out.options = std::move(o);
     return out;
 }

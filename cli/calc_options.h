@@ -1,5 +1,6 @@
 #pragma once
-// Command-line options of ringfeld-calc: the main window's field texts, taken verbatim.
+// Command-line options of ringfeld-calc: the main window's field texts, each a plain
+// number within its range (or, with --as-typed, any text the window would take).
 
 #include <QString>
 #include <QStringList>
@@ -9,10 +10,11 @@
 #include <vector>
 
 #include "engine/loop_model.h"
+#include "engine/tuning_sheet.h"
 
 namespace ringfeld::cli {
 
-enum class OutputFormat { Text, Json };
+enum class OutputFormat { Text, Json, Csv };
 
 struct CalcOptions {
     LoopEingaben felder;                  // Text5 is replaced per row by the frequencies below
@@ -20,17 +22,23 @@ struct CalcOptions {
     std::string verhaeltnis = "4,05";     // coupling window's ratio field
     std::string sprache;                  // language code
     OutputFormat format = OutputFormat::Text;
+    // --as-typed: values read as the window reads its fields, no range rules,
+    // text and JSON exactly as before the strict rule (JSON without values).
+    bool asTyped = false;
+    // --tuning: the tuning-range sheet of the loop instead of the rows above.
+    std::optional<tuning::SheetOptions> tuning;
 };
 
 struct ParseOutcome {
     std::optional<CalcOptions> options;  // set when the arguments are usable
     QString usageError;                  // one line naming the option, when they are not
-    bool helpShown = false;              // --help: text is in helpText
-    QString helpText;
+    bool infoShown = false;              // --help or --version: print infoText, exit 0
+    QString infoText;
 };
 
 // Reads the arguments (without the program name). `storedLanguage` is the language
-// the settings store holds, used when --lang is absent. Field texts the program
+// the settings store holds, used when --lang is absent or unusable; help and usage
+// errors are written in the chosen language. Field texts the program
 // derives (the other of diameter and circumference, the coil length) are written
 // with `textSeparator` for the text table, as the window would on this system,
 // and with a point for JSON.

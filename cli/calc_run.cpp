@@ -6,26 +6,16 @@
 #include <array>
 #include <thread>
 
+#include "calc_values.h"
 #include "engine/interface_titles.h"
 #include "engine/json_writer.h"
+#include "tuning_run.h"
 
 namespace ringfeld::cli {
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-std::string_view endingName(Ending e) {
-    switch (e) {
-        case Ending::Ok: return "ok";
-        case Ending::Input: return "input";
-        case Ending::Length: return "length";
-        case Ending::Inductance: return "inductance";
-        case Ending::Capacitance: return "capacitance";
-        case Ending::Fault: return "fault";
-    }
-    return "fault";
-}
 
 DesignRecord freshRecord(const std::string& sprache) {
     DesignRecord rec;
@@ -87,6 +77,16 @@ void couplingJson(JsonWriter& w, const CalcRow& row) {
     w.endObject();
 }
 
+void valuesJson(JsonWriter& w, const RowValues& values) {
+    w.beginObject();
+    for (std::size_t i = 0; i < kValueKeys.size(); ++i) {
+        if (!values[i]) continue;
+        w.key(kValueKeys[i]);
+        w.value(*values[i]);
+    }
+    w.endObject();
+}
+
 // Column headers: name and unit, per language.
 struct Column {
     Tri name;
@@ -116,14 +116,6 @@ QStringList rowCells(const CalcRow& row) {
     cells << (coupled ? q(row.ankopplung->label2.value_or(std::string())) : QString());
     cells << (coupled ? q(row.ankopplung->label4.value_or(std::string())) : QString());
     return cells;
-}
-
-QString messageLine(const std::string& text) {
-    QStringList lines;
-    for (const QString& line : q(text).split("\r\n")) {
-        if (!line.trimmed().isEmpty()) lines << line.trimmed();
-    }
-    return lines.join(' ');
 }
 
 // Splits [0, count) into one chunk per core for long runs, one chunk otherwise.
@@ -181,7 +173,7 @@ QByteArray RenderJson(const CalcOptions& options, const std::vector<CalcRow>& ro
     std::vector<std::string> parts(chunkCount(rows.size()));
     forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
         JsonWriter w;
-        w.text().reserve((end - begin) * 1100);
+        w.text().reserve((end - begin) * 1600);  // about the size of one row with its values
         for (std::size_t i = begin; i < end; ++i) {
             if (i > 0) w.text() += ',';
             w.newline();
@@ -208,7 +200,7 @@ void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
         w.key("inputs");
         inputsJson(w, row.eingaben, options.verhaeltnis);
         w.key("ending");
-        w.value(endingName(row.ausgang.ending));
+        w.value(EndingName(row.ausgang.ending));
         w.key("message");
         if (row.ausgang.meldung) w.value(row.ausgang.meldung->text);
         else w.null();
@@ -227,6 +219,10 @@ void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
         recordJson(w, row.record);
         w.key("coupling");
         couplingJson(w, row);
+        if (!options.asTyped && row.ausgang.ending == Ending::Ok) {
+            w.key("values");
+            valuesJson(w, ValuesOf(row));
+        }
         w.endObject();
     }
 }
@@ -266,25 +262,27 @@ QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows)
     out += line(table[0]) + line(table[1]);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         out += line(table[r + 2]);
-        if (rows[r].ausgang.meldung) out += "    ! " + messageLine(rows[r].ausgang.meldung->text) + '\n';
+        if (rows[r].ausgang.meldung) out += "    ! " + MessageLine(rows[r].ausgang.meldung->text) + '\n';
         const auto& a = rows[r].ankopplung;
         if (a && a->art == KopplungsArt::Abgelehnt && a->meldung)
-            out += "    ! " + messageLine(a->meldung->text) + '\n';
+            out += "    ! " + MessageLine(a->meldung->text) + '\n';
     }
     return out;
 }
 
 int RowsExitCode(const std::vector<CalcRow>& rows) {
-    for (const CalcRow& row : rows)
+    for (const CalcRow& row : rows) {
         if (row.ausgang.ending != Ending::Ok) return 1;
+        if (row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt) return 1;
+    }
     return 0;
 }
 
 int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std::string_view localeSeparator,
             QByteArray& out, QByteArray& err) {
     const ParseOutcome parsed = ParseCalcArgs(arguments, storedLanguage, localeSeparator);
-    if (parsed.helpShown) {
-        out = parsed.helpText.toUtf8();
+    if (parsed.infoShown) {
+        out = parsed.infoText.toUtf8();
         return 0;
     }
     if (!parsed.options) {
@@ -292,9 +290,18 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return 2;
     }
     const CalcOptions& options = *parsed.options;
-    if (options.format == OutputFormat::Json) {
+    if (options.tuning) {
+        const Language lang = SpracheVon(options.sprache);
+        const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(options.felder, *options.tuning, lang);
+        const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
+                            : options.format == OutputFormat::Csv ? TuningFormat::Csv
+                                                                  : TuningFormat::Text;
+        out = RenderTuning(sheet, format, lang, localeSeparator);
+        return TuningExitCode(sheet);
+    }
+    if (options.format != OutputFormat::Text) {
         const auto rows = RunRows(options, ".");
-        out = RenderJson(options, rows);
+        out = options.format == OutputFormat::Json ? RenderJson(options, rows) : RenderCsv(rows);
         return RowsExitCode(rows);
     }
     const auto rows = RunRows(options, localeSeparator);

@@ -1,5 +1,5 @@
 #pragma once
-// Runs ringfeld-calc's rows through the engine and renders them as text or JSON.
+// Runs ringfeld-calc's rows through the engine and renders them as text, JSON or CSV.
 
 #include <QByteArray>
 #include <QString>
@@ -29,10 +29,14 @@ std::vector<CalcRow> RunRows(const CalcOptions& options, std::string_view decima
 
 // JSON: shown numbers with a decimal point, whatever the locale.
 QByteArray RenderJson(const CalcOptions& options, const std::vector<CalcRow>& rows);
+// RFC 4180: a header line, then per row the frequency in MHz, the ending, the
+// values (empty cells where the row has none) and the message, quoted.
+QByteArray RenderCsv(const std::vector<CalcRow>& rows);
 // A table in the chosen language, one row per frequency.
 QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows);
 
-// Exit status for the rows: 0 when every row ended "ok", else 1.
+// Exit status for the rows: 0 when every row ended "ok" and its coupling loop was
+// computed, else 1.
 int RowsExitCode(const std::vector<CalcRow>& rows);
 
 // The whole command: parse, run, render. Returns the exit status; output goes to `out`,

@@ -125,6 +125,7 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
     }
     out.umfangCm = Uk;
     out.lkaCm = Lka;
+    out.resonanzOhm = *R;
 
     const float umfangM = Uk / 100.0f;
     if (!(halbUmfang < Lka)) {

@@ -35,6 +35,7 @@ struct AnkopplungAusgang {
     bool hinweisZeigen = false;                // run the note command (range with C up to 1000 pF)
     // Working values in centimetres, for those who want more than the labels.
     float umfangCm = 0, lkaCm = 0;
+    float resonanzOhm = 0;  // R = Q^2 Rs behind Label11, in Ohm
 };
 
 // The calculate button of the coupling window, for the ratio text of its Text1.

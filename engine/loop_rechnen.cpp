@@ -11,6 +11,7 @@ LoopAusgang LoopRechnen(const LoopEingaben& eingaben, DesignRecord& rec, std::st
     out.fault = ergebnis.fault;
     out.spulenlaengeSichtbar = ergebnis.spulenlaengeSichtbar;
     out.darstellung = ErgebnisDarstellen(ergebnis.werte, lang, sep);
+    out.werte = ergebnis.werte;
 
     switch (ergebnis.ending) {
         case Ending::Ok:

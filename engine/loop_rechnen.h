@@ -24,6 +24,8 @@ struct LoopAusgang {
     bool beep = false;
     std::optional<Meldung> meldung;
     bool ankopplungFreigeben = false;
+    // The numbers behind the labels at full precision, for scripts.
+    LoopWerte werte;
 };
 
 // Runs the calculation on the input texts, writing the design record as it goes.

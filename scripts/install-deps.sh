@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation libx11-dev
   desktop-file-utils appstream
+  help2man
   clang libclang-rt-14-dev
 )
 

@@ -5,10 +5,12 @@
 #include <QApplication>
 
 #include "shell/HauptProgramm.h"
+#include "shell/command_line.h"
 #include "shell/frmMain.h"
 #include "shell/qt_desktop_services.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto status = ringfeld::CommandLineAnswer(argc, argv)) return *status;  // before any display
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ringfeld"));
     QGuiApplication::setDesktopFileName(QStringLiteral("ringfeld"));

@@ -12,10 +12,71 @@ def m(file, old, new, kind, desc):
 
 
 # ---------------------------------------------------------------- ringfeld-calc
+C = "cli/"
+f = C + "numeric_options.cpp"
+m(f, "case RangeRule::Positive: return value > 0;", "case RangeRule::Positive: return value >= 0;", "cmp", "range rule > 0 admits 0")
+m(f, "case RangeRule::NonNegative: return value >= 0;", "case RangeRule::NonNegative: return value > 0;", "cmp", "range rule >= 0 refuses 0")
+m(f, "    if (!option.unit.empty()) text += q(kIn.in(lang)) + q(option.unit);\n", "\n", "drop", "usage error without the unit")
+f = C + "numeric_options.h"
+m(f, '{"series-loss", "Ohm", "Ohm", RangeRule::NonNegative,', '{"series-loss", "Ohm", "Ohm", RangeRule::Positive,', "const", "series loss must be > 0")
+m(f, '{"length", "mm", "mm", RangeRule::NonNegative,', '{"length", "mm", "mm", RangeRule::Positive,', "const", "coil length must be > 0")
+f = C + "calc_options.cpp"
+m(f, "if (!ReadNumber(n, text.toStdString())) return refuse(q(n.name), text);", ";", "drop", "numeric options not checked")
+m(f, "compare(q(name(entry)), Qt::CaseInsensitive)", "compare(q(name(entry)), Qt::CaseSensitive)", "cmp", "list entries case-sensitive")
+m(f, "            in.Combo1 = *entry;\n", "\n", "drop", "shape entry not written as the list writes it")
+m(f, "            in.Combo2 = *entry;\n", "\n", "drop", "material entry not written as the list writes it")
+m(f, " || (!asTyped && !(*from > 0))", "", "drop", "sweep FROM > 0 not checked")
+m(f, "if (givenLanguage) o.sprache = *givenLanguage;", ";", "drop", "--lang ignored")
+m(f, '        else if (f == "csv") o.format = OutputFormat::Csv;\n', "\n", "drop", "csv format not recognised")
+m(f, 'parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText()', 'parser.isSet("version") ? CalcHelpText(lang) : CalcVersionText()', "swap", "--help and --version swapped")
+f = C + "calc_run.cpp"
+m(f, "        if (row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt) return 1;\n", "\n", "drop", "refused coupling loop exits 0")
+m(f, "if (!options.asTyped && row.ausgang.ending == Ending::Ok) {", "if (row.ausgang.ending == Ending::Ok) {", "drop", "--as-typed JSON gains values")
+f = C + "calc_values.cpp"
+m(f, "constexpr double kVoltsPerKilovolt = 1000;", "constexpr double kVoltsPerKilovolt = 100;", "const", "capacitor voltage kV -> V factor 100")
+m(f, "row.record.RGesamt, row.record.XL,", "row.record.XL, row.record.RGesamt,", "swap", "R_total and X swapped")
+m(f, "w.strahlung, w.verlust,", "w.verlust, w.strahlung,", "swap", "radiation and loss resistance swapped")
+m(f, "    if (row.ausgang.ending != Ending::Ok) return v;\n", "\n", "drop", "refused rows get values")
+m(f, "v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;", "v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;", "swap", "Lka reports the circumference")
+f = C + "render_csv.cpp"
+m(f, 'constexpr std::string_view kLineEnd = "\\r\\n";', 'constexpr std::string_view kLineEnd = "\\n";', "const", "CSV lines end in LF")
+m(f, "        appendQuoted(out, RowMessage(row).toStdString());\n", "        out += RowMessage(row).toStdString();\n", "drop", "CSV message unquoted")
+f = C + "usage_errors.cpp"
+m(f, "return in(kText, lang).arg(option, given, expected);", "return in(kText, lang).arg(option).arg(given).arg(expected);", "swap", "usage error fills placeholders typed by the user")
 
 
 # ---------------------------------------------------------------- tuning-range sheet: engine
-
+f = "engine/proximity_factor.cpp"
+m(f, "0.097, 0.083, 0.077", "0.097, 0.032, 0.077", "const", "N = 2 at x = 2.4 read as the miscopied 0.032")
+m(f, "return row[kColumns - 1] * q * q;", "return row[kColumns - 1] * q;", "drop", "tail above x = 4 falls as 1/x, not 1/x^2")
+m(f, "        x = kProximityMinRatio;\n", "\n", "drop", "x below the table not raised to 1.1")
+m(f, "(1 - t) * rowFactor(n, x) + t * rowFactor(n + 1, x)", "rowFactor(n, x)", "drop", "fractional turns read the row below")
+m(f, "if (!(turns > 1)) return out;", "if (!(turns >= 2)) return out;", "cmp", "turns between 1 and 2 give no proximity loss")
+f = "engine/frequency_steps.cpp"
+m(f, "kWholeStepTolerance = 1e-6;", "kWholeStepTolerance = 0;", "const", "TO dropped when the span is a whole number of steps within rounding")
+m(f, "? std::round(mhz * 1e6) / 1e6 : mhz;", "? mhz : mhz;", "drop", "frequencies not rounded to 1 Hz")
+f = "engine/tuning_sheet.cpp"
+m(f, "kRrFormulaLimit = 0.1;", "kRrFormulaLimit = 0.2;", "const", "rr_formula_range from N U / lambda 0.2")
+m(f, "kSmallLoopDirectivity = 1.5;", "kSmallLoopDirectivity = 1.0;", "const", "gain without the small loop's directivity")
+m(f, "v.C_tune_pF = sub(sub(C, CL), o.strayPf);", "v.C_tune_pF = sub(C, CL);", "drop", "stray capacitance not taken off")
+m(f, "mul(2 * kPi, mul(f, kMega))", "mul(kPi, mul(f, kMega))", "const", "capacitor loss with pi f instead of omega")
+m(f, "v.R_series_ohm), div(mul(X, X), Rp));", "v.R_series_ohm), 0.0);", "drop", "parallel loss not folded into R_total")
+m(f, "if (N > 1) prox = ProximityFactorSmith(N, div(div(l, sub(N, 1)), d));", "if (N > 1) prox = ProximityFactorSmith(N, div(div(l, N), d));", "const", "turn spacing l / N instead of l / (N - 1)")
+m(f, "v.bandwidth_vswr2_kHz = div(v.bandwidth_halfpower_kHz, kSqrt2);", "v.bandwidth_vswr2_kHz = v.bandwidth_halfpower_kHz;", "drop", "VSWR 2 bandwidth equals the half-power one")
+m(f, "v.V_peak_V = mul(kSqrt2, v.V_rms_V);", "v.V_peak_V = v.V_rms_V;", "drop", "peak voltage is the rms voltage")
+m(f, "if (v.C_tune_pF > 0 && CL >= v.C_tune_pF)", "if (v.C_tune_pF > 0 && CL <= v.C_tune_pF)", "cmp", "self_capacitance flag reversed")
+m(f, "(v.C_tune_pF < *o.capMinPf || v.C_tune_pF > *o.capMaxPf)", "(v.C_tune_pF > *o.capMaxPf)", "drop", "capacitor_range ignores the minimum")
+m(f, "v.C_tune_pF, row.frequencyMHz, false);", "v.C_tune_pF, row.frequencyMHz, true);", "swap", "C_tune_min takes the largest")
+m(f, "resonanceMHz(henry, *o.capMaxPf + extra)", "resonanceMHz(henry, *o.capMaxPf + first->C_self_pF)", "drop", "capacitor cover without the stray capacitance")
+m(f, "div(mul(m.input.bandwidthKHz, sqrt(s)), sub(s, 1))", "div(m.input.bandwidthKHz, sub(s, 1))", "drop", "measured bandwidth conversion without sqrt(s)")
+m(f, "m.R_model_ohm = row.values->R_total_ohm;", "m.R_model_ohm = row.values->R_skin_ohm + row.values->R_radiation_ohm;", "drop", "model loss without the sheet's extra losses")
+m(f, "        if (line.empty()) continue;\n", "\n", "drop", "empty message lines joined as double blanks")
+m(f, "o.groundRatio >= 0", "o.groundRatio > 0", "cmp", "ground ratio 0 refused")
+m(f, "*o.capMinPf <= *o.capMaxPf", "*o.capMinPf < *o.capMaxPf", "cmp", "a one-value capacitor range refused")
+f = "cli/tuning_run.cpp"
+m(f, 'for (const char* other : {"frequency", "sweep"})', 'for (const char* other : {"frequency"})', "drop", "--tuning combines with --sweep")
+m(f, "if (sheet.summary.rows_refused > 0) return 1;", "if (sheet.summary.rows_refused > 1) return 1;", "cmp", "one refused row exits 0")
+m(f, "            if (parser.isSet(q(o.name))) out.usageError", "            if (false) out.usageError", "drop", "sheet options accepted without --tuning")
 
 # ---------------------------------------------------------------- tuning-range sheet: window
 f = "tuning/abstimm_eingaben.cpp"

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+// ringfeld-calc --format csv: comma-separated values as RFC 4180 writes them.
+
+#include "calc_run.h"
+#include "calc_values.h"
+#include "engine/fault.h"
+#include "engine/text_zu_zahl.h"
+
+namespace ringfeld::cli {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";  // RFC 4180, 2.1
+
+// A field in double quotes, its own quotes doubled (RFC 4180, 2.5 to 2.7).
+void appendQuoted(std::string& out, const std::string& text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// The frequency as the calculation reads its field; empty when it reads none.
+std::string frequencyCell(const std::string& text) {
+    try {
+        return NumberText(TextZuZahl(text));
+    } catch (const ArithmeticFault&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+QByteArray RenderCsv(const std::vector<CalcRow>& rows) {
+    std::string out = "frequency_MHz,ending";
+    for (std::string_view key : kValueKeys) (out += ',') += key;
+    (out += ",message") += kLineEnd;
+    for (const CalcRow& row : rows) {
+        out += frequencyCell(row.eingaben.Text5);
+        (out += ',') += EndingName(row.ausgang.ending);
+        for (const auto& value : ValuesOf(row)) {
+            out += ',';
+            if (value) out += NumberText(*value);
+        }
+        out += ',';
+        appendQuoted(out, RowMessage(row).toStdString());
+        out += kLineEnd;
+    }
+    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+}  // namespace ringfeld::cli

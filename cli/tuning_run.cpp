@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "tuning_run.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "engine/number_format.h"
+#include "engine/strict_number.h"
+#include "numeric_options.h"
+#include "usage_errors.h"
+
+namespace ringfeld::cli {
+namespace {
+
+using tuning::Flag;
+using tuning::RowValues;
+using tuning::Sheet;
+using tuning::SheetOptions;
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString in(const Tri& text, Language lang) { return q(text.in(lang == Language::None ? Language::German : lang)); }
+
+struct TuningOption {
+    std::string_view name, valueName;
+    Tri help;
+};
+
+constexpr std::array<TuningOption, 7> kTuningOptions{{
+    {"tuning", "from:to:step",
+     {"Abstimmbereich: Frequenzen VON:BIS:SCHRITT in MHz, BIS eingeschlossen, mit Kondensator, Spannung, Strom "
+      "und Wirkungsgrad samt Kondensator-, Erd- und Proximityverlust je Frequenz; nicht mit --frequency oder "
+      "--sweep.",
+      "Plage d'accord : fréquences DE:À:PAS en MHz, À compris, avec condensateur, tension, courant et rendement, "
+      "pertes du condensateur, du sol et de proximité comprises, par fréquence ; pas avec --frequency ni --sweep.",
+      "Tuning range: frequencies FROM:TO:STEP in MHz, TO included, with capacitor, voltage, current and "
+      "efficiency including capacitor, ground and proximity losses per frequency; not with --frequency or "
+      "--sweep."}},
+    {"cap-q", "Q",
+     {"Mit --tuning: Güte des Kondensators (> 0; Vorgabe: verlustfrei).",
+      "Avec --tuning : facteur de qualité du condensateur (> 0 ; par défaut : sans pertes).",
+      "With --tuning: the capacitor's Q (> 0; default: lossless)."}},
+    {"ground-ratio", "k",
+     {"Mit --tuning: Erdverlust als Vielfaches des Strahlungswiderstands (>= 0; Vorgabe 0).",
+      "Avec --tuning : perte du sol en multiple de la résistance de rayonnement (>= 0 ; par défaut 0).",
+      "With --tuning: ground loss as a multiple of the radiation resistance (>= 0; default 0)."}},
+    {"stray-c", "pF",
+     {"Mit --tuning: Streu- und Leitungskapazität in pF (>= 0; Vorgabe 0).",
+      "Avec --tuning : capacité parasite et de câblage en pF (>= 0 ; par défaut 0).",
+      "With --tuning: stray and wiring capacitance in pF (>= 0; default 0)."}},
+    {"cap-range", "cmin:cmax",
+     {"Mit --tuning: Bereich des Kondensators CMIN:CMAX in pF (0 < CMIN <= CMAX).",
+      "Avec --tuning : plage du condensateur CMIN:CMAX en pF (0 < CMIN <= CMAX).",
+      "With --tuning: the capacitor's range CMIN:CMAX in pF (0 < CMIN <= CMAX)."}},
+    {"cap-vpeak", "V",
+     {"Mit --tuning: Spitzenspannungsfestigkeit des Kondensators in V (> 0).",
+      "Avec --tuning : tension de crête admissible du condensateur en V (> 0).",
+      "With --tuning: the capacitor's peak-voltage rating in V (> 0)."}},
+    {"measured", "MHz:kHz[:vswr]",
+     {"Mit --tuning: gemessene Bandbreite, Frequenz in MHz und Bandbreite in kHz zwischen den Punkten des "
+      "SWR (> 1; Vorgabe 2).",
+      "Avec --tuning : bande passante mesurée, fréquence en MHz et largeur en kHz entre les points du ROS "
+      "(> 1 ; par défaut 2).",
+      "With --tuning: a measured bandwidth, frequency in MHz and bandwidth in kHz between the points of the "
+      "VSWR (> 1; default 2)."}},
+}};
+
+// The single numbers, read and described as the loop's numeric options are.
+constexpr NumericOption kCapQ{"cap-q", "Q", "", RangeRule::Positive, {}};
+constexpr NumericOption kGroundRatio{"ground-ratio", "k", "", RangeRule::NonNegative, {}};
+constexpr NumericOption kStray{"stray-c", "pF", "pF", RangeRule::NonNegative, {}};
+constexpr NumericOption kVPeak{"cap-vpeak", "V", "V", RangeRule::Positive, {}};
+
+QString expectedFor(std::string_view name, Language lang) {
+    static constexpr Tri kTuning{
+        "VON:BIS:SCHRITT in MHz, einfache Zahlen mit VON > 0, SCHRITT > 0, BIS >= VON und höchstens %1 Zeilen",
+        "DE:À:PAS en MHz, des nombres simples avec DE > 0, PAS > 0, À >= DE et au plus %1 lignes",
+        "FROM:TO:STEP in MHz, plain numbers with FROM > 0, STEP > 0, TO >= FROM and at most %1 rows"};
+    static constexpr Tri kRange{"CMIN:CMAX in pF, einfache Zahlen mit 0 < CMIN <= CMAX",
+                                "CMIN:CMAX en pF, des nombres simples avec 0 < CMIN <= CMAX",
+                                "CMIN:CMAX in pF, plain numbers with 0 < CMIN <= CMAX"};
+    static constexpr Tri kMeasured{"MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
+                                   "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
+                                   "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
+    if (name == "tuning") return in(kTuning, lang).arg(tuning::kMaxSheetRows);
+    if (name == "cap-range") return in(kRange, lang);
+    if (name == "measured") return in(kMeasured, lang);
+    for (const NumericOption* o : {&kCapQ, &kGroundRatio, &kStray, &kVPeak})
+        if (name == o->name) return ExpectedNumber(*o, lang);
+    return {};
+}
+
+// COUNT numbers separated by colons, each plain (StrikteZahl).
+std::optional<std::vector<double>> numbers(const QString& text, qsizetype least, qsizetype most) {
+    const QStringList parts = text.split(':');
+    if (parts.size() < least || parts.size() > most) return std::nullopt;
+    std::vector<double> out;
+    for (const QString& part : parts) {
+        const auto value = StrikteZahl(part.toStdString());
+        if (!value) return std::nullopt;
+        out.push_back(*value);
+    }
+    return out;
+}
+
+std::string_view optionOf(tuning::OptionFault fault) {
+    switch (fault) {
+        case tuning::OptionFault::Range: return "tuning";
+        case tuning::OptionFault::CapacitorQ: return "cap-q";
+        case tuning::OptionFault::GroundRatio: return "ground-ratio";
+        case tuning::OptionFault::Stray: return "stray-c";
+        case tuning::OptionFault::CapacitorRange: return "cap-range";
+        case tuning::OptionFault::CapacitorVoltage: return "cap-vpeak";
+        case tuning::OptionFault::Measured: return "measured";
+        case tuning::OptionFault::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString TuningExpected(const QString& name, Language lang) { return expectedFor(name.toStdString(), lang); }
+
+void DefineTuningOptions(QCommandLineParser& parser, Language lang) {
+    for (const TuningOption& o : kTuningOptions)
+        parser.addOption(QCommandLineOption(q(o.name), in(o.help, lang), q(o.valueName)));
+}
+
+TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) {
+    static constexpr Tri kOnlyWithTuning{"%1 gilt nur mit --tuning.", "%1 ne vaut qu'avec --tuning.",
+                                         "%1 applies only with --tuning."};
+    static constexpr Tri kNotWith{"--tuning lässt sich nicht mit %1 verbinden.", "--tuning ne se combine pas avec %1.",
+                                  "--tuning cannot be combined with %1."};
+    TuningParse out;
+    if (!parser.isSet("tuning")) {
+        for (const TuningOption& o : kTuningOptions)
+            if (parser.isSet(q(o.name))) out.usageError = in(kOnlyWithTuning, lang).arg("--" + q(o.name));
+        return out;
+    }
+    for (const char* other : {"frequency", "sweep"})
+        if (parser.isSet(other)) {
+            out.usageError = in(kNotWith, lang).arg("--" + QString(other));
+            return out;
+        }
+    auto refuse = [&](std::string_view name) {
+        out.usageError = UsageError(lang, "--" + q(name), parser.value(q(name)), expectedFor(name, lang));
+        return out;
+    };
+    // Each option's numbers, or none when it is absent; a value that does not read refuses.
+    bool unreadable = false;
+    std::string_view unreadableName;
+    auto read = [&](std::string_view name, qsizetype least, qsizetype most) -> std::optional<std::vector<double>> {
+        if (unreadable || !parser.isSet(q(name))) return std::nullopt;
+        auto values = numbers(parser.value(q(name)), least, most);
+        if (!values) unreadable = true, unreadableName = name;
+        return values;
+    };
+
+    SheetOptions o;
+    const auto range = read("tuning", 3, 3);
+    const auto capQ = read("cap-q", 1, 1);
+    const auto ground = read("ground-ratio", 1, 1);
+    const auto stray = read("stray-c", 1, 1);
+    const auto capRange = read("cap-range", 2, 2);
+    const auto vPeak = read("cap-vpeak", 1, 1);
+    const auto measured = read("measured", 2, 3);
+    if (unreadable) return refuse(unreadableName);
+    o.fromMHz = (*range)[0], o.toMHz = (*range)[1], o.stepMHz = (*range)[2];
+    if (!(o.fromMHz > 0)) return refuse("tuning");
+    if (capQ) o.capacitorQ = (*capQ)[0];
+    if (ground) o.groundRatio = (*ground)[0];
+    if (stray) o.strayPf = (*stray)[0];
+    if (capRange) o.capMinPf = (*capRange)[0], o.capMaxPf = (*capRange)[1];
+    if (vPeak) o.capVPeakV = (*vPeak)[0];
+    if (measured) o.measured = tuning::Messung{(*measured)[0], (*measured)[1], measured->size() > 2 ? (*measured)[2] : 2};
+    if (const auto fault = tuning::PruefeOptionen(o); fault != tuning::OptionFault::None) return refuse(optionOf(fault));
+    out.options = o;
+    return out;
+}
+
+namespace {
+
+// ---- the text table
+
+struct Column {
+    Tri name;
+    std::string_view unit;
+    Muster pattern;
+    double RowValues::*member;
+};
+
+constexpr Muster kMhz{"0.0#####"};
+constexpr Muster kOne{"0.0"};
+constexpr Muster kTwo{"0.00"};
+constexpr Muster kOhm{"0.00000"};
+constexpr Muster kSigned{"0.00;-0.00"};
+constexpr Muster kWhole{"0"};
+constexpr Muster kSignedOhm{"0.00000;-0.00000"};
+constexpr Muster kCoverMhz{"0.0##"};
+
+constexpr std::array<Column, 15> kColumns{{
+    {{"C Kond.", "C cond.", "C tune"}, "pF", kOne, &RowValues::C_tune_pF},
+    {{"X", "X", "X"}, "Ohm", kOne, &RowValues::X_ohm},
+    {{"Rr", "Rr", "Rr"}, "Ohm", kOhm, &RowValues::R_radiation_ohm},
+    {{"Rv", "Rv", "Rskin"}, "Ohm", kOhm, &RowValues::R_skin_ohm},
+    {{"R Prox.", "R prox.", "R prox"}, "Ohm", kOhm, &RowValues::R_proximity_ohm},
+    {{"R Erde", "R sol", "R ground"}, "Ohm", kOhm, &RowValues::R_ground_ohm},
+    {{"R Kond.", "R cond.", "R cap"}, "Ohm", kOhm, &RowValues::R_capacitor_ohm},
+    {{"R ges.", "R tot.", "R total"}, "Ohm", kOhm, &RowValues::R_total_ohm},
+    {{"η", "η", "η"}, "%", kTwo, &RowValues::efficiency_percent},
+    {{"Gewinn", "Gain", "Gain"}, "dBi", kSigned, &RowValues::gain_dBi},
+    {{"Güte", "Q", "Q"}, "", kWhole, &RowValues::Q},
+    {{"B 3 dB", "B 3 dB", "B 3 dB"}, "kHz", kTwo, &RowValues::bandwidth_halfpower_kHz},
+    {{"B SWR 2", "B ROS 2", "B VSWR 2"}, "kHz", kTwo, &RowValues::bandwidth_vswr2_kHz},
+    {{"I", "I", "I"}, "A", kTwo, &RowValues::I_rms_A},
+    {{"Uc Spitze", "Uc crête", "Vc peak"}, "V", kWhole, &RowValues::V_peak_V},
+}};
+constexpr Column kCapacitorPower{{"P Kond.", "P cond.", "P cap"}, "W", kTwo, &RowValues::P_capacitor_W};
+
+Tri flagText(Flag flag) {
+    switch (flag) {
+        case Flag::RrFormulaRange:
+            return {"Rr-Formel außerhalb ihres Bereichs (N U / λ > 0,1)", "formule de Rr hors de son domaine (N U / λ > 0,1)",
+                    "Rr formula out of its range (N U / λ > 0.1)"};
+        case Flag::SelfCapacitance:
+            return {"Eigenkapazität >= Kondensator", "capacité propre >= condensateur", "self-capacitance >= capacitor"};
+        case Flag::NoCapacitorFits:
+            return {"kein Kondensator passt", "aucun condensateur ne convient", "no capacitor fits"};
+        case Flag::ProximityClamped:
+            return {"Proximity-Tabelle am Rand", "table de proximité à sa limite", "proximity table at its edge"};
+        case Flag::CapacitorRange:
+            return {"außerhalb des Kondensatorbereichs", "hors de la plage du condensateur",
+                    "outside the capacitor's range"};
+        case Flag::CapacitorVoltage:
+            return {"Spannung über der Festigkeit", "tension au-delà de la valeur admissible", "voltage above the rating"};
+        case Flag::NarrowerThanModel:
+            return {"schmaler als das Modell", "plus étroite que le modèle", "narrower than the model"};
+    }
+    return {};
+}
+
+QString flagsText(const std::vector<Flag>& flags, Language lang) {
+    QStringList texts;
+    for (Flag flag : flags) texts << in(flagText(flag), lang);
+    return texts.join("; ");
+}
+
+struct Format {
+    std::string_view sep;
+    QString operator()(double value, const Muster& pattern) const { return q(FormatZahl(value, pattern, sep)); }
+    QString operator()(const std::optional<double>& value, const Muster& pattern) const {
+        return value ? (*this)(*value, pattern) : QStringLiteral("-");
+    }
+};
+
+QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
+    static constexpr Tri kNotes{"Hinweise", "Remarques", "Notes"};
+    const bool capacitorLoss = sheet.options.capacitorQ.has_value();
+    std::vector<QStringList> table(2);
+    table[0] << "f";
+    table[1] << "[MHz]";
+    auto header = [&](const Column& c) {
+        table[0] << in(c.name, lang);
+        table[1] << (c.unit.empty() ? QString() : "[" + q(c.unit) + "]");
+    };
+    for (const Column& c : kColumns) header(c);
+    if (capacitorLoss) header(kCapacitorPower);
+    table[0] << in(kNotes, lang);
+    table[1] << QString();
+    for (const auto& row : sheet.rows) {
+        QStringList cells{fmt(row.frequencyMHz, kMhz)};
+        if (row.values) {
+            for (const Column& c : kColumns) cells << fmt((*row.values).*c.member, c.pattern);
+            if (capacitorLoss) cells << fmt((*row.values).*kCapacitorPower.member, kCapacitorPower.pattern);
+            cells << flagsText(row.values->flags, lang);
+        }
+        table.push_back(cells);
+    }
+    std::vector<qsizetype> width(table[0].size());
+    for (const QStringList& cells : table)
+        for (qsizetype i = 0; i + 1 < cells.size(); ++i) width[i] = std::max(width[i], cells[i].size());
+    QString out;
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        QString line;
+        const QStringList& cells = table[r];
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            line += (i ? "  " : "") + (i + 1 < cells.size() ? cells[i].rightJustified(width[i]) : cells[i]);
+        while (line.endsWith(' ')) line.chop(1);
+        out += line + '\n';
+        if (r >= 2 && !sheet.rows[r - 2].values) out += "    ! " + q(sheet.rows[r - 2].message) + '\n';
+    }
+    return out;
+}
+
+QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
+    static constexpr Tri kRows{"Zeilen berechnet: %1, abgelehnt: %2", "Lignes calculées : %1, refusées : %2",
+                               "Rows computed: %1, refused: %2"};
+    static constexpr Tri kCapacitor{"Kondensator: %1 pF (%2 MHz) bis %3 pF (%4 MHz)",
+                                    "Condensateur : de %1 pF (%2 MHz) à %3 pF (%4 MHz)",
+                                    "Capacitor: %1 pF (%2 MHz) to %3 pF (%4 MHz)"};
+    static constexpr Tri kPeak{"Höchstwerte: Uc %1 V Spitze bei %2 MHz, I %3 A, P Kondensator %4 W",
+                               "Maximums : Uc %1 V crête à %2 MHz, I %3 A, P condensateur %4 W",
+                               "Maxima: Vc %1 V peak at %2 MHz, I %3 A, P capacitor %4 W"};
+    static constexpr Tri kCover{"Der Kondensator %1–%2 pF stimmt %3 bis %4 MHz ab",
+                                "Le condensateur %1–%2 pF accorde de %3 à %4 MHz",
+                                "The capacitor %1–%2 pF tunes %3 to %4 MHz"};
+    static constexpr Tri kEfficiency{"η = Rr / R ges. (physikalisch, nicht durch die Windungszahl geteilt); "
+                                     "B 3 dB zwischen den Punkten SWR 2,618",
+                                     "η = Rr / R tot. (physique, non divisé par le nombre de spires) ; "
+                                     "B 3 dB entre les points ROS 2,618",
+                                     "η = Rr / R total (physical, not divided by the turns); "
+                                     "B 3 dB between the VSWR 2.618 points"};
+    const tuning::Summary& s = sheet.summary;
+    QString out = in(kRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
+    if (s.rows_ok > 0) {
+        out += in(kCapacitor, lang).arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz),
+                                        fmt(s.C_tune_max_pF, kOne), fmt(s.C_tune_max_at_MHz, kMhz)) + '\n';
+        out += in(kPeak, lang).arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz),
+                                   fmt(s.I_rms_max_A, kTwo), fmt(s.P_capacitor_max_W, kTwo)) + '\n';
+    }
+    if (s.hasCapacitorCover)
+        out += in(kCover, lang).arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
+                                    fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) + '\n';
+    return out + in(kEfficiency, lang) + '\n';
+}
+
+QString measuredText(const tuning::MeasuredResult& m, Language lang, const Format& fmt) {
+    static constexpr Tri kGiven{"Gemessen: %1 kHz bei SWR %2 und %3 MHz", "Mesuré : %1 kHz au ROS %2 et %3 MHz",
+                                "Measured: %1 kHz at VSWR %2 and %3 MHz"};
+    static constexpr Tri kResult{
+        "  B 3 dB %1 kHz, Güte %2, R ges. %3 Ohm, η %4 %, Gewinn %5 dBi; Modell %6 Ohm, nicht erklärt %7 Ohm",
+        "  B 3 dB %1 kHz, Q %2, R tot. %3 Ohm, η %4 %, gain %5 dBi ; modèle %6 Ohm, non expliqué %7 Ohm",
+        "  B 3 dB %1 kHz, Q %2, R total %3 Ohm, η %4 %, gain %5 dBi; model %6 Ohm, unexplained %7 Ohm"};
+    QString out = in(kGiven, lang).arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz),
+                                       fmt(m.input.frequencyMHz, kMhz)) + '\n';
+    if (m.ending != Ending::Ok) return out + "    ! " + q(m.message) + '\n';
+    out += in(kResult, lang).arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
+                                 fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
+                                 fmt(m.R_unexplained_ohm, kSignedOhm)) + '\n';
+    if (!m.flags.empty()) out += "  " + flagsText(m.flags, lang) + '\n';
+    return out;
+}
+
+}  // namespace
+
+QByteArray RenderTuning(const Sheet& sheet, TuningFormat format, Language lang, std::string_view sep) {
+    if (format == TuningFormat::Json) {
+        const std::string json = tuning::SheetJson(sheet);
+        return QByteArray(json.data(), static_cast<qsizetype>(json.size()));
+    }
+    if (format == TuningFormat::Csv) {
+        const std::string csv = tuning::SheetCsv(sheet);
+        return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+    }
+    const Format fmt{sep};
+    const LoopEingaben& l = sheet.loop;
+    // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
+    QString out = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
+                      .arg(q(l.Combo1), q(l.Combo2), q(l.Text1), q(l.Text2), q(l.Text3), q(l.Text4), q(l.Text8),
+                           q(l.Text6), q(l.Text7)) +
+                  ", Rp = " + q(l.Text9) + " kOhm\n";
+    out += tableText(sheet, lang, fmt) + '\n' + summaryText(sheet, lang, fmt);
+    if (sheet.measured) out += measuredText(*sheet.measured, lang, fmt);
+    return out.toUtf8();
+}
+
+int TuningExitCode(const Sheet& sheet) {
+    if (sheet.summary.rows_refused > 0) return 1;
+    return sheet.measured && sheet.measured->ending != Ending::Ok ? 1 : 0;
+}
+
+}  // namespace ringfeld::cli
