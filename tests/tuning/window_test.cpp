@@ -104,6 +104,9 @@ private slots:
         setze("txtVon", "3.6");
         setze("txtBis", "3.6");  // one frequency: a sheet of one row
         QTRY_COMPARE(w->modell().rowCount(), 1);
+        // The window follows the main window's fields: a single turn has no proximity loss.
+        in(modul->Hauptfenster(), "Text4")->setText(QStringLiteral("1"));
+        QTRY_COMPARE(zelle(0, "R_proximity_ohm"), 0.0);
     }
 };
 
