@@ -13,6 +13,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config libglib2.0-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-charts-dev libqt6opengl6-dev
   fonts-liberation librsvg2-bin help2man
 )
 # To build and run the tests, the fuzz targets and the benchmarks.

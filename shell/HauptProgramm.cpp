@@ -5,6 +5,7 @@
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
 #include "shell/frmMain.h"
+#include "tuning/frmAbstimmbereich.h"
 
 namespace ringfeld {
 
@@ -33,6 +34,11 @@ void HauptProgramm::Main() {
         };
         hauptfenster_->AnkopplungNeueLoop = [this] {
             if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();
+        };
+        hauptfenster_->AbstimmbereichZeigen = [this] {
+            if (!abstimmfenster_)
+                abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(rec_, dienste_, *hauptfenster_);
+            abstimmfenster_->Zeigen();
         };
         if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
         hauptfenster_->Form_Load();

@@ -12,6 +12,9 @@ namespace ringfeld {
 
 class frmMain;
 class frmAnkopplung;
+namespace tuning {
+class frmAbstimmbereich;
+}
 
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
@@ -42,6 +45,7 @@ private:
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
     std::unique_ptr<frmAnkopplung> kopplungsfenster_;  // created hidden on first use
+    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
 };
 
 }  // namespace ringfeld

@@ -82,6 +82,7 @@ void frmMain::connectHandlers() {
 
     connect(ui_.mnuAktRechnen, &QAction::triggered, this, [this] { mnuAktRechnen_Click(); });
     connect(ui_.mnuAktAnkopplung, &QAction::triggered, this, [this] { mnuAktAnkopplung_Click(); });
+    connect(ui_.mnuAktAbstimmbereich, &QAction::triggered, this, [this] { mnuAktAbstimmbereich_Click(); });
     connect(ui_.mnuDruck, &QAction::triggered, this, [this] { mnuDruck_Click(); });
     connect(ui_.mnuAktEnde, &QAction::triggered, this, [this] { mnuAktEnde_Click(); });
     connect(ui_.mnuQuesHelp, &QAction::triggered, this, [this] { mnuQuesHelp_Click(); });
@@ -355,6 +356,10 @@ void frmMain::Command2_Click() {
 
 void frmMain::mnuAktAnkopplung_Click() {
     if (AnkopplungZeigen) AnkopplungZeigen();
+}
+
+void frmMain::mnuAktAbstimmbereich_Click() {
+    if (AbstimmbereichZeigen) AbstimmbereichZeigen();
 }
 
 void frmMain::Command3_Click() {

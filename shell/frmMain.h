@@ -37,6 +37,8 @@ public:
     // Brings a shown coupling window up to the loop just calculated; does
     // nothing until it is set.
     std::function<void()> AnkopplungNeueLoop;
+    // Shows the tuning-range window; does nothing until it is set.
+    std::function<void()> AbstimmbereichZeigen;
 
     // Start values, stored language and initial states.
     void Form_Load();
@@ -75,6 +77,7 @@ public:
     void Command3_Click();
     void mnuAktRechnen_Click();
     void mnuAktAnkopplung_Click();
+    void mnuAktAbstimmbereich_Click();
     void mnuDruck_Click();
     void mnuAktEnde_Click();
     void mnuDeutsch_Click();

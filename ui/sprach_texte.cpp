@@ -127,8 +127,46 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Coupling, "Frame2", T::Caption, {"Loop - Resonanz - R:", "R. Loop à la résonance:", "Loop - Resonanc - R:"}},
 });
 
+// The tuning-range window's menu entry, its captions, then its tooltips.
+constexpr auto kAbstimmTexte = std::to_array<SprachText>({
+    {W::Main, "mnuAktAbstimmbereich", T::Caption, {"Ab&stimmbereich", "&Plage d'accord", "&Tuning range"}},
+    {W::Tuning, "frmAbstimmbereich", T::WindowCaption, {"Abstimmbereich", "Plage d'accord", "Tuning range"}},
+    {W::Tuning, "grpBereich", T::Caption, {"Frequenzbereich", "Plage de fréquences", "Frequency range"}},
+    {W::Tuning, "lblBand", T::Caption, {"Ba&nd:", "&Bande :", "&Band:"}},
+    {W::Tuning, "lblVon", T::Caption, {"&von (MHz):", "&de (MHz) :", "&from (MHz):"}},
+    {W::Tuning, "lblBis", T::Caption, {"b&is (MHz):", "&à (MHz) :", "&to (MHz):"}},
+    {W::Tuning, "lblSchritt", T::Caption, {"&Schritt (MHz):", "&pas (MHz) :", "&step (MHz):"}},
+    {W::Tuning, "grpVerluste", T::Caption,
+     {"Verluste und Kondensator", "Pertes et condensateur", "Losses and capacitor"}},
+    {W::Tuning, "lblGuete", T::Caption, {"Kondensator-&Güte Q:", "Q du co&ndensateur :", "Capacitor &Q:"}},
+    {W::Tuning, "lblErde", T::Caption, {"&Erdverlust (× Rr):", "Perte de so&l (× Rr) :", "&Ground loss (× Rr):"}},
+    {W::Tuning, "lblStreu", T::Caption, {"St&reu-C (pF):", "C pa&rasite (pF) :", "St&ray C (pF):"}},
+    {W::Tuning, "lblCmin", T::Caption, {"Kondensator C&min (pF):", "Condensateur C&min (pF) :", "Capacitor C&min (pF):"}},
+    {W::Tuning, "lblCmax", T::Caption, {"Kondensator Cma&x (pF):", "Condensateur Cma&x (pF) :", "Capacitor Cma&x (pF):"}},
+    {W::Tuning, "lblUmax", T::Caption,
+     {"Spannungs&festigkeit (V):", "&Tension de service (V) :", "&Voltage rating (V):"}},
+    {W::Tuning, "grpMessung", T::Caption, {"Gemessene Bandbreite", "Bande passante mesurée", "Measured bandwidth"}},
+    {W::Tuning, "lblMessFrequenz", T::Caption, {"Fre&quenz (MHz):", "Fré&quence (MHz) :", "Freq&uency (MHz):"}},
+    {W::Tuning, "lblMessBandbreite", T::Caption, {"Band&breite (kHz):", "Bande (&kHz) :", "Bandwi&dth (kHz):"}},
+    {W::Tuning, "lblMessSwr", T::Caption, {"bei S&WR:", "au R&OS :", "at VS&WR:"}},
+    {W::Tuning, "cmdCsv", T::Caption, {"&CSV...", "&CSV...", "&CSV..."}},
+    {W::Tuning, "cmdJson", T::Caption, {"&JSON...", "&JSON...", "&JSON..."}},
+    {W::Tuning, "cmdDrucken", T::Caption, {"&Drucken...", "&Imprimer...", "&Print..."}},
+    {W::Tuning, "txtGuete", T::ToolTip,
+     {"leer: verlustfreier Kondensator", "vide : condensateur sans pertes", "empty: lossless capacitor"}},
+    {W::Tuning, "txtErde", T::ToolTip,
+     {"Erdverlust als Vielfaches des Strahlungswiderstands", "perte de sol en multiple de la résistance de rayonnement",
+      "ground loss as a multiple of the radiation resistance"}},
+    {W::Tuning, "txtStreu", T::ToolTip,
+     {"Streu- und Verdrahtungskapazität", "capacité parasite et de câblage", "stray and wiring capacitance"}},
+    {W::Tuning, "txtMessBandbreite", T::ToolTip,
+     {"gemessen zwischen den Punkten des angegebenen SWR", "mesurée entre les points du ROS indiqué",
+      "measured between the points of the given VSWR"}},
+});
+
 }  // namespace
 
 std::span<const SprachText> SprachTexte() { return kTexte; }
+std::span<const SprachText> AbstimmbereichTexte() { return kAbstimmTexte; }
 
 }  // namespace ringfeld

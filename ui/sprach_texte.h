@@ -12,7 +12,7 @@
 
 namespace ringfeld {
 
-enum class TextWindow { Main, Coupling };
+enum class TextWindow { Main, Coupling, Tuning };
 
 enum class TextTarget {
     WindowCaption,  // title bar of the window named by the row
@@ -31,5 +31,9 @@ struct SprachText {
 
 // The whole table, in setting order.
 std::span<const SprachText> SprachTexte();
+
+// The tuning-range window's menu entry (a row of the main window), then its
+// captions and tooltips; sprache_abstimmbereich.h sets them.
+std::span<const SprachText> AbstimmbereichTexte();
 
 }  // namespace ringfeld

@@ -14,6 +14,7 @@
 #include "engine/interface_titles.h"
 #include "engine/language.h"
 #include "ui/sprach_texte.h"
+#include "ui/sprache_abstimmbereich.h"
 
 namespace ringfeld {
 
@@ -157,6 +158,9 @@ void SpracheAnwenden(QMainWindow& frmMain, const std::function<QWidget*()>& frmA
     }
     chooseAgain(material, materialEntry);
     chooseAgain(site, siteEntry);
+
+    // 12. The tuning-range window's menu entry and the window itself.
+    AbstimmbereichSpracheAnwenden(frmMain, rec.Sprache.c_str());
 }
 
 }  // namespace ringfeld

@@ -119,7 +119,7 @@ private slots:
             return out;
         };
         QCOMPARE(names(w.m<QMenu>("mnuAkt")), (QStringList{"mnuAktBerechnen", "mnuDruck", "mnuAktEnde"}));
-        QCOMPARE(names(w.m<QMenu>("mnuAktBerechnen")), (QStringList{"mnuAktRechnen", "mnuAktAnkopplung"}));
+        QCOMPARE(names(w.m<QMenu>("mnuAktBerechnen")), (QStringList{"mnuAktRechnen", "mnuAktAnkopplung", "mnuAktAbstimmbereich"}));
         QCOMPARE(names(w.m<QMenu>("mnuOpt")), (QStringList{"mnuSprache"}));
         QCOMPARE(names(w.m<QMenu>("mnuSprache")), (QStringList{"mnuDeutsch", "mnuFranzösisch", "mnuEnglisch"}));
         QCOMPARE(names(w.m<QMenu>("mnuQues")), (QStringList{"mnuQuesHelp", "mnuQuesInfo"}));

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+//
+// The tuning-range window opened from the main window's menu as a user opens it,
+// with the settings store in a temporary folder.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "shell/HauptProgramm.h"
+#include "shell/frmMain.h"
+#include "shell/testing/recording_desktop_services.h"
+#include "tuning/frmAbstimmbereich.h"
+
+using namespace ringfeld;
+
+class TuningWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir config;
+    RecordingDesktopServices dienste;
+    std::unique_ptr<HauptProgramm> modul;
+    tuning::frmAbstimmbereich* w = nullptr;
+
+    template <typename T = QLineEdit>
+    T* in(QWidget* window, const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+    void setze(const char* name, const char* text) { in(w, name)->setText(QString::fromLatin1(text)); }
+
+    // Starts the program in English with the loop of three 60 mm turns of 10 mm
+    // tube, 1 m across, and opens the window from the menu.
+    void oeffnen() {
+        modul = std::make_unique<HauptProgramm>(dienste);
+        modul->Main();
+        frmMain& f = *modul->Hauptfenster();
+        for (auto [name, text] : {std::pair{"Text1", "1"}, {"Text2", "3,1416"}, {"Text3", "10"}, {"Text4", "3"},
+                                  {"Text7", "0"}, {"Text8", "60"}})
+            in(&f, name)->setText(QString::fromLatin1(text));
+        f.controls().mnuAktAbstimmbereich->trigger();
+        w = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* t = qobject_cast<tuning::frmAbstimmbereich*>(top)) w = t;
+        QVERIFY(w && w->isVisible());
+    }
+    double zelle(int row, const char* key) {
+        return w->modell().data(w->modell().index(row, tuning::AbstimmModell::column(key)), Qt::UserRole).toDouble();
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        dienste.settings[{"Settings", "Sprache"}] = "englisch";
+    }
+
+    void bandRowsBadFieldsSettingsAndReport() {
+        oeffnen();
+        in<QComboBox>(w, "cboBand")->setCurrentIndex(2);  // 80 m
+        // 3.5 to 3.8 MHz in 10 kHz steps: 30 steps, 31 rows; row 10 is 3.6 MHz.
+        QTRY_COMPARE(w->modell().rowCount(), 31);
+        QCOMPARE(zelle(10, "frequency_MHz"), 3.6);
+        // Published check: centre spacing 60 mm / 2 over 10 mm is x = 3, Smith's
+        // F(3 turns, 3) = 0.085, Rv 0.1496 ohm: R_prox = 0.085 * 0.1496 = 0.0127 ohm.
+        QVERIFY(qAbs(zelle(10, "R_proximity_ohm") - 0.0127) < 1e-4);
+
+        // A negative ground loss: its reason beside the field and no row at all.
+        setze("txtErde", "-1");
+        QTRY_VERIFY(!in<QLabel>(w, "grundErde")->text().isEmpty());
+        QCOMPARE(w->modell().rowCount(), 0);
+        // A capacitor Q so small that its loss overflows: rows, but no nan or inf in any cell.
+        setze("txtErde", "0");
+        setze("txtGuete", "1e-320");
+        QTRY_COMPARE(w->modell().rowCount(), 31);
+        for (int i = 0; i < 31 * w->modell().columnCount(); ++i) {
+            const QString t = w->modell().index(i / w->modell().columnCount(), i % w->modell().columnCount()).data().toString();
+            QVERIFY2(!t.contains(QLatin1String("nan")) && !t.contains(QLatin1String("inf")), qPrintable(t));
+        }
+
+        // The report as a PDF: its text can be extracted, the rows included.
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+        setze("txtGuete", "500");
+        QTRY_VERIFY(zelle(10, "R_capacitor_ohm") > 0);
+        {
+            QPdfWriter writer(pdf);
+            QVERIFY(tuning::AbstimmBericht(w->berichtInhalt()).drucken(writer));
+        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        const QString extracted = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+        QVERIFY2(extracted.contains(QLatin1String("tuning range"), Qt::CaseInsensitive) && extracted.contains(QLatin1String("3.6000")),
+                 qPrintable(extracted.left(400)));
+
+        // Closed, the program ended and started again: the fields come back.
+        w->close();
+        modul.reset();
+        oeffnen();
+        QCOMPARE(in(w, "txtGuete")->text(), QStringLiteral("500"));
+        QCOMPARE(in<QComboBox>(w, "cboBand")->currentText(), QStringLiteral("80 m"));
+        QTRY_COMPARE(w->modell().rowCount(), 31);
+        setze("txtVon", "3.6");
+        setze("txtBis", "3.6");  // one frequency: a sheet of one row
+        QTRY_COMPARE(w->modell().rowCount(), 1);
+        // The window follows the main window's fields: a single turn has no proximity loss.
+        in(modul->Hauptfenster(), "Text4")->setText(QStringLiteral("1"));
+        QTRY_COMPARE(zelle(0, "R_proximity_ohm"), 0.0);
+    }
+};
+
+QTEST_MAIN(TuningWindowTest)
+#include "window_test.moc"
