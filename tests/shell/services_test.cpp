@@ -82,50 +82,38 @@ private slots:
         QVERIFY(!QtDesktopServices().printWindow(area));
     }
 
-    void messageBoxIsModalWithOnlyOk_data() {
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("qtIcon");
-        QTest::addColumn<QString>("shownTitle");
-        QTest::newRow("none, no title") << int(BoxIcon::None) << "" << int(QMessageBox::NoIcon) << "Ringfeld";
-        QTest::newRow("information") << int(BoxIcon::Information) << " Ringfeld " << int(QMessageBox::Information)
-                                     << " Ringfeld ";
-        QTest::newRow("exclamation") << int(BoxIcon::Exclamation) << " Fehler " << int(QMessageBox::Warning)
-                                     << " Fehler ";
-        QTest::newRow("stop") << int(BoxIcon::Stop) << " Hilfe " << int(QMessageBox::Critical) << " Hilfe ";
-    }
     void messageBoxIsModalWithOnlyOk() {
-        QFETCH(int, icon);
-        QFETCH(QString, title);
-        QFETCH(int, qtIcon);
-        QFETCH(QString, shownTitle);
-
-        QString seen;
-        int tries = 0;
-        // Looks at the box once it is up, then closes it as the user would; after
-        // five seconds without a box it closes whatever is modal, so the test ends.
-        std::function<void()> look = [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box && ++tries < 500) {
-                QTimer::singleShot(10, look);
-                return;
-            }
-            if (!box) {
-                if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-                return;
-            }
-            seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon()) + "|" +
-                   QString::number(box->buttons().size()) + (box->isModal() ? "|modal" : "") +
-                   (box->textFormat() == Qt::PlainText ? "|plain" : "");
-            box->button(QMessageBox::Ok)->click();
-        };
-        QTimer::singleShot(0, look);
-
-        QtDesktopServices().messageBox(Meldung{"Unreale Werte!\r\n<b>oder</b> unvollständige Eingabe!",
-                                               title.toStdString(), static_cast<BoxIcon>(icon)});
-        // CR LF becomes a line feed; message texts are never read as markup.
-        QCOMPARE(seen, shownTitle + "|Unreale Werte!\n<b>oder</b> unvollständige Eingabe!|" + QString::number(qtIcon) +
-                           "|1|modal|plain");
+        struct {
+            BoxIcon icon;
+            const char *title, *shown;
+            int qtIcon;
+        } const faelle[] = {{BoxIcon::None, "", "Ringfeld", QMessageBox::NoIcon},  // no title: the application's
+                            {BoxIcon::Information, " Ringfeld ", " Ringfeld ", QMessageBox::Information},
+                            {BoxIcon::Exclamation, " Fehler ", " Fehler ", QMessageBox::Warning},
+                            {BoxIcon::Stop, " Hilfe ", " Hilfe ", QMessageBox::Critical}};
+        for (const auto& f : faelle) {
+            QString seen;
+            int tries = 0;
+            // Looks at the box once it is up, then closes it as the user would; after
+            // five seconds without a box it closes whatever is modal, so the test ends.
+            std::function<void()> look = [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box && ++tries < 500) return QTimer::singleShot(10, look);
+                if (!box) {
+                    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+                    return;
+                }
+                seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon()) + "|" +
+                       QString::number(box->buttons().size()) + (box->isModal() ? "|modal" : "") +
+                       (box->textFormat() == Qt::PlainText ? "|plain" : "");
+                box->button(QMessageBox::Ok)->click();
+            };
+            QTimer::singleShot(0, look);
+            QtDesktopServices().messageBox(Meldung{"Unreale Werte!\r\n<b>oder</b> unvollständige Eingabe!", f.title, f.icon});
+            // CR LF becomes a line feed; message texts are never read as markup.
+            QCOMPARE(seen, QString::fromUtf8(f.shown) + "|Unreale Werte!\n<b>oder</b> unvollständige Eingabe!|" +
+                               QString::number(f.qtIcon) + "|1|modal|plain");
+        }
     }
 };
 
