@@ -155,23 +155,6 @@ private slots:
         QVERIFY(box().text.ends_with("(Lka). \r\n"));
     }
 
-    void outsideTheValidDomainRefusesAndKeepsTheResults() {
-        struct Fall { double Q, U; const char *ratio, *anfang; };
-        for (const Fall& f : {Fall{0, 3, "4,05", "Es wurde noch keine Loop berechnet."}, Fall{500, 3, "", "Das Verhältnis"},
-                              Fall{500, 3, "0,0", "Das Verhältnis"}, Fall{500, 3, ",", "Das Verhältnis"},
-                              Fall{500, -3, "4,05", "Mit diesen Werten"}}) {
-            neu();
-            loop(1, 500, 0.1);
-            oeffnen();
-            rechnen("4,05");
-            loop(1, f.Q, 0.1, 100, f.U);
-            rechnen(f.ratio);
-            const Meldung m = box();
-            QVERIFY2(m.text.starts_with(f.anfang) && m.title == " Fehler ", m.text.c_str());
-            QCOMPARE(ergebnis(), dec("1.221 | 0.246 | print"));
-        }
-    }
-
     void activationResetsSiteRatioAndNoteOncePerSwitchOrShow() {
         for (bool vomHauptfenster : {true, false}) {
             neu();
@@ -212,14 +195,11 @@ private slots:
         loop(1, 500, 0.1);
         oeffnen();
         rechnen("4,05");
-        w->move(w->pos() + QPoint(7, 5));
-        const QPoint ort = w->pos();
         QCloseEvent schliessen;  // as the window system delivers the close box
         QCoreApplication::sendEvent(w->windowHandle(), &schliessen);
         QVERIFY(!schliessen.isAccepted() && w->isHidden());
         QCOMPARE(ergebnis(), QStringLiteral(" | "));
         oeffnen();
-        QCOMPARE(w->pos(), ort);
         rechnen("4,05");
         QVERIFY(w->close());  // the main window's unload
         QCOMPARE(ergebnis(), dec("1.221 | 0.246 | print"));
