@@ -56,6 +56,14 @@ private slots:
         dienste.writeSetting("Settings", "Sprache", "englisch");
         QCOMPARE(QtDesktopServices(corrupt).readSetting("Settings", "Sprache", "deutsch"), std::string("englisch"));
 
+        // A store Qt reads with a format error counts as empty, though a key came through;
+        // a comma list written by hand comes back as it stands.
+        const QString halb = dir.filePath(QStringLiteral("half.conf"));
+        writeAll(halb, "[Settings]\nSprache=englisch\n[broken\n");
+        QCOMPARE(QtDesktopServices(halb).readSetting("Settings", "Sprache", "deutsch"), std::string("deutsch"));
+        writeAll(halb, "[Settings]\nSprache=a, b\n");
+        QCOMPARE(QtDesktopServices(halb).readSetting("Settings", "Sprache", "deutsch"), std::string("a, b"));
+
         // A folder where the file should be, and a file where a folder should be: not even root writes them.
         const QString folder = dir.filePath(QStringLiteral("folder.conf"));
         QVERIFY(QDir().mkpath(folder));
