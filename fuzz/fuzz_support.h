@@ -1,4 +1,7 @@
 #pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+//
 // Helpers shared by the fuzz targets: splitting the input into texts, and the
 // checks every target makes on what the program would show.
 
@@ -16,57 +19,43 @@
 namespace ringfeld::fuzz {
 
 // Stops the run with a message; libFuzzer keeps the input that led here.
-[[noreturn]] inline void fail(std::string_view what, std::string_view detail = {}) {
+inline void require(bool ok, std::string_view what, std::string_view detail = {}) {
+    if (ok) return;
     std::fprintf(stderr, "\n*** fuzz check failed: %.*s [%.*s]\n", static_cast<int>(what.size()), what.data(),
                  static_cast<int>(detail.size()), detail.data());
     std::abort();
 }
 
-inline void require(bool ok, std::string_view what, std::string_view detail = {}) {
-    if (!ok) fail(what, detail);
-}
-
-// The input as texts separated by `separator`; missing texts are empty.
+// The input as `count` texts separated by `separator`; missing texts are empty.
 inline std::vector<std::string> split(const std::uint8_t* data, std::size_t size, char separator, std::size_t count) {
     std::vector<std::string> parts(count);
-    std::size_t index = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        const char c = static_cast<char>(data[i]);
-        if (c == separator) {
-            if (++index == count) break;
-        } else {
-            parts[index] += c;
-        }
+    for (std::size_t i = 0, index = 0; i < size && index < count; ++i) {
+        if (static_cast<char>(data[i]) == separator) ++index;
+        else parts[index] += static_cast<char>(data[i]);
     }
     return parts;
 }
 
-// Whether the text holds "nan" or "inf" in any case: the trace of a
-// non-finite number that reached the screen.
-inline bool zeigtNichtEndlich(std::string_view text) {
-    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
-        char a = static_cast<char>(text[i] | 0x20), b = static_cast<char>(text[i + 1] | 0x20),
-             c = static_cast<char>(text[i + 2] | 0x20);
-        if ((a == 'n' && b == 'a' && c == 'n') || (a == 'i' && b == 'n' && c == 'f')) return true;
-    }
-    return false;
-}
-
+// No "nan" or "inf" in any case: the trace of a non-finite number that reached the screen.
 inline void requireNoNanInf(std::string_view text, std::string_view where) {
-    require(!zeigtNichtEndlich(text), where, text);
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        std::string three;
+        for (std::size_t j = i; j < i + 3; ++j) three += static_cast<char>(text[j] | 0x20);
+        require(three != "nan" && three != "inf", where, text);
+    }
 }
 
 // A shown number read back as the program reads labels: must give a finite value.
 inline double readsBackFinite(std::string_view text, std::string_view where) {
     requireNoNanInf(text, where);
-    double value = 0;
     try {
-        value = TextZuZahl(text);
+        const double value = TextZuZahl(text);
+        require(std::isfinite(value), where, text);
+        return value;
     } catch (const ArithmeticFault&) {
-        fail(where, "shown text does not read back (overflow)");
+        require(false, where, "shown text does not read back (overflow)");
+        return 0;
     }
-    require(std::isfinite(value), where, text);
-    return value;
 }
 
 }  // namespace ringfeld::fuzz

@@ -33,8 +33,6 @@ public:
     // Decides the outcome of a print; it sees the widget as it is printed.
     // Without it every print succeeds.
     std::function<bool(QWidget&)> printer;
-    // Runs at every request to process events (none by default).
-    std::function<void()> onProcessEvents;
 
     ProgramFacts facts{"/opt/ringfeld", "Ringfeld", "Ringfeld", 1, 1, 1, "Legal notice"};
     std::string locale = "de_DE";  // the desktop's language
@@ -43,10 +41,7 @@ public:
 
     void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
     void beep() override { ++beeps; }
-    void processEvents() override {
-        ++eventProcessing;
-        if (onProcessEvents) onProcessEvents();
-    }
+    void processEvents() override { ++eventProcessing; }
     bool printWindow(QWidget& clientArea) override {
         prints.push_back(&clientArea);
         return printer ? printer(clientArea) : true;

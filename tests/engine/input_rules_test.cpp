@@ -1,93 +1,91 @@
-// Diameter and circumference following each other, the shape switch and the coil length.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+//
+// The main window's field rules: diameter and circumference following each
+// other, the shape switch, and the coil length raised to what the turns need.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/input_rules.h"
+#include "engine/loop_model.h"
 
 using namespace ringfeld;
 
 TEST(DurchmesserUmfang, CircleAndSquare) {
-    auto circle = UmfangAusDurchmesser("1", "Kreis", ".");
-    ASSERT_TRUE(circle);
-    EXPECT_EQ(circle->text, "3.142");
-    EXPECT_DOUBLE_EQ(circle->umfang, 3.14159265358979);  // the window's decimal pi
-    EXPECT_EQ(UmfangAusDurchmesser("2", "Quadrat", ",")->text, "8,0");
-    EXPECT_EQ(UmfangAusDurchmesser("2", "", ".")->text, "8.0");
-    EXPECT_EQ(UmfangAusDurchmesser("", "Circle", ".")->text, "0.0");
-
-    auto back = DurchmesserAusUmfang("7,069", "circulaire", ",");
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->text, "2,25");
-    EXPECT_DOUBLE_EQ(back->umfang, 7.069);
+    EXPECT_EQ(UmfangAusDurchmesser("1", "Kreis", ".")->text, "3.142");  // pi D
+    EXPECT_EQ(UmfangAusDurchmesser("2", "Quadrat", ",")->text, "8,0");  // 4 a
+    EXPECT_EQ(UmfangAusDurchmesser("2", "", ".")->text, "8.0");         // any other text is a square
+    EXPECT_EQ(DurchmesserAusUmfang("7,069", "circulaire", ",")->text, "2,25");
     EXPECT_EQ(DurchmesserAusUmfang("7,069", "Square", ".")->text, "1.767");
-}
-
-TEST(DurchmesserUmfang, NumbersOutOfRangeLeaveTheOtherFieldAlone) {
+    // Out of range: the other field stays as it is.
     EXPECT_FALSE(UmfangAusDurchmesser(std::string(400, '9'), "Kreis", "."));
-    EXPECT_FALSE(UmfangAusDurchmesser("1e999", "Kreis", "."));
-    EXPECT_FALSE(UmfangAusDurchmesser("1e308", "Quadrat", "."));  // times 4 leaves the double range
-    EXPECT_FALSE(DurchmesserAusUmfang(std::string(400, '9'), "Kreis", "."));
+    EXPECT_FALSE(UmfangAusDurchmesser("1e308", "Quadrat", "."));  // 4e308 is beyond a double
     EXPECT_TRUE(DurchmesserAusUmfang("1e308", "Kreis", "."));
 }
 
 TEST(FormWechsel, CircumferenceStaysAndTheSizeFollows) {
-    auto square = FormWechsel("7,069", "Quadrat", ",");
-    ASSERT_TRUE(square);
-    EXPECT_EQ(square->label1, "Seitenlänge:");
-    EXPECT_EQ(square->text1, "1,767");
-    auto circle = FormWechsel("7,069", "Kreis", ",");
-    EXPECT_EQ(circle->label1, "Durchmesser:");
-    EXPECT_EQ(circle->text1, "2,25");
-    EXPECT_EQ(FormWechsel("4", "carrée", ".")->label1, "longueur d'un côté:");
-    EXPECT_EQ(FormWechsel("4", "Square", ".")->label1, "Side-length:");
-    EXPECT_EQ(FormWechsel("4", "Circle", ".")->text1, "1.273");
-    auto unknown = FormWechsel("4", "Oval", ".");
-    ASSERT_TRUE(unknown);
-    EXPECT_DOUBLE_EQ(unknown->umfang, 4);
-    EXPECT_FALSE(unknown->label1);
-    EXPECT_FALSE(unknown->text1);
+    struct {
+        const char *umfang, *form, *label, *text;
+    } const faelle[] = {
+        {"7,069", "Quadrat", "Seitenlänge:", "1,767"}, {"7,069", "Kreis", "Durchmesser:", "2,25"},
+        {"4", "carrée", "longueur d'un côté:", "1,00"}, {"4", "circulaire", "Diamètre:", "1,273"},
+        {"4", "Square", "Side-length:", "1,00"},
+    };
+    for (const auto& f : faelle) {
+        const auto out = FormWechsel(f.umfang, f.form, ",");
+        ASSERT_TRUE(out && out->label1 && out->text1) << f.form;
+        EXPECT_EQ(*out->label1, f.label);
+        EXPECT_EQ(*out->text1, f.text);
+    }
+    EXPECT_FALSE(FormWechsel("4", "Oval", ".")->label1);
 }
 
-TEST(Spulenlaenge, TurnsDecideVisibilityAndMinimum) {
-    auto three = SpulenlaengeNachWindungen("12", "12", "3", ",");
-    ASSERT_TRUE(three);
-    EXPECT_TRUE(three->sichtbar);
-    EXPECT_EQ(three->text8, "25,0");
-
-    auto one = SpulenlaengeNachWindungen("25", "12", "1", ",");
-    EXPECT_FALSE(one->sichtbar);
-    EXPECT_EQ(one->text8, "12,0");  // one turn: the conductor diameter, even when longer before
-
-    auto empty = SpulenlaengeNachWindungen("25", "12", "", ".");
-    EXPECT_FALSE(empty->sichtbar);
-    EXPECT_EQ(empty->text8, "12.0");
-
-    auto oneAndHalf = SpulenlaengeNachWindungen("12", "12", "1,5", ".");
-    EXPECT_TRUE(oneAndHalf->sichtbar);
-    EXPECT_FALSE(oneAndHalf->text8);  // 7 mm needed, 12 mm there
-
-    // Typing "12" turns passes through "1" first.
-    auto first = SpulenlaengeNachWindungen("40", "12", "1", ".");
-    auto second = SpulenlaengeNachWindungen(*first->text8, "12", "12", ".");
-    EXPECT_EQ(second->text8, "133.0");
+TEST(Spulenlaenge, RaisedToOneConductorPerTurnPlusOneMillimetre) {
+    struct {
+        bool nachWindungen;  // else after the conductor changed
+        const char *laenge, *leiter, *windungen;
+        bool sichtbar;
+        const char* text8;  // nullptr: left as it is
+    } const faelle[] = {
+        {true, "12", "12", "3", true, "25,0"},    // (3 - 1) 12 + 1 = 25 mm
+        {true, "25", "12", "3", true, nullptr},   // exactly the minimum: left alone
+        {true, "24,9", "12", "3", true, "25,0"},
+        {true, "25", "12", "1", false, "12,0"},   // one turn: the conductor diameter, even when shorter
+        {true, "25", "12", "", false, "12,0"},
+        {true, "12", "12", "1,5", true, nullptr},  // 7 mm needed, 12 mm there
+        {true, "12", "1e20", "1e20", true, nullptr},  // the minimum is beyond a float
+        {false, "25", "20", "3", true, "41,0"},
+        {false, "41", "12", "3", true, nullptr},  // a thinner conductor never lowers it
+        {false, "30", "12", "1", false, nullptr},
+        {false, "5", "12", "1", false, "12,0"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.laenge) + " mm, " + f.leiter + " mm, " + f.windungen + " turns");
+        const auto out = f.nachWindungen ? SpulenlaengeNachWindungen(f.laenge, f.leiter, f.windungen, ",")
+                                         : SpulenlaengeNachLeiter(f.laenge, f.leiter, f.windungen, ",");
+        if (std::string(f.leiter) == "1e20") {
+            EXPECT_FALSE(out);
+            continue;
+        }
+        ASSERT_TRUE(out);
+        EXPECT_EQ(out->sichtbar, f.sichtbar);
+        EXPECT_EQ(out->text8.value_or("-"), f.text8 ? f.text8 : "-");
+    }
 }
 
-TEST(Spulenlaenge, ConductorChangeOnlyRaises) {
-    auto thicker = SpulenlaengeNachLeiter("25", "20", "3", ".");
-    EXPECT_EQ(thicker->text8, "41.0");
-    auto thinner = SpulenlaengeNachLeiter("41", "12", "3", ".");
-    EXPECT_TRUE(thinner->sichtbar);
-    EXPECT_FALSE(thinner->text8);
-    // One turn: raised to the conductor diameter only when shorter.
-    EXPECT_FALSE(SpulenlaengeNachLeiter("30", "12", "1", ".")->text8);
-    EXPECT_EQ(SpulenlaengeNachLeiter("5", "12", "1", ".")->text8, "12.0");
-}
-
-TEST(Spulenlaenge, FloatRangeOverflowChangesNothing) {
-    EXPECT_FALSE(SpulenlaengeNachLeiter("12", "1e39", "3", "."));
-    EXPECT_FALSE(SpulenlaengeNachWindungen("12", "12", std::string(400, '9'), "."));
-    EXPECT_FALSE(SpulenlaengeNachWindungen("1e39", "12", "3", "."));
-    // Each value fits a float, but the minimum does not.
-    EXPECT_FALSE(SpulenlaengeNachWindungen("12", "1e20", "1e20", "."));
+// Found by fuzzing: the calculation must accept the coil length the window wrote
+// itself, though the window reads the turns in single precision.
+TEST(Spulenlaenge, TheCalculationAcceptsWhatTheWindowWrote) {
+    for (const auto& [leiter, windungen] : {std::pair{"12", "3"}, {"12", "1,5"}, {"0,1", "12"}, {"3,3", "7"},
+                                            {"0,5", "1"}, {"0,5", "1,00000001"}}) {
+        for (const auto& regel : {SpulenlaengeNachWindungen("0", leiter, windungen, ","),
+                                  SpulenlaengeNachLeiter("0", leiter, windungen, ",")}) {
+            ASSERT_TRUE(regel && regel->text8);
+            const LoopEingaben in{"2,25", "7,069", leiter, windungen, "14,4", "100", "0,05", *regel->text8, "10000",
+                                  "Kreis", "Cu"};
+            DesignRecord rec;
+            EXPECT_NE(LoopModell(in, rec).ending, Ending::Input) << leiter << " " << windungen << " " << *regel->text8;
+        }
+    }
 }

@@ -8,7 +8,6 @@
 
 #include "engine/proximity_factor.h"
 #include "engine/tuning_sheet.h"
-#include "loop_fixture.h"
 
 using namespace ringfeld;
 using namespace ringfeld::tuning;
@@ -17,7 +16,8 @@ namespace {
 
 // Circle of 1 m, one turn of 20 mm copper tube, 100 W, 0,05 Ohm series loss, Rp 10 MOhm.
 const LoopEingaben kMeterLoop{"1", "3,1416", "20", "1", "", "100", "0,05", "20", "10000", "Kreis", "Cu"};
-const LoopEingaben kThreeTurns = ringfeld::testing::DreiWindungen("");
+// Circle, copper, D = 1 m, three turns 60 mm long, 10 mm conductor, no series loss.
+const LoopEingaben kThreeTurns{"1", "3,1416", "10", "3", "", "100", "0", "60", "10000", "Kreis", "Cu"};
 // Circle of 4 m perimeter, 12,7 mm tube.
 const LoopEingaben kFourMetre{"1,2732", "4", "12,7", "1", "", "100", "0", "12,7", "10000", "Kreis", "Cu"};
 
