@@ -31,8 +31,10 @@ Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QS
     env.insert("LC_ALL", locale);
     p.setProcessEnvironment(env);
     p.start(RINGFELD_CALC, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+    // A run that does not end, or crashes, gives status -1, which no case expects.
+    const bool finished = p.waitForFinished(60000);
+    if (!finished) p.kill();
+    return {finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
