@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // Benchmarks: one calculation of the start-up loop, a 10,000-point JSON sweep, and a
 // 10,000-row tuning-range sheet computed and written as JSON.
 #include <benchmark/benchmark.h>

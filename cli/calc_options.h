@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Command-line options of ringfeld-calc: the main window's field texts, each a plain
 // number within its range (or, with --as-typed, any text the window would take).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // ringfeld-calc: the loop calculation from the command line.
 
 #include <QCoreApplication>

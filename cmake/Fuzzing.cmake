@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # libFuzzer targets (fuzz/), clang only. Everything in such a build is compiled
 # with coverage instrumentation and the sanitizers, so the fuzzers see into the
 # engine; only the fuzz targets themselves link libFuzzer's main.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # AddressSanitizer and UndefinedBehaviorSanitizer for every target of the build,
 # compile and link. -fno-sanitize-recover=all turns every finding into an abort,
 # so a test that reaches undefined behaviour or a memory error fails its run.

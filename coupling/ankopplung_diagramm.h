@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The labels of the coupling diagram: where each text stands on the picture
 // of Picture1 and what it says in each language.

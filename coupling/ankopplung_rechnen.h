@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Sizing the coupling loop that feeds the main loop from a 50 Ohm cable.
 

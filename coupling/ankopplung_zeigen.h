@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Opening the coupling window from the main window's coupling button, its menu
 // entry or Ctrl+A.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The coupling window: the site of the loop and the size ratio in, the coupling
 // loop's circumference and contact length out, the main loop's resistance at

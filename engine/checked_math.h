@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Arithmetic that reports every invalid step as an ArithmeticFault instead of
 // carrying NaN or infinity on. Each step tests its own operands and result, so

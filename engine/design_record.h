@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The loop design record: the state both windows share for the whole run.
 // The loop calculation fills it; the coupling window reads the loop from it.

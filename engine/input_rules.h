@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // How the main window's fields follow each other while the user types:
 // diameter and circumference, the shape switch, and the smallest coil length.

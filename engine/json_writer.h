@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // A small streaming JSON writer: long sweeps are written in one pass without
 // building a document tree first.

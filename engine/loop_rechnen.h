@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // One press of the calculate command: the model, its refusals and what the
 // window shows afterwards, as data a window or the command line can apply.

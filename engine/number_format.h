@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Number format patterns such as "##0.0##" or "#0.0#;- #0.0#".
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The texts the main window's fields start with, Text1 to Text9: a 2.25 m
 // single-turn copper loop of 12 mm tube at 14.4 MHz and 100 W.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The number rule for values a script or a new input field gives: one plain
 // decimal number and nothing else, unlike TextZuZahl's leading-number rule.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The tuning-range sheet: the loop of the main window's fields computed over a
 // range of frequencies, with the capacitor, ground and proximity losses that the

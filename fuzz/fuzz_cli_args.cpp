@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // ringfeld-calc's whole command on arbitrary argument lists: every list ends in
 // exactly one of help or version, usable options or a usage error, with exit
 // status 0, 1 or 2; a usage error quotes what the user gave without mixing it

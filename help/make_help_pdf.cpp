@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // ringfeld-helpgen: turns one help document from Markdown into a PDF with
 // Qt's own text layout and PDF writer, at build time.
 //

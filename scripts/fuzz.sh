@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Builds the fuzz targets with clang and runs each for a bounded time.
 # Fails on the first finding of any target (crash, sanitizer report, failed
 # check, leak, timeout); the input that caused it is kept in the build dir.

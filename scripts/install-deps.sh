@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Installs the Debian packages Ringfeld needs.
 #
 #   scripts/install-deps.sh           # to build and run the program

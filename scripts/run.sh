@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Installs what the program needs, builds the program alone (no tests, no
 # benchmarks) into build-run/, and starts it. Arguments go to the program.
 set -euo pipefail

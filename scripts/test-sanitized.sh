@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (the
 # "asan" preset, build-asan/) and runs the whole test suite there, window tests
 # included (offscreen). Any sanitizer finding fails its test and so the run.

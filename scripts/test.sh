@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Installs what is missing, builds everything and runs every test: the unit and
 # window tests, each fuzz target for a bounded time (RINGFELD_FUZZ_SECONDS,
 # default 30), and the whole suite again built with AddressSanitizer and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The program's module: it owns the loop design record and the interface texts
 // for the whole run, and starts the program with Main.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Every service of the desktop that the program calls, behind one interface,
 // so that the windows can be driven in tests without a real desktop: message

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The main window: the loop's inputs, the results, the three commands and the
 // menus. One handler per control event, named after control and event; all

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The per-user settings store: <XDG_CONFIG_HOME or ~/.config>/Ringfeld/Ringfeld.conf
 // in INI format. Only QtCore, so that the command-line calculator reads the same

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Mutants of the code that the shared catalogue does not know yet, in its format:
 #   ../shared/tools/mutate --catalog tests/mutants.py
 # Each entry replaces `old` (exactly once in the file) by `new`.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Keys as the windows' key handlers see them, and the two key rules both
 // windows share: numeric fields take digits and decimal separators only, and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Puts every language-dependent text of both windows into the language
 // rec.Sprache: window captions, menu captions and the language check marks,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Performance figures of the desktop program (a measurement, not a test):
 #  - process start to main window mapped, under Xvfb (median and worst of N runs)
 #  - peak resident memory of those runs

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // How long one press of the calculate button takes, from the click to every
 // result label written, in a window on the offscreen platform. Not a test:
 // the figures are for the performance notes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // Starts a program on the current X display, waits until it maps its first
 // top-level window, then closes that window the way a window manager's close
 // box does (a WM_DELETE_WINDOW message) and waits for the program to end.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The About box of the "?" menu: program name and version, the platforms it
 // runs on, the legal notice and the terms of use.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The help command of the "?" menu: it finds the help document of the current
 // language, checks that it is there and has the desktop open it with the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // A stand-in for the desktop services in window tests: it records message
 // boxes, beeps, prints and event processing instead of showing or doing them,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // ringfeld-calc as a user runs it: options, output, exit status.
 #include <gtest/gtest.h>
 

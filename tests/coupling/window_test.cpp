@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // The coupling window driven as a user drives it, beside a main window built
 // from its form, with the desktop services recorded: no box ever blocks, and
 // a box that a test does not take fails it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // The help command through GIO, with a stand-in viewer chosen as `xdg-mime default`
 // chooses it, in XDG folders of the test's own. GIO reads those folders once per
 // process, so each case runs the English help command in a child process.

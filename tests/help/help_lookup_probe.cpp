@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 // Prints, one line per language, where the help command finds the help document
 // for a program in the folder given as the argument (the folder when none is found).
 #include <cstdio>

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Installs the build as a package would (prefix /usr below a staging folder)
 # and checks that every file lies where it belongs under the application id,
 # that the desktop tools accept the desktop entry, metainfo and icon together,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Desktop services for the help tests: boxes are recorded, never shown; files
 // and the opening of documents (GIO) are the program's own.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 # Starts the real ringfeld in a fresh X server, waits for its main window,
 # opens the coupling window with Ctrl+A, closes that with its close box (it
 # must only hide), opens it again, then closes the main window as a window

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ringfeld developers
 """Draws the coupling diagram and the program icon as 16-colour PNG files.
 
 Standard library only: every picture is built as rows of palette indices and
