@@ -14,18 +14,6 @@ constexpr double kCentimetresPerMetre = 100;
 
 }  // namespace
 
-std::string_view EndingName(Ending e) {
-    switch (e) {
-        case Ending::Ok: return "ok";
-        case Ending::Input: return "input";
-        case Ending::Length: return "length";
-        case Ending::Inductance: return "inductance";
-        case Ending::Capacitance: return "capacitance";
-        case Ending::Fault: return "fault";
-    }
-    return "fault";
-}
-
 RowValues ValuesOf(const CalcRow& row) {
     RowValues v;
     if (row.ausgang.ending != Ending::Ok) return v;

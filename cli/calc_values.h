@@ -31,9 +31,6 @@ using RowValues = std::array<std::optional<double>, kValueKeys.size()>;
 // computed); none for a refused or faulted row.
 RowValues ValuesOf(const CalcRow& row);
 
-// "ok", "input", "length", "inductance", "capacitance" or "fault".
-std::string_view EndingName(Ending ending);
-
 // The shortest text that reads back as exactly `value`.
 std::string NumberText(double value);
 

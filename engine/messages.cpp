@@ -85,4 +85,16 @@ std::string PruefMeldung(Ending check, Language lang, bool severalTurns, const s
     return {};
 }
 
+std::string_view EndingName(Ending ending) {
+    switch (ending) {
+        case Ending::Ok: return "ok";
+        case Ending::Input: return "input";
+        case Ending::Length: return "length";
+        case Ending::Inductance: return "inductance";
+        case Ending::Capacitance: return "capacitance";
+        case Ending::Fault: return "fault";
+    }
+    return "fault";
+}
+
 }  // namespace ringfeld

@@ -98,7 +98,7 @@ void rowJson(JsonWriter& w, const SheetRow& row) {
     w.key("inputs");
     inputsJson(w, row.eingaben, true);
     w.key("ending");
-    w.value(EndingKey(row.ending));
+    w.value(EndingName(row.ending));
     w.key("message");
     if (row.values) w.null();
     else w.value(row.message);
@@ -141,7 +141,7 @@ void measuredJson(JsonWriter& w, const MeasuredResult& m) {
     number(w, "bandwidth_kHz", m.input.bandwidthKHz);
     number(w, "vswr", m.input.vswr);
     w.key("ending");
-    w.value(EndingKey(m.ending));
+    w.value(EndingName(m.ending));
     w.key("message");
     if (m.ending == Ending::Ok) w.null();
     else w.value(m.message);
@@ -186,18 +186,6 @@ constexpr char kCsvFlagSeparator = ' ';
 
 std::span<const RowColumn> RowColumns() { return kRowColumns; }
 
-std::string_view EndingKey(Ending ending) {
-    switch (ending) {
-        case Ending::Ok: return "ok";
-        case Ending::Input: return "input";
-        case Ending::Length: return "length";
-        case Ending::Inductance: return "inductance";
-        case Ending::Capacitance: return "capacitance";
-        case Ending::Fault: return "fault";
-    }
-    return "fault";
-}
-
 std::string SheetJson(const Sheet& sheet) {
     JsonWriter w;
     // About 1.2 kB per accepted row.
@@ -238,7 +226,7 @@ std::string SheetCsv(const Sheet& sheet) {
         out += ',';
         csvField(out, row.eingaben.Text5);
         out += ',';
-        out += EndingKey(row.ending);
+        out += EndingName(row.ending);
         out += ',';
         csvField(out, row.message);
         for (const RowColumn& column : kRowColumns) {

@@ -88,10 +88,6 @@ struct RowColumn {
 };
 std::span<const RowColumn> RowColumns();
 
-// The export name of a row's ending: "ok", "input", "length", "inductance",
-// "capacitance" or "fault", as ringfeld-calc names them.
-std::string_view EndingKey(Ending ending);
-
 struct SheetRow {
     double frequencyMHz = 0;
     LoopEingaben eingaben;         // the field texts this row was computed from
