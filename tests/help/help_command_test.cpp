@@ -26,21 +26,27 @@ private slots:
         QTest::addColumn<QByteArray>("entry");     // more lines of the stand-in viewer's desktop entry
         QTest::addColumn<bool>("document");
         QTest::addColumn<QString>("boxes");        // "title|text" of each box, @DOC@ for the document
+        QTest::addColumn<QString>("sprache");
         const QByteArray chosen = "[Default Applications]\napplication/pdf=viewer.desktop\n";
         const QString noViewer = " Help |Acrobat Reader not found!\r\nFor help use file \r\n@DOC@\r\n";
-        QTest::newRow("opened") << chosen << QByteArray() << true << "";
-        QTest::newRow("no application for PDF") << QByteArray() << QByteArray() << true << noViewer;
-        QTest::newRow("viewer fails to start") << chosen << QByteArray("Path=/nonexistent\n") << true << noViewer;
+        const QString en = "englisch";
+        QTest::newRow("opened") << chosen << QByteArray() << true << "" << en;
+        QTest::newRow("no application for PDF") << QByteArray() << QByteArray() << true << noViewer << en;
+        QTest::newRow("viewer fails to start") << chosen << QByteArray("Path=/nonexistent\n") << true << noViewer << en;
         QTest::newRow("document missing") << chosen << QByteArray() << false
-            << " File not found |File \r\n@DOC@\r\nnot found. File xyz does not exist!\r\nPlease look for the file.";
+            << " File not found |File \r\n@DOC@\r\nnot found. File xyz does not exist!\r\nPlease look for the file." << en;
+        QTest::newRow("document missing, French") << chosen << QByteArray() << false
+            << " Fichier non trouvée! |Le fichier \r\n@DOC@\r\nn'existe pas! \r\nRechercher, SVP le fichier par vous-même. "
+            << "französisch";
     }
     void outcomes() {
         QFETCH(QByteArray, mimeapps);
         QFETCH(QByteArray, entry);
         QFETCH(bool, document);
         QFETCH(QString, boxes);
+        QFETCH(QString, sprache);
         QTemporaryDir root;
-        const QString r = root.path(), doc = r + "/prog/Ringfeld_Help.pdf", record = r + "/bin/viewer.record";
+        const QString r = root.path(), doc = r + (sprache == "englisch" ? "/prog/Ringfeld_Help.pdf" : "/prog/Ringfeld_Aide.pdf"), record = r + "/bin/viewer.record";
         schreibe(r + "/sys/mime/globs2", "50:application/pdf:*.pdf\n");  // a one-line MIME database
         if (document) schreibe(doc, "%PDF-1.4\n%%EOF\n");
         schreibe(r + "/bin/viewer", "#!/bin/sh\nprintf %s \"$1\" > \"$0.t\" && mv \"$0.t\" \"$0.record\"\n",
@@ -53,7 +59,7 @@ private slots:
             env.insert(QString(name).section('=', 0, 0), r + QString(name).section('=', 1));
         QProcess kind;
         kind.setProcessEnvironment(env);
-        kind.start(QCoreApplication::applicationFilePath(), {"--run-help", r + "/prog"});
+        kind.start(QCoreApplication::applicationFilePath(), {"--run-help", r + "/prog", sprache});
         QVERIFY(kind.waitForFinished(30000) && kind.exitCode() == 0);
         QCOMPARE(QString::fromUtf8(kind.readAllStandardOutput()), boxes.replace("@DOC@", doc));
         if (boxes.isEmpty()) QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(record), 30000);
@@ -63,11 +69,11 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    if (argc == 3 && std::strcmp(argv[1], "--run-help") == 0) {  // the child
+    if (argc == 4 && std::strcmp(argv[1], "--run-help") == 0) {  // the child
         ProbeDienste d;
         d.facts.folder = argv[2];
         DesignRecord rec;
-        rec.Sprache = "englisch";
+        rec.Sprache = argv[3];
         HilfeAufrufen(d, rec);
         for (const Meldung& m : d.boxes) std::printf("%s|%s", m.title.c_str(), m.text.c_str());
         return 0;
