@@ -145,3 +145,12 @@ m("shell/display_check.cpp", "    if (typ == QtFatalMsg) ohneDisplayEnden();", "
   "a display that does not answer ends in Qt's abort")
 m("help/pdf_outline.cpp", "QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC)", "QDateTime::currentDateTimeUtc()",
   "help pdf", "the creation date comes from the clock")
+
+# ---------------------------------------------------------------- code moved out of ringfeld-calc
+# The shared catalogue's rows for these lines name their old files.
+m("engine/frequency_steps.cpp", "!(step > 0) || to < from)", "!(step > 0) || to <= from)", "cmp",
+  "frequency steps refuse TO == FROM")
+m("engine/json_writer.cpp", "case '\\r': out_ += \"\\\\r\"; break;", "case '\\r': out_ += \"\\\\n\"; break;", "swap",
+  "JSON escapes CR as \\n")
+m("engine/messages.cpp", 'case Ending::Capacitance: return "capacitance";', 'case Ending::Capacitance: return "capacity";',
+  "text", "ending name capacitance -> capacity")
