@@ -159,6 +159,8 @@ TEST(CalcCsv, HeaderValuesAndQuotedMessage) {
     }
     EXPECT_EQ(ok.first() + ok[1] + ok.last() + refused.first() + refused[1], "3.6ok\"\"7.3capacitance");
     EXPECT_EQ(lines[2].section('"', 1).chopped(1).simplified(), json[1]["message"].toString().simplified());
+    // The box's line breaks reach the JSON as the escapes \r and \n (RFC 8259, section 7).
+    EXPECT_TRUE(Calc(QStringList{"--format", "json"} + args).out.contains("Unreale Werte!\\r\\n"));
 }
 
 // --as-typed reads values as the window reads its fields and keeps the output as it
