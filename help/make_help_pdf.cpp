@@ -144,6 +144,16 @@ int seite(const QTextDocument& doc, const QTextBlock& block, int zeile) {
     return int((r.top() + block.layout()->lineAt(zeile).y()) / doc.pageSize().height());
 }
 
+// Starts a new page at `b`. The breaks after it were set for the old pages, so
+// they are cleared and found again.
+void umbruchVor(const QTextBlock& b) {
+    for (QTextBlock danach = b; danach.isValid(); danach = danach.next()) {
+        QTextBlockFormat f = danach.blockFormat();
+        f.setPageBreakPolicy(danach == b ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+        QTextCursor(danach).setBlockFormat(f);
+    }
+}
+
 // One pass over the laid-out document: the first block that breaks a rule
 // starts a new page. A heading or a picture must share its page with the
 // first lines of the block after it; a paragraph split between two pages
@@ -167,12 +177,7 @@ bool umbruchSetzen(QTextDocument& doc) {
             neu = vorn < kMinLinesOnAPage || n - vorn < kMinLinesOnAPage;
         }
         if (!neu || b == doc.begin()) continue;
-        // The breaks after it were set for the old pages; they are found again.
-        for (QTextBlock danach = b; danach.isValid(); danach = danach.next()) {
-            QTextBlockFormat f = danach.blockFormat();
-            f.setPageBreakPolicy(danach == b ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
-            QTextCursor(danach).setBlockFormat(f);
-        }
+        umbruchVor(b);
         return true;
     }
     return false;
@@ -192,12 +197,7 @@ bool letzteSeiteFuellen(QTextDocument& doc, double rand) {
         if (b.blockFormat().headingLevel() == 0 || QTextCursor(b).currentFrame() != doc.rootFrame()) continue;
         if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) return false;
         if (seite(doc, b, 0) < seiten - 2) return false;
-        // The breaks after it were set for the old pages; they are found again.
-        for (QTextBlock danach = b; danach.isValid(); danach = danach.next()) {
-            QTextBlockFormat f = danach.blockFormat();
-            f.setPageBreakPolicy(danach == b ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
-            QTextCursor(danach).setBlockFormat(f);
-        }
+        umbruchVor(b);
         return true;
     }
     return false;
