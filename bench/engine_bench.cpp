@@ -5,9 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/calc_run.h"
-#include "engine/interface_titles.h"
-#include "engine/loop_rechnen.h"
-#include "engine/tuning_sheet.h"
+#include "text/interface_titles.h"
+#include "text/loop_rechnen.h"
+#include "core/tuning_sheet.h"
+#include "export/tuning_export.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ void LoopRechnenStartValues(benchmark::State& state) {
 BENCHMARK(LoopRechnenStartValues);
 
 void LoopModellOnly(benchmark::State& state) {
-    const ringfeld::LoopEingaben in{"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000", "Kreis", "Cu"};
+    const ringfeld::LoopZahlen in = ringfeld::LoopLesen(
+        {"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000", "Kreis", "Cu"});
     ringfeld::DesignRecord rec;
     for (auto _ : state) {
         auto out = ringfeld::LoopModell(in, rec);
@@ -61,16 +63,16 @@ const ringfeld::LoopEingaben kTwoTurns{"1", "3,1416", "10", "2", "", "100", "0,0
 void TuningSheet10000(benchmark::State& state) {
     const auto options = TuningOptions();
     for (auto _ : state) {
-        auto sheet = ringfeld::tuning::BerechneAbstimmbereich(kTwoTurns, options, ringfeld::Language::English);
+        auto sheet = ringfeld::tuning::BerechneAbstimmbereich(ringfeld::LoopLesen(kTwoTurns), options);
         benchmark::DoNotOptimize(sheet);
     }
 }
 BENCHMARK(TuningSheet10000)->Unit(benchmark::kMillisecond);
 
 void TuningSheetJson10000(benchmark::State& state) {
-    const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(kTwoTurns, TuningOptions(), ringfeld::Language::English);
+    const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(ringfeld::LoopLesen(kTwoTurns), TuningOptions());
     for (auto _ : state) {
-        auto json = ringfeld::tuning::SheetJson(sheet);
+        auto json = ringfeld::tuning::SheetJson({kTwoTurns, sheet, ringfeld::Language::English});
         benchmark::DoNotOptimize(json);
     }
 }

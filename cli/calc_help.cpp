@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "calc_help.h"
+#include "cli/calc_help.h"
 
-#include "numeric_options.h"
-#include "tuning_run.h"
+#include "cli/numeric_options.h"
+#include "cli/tuning_run.h"
+#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QString in(const Tri& text, Language lang) { return q(text.in(lang == Language::None ? Language::German : lang)); }
 
 constexpr Tri kUsage{"Aufruf: ringfeld-calc [Optionen]", "Usage : ringfeld-calc [options]",
                      "Usage: ringfeld-calc [options]"};
@@ -99,14 +98,14 @@ constexpr std::array<OtherOption, 6> kOtherOptions{{
 
 void add(QCommandLineParser& parser, std::string_view name, std::string_view valueName, const Tri& help,
          Language lang) {
-    parser.addOption(QCommandLineOption(q(name), in(help, lang), q(valueName)));
+    parser.addOption(QCommandLineOption(qs(name), qs(help, lang), qs(valueName)));
 }
 
 }  // namespace
 
 void DefineCalcOptions(QCommandLineParser& parser, Language lang) {
-    parser.setApplicationDescription(in(kDescription, lang));
-    parser.addOption(QCommandLineOption({"h", q(kHelp.name)}, in(kHelp.help, lang)));
+    parser.setApplicationDescription(qs(kDescription, lang));
+    parser.addOption(QCommandLineOption({"h", qs(kHelp.name)}, qs(kHelp.help, lang)));
     add(parser, kVersion.name, kVersion.valueName, kVersion.help, lang);
     for (const NumericOption& o : kNumericOptions) add(parser, o.name, o.valueName, o.help, lang);
     for (const OtherOption& o : kOtherOptions) add(parser, o.name, o.valueName, o.help, lang);
@@ -119,9 +118,9 @@ QString CalcHelpText(Language lang) {
     // Qt's first line names the program by the path it was started with, and its
     // headings are English: both are replaced.
     QString text = parser.helpText();
-    text = in(kUsage, lang) + text.mid(text.indexOf('\n'));
-    text.replace(QStringLiteral("\nOptions:\n"), '\n' + in(kOptionsHeading, lang) + '\n');
-    return text + '\n' + in(kExitStatus, lang) + '\n' + in(kBugs, lang);
+    text = qs(kUsage, lang) + text.mid(text.indexOf('\n'));
+    text.replace(QStringLiteral("\nOptions:\n"), '\n' + qs(kOptionsHeading, lang) + '\n');
+    return text + '\n' + qs(kExitStatus, lang) + '\n' + qs(kBugs, lang);
 }
 
 QString CalcVersionText() { return QStringLiteral("ringfeld-calc " RINGFELD_VERSION "\n"); }

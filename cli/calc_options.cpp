@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "calc_options.h"
+#include "cli/calc_options.h"
 
 #include <QCommandLineParser>
 
 #include <cmath>
 
-#include "calc_help.h"
-#include "engine/frequency_steps.h"
-#include "engine/input_rules.h"
-#include "engine/language.h"
-#include "engine/materials.h"
-#include "engine/number_format.h"
-#include "engine/start_values.h"
-#include "engine/strict_number.h"
-#include "numeric_options.h"
-#include "tuning_run.h"
-#include "usage_errors.h"
+#include "cli/calc_help.h"
+#include "core/frequency_steps.h"
+#include "text/input_rules.h"
+#include "text/language.h"
+#include "text/list_texts.h"
+#include "text/number_format.h"
+#include "text/start_values.h"
+#include "text/strict_number.h"
+#include "cli/numeric_options.h"
+#include "cli/tuning_run.h"
+#include "cli/usage_errors.h"
+#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -33,37 +34,33 @@ constexpr std::string_view kLength = kStartTexte[7];
 constexpr std::string_view kParallelLoss = kStartTexte[8];
 constexpr std::string_view kRatio = "4,05";  // the coupling window's start value
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 std::optional<std::string> languageCode(const QString& value) {
     const QString v = value.trimmed();
-    if (v == "de" || v == q(kCodeGerman)) return std::string(kCodeGerman);
-    if (v == "fr" || v == q(kCodeFrench)) return std::string(kCodeFrench);
-    if (v == "en" || v == q(kCodeEnglish)) return std::string(kCodeEnglish);
+    if (v == "de" || v == qs(kCodeGerman)) return std::string(kCodeGerman);
+    if (v == "fr" || v == qs(kCodeFrench)) return std::string(kCodeFrench);
+    if (v == "en" || v == qs(kCodeEnglish)) return std::string(kCodeEnglish);
     return std::nullopt;
 }
 
-std::string circleEntry(Language lang) {
-    return std::string(Tri{"Kreis", "circulaire", "Circle"}.in(lang));
-}
+std::string circleEntry(Language lang) { return std::string(kFormListe[0].text.in(lang)); }
 
 // The list entry `text` names, in any case, written as the list writes it.
 template <typename Entries, typename Name>
 std::optional<std::string> listEntry(const QString& text, const Entries& entries, Name name) {
     for (const auto& entry : entries)
-        if (text.trimmed().compare(q(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));
+        if (text.trimmed().compare(qs(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));
     return std::nullopt;
 }
 
 template <typename Entries, typename Name>
 QStringList entryNames(const Entries& entries, Name name) {
     QStringList names;
-    for (const auto& entry : entries) names << q(name(entry));
+    for (const auto& entry : entries) names << qs(name(entry));
     return names;
 }
 
-constexpr auto shapeName = [](std::string_view s) { return s; };
-constexpr auto materialName = [](const Material& m) { return m.name; };
+constexpr auto entryName = [](std::string_view s) { return s; };
 
 QString sweepExpected(Language lang, bool strict) {
     static constexpr Tri kSweep{"VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und "
@@ -71,16 +68,16 @@ QString sweepExpected(Language lang, bool strict) {
                                 "DE:À:PAS en MHz, des nombres simples avec %1PAS > 0, À >= DE et au plus %2 lignes",
                                 "FROM:TO:STEP in MHz, plain numbers with %1STEP > 0, TO >= FROM and at most %2 rows"};
     static constexpr Tri kFromPositive{"VON > 0, ", "DE > 0, ", "FROM > 0, "};
-    return q(kSweep.in(lang)).arg(strict ? q(kFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
+    return qs(kSweep.in(lang)).arg(strict ? qs(kFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
 }
 
 // What the option `name` (without dashes) takes, for its usage error.
 QString expectedFor(const QString& name, Language lang, bool strict) {
     for (const NumericOption& o : kNumericOptions)
-        if (name == q(o.name)) return ExpectedNumber(o, lang);
+        if (name == qs(o.name)) return ExpectedNumber(o, lang);
     if (name == "sweep") return sweepExpected(lang, strict);
-    if (name == "shape") return OneOf(lang, entryNames(kShapeEntries, shapeName));
-    if (name == "material") return OneOf(lang, entryNames(kMaterialien, materialName));
+    if (name == "shape") return OneOf(lang, entryNames(FormTexteAllerSprachen(), entryName));
+    if (name == "material") return OneOf(lang, entryNames(MaterialTexteAllerSprachen(), entryName));
     if (name == "lang") return OneOf(lang, {"deutsch", "französisch", "englisch", "de", "fr", "en"});
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
     return TuningExpected(name, lang);
@@ -171,15 +168,15 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
     if (!asTyped) {
         // Every number plain and within its range; list entries from the lists, written as there.
         for (const NumericOption& n : kNumericOptions)
-            for (const QString& text : parser.values(q(n.name)))
-                if (!ReadNumber(n, text.toStdString())) return refuse(q(n.name), text);
+            for (const QString& text : parser.values(qs(n.name)))
+                if (!ReadNumber(n, text.toStdString())) return refuse(qs(n.name), text);
         if (parser.isSet("shape")) {
-            auto entry = listEntry(parser.value("shape"), kShapeEntries, shapeName);
+            auto entry = listEntry(parser.value("shape"), FormTexteAllerSprachen(), entryName);
             if (!entry) return refuse("shape", parser.value("shape"));
             in.Combo1 = *entry;
         }
         if (parser.isSet("material")) {
-            auto entry = listEntry(parser.value("material"), kMaterialien, materialName);
+            auto entry = listEntry(parser.value("material"), MaterialTexteAllerSprachen(), entryName);
             if (!entry) return refuse("material", parser.value("material"));
             in.Combo2 = *entry;
         }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "calc_run.h"
+#include "cli/calc_run.h"
 
 #include <QStringList>
 
@@ -8,16 +8,15 @@
 #include <array>
 #include <thread>
 
-#include "calc_values.h"
-#include "engine/interface_titles.h"
-#include "engine/json_writer.h"
-#include "tuning_run.h"
+#include "cli/calc_values.h"
+#include "text/interface_titles.h"
+#include "export/json_writer.h"
+#include "cli/tuning_run.h"
+#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 DesignRecord freshRecord(const std::string& sprache) {
     DesignRecord rec;
@@ -112,11 +111,11 @@ constexpr std::array<Column, 14> kColumns{{
 }};
 
 QStringList rowCells(const CalcRow& row) {
-    QStringList cells{q(row.eingaben.Text5)};
-    for (const std::string& shown : AngezeigteTexte(row.ausgang)) cells << q(shown);
+    QStringList cells{qs(row.eingaben.Text5)};
+    for (const std::string& shown : AngezeigteTexte(row.ausgang)) cells << qs(shown);
     const bool coupled = row.ankopplung && row.ankopplung->art != KopplungsArt::Abgelehnt;
-    cells << (coupled ? q(row.ankopplung->label2.value_or(std::string())) : QString());
-    cells << (coupled ? q(row.ankopplung->label4.value_or(std::string())) : QString());
+    cells << (coupled ? qs(row.ankopplung->label2.value_or(std::string())) : QString());
+    cells << (coupled ? qs(row.ankopplung->label4.value_or(std::string())) : QString());
     return cells;
 }
 
@@ -237,15 +236,15 @@ QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows)
     // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
     QString out = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
                                  "Rs = %9 Ohm, Rp = ")
-                      .arg(q(in.Combo1), q(in.Combo2), q(in.Text1), q(in.Text2), q(in.Text3), q(in.Text4),
-                           q(in.Text8), q(in.Text6), q(in.Text7)) +
-                  q(in.Text9) + QStringLiteral(" kOhm\n");
+                      .arg(qs(in.Combo1), qs(in.Combo2), qs(in.Text1), qs(in.Text2), qs(in.Text3), qs(in.Text4),
+                           qs(in.Text8), qs(in.Text6), qs(in.Text7)) +
+                  qs(in.Text9) + QStringLiteral(" kOhm\n");
 
     std::vector<QStringList> table;
     QStringList names, units;
     for (const Column& c : kColumns) {
-        names << q(c.name.in(lang == Language::None ? Language::German : lang));
-        units << (c.unit.empty() ? QString() : "[" + q(c.unit) + "]");
+        names << qs(c.name.in(lang == Language::None ? Language::German : lang));
+        units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
     }
     table.push_back(names);
     table.push_back(units);
@@ -294,11 +293,11 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
     const CalcOptions& options = *parsed.options;
     if (options.tuning) {
         const Language lang = SpracheVon(options.sprache);
-        const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(options.felder, *options.tuning, lang);
+        const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(LoopLesen(options.felder), *options.tuning);
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv
                                                                   : TuningFormat::Text;
-        out = RenderTuning(sheet, format, lang, localeSeparator);
+        out = RenderTuning(options.felder, sheet, format, lang, localeSeparator);
         return TuningExitCode(sheet);
     }
     if (options.format != OutputFormat::Text) {

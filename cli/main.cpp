@@ -7,9 +7,9 @@
 
 #include <cstdio>
 
-#include "calc_run.h"
-#include "engine/language.h"
-#include "shell/settings_store.h"
+#include "cli/calc_run.h"
+#include "text/language.h"
+#include "platform/settings_store.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "numeric_options.h"
+#include "cli/numeric_options.h"
 
-#include "engine/strict_number.h"
+#include "text/strict_number.h"
+#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 
@@ -27,10 +28,9 @@ QString ExpectedNumber(const NumericOption& option, Language lang) {
                                       "a plain number of 0 or more"};
     static constexpr Tri kIn{" in ", " en ", " in "};
     static constexpr Tri kSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3", ", such as 2,25 or 1.5e3"};
-    auto q = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
-    QString text = q((option.rule == RangeRule::Positive ? kPositive : kNonNegative).in(lang));
-    if (!option.unit.empty()) text += q(kIn.in(lang)) + q(option.unit);
-    return text + q(kSuchAs.in(lang));
+    QString text = qs((option.rule == RangeRule::Positive ? kPositive : kNonNegative).in(lang));
+    if (!option.unit.empty()) text += qs(kIn.in(lang)) + qs(option.unit);
+    return text + qs(kSuchAs.in(lang));
 }
 
 }  // namespace ringfeld::cli

@@ -2,10 +2,10 @@
 // Copyright (C) 2026 The Ringfeld developers
 // ringfeld-calc --format csv: comma-separated values as RFC 4180 writes them.
 
-#include "calc_run.h"
-#include "calc_values.h"
-#include "engine/fault.h"
-#include "engine/text_zu_zahl.h"
+#include "cli/calc_run.h"
+#include "cli/calc_values.h"
+#include "core/fault.h"
+#include "text/text_zu_zahl.h"
 
 namespace ringfeld::cli {
 namespace {

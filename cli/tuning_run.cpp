@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "tuning_run.h"
+#include "cli/tuning_run.h"
 
 #include <QStringList>
 
@@ -8,10 +8,13 @@
 #include <array>
 #include <vector>
 
-#include "engine/number_format.h"
-#include "engine/strict_number.h"
-#include "numeric_options.h"
-#include "usage_errors.h"
+#include "text/number_format.h"
+#include "text/strict_number.h"
+#include "cli/numeric_options.h"
+#include "cli/usage_errors.h"
+#include "text/abstimm_texte.h"
+#include "export/tuning_export.h"
+#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -21,8 +24,6 @@ using tuning::RowValues;
 using tuning::Sheet;
 using tuning::SheetOptions;
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QString in(const Tri& text, Language lang) { return q(text.in(lang == Language::None ? Language::German : lang)); }
 
 struct TuningOption {
     std::string_view name, valueName;
@@ -69,10 +70,10 @@ constexpr std::array<TuningOption, 7> kTuningOptions{{
 }};
 
 // The single numbers, read and described as the loop's numeric options are.
-constexpr NumericOption kCapQ{"cap-q", "Q", "", RangeRule::Positive, {}};
-constexpr NumericOption kGroundRatio{"ground-ratio", "k", "", RangeRule::NonNegative, {}};
-constexpr NumericOption kStray{"stray-c", "pF", "pF", RangeRule::NonNegative, {}};
-constexpr NumericOption kVPeak{"cap-vpeak", "V", "V", RangeRule::Positive, {}};
+constexpr NumericOption kCapQ{"cap-q", "Q", "", RangeRule::Positive, {"", "", ""}};
+constexpr NumericOption kGroundRatio{"ground-ratio", "k", "", RangeRule::NonNegative, {"", "", ""}};
+constexpr NumericOption kStray{"stray-c", "pF", "pF", RangeRule::NonNegative, {"", "", ""}};
+constexpr NumericOption kVPeak{"cap-vpeak", "V", "V", RangeRule::Positive, {"", "", ""}};
 
 QString expectedFor(std::string_view name, Language lang) {
     static constexpr Tri kTuning{
@@ -85,9 +86,9 @@ QString expectedFor(std::string_view name, Language lang) {
     static constexpr Tri kMeasured{"MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
                                    "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
                                    "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
-    if (name == "tuning") return in(kTuning, lang).arg(tuning::kMaxSheetRows);
-    if (name == "cap-range") return in(kRange, lang);
-    if (name == "measured") return in(kMeasured, lang);
+    if (name == "tuning") return qs(kTuning, lang).arg(tuning::kMaxSheetRows);
+    if (name == "cap-range") return qs(kRange, lang);
+    if (name == "measured") return qs(kMeasured, lang);
     for (const NumericOption* o : {&kCapQ, &kGroundRatio, &kStray, &kVPeak})
         if (name == o->name) return ExpectedNumber(*o, lang);
     return {};
@@ -126,7 +127,7 @@ QString TuningExpected(const QString& name, Language lang) { return expectedFor(
 
 void DefineTuningOptions(QCommandLineParser& parser, Language lang) {
     for (const TuningOption& o : kTuningOptions)
-        parser.addOption(QCommandLineOption(q(o.name), in(o.help, lang), q(o.valueName)));
+        parser.addOption(QCommandLineOption(qs(o.name), qs(o.help, lang), qs(o.valueName)));
 }
 
 TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) {
@@ -137,24 +138,24 @@ TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) 
     TuningParse out;
     if (!parser.isSet("tuning")) {
         for (const TuningOption& o : kTuningOptions)
-            if (parser.isSet(q(o.name))) out.usageError = in(kOnlyWithTuning, lang).arg("--" + q(o.name));
+            if (parser.isSet(qs(o.name))) out.usageError = qs(kOnlyWithTuning, lang).arg("--" + qs(o.name));
         return out;
     }
     for (const char* other : {"frequency", "sweep"})
         if (parser.isSet(other)) {
-            out.usageError = in(kNotWith, lang).arg("--" + QString(other));
+            out.usageError = qs(kNotWith, lang).arg("--" + QString(other));
             return out;
         }
     auto refuse = [&](std::string_view name) {
-        out.usageError = UsageError(lang, "--" + q(name), parser.value(q(name)), expectedFor(name, lang));
+        out.usageError = UsageError(lang, "--" + qs(name), parser.value(qs(name)), expectedFor(name, lang));
         return out;
     };
     // Each option's numbers, or none when it is absent; a value that does not read refuses.
     bool unreadable = false;
     std::string_view unreadableName;
     auto read = [&](std::string_view name, qsizetype least, qsizetype most) -> std::optional<std::vector<double>> {
-        if (unreadable || !parser.isSet(q(name))) return std::nullopt;
-        auto values = numbers(parser.value(q(name)), least, most);
+        if (unreadable || !parser.isSet(qs(name))) return std::nullopt;
+        auto values = numbers(parser.value(qs(name)), least, most);
         if (!values) unreadable = true, unreadableName = name;
         return values;
     };
@@ -239,18 +240,18 @@ Tri flagText(Flag flag) {
         case Flag::NarrowerThanModel:
             return {"schmaler als das Modell", "plus étroite que le modèle", "narrower than the model"};
     }
-    return {};
+    return {"", "", ""};
 }
 
 QString flagsText(const std::vector<Flag>& flags, Language lang) {
     QStringList texts;
-    for (Flag flag : flags) texts << in(flagText(flag), lang);
+    for (Flag flag : flags) texts << qs(flagText(flag), lang);
     return texts.join("; ");
 }
 
 struct Format {
     std::string_view sep;
-    QString operator()(double value, const Muster& pattern) const { return q(FormatZahl(value, pattern, sep)); }
+    QString operator()(double value, const Muster& pattern) const { return qs(FormatZahl(value, pattern, sep)); }
     QString operator()(const std::optional<double>& value, const Muster& pattern) const {
         return value ? (*this)(*value, pattern) : QStringLiteral("-");
     }
@@ -263,12 +264,12 @@ QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
     table[0] << "f";
     table[1] << "[MHz]";
     auto header = [&](const Column& c) {
-        table[0] << in(c.name, lang);
-        table[1] << (c.unit.empty() ? QString() : "[" + q(c.unit) + "]");
+        table[0] << qs(c.name, lang);
+        table[1] << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
     };
     for (const Column& c : kColumns) header(c);
     if (capacitorLoss) header(kCapacitorPower);
-    table[0] << in(kNotes, lang);
+    table[0] << qs(kNotes, lang);
     table[1] << QString();
     for (const auto& row : sheet.rows) {
         QStringList cells{fmt(row.frequencyMHz, kMhz)};
@@ -290,7 +291,10 @@ QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
             line += (i ? "  " : "") + (i + 1 < cells.size() ? cells[i].rightJustified(width[i]) : cells[i]);
         while (line.endsWith(' ')) line.chop(1);
         out += line + '\n';
-        if (r >= 2 && !sheet.rows[r - 2].values) out += "    ! " + q(sheet.rows[r - 2].message) + '\n';
+        if (r >= 2 && !sheet.rows[r - 2].values) {
+            const tuning::SheetRow& row = sheet.rows[r - 2];
+            out += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + '\n';
+        }
     }
     return out;
 }
@@ -314,30 +318,30 @@ QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
                                      "η = Rr / R total (physical, not divided by the turns); "
                                      "B 3 dB between the VSWR 2.618 points"};
     const tuning::Summary& s = sheet.summary;
-    QString out = in(kRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
+    QString out = qs(kRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
     if (s.rows_ok > 0) {
-        out += in(kCapacitor, lang).arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz),
+        out += qs(kCapacitor, lang).arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz),
                                         fmt(s.C_tune_max_pF, kOne), fmt(s.C_tune_max_at_MHz, kMhz)) + '\n';
-        out += in(kPeak, lang).arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz),
+        out += qs(kPeak, lang).arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz),
                                    fmt(s.I_rms_max_A, kTwo), fmt(s.P_capacitor_max_W, kTwo)) + '\n';
     }
     if (s.hasCapacitorCover)
-        out += in(kCover, lang).arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
+        out += qs(kCover, lang).arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
                                     fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) + '\n';
-    return out + in(kEfficiency, lang) + '\n';
+    return out + qs(kEfficiency, lang) + '\n';
 }
 
-QString measuredText(const tuning::MeasuredResult& m, Language lang, const Format& fmt) {
+QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Language lang, const Format& fmt) {
     static constexpr Tri kGiven{"Gemessen: %1 kHz bei SWR %2 und %3 MHz", "Mesuré : %1 kHz au ROS %2 et %3 MHz",
                                 "Measured: %1 kHz at VSWR %2 and %3 MHz"};
     static constexpr Tri kResult{
         "  B 3 dB %1 kHz, Güte %2, R ges. %3 Ohm, η %4 %, Gewinn %5 dBi; Modell %6 Ohm, nicht erklärt %7 Ohm",
         "  B 3 dB %1 kHz, Q %2, R tot. %3 Ohm, η %4 %, gain %5 dBi ; modèle %6 Ohm, non expliqué %7 Ohm",
         "  B 3 dB %1 kHz, Q %2, R total %3 Ohm, η %4 %, gain %5 dBi; model %6 Ohm, unexplained %7 Ohm"};
-    QString out = in(kGiven, lang).arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz),
+    QString out = qs(kGiven, lang).arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz),
                                        fmt(m.input.frequencyMHz, kMhz)) + '\n';
-    if (m.ending != Ending::Ok) return out + "    ! " + q(m.message) + '\n';
-    out += in(kResult, lang).arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
+    if (m.ending != Ending::Ok) return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang)) + '\n';
+    out += qs(kResult, lang).arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
                                  fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
                                  fmt(m.R_unexplained_ohm, kSignedOhm)) + '\n';
     if (!m.flags.empty()) out += "  " + flagsText(m.flags, lang) + '\n';
@@ -346,24 +350,24 @@ QString measuredText(const tuning::MeasuredResult& m, Language lang, const Forma
 
 }  // namespace
 
-QByteArray RenderTuning(const Sheet& sheet, TuningFormat format, Language lang, std::string_view sep) {
+QByteArray RenderTuning(const LoopEingaben& l, const Sheet& sheet, TuningFormat format, Language lang,
+                        std::string_view sep) {
     if (format == TuningFormat::Json) {
-        const std::string json = tuning::SheetJson(sheet);
+        const std::string json = tuning::SheetJson({l, sheet, lang});
         return QByteArray(json.data(), static_cast<qsizetype>(json.size()));
     }
     if (format == TuningFormat::Csv) {
-        const std::string csv = tuning::SheetCsv(sheet);
+        const std::string csv = tuning::SheetCsv({l, sheet, lang});
         return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
     }
     const Format fmt{sep};
-    const LoopEingaben& l = sheet.loop;
     // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
     QString out = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
-                      .arg(q(l.Combo1), q(l.Combo2), q(l.Text1), q(l.Text2), q(l.Text3), q(l.Text4), q(l.Text8),
-                           q(l.Text6), q(l.Text7)) +
-                  ", Rp = " + q(l.Text9) + " kOhm\n";
+                      .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4), qs(l.Text8),
+                           qs(l.Text6), qs(l.Text7)) +
+                  ", Rp = " + qs(l.Text9) + " kOhm\n";
     out += tableText(sheet, lang, fmt) + '\n' + summaryText(sheet, lang, fmt);
-    if (sheet.measured) out += measuredText(*sheet.measured, lang, fmt);
+    if (sheet.measured) out += measuredText(sheet, *sheet.measured, lang, fmt);
     return out.toUtf8();
 }
 

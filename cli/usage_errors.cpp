@@ -1,48 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "usage_errors.h"
+#include "cli/usage_errors.h"
+#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
-namespace {
-
-QString in(const Tri& text, Language lang) {
-    const std::string_view s = text.in(lang == Language::None ? Language::German : lang);
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
 QString UsageError(Language lang, const QString& option, const QString& given, const QString& expected) {
     static constexpr Tri kText{"Ungültiger Wert für %1: '%2'; erwartet wird %3.",
                                "Valeur invalide pour %1 : '%2' ; attendu : %3.",
                                "Invalid value for %1: '%2'; expected %3."};
     // One pass of arg() with all three, so a "%1" the user typed stays as typed.
-    return in(kText, lang).arg(option, given, expected);
+    return qs(kText, lang).arg(option, given, expected);
 }
 
 QString OneOf(Language lang, const QStringList& entries) {
     static constexpr Tri kText{"eines von: ", "l'un de : ", "one of: "};
-    return in(kText, lang) + entries.join(", ");
+    return qs(kText, lang) + entries.join(", ");
 }
 
 QString UnknownOption(Language lang, const QString& option) {
     static constexpr Tri kText{"Unbekannte Option '%1'; ringfeld-calc --help zeigt alle Optionen.",
                                "Option inconnue '%1' ; ringfeld-calc --help affiche toutes les options.",
                                "Unknown option '%1'; ringfeld-calc --help lists every option."};
-    return in(kText, lang).arg(option);
+    return qs(kText, lang).arg(option);
 }
 
 QString NoValueExpected(Language lang, const QString& option) {
     static constexpr Tri kText{"Die Option '%1' nimmt keinen Wert.", "L'option '%1' ne prend pas de valeur.",
                                "Option '%1' takes no value."};
-    return in(kText, lang).arg(option);
+    return qs(kText, lang).arg(option);
 }
 
 QString UnexpectedArgument(Language lang, const QString& argument) {
     static constexpr Tri kText{"Unerwartetes Argument '%1'; Optionen beginnen mit --.",
                                "Argument inattendu '%1' ; les options commencent par --.",
                                "Unexpected argument '%1'; options begin with --."};
-    return in(kText, lang).arg(argument);
+    return qs(kText, lang).arg(argument);
 }
 
 }  // namespace ringfeld::cli

@@ -22,8 +22,9 @@
 #include "cli/calc_run.h"
 #include "cli/calc_values.h"
 #include "cli/tuning_run.h"
-#include "engine/frequency_steps.h"
-#include "engine/strict_number.h"
+#include "export/tuning_export.h"
+#include "core/frequency_steps.h"
+#include "text/strict_number.h"
 #include "fuzz_support.h"
 
 using namespace ringfeld;
@@ -66,14 +67,14 @@ std::size_t calculatedRows(const CalcOptions& o) {
 // field text; the header's "f_self_resonance" holds "nan"), JSON that parses.
 void checkTuning(const CalcOptions& o) {
     const Language lang = SpracheVon(o.sprache);
-    const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(o.felder, *o.tuning, lang);
+    const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(LoopLesen(o.felder), *o.tuning);
     require(sheet.rows.size() == calculatedRows(o), "one sheet row per frequency");
     for (const tuning::SheetRow& row : sheet.rows)
         for (const tuning::RowColumn& c : tuning::RowColumns())
             require(!row.values || std::isfinite(c.value(*row.values).value_or(0)), "sheet value not finite", c.key);
-    requireNoNanInf(RenderTuning(sheet, TuningFormat::Csv, lang, ".").split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
+    requireNoNanInf(RenderTuning(o.felder, sheet, TuningFormat::Csv, lang, ".").split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
     QJsonParseError error{};
-    QJsonDocument::fromJson(RenderTuning(sheet, TuningFormat::Json, lang, "."), &error);
+    QJsonDocument::fromJson(RenderTuning(o.felder, sheet, TuningFormat::Json, lang, "."), &error);
     require(error.error == QJsonParseError::NoError, "tuning JSON does not parse", utf8(error.errorString()));
 }
 

@@ -18,7 +18,7 @@
 #include <limits>
 #include <string>
 
-#include "engine/number_format.h"
+#include "text/number_format.h"
 #include "fuzz_support.h"
 
 using namespace ringfeld;

@@ -15,9 +15,9 @@
 #include <array>
 #include <string>
 
-#include "coupling/ankopplung_rechnen.h"
-#include "engine/interface_titles.h"
-#include "engine/loop_rechnen.h"
+#include "text/ankopplung_rechnen.h"
+#include "text/interface_titles.h"
+#include "text/loop_rechnen.h"
 #include "fuzz_support.h"
 
 using namespace ringfeld;

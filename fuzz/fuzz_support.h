@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/fault.h"
-#include "engine/text_zu_zahl.h"
+#include "core/fault.h"
+#include "text/text_zu_zahl.h"
 
 namespace ringfeld::fuzz {
 

@@ -41,7 +41,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 
-#include "help/pdf_outline.h"
+#include "pdf_outline.h"
 
 namespace {
 

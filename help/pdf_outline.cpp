@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "help/pdf_outline.h"
+#include "pdf_outline.h"
 
 #include <algorithm>
 

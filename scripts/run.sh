@@ -16,4 +16,4 @@ cmake -S . -B build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DRINGFELD_BUILD_TESTS=OFF -DRINGFELD_BUILD_BENCHMARKS=OFF \
       -DRINGFELD_SANITIZE=OFF -DRINGFELD_FUZZ=OFF
 cmake --build build-run -j"$(nproc)" --target ringfeld ringfeld_help_pdfs
-exec build-run/shell/ringfeld "$@"
+exec build-run/app/ringfeld "$@"

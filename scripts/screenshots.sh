@@ -11,13 +11,13 @@
 # written: each language starts with an empty settings store, so the program
 # takes the desktop's language.
 #
-#   scripts/screenshots.sh [PROGRAM]      (default: build/shell/ringfeld)
+#   scripts/screenshots.sh [PROGRAM]      (default: build/app/ringfeld)
 #
 # Needs xvfb-run (xvfb), xdotool and import (imagemagick).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=$(realpath "${1:-$root/build/shell/ringfeld}")
+program=$(realpath "${1:-$root/build/app/ringfeld}")
 out=$root/docs/screenshots
 settle=1  # seconds for a window to draw itself after a key
 

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "engine/text_zu_zahl.h"
+#include "text/text_zu_zahl.h"
 
 namespace {
 

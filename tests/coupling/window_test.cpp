@@ -20,9 +20,9 @@
 
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
-#include "shell/testing/pdf_page.h"
-#include "shell/testing/recording_desktop_services.h"
-#include "ui/sprache_anwenden.h"
+#include "testing/pdf_page.h"
+#include "testing/recording_desktop_services.h"
+#include "main/sprache_anwenden.h"
 
 using namespace ringfeld;
 
@@ -42,7 +42,7 @@ class CouplingWindowTest : public QObject {
     const Ui::frmAnkopplung& c() { return w->controls(); }
     void sprache(const char* code) {
         rec.Sprache = code;
-        SpracheAnwenden(*main, [this] { return w.get(); }, rec);
+        SpracheAnwenden(*main, rec, [this] { w->SpracheLeeren(); }, [this] { w->SpracheAnwenden(); });
     }
     void loop(double N, double Q, double Rs, double C = 100, double U = 3) {
         rec.Windungen = N, rec.Guete = Q, rec.RGesamt = Rs, rec.Kapazitaet = C, rec.Umfang = U;

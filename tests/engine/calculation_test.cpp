@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/interface_titles.h"
-#include "engine/loop_rechnen.h"
-#include "engine/text_zu_zahl.h"
+#include "text/interface_titles.h"
+#include "text/loop_rechnen.h"
+#include "text/text_zu_zahl.h"
 
 using namespace ringfeld;
 

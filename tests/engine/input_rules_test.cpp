@@ -7,8 +7,10 @@
 
 #include <string>
 
-#include "engine/input_rules.h"
-#include "engine/loop_model.h"
+#include "text/input_rules.h"
+#include "core/loop_model.h"
+#include "text/design_record.h"
+#include "text/loop_fields.h"
 
 using namespace ringfeld;
 
@@ -85,7 +87,7 @@ TEST(Spulenlaenge, TheCalculationAcceptsWhatTheWindowWrote) {
             const LoopEingaben in{"2,25", "7,069", leiter, windungen, "14,4", "100", "0,05", *regel->text8, "10000",
                                   "Kreis", "Cu"};
             DesignRecord rec;
-            EXPECT_NE(LoopModell(in, rec).ending, Ending::Input) << leiter << " " << windungen << " " << *regel->text8;
+            EXPECT_NE(LoopModell(LoopLesen(in), rec).ending, Ending::Input) << leiter << " " << windungen << " " << *regel->text8;
         }
     }
 }

@@ -9,10 +9,10 @@
 #include <limits>
 #include <string>
 
-#include "engine/fault.h"
-#include "engine/number_format.h"
-#include "engine/result_presentation.h"
-#include "engine/text_zu_zahl.h"
+#include "core/fault.h"
+#include "text/number_format.h"
+#include "text/result_presentation.h"
+#include "text/text_zu_zahl.h"
 
 using namespace ringfeld;
 

@@ -6,8 +6,13 @@
 #include <cmath>
 #include <functional>
 
-#include "engine/proximity_factor.h"
-#include "engine/tuning_sheet.h"
+#include "core/proximity_factor.h"
+#include "core/tuning_sheet.h"
+#include "text/abstimm_texte.h"
+#include "text/design_record.h"
+#include "text/input_rules.h"
+#include "text/loop_fields.h"
+#include "text/number_format.h"
 
 using namespace ringfeld;
 using namespace ringfeld::tuning;
@@ -29,7 +34,7 @@ SheetOptions At(double mhz, const std::function<void(SheetOptions&)>& change = {
 
 Sheet Compute(const LoopEingaben& loop, const SheetOptions& o) {
     EXPECT_EQ(PruefeOptionen(o), OptionFault::None);
-    return BerechneAbstimmbereich(loop, o, Language::English);
+    return BerechneAbstimmbereich(LoopLesen(loop), o);
 }
 
 const RowValues& First(const Sheet& s) {
@@ -109,8 +114,8 @@ TEST(TuningSheet, FlagsRefusalsAndSummary) {
     EXPECT_EQ(s.rows[1].values->flags, (F{Flag::RrFormulaRange, Flag::CapacitorVoltage}));
     EXPECT_EQ(s.rows[2].values->flags, (F{Flag::RrFormulaRange, Flag::SelfCapacitance, Flag::CapacitorRange}));
     EXPECT_EQ(s.rows[3].values->flags, (F{Flag::RrFormulaRange, Flag::NoCapacitorFits, Flag::CapacitorRange, Flag::CapacitorVoltage}));
-    EXPECT_TRUE(s.rows[4].ending == Ending::Length && !s.rows[4].values && s.rows[4].eingaben.Text5 == "47.0");
-    EXPECT_EQ(s.rows[4].message, "Unrealistic datal! The length of the conductor is too close to or longer than a half-wave dipole.");
+    EXPECT_TRUE(s.rows[4].ending == Ending::Length && !s.rows[4].values && FrequenzText(s.rows[4].frequencyMHz) == "47.0");
+    EXPECT_EQ(ZeilenMeldung(s, s.rows[4].ending, s.rows[4].fault, Language::English), "Unrealistic datal! The length of the conductor is too close to or longer than a half-wave dipole.");
     const Summary& sum = s.summary;  // rows ok and refused, where C_tune is largest and least, where V_peak is largest
     EXPECT_EQ((std::vector<double>{double(sum.rows_ok), double(sum.rows_refused), *sum.C_tune_max_at_MHz,
                                    *sum.C_tune_min_at_MHz, *sum.V_peak_max_at_MHz}), (std::vector<double>{4, 1, 7, 37, 17}));
@@ -119,7 +124,7 @@ TEST(TuningSheet, FlagsRefusalsAndSummary) {
 TEST(TuningSheet, NumbersThatCannotBeComputedRefuseTheRow) {
     // R_cap = 1 / (omega C Q) overflows for Q = 1e-310.
     const Sheet s = Compute(kMeterLoop, At(7.1, [](auto& o) { o.capacitorQ = 1e-310; }));
-    EXPECT_TRUE(s.rows[0].ending == Ending::Fault && s.rows[0].message == "Overflow" && !s.rows[0].values);
+    EXPECT_TRUE(s.rows[0].ending == Ending::Fault && ZeilenMeldung(s, s.rows[0].ending, s.rows[0].fault, Language::English) == "Overflow" && !s.rows[0].values);
 }
 
 TEST(TuningSheet, RoundTrips) {

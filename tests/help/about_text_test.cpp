@@ -5,8 +5,8 @@
 
 #include <QtTest>
 
-#include "engine/language.h"
-#include "shell/help/about_text.h"
+#include "text/language.h"
+#include "app/about_text.h"
 
 using namespace ringfeld;
 

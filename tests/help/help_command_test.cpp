@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <QtTest>
-#include "engine/design_record.h"
-#include "shell/help/help_command.h"
+#include "text/design_record.h"
+#include "app/help_command.h"
 #include "probe_dienste.h"
 using namespace ringfeld;
 

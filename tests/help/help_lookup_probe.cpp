@@ -3,7 +3,7 @@
 // Prints, one line per language, where the help command finds the help document
 // for a program in the folder given as the argument (the folder when none is found).
 #include <cstdio>
-#include "shell/help/help_command.h"
+#include "app/help_command.h"
 #include "probe_dienste.h"
 using namespace ringfeld;
 

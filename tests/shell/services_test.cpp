@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/qt_desktop_services.h"
+#include "platform/qt_desktop_services.h"
 
 using namespace ringfeld;
 

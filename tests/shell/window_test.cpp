@@ -16,12 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "engine/loop_rechnen.h"
+#include "text/loop_rechnen.h"
 #include "coupling/frmAnkopplung.h"
-#include "shell/HauptProgramm.h"
-#include "shell/frmMain.h"
-#include "shell/testing/pdf_page.h"
-#include "shell/testing/recording_desktop_services.h"
+#include "app/HauptProgramm.h"
+#include "main/frmMain.h"
+#include "testing/pdf_page.h"
+#include "testing/recording_desktop_services.h"
 
 using namespace ringfeld;
 
@@ -157,12 +157,12 @@ private slots:
 
     void choosingTheCurrentLanguageChangesNothing() {
         // The site list gets its entries from the language and a choice only from the activation.
-        auto* site = f().frmAnkopplung()->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        auto* site = modul->Kopplungsfenster().controls().Combo1;
         c().mnuFranzösisch->trigger();
         QCOMPARE(site->currentIndex(), -1);
         c().Command1->click();
         c().Command2->click();
-        auto& k = static_cast<frmAnkopplung&>(*f().frmAnkopplung());
+        auto& k = modul->Kopplungsfenster();
         const QString resonanz = k.controls().Label11->text();
         QTest::keyClick(c().Combo1, Qt::Key_Down);
         c().mnuFranzösisch->trigger();
@@ -381,7 +381,7 @@ private slots:
     void languageSwitchKeepsTheChosenEntries() {
         c().Command1->click();
         c().Command2->click();  // the coupling window, its site list at the first entry
-        auto* site = f().frmAnkopplung()->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        auto* site = modul->Kopplungsfenster().controls().Combo1;
         QTest::keyClick(site, Qt::Key_Down);
         QTest::keyClick(c().Combo1, Qt::Key_Down);  // Quadrat
         QTest::keyClick(c().Combo2, Qt::Key_Down);  // Al
@@ -400,7 +400,7 @@ private slots:
     void calculatingRefreshesAnOpenCouplingWindow() {
         c().Command1->click();
         c().Command2->click();
-        auto& k = static_cast<frmAnkopplung&>(*f().frmAnkopplung());
+        auto& k = modul->Kopplungsfenster();
         k.controls().Command1->click();
         QVERIFY(!k.controls().Label2->text().isEmpty() && k.controls().Command3->isEnabled());
         k.controls().Text1->setText(QStringLiteral("7"));

@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "shell/HauptProgramm.h"
-#include "shell/frmMain.h"
-#include "shell/testing/recording_desktop_services.h"
+#include "app/HauptProgramm.h"
+#include "main/frmMain.h"
+#include "testing/recording_desktop_services.h"
 #include "tuning/frmAbstimmbereich.h"
 
 using namespace ringfeld;

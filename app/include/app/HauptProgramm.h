@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// The program's module: it owns the loop design record and the interface texts
+// for the whole run, and starts the program with Main.
+
+#include <functional>
+#include <memory>
+
+#include "text/design_record.h"
+#include "platform/desktop_services.h"
+
+namespace ringfeld {
+
+class frmMain;
+class frmAnkopplung;
+namespace tuning {
+class frmAbstimmbereich;
+}
+
+// Title of the start-up error box while no language has given one.
+inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
+
+class HauptProgramm {
+public:
+    explicit HauptProgramm(DesktopServices& dienste);
+    ~HauptProgramm();
+    HauptProgramm(const HauptProgramm&) = delete;
+    HauptProgramm& operator=(const HauptProgramm&) = delete;
+
+    // Runs after the main window is built and before it loads, so that the
+    // coupling window can hook in before the language routine first needs it.
+    std::function<void(frmMain&)> FensterVerbinden;
+
+    // Start-up: builds NL, creates and loads the main window and shows it. A
+    // failing step is reported in a box and start-up goes on with the next one.
+    void Main();
+
+    DesignRecord& Record() { return rec_; }
+    // The main window; null when it could not be created.
+    frmMain* Hauptfenster() const { return hauptfenster_.get(); }
+    // The coupling window, created hidden on first use.
+    frmAnkopplung& Kopplungsfenster();
+    // The tuning-range window; null until it was first shown.
+    tuning::frmAbstimmbereich* Abstimmfenster() const { return abstimmfenster_.get(); }
+
+private:
+    void StartFehler(const char* beschreibung);
+
+    DesktopServices& dienste_;
+    DesignRecord rec_;
+    std::unique_ptr<frmMain> hauptfenster_;
+    std::unique_ptr<frmAnkopplung> kopplungsfenster_;  // created hidden on first use
+    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
+};
+
+}  // namespace ringfeld

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "core/frequency_steps.h"
+
+#include <cmath>
+
+
+namespace ringfeld {
+namespace {
+
+// A span this close to a whole number of steps includes TO.
+constexpr double kWholeStepTolerance = 1e-6;
+
+// Rounded to 1 Hz; above about 1e302 MHz the scaling overflows, and whole hertz are
+// far below any step there anyway.
+double roundedToHertz(double mhz) {
+    return std::isfinite(mhz * 1e6) ? std::round(mhz * 1e6) / 1e6 : mhz;
+}
+
+}  // namespace
+
+std::optional<long long> FrequenzAnzahl(double from, double to, double step, long long maxRows) {
+    if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || !(step > 0) || to < from)
+        return std::nullopt;
+    const double span = (to - from) / step;
+    if (!(span < static_cast<double>(maxRows))) return std::nullopt;
+    const double whole = std::round(span);
+    const auto count = static_cast<long long>(std::fabs(span - whole) < kWholeStepTolerance ? whole : std::floor(span)) + 1;
+    if (count > maxRows) return std::nullopt;
+    if (!std::isfinite(roundedToHertz(from + static_cast<double>(count - 1) * step))) return std::nullopt;
+    return count;
+}
+
+std::optional<std::vector<double>> FrequenzSchritte(double from, double to, double step, long long maxRows) {
+    const auto count = FrequenzAnzahl(from, to, step, maxRows);
+    if (!count) return std::nullopt;
+    std::vector<double> out;
+    out.reserve(static_cast<std::size_t>(*count));
+    for (long long i = 0; i < *count; ++i) out.push_back(roundedToHertz(from + static_cast<double>(i) * step));
+    return out;
+}
+
+}  // namespace ringfeld

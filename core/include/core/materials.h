@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// Conductor materials and loop shapes.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace ringfeld {
+
+enum class Form { Kreis, Quadrat };
+
+// In the order of the main window's material list.
+enum class Material { Cu, Al, Fe, Ag, Zn, Messing };
+
+struct MaterialDaten {
+    Material material;
+    std::string_view key;  // language-independent name in files and exports
+    double sigma;          // conductivity in m/(Ohm mm^2), numerically MS/m
+};
+
+// Conductivities as the resistivities of a German engineering table give them:
+// copper 0.0175, aluminium 0.0278, silver 0.016 Ohm mm^2/m (1 / rho).
+inline constexpr std::array<MaterialDaten, 6> kMaterialien{{
+    {Material::Cu, "Cu", 57.1428},
+    {Material::Al, "Al", 35.971},
+    {Material::Fe, "Fe", 8.3},
+    {Material::Ag, "Ag", 62.5},
+    {Material::Zn, "Zn", 16.66},
+    {Material::Messing, "brass", 13.5},
+}};
+
+// Conductivity of a material; none given (a list text no table knows) is 0, so
+// the skin-effect step divides by zero, as it always has.
+constexpr double Leitfaehigkeit(std::optional<Material> material) {
+    if (!material) return 0.0;
+    for (const auto& m : kMaterialien)
+        if (m.material == *material) return m.sigma;
+    return 0.0;
+}
+
+}  // namespace ringfeld

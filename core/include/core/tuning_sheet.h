@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// The tuning-range sheet: the loop of the main window's fields computed over a
+// range of frequencies, with the capacitor, ground and proximity losses that the
+// single-frequency model leaves out. The single-frequency model is run unchanged
+// for every row; everything here is added on top of its numbers.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/ending.h"
+#include "core/fault.h"
+#include "core/loop_model.h"
+
+namespace ringfeld::tuning {
+
+// A measured bandwidth: B in kHz between the points of the given VSWR, at one frequency.
+struct Messung {
+    double frequencyMHz = 0;
+    double bandwidthKHz = 0;
+    double vswr = 2;
+};
+
+// The sheet's own inputs beside the loop's.
+struct SheetOptions {
+    double fromMHz = 0;
+    double toMHz = 0;
+    double stepMHz = 0;
+    std::optional<double> capacitorQ;    // unset: lossless capacitor
+    double groundRatio = 0;              // K: ground loss as a multiple of Rr
+    double strayPf = 0;                  // stray and wiring capacitance
+    std::optional<double> capMinPf;      // the capacitor's range, both or neither
+    std::optional<double> capMaxPf;
+    std::optional<double> capVPeakV;     // the capacitor's peak-voltage rating
+    std::optional<Messung> measured;
+};
+
+// Flags of a row or of the measured block; the strings are the export names.
+enum class Flag {
+    RrFormulaRange,     // "rr_formula_range"
+    SelfCapacitance,    // "self_capacitance"
+    NoCapacitorFits,    // "no_capacitor_fits"
+    ProximityClamped,   // "proximity_clamped"
+    CapacitorRange,     // "capacitor_range"
+    CapacitorVoltage,   // "capacitor_voltage"
+    NarrowerThanModel,  // "narrower_than_model"
+};
+const char* FlagName(Flag flag);
+
+// The numbers of one row that the model accepted, at full precision.
+struct RowValues {
+    double L_uH = 0;
+    double C_total_pF = 0;
+    double C_self_pF = 0;
+    double C_tune_pF = 0;
+    double X_ohm = 0;
+    double R_radiation_ohm = 0;
+    double R_skin_ohm = 0;
+    double R_proximity_ohm = 0;
+    double R_ground_ohm = 0;
+    double R_capacitor_ohm = 0;
+    double R_series_ohm = 0;
+    double R_total_ohm = 0;
+    double efficiency_percent = 0;   // Rr / R_total, not divided by the turns
+    double gain_dBi = 0;
+    double Q = 0;
+    double bandwidth_halfpower_kHz = 0;
+    double bandwidth_vswr2_kHz = 0;
+    double I_rms_A = 0;
+    double V_rms_V = 0;
+    double V_peak_V = 0;
+    double P_capacitor_W = 0;
+    std::optional<double> f_self_resonance_MHz;  // unset when CL <= 0
+    double proximity_factor = 0;
+    std::vector<Flag> flags;
+};
+
+
+struct SheetRow {
+    double frequencyMHz = 0;
+    Ending ending = Ending::Ok;
+    std::optional<Fault> fault;    // set when ending == Fault
+    std::optional<RowValues> values;  // set exactly when ending == Ok
+};
+
+struct Summary {
+    int rows_ok = 0;
+    int rows_refused = 0;
+    // Unset when no row is ok.
+    std::optional<double> C_tune_max_pF, C_tune_max_at_MHz;
+    std::optional<double> C_tune_min_pF, C_tune_min_at_MHz;
+    std::optional<double> V_peak_max_V, V_peak_max_at_MHz;
+    std::optional<double> I_rms_max_A;
+    std::optional<double> P_capacitor_max_W;
+    // With a capacitor range: [f at Cmax, f at Cmin]; each unset where undefined.
+    bool hasCapacitorCover = false;
+    std::optional<double> capacitor_covers_from_MHz, capacitor_covers_to_MHz;
+};
+
+struct MeasuredResult {
+    Messung input;
+    Ending ending = Ending::Ok;       // the model's ending at the measured frequency
+    std::optional<Fault> fault;       // set when ending == Fault
+    double bandwidth_halfpower_kHz = 0;
+    double Q = 0;
+    double R_total_ohm = 0;
+    double efficiency_percent = 0;
+    double gain_dBi = 0;
+    double R_model_ohm = 0;
+    double R_unexplained_ohm = 0;
+    std::vector<Flag> flags;
+};
+
+struct Sheet {
+    LoopZahlen loop;          // the loop as given (its frequency unused)
+    SheetOptions options;
+    std::vector<SheetRow> rows;
+    Summary summary;
+    std::optional<MeasuredResult> measured;
+};
+
+// Which sheet option is unusable, if any: step <= 0 or from > to or too many rows,
+// Q <= 0, K < 0, stray < 0, Cmin > Cmax or a bound <= 0, rating <= 0, measured
+// frequency or bandwidth <= 0, VSWR <= 1, or any of them not finite.
+enum class OptionFault { None, Range, CapacitorQ, GroundRatio, Stray, CapacitorRange, CapacitorVoltage, Measured };
+OptionFault PruefeOptionen(const SheetOptions& options);
+
+// The most rows one sheet may have.
+inline constexpr long long kMaxSheetRows = 1'000'000;
+
+// The frequencies from..to (to included where the step lands on it within rounding).
+std::vector<double> SheetFrequencies(double fromMHz, double toMHz, double stepMHz);
+
+// Computes the sheet; each row replaces the loop's frequency by its own. Options
+// must have passed PruefeOptionen.
+Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options);
+
+}  // namespace ringfeld::tuning

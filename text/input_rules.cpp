@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "text/input_rules.h"
+
+#include <cmath>
+
+#include "core/checked_math.h"
+#include "text/list_texts.h"
+#include "text/loop_fields.h"
+#include "text/number_format.h"
+#include "text/text_zu_zahl.h"
+
+namespace ringfeld {
+namespace {
+
+// The window works with this decimal literal, not the full double value of pi.
+constexpr double kPi = 3.14159265358979;
+
+struct Laengen {
+    float L, d, N;
+};
+
+std::optional<Laengen> leseLaengen(std::string_view text8, std::string_view text3, std::string_view text4) {
+    try {
+        return Laengen{checked::single(TextZuZahl(text8)), checked::single(TextZuZahl(text3)),
+                       checked::single(TextZuZahl(text4))};
+    } catch (const ArithmeticFault&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<SpulenFolge> spulenRegel(std::string_view text8, std::string_view text3, std::string_view text4,
+                                       bool windungenGeaendert, std::string_view sep) {
+    auto werte = leseLaengen(text8, text3, text4);
+    if (!werte) return std::nullopt;
+    const auto [L, d, N] = *werte;
+
+    SpulenFolge out{N > 1, std::nullopt};
+    float minimum;
+    if (N <= 1) {
+        minimum = d;
+        if (windungenGeaendert) out.text8 = FormatZahl(d, muster::Prozent, sep);
+    } else {
+        minimum = (N - 1.0f) * d + 1.0f;
+        if (!std::isfinite(minimum)) return std::nullopt;
+    }
+    if (L < minimum) out.text8 = FormatZahl(minimum, muster::Prozent, sep);
+    return out;
+}
+
+std::optional<double> zahl(std::string_view text) {
+    try {
+        return TextZuZahl(text);
+    } catch (const ArithmeticFault&) {
+        return std::nullopt;
+    }
+}
+
+// The list entry `shape` names in any language, with the caption it gives Text1's label.
+const FormEintrag* formEintrag(std::string_view shape, Language& lang) {
+    for (const FormEintrag& form : kFormListe)
+        for (const SprachEintrag& sprache : kSprachen)
+            if (form.text.in(sprache.lang) == shape) {
+                lang = sprache.lang;
+                return &form;
+            }
+    return nullptr;
+}
+
+double seitenTeiler(Form form) { return form == Form::Kreis ? kPi : 4.0; }
+
+}  // namespace
+
+std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shape,
+                                                std::string_view sep) {
+    auto D = zahl(text1);
+    if (!D) return std::nullopt;
+    const double umfang = *D * seitenTeiler(FormVon(shape));
+    if (!std::isfinite(umfang)) return std::nullopt;
+    return UmfangFolge{umfang, FormatZahl(umfang, muster::Ohm, sep)};
+}
+
+std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::string_view shape,
+                                                std::string_view sep) {
+    auto umfang = zahl(text2);
+    if (!umfang) return std::nullopt;
+    const double D = *umfang / seitenTeiler(FormVon(shape));
+    return UmfangFolge{*umfang, FormatZahl(D, muster::Ohm, sep)};
+}
+
+std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view shape, std::string_view sep) {
+    auto umfang = zahl(text2);
+    if (!umfang) return std::nullopt;
+    FormFolge out{*umfang, std::nullopt, std::nullopt};
+    Language lang = Language::None;
+    if (const FormEintrag* form = formEintrag(shape, lang)) {
+        out.label1 = std::string(form->beschriftung.in(lang));
+        out.text1 = FormatZahl(*umfang / seitenTeiler(form->form), muster::Seite, sep);
+    }
+    return out;
+}
+
+std::optional<std::string_view> FormBeschriftung(std::string_view shape) {
+    Language lang = Language::None;
+    if (const FormEintrag* form = formEintrag(shape, lang)) return form->beschriftung.in(lang);
+    return std::nullopt;
+}
+
+std::optional<SpulenFolge> SpulenlaengeNachWindungen(std::string_view text8, std::string_view text3,
+                                                     std::string_view text4, std::string_view sep) {
+    return spulenRegel(text8, text3, text4, true, sep);
+}
+
+std::optional<SpulenFolge> SpulenlaengeNachLeiter(std::string_view text8, std::string_view text3,
+                                                  std::string_view text4, std::string_view sep) {
+    return spulenRegel(text8, text3, text4, false, sep);
+}
+
+}  // namespace ringfeld

@@ -1,0 +1,387 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "main/frmMain.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "forms/accessibility.h"
+#include "forms/key_rules.h"
+#include "main/sprache_anwenden.h"
+#include "platform/fenster_drucken.h"
+#include "platform/qt_text.h"
+#include "text/druck_texte.h"
+#include "text/input_rules.h"
+#include "text/language.h"
+#include "text/loop_rechnen.h"
+#include "text/start_values.h"
+
+namespace ringfeld {
+namespace {
+
+using keys::keyCode;
+using keys::shiftState;
+
+// Texts the window starts with, Text1 to Text9.
+QLabel* findeLabel(QWidget& window, std::string_view name) {
+    auto* label = window.findChild<QLabel*>(qs(name));
+    if (!label) throw std::runtime_error("control " + std::string(name) + " is missing from the main window");
+    return label;
+}
+
+}  // namespace
+
+frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, QWidget* parent)
+    : QMainWindow(parent), rec_(rec), dienste_(dienste), ui_(setupFrmMain(*this)) {
+    for (std::size_t i = 0; i < kResultLabelCount; ++i) results_[i] = findeLabel(*this, kResultLabelNames[i]);
+    filtered_ = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8};
+
+    // The lists keep an editable text part, but only picking an entry changes it.
+    for (QComboBox* list : {ui_.Combo1, ui_.Combo2}) {
+        if (QLineEdit* text = list->lineEdit()) {
+            text->setReadOnly(true);
+            text->setContextMenuPolicy(Qt::NoContextMenu);
+        }
+    }
+
+    installKeyFilters();
+    connectHandlers();
+    exposeObjectNames(this);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::installKeyFilters() {
+    for (QLineEdit* field : filtered_) field->installEventFilter(this);
+    ui_.Text9->installEventFilter(this);  // only for the menu shortcuts
+    for (QComboBox* list : {ui_.Combo1, ui_.Combo2}) {
+        list->installEventFilter(this);
+        if (list->lineEdit()) list->lineEdit()->installEventFilter(this);
+    }
+}
+
+void frmMain::connectHandlers() {
+    connect(ui_.Combo1, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
+    connect(ui_.Text3, &QLineEdit::textChanged, this, [this] { Text3_Change(); });
+    connect(ui_.Text4, &QLineEdit::textChanged, this, [this] { Text4_Change(); });
+    for (QLineEdit* field : {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8,
+                             ui_.Text9})
+        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);
+    for (QComboBox* list : {ui_.Combo1, ui_.Combo2})
+        connect(list, &QComboBox::currentTextChanged, this, &frmMain::EingabenGeaendert);
+
+    connect(ui_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(ui_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(ui_.Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+
+    connect(ui_.mnuAktRechnen, &QAction::triggered, this, [this] { mnuAktRechnen_Click(); });
+    connect(ui_.mnuAktAnkopplung, &QAction::triggered, this, [this] { mnuAktAnkopplung_Click(); });
+    connect(ui_.mnuAktAbstimmbereich, &QAction::triggered, this, [this] { mnuAktAbstimmbereich_Click(); });
+    connect(ui_.mnuDruck, &QAction::triggered, this, [this] { mnuDruck_Click(); });
+    connect(ui_.mnuAktEnde, &QAction::triggered, this, [this] { mnuAktEnde_Click(); });
+    connect(ui_.mnuQuesHelp, &QAction::triggered, this, [this] { mnuQuesHelp_Click(); });
+    connect(ui_.mnuQuesInfo, &QAction::triggered, this, [this] { mnuQuesInfo_Click(); });
+
+    // A check mark is only ever moved by the language routine: undo the toggle
+    // that a click on a checkable entry makes on its own.
+    auto sprache = [this](QAction* entry, void (frmMain::*handler)()) {
+        connect(entry, &QAction::triggered, this, [this, entry, handler] {
+            entry->setChecked(!entry->isChecked());
+            (this->*handler)();
+        });
+    };
+    sprache(ui_.mnuDeutsch, &frmMain::mnuDeutsch_Click);
+    sprache(ui_.mnuFranzösisch, &frmMain::mnuFranzösisch_Click);
+    sprache(ui_.mnuEnglisch, &frmMain::mnuEnglisch_Click);
+}
+
+std::string frmMain::dezimaltrenner() const { return str(QLocale::system().decimalPoint()); }
+
+// ---------------------------------------------------------------- life cycle
+
+void frmMain::Form_Load() {
+    // A stored language, valid or not, wins over the desktop's.
+    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));
+    SpracheAnwenden();
+
+    QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5,
+                                 ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9};
+    for (std::size_t i = 0; i < kStartTexte.size(); ++i) felder[i]->setText(qs(kStartTexte[i]));
+
+    resultLabel(ResultLabel::lbLamda)->setText(QString());
+    ui_.Command2->setEnabled(false);
+    ui_.Command3->setEnabled(false);
+    ui_.Text8->setEnabled(false);
+    ui_.Text8->setVisible(false);
+    ui_.Label36->setVisible(false);
+    ui_.Label37->setVisible(false);
+    ErgebnisseLoeschen();
+}
+
+void frmMain::Form_Unload(bool& /*cancel*/) {
+    // A settings store that cannot be written must not keep the program open.
+    try {
+        dienste_.writeSetting(kSettingsSection, kSettingsKey, rec_.Sprache);
+    } catch (...) {
+    }
+    // The other windows, newest first; the coupling window really closes here.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QWidget* w = *it;
+        if (w == this) continue;
+        const Qt::WindowType type = w->windowType();
+        if (type != Qt::Window && type != Qt::Dialog) continue;
+        try {
+            w->close();
+        } catch (...) {
+        }
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) event->ignore();
+    else event->accept();
+}
+
+void frmMain::SpracheAnwenden() {
+    ringfeld::SpracheAnwenden(*this, rec_, AndereFensterLeeren, AndereFensterAnwenden);
+}
+
+// ---------------------------------------------------------------- calculation
+
+LoopEingaben frmMain::Eingaben() const {
+    return LoopEingaben{str(ui_.Text1->text()), str(ui_.Text2->text()),    str(ui_.Text3->text()),
+                        str(ui_.Text4->text()), str(ui_.Text5->text()),    str(ui_.Text6->text()),
+                        str(ui_.Text7->text()), str(ui_.Text8->text()),    str(ui_.Text9->text()),
+                        str(ui_.Combo1->currentText()), str(ui_.Combo2->currentText())};
+}
+
+void frmMain::LoopRechnen() {
+    const LoopAusgang aus = ::ringfeld::LoopRechnen(Eingaben(), rec_, dezimaltrenner());
+
+    if (aus.spulenlaengeSichtbar) SpulenfeldZeigen(*aus.spulenlaengeSichtbar);
+    if (aus.ergebnisseLoeschen) ErgebnisseLoeschen();
+    for (std::size_t i = 0; i < kResultLabelCount; ++i)
+        if (const auto& text = aus.darstellung.texte[i]) results_[i]->setText(qs(*text));
+    if (aus.darstellung.tooltipC) resultLabel(ResultLabel::lbC)->setToolTip(qs(*aus.darstellung.tooltipC));
+    if (aus.beep) dienste_.beep();
+    if (aus.meldung) dienste_.messageBox(*aus.meldung);
+    if (aus.ankopplungFreigeben) ui_.Command2->setEnabled(true);
+    // A coupling window left open must not go on with the last loop's values.
+    if (AnkopplungNeueLoop) AnkopplungNeueLoop();
+    emit EingabenGeaendert();
+}
+
+void frmMain::ErgebnisseLoeschen() {
+    for (ResultLabel label : kErgebnisseLoeschenLabels) resultLabel(label)->setText(QString());
+    ui_.Command2->setEnabled(false);
+}
+
+// ---------------------------------------------------------------- input fields
+
+void frmMain::Ziffernfeld_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
+
+void frmMain::Combo1_KeyDown(int& KeyCode, int& Shift) {
+    keys::PfeilFilter(KeyCode, Shift);
+}
+void frmMain::Combo2_KeyDown(int& KeyCode, int& Shift) {
+    keys::PfeilFilter(KeyCode, Shift);
+}
+void frmMain::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
+void frmMain::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
+
+void frmMain::Combo1_Click() {
+    const auto folge = FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner());
+    if (!folge) return;  // circumference out of range: the size stays
+    rec_.Umfang = folge->umfang;
+    if (folge->label1) ui_.Label1->setText(qs(*folge->label1));
+    if (folge->text1) ui_.Text1->setText(qs(*folge->text1));
+}
+
+void frmMain::Text1_KeyUp() {
+    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), dezimaltrenner())) {
+        rec_.Umfang = folge->umfang;
+        ui_.Text2->setText(qs(folge->text));
+    }
+    ui_.Command2->setEnabled(false);
+}
+
+void frmMain::Text2_KeyUp() {
+    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner())) {
+        rec_.Umfang = folge->umfang;
+        ui_.Text1->setText(qs(folge->text));
+    }
+    ui_.Command2->setEnabled(false);
+}
+
+void frmMain::SpulenfeldZeigen(bool sichtbar) {
+    ui_.Text8->setVisible(sichtbar);
+    ui_.Label36->setVisible(sichtbar);
+    ui_.Label37->setVisible(sichtbar);
+    ui_.Text8->setEnabled(sichtbar);
+}
+
+void frmMain::Text3_Change() {
+    const auto folge = SpulenlaengeNachLeiter(str(ui_.Text8->text()), str(ui_.Text3->text()),
+                                              str(ui_.Text4->text()), dezimaltrenner());
+    if (!folge) return;
+    SpulenfeldZeigen(folge->sichtbar);
+    if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
+}
+
+void frmMain::Text4_Change() {
+    ui_.Command2->setEnabled(false);
+    const auto folge = SpulenlaengeNachWindungen(str(ui_.Text8->text()), str(ui_.Text3->text()),
+                                                 str(ui_.Text4->text()), dezimaltrenner());
+    if (!folge) return;
+    SpulenfeldZeigen(folge->sichtbar);
+    if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
+}
+
+// ---------------------------------------------------------------- key events
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ShortcutOverride: {
+            // A field would keep Ctrl+A, Ctrl+X and the like for itself; the
+            // menu's shortcuts come first wherever the focus is.
+            auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            const auto actions = findChildren<QAction*>();
+            for (QAction* action : actions)
+                if (!action->shortcut().isEmpty() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
+                    return true;  // not overridden: the shortcut runs
+            return false;
+        }
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (watched == ui_.Combo1 || watched == ui_.Combo2 ||
+                (ui_.Combo1->lineEdit() && watched == ui_.Combo1->lineEdit()) ||
+                (ui_.Combo2->lineEdit() && watched == ui_.Combo2->lineEdit()))
+                return keyPressOnList(watched, *key);
+            return keyPressOnField(watched, *key);
+        }
+        case QEvent::KeyRelease:
+            if (watched == ui_.Text1) Text1_KeyUp();
+            else if (watched == ui_.Text2) Text2_KeyUp();
+            return false;
+        case QEvent::InputMethod: {
+            // Text from an input method counts as typed.
+            const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
+            if (commit.isEmpty()) return false;
+            if (watched == ui_.Text9) return false;
+            for (QChar c : commit) {
+                int KeyAscii = c.unicode();
+                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end()) keys::ZifferFilter(KeyAscii);
+                else KeyAscii = 0;  // a list
+                if (KeyAscii == 0) return true;
+            }
+            return false;
+        }
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+bool frmMain::keyPressOnField(QObject* watched, QKeyEvent& key) {
+    const auto at = std::find(filtered_.begin(), filtered_.end(), watched);
+    if (at == filtered_.end()) return false;  // Text9 takes every character
+    // Moving the focus and keys that type no character are not filtered.
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete) return false;
+    const QString text = key.text();
+    if (text.isEmpty()) return false;
+
+    for (QChar c : text) {
+        int KeyAscii = c.unicode();
+        Ziffernfeld_KeyPress(KeyAscii);
+        if (KeyAscii == 0) return true;  // discarded: nothing is inserted
+    }
+    return false;
+}
+
+bool frmMain::keyPressOnList(QObject* watched, QKeyEvent& key) {
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return false;
+    const bool first = watched == ui_.Combo1 || watched == ui_.Combo1->lineEdit();
+    int KeyCode = keyCode(key);
+    int Shift = shiftState(key.modifiers());
+    if (first) Combo1_KeyDown(KeyCode, Shift);
+    else Combo2_KeyDown(KeyCode, Shift);
+    if (KeyCode == 0) return true;
+
+    for (QChar c : key.text()) {
+        int KeyAscii = c.unicode();
+        if (first) Combo1_KeyPress(KeyAscii);
+        else Combo2_KeyPress(KeyAscii);
+        if (KeyAscii == 0) return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmMain::Command1_Click() {
+    LoopRechnen();
+    ui_.Command3->setEnabled(true);
+}
+
+void frmMain::mnuAktRechnen_Click() { LoopRechnen(); }
+
+void frmMain::Command2_Click() {
+    if (AnkopplungZeigen) AnkopplungZeigen();
+}
+
+void frmMain::mnuAktAnkopplung_Click() {
+    if (AnkopplungZeigen) AnkopplungZeigen();
+}
+
+void frmMain::mnuAktAbstimmbereich_Click() {
+    if (AbstimmbereichZeigen) AbstimmbereichZeigen();
+}
+
+void frmMain::Command3_Click() {
+    const DruckTexte texte = DruckTexteFuer(DruckFenster::Main, rec_);
+    // The paper shows the inputs and results with the heading in place of the buttons.
+    FensterDrucken(dienste_, *centralWidget(), {ui_.Command1, ui_.Command2, ui_.Command3},
+                   DruckKopf{*ui_.Label34, texte.kopf, texte.danach, true}, texte.meldung);
+}
+
+void frmMain::mnuDruck_Click() { Command3_Click(); }
+
+void frmMain::mnuAktEnde_Click() {
+    close();
+    dienste_.endProgram();
+}
+
+void frmMain::SpracheWaehlen(std::string_view code) {
+    if (rec_.Sprache == code) return;
+    rec_.Sprache = std::string(code);
+    SpracheAnwenden();
+}
+
+void frmMain::mnuDeutsch_Click() { SpracheWaehlen(kCodeGerman); }
+void frmMain::mnuFranzösisch_Click() { SpracheWaehlen(kCodeFrench); }
+void frmMain::mnuEnglisch_Click() { SpracheWaehlen(kCodeEnglish); }
+
+void frmMain::mnuQuesHelp_Click() {
+    if (HilfeAufrufen) HilfeAufrufen();
+}
+void frmMain::mnuQuesInfo_Click() {
+    if (InfoAnzeigen) InfoAnzeigen();
+}
+
+}  // namespace ringfeld

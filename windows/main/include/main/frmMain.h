@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// The main window: the loop's inputs, the results, the three commands and the
+// menus. One handler per control event, named after control and event; all
+// arithmetic comes from the engine, all desktop services from DesktopServices.
+
+#include <array>
+#include <functional>
+
+#include <QMainWindow>
+
+#include "text/design_record.h"
+#include "text/loop_fields.h"
+#include "text/result_presentation.h"
+#include "platform/desktop_services.h"
+#include "forms/forms.h"
+
+class QAction;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+
+namespace ringfeld {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window from its form, hidden; Form_Load fills it.
+    frmMain(DesignRecord& rec, DesktopServices& dienste, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // What the program's other windows and routines do for this one; each does
+    // nothing until it is set. The window knows no other window itself.
+    // Shows the coupling window beside this one.
+    std::function<void()> AnkopplungZeigen;
+    // Brings a shown coupling window up to the loop just calculated.
+    std::function<void()> AnkopplungNeueLoop;
+    // Shows the tuning-range window.
+    std::function<void()> AbstimmbereichZeigen;
+    // The language routine's steps for the other windows (see sprache_anwenden.h).
+    std::function<void()> AndereFensterLeeren;
+    std::function<void()> AndereFensterAnwenden;
+    // The help document and the About box.
+    std::function<void()> HilfeAufrufen;
+    std::function<void()> InfoAnzeigen;
+
+    // Start values, stored language and initial states.
+    void Form_Load();
+    // Saves the language and closes the program's other windows; cancel stays false.
+    void Form_Unload(bool& cancel);
+
+    // Puts every text of both windows into the language rec.Sprache.
+    void SpracheAnwenden();
+    // One calculation of the loop from the current inputs.
+    void LoopRechnen();
+    // Blanks the result labels (all but lbLamda) and disables the coupling button.
+    void ErgebnisseLoeschen();
+    // The loop's inputs as the fields and lists hold them now.
+    LoopEingaben Eingaben() const;
+
+    // Input handlers. A key handler clears its code (KeyAscii, KeyCode) to discard the key.
+    // Text1 to Text8 take digits and decimal separators only.
+    void Ziffernfeld_KeyPress(int& KeyAscii);
+    void Combo1_KeyDown(int& KeyCode, int& Shift);
+    void Combo2_KeyDown(int& KeyCode, int& Shift);
+    void Combo1_KeyPress(int& KeyAscii);
+    void Combo2_KeyPress(int& KeyAscii);
+    void Combo1_Click();
+    void Text1_KeyUp();
+    void Text2_KeyUp();
+    void Text3_Change();
+    void Text4_Change();
+
+    // Commands and menus.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void mnuAktRechnen_Click();
+    void mnuAktAnkopplung_Click();
+    void mnuAktAbstimmbereich_Click();
+    void mnuDruck_Click();
+    void mnuAktEnde_Click();
+    void mnuDeutsch_Click();
+    void mnuFranzösisch_Click();
+    void mnuEnglisch_Click();
+    void mnuQuesHelp_Click();
+    void mnuQuesInfo_Click();
+
+    // The controls, by their layout names.
+    const Ui::frmMain& controls() const { return ui_; }
+    QLabel* resultLabel(ResultLabel which) const { return results_[static_cast<std::size_t>(which)]; }
+
+signals:
+    // A field or list of the loop changed, or the loop was calculated.
+    void EingabenGeaendert();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectHandlers();
+    void installKeyFilters();
+    void SpracheWaehlen(std::string_view code);
+    void SpulenfeldZeigen(bool sichtbar);
+    std::string dezimaltrenner() const;
+    bool keyPressOnField(QObject* watched, QKeyEvent& key);
+    bool keyPressOnList(QObject* watched, QKeyEvent& key);
+
+    DesignRecord& rec_;
+    DesktopServices& dienste_;
+    Ui::frmMain ui_;
+    std::array<QLabel*, kResultLabelCount> results_{};
+    std::array<QLineEdit*, 8> filtered_{};  // Text1 to Text8, in order
+};
+
+}  // namespace ringfeld

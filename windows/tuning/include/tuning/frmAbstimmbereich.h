@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// The tuning-range window: the main window's loop over a range of frequencies.
+//
+// It asks for the loop's inputs (the main window's, through the function it is
+// given) when it opens and whenever it is told that they changed; its own
+// fields give the range, the capacitor and ground losses and a measured
+// bandwidth. Every change recomputes the sheet (core/tuning_sheet.h) once the
+// pending events are handled; a field that cannot be used shows a short
+// reason beside it and the sheet stays empty. Its fields are kept in the
+// settings store, group "Abstimmbereich".
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "text/design_record.h"
+#include "text/loop_fields.h"
+#include "platform/desktop_services.h"
+#include "tuning/abstimm_bericht.h"
+#include "text/abstimm_eingaben.h"
+#include "tuning/abstimm_modell.h"
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace ringfeld::tuning {
+
+class AbstimmDiagramm;
+
+// The settings group of the window's fields.
+inline constexpr std::string_view kSettingsGroup = "Abstimmbereich";
+
+class frmAbstimmbereich : public QWidget {
+    Q_OBJECT
+
+public:
+    // `schleife` gives the loop's inputs; the window first stands beside
+    // `neben`; `settingsFile` empty is the user's store.
+    frmAbstimmbereich(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
+                      QWidget& neben, QString settingsFile = QString());
+    ~frmAbstimmbereich() override;
+
+    // Shows the window (or brings it to the front) and computes the sheet.
+    void Zeigen();
+    // Puts the window's texts into the language rec.Sprache.
+    void SpracheAnwenden();
+    // The loop's inputs changed, or the loop was calculated: the sheet follows
+    // once the pending events are handled, while the window is shown.
+    void LoopGeaendert();
+    // Computes the sheet now from the loop's and the window's fields.
+    void Rechnen();
+
+    const AbstimmModell& modell() const { return modell_; }
+    // What the printed report shows.
+    BerichtInhalt berichtInhalt() const;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void aufbauen();
+    void verbinden();
+    void bandGewaehlt(int index);
+    void einstellungenLesen();
+    void einstellungenSchreiben() const;
+    Language sprache() const;
+    void exportieren(bool json);
+    void drucken();
+
+    DesignRecord& rec_;
+    DesktopServices& dienste_;
+    std::function<LoopEingaben()> schleife_;
+    LoopEingaben schleifenTexte_;  // the loop the sheet was last computed for
+    QWidget& neben_;
+    QString settingsFile_;
+
+    std::array<QLineEdit*, kFieldCount> felder_{};
+    std::array<QLabel*, kFieldCount> gruende_{};
+    QComboBox* band_ = nullptr;
+    QLabel* zusammenfassung_ = nullptr;
+    QLabel* messErgebnis_ = nullptr;
+    QTableView* tabelle_ = nullptr;
+    QChartView* diagrammAnsicht_ = nullptr;
+    QChart* chart_ = nullptr;
+    std::unique_ptr<AbstimmDiagramm> diagramm_;
+    AbstimmModell modell_;
+    bool platziert_ = false;  // moved beside the main window once
+    QTimer spaeter_;  // gathers the changes of one event round into one computation
+};
+
+}  // namespace ringfeld::tuning
