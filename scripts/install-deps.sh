@@ -24,6 +24,7 @@ test_packages=(
   xvfb xauth libx11-dev
   desktop-file-utils appstream
   poppler-utils
+  python3  # tests/corpus/record.py
   clang libclang-rt-14-dev
   xdotool imagemagick  # scripts/screenshots.sh
 )
