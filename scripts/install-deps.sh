@@ -25,7 +25,7 @@ test_packages=(
   desktop-file-utils appstream
   poppler-utils
   python3  # tests/corpus/record.py
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy clang-format
   xdotool imagemagick  # scripts/screenshots.sh
 )
 

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Ringfeld developers
-# Installs what is missing, builds everything and runs every test: the unit and
-# window tests, each fuzz target for a bounded time (RINGFELD_FUZZ_SECONDS,
-# default 30), and the whole suite again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Any failure or finding fails the run.
+# Installs what is missing, builds everything (warnings are errors) and runs
+# every test: the unit and window tests with the regression corpus, clang-tidy
+# over the program's sources, each fuzz target for a bounded time
+# (RINGFELD_FUZZ_SECONDS, default 30), and the whole suite again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or finding
+# fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 (cd build && ctest --output-on-failure -j"$(nproc)")
+scripts/tidy.sh build
 scripts/fuzz.sh "${RINGFELD_FUZZ_SECONDS:-30}"
 scripts/test-sanitized.sh
