@@ -21,8 +21,8 @@ namespace ringfeld::fuzz {
 // Stops the run with a message; libFuzzer keeps the input that led here.
 inline void require(bool ok, std::string_view what, std::string_view detail = {}) {
     if (ok) return;
-    std::fprintf(stderr, "\n*** fuzz check failed: %.*s [%.*s]\n", static_cast<int>(what.size()), what.data(),
-                 static_cast<int>(detail.size()), detail.data());
+    const std::string message = "\n*** fuzz check failed: " + std::string(what) + " [" + std::string(detail) + "]\n";
+    std::fputs(message.c_str(), stderr);
     std::abort();
 }
 
