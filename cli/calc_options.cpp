@@ -9,6 +9,7 @@
 #include "cli/calc_help.h"
 #include "core/frequency_steps.h"
 #include "text/input_rules.h"
+#include "text/catalog/cli_texts.h"
 #include "text/language.h"
 #include "text/list_texts.h"
 #include "text/number_format.h"
@@ -63,12 +64,8 @@ QStringList entryNames(const Entries& entries, Name name) {
 constexpr auto entryName = [](std::string_view s) { return s; };
 
 QString sweepExpected(Language lang, bool strict) {
-    static constexpr Tri kSweep{"VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und "
-                                "höchstens %2 Zeilen",
-                                "DE:À:PAS en MHz, des nombres simples avec %1PAS > 0, À >= DE et au plus %2 lignes",
-                                "FROM:TO:STEP in MHz, plain numbers with %1STEP > 0, TO >= FROM and at most %2 rows"};
-    static constexpr Tri kFromPositive{"VON > 0, ", "DE > 0, ", "FROM > 0, "};
-    return qs(kSweep.in(lang)).arg(strict ? qs(kFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
+    return qs(texte::kExpectSweep.in(lang))
+        .arg(strict ? qs(texte::kExpectFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
 }
 
 // What the option `name` (without dashes) takes, for its usage error.
