@@ -8,47 +8,19 @@
 #include <QDir>
 #include <QString>
 
+#include "text/catalog/help_texts.h"
+
 #ifndef RINGFELD_HELP_RELATIVE_DIR
 #define RINGFELD_HELP_RELATIVE_DIR "../share/ringfeld"
 #endif
 
 namespace ringfeld {
-namespace {
-
-struct DateiFehltTexte {
-    std::string_view ersteZeile, dritteZeile, vierteZeile, titel;
-};
-
-DateiFehltTexte DateiFehltTexteFuer(Language lang) {
-    switch (lang) {
-        case Language::German:
-            return {"Die Datei ", "ist nicht vorhanden!", "Bitte selbst nach der Datei suchen.",
-                    " Datei nicht gefunden "};
-        case Language::French:
-            return {"Le fichier ", "n'existe pas! ", "Rechercher, SVP le fichier par vous-même. ",
-                    " Fichier non trouvée! "};
-        case Language::English:
-            return {"File ", "not found. File xyz does not exist!", "Please look for the file.", " File not found "};
-        case Language::None: break;
-    }
-    return {};
-}
-
-}  // namespace
 
 HilfeTexte HilfeTexteFuer(Language lang) {
-    switch (lang) {
-        case Language::German:
-            return {"/Ringfeld_Hilfe.pdf", "Acrobat Reader o.ä. nicht gefunden!", "Hilfe finden Sie in der Datei ",
-                    " Hilfe "};
-        case Language::French:
-            return {"/Ringfeld_Aide.pdf", "Acrobat Reader ou un logiciel équivalent n'a pas été trouvé.",
-                    "Vous trouverez de l'aide dans le document ", " Aide "};
-        case Language::English:
-            return {"/Ringfeld_Help.pdf", "Acrobat Reader not found!", "For help use file ", " Help "};
-        case Language::None: break;
-    }
-    return {};
+    const SprachEintrag* sprache = SprachEintragVon(lang);
+    if (!sprache) return {};
+    return {"/" + std::string(sprache->hilfe), std::string(texte::kKeinBetrachter.in(lang)),
+            std::string(texte::kHilfeInDatei.in(lang)), std::string(texte::kHilfeTitel.in(lang))};
 }
 
 std::vector<std::string> HilfeOrte(const std::string& programmOrdner, const std::string& dokument) {
@@ -74,11 +46,12 @@ bool DateiVorhanden(DesktopServices& dienste, const std::string& pfad, const Des
     }
     if (vorhanden) return true;
 
-    const DateiFehltTexte t = DateiFehltTexteFuer(SpracheVon(rec.Sprache));
+    const Language lang = SpracheVon(rec.Sprache);
     const std::string& nl = rec.NL;
     Meldung box;
-    box.text = std::string(t.ersteZeile) + nl + pfad + nl + std::string(t.dritteZeile) + nl + std::string(t.vierteZeile);
-    box.title = std::string(t.titel);
+    box.text = std::string(texte::kDateiFehltVorPfad.in(lang)) + nl + pfad + nl +
+               std::string(texte::kDateiFehltNachPfad.in(lang)) + nl + std::string(texte::kDateiSelbstSuchen.in(lang));
+    box.title = std::string(texte::kDateiFehltTitel.in(lang));
     box.icon = BoxIcon::Stop;
     try {
         dienste.messageBox(box);

@@ -9,6 +9,7 @@
 #include "cli/calc_help.h"
 #include "core/frequency_steps.h"
 #include "text/input_rules.h"
+#include "text/catalog/cli_texts.h"
 #include "text/language.h"
 #include "text/list_texts.h"
 #include "text/number_format.h"
@@ -35,12 +36,20 @@ constexpr std::string_view kParallelLoss = kStartTexte[8];
 constexpr std::string_view kRatio = "4,05";  // the coupling window's start value
 
 
+// --lang takes a language's code or its stored word, as the registry names them.
 std::optional<std::string> languageCode(const QString& value) {
     const QString v = value.trimmed();
-    if (v == "de" || v == qs(kCodeGerman)) return std::string(kCodeGerman);
-    if (v == "fr" || v == qs(kCodeFrench)) return std::string(kCodeFrench);
-    if (v == "en" || v == qs(kCodeEnglish)) return std::string(kCodeEnglish);
+    for (const SprachEintrag& e : kSprachen)
+        if (v == qs(e.code) || v == qs(e.gespeichert)) return std::string(e.gespeichert);
     return std::nullopt;
+}
+
+// What --lang accepts: every stored word, then every code.
+QStringList languageValues() {
+    QStringList values;
+    for (const SprachEintrag& e : kSprachen) values << qs(e.gespeichert);
+    for (const SprachEintrag& e : kSprachen) values << qs(e.code);
+    return values;
 }
 
 std::string circleEntry(Language lang) { return std::string(kFormListe[0].text.in(lang)); }
@@ -63,12 +72,8 @@ QStringList entryNames(const Entries& entries, Name name) {
 constexpr auto entryName = [](std::string_view s) { return s; };
 
 QString sweepExpected(Language lang, bool strict) {
-    static constexpr Tri kSweep{"VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und "
-                                "höchstens %2 Zeilen",
-                                "DE:À:PAS en MHz, des nombres simples avec %1PAS > 0, À >= DE et au plus %2 lignes",
-                                "FROM:TO:STEP in MHz, plain numbers with %1STEP > 0, TO >= FROM and at most %2 rows"};
-    static constexpr Tri kFromPositive{"VON > 0, ", "DE > 0, ", "FROM > 0, "};
-    return qs(kSweep.in(lang)).arg(strict ? qs(kFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
+    return qs(texte::kExpectSweep.in(lang))
+        .arg(strict ? qs(texte::kExpectFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
 }
 
 // What the option `name` (without dashes) takes, for its usage error.
@@ -78,7 +83,7 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "sweep") return sweepExpected(lang, strict);
     if (name == "shape") return OneOf(lang, entryNames(FormTexteAllerSprachen(), entryName));
     if (name == "material") return OneOf(lang, entryNames(MaterialTexteAllerSprachen(), entryName));
-    if (name == "lang") return OneOf(lang, {"deutsch", "französisch", "englisch", "de", "fr", "en"});
+    if (name == "lang") return OneOf(lang, languageValues());
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
     return TuningExpected(name, lang);
 }
@@ -123,7 +128,7 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
 
     // The language first: help and usage errors are written in it.
     CalcOptions o;
-    o.sprache = SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(kCodeGerman);
+    o.sprache = SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(SprachCode(kStandardSprache));
     const auto givenLanguage = parser.isSet("lang") ? languageCode(parser.value("lang")) : std::nullopt;
     if (givenLanguage) o.sprache = *givenLanguage;
     const Language lang = SpracheVon(o.sprache);

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/calc_values.h"
+#include "text/catalog/cli_texts.h"
 #include "text/interface_titles.h"
 #include "export/json_writer.h"
 #include "cli/tuning_run.h"
@@ -87,28 +88,6 @@ void valuesJson(JsonWriter& w, const RowValues& values) {
     }
     w.endObject();
 }
-
-// Column headers: name and unit, per language.
-struct Column {
-    Tri name;
-    std::string_view unit;
-};
-constexpr std::array<Column, 14> kColumns{{
-    {{"f", "f", "f"}, "MHz"},
-    {{"Länge", "Longueur", "Length"}, "λ"},
-    {{"L", "L", "L"}, "µH"},
-    {{"C", "C", "C"}, "pF"},
-    {{"CL", "CL", "CL"}, "pF"},
-    {{"Rr", "Rr", "Rr"}, "Ohm"},
-    {{"Rv", "Rv", "Rv"}, "Ohm"},
-    {{"η", "η", "η"}, "%"},
-    {{"Gewinn", "Gain", "Gain"}, "dBd"},
-    {{"Güte", "Q", "Q"}, ""},
-    {{"B", "B", "B"}, "kHz"},
-    {{"Uc", "Uc", "Uc"}, "kV"},
-    {{"Koppl. U", "Couplage U", "Coupling U"}, "m"},
-    {{"Lka", "Lccp", "Lka"}, "m"},
-}};
 
 QStringList rowCells(const CalcRow& row) {
     QStringList cells{qs(row.eingaben.Text5)};
@@ -242,15 +221,15 @@ QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows)
 
     std::vector<QStringList> table;
     QStringList names, units;
-    for (const Column& c : kColumns) {
-        names << qs(c.name.in(lang == Language::None ? Language::German : lang));
+    for (const texte::RowColumn& c : texte::kRowColumns) {
+        names << qs(c.name.in(lang == Language::None ? kStandardSprache : lang));
         units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
     }
     table.push_back(names);
     table.push_back(units);
     for (const CalcRow& row : rows) table.push_back(rowCells(row));
 
-    std::array<qsizetype, kColumns.size()> width{};
+    std::array<qsizetype, texte::kRowColumns.size()> width{};
     for (const QStringList& cells : table)
         for (qsizetype i = 0; i < cells.size(); ++i) width[i] = std::max(width[i], cells[i].size());
 

@@ -22,15 +22,9 @@ std::optional<double> ReadNumber(const NumericOption& option, std::string_view t
 }
 
 QString ExpectedNumber(const NumericOption& option, Language lang) {
-    static constexpr Tri kPositive{"eine einfache Zahl größer als 0", "un nombre simple supérieur à 0",
-                                   "a plain number greater than 0"};
-    static constexpr Tri kNonNegative{"eine einfache Zahl ab 0", "un nombre simple supérieur ou égal à 0",
-                                      "a plain number of 0 or more"};
-    static constexpr Tri kIn{" in ", " en ", " in "};
-    static constexpr Tri kSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3", ", such as 2,25 or 1.5e3"};
-    QString text = qs((option.rule == RangeRule::Positive ? kPositive : kNonNegative).in(lang));
-    if (!option.unit.empty()) text += qs(kIn.in(lang)) + qs(option.unit);
-    return text + qs(kSuchAs.in(lang));
+    QString text = qs((option.rule == RangeRule::Positive ? texte::kExpectPositive : texte::kExpectNonNegative).in(lang));
+    if (!option.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(option.unit);
+    return text + qs(texte::kExpectSuchAs.in(lang));
 }
 
 }  // namespace ringfeld::cli

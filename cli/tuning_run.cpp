@@ -27,46 +27,17 @@ using tuning::SheetOptions;
 
 struct TuningOption {
     std::string_view name, valueName;
-    Tri help;
+    const Tri& help;
 };
 
 constexpr std::array<TuningOption, 7> kTuningOptions{{
-    {"tuning", "from:to:step",
-     {"Abstimmbereich: Frequenzen VON:BIS:SCHRITT in MHz, BIS eingeschlossen, mit Kondensator, Spannung, Strom "
-      "und Wirkungsgrad samt Kondensator-, Erd- und Proximityverlust je Frequenz; nicht mit --frequency oder "
-      "--sweep.",
-      "Plage d'accord : fréquences DE:À:PAS en MHz, À compris, avec condensateur, tension, courant et rendement, "
-      "pertes du condensateur, du sol et de proximité comprises, par fréquence ; pas avec --frequency ni --sweep.",
-      "Tuning range: frequencies FROM:TO:STEP in MHz, TO included, with capacitor, voltage, current and "
-      "efficiency including capacitor, ground and proximity losses per frequency; not with --frequency or "
-      "--sweep."}},
-    {"cap-q", "Q",
-     {"Mit --tuning: Güte des Kondensators (> 0; Vorgabe: verlustfrei).",
-      "Avec --tuning : facteur de qualité du condensateur (> 0 ; par défaut : sans pertes).",
-      "With --tuning: the capacitor's Q (> 0; default: lossless)."}},
-    {"ground-ratio", "k",
-     {"Mit --tuning: Erdverlust als Vielfaches des Strahlungswiderstands (>= 0; Vorgabe 0).",
-      "Avec --tuning : perte du sol en multiple de la résistance de rayonnement (>= 0 ; par défaut 0).",
-      "With --tuning: ground loss as a multiple of the radiation resistance (>= 0; default 0)."}},
-    {"stray-c", "pF",
-     {"Mit --tuning: Streu- und Leitungskapazität in pF (>= 0; Vorgabe 0).",
-      "Avec --tuning : capacité parasite et de câblage en pF (>= 0 ; par défaut 0).",
-      "With --tuning: stray and wiring capacitance in pF (>= 0; default 0)."}},
-    {"cap-range", "cmin:cmax",
-     {"Mit --tuning: Bereich des Kondensators CMIN:CMAX in pF (0 < CMIN <= CMAX).",
-      "Avec --tuning : plage du condensateur CMIN:CMAX en pF (0 < CMIN <= CMAX).",
-      "With --tuning: the capacitor's range CMIN:CMAX in pF (0 < CMIN <= CMAX)."}},
-    {"cap-vpeak", "V",
-     {"Mit --tuning: Spitzenspannungsfestigkeit des Kondensators in V (> 0).",
-      "Avec --tuning : tension de crête admissible du condensateur en V (> 0).",
-      "With --tuning: the capacitor's peak-voltage rating in V (> 0)."}},
-    {"measured", "MHz:kHz[:vswr]",
-     {"Mit --tuning: gemessene Bandbreite, Frequenz in MHz und Bandbreite in kHz zwischen den Punkten des "
-      "SWR (> 1; Vorgabe 2).",
-      "Avec --tuning : bande passante mesurée, fréquence en MHz et largeur en kHz entre les points du ROS "
-      "(> 1 ; par défaut 2).",
-      "With --tuning: a measured bandwidth, frequency in MHz and bandwidth in kHz between the points of the "
-      "VSWR (> 1; default 2)."}},
+    {"tuning", "from:to:step", texte::kHelpTuning},
+    {"cap-q", "Q", texte::kHelpCapQ},
+    {"ground-ratio", "k", texte::kHelpGroundRatio},
+    {"stray-c", "pF", texte::kHelpStrayC},
+    {"cap-range", "cmin:cmax", texte::kHelpCapRange},
+    {"cap-vpeak", "V", texte::kHelpCapVpeak},
+    {"measured", "MHz:kHz[:vswr]", texte::kHelpMeasured},
 }};
 
 // The single numbers, read and described as the loop's numeric options are.
@@ -76,19 +47,9 @@ constexpr NumericOption kStray{"stray-c", "pF", "pF", RangeRule::NonNegative, {"
 constexpr NumericOption kVPeak{"cap-vpeak", "V", "V", RangeRule::Positive, {"", "", ""}};
 
 QString expectedFor(std::string_view name, Language lang) {
-    static constexpr Tri kTuning{
-        "VON:BIS:SCHRITT in MHz, einfache Zahlen mit VON > 0, SCHRITT > 0, BIS >= VON und höchstens %1 Zeilen",
-        "DE:À:PAS en MHz, des nombres simples avec DE > 0, PAS > 0, À >= DE et au plus %1 lignes",
-        "FROM:TO:STEP in MHz, plain numbers with FROM > 0, STEP > 0, TO >= FROM and at most %1 rows"};
-    static constexpr Tri kRange{"CMIN:CMAX in pF, einfache Zahlen mit 0 < CMIN <= CMAX",
-                                "CMIN:CMAX en pF, des nombres simples avec 0 < CMIN <= CMAX",
-                                "CMIN:CMAX in pF, plain numbers with 0 < CMIN <= CMAX"};
-    static constexpr Tri kMeasured{"MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
-                                   "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
-                                   "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
-    if (name == "tuning") return qs(kTuning, lang).arg(tuning::kMaxSheetRows);
-    if (name == "cap-range") return qs(kRange, lang);
-    if (name == "measured") return qs(kMeasured, lang);
+    if (name == "tuning") return qs(texte::kExpectTuning, lang).arg(tuning::kMaxSheetRows);
+    if (name == "cap-range") return qs(texte::kExpectCapRange, lang);
+    if (name == "measured") return qs(texte::kExpectMeasured, lang);
     for (const NumericOption* o : {&kCapQ, &kGroundRatio, &kStray, &kVPeak})
         if (name == o->name) return ExpectedNumber(*o, lang);
     return {};
@@ -131,19 +92,15 @@ void DefineTuningOptions(QCommandLineParser& parser, Language lang) {
 }
 
 TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) {
-    static constexpr Tri kOnlyWithTuning{"%1 gilt nur mit --tuning.", "%1 ne vaut qu'avec --tuning.",
-                                         "%1 applies only with --tuning."};
-    static constexpr Tri kNotWith{"--tuning lässt sich nicht mit %1 verbinden.", "--tuning ne se combine pas avec %1.",
-                                  "--tuning cannot be combined with %1."};
     TuningParse out;
     if (!parser.isSet("tuning")) {
         for (const TuningOption& o : kTuningOptions)
-            if (parser.isSet(qs(o.name))) out.usageError = qs(kOnlyWithTuning, lang).arg("--" + qs(o.name));
+            if (parser.isSet(qs(o.name))) out.usageError = qs(texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));
         return out;
     }
     for (const char* other : {"frequency", "sweep"})
         if (parser.isSet(other)) {
-            out.usageError = qs(kNotWith, lang).arg("--" + QString(other));
+            out.usageError = qs(texte::kNotWithTuning, lang).arg("--" + QString(other));
             return out;
         }
     auto refuse = [&](std::string_view name) {
@@ -221,31 +178,9 @@ constexpr std::array<Column, 15> kColumns{{
 }};
 constexpr Column kCapacitorPower{{"P Kond.", "P cond.", "P cap"}, "W", kTwo, &RowValues::P_capacitor_W};
 
-Tri flagText(Flag flag) {
-    switch (flag) {
-        case Flag::RrFormulaRange:
-            return {"Rr-Formel außerhalb ihres Bereichs (N U / λ > 0,1)", "formule de Rr hors de son domaine (N U / λ > 0,1)",
-                    "Rr formula out of its range (N U / λ > 0.1)"};
-        case Flag::SelfCapacitance:
-            return {"Eigenkapazität >= Kondensator", "capacité propre >= condensateur", "self-capacitance >= capacitor"};
-        case Flag::NoCapacitorFits:
-            return {"kein Kondensator passt", "aucun condensateur ne convient", "no capacitor fits"};
-        case Flag::ProximityClamped:
-            return {"Proximity-Tabelle am Rand", "table de proximité à sa limite", "proximity table at its edge"};
-        case Flag::CapacitorRange:
-            return {"außerhalb des Kondensatorbereichs", "hors de la plage du condensateur",
-                    "outside the capacitor's range"};
-        case Flag::CapacitorVoltage:
-            return {"Spannung über der Festigkeit", "tension au-delà de la valeur admissible", "voltage above the rating"};
-        case Flag::NarrowerThanModel:
-            return {"schmaler als das Modell", "plus étroite que le modèle", "narrower than the model"};
-    }
-    return {"", "", ""};
-}
-
 QString flagsText(const std::vector<Flag>& flags, Language lang) {
     QStringList texts;
-    for (Flag flag : flags) texts << qs(flagText(flag), lang);
+    for (Flag flag : flags) texts << qs(tuning::texte::FlagText(flag), lang);
     return texts.join("; ");
 }
 
@@ -300,48 +235,26 @@ QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
 }
 
 QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
-    static constexpr Tri kRows{"Zeilen berechnet: %1, abgelehnt: %2", "Lignes calculées : %1, refusées : %2",
-                               "Rows computed: %1, refused: %2"};
-    static constexpr Tri kCapacitor{"Kondensator: %1 pF (%2 MHz) bis %3 pF (%4 MHz)",
-                                    "Condensateur : de %1 pF (%2 MHz) à %3 pF (%4 MHz)",
-                                    "Capacitor: %1 pF (%2 MHz) to %3 pF (%4 MHz)"};
-    static constexpr Tri kPeak{"Höchstwerte: Uc %1 V Spitze bei %2 MHz, I %3 A, P Kondensator %4 W",
-                               "Maximums : Uc %1 V crête à %2 MHz, I %3 A, P condensateur %4 W",
-                               "Maxima: Vc %1 V peak at %2 MHz, I %3 A, P capacitor %4 W"};
-    static constexpr Tri kCover{"Der Kondensator %1–%2 pF stimmt %3 bis %4 MHz ab",
-                                "Le condensateur %1–%2 pF accorde de %3 à %4 MHz",
-                                "The capacitor %1–%2 pF tunes %3 to %4 MHz"};
-    static constexpr Tri kEfficiency{"η = Rr / R ges. (physikalisch, nicht durch die Windungszahl geteilt); "
-                                     "B 3 dB zwischen den Punkten SWR 2,618",
-                                     "η = Rr / R tot. (physique, non divisé par le nombre de spires) ; "
-                                     "B 3 dB entre les points ROS 2,618",
-                                     "η = Rr / R total (physical, not divided by the turns); "
-                                     "B 3 dB between the VSWR 2.618 points"};
+    using tuning::texte::kCSpanne, tuning::texte::kPKondensator;
     const tuning::Summary& s = sheet.summary;
-    QString out = qs(kRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
+    QString out = qs(texte::kSummaryRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
     if (s.rows_ok > 0) {
-        out += qs(kCapacitor, lang).arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz),
+        out += (qs(texte::kSummaryCapacitor, lang) + qs(kCSpanne, lang)).arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz),
                                         fmt(s.C_tune_max_pF, kOne), fmt(s.C_tune_max_at_MHz, kMhz)) + '\n';
-        out += qs(kPeak, lang).arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz),
+        out += (qs(texte::kSummaryPeak, lang) + qs(kPKondensator, lang) + qs(texte::kSummaryPeakPower, lang)).arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz),
                                    fmt(s.I_rms_max_A, kTwo), fmt(s.P_capacitor_max_W, kTwo)) + '\n';
     }
     if (s.hasCapacitorCover)
-        out += qs(kCover, lang).arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
+        out += qs(texte::kSummaryCover, lang).arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
                                     fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) + '\n';
-    return out + qs(kEfficiency, lang) + '\n';
+    return out + qs(texte::kSummaryEfficiency, lang) + '\n';
 }
 
 QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Language lang, const Format& fmt) {
-    static constexpr Tri kGiven{"Gemessen: %1 kHz bei SWR %2 und %3 MHz", "Mesuré : %1 kHz au ROS %2 et %3 MHz",
-                                "Measured: %1 kHz at VSWR %2 and %3 MHz"};
-    static constexpr Tri kResult{
-        "  B 3 dB %1 kHz, Güte %2, R ges. %3 Ohm, η %4 %, Gewinn %5 dBi; Modell %6 Ohm, nicht erklärt %7 Ohm",
-        "  B 3 dB %1 kHz, Q %2, R tot. %3 Ohm, η %4 %, gain %5 dBi ; modèle %6 Ohm, non expliqué %7 Ohm",
-        "  B 3 dB %1 kHz, Q %2, R total %3 Ohm, η %4 %, gain %5 dBi; model %6 Ohm, unexplained %7 Ohm"};
-    QString out = qs(kGiven, lang).arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz),
+    QString out = (qs(tuning::texte::kGemessenVorsatz, lang) + qs(texte::kMeasuredGiven, lang)).arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz),
                                        fmt(m.input.frequencyMHz, kMhz)) + '\n';
     if (m.ending != Ending::Ok) return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang)) + '\n';
-    out += qs(kResult, lang).arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
+    out += qs(texte::kMeasuredResult, lang).arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
                                  fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
                                  fmt(m.R_unexplained_ohm, kSignedOhm)) + '\n';
     if (!m.flags.empty()) out += "  " + flagsText(m.flags, lang) + '\n';

@@ -25,9 +25,10 @@ using namespace ringfeld::fuzz;
 
 namespace {
 
-// The three languages and one no language knows.
-constexpr std::array<std::string_view, 4> kProbeSprachen{kSprachen[0].gespeichert, kSprachen[1].gespeichert,
-                                                         kSprachen[2].gespeichert, "klingonisch"};
+// Every registered language, then a word that is none.
+std::string_view sprache(unsigned wahl) {
+    return wahl < kSprachAnzahl ? kSprachen[wahl].gespeichert : std::string_view("klingonisch");
+}
 
 void checkLoop(const LoopAusgang& out, const DesignRecord& rec) {
     // Labels are written in order; how many one ending shows.
@@ -86,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view sep = steuer & 4 ? "," : ".";
 
     DesignRecord rec;
-    rec.Sprache = std::string(kProbeSprachen[steuer & 3]);
+    rec.Sprache = std::string(sprache(steuer & 3));
     TitelSetzen(rec);
     if (steuer & 8) {
         const LoopEingaben start{"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000", "Kreis", "Cu"};

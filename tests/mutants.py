@@ -154,3 +154,43 @@ m("engine/json_writer.cpp", "case '\\r': out_ += \"\\\\r\"; break;", "case '\\r'
   "JSON escapes CR as \\n")
 m("engine/messages.cpp", 'case Ending::Capacitance: return "capacitance";', 'case Ending::Capacitance: return "capacity";',
   "text", "ending name capacitance -> capacity")
+
+# ---------------------------------------------------------------- the text catalogue
+# The shared catalogue's rows for texts that moved into text/include/text/catalog/
+# (and for the lines around them that were rewritten), at their new places.
+K = "text/include/text/catalog/"
+f = K + "loop_messages.h"
+m(f, '"Unreale Werte!\\n"\n    "oder unvollständige Eingabe!",', '"oder unvollständige Eingabe!\\n"\n    "Unreale Werte!",', "swap", "German input message lines swapped")
+m(f, '"à la longueur d\'un dipôle demi-onde."', '"à la longueur d\'un dipôle."', "text", "French length message text changed")
+m(f, '{"Unreale Werte!", "Valeurs impossibles! ", "Unrealistic data!"}', '{"Unreale Werte!", "Valeurs impossibles! ", "Unrealistic datal!"}', "text", "English inductance message text changed")
+m(f, '"de séparation des boucles (longueur)"', '"de séparation des spires (longueur)"', "text", "French several-turns hint text changed")
+m("text/messages.cpp", "if (severalTurns) text += nl + nl", "if (!severalTurns) text += nl + nl", "cmp", "several-turns hint condition inverted")
+f = "text/result_presentation.cpp"
+m(f, '+ text + " pF ";', '+ text + " pF";', "text", "tooltip loses trailing blank")
+m(f, "if (lang != Language::None) out.tooltipC", "out.tooltipC", "drop", "tooltip also for no language")
+f = K + "coupling_texts.h"
+m(f, '"de %1 ou qu\'un autre type \\n"', '"d\'environ %1 ou qu\'un autre type \\n"', "text", "French range explanation text changed")
+m(f, '"coupling loop Calkulator "', '"Coupling loop calculator "', "text", "English note title changed")
+m(f, 'kDruckKopfVorKopplung{"Kalvor ", "Kalvor  ", "Kalvor "};', 'kDruckKopfVorKopplung{"Kalvor ", "Kalvor  ", "Kalvor  "};', "text", "English print heading spacing")
+m("text/ankopplung_rechnen.cpp", "        out.text += nl;\n        out.text += zusatzhinweis;", "        out.text += zusatzhinweis;", "drop", "note appends explanation without line break")
+m(K + "main_texts.h", '"Ce formulaire ne peut pas être imprimé"', '"Ce formulaire ne peut pas être imprimé."', "text", "French print failure text changed")
+m(K + "cli_texts.h", '{{"Länge", "Longueur", "Length"}, "λ"},', '{{"Gewinn", "Longueur", "Length"}, "λ"},', "swap", "German column header Länge -> Gewinn")
+m(K + "cli_texts.h", '{{"Uc", "Uc", "Uc"}, "kV"},', '{{"Uc", "Uc", "Uc"}, "V"},', "text", "Uc unit kV -> V")
+m("text/include/text/language.h", '{Language::French, "fr", "französisch"', '{Language::French, "en", "französisch"', "swap", "--lang fr not recognised (en maps to French)")
+m("windows/main/sprache_anwenden.cpp", "a->setChecked(lang == e.lang);", "a->setChecked(lang == (e.lang == Language::French ? Language::English : e.lang));", "swap", "French check mark follows English")
+f = "app/help_command.cpp"
+m(f, "    return orte.front();\n", "    return orte.back();\n", "swap", "missing document reported at the installed path")
+m(K + "help_texts.h", '" Fichier non trouvée! "', '" Fichier non trouvé! "', "text", "French file-missing title changed")
+m(f, "    dienste.processEvents();\n    return geoeffnet;", "    return geoeffnet;", "drop", "no event processing after starting the viewer")
+f = "app/about_text.cpp"
+m(f, 'facts.legalNotice + " " + nl + nl', 'facts.legalNotice + nl + nl', "text", "legal notice loses trailing blank")
+m(f, '"  V" + std::to_string(facts.major)', '" V" + std::to_string(facts.major)', "text", "version text single blank")
+m("text/sprach_texte.cpp", '{W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},', '{W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},', "text", "English caption typo in the text table")
+m("text/include/text/list_texts.h", '{Material::Fe, {"Fe", "Fe", "Fe"}},\n    {Material::Ag, {"Ag", "Ag", "Ag"}},', '{Material::Ag, {"Ag", "Ag", "Ag"}},\n    {Material::Fe, {"Fe", "Fe", "Fe"}},', "swap", "material list entries Fe/Ag swapped")
+# New in the catalogue: the line joining, the place marker, the shared flags and summary pieces, the registry.
+m("text/include/text/text_lines.h", "        text += nl;\n", "        text += '\\n';\n", "swap", "message lines joined with LF, not the record's line break")
+m("text/include/text/text_lines.h", "out += text.substr(at + 2);", "out += text.substr(at + 1);", "const", "place marker's digit left after the value")
+m(K + "tuning_texts.h", '{Flag::NoCapacitorFits, {"kein Kondensator passt",', '{Flag::ProximityClamped, {"kein Kondensator passt",', "swap", "no_capacitor_fits shows no text")
+m(K + "cli_texts.h", '{"Kondensator: ", "Condensateur : de ", "Capacitor: "};', '{"Kondensator: ", "Condensateur : ", "Capacitor: "};', "text", "French --tuning capacitor line loses its de")
+m(K + "tuning_texts.h", 'kCSpanneVorsatz{"C: ", "C : ", "C: "};', 'kCSpanneVorsatz{"C: ", "C: ", "C: "};', "text", "French summary strip C: without its blank")
+m("cli/calc_options.cpp", "    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n", "", "drop", "--lang's usage error lists no codes")

@@ -3,6 +3,7 @@
 #include "text/ankopplung_rechnen.h"
 
 #include "core/checked_math.h"
+#include "text/catalog/coupling_texts.h"
 #include "text/language.h"
 #include "text/text_lines.h"
 #include "text/number_format.h"
@@ -11,46 +12,9 @@
 namespace ringfeld {
 namespace {
 
-std::string zusatzText(Language lang, const std::string& F, const std::string& nl) {
-    switch (lang) {
-        case Language::German:
-            return ZeilenVerbinden({"Es kann aber sein dass die Frequenz schon zu tief  ",
-                         "ist und die Ankopplungsschleife einen Umfang von  ",
-                         "etwa " + F + " haben muss oder eine andere  ", "Ankopplungsart sinnvoller ist.  "}, nl);
-        case Language::French:
-            return ZeilenVerbinden({"Il est cependant  possible que la fréquence soit déjà trop basse ",
-                         "et que la boucle de couplage devrait avoir un périmètre  ",
-                         "de " + F + " ou qu'un autre type ", "de couplage soit plus approprié.  "}, nl);
-        case Language::English:
-            return ZeilenVerbinden({"the frequency is to low ? ", "the coupling loop needo a circimstance aof about  ",
-                         F + ". A different method ", "of coupling migth be more useful.  "}, nl);
-        case Language::None: break;
-    }
-    return {};
-}
-
 Meldung bereichMeldung(Language lang, const std::string& zusatz, const std::string& nl) {
-    std::string advice, title;
-    switch (lang) {
-        case Language::German:
-            advice = ZeilenVerbinden({"Die Berechnung bitte immer bei der tiefsten,",
-                           "maximal bei einer mittleren Frequenz durchführen. "}, nl);
-            title = "Ankoppelschleife nicht genau berechenbar ";
-            break;
-        case Language::French:
-            advice = ZeilenVerbinden({"Le calcul de la boucle de couplage doit toujours ",
-                           "se faire sur la fréquence d'utilisation la plus basse, ",
-                           "ou au maximum sur une fréquence médiane. "}, nl);
-            title = "La boucle de couplage de peut pas être definie avec exactitude ";
-            break;
-        case Language::English:
-            advice = ZeilenVerbinden({"The calculation please always with the deepest, ",
-                           "enforces at most with a middle frequency. "}, nl);
-            title = "Coupling loop cannot be exactly calculated. ";
-            break;
-        case Language::None: break;
-    }
-    return Meldung{advice + nl + nl + zusatz, title, BoxIcon::Information};
+    return Meldung{ZeilenVerbinden(texte::kBereichRat.in(lang), nl) + nl + nl + zusatz,
+                   std::string(texte::kBereichTitel.in(lang)), BoxIcon::Information};
 }
 
 Meldung ablehnung(const DesignRecord& rec, Tri text) {
@@ -71,18 +35,6 @@ std::optional<ResonanzText> ResonanzwiderstandAnzeigen(const DesignRecord& rec, 
 }
 
 AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignRecord& rec, std::string_view sep) {
-    static constexpr Tri kKeineLoop{
-        "Es wurde noch keine Loop berechnet.\r\nBitte zuerst die Loop berechnen.",
-        "Aucune Loop n'a encore été calculée.\r\nVeuillez d'abord calculer la Loop.",
-        "No loop has been calculated yet.\r\nPlease calculate the loop first."};
-    static constexpr Tri kVerhaeltnis{"Das Verhältnis muss eine Zahl größer als 0 sein.",
-                                      "Le rapport doit être un nombre supérieur à 0.",
-                                      "The ratio must be a number greater than 0."};
-    static constexpr Tri kNichtBerechenbar{
-        "Mit diesen Werten lässt sich keine Ankoppelschleife berechnen.",
-        "Avec ces valeurs, la boucle de couplage ne peut pas être calculée.",
-        "No coupling loop can be calculated from these values."};
-
     float k = 0;
     try {
         k = checked::single(TextZuZahl(ratioText));
@@ -92,9 +44,9 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
     const Kopplung kopplung = KopplungBerechnen(k, rec);
     AnkopplungAusgang out;
     if (kopplung.grund) {
-        const Tri& text = *kopplung.grund == KopplungsGrund::KeineLoop     ? kKeineLoop
-                          : *kopplung.grund == KopplungsGrund::Verhaeltnis ? kVerhaeltnis
-                                                                            : kNichtBerechenbar;
+        const Tri& text = *kopplung.grund == KopplungsGrund::KeineLoop     ? texte::kKeineLoop
+                          : *kopplung.grund == KopplungsGrund::Verhaeltnis ? texte::kVerhaeltnisUngueltig
+                                                                            : texte::kKopplungNichtBerechenbar;
         out.meldung = ablehnung(rec, text);
         return out;
     }
@@ -122,7 +74,8 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
         out.hinweisZeigen = true;
         return out;
     }
-    out.zusatzhinweis = zusatzText(lang, FormatZahl(lkaDoppelt, muster::Zentimeter, sep), rec.NL);
+    out.zusatzhinweis =
+        ZeilenVerbinden(MitWert(texte::kBereichZusatz.in(lang), FormatZahl(lkaDoppelt, muster::Zentimeter, sep)), rec.NL);
     if (rec.Kapazitaet > 1000)
         out.meldung = bereichMeldung(lang, *out.zusatzhinweis, rec.NL);
     else
@@ -132,39 +85,9 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
 
 Meldung HinweisMeldung(const DesignRecord& rec, std::string_view zusatzhinweis) {
     const std::string& nl = rec.NL;
-    Meldung out{{}, {}, BoxIcon::Information};
-    switch (SpracheVon(rec.Sprache)) {
-        case Language::German:
-            out.title = "Ankoppelschleife berechnen ";
-            out.text = ZeilenVerbinden({"Die Berechnung bitte immer bei der tiefsten,",
-                             "maximal bei einer mittleren Frequenz durchführen. ", "",
-                             "Die Ankoppelschleife wird abgeglichen auf der     ",
-                             "höchsten Frequenz der Loop mit dem Umfang und     ",
-                             "auf der tiefsten Frequenz mit der Länge, mit der  ",
-                             "die Schleife an der Loop direkt anliegt (Lka). ", ""}, nl);
-            break;
-        case Language::French:
-            out.title = "Calculer la boucle de couplage ";
-            out.text = ZeilenVerbinden({"Le calcul de la boucle de couplage doit toujours ",
-                             "se faire sur la fréquence d'utilisation la plus basse,",
-                             "ou au maximum sur une fréquence médiane.", "",
-                             "L'ajustement de la boucle de couplage est défini par ",
-                             "son périmètre qui est ajusté sur la fréquence",
-                             "d'utilisation la plus élevée et puis par sa longueur (Lccp),  ",
-                             "partie en contact direct avec la Loop, qui est",
-                             "ajustée sur la fréquence d'utilisation la plus basse.", ""}, nl);
-            break;
-        case Language::English:
-            out.title = "coupling loop Calkulator ";
-            out.text = ZeilenVerbinden({"The calculation please always with the deepest,",
-                             "enforces at most with a middle frequency. ", "",
-                             "The Coupling loop becomes balanced Lka on the highest ",
-                             "frequency of the Loop with the scope and on the deepest  ",
-                             "frequency with the length, with which the bow lies ", "flat directly on the Loop. ", ""},
-                            nl);
-            break;
-        case Language::None: break;
-    }
+    const Language lang = SpracheVon(rec.Sprache);
+    Meldung out{ZeilenVerbinden(texte::kHinweis.in(lang), nl), std::string(texte::kHinweisTitel.in(lang)),
+                BoxIcon::Information};
     if (!zusatzhinweis.empty()) {
         out.text += nl;
         out.text += zusatzhinweis;

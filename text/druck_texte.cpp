@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "text/druck_texte.h"
 
+#include "text/catalog/coupling_texts.h"
+#include "text/catalog/main_texts.h"
 #include "text/language.h"
 #include "text/sprach_texte.h"
 
@@ -9,19 +11,13 @@ namespace ringfeld {
 namespace {
 
 struct Vorlage {
-    Tri meldung;
-    Tri vorTitel;   // before the program title
-    Tri nachTitel;  // after it
+    const Tri& meldung;
+    const Tri& vorTitel;   // before the program title
+    const Tri& nachTitel;  // after it
 };
 
-constexpr Vorlage kHaupt{{"Das Formular kann nicht gedruckt werden.", "Ce formulaire ne peut pas être imprimé",
-                          "The form cannot be printed."},
-                         {"Kalvor ", "Kalvor  ", "Kalvor  "},
-                         {": Loop ", ": Loop", ": Loop"}};
-constexpr Vorlage kKopplung{{"Diese Seite kann nicht gedruckt werden.", "Cette page ne peut pas être imprimée",
-                             " This page cannot be printed."},
-                            {"Kalvor ", "Kalvor  ", "Kalvor "},
-                            {": Ankopplung", ": Bouble de couplage", ": Coupling loop"}};
+constexpr Vorlage kHaupt{texte::kDruckFehlerHaupt, texte::kDruckKopfVorHaupt, texte::kDruckKopfNachHaupt};
+constexpr Vorlage kKopplung{texte::kDruckFehlerKopplung, texte::kDruckKopfVorKopplung, texte::kDruckKopfNachKopplung};
 
 }  // namespace
 

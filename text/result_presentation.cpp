@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "text/result_presentation.h"
 
+#include "text/catalog/main_texts.h"
 #include "text/number_format.h"
 #include "text/text_zu_zahl.h"
 
@@ -24,9 +25,6 @@ std::string wirkungsgradText(double eta, double prozent, std::string_view sep) {
     return text;
 }
 
-constexpr Tri kTooltipPrefixC{" Schwingkreiskondensator ", " Condensateur du circuit d'oscillation ",
-                              " Voltage dinder "};
-
 }  // namespace
 
 Darstellung ErgebnisDarstellen(const LoopWerte& w, Language lang, std::string_view sep) {
@@ -39,7 +37,7 @@ Darstellung ErgebnisDarstellen(const LoopWerte& w, Language lang, std::string_vi
     if (w.kapazitaet) {
         const double c = *w.kapazitaet;
         std::string text = FormatZahl(c, c < 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);
-        if (lang != Language::None) out.tooltipC = std::string(kTooltipPrefixC.in(lang)) + text + " pF ";
+        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";
         set(ResultLabel::lbC, std::move(text));
     }
     if (w.eigenkapazitaet) {

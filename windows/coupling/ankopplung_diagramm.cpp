@@ -4,59 +4,32 @@
 
 #include <array>
 
+#include "text/catalog/coupling_texts.h"
+
 namespace ringfeld {
 namespace {
 
-// Coupling loop (two lines at the left), contact length beside the dimension
-// line, main loop (two lines at the top right), feed point (three lines at the
-// right). German and French leave the third feed line blank.
-constexpr std::array<DiagrammText, 8> kDeutsch{{
-    {5, 75, "Ankopplungs - "},
-    {5, 95, "Schleife   "},
-    {230, 80, "Lka  "},
-    {302, 2, "Loop -                "},
-    {302, 22, "Schleife     "},
-    {306, 76, "Ein -    "},
-    {306, 96, "speisung    "},
-    {306, 116, "            "},
-}};
+struct Stelle {
+    int x, y;
+};
 
-constexpr std::array<DiagrammText, 8> kFranzoesisch{{
-    {5, 75, "Boucle de       "},
-    {5, 95, "couplage "},
-    {230, 80, "Lccp"},
-    {302, 2, "Boucle principale"},
-    {302, 22, "de la Loop"},
-    {306, 76, "Point d'"},
-    {306, 96, "alimentation"},
-    {306, 116, "            "},
+// Where each label of the catalogue's kDiagrammBeschriftung stands: coupling
+// loop (two lines at the left), contact length beside the dimension line, main
+// loop (two lines at the top right), feed point (three lines at the right).
+constexpr std::array<Stelle, texte::kDiagrammBeschriftung.size()> kStellen{{
+    {5, 75}, {5, 95}, {230, 80}, {302, 2}, {302, 22}, {306, 76}, {306, 96}, {306, 116},
 }};
-
-constexpr std::array<DiagrammText, 8> kEnglisch{{
-    {5, 75, "Coupling         "},
-    {5, 95, "Loop      "},
-    {230, 80, "Lka  "},
-    {302, 2, "Main -                 "},
-    {302, 22, "Loop           "},
-    {306, 76, "Coax      "},
-    {306, 96, "feeder        "},
-    {306, 116, "50 Ohm"},
-}};
-
-constexpr Tri kBegriff{"Lka:", "Lccp:", "Lka:"};
 
 }  // namespace
 
-std::span<const DiagrammText> DiagrammTexte(Language lang) {
-    switch (lang) {
-        case Language::German: return kDeutsch;
-        case Language::French: return kFranzoesisch;
-        case Language::English: return kEnglisch;
-        case Language::None: break;
-    }
-    return {};
+std::vector<DiagrammText> DiagrammTexte(Language lang) {
+    std::vector<DiagrammText> out;
+    if (lang == Language::None) return out;
+    for (std::size_t i = 0; i < kStellen.size(); ++i)
+        out.push_back({kStellen[i].x, kStellen[i].y, texte::kDiagrammBeschriftung[i].in(lang)});
+    return out;
 }
 
-std::string_view KontaktlaengeBegriff(Language lang) { return kBegriff.in(lang); }
+std::string_view KontaktlaengeBegriff(Language lang) { return texte::kKontaktlaenge.in(lang); }
 
 }  // namespace ringfeld

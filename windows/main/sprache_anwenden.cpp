@@ -38,9 +38,8 @@ void SpracheAnwenden(QMainWindow& frmMain, DesignRecord& rec, const std::functio
     frmMain.setWindowTitle(qs(kCallsignPrefix) + qs(rec.ProgrammTitel));
 
     // 5. Check mark at the current language only.
-    if (auto* a = findeIn<QAction>(&frmMain, "mnuDeutsch")) a->setChecked(lang == Language::German);
-    if (auto* a = findeIn<QAction>(&frmMain, "mnuFranzösisch")) a->setChecked(lang == Language::French);
-    if (auto* a = findeIn<QAction>(&frmMain, "mnuEnglisch")) a->setChecked(lang == Language::English);
+    for (const SprachEintrag& e : kSprachen)
+        if (auto* a = findeIn<QAction>(&frmMain, e.menue)) a->setChecked(lang == e.lang);
 
     // 6. Menu captions, captions, lists and tooltips, in table order.
     for (const SprachText& row : SprachTexte())

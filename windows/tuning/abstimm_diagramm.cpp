@@ -11,15 +11,10 @@
 #include <QPointF>
 #include <QValueAxis>
 #include "platform/qt_text.h"
+#include "text/catalog/tuning_texts.h"
 
 namespace ringfeld::tuning {
 namespace {
-
-
-constexpr Tri kKapazitaet{"C Kondensator (pF)", "C condensateur (pF)", "C tune (pF)"};
-constexpr Tri kSpannung{"Û Kondensator (V)", "Û condensateur (V)", "V peak (V)"};
-constexpr Tri kWirkungsgrad{"η = Rr/R (%)", "η = Rr/R (%)", "η = Rr/R (%)"};
-constexpr Tri kFrequenz{"Frequenz (MHz)", "Fréquence (MHz)", "Frequency (MHz)"};
 
 // An axis that shows the values with a little room above and below; a flat or
 // empty curve still gets a span.
@@ -97,10 +92,10 @@ void AbstimmDiagramm::zeigen(const Sheet& sheet, Language lang) {
     spanne(*spannungAchse_, vLo, vHi);
     spanne(*wirkungsgradAchse_, eLo, eHi);
 
-    kapazitaet_->setName(qs(kKapazitaet.in(lang)));
-    spannung_->setName(qs(kSpannung.in(lang)));
-    wirkungsgrad_->setName(qs(kWirkungsgrad.in(lang)));
-    frequenzAchse_->setTitleText(qs(kFrequenz.in(lang)));
+    kapazitaet_->setName(qs(texte::kKurveKapazitaet.in(lang)));
+    spannung_->setName(qs(texte::kKurveSpannung.in(lang)));
+    wirkungsgrad_->setName(qs(texte::kKurveWirkungsgrad.in(lang)));
+    frequenzAchse_->setTitleText(qs(texte::kAchseFrequenz.in(lang)));
 }
 
 }  // namespace ringfeld::tuning

@@ -23,12 +23,12 @@ QStringList Zusammenfassung(const Sheet& sheet, Language lang) {
     QStringList lines;
     lines << tr(texte::kZeilen, lang).arg(s.rows_ok).arg(s.rows_refused);
     if (s.rows_ok == 0) return lines;
-    lines << tr(texte::kCtuneSpanne, lang)
+    lines << (tr(texte::kCSpanneVorsatz, lang) + tr(texte::kCSpanne, lang))
                  .arg(zahl(s.C_tune_min_pF, 1), zahl(s.C_tune_min_at_MHz, 4), zahl(s.C_tune_max_pF, 1),
                       zahl(s.C_tune_max_at_MHz, 4));
     lines << tr(texte::kVpeakMax, lang).arg(zahl(s.V_peak_max_V, 0), zahl(s.V_peak_max_at_MHz, 4));
     lines << tr(texte::kIrmsMax, lang).arg(zahl(s.I_rms_max_A, 2));
-    lines << tr(texte::kPcapMax, lang).arg(zahl(s.P_capacitor_max_W, 2));
+    lines << (tr(texte::kPKondensator, lang) + tr(texte::kPcapMaxNach, lang)).arg(zahl(s.P_capacitor_max_W, 2));
     if (s.hasCapacitorCover)
         lines << tr(texte::kDeckt, lang).arg(zahl(s.capacitor_covers_from_MHz, 3), zahl(s.capacitor_covers_to_MHz, 3));
     return lines;
@@ -37,8 +37,8 @@ QStringList Zusammenfassung(const Sheet& sheet, Language lang) {
 QString MessErgebnis(const Sheet& sheet, Language lang) {
     if (!sheet.measured) return tr(texte::kKeineMessung, lang);
     const MeasuredResult& m = *sheet.measured;
-    if (m.ending != Ending::Ok) return tr(texte::kGemessenVerworfen, lang).arg(qs(ZeilenMeldung(sheet, m.ending, m.fault, lang)));
-    QString text = tr(texte::kGemessen, lang)
+    if (m.ending != Ending::Ok) return tr(texte::kGemessenVorsatz, lang) + qs(ZeilenMeldung(sheet, m.ending, m.fault, lang));
+    QString text = tr(texte::kGemessenVorsatz, lang) + tr(texte::kGemessen, lang)
                        .arg(zahl(m.Q, 0), zahl(m.R_total_ohm, 4), zahl(m.R_model_ohm, 4), zahl(m.R_unexplained_ohm, 4),
                             zahl(m.efficiency_percent, 2), zahl(m.gain_dBi, 2));
     for (Flag f : m.flags) text += QStringLiteral(" · ") + tr(texte::FlagText(f), lang);

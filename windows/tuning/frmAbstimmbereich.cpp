@@ -216,7 +216,7 @@ void frmAbstimmbereich::verbinden() {
 
 Language frmAbstimmbereich::sprache() const {
     const Language lang = SpracheVon(rec_.Sprache);
-    return lang == Language::None ? Language::German : lang;
+    return lang == Language::None ? kStandardSprache : lang;
 }
 
 void frmAbstimmbereich::LoopGeaendert() {

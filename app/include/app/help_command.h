@@ -15,7 +15,8 @@
 
 namespace ringfeld {
 
-// The help command's texts in one language; all empty for no language.
+// The help command's texts in one language: the document the language registry
+// names, and the no-viewer box from the catalogue; all empty for no language.
 struct HilfeTexte {
     std::string dokument;        // name of the document, beginning with "/"
     std::string keinBetrachter;  // first line of the no-viewer message

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Titles of message boxes in the current language.
+// Titles of message boxes in the current language (their texts: text/catalog/main_texts.h).
 
+#include "text/catalog/main_texts.h"
 #include "text/design_record.h"
 #include "text/language.h"
 
 namespace ringfeld {
 
-inline constexpr Tri kProgrammTitel{" Ringfeld ", "Ringfeld", "Ringfeld"};
-inline constexpr Tri kFehlerTitel{" Fehler ", " Erreur ", " Error "};
 // Window caption of the main window: the callsign prefix, then the program title.
 inline constexpr std::string_view kCallsignPrefix = "Kalvor  ";
 
@@ -18,8 +17,8 @@ inline constexpr std::string_view kCallsignPrefix = "Kalvor  ";
 inline bool TitelSetzen(DesignRecord& rec) {
     Language lang = SpracheVon(rec.Sprache);
     if (lang == Language::None) return false;
-    rec.ProgrammTitel = std::string(kProgrammTitel.in(lang));
-    rec.FehlerTitel = std::string(kFehlerTitel.in(lang));
+    rec.ProgrammTitel = std::string(texte::kProgrammTitel.in(lang));
+    rec.FehlerTitel = std::string(texte::kFehlerTitel.in(lang));
     return true;
 }
 

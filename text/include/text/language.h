@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The interface languages: one registry (command-line code, the word kept in
-// the settings, the locale they are chosen for, the help document), and the
-// type every user-visible text of the catalogue has.
+// the settings, the locale they are chosen for, the help document, the menu
+// entry), and the type every user-visible text of the catalogue has. The
+// catalogue itself is text/catalog/*.h, the caption table (sprach_texte.h) and
+// the list entries (list_texts.h).
 
 #include <array>
 #include <concepts>
@@ -20,14 +22,15 @@ struct SprachEintrag {
     std::string_view gespeichert;  // the word kept in the settings: "deutsch"
     std::string_view localeSprache;  // the locale's language subtag it is chosen for: "de"
     std::string_view hilfe;          // the help document: "Ringfeld_Hilfe.pdf"
+    std::string_view menue;          // the main window's menu entry that chooses it: "mnuDeutsch"
 };
 
 // German first: the program's default language. English is the language of every
 // other locale.
 inline constexpr std::array<SprachEintrag, 3> kSprachen{{
-    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf"},
-    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf"},
-    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf"},
+    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},
+    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},
+    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch"},
 }};
 inline constexpr std::size_t kSprachAnzahl = kSprachen.size();
 inline constexpr Language kStandardSprache = Language::German;

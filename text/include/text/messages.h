@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Texts of the calculation's refusals, in the three languages.
+// The calculation's refusals as the boxes and rows show them; the texts are in the
+// catalogue (text/catalog/loop_messages.h).
 
 #include <optional>
 #include <string>

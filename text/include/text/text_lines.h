@@ -1,23 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Messages of several lines: the lines joined with the record's line break.
+// Messages of several lines: the catalogue keeps their lines separated by "\n";
+// a message box gets them joined with the record's line break.
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace ringfeld {
 
-inline std::string ZeilenVerbinden(std::initializer_list<std::string_view> lines, const std::string& nl) {
+// `lines` with every "\n" replaced by `nl`.
+inline std::string ZeilenVerbinden(std::string_view lines, const std::string& nl) {
     std::string text;
-    bool first = true;
-    for (std::string_view line : lines) {
-        if (!first) text += nl;
-        text += line;
-        first = false;
+    for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos; lines.remove_prefix(end + 1)) {
+        text += lines.substr(0, end);
+        text += nl;
     }
-    return text;
+    return text += lines;
+}
+
+// `text` with its place marker "%1" replaced by `value`, which is taken as it stands.
+inline std::string MitWert(std::string_view text, std::string_view value) {
+    const std::size_t at = text.find("%1");
+    if (at == std::string_view::npos) return std::string(text);
+    std::string out(text.substr(0, at));
+    out += value;
+    out += text.substr(at + 2);
+    return out;
 }
 
 }  // namespace ringfeld

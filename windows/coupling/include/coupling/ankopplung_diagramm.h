@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The labels of the coupling diagram: where each text stands on the picture
-// of Picture1 and what it says in each language.
+// of Picture1; what it says is in the catalogue (text/catalog/coupling_texts.h).
 
-#include <span>
+#include <vector>
 #include <string_view>
 
 #include "text/language.h"
@@ -19,7 +19,7 @@ struct DiagrammText {
 };
 
 // The labels in drawing order; empty for a text that is no language.
-std::span<const DiagrammText> DiagrammTexte(Language lang);
+std::vector<DiagrammText> DiagrammTexte(Language lang);
 
 // The term for the contact length that Label3 shows beside its value
 // ("Lka:", in French "Lccp:"); empty for a text that is no language.

@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// Catalogue: ringfeld-calc's texts: its help, the help of each option, its usage
+// errors, the headings of its table of rows and the summary of --tuning. The
+// flags and the pieces of the summary it shares with the tuning-range window
+// are in tuning_texts.h. "%1" ... are the place markers QString::arg fills.
+
+#include <array>
+#include <string_view>
+
+#include "text/language.h"
+
+namespace ringfeld::cli::texte {
+
+// ---- --help
+
+inline constexpr Tri kUsage{"Aufruf: ringfeld-calc [Optionen]", "Usage : ringfeld-calc [options]",
+                            "Usage: ringfeld-calc [options]"};
+inline constexpr Tri kOptionsHeading{"Optionen:", "Options :", "Options:"};
+
+inline constexpr Tri kDescription{
+    "Ringfeld-Loop-Rechner: berechnet eine kleine magnetische Sendeloop aus denselben Eingaben wie das\n"
+    "Hauptfenster, eine Zeile je Frequenz. Zahlen sind schlicht: Vorzeichen nach Wahl, Ziffern mit einem\n"
+    "Dezimalpunkt oder -komma, Exponent nach Wahl (2,25  2.25  1.5e3); sonst nichts.",
+    "Calculateur de Loop Ringfeld : calcule une petite boucle magnétique d'émission à partir des mêmes\n"
+    "entrées que la fenêtre principale, une ligne par fréquence. Les nombres sont simples : signe facultatif,\n"
+    "chiffres avec un point ou une virgule décimale, exposant facultatif (2,25  2.25  1.5e3) ; rien d'autre.",
+    "Ringfeld loop calculator: computes a small transmitting magnetic loop from the same inputs as the\n"
+    "main window, one row per frequency. Numbers are plain: optional sign, digits with one decimal point\n"
+    "or comma, optional exponent (2,25  2.25  1.5e3); nothing else."};
+
+inline constexpr Tri kExitStatus{
+    "Rückgabewert:\n"
+    "  0  jede Zeile wurde berechnet, samt Koppelschleife\n"
+    "  1  eine Zeile wurde von den Prüfungen der Berechnung abgelehnt oder ist gescheitert,\n"
+    "     oder ihre Koppelschleife wurde abgelehnt\n"
+    "  2  Aufruffehler: unbekannte Option, oder ein Wert außerhalb seiner Form oder seines Bereichs\n",
+    "Code de sortie :\n"
+    "  0  chaque ligne a été calculée, avec sa boucle de couplage\n"
+    "  1  une ligne a été refusée par les contrôles du calcul ou a échoué,\n"
+    "     ou sa boucle de couplage a été refusée\n"
+    "  2  erreur d'appel : option inconnue, ou valeur hors de sa forme ou de son domaine\n",
+    "Exit status:\n"
+    "  0  every row was calculated, and its coupling loop\n"
+    "  1  a row was refused by the calculation's checks or faulted,\n"
+    "     or its coupling loop was refused\n"
+    "  2  usage error: an unknown option, or a value outside its form or range\n"};
+
+inline constexpr Tri kBugs{"Fehler bitte melden unter: https://github.com/ringfeld/ringfeld/issues\n",
+                           "Signaler les erreurs : https://github.com/ringfeld/ringfeld/issues\n",
+                           "Report bugs to: https://github.com/ringfeld/ringfeld/issues\n"};
+
+// ---- the help of each option
+
+inline constexpr Tri kHelpHelp{"Diese Hilfe zeigen und beenden.", "Afficher cette aide et quitter.",
+                               "Show this help and exit."};
+inline constexpr Tri kHelpVersion{"Die Version zeigen und beenden.", "Afficher la version et quitter.",
+                                  "Show the version and exit."};
+
+// The numeric options of the loop.
+inline constexpr Tri kHelpDiameter{
+    "Durchmesser der Loop, bei quadratischer Loop die Seitenlänge, in m (> 0; Vorgabe 2,25).",
+    "Diamètre de la boucle, ou côté d'une boucle carrée, en m (> 0 ; par défaut 2,25).",
+    "Loop diameter, or side length of a square loop, in m (> 0; default 2,25)."};
+inline constexpr Tri kHelpCircumference{
+    "Umfang einer Windung in m (> 0; Vorgabe 7,069). Allein angegeben, folgt Durchmesser oder Umfang "
+    "aus dem anderen wie im Fenster.",
+    "Périmètre d'une spire en m (> 0 ; par défaut 7,069). Donné seul, le diamètre ou le périmètre "
+    "découle de l'autre comme dans la fenêtre.",
+    "Circumference of one turn in m (> 0; default 7,069). Given alone, diameter or circumference is "
+    "derived from the other as the window does."};
+inline constexpr Tri kHelpConductor{"Leiterdurchmesser in mm (> 0; Vorgabe 12).",
+                                    "Diamètre du conducteur en mm (> 0 ; par défaut 12).",
+                                    "Conductor diameter in mm (> 0; default 12)."};
+inline constexpr Tri kHelpTurns{"Anzahl der Windungen (> 0; Vorgabe 1).", "Nombre de spires (> 0 ; par défaut 1).",
+                                "Number of turns (> 0; default 1)."};
+inline constexpr Tri kHelpLength{
+    "Spulenlänge in mm, Mitte der ersten bis Mitte der letzten Windung (>= 0; Vorgabe: wie im Fenster "
+    "auf das Mindestmaß für die Windungen angehoben).",
+    "Longueur de la bobine en mm, du centre de la première au centre de la dernière spire (>= 0 ; par "
+    "défaut : portée au minimum pour les spires, comme dans la fenêtre).",
+    "Coil length in mm, centre of the first to centre of the last turn (>= 0; default: raised to the "
+    "minimum for the turns, as the window does)."};
+inline constexpr Tri kHelpFrequency{"Betriebsfrequenz in MHz (> 0; Vorgabe 14,4); auch mehrfach.",
+                                    "Fréquence de travail en MHz (> 0 ; par défaut 14,4) ; peut être répétée.",
+                                    "Operating frequency in MHz (> 0; default 14,4); may be given several times."};
+inline constexpr Tri kHelpPower{"Sendeleistung in W (> 0; Vorgabe 100).",
+                                "Puissance d'émission en W (> 0 ; par défaut 100).",
+                                "Transmitter power in W (> 0; default 100)."};
+inline constexpr Tri kHelpSeriesLoss{"Zusätzlicher Serienverlust in Ohm (>= 0; Vorgabe 0,05).",
+                                     "Perte série supplémentaire en Ohm (>= 0 ; par défaut 0,05).",
+                                     "Additional series loss in Ohm (>= 0; default 0,05)."};
+inline constexpr Tri kHelpParallelLoss{"Zusätzlicher Parallelverlust in kOhm (> 0; Vorgabe 10000).",
+                                       "Perte parallèle supplémentaire en kOhm (> 0 ; par défaut 10000).",
+                                       "Additional parallel loss in kOhm (> 0; default 10000)."};
+inline constexpr Tri kHelpRatio{
+    "Verhältnis von Hauptloop zu Koppelschleife (> 0; Vorgabe 4,05; 4,50 offener Balkon oder Garten; "
+    "4,95 freistehend).",
+    "Rapport de la boucle principale à la boucle de couplage (> 0 ; par défaut 4,05 ; 4,50 balcon ouvert "
+    "ou jardin ; 4,95 dégagée).",
+    "Ratio of main loop to coupling loop (> 0; default 4,05; 4,50 open balcony or garden; 4,95 "
+    "free-standing)."};
+
+// The other options, after the numeric ones.
+inline constexpr Tri kHelpSweep{"Frequenzen VON:BIS:SCHRITT in MHz, BIS eingeschlossen; auch mehrfach.",
+                                "Fréquences DE:À:PAS en MHz, À compris ; peut être répétée.",
+                                "Frequencies FROM:TO:STEP in MHz, TO included; may be given several times."};
+inline constexpr Tri kHelpShape{
+    "Form der Loop: Kreis, Quadrat, circulaire, carrée, Circle, Square, in beliebiger Schreibung "
+    "(Vorgabe: der Kreis der Sprache).",
+    "Forme de la boucle : Kreis, Quadrat, circulaire, carrée, Circle, Square, majuscules ou minuscules "
+    "(par défaut : le cercle de la langue).",
+    "Loop shape: Kreis, Quadrat, circulaire, carrée, Circle, Square, in any case "
+    "(default: the circle of the language)."};
+inline constexpr Tri kHelpMaterial{
+    "Leiter: Cu, Al, Fe, Ag, Zn, Messing, Laiton, brass, in beliebiger Schreibung (Vorgabe Cu).",
+    "Conducteur : Cu, Al, Fe, Ag, Zn, Messing, Laiton, brass, majuscules ou minuscules (par défaut Cu).",
+    "Conductor: Cu, Al, Fe, Ag, Zn, Messing, Laiton, brass, in any case (default Cu)."};
+inline constexpr Tri kHelpLang{
+    "Sprache von Tabelle, Meldungen und Hilfe: deutsch, französisch, englisch oder de, fr, en "
+    "(Vorgabe: die gespeicherte Sprache des Programms, sonst deutsch).",
+    "Langue du tableau, des messages et de l'aide : deutsch, französisch, englisch ou de, fr, en "
+    "(par défaut : la langue enregistrée du programme, sinon deutsch).",
+    "Language of the table, the messages and this help: deutsch, französisch, englisch or de, fr, en "
+    "(default: the program's stored language, else deutsch)."};
+inline constexpr Tri kHelpFormat{"Ausgabe: text (Tabelle), json oder csv (Vorgabe text).",
+                                 "Sortie : text (tableau), json ou csv (par défaut text).",
+                                 "Output: text (a table), json or csv (default text)."};
+inline constexpr Tri kHelpAsTyped{
+    "Jeden Wert lesen, wie das Fenster seine Felder liest (die führende Zahl zählt, &H, Leerzeichen "
+    "überall), ohne Bereichsregeln: die Prüfungen der Berechnung entscheiden. Text und JSON wie bisher, "
+    "JSON ohne values.",
+    "Lire chaque valeur comme la fenêtre lit ses champs (le nombre en tête compte, &H, espaces partout), "
+    "sans règles de domaine : les contrôles du calcul décident. Texte et JSON comme avant, JSON sans "
+    "values.",
+    "Read every value as the window reads its fields (the leading number counts, &H, blanks anywhere), "
+    "with no range rules: the calculation's own checks decide. Text and JSON as before, JSON without "
+    "values."};
+
+// --tuning and the sheet's options.
+inline constexpr Tri kHelpTuning{
+    "Abstimmbereich: Frequenzen VON:BIS:SCHRITT in MHz, BIS eingeschlossen, mit Kondensator, Spannung, Strom "
+    "und Wirkungsgrad samt Kondensator-, Erd- und Proximityverlust je Frequenz; nicht mit --frequency oder "
+    "--sweep.",
+    "Plage d'accord : fréquences DE:À:PAS en MHz, À compris, avec condensateur, tension, courant et rendement, "
+    "pertes du condensateur, du sol et de proximité comprises, par fréquence ; pas avec --frequency ni --sweep.",
+    "Tuning range: frequencies FROM:TO:STEP in MHz, TO included, with capacitor, voltage, current and "
+    "efficiency including capacitor, ground and proximity losses per frequency; not with --frequency or "
+    "--sweep."};
+inline constexpr Tri kHelpCapQ{"Mit --tuning: Güte des Kondensators (> 0; Vorgabe: verlustfrei).",
+                               "Avec --tuning : facteur de qualité du condensateur (> 0 ; par défaut : sans pertes).",
+                               "With --tuning: the capacitor's Q (> 0; default: lossless)."};
+inline constexpr Tri kHelpGroundRatio{
+    "Mit --tuning: Erdverlust als Vielfaches des Strahlungswiderstands (>= 0; Vorgabe 0).",
+    "Avec --tuning : perte du sol en multiple de la résistance de rayonnement (>= 0 ; par défaut 0).",
+    "With --tuning: ground loss as a multiple of the radiation resistance (>= 0; default 0)."};
+inline constexpr Tri kHelpStrayC{"Mit --tuning: Streu- und Leitungskapazität in pF (>= 0; Vorgabe 0).",
+                                 "Avec --tuning : capacité parasite et de câblage en pF (>= 0 ; par défaut 0).",
+                                 "With --tuning: stray and wiring capacitance in pF (>= 0; default 0)."};
+inline constexpr Tri kHelpCapRange{"Mit --tuning: Bereich des Kondensators CMIN:CMAX in pF (0 < CMIN <= CMAX).",
+                                   "Avec --tuning : plage du condensateur CMIN:CMAX en pF (0 < CMIN <= CMAX).",
+                                   "With --tuning: the capacitor's range CMIN:CMAX in pF (0 < CMIN <= CMAX)."};
+inline constexpr Tri kHelpCapVpeak{"Mit --tuning: Spitzenspannungsfestigkeit des Kondensators in V (> 0).",
+                                   "Avec --tuning : tension de crête admissible du condensateur en V (> 0).",
+                                   "With --tuning: the capacitor's peak-voltage rating in V (> 0)."};
+inline constexpr Tri kHelpMeasured{
+    "Mit --tuning: gemessene Bandbreite, Frequenz in MHz und Bandbreite in kHz zwischen den Punkten des "
+    "SWR (> 1; Vorgabe 2).",
+    "Avec --tuning : bande passante mesurée, fréquence en MHz et largeur en kHz entre les points du ROS "
+    "(> 1 ; par défaut 2).",
+    "With --tuning: a measured bandwidth, frequency in MHz and bandwidth in kHz between the points of the "
+    "VSWR (> 1; default 2)."};
+
+// ---- usage errors
+
+// %1 the option with its dashes, %2 the text given, %3 what is expected.
+inline constexpr Tri kInvalidValue{"Ungültiger Wert für %1: '%2'; erwartet wird %3.",
+                                   "Valeur invalide pour %1 : '%2' ; attendu : %3.",
+                                   "Invalid value for %1: '%2'; expected %3."};
+inline constexpr Tri kOneOf{"eines von: ", "l'un de : ", "one of: "};  // then the entries, joined by ", "
+inline constexpr Tri kUnknownOption{"Unbekannte Option '%1'; ringfeld-calc --help zeigt alle Optionen.",
+                                    "Option inconnue '%1' ; ringfeld-calc --help affiche toutes les options.",
+                                    "Unknown option '%1'; ringfeld-calc --help lists every option."};
+inline constexpr Tri kNoValueExpected{"Die Option '%1' nimmt keinen Wert.", "L'option '%1' ne prend pas de valeur.",
+                                      "Option '%1' takes no value."};
+inline constexpr Tri kUnexpectedArgument{"Unerwartetes Argument '%1'; Optionen beginnen mit --.",
+                                         "Argument inattendu '%1' ; les options commencent par --.",
+                                         "Unexpected argument '%1'; options begin with --."};
+inline constexpr Tri kOnlyWithTuning{"%1 gilt nur mit --tuning.", "%1 ne vaut qu'avec --tuning.",
+                                     "%1 applies only with --tuning."};
+inline constexpr Tri kNotWithTuning{"--tuning lässt sich nicht mit %1 verbinden.",
+                                    "--tuning ne se combine pas avec %1.", "--tuning cannot be combined with %1."};
+
+// What a number option expects: the rule, " in " and the unit when it has one, the examples.
+inline constexpr Tri kExpectPositive{"eine einfache Zahl größer als 0", "un nombre simple supérieur à 0",
+                                     "a plain number greater than 0"};
+inline constexpr Tri kExpectNonNegative{"eine einfache Zahl ab 0", "un nombre simple supérieur ou égal à 0",
+                                        "a plain number of 0 or more"};
+inline constexpr Tri kExpectIn{" in ", " en ", " in "};
+inline constexpr Tri kExpectSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3",
+                                   ", such as 2,25 or 1.5e3"};
+// --sweep: %1 is kExpectFromPositive unless --as-typed is given, %2 the most rows.
+inline constexpr Tri kExpectSweep{
+    "VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und höchstens %2 Zeilen",
+    "DE:À:PAS en MHz, des nombres simples avec %1PAS > 0, À >= DE et au plus %2 lignes",
+    "FROM:TO:STEP in MHz, plain numbers with %1STEP > 0, TO >= FROM and at most %2 rows"};
+inline constexpr Tri kExpectFromPositive{"VON > 0, ", "DE > 0, ", "FROM > 0, "};
+// --tuning: %1 the most rows.
+inline constexpr Tri kExpectTuning{
+    "VON:BIS:SCHRITT in MHz, einfache Zahlen mit VON > 0, SCHRITT > 0, BIS >= VON und höchstens %1 Zeilen",
+    "DE:À:PAS en MHz, des nombres simples avec DE > 0, PAS > 0, À >= DE et au plus %1 lignes",
+    "FROM:TO:STEP in MHz, plain numbers with FROM > 0, STEP > 0, TO >= FROM and at most %1 rows"};
+inline constexpr Tri kExpectCapRange{"CMIN:CMAX in pF, einfache Zahlen mit 0 < CMIN <= CMAX",
+                                     "CMIN:CMAX en pF, des nombres simples avec 0 < CMIN <= CMAX",
+                                     "CMIN:CMAX in pF, plain numbers with 0 < CMIN <= CMAX"};
+inline constexpr Tri kExpectMeasured{
+    "MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
+    "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
+    "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
+
+// ---- the table of rows: heading and unit of each column
+
+struct RowColumn {
+    Tri name;
+    std::string_view unit;
+};
+inline constexpr std::array<RowColumn, 14> kRowColumns{{
+    {{"f", "f", "f"}, "MHz"},
+    {{"Länge", "Longueur", "Length"}, "λ"},
+    {{"L", "L", "L"}, "µH"},
+    {{"C", "C", "C"}, "pF"},
+    {{"CL", "CL", "CL"}, "pF"},
+    {{"Rr", "Rr", "Rr"}, "Ohm"},
+    {{"Rv", "Rv", "Rv"}, "Ohm"},
+    {{"η", "η", "η"}, "%"},
+    {{"Gewinn", "Gain", "Gain"}, "dBd"},
+    {{"Güte", "Q", "Q"}, ""},
+    {{"B", "B", "B"}, "kHz"},
+    {{"Uc", "Uc", "Uc"}, "kV"},
+    {{"Koppl. U", "Couplage U", "Coupling U"}, "m"},
+    {{"Lka", "Lccp", "Lka"}, "m"},
+}};
+
+// ---- --tuning: the summary lines under the table (the flags and the shared
+// pieces are in tuning_texts.h)
+
+inline constexpr Tri kSummaryRows{"Zeilen berechnet: %1, abgelehnt: %2", "Lignes calculées : %1, refusées : %2",
+                                  "Rows computed: %1, refused: %2"};
+inline constexpr Tri kSummaryCapacitor{"Kondensator: ", "Condensateur : de ", "Capacitor: "};  // then kCSpanne
+// Then kPKondensator and kSummaryPeakPower.
+inline constexpr Tri kSummaryPeak{"Höchstwerte: Uc %1 V Spitze bei %2 MHz, I %3 A, ",
+                                  "Maximums : Uc %1 V crête à %2 MHz, I %3 A, ", "Maxima: Vc %1 V peak at %2 MHz, I %3 A, "};
+inline constexpr Tri kSummaryPeakPower{" %4 W", " %4 W", " %4 W"};
+inline constexpr Tri kSummaryCover{"Der Kondensator %1–%2 pF stimmt %3 bis %4 MHz ab",
+                                   "Le condensateur %1–%2 pF accorde de %3 à %4 MHz",
+                                   "The capacitor %1–%2 pF tunes %3 to %4 MHz"};
+inline constexpr Tri kSummaryEfficiency{"η = Rr / R ges. (physikalisch, nicht durch die Windungszahl geteilt); "
+                                        "B 3 dB zwischen den Punkten SWR 2,618",
+                                        "η = Rr / R tot. (physique, non divisé par le nombre de spires) ; "
+                                        "B 3 dB entre les points ROS 2,618",
+                                        "η = Rr / R total (physical, not divided by the turns); "
+                                        "B 3 dB between the VSWR 2.618 points"};
+// After kGemessenVorsatz: the measurement given.
+inline constexpr Tri kMeasuredGiven{"%1 kHz bei SWR %2 und %3 MHz", "%1 kHz au ROS %2 et %3 MHz",
+                                    "%1 kHz at VSWR %2 and %3 MHz"};
+inline constexpr Tri kMeasuredResult{
+    "  B 3 dB %1 kHz, Güte %2, R ges. %3 Ohm, η %4 %, Gewinn %5 dBi; Modell %6 Ohm, nicht erklärt %7 Ohm",
+    "  B 3 dB %1 kHz, Q %2, R tot. %3 Ohm, η %4 %, gain %5 dBi ; modèle %6 Ohm, non expliqué %7 Ohm",
+    "  B 3 dB %1 kHz, Q %2, R total %3 Ohm, η %4 %, gain %5 dBi; model %6 Ohm, unexplained %7 Ohm"};
+
+}  // namespace ringfeld::cli::texte
