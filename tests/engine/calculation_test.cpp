@@ -197,9 +197,9 @@ TEST_P(Rechnung, EndingTextsAndBox) {
     EXPECT_EQ(out.meldung->title, fehler ? rec.FehlerTitel : rec.ProgrammTitel);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabelle, Rechnung, ::testing::ValuesIn(kFaelle), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Tabelle, Rechnung, ::testing::ValuesIn(kFaelle), [](const auto& fall) {
     std::string name;
-    for (const char c : std::string(info.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    for (const char c : std::string(fall.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 });
 
