@@ -132,6 +132,14 @@ constexpr auto kTexte = std::to_array<SprachText>({
 
     // The tuning-range window's menu entry, its captions, then its tooltips.
     {W::Main, "mnuAktAbstimmbereich", T::Caption, {"Ab&stimmbereich", "&Plage d'accord", "&Tuning range"}},
+    {W::Main, "mnuAktFinder", T::Caption, {"Loop &finden", "&Trouver une boucle", "Loop &finder"}},
+    {W::Main, "mnuAktSicherheit", T::Caption, {"Sic&herheitsabstand", "&Distance de sécurité", "Safety &distance"}},
+    {W::Main, "mnuDatei", T::Caption, {"&Datei", "&Fichier", "&File"}},
+    {W::Main, "mnuDateiNeu", T::Caption, {"&Neu", "&Nouveau", "&New"}},
+    {W::Main, "mnuDateiOeffnen", T::Caption, {"Ö&ffnen...", "&Ouvrir...", "&Open..."}},
+    {W::Main, "mnuDateiZuletzt", T::Caption, {"&Zuletzt geöffnet", "Fichiers &récents", "Open &recent"}},
+    {W::Main, "mnuDateiSpeichern", T::Caption, {"&Speichern", "&Enregistrer", "&Save"}},
+    {W::Main, "mnuDateiSpeichernUnter", T::Caption, {"Speichern &unter...", "Enregistrer &sous...", "Save &as..."}},
     {W::Tuning, "frmAbstimmbereich", T::WindowCaption, {"Abstimmbereich", "Plage d'accord", "Tuning range"}},
     {W::Tuning, "grpBereich", T::Caption, {"Frequenzbereich", "Plage de fréquences", "Frequency range"}},
     {W::Tuning, "lblBand", T::Caption, {"Ba&nd:", "&Bande :", "&Band:"}},

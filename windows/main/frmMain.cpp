@@ -90,6 +90,18 @@ void frmMain::connectHandlers() {
     connect(ui_.mnuAktRechnen, &QAction::triggered, this, [this] { mnuAktRechnen_Click(); });
     connect(ui_.mnuAktAnkopplung, &QAction::triggered, this, [this] { mnuAktAnkopplung_Click(); });
     connect(ui_.mnuAktAbstimmbereich, &QAction::triggered, this, [this] { mnuAktAbstimmbereich_Click(); });
+    // The commands of the File menu and the two further windows: each runs what the program handed in.
+    auto befehl = [this](QAction* entry, std::function<void()> frmMain::*hook) {
+        connect(entry, &QAction::triggered, this, [this, hook] {
+            if (this->*hook) (this->*hook)();
+        });
+    };
+    befehl(ui_.mnuDateiNeu, &frmMain::DateiNeu);
+    befehl(ui_.mnuDateiOeffnen, &frmMain::DateiOeffnen);
+    befehl(ui_.mnuDateiSpeichern, &frmMain::DateiSpeichern);
+    befehl(ui_.mnuDateiSpeichernUnter, &frmMain::DateiSpeichernUnter);
+    befehl(ui_.mnuAktFinder, &frmMain::FinderZeigen);
+    befehl(ui_.mnuAktSicherheit, &frmMain::SicherheitZeigen);
     connect(ui_.mnuDruck, &QAction::triggered, this, [this] { mnuDruck_Click(); });
     connect(ui_.mnuAktEnde, &QAction::triggered, this, [this] { mnuAktEnde_Click(); });
     connect(ui_.mnuQuesHelp, &QAction::triggered, this, [this] { mnuQuesHelp_Click(); });

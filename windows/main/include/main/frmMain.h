@@ -43,6 +43,13 @@ public:
     // The language routine's steps for the other windows (see sprache_anwenden.h).
     std::function<void()> AndereFensterLeeren;
     std::function<void()> AndereFensterAnwenden;
+    // The design file commands (File menu) and the finder and safety-distance windows.
+    std::function<void()> DateiNeu;
+    std::function<void()> DateiOeffnen;
+    std::function<void()> DateiSpeichern;
+    std::function<void()> DateiSpeichernUnter;
+    std::function<void()> FinderZeigen;
+    std::function<void()> SicherheitZeigen;
     // The help document and the About box.
     std::function<void()> HilfeAufrufen;
     std::function<void()> InfoAnzeigen;
