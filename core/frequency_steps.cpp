@@ -4,9 +4,12 @@
 
 #include <cmath>
 
+#include "core/constants.h"
 
 namespace ringfeld {
 namespace {
+
+using constants::kHertzPerMegahertz;
 
 // A span this close to a whole number of steps includes TO.
 constexpr double kWholeStepTolerance = 1e-6;
@@ -14,7 +17,8 @@ constexpr double kWholeStepTolerance = 1e-6;
 // Rounded to 1 Hz; above about 1e302 MHz the scaling overflows, and whole hertz are
 // far below any step there anyway.
 double roundedToHertz(double mhz) {
-    return std::isfinite(mhz * 1e6) ? std::round(mhz * 1e6) / 1e6 : mhz;
+    const double hertz = mhz * kHertzPerMegahertz;
+    return std::isfinite(hertz) ? std::round(hertz) / kHertzPerMegahertz : mhz;
 }
 
 }  // namespace

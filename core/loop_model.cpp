@@ -4,19 +4,69 @@
 
 #include <cmath>
 
-#include "core/checked_math.h"
+#include "core/checked_value.h"
+#include "core/constants.h"
 #include "core/materials.h"
 
 namespace ringfeld {
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-constexpr double kZweiPi = 6.28318530717958;
-constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths
-constexpr double kRingOderSpule = 21.739;       // D / l where the ring formula takes over
+using namespace constants;
+
+// What the calculation accepts.
+constexpr double kThinnestConductorMm = 0.1;
+constexpr double kLowestFrequencyMHz = 0.01;
+constexpr double kFewestTurns = 0.1;
+constexpr double kCoilAllowanceMm = 1;         // a coil is at least (N - 1) d + 1 mm long
+constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths of conductor, N U / lambda
+constexpr double kSmallestInductanceMicrohenry = 0.001;
+constexpr double kTenthsPerPicofarad = 10;     // C must exceed CL by 0.1 pF
+
+// lambda = c / f with c rounded to 300 m MHz (SI: 299.792458 exactly): lambda comes out
+// 0.069 % long, Rr 0.28 % low.
+constexpr double kLightSpeedMetreMegahertz = 300;
+
+// Wheeler's single-layer coil L = D^2 N^2 / (18 D + 40 l) uH, D and l in inches (H. A.
+// Wheeler, "Simple inductance formulas for radio coils", Proc. IRE 16(10), Oct. 1928,
+// eq. (1)), written for cm. Within about 1 % only for l/D > 0.4; -11 % at l/D = 0.1.
+constexpr double kWheelerDiameterTerm = 18 * kCentimetresPerInch;
+constexpr double kWheelerLengthTerm = 40 * kCentimetresPerInch;
+static_assert(kWheelerDiameterTerm == 45.72 && kWheelerLengthTerm == 101.6, "the model's literals");
+
+// D / l at or above which the ring formula replaces Wheeler's: where the two meet
+// (computed: 21.729; 21.739 = 1 / 0.046), both about 20 % below a current sheet.
+constexpr double kRingOderSpule = 21.739;
+
+// Square loop, N^2 0.70140854 D (ln(3.5 D / l) - 1.07) uH with D the side in m: a fitted
+// formula of the program, no published source found. It lies within 1.5 % of a circle of
+// equal area and 6-8 % below Grover's square of round wire (2 mu0 / pi) s (ln(s / rho) - 0.774)
+// (Rosa, Bull. Bur. Stand. 4, 1908).
+constexpr double kSquareMicrohenryPerMetre = 0.70140854;
+constexpr double kSquareLogFactor = 3.5;
+constexpr double kSquareLogOffset = 1.07;
+
+// Resonance 4 pi^2 f^2 L C = 1 with f in MHz, L in uH, C in pF: C = 1e6 / (4 pi^2) / (f^2 L);
+// 1e6 / (4 pi^2) = 25330.2959, truncated (C 3.8e-6 relative low).
+constexpr double kResonanz = 25330.2;  // pF MHz^2 uH
+
+// Self-capacitance, fitted, no published source found: 0.886 pF per metre of circumference
+// (of the order of 2 eps0 / (pi (ln(8r/a) - 2)), a first antiresonance near U = lambda / 2),
+// and between the turns 0.0241 pF per cm of circumference over lg(pitch / conductor radius).
+// 0.0241 is 2 pi eps0 / ln 10 = 24.16 pF/m (coaxial line) in pF per mm, applied to cm.
+constexpr double kSelfCapacitancePfPerMetre = 0.886;
+constexpr double kInterTurnPfPerCentimetre = 0.0241;
+constexpr double kMmDiameterPerCmRadius = 20;  // conductor diameter in mm / 20 = radius in cm
 // The self-capacitance's log term g at or below this is zero within rounding, or
 // negative where the pitch of the turns is below the conductor's radius.
 constexpr double kKleinsterLogTerm = 1e-9;
+// What such a g becomes: the self-capacitance grows huge, so such a coil ends in the
+// capacitance refusal and its hint to space the turns.
+constexpr double kLogTermForZero = 0.0001;
+
+// Small-loop radiation resistance Rr = 320 pi^4 N^2 A^2 / lambda^4 Ohm (eta = 120 pi),
+// 320 pi^4 = 31170.9 rounded: C. A. Balanis, "Antenna Theory", 3rd ed., Wiley 2005,
+// eqs. (5-24), (5-24a).
+constexpr double kRadiationResistanceOhm = 31171;
 
 // Decimals the main window writes a raised coil length with ("#0.0#").
 constexpr double kHundertstel = 100;
@@ -30,41 +80,42 @@ constexpr double kHundertstel = 100;
 // std::round rounds the exact value, as the written text does.)
 std::optional<float> geschriebeneMindestlaenge(double n, double d) {
     const float windungen = static_cast<float>(n), leiter = static_cast<float>(d);
-    const float minimum = windungen <= 1 ? leiter : (windungen - 1.0f) * leiter + 1.0f;
+    const float zugabe = static_cast<float>(kCoilAllowanceMm);
+    const float minimum = windungen <= 1 ? leiter : (windungen - 1.0f) * leiter + zugabe;
     if (!std::isfinite(minimum)) return std::nullopt;
     return static_cast<float>(std::round(static_cast<double>(minimum) * kHundertstel) / kHundertstel);
 }
 
 }  // namespace
 
+// Every step below is checked (core/checked_value.h): a step that would leave the finite
+// numbers ends the calculation with its fault.
 LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
-    using namespace checked;
     LoopErgebnis out;
     LoopWerte& w = out.werte;
     try {
-        const double mu0 = mul(1e-7, 12.56637061435916);
-
-        const double D = in.D.lesen();
-        const double U = in.U.lesen();
-        rec.Umfang = U;
-        const double d = in.d.lesen();
-        const double f = in.f.lesen();
-        rec.Frequenz = f;
-        const double P = in.P.lesen();
-        const double N = in.N.lesen();
-        rec.Windungen = N;
-        double l = in.l.lesen();  // mm
-        const double Rp = mul(in.RpKOhm.lesen(), 1000);  // kOhm to Ohm
+        // Each input is read at its own step; reading a text too large faults there.
+        const Wert D = in.D.lesen();  // m
+        const Wert U = in.U.lesen();  // m
+        rec.Umfang = U.zahl();
+        const Wert d = in.d.lesen();  // mm
+        const Wert f = in.f.lesen();  // MHz
+        rec.Frequenz = f.zahl();
+        const Wert P = in.P.lesen();  // W
+        const Wert N = in.N.lesen();
+        rec.Windungen = N.zahl();
+        Wert l = in.l.lesen();  // mm
+        const Wert Rp = Wert(in.RpKOhm.lesen()) * kOhmsPerKiloohm;
 
         // The coil length only applies to more than one turn; for one turn or less
         // it must still reach half the conductor diameter.
         float lmin;
         if (N > 1) {
             out.spulenlaengeSichtbar = true;
-            lmin = single(add(mul(sub(N, 1), d), 1));
+            lmin = single((N - 1) * d + kCoilAllowanceMm);
         } else {
             out.spulenlaengeSichtbar = false;
-            lmin = single(div(d, 2));
+            lmin = single(d / 2);
         }
 
         // Input check: nothing may be missing, and the coil must be long enough
@@ -72,116 +123,121 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
         const float lSingle = single(l);
         bool langGenug = lSingle >= lmin;
         if (!langGenug) {
-            auto written = geschriebeneMindestlaenge(N, d);
+            auto written = geschriebeneMindestlaenge(N.zahl(), d.zahl());
             langGenug = written && lSingle >= *written;
         }
-        if (D == 0 || U == 0 || d < 0.1 || f < 0.01 || N < 0.1 || !langGenug) {
+        if (D == 0 || U == 0 || d < kThinnestConductorMm || f < kLowestFrequencyMHz || N < kFewestTurns ||
+            !langGenug) {
             out.ending = Ending::Input;
             return out;
         }
 
-        const double sigma = Leitfaehigkeit(in.material);
-        const double Rs = in.Rs.lesen();
+        const Wert sigma = Leitfaehigkeit(in.material);  // MS/m
+        const Wert Rs = in.Rs.lesen();                  // Ohm
 
-        l = div(l, 1000);                     // m
-        const double lambda = div(300, f);    // m
-        const double p = mul(div(d, 1000), kPi);  // perimeter of the conductor, m
+        l = l / kMillimetresPerMetre;  // m
+        const Wert lambda = kLightSpeedMetreMegahertz / f;  // m
+        const Wert p = d / kMillimetresPerMetre * kPiAsStored;  // perimeter of the conductor, m
 
-        double r = 0, A;
+        Wert r = 0, A = 0;  // m, m^2
         if (in.form == Form::Kreis) {
-            r = div(D, 2);
-            A = mul(mul(r, r), kPi);
+            r = D / 2;
+            A = r * r * kPiAsStored;
         } else {
-            A = mul(D, D);
+            A = D * D;
         }
 
-        const double k = div(mul(N, U), lambda);
-        w.lambdaAnteil = k;
+        const Wert k = N * U / lambda;
+        w.lambdaAnteil = k.zahl();
         if (k > kGroessteLeiterlaenge) {
             out.ending = Ending::Length;
             return out;
         }
 
         // For a single turn the conductor diameter takes the place of the coil length.
-        if (N == 1) l = div(d, 1000);
+        if (N == 1) l = d / kMillimetresPerMetre;
 
-        double L;
+        Wert L = 0;  // H
         if (in.form == Form::Kreis) {
-            // Ring of wire: N^2 mu0 r (ln(8 r / a) - 2), with a = l / 2 as conductor radius.
-            const double x = div(mul(mul(8, r), N), div(l, div(2, N)));
-            const double ring = mul(mul(mul(mul(N, N), r), mu0), sub(ln(x), 2));
-            // Wheeler's single-layer coil, D^2 N^2 / (18 D + 40 l) uH in inches, here in cm.
-            const double D100 = mul(100, D);
-            const double spule = mul(div(mul(mul(D100, D100), mul(N, N)),
-                                         add(mul(D100, 45.72), mul(mul(100, l), 101.6))), 1e-6);
-            const double lStrich = N == 1 ? div(l, 2) : l;
-            L = div(D, lStrich) < kRingOderSpule ? spule : ring;
+            // Ring of round wire, surface current: N^2 mu0 r (ln(8 r / a) - 2) with a = l / 2
+            // (Maxwell, Phil. Trans. 155, 1865; Rosa & Grover, Bull. Bur. Stand. 8(1), 1912).
+            const Wert x = 8 * r * N / (l / (2 / N));  // 8 r / a
+            const Wert ring = N * N * r * kMu0 * (ln(x) - 2);
+            // Wheeler's single-layer coil, in cm and uH.
+            const Wert D100 = kCentimetresPerMetre * D;
+            const Wert spule = D100 * D100 * (N * N) /
+                               (D100 * kWheelerDiameterTerm + kCentimetresPerMetre * l * kWheelerLengthTerm) *
+                               kHenriesPerMicrohenry;
+            const Wert lStrich = N == 1 ? l / 2 : l;
+            L = D / lStrich < kRingOderSpule ? spule : ring;
         } else {
-            L = mul(mul(mul(mul(N, N), mul(D, 0.70140854)), sub(ln(div(mul(D, 3.5), l)), 1.07)), 1e-6);
+            L = N * N * (D * kSquareMicrohenryPerMetre) * (ln(D * kSquareLogFactor / l) - kSquareLogOffset) *
+                kHenriesPerMicrohenry;
         }
-        rec.Induktivitaet = L;
-        const double LMikro = mul(L, 1e6);
-        if (LMikro < 0.001) {
+        rec.Induktivitaet = L.zahl();
+        const Wert LMikro = L * kMicrohenriesPerHenry;
+        if (LMikro < kSmallestInductanceMicrohenry) {
             out.ending = Ending::Inductance;
             return out;
         }
-        w.induktivitaet = LMikro;
+        w.induktivitaet = LMikro.zahl();
 
-        // Resonance: 4 pi^2 f^2 L C = 1, with f in MHz, L in uH and C in pF.
-        const double C = div(25330.2, mul(mul(mul(f, f), L), 1e6));
-        rec.Kapazitaet = C;
-        w.kapazitaet = C;
+        const Wert C = kResonanz / (f * f * L * kMicrohenriesPerHenry);  // pF
+        rec.Kapazitaet = C.zahl();
+        w.kapazitaet = C.zahl();
 
-        // Self-capacitance: 0.886 pF per metre of circumference, plus the
-        // capacitance between turns over the decimal log of pitch to conductor radius.
-        const double C0 = mul(U, 0.886);
-        double g = div(ln(div(div(mul(100, l), N), div(d, 20))), ln(10));
+        // Self-capacitance, pF: the circumference's share plus the turns' share over the
+        // decimal log of pitch (cm) to conductor radius (cm).
+        const Wert C0 = U * kSelfCapacitancePfPerMetre;
+        Wert g = lg(kCentimetresPerMetre * l / N / (d / kMmDiameterPerCmRadius));
         // A g that is no real positive value would give a huge or a negative
-        // self-capacitance; it takes the small value used for zero, so such a
-        // coil ends in the capacitance refusal and its hint to space the turns.
-        if (g <= kKleinsterLogTerm) g = 0.0001;
-        const double CL = add(mul(div(mul(100, U), g), mul(sub(N, 1), 0.0241)), C0);
-        w.eigenkapazitaet = CL;
+        // self-capacitance; it takes the small value used for zero.
+        if (g <= kKleinsterLogTerm) g = kLogTermForZero;
+        const Wert CL = kCentimetresPerMetre * U / g * ((N - 1) * kInterTurnPfPerCentimetre) + C0;
+        w.eigenkapazitaet = CL.zahl();
 
         // The tuning capacitance must exceed the self-capacitance by at least 0.1 pF.
-        if (std::floor(sub(mul(10, C), mul(10, CL))) <= 0) {
+        if (std::floor((kTenthsPerPicofarad * C - kTenthsPerPicofarad * CL).zahl()) <= 0) {
             out.ending = Ending::Capacitance;
             return out;
         }
 
-        // Small-loop radiation resistance 320 pi^4 N^2 A^2 / lambda^4.
-        const double lambda4 = mul(mul(lambda, lambda), mul(lambda, lambda));
-        const double Rr = mul(div(mul(mul(A, A), mul(N, N)), lambda4), 31171);
-        w.strahlung = Rr;
+        const Wert lambda4 = lambda * lambda * (lambda * lambda);
+        const Wert Rr = A * A * (N * N) / lambda4 * kRadiationResistanceOhm;
+        w.strahlung = Rr.zahl();
 
-        // Skin effect: surface resistance times conductor length over its perimeter.
-        const double Rf = sqrt(div(mul(mul(mul(1e6, f), kPi), mu0), sigma));
-        const double RVerlust = mul(Rf, div(mul(mul(1e-3, N), U), p));
-        rec.RVerlust = RVerlust;
-        w.verlust = RVerlust;
+        // Skin effect: surface resistance Rs = sqrt(pi f mu0 / sigma) times conductor length
+        // N U over its perimeter (Balanis, 3rd ed., eq. (2-90b)). With sigma in MS/m this
+        // Rf is Rs in mOhm.
+        const Wert Rf = sqrt(kHertzPerMegahertz * f * kPiAsStored * kMu0 / sigma);
+        const Wert RVerlust = Rf * (kOhmsPerMilliohm * N * U / p);
+        rec.RVerlust = RVerlust.zahl();
+        w.verlust = RVerlust.zahl();
 
-        double RGesamt = add(add(RVerlust, Rr), Rs);
-        rec.RGesamt = RGesamt;
-        const double XL = mul(mul(mul(1e6, f), kZweiPi), L);
-        rec.XL = XL;
+        Wert RGesamt = RVerlust + Rr + Rs;
+        rec.RGesamt = RGesamt.zahl();
+        const Wert XL = kHertzPerMegahertz * f * kTwoPiAsStored * L;  // 2 pi f L
+        rec.XL = XL.zahl();
 
         // Fold the parallel loss into the parallel equivalent of the series losses.
-        const double XL2 = mul(XL, XL);
-        const double Rpe = div(XL2, RGesamt);
-        const double Rc = div(mul(Rpe, Rp), add(Rpe, Rp));
-        RGesamt = div(XL2, Rc);
-        rec.RGesamt = RGesamt;
+        const Wert XL2 = XL * XL;
+        const Wert Rpe = XL2 / RGesamt;
+        const Wert Rc = Rpe * Rp / (Rpe + Rp);
+        RGesamt = XL2 / Rc;
+        rec.RGesamt = RGesamt.zahl();
 
-        const double eta = div(div(Rr, RGesamt), N);
-        w.wirkungsgrad = eta;
-        w.prozent = mul(eta, 100);
-        w.gewinn = mul(div(ln(eta), ln(10)), 10);
+        // Radiation efficiency Rr / R (Balanis, 3rd ed., eq. (2-90)), here also divided by
+        // the turns, as the main window always has.
+        const Wert eta = Rr / RGesamt / N;
+        w.wirkungsgrad = eta.zahl();
+        w.prozent = (eta * kPercentPerUnit).zahl();
+        w.gewinn = (lg(eta) * kDecibelsPerBel).zahl();
 
-        const double Q = div(XL, RGesamt);
-        rec.Guete = Q;
-        w.guete = Q;
-        w.bandbreite = div(div(mul(f, 1e6), Q), 1000);
-        w.spannung = div(sqrt(mul(mul(XL, P), Q)), 1000);
+        const Wert Q = XL / RGesamt;
+        rec.Guete = Q.zahl();
+        w.guete = Q.zahl();
+        w.bandbreite = (f * kHertzPerMegahertz / Q / kHertzPerKilohertz).zahl();  // f / Q, kHz
+        w.spannung = (sqrt(XL * P * Q) / kVoltsPerKilovolt).zahl();  // sqrt(X P Q), kV
         out.ending = Ending::Ok;
     } catch (const ArithmeticFault& fault) {
         out.ending = Ending::Fault;

@@ -15,82 +15,101 @@
 
 #include <cmath>
 
-#include "core/checked_math.h"
+#include "core/checked_value.h"
+#include "core/constants.h"
 #include "core/frequency_steps.h"
 #include "core/proximity_factor.h"
 
 namespace ringfeld::tuning {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kSqrt2 = 1.41421356237309504880;
-constexpr double kSmallLoopDirectivity = 1.5;  // gain over isotropic of a lossless small loop
-constexpr double kRrFormulaLimit = 0.1;        // N U / lambda up to which the small-loop Rr holds
-constexpr double kPicofarad = 1e-12;
-constexpr double kMega = 1e6;
+using namespace constants;
 
-// 1 / (2 pi sqrt(L C)) in MHz, with L in H and C in pF; none for C <= 0 or on overflow.
+constexpr double kSqrt2 = 1.41421356237309504880;
+// Directivity of a small loop, D0 = 3/2 as for the short dipole (Balanis, 3rd ed., sec. 5.2);
+// gain = efficiency * D0 (sec. 2.9).
+constexpr double kSmallLoopDirectivity = 1.5;
+// N U / lambda up to which the sheet trusts the small-loop Rr (uniform current): the
+// program's own limit, well inside lambda / 3, where Kraus ("Antennas", 2nd ed., 1988)
+// puts the error at about 2 %.
+constexpr double kRrFormulaLimit = 0.1;
+
+// f = 1 / (2 pi sqrt(L C)) in MHz, with L in H and C in pF; none for C <= 0 or on overflow.
 std::optional<double> resonanceMHz(double henry, double picofarad) {
-    using namespace checked;
     if (!(picofarad > 0)) return std::nullopt;
     try {
-        return div(div(1, mul(2 * kPi, sqrt(mul(henry, mul(picofarad, kPicofarad))))), kMega);
+        const Wert L = henry, C = picofarad;
+        return (1 / (kTwoPi * sqrt(L * (C * kFaradsPerPicofarad))) / kHertzPerMegahertz).zahl();
     } catch (const ArithmeticFault&) {
         return std::nullopt;
     }
 }
 
-double gainDbi(double efficiency) {
-    using namespace checked;
-    return mul(10, div(ln(mul(kSmallLoopDirectivity, efficiency)), ln(10)));
+// Gain over isotropic, 10 lg(D0 efficiency) dBi.
+Wert gainDbi(Wert efficiency) {
+    return kDecibelsPerBel * lg(kSmallLoopDirectivity * efficiency);
 }
 
 // The sheet's numbers for a row the model accepted. Throws ArithmeticFault where a
 // number cannot be computed.
 RowValues rowValues(const LoopZahlen& in, const LoopRecord& rec, const LoopWerte& w, const SheetOptions& o) {
-    using namespace checked;
     RowValues v;
     // The inputs as the model read them (an accepted row read every one).
-    const double N = rec.Windungen, f = rec.Frequenz;
-    const double d = in.d.wert;   // mm
-    const double l = in.l.wert;   // mm
-    const double P = in.P.wert;   // W
-    const double Rp = mul(in.RpKOhm.wert, 1000);
-    const double L = rec.Induktivitaet, X = rec.XL, Rv = rec.RVerlust;
-    const double C = rec.Kapazitaet, CL = *w.eigenkapazitaet, Rr = *w.strahlung;
+    const Wert N = rec.Windungen, f = rec.Frequenz;  // MHz
+    const Wert d = in.d.wert;                        // mm
+    const Wert l = in.l.wert;                        // mm
+    const Wert P = in.P.wert;                        // W
+    const Wert Rp = Wert(in.RpKOhm.wert) * kOhmsPerKiloohm;
+    const Wert L = rec.Induktivitaet, X = rec.XL, Rv = rec.RVerlust;      // H, Ohm, Ohm
+    const Wert C = rec.Kapazitaet, CL = *w.eigenkapazitaet, Rr = *w.strahlung;  // pF, pF, Ohm
+    const Wert Rs = in.Rs.wert;
 
-    v.L_uH = mul(L, kMega);
-    v.C_total_pF = C;
-    v.C_self_pF = CL;
-    v.C_tune_pF = sub(sub(C, CL), o.strayPf);
-    v.X_ohm = X;
-    v.R_radiation_ohm = Rr;
-    v.R_skin_ohm = Rv;
-    v.R_series_ohm = in.Rs.wert;
+    v.L_uH = (L * kMicrohenriesPerHenry).zahl();
+    v.C_total_pF = C.zahl();
+    v.C_self_pF = CL.zahl();
+    const Wert Ctune = C - CL - o.strayPf;
+    v.C_tune_pF = Ctune.zahl();
+    v.X_ohm = X.zahl();
+    v.R_radiation_ohm = Rr.zahl();
+    v.R_skin_ohm = Rv.zahl();
+    v.R_series_ohm = Rs.zahl();
 
+    // Proximity loss of the turns: Smith's factor at centre spacing / conductor diameter.
     ProximityFactor prox;
-    if (N > 1) prox = ProximityFactorSmith(N, div(div(l, sub(N, 1)), d));  // centre spacing / diameter
+    if (N > 1) prox = ProximityFactorSmith(N.zahl(), (l / (N - 1) / d).zahl());
+    const Wert Rprox = Rv * prox.factor;
     v.proximity_factor = prox.factor;
-    v.R_proximity_ohm = mul(Rv, prox.factor);
-    v.R_ground_ohm = mul(o.groundRatio, Rr);
-    if (o.capacitorQ && v.C_tune_pF > 0)
-        v.R_capacitor_ohm = div(1, mul(mul(mul(2 * kPi, mul(f, kMega)), mul(v.C_tune_pF, kPicofarad)), *o.capacitorQ));
+    v.R_proximity_ohm = Rprox.zahl();
+    const Wert Rground = o.groundRatio * Rr;
+    v.R_ground_ohm = Rground.zahl();
+    // A capacitor of quality Q is the series resistance 1 / (omega C Q).
+    Wert Rcap = 0;
+    if (o.capacitorQ && Ctune > 0)
+        Rcap = 1 / (kTwoPi * (f * kHertzPerMegahertz) * (Ctune * kFaradsPerPicofarad) * *o.capacitorQ);
+    v.R_capacitor_ohm = Rcap.zahl();
 
     // Series losses, with the parallel loss folded in as X^2 / Rp as the model does.
-    v.R_total_ohm = add(add(add(add(add(add(Rv, v.R_proximity_ohm), Rr), v.R_ground_ohm), v.R_capacitor_ohm),
-                            v.R_series_ohm), div(mul(X, X), Rp));
-    const double efficiency = div(Rr, v.R_total_ohm);
-    v.efficiency_percent = mul(efficiency, 100);
-    v.gain_dBi = gainDbi(efficiency);
-    v.Q = div(X, v.R_total_ohm);
-    v.bandwidth_halfpower_kHz = div(mul(f, 1000), v.Q);
-    v.bandwidth_vswr2_kHz = div(v.bandwidth_halfpower_kHz, kSqrt2);
+    const Wert R = Rv + Rprox + Rr + Rground + Rcap + Rs + X * X / Rp;
+    v.R_total_ohm = R.zahl();
+    // Radiation efficiency Rr / R (Balanis, 3rd ed., sec. 2.14), not divided by the turns.
+    const Wert efficiency = Rr / R;
+    v.efficiency_percent = (efficiency * kPercentPerUnit).zahl();
+    v.gain_dBi = gainDbi(efficiency).zahl();
+    const Wert Q = X / R;
+    v.Q = Q.zahl();
+    // Half-power bandwidth f / Q; between the points of VSWR 2, f / (sqrt(2) Q) (see the top).
+    const Wert bandwidth = f * kKilohertzPerMegahertz / Q;
+    v.bandwidth_halfpower_kHz = bandwidth.zahl();
+    v.bandwidth_vswr2_kHz = (bandwidth / kSqrt2).zahl();
 
-    v.I_rms_A = sqrt(div(P, v.R_total_ohm));
-    v.V_rms_V = mul(v.I_rms_A, X);
-    v.V_peak_V = mul(kSqrt2, v.V_rms_V);
-    v.P_capacitor_W = mul(mul(v.I_rms_A, v.I_rms_A), v.R_capacitor_ohm);
-    v.f_self_resonance_MHz = resonanceMHz(L, CL);
+    // At power P: I = sqrt(P / R), V = I X, peak sqrt(2) V, capacitor loss I^2 Rcap.
+    const Wert I = sqrt(P / R);
+    const Wert V = I * X;
+    v.I_rms_A = I.zahl();
+    v.V_rms_V = V.zahl();
+    v.V_peak_V = (kSqrt2 * V).zahl();
+    v.P_capacitor_W = (I * I * Rcap).zahl();
+    v.f_self_resonance_MHz = resonanceMHz(L.zahl(), CL.zahl());
 
     if (w.lambdaAnteil && *w.lambdaAnteil > kRrFormulaLimit) v.flags.push_back(Flag::RrFormulaRange);
     if (v.C_tune_pF > 0 && CL >= v.C_tune_pF) v.flags.push_back(Flag::SelfCapacitance);
@@ -150,7 +169,7 @@ Summary summarize(const std::vector<SheetRow>& rows, const SheetOptions& o) {
     s.hasCapacitorCover = o.capMinPf && o.capMaxPf;
     // L and CL do not depend on the frequency: any accepted row gives them.
     if (s.hasCapacitorCover && first) {
-        const double henry = first->L_uH / kMega, extra = first->C_self_pF + o.strayPf;
+        const double henry = first->L_uH / kMicrohenriesPerHenry, extra = first->C_self_pF + o.strayPf;
         s.capacitor_covers_from_MHz = resonanceMHz(henry, *o.capMaxPf + extra);
         s.capacitor_covers_to_MHz = resonanceMHz(henry, *o.capMinPf + extra);
     }
@@ -158,7 +177,6 @@ Summary summarize(const std::vector<SheetRow>& rows, const SheetOptions& o) {
 }
 
 MeasuredResult measure(const LoopZahlen& loop, const SheetOptions& o) {
-    using namespace checked;
     MeasuredResult m;
     m.input = *o.measured;
     const SheetRow row = computeRow(loop, m.input.frequencyMHz, o);
@@ -166,16 +184,21 @@ MeasuredResult measure(const LoopZahlen& loop, const SheetOptions& o) {
     m.fault = row.fault;
     if (!row.values) return m;
     try {
-        // Bandwidth between the points of VSWR s to the half-power bandwidth: B sqrt(s) / (s - 1).
-        const double s = m.input.vswr;
-        m.bandwidth_halfpower_kHz = div(mul(m.input.bandwidthKHz, sqrt(s)), sub(s, 1));
-        m.Q = div(mul(m.input.frequencyMHz, 1000), m.bandwidth_halfpower_kHz);
-        m.R_total_ohm = div(row.values->X_ohm, m.Q);
-        const double efficiency = div(row.values->R_radiation_ohm, m.R_total_ohm);
-        m.efficiency_percent = mul(efficiency, 100);
-        m.gain_dBi = gainDbi(efficiency);
-        m.R_model_ohm = row.values->R_total_ohm;
-        m.R_unexplained_ohm = sub(m.R_total_ohm, m.R_model_ohm);
+        // A bandwidth B between the points of VSWR s is the half-power bandwidth
+        // B sqrt(s) / (s - 1) (Yaghjian & Best, see the top); Q = f / B, R = X / Q.
+        const Wert f = m.input.frequencyMHz, B = m.input.bandwidthKHz, s = m.input.vswr;
+        const Wert halfpower = B * sqrt(s) / (s - 1);
+        const Wert Q = f * kKilohertzPerMegahertz / halfpower;
+        const Wert R = row.values->X_ohm / Q;
+        const Wert efficiency = row.values->R_radiation_ohm / R;
+        const Wert Rmodel = row.values->R_total_ohm;
+        m.bandwidth_halfpower_kHz = halfpower.zahl();
+        m.Q = Q.zahl();
+        m.R_total_ohm = R.zahl();
+        m.efficiency_percent = (efficiency * kPercentPerUnit).zahl();
+        m.gain_dBi = gainDbi(efficiency).zahl();
+        m.R_model_ohm = Rmodel.zahl();
+        m.R_unexplained_ohm = (R - Rmodel).zahl();
         if (m.R_unexplained_ohm < 0) m.flags.push_back(Flag::NarrowerThanModel);
     } catch (const ArithmeticFault& fault) {
         m = MeasuredResult{};

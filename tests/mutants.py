@@ -11,9 +11,25 @@ def m(file, old, new, kind, desc):
 
 
 # ---------------------------------------------------------------- calculation mends
-f = "engine/loop_model.cpp"
-m(f, "if (g <= kKleinsterLogTerm) g = 0.0001;", "if (g == 0) g = 0.0001;", "cmp", "self-capacitance log term: only an exact zero counts")
+f = "core/loop_model.cpp"
+m(f, "if (g <= kKleinsterLogTerm) g = kLogTermForZero;", "if (g == 0) g = kLogTermForZero;", "cmp", "self-capacitance log term: only an exact zero counts")
 m(f, "kKleinsterLogTerm = 1e-9;", "kKleinsterLogTerm = 0.0;", "const", "log term threshold 1e-9 -> 0")
+# The shared catalogue's engine/loop_model.cpp rows, for the rewritten formulas.
+m(f, "kGroessteLeiterlaenge = 0.41;", "kGroessteLeiterlaenge = 0.42;", "const", "length limit 0.41 -> 0.42 wavelengths")
+m(f, "if (k > kGroessteLeiterlaenge)", "if (k >= kGroessteLeiterlaenge)", "cmp", "length check > -> >=")
+m(f, "kRingOderSpule = 21.739;", "kRingOderSpule = 21.7;", "const", "ring/coil switch 21.739 -> 21.7")
+m(f, "d < kThinnestConductorMm ||", "d <= kThinnestConductorMm ||", "cmp", "conductor minimum < -> <=")
+m(f, "kLowestFrequencyMHz = 0.01;", "kLowestFrequencyMHz = 0.001;", "const", "frequency minimum 0.01 -> 0.001")
+m(f, "lmin = single(d / 2);", "lmin = single(d / 3);", "const", "one-turn minimum length d/2 -> d/3")
+m(f, "if (N == 1) l = d / kMillimetresPerMetre;", ";", "drop", "drop 'single turn: conductor diameter replaces coil length'")
+m(f, "kLogTermForZero = 0.0001;", "kLogTermForZero = 0.001;", "const", "degenerate pitch g 0.0001 -> 0.001")
+m(f, "kTenthsPerPicofarad * CL).zahl()) <= 0)", "kTenthsPerPicofarad * CL).zahl()) < 0)", "cmp", "capacitance check <= 0 -> < 0")
+m(f, "kResonanz = 25330.2;", "kResonanz = 25303.2;", "const", "resonance constant 25330.2 -> 25303.2 (digits swapped)")
+m(f, "w.gewinn = (lg(eta) * kDecibelsPerBel).zahl();", "w.gewinn = (lg(eta) * 20).zahl();", "const", "gain 10 log -> 20 log")
+m(f, "const Wert eta = Rr / RGesamt / N;", "const Wert eta = Rr / RGesamt;", "drop", "efficiency not divided by turns")
+m(f, "/ Q / kHertzPerKilohertz).zahl();", "/ Q / 100).zahl();", "const", "bandwidth /1000 -> /100")
+m(f, "        RGesamt = XL2 / Rc;\n", "\n", "drop", "drop folding the parallel loss into RGesamt")
+m(f, "kRadiationResistanceOhm = 31171;", "kRadiationResistanceOhm = 31117;", "const", "Rr constant 31171 -> 31117")
 m("engine/loop_rechnen.cpp", "            out.ergebnisseLoeschen = true;\n            out.meldung = Meldung{PruefMeldung(Ending::Capacitance",
   "            out.meldung = Meldung{PruefMeldung(Ending::Capacitance", "drop", "capacitance refusal keeps the last design's labels")
 f = "ui/sprache_anwenden.cpp"
@@ -69,31 +85,31 @@ m(f, "return in(kText, lang).arg(option, given, expected);", "return in(kText, l
 
 
 # ---------------------------------------------------------------- tuning-range sheet: engine
-f = "engine/proximity_factor.cpp"
+f = "core/proximity_factor.cpp"
 m(f, "0.097, 0.083, 0.077", "0.097, 0.032, 0.077", "const", "N = 2 at x = 2.4 read as the miscopied 0.032")
 m(f, "return row[kColumns - 1] * q * q;", "return row[kColumns - 1] * q;", "drop", "tail above x = 4 falls as 1/x, not 1/x^2")
 m(f, "        x = kProximityMinRatio;\n", "\n", "drop", "x below the table not raised to 1.1")
 m(f, "(1 - t) * rowFactor(n, x) + t * rowFactor(n + 1, x)", "rowFactor(n, x)", "drop", "fractional turns read the row below")
 m(f, "if (!(turns > 1)) return out;", "if (!(turns >= 2)) return out;", "cmp", "turns between 1 and 2 give no proximity loss")
-f = "engine/frequency_steps.cpp"
+f = "core/frequency_steps.cpp"
 m(f, "kWholeStepTolerance = 1e-6;", "kWholeStepTolerance = 0;", "const", "TO dropped when the span is a whole number of steps within rounding")
-m(f, "? std::round(mhz * 1e6) / 1e6 : mhz;", "? mhz : mhz;", "drop", "frequencies not rounded to 1 Hz")
-f = "engine/tuning_sheet.cpp"
+m(f, "? std::round(hertz) / kHertzPerMegahertz : mhz;", "? mhz : mhz;", "drop", "frequencies not rounded to 1 Hz")
+f = "core/tuning_sheet.cpp"
 m(f, "kRrFormulaLimit = 0.1;", "kRrFormulaLimit = 0.2;", "const", "rr_formula_range from N U / lambda 0.2")
 m(f, "kSmallLoopDirectivity = 1.5;", "kSmallLoopDirectivity = 1.0;", "const", "gain without the small loop's directivity")
-m(f, "v.C_tune_pF = sub(sub(C, CL), o.strayPf);", "v.C_tune_pF = sub(C, CL);", "drop", "stray capacitance not taken off")
-m(f, "mul(2 * kPi, mul(f, kMega))", "mul(kPi, mul(f, kMega))", "const", "capacitor loss with pi f instead of omega")
-m(f, "v.R_series_ohm), div(mul(X, X), Rp));", "v.R_series_ohm), 0.0);", "drop", "parallel loss not folded into R_total")
-m(f, "if (N > 1) prox = ProximityFactorSmith(N, div(div(l, sub(N, 1)), d));", "if (N > 1) prox = ProximityFactorSmith(N, div(div(l, N), d));", "const", "turn spacing l / N instead of l / (N - 1)")
-m(f, "v.bandwidth_vswr2_kHz = div(v.bandwidth_halfpower_kHz, kSqrt2);", "v.bandwidth_vswr2_kHz = v.bandwidth_halfpower_kHz;", "drop", "VSWR 2 bandwidth equals the half-power one")
-m(f, "v.V_peak_V = mul(kSqrt2, v.V_rms_V);", "v.V_peak_V = v.V_rms_V;", "drop", "peak voltage is the rms voltage")
+m(f, "const Wert Ctune = C - CL - o.strayPf;", "const Wert Ctune = C - CL;", "drop", "stray capacitance not taken off")
+m(f, "kTwoPi * (f * kHertzPerMegahertz)", "kPi * (f * kHertzPerMegahertz)", "const", "capacitor loss with pi f instead of omega")
+m(f, "Rcap + Rs + X * X / Rp;", "Rcap + Rs;", "drop", "parallel loss not folded into R_total")
+m(f, "ProximityFactorSmith(N.zahl(), (l / (N - 1) / d).zahl());", "ProximityFactorSmith(N.zahl(), (l / N / d).zahl());", "const", "turn spacing l / N instead of l / (N - 1)")
+m(f, "v.bandwidth_vswr2_kHz = (bandwidth / kSqrt2).zahl();", "v.bandwidth_vswr2_kHz = bandwidth.zahl();", "drop", "VSWR 2 bandwidth equals the half-power one")
+m(f, "v.V_peak_V = (kSqrt2 * V).zahl();", "v.V_peak_V = V.zahl();", "drop", "peak voltage is the rms voltage")
 m(f, "if (v.C_tune_pF > 0 && CL >= v.C_tune_pF)", "if (v.C_tune_pF > 0 && CL <= v.C_tune_pF)", "cmp", "self_capacitance flag reversed")
 m(f, "(v.C_tune_pF < *o.capMinPf || v.C_tune_pF > *o.capMaxPf)", "(v.C_tune_pF > *o.capMaxPf)", "drop", "capacitor_range ignores the minimum")
 m(f, "v.C_tune_pF, row.frequencyMHz, false);", "v.C_tune_pF, row.frequencyMHz, true);", "swap", "C_tune_min takes the largest")
 m(f, "resonanceMHz(henry, *o.capMaxPf + extra)", "resonanceMHz(henry, *o.capMaxPf + first->C_self_pF)", "drop", "capacitor cover without the stray capacitance")
-m(f, "div(mul(m.input.bandwidthKHz, sqrt(s)), sub(s, 1))", "div(m.input.bandwidthKHz, sub(s, 1))", "drop", "measured bandwidth conversion without sqrt(s)")
-m(f, "m.R_model_ohm = row.values->R_total_ohm;", "m.R_model_ohm = row.values->R_skin_ohm + row.values->R_radiation_ohm;", "drop", "model loss without the sheet's extra losses")
-m(f, "        if (line.empty()) continue;\n", "\n", "drop", "empty message lines joined as double blanks")
+m(f, "B * sqrt(s) / (s - 1)", "B / (s - 1)", "drop", "measured bandwidth conversion without sqrt(s)")
+m(f, "const Wert Rmodel = row.values->R_total_ohm;", "const Wert Rmodel = row.values->R_skin_ohm + row.values->R_radiation_ohm;", "drop", "model loss without the sheet's extra losses")
+m("text/messages.cpp", "        if (line.empty()) continue;\n", "\n", "drop", "empty message lines joined as double blanks")
 m(f, "o.groundRatio >= 0", "o.groundRatio > 0", "cmp", "ground ratio 0 refused")
 m(f, "*o.capMinPf <= *o.capMaxPf", "*o.capMinPf < *o.capMaxPf", "cmp", "a one-value capacitor range refused")
 f = "cli/tuning_run.cpp"
@@ -148,7 +164,7 @@ m("help/pdf_outline.cpp", "QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC)"
 
 # ---------------------------------------------------------------- code moved out of ringfeld-calc
 # The shared catalogue's rows for these lines name their old files.
-m("engine/frequency_steps.cpp", "!(step > 0) || to < from)", "!(step > 0) || to <= from)", "cmp",
+m("core/frequency_steps.cpp", "!(step > 0) || to < from)", "!(step > 0) || to <= from)", "cmp",
   "frequency steps refuse TO == FROM")
 m("engine/json_writer.cpp", "case '\\r': out_ += \"\\\\r\"; break;", "case '\\r': out_ += \"\\\\n\"; break;", "swap",
   "JSON escapes CR as \\n")
@@ -194,3 +210,21 @@ m(K + "tuning_texts.h", '{Flag::NoCapacitorFits, {"kein Kondensator passt",', '{
 m(K + "cli_texts.h", '{"Kondensator: ", "Condensateur : de ", "Capacitor: "};', '{"Kondensator: ", "Condensateur : ", "Capacitor: "};', "text", "French --tuning capacitor line loses its de")
 m(K + "tuning_texts.h", 'kCSpanneVorsatz{"C: ", "C : ", "C: "};', 'kCSpanneVorsatz{"C: ", "C: ", "C: "};', "text", "French summary strip C: without its blank")
 m("cli/calc_options.cpp", "    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n", "", "drop", "--lang's usage error lists no codes")
+# ---------------------------------------------------------------- coupling loop
+# The shared catalogue's coupling/ankopplung_rechnen.cpp rows: the sizes are now computed in
+# core/coupling.cpp, their texts in text/ankopplung_rechnen.cpp.
+f = "core/coupling.cpp"
+m(f, "kCircumferenceFactor = 7.792;", "kCircumferenceFactor = 7.729;", "const", "circumference constant 7.792 -> 7.729")
+m(f, "(N / 2 + 1)", "(N / 2)", "const", "contact length factor N/2+1 -> N/2")
+m(f, "out.art = halbUmfang < Lka ?", "out.art = halbUmfang <= Lka ?", "cmp", "range switch < -> <=")
+m(f, "constexpr double kKabelimpedanz = 50;", "constexpr double kKabelimpedanz = 75;", "const", "cable impedance 50 -> 75 Ohm")
+m(f, "kContactFactor = 4.95;", "kContactFactor = 4.59;", "const", "contact length constant 4.95 -> 4.59 (digits swapped)")
+m(f, "!std::isfinite(lkaDoppelt) ||", "", "drop", "a contact length whose double overflows a float is accepted")
+f = "text/ankopplung_rechnen.cpp"
+m(f, "if (Rk > 100) return", "if (Rk >= 100) return", "cmp", "resonance display switch >100 -> >=100")
+m(f, "if (Rk > 1) return", "if (Rk >= 1) return", "cmp", "resonance display switch >1 -> >=1")
+m(f, "if (rec.Kapazitaet > 1000)", "if (rec.Kapazitaet >= 1000)", "cmp", "box/note switch > 1000 -> >= 1000")
+m(f, "const float lkaDoppelt = 2.0f * Lka;", "const float lkaDoppelt = 2.5f * Lka;", "const", "range upper end 2 Lka -> 2.5 Lka")
+m(f, '"de " + F + " ou qu\'un autre type "', '"d\'environ " + F + " ou qu\'un autre type "', "text", "French range explanation text changed")
+m(f, 'out.title = "coupling loop Calkulator ";', 'out.title = "Coupling loop calculator ";', "text", "English note title changed")
+m(f, "        out.text += nl;\n        out.text += zusatzhinweis;", "        out.text += zusatzhinweis;", "drop", "note appends explanation without line break")
