@@ -173,7 +173,8 @@ std::vector<CalcRow> RunRows(const CalcOptions& options, std::string_view sep) {
 QByteArray RenderJson(const CalcOptions& options, const std::vector<CalcRow>& rows) {
     std::vector<std::string> parts(chunkCount(rows.size()));
     forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
-        JsonWriter w;
+        std::string text;
+        JsonWriter w(text);
         w.text().reserve((end - begin) * 1600);  // about the size of one row with its values
         for (std::size_t i = begin; i < end; ++i) {
             if (i > 0) w.text() += ',';

@@ -14,15 +14,13 @@
 #include "cli/usage_errors.h"
 #include "text/abstimm_texte.h"
 #include "export/tuning_export.h"
+#include "text/sheet_columns.h"
 #include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 namespace {
 
-using tuning::Flag;
-using tuning::RowValues;
-using tuning::Sheet;
-using tuning::SheetOptions;
+using namespace tuning;
 
 
 struct TuningOption {
@@ -186,40 +184,14 @@ namespace {
 
 // ---- the text table
 
-struct Column {
-    Tri name;
-    std::string_view unit;
-    Muster pattern;
-    double RowValues::*member;
-};
-
-constexpr Muster kMhz{"0.0#####"};
-constexpr Muster kOne{"0.0"};
-constexpr Muster kTwo{"0.00"};
-constexpr Muster kOhm{"0.00000"};
-constexpr Muster kSigned{"0.00;-0.00"};
-constexpr Muster kWhole{"0"};
+using namespace sheet_patterns;
 constexpr Muster kSignedOhm{"0.00000;-0.00000"};
 constexpr Muster kCoverMhz{"0.0##"};
 
-constexpr std::array<Column, 15> kColumns{{
-    {{"C Kond.", "C cond.", "C tune"}, "pF", kOne, &RowValues::C_tune_pF},
-    {{"X", "X", "X"}, "Ohm", kOne, &RowValues::X_ohm},
-    {{"Rr", "Rr", "Rr"}, "Ohm", kOhm, &RowValues::R_radiation_ohm},
-    {{"Rv", "Rv", "Rskin"}, "Ohm", kOhm, &RowValues::R_skin_ohm},
-    {{"R Prox.", "R prox.", "R prox"}, "Ohm", kOhm, &RowValues::R_proximity_ohm},
-    {{"R Erde", "R sol", "R ground"}, "Ohm", kOhm, &RowValues::R_ground_ohm},
-    {{"R Kond.", "R cond.", "R cap"}, "Ohm", kOhm, &RowValues::R_capacitor_ohm},
-    {{"R ges.", "R tot.", "R total"}, "Ohm", kOhm, &RowValues::R_total_ohm},
-    {{"η", "η", "η"}, "%", kTwo, &RowValues::efficiency_percent},
-    {{"Gewinn", "Gain", "Gain"}, "dBi", kSigned, &RowValues::gain_dBi},
-    {{"Güte", "Q", "Q"}, "", kWhole, &RowValues::Q},
-    {{"B 3 dB", "B 3 dB", "B 3 dB"}, "kHz", kTwo, &RowValues::bandwidth_halfpower_kHz},
-    {{"B SWR 2", "B ROS 2", "B VSWR 2"}, "kHz", kTwo, &RowValues::bandwidth_vswr2_kHz},
-    {{"I", "I", "I"}, "A", kTwo, &RowValues::I_rms_A},
-    {{"Uc Spitze", "Uc crête", "Vc peak"}, "V", kWhole, &RowValues::V_peak_V},
-}};
-constexpr Column kCapacitorPower{{"P Kond.", "P cond.", "P cap"}, "W", kTwo, &RowValues::P_capacitor_W};
+// Whether the text table shows the column: the capacitor's power only when the capacitor has a Q.
+bool shown(const SheetColumn& c, bool capacitorLoss) {
+    return (c.views & kTextView) || (capacitorLoss && (c.views & kTextViewWithCapQ));
+}
 
 Tri flagText(Flag flag) {
     switch (flag) {
@@ -258,25 +230,18 @@ struct Format {
 };
 
 QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
-    static constexpr Tri kNotes{"Hinweise", "Remarques", "Notes"};
     const bool capacitorLoss = sheet.options.capacitorQ.has_value();
     std::vector<QStringList> table(2);
-    table[0] << "f";
-    table[1] << "[MHz]";
-    auto header = [&](const Column& c) {
-        table[0] << qs(c.name, lang);
+    for (const SheetColumn& c : kSheetColumns) {
+        if (!shown(c, capacitorLoss)) continue;
+        table[0] << qs(c.shortHeading, lang);
         table[1] << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
-    };
-    for (const Column& c : kColumns) header(c);
-    if (capacitorLoss) header(kCapacitorPower);
-    table[0] << qs(kNotes, lang);
-    table[1] << QString();
+    }
     for (const auto& row : sheet.rows) {
-        QStringList cells{fmt(row.frequencyMHz, kMhz)};
-        if (row.values) {
-            for (const Column& c : kColumns) cells << fmt((*row.values).*c.member, c.pattern);
-            if (capacitorLoss) cells << fmt((*row.values).*kCapacitorPower.member, kCapacitorPower.pattern);
-            cells << flagsText(row.values->flags, lang);
+        QStringList cells;
+        for (const SheetColumn& c : kSheetColumns) {
+            if (!shown(c, capacitorLoss) || (c.kind != ColumnKind::Frequency && !row.values)) continue;
+            cells << (c.kind == ColumnKind::Flags ? flagsText(row.values->flags, lang) : fmt(c.value(row), c.pattern));
         }
         table.push_back(cells);
     }

@@ -22,7 +22,7 @@
 #include "cli/calc_run.h"
 #include "cli/calc_values.h"
 #include "cli/tuning_run.h"
-#include "export/tuning_export.h"
+#include "text/sheet_columns.h"
 #include "core/frequency_steps.h"
 #include "text/strict_number.h"
 #include "fuzz_support.h"
@@ -70,8 +70,9 @@ void checkTuning(const CalcOptions& o) {
     const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(LoopLesen(o.felder), *o.tuning);
     require(sheet.rows.size() == calculatedRows(o), "one sheet row per frequency");
     for (const tuning::SheetRow& row : sheet.rows)
-        for (const tuning::RowColumn& c : tuning::RowColumns())
-            require(!row.values || std::isfinite(c.value(*row.values).value_or(0)), "sheet value not finite", c.key);
+        for (const tuning::SheetColumn& c : tuning::kSheetColumns)
+            if (c.kind == tuning::ColumnKind::Number)
+                require(!row.values || std::isfinite(c.value(row).value_or(0)), "sheet value not finite", c.key);
     requireNoNanInf(RenderTuning(o.felder, sheet, TuningFormat::Csv, lang, ".").split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
     QJsonParseError error{};
     QJsonDocument::fromJson(RenderTuning(o.felder, sheet, TuningFormat::Json, lang, "."), &error);

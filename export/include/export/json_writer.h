@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // A small streaming JSON writer: long sweeps are written in one pass without
-// building a document tree first.
+// building a document tree first. It appends to a text its caller owns.
 
 #include <string>
 #include <string_view>
@@ -11,6 +11,8 @@ namespace ringfeld {
 
 class JsonWriter {
 public:
+    explicit JsonWriter(std::string& out) : out_(out) {}
+
     void beginObject() { separate(); out_ += '{'; first_ = true; }
     void endObject() { out_ += '}'; first_ = false; }
     void beginArray() { separate(); out_ += '['; first_ = true; }
@@ -41,7 +43,7 @@ private:
     }
     void string(std::string_view text);
 
-    std::string out_;
+    std::string& out_;
     bool first_ = true;
     bool afterKey_ = false;
 };
