@@ -3,10 +3,12 @@
 #pragma once
 // Long runs on every core, written in order. Rows [0, count) are cut into blocks of
 // kBlockRows; `make(begin, end, result)` computes a block into `result` on one of the
-// cores and `take(result)` receives the blocks' results on the calling thread in row
-// order. A few results are made ahead at most and then used again for later blocks, so
-// the memory does not grow with the rows and a text keeps its capacity (make() first
-// empties what it fills). The blocks, hence the output, do not depend on the cores.
+// cores (the calling thread is one of them) and `take(result)` receives the blocks'
+// results in row order, one at a time: whichever thread finishes the block due next
+// takes it and every block made after it. A few results are made ahead at most and
+// then used again for later blocks, so the memory does not grow with the rows and a
+// text keeps its capacity (make() first empties what it fills). The blocks, hence the
+// output, do not depend on the number of cores.
 
 #include <algorithm>
 #include <condition_variable>
@@ -39,37 +41,35 @@ void RunInBlocks(std::size_t count, Make make, Take take) {
     std::vector<Result> results(ahead);
     std::vector<bool> made(ahead);
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable room;
     std::size_t next = 0, taken = 0;
+    bool taking = false;
     auto work = [&] {
         std::unique_lock lock(mutex);
         while (true) {
-            changed.wait(lock, [&] { return next == blocks || next < taken + ahead; });
+            room.wait(lock, [&] { return next == blocks || next < taken + ahead; });
             if (next == blocks) return;
             const std::size_t b = next++;
             lock.unlock();
             fill(b, results[b % ahead]);
             lock.lock();
             made[b % ahead] = true;
-            changed.notify_all();
+            if (taking) continue;  // the thread taking blocks takes this one too
+            taking = true;
+            for (std::size_t slot = taken % ahead; made[slot]; slot = taken % ahead) {
+                lock.unlock();
+                take(static_cast<const Result&>(results[slot]));
+                lock.lock();
+                made[slot] = false;
+                ++taken;
+                room.notify_all();
+            }
+            taking = false;
         }
     };
-    std::vector<std::jthread> workers;
-    for (std::size_t i = 0; i < cores; ++i) workers.emplace_back(work);
-    while (taken < blocks) {
-        const std::size_t slot = taken % ahead;
-        {
-            std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return made[slot]; });
-        }
-        take(static_cast<const Result&>(results[slot]));
-        {
-            std::lock_guard lock(mutex);
-            made[slot] = false;
-            ++taken;
-        }
-        changed.notify_all();
-    }
+    std::vector<std::jthread> helpers;
+    for (std::size_t i = 1; i < cores; ++i) helpers.emplace_back(work);
+    work();
 }
 
 }  // namespace ringfeld::cli
