@@ -20,7 +20,6 @@ namespace ringfeld::cli {
 // One frequency, calculated as in a freshly started window.
 struct CalcRow {
     std::string frequenz;  // the row's Text5; the other fields are the options'
-
     DesignRecord record;
     LoopAusgang ausgang;
     // Only for a calculation that ended "ok": the coupling window after its calculate button.
