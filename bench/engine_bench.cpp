@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 // Benchmarks: one calculation of the start-up loop, a 10,000-point JSON sweep, and a
-// 10,000-row tuning-range sheet computed and written as JSON.
+// 10,000-row tuning-range sheet computed and written as JSON, in the engine and as
+// ringfeld-calc streams it. The whole process's figures: bench/calc_process.py.
 #include <benchmark/benchmark.h>
 
 #include "cli/calc_run.h"
+#include "cli/tuning_run.h"
 #include "text/interface_titles.h"
 #include "text/loop_rechnen.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
 
 namespace {
+
+// Output that only counts, as /dev/null would take it.
+class Discard final : public ringfeld::cli::Output {
+public:
+    void write(std::string_view bytes) override { size += bytes.size(); }
+    std::size_t size = 0;
+};
 
 void LoopRechnenStartValues(benchmark::State& state) {
     const ringfeld::LoopEingaben in{"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000", "Kreis", "Cu"};
@@ -40,13 +49,13 @@ void SweepJson10000(benchmark::State& state) {
     const QStringList args{"--format", "json", "--sweep", "1.8:11.799:0.001", "--turns", "2",
                            "--diameter", "1", "--length", "40"};
     for (auto _ : state) {
-        QByteArray out, err;
+        Discard out, err;
         const int status = ringfeld::cli::RunCalc(args, "deutsch", ",", out, err);
         benchmark::DoNotOptimize(status);
-        benchmark::DoNotOptimize(out);
+        benchmark::DoNotOptimize(out.size);
     }
 }
-BENCHMARK(SweepJson10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SweepJson10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 // The tuning-range sheet over 1.8 to 11.799 MHz in 1 kHz steps: 10,000 rows with every
 // option set, then the same sheet written as JSON.
@@ -77,6 +86,19 @@ void TuningSheetJson10000(benchmark::State& state) {
     }
 }
 BENCHMARK(TuningSheetJson10000)->Unit(benchmark::kMillisecond);
+
+// The same sheet as ringfeld-calc computes and writes it, block by block on every core.
+void TuningSheetStreamedJson10000(benchmark::State& state) {
+    const auto options = TuningOptions();
+    for (auto _ : state) {
+        Discard out;
+        const int status = ringfeld::cli::WriteTuning(kTwoTurns, options, ringfeld::cli::TuningFormat::Json,
+                                                      ringfeld::Language::English, ".", out);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(out.size);
+    }
+}
+BENCHMARK(TuningSheetStreamedJson10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
 

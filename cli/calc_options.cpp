@@ -4,7 +4,9 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "cli/calc_help.h"
 #include "core/frequency_steps.h"
@@ -102,22 +104,42 @@ QString parseError(const QCommandLineParser& parser, Language lang, bool strict)
     return UsageError(lang, option, QString(), expectedFor(name, lang, strict));
 }
 
+struct Sweep {
+    double from, step;
+    long long count;
+};
+
 // FROM:TO:STEP in MHz, TO included within rounding; FROM > 0 unless `asTyped`.
-std::optional<std::vector<std::string>> sweepFrequencies(const QString& sweepText, bool asTyped) {
+std::optional<Sweep> sweep(const QString& sweepText, bool asTyped) {
     const QStringList parts = sweepText.split(':');
     if (parts.size() != 3) return std::nullopt;
     auto from = StrikteZahl(parts[0].toStdString()), to = StrikteZahl(parts[1].toStdString()),
          step = StrikteZahl(parts[2].toStdString());
     if (!from || !to || !step || (!asTyped && !(*from > 0))) return std::nullopt;
-    const auto frequencies = FrequenzSchritte(*from, *to, *step, kMaxRows);
-    if (!frequencies) return std::nullopt;
-    std::vector<std::string> out;
-    out.reserve(frequencies->size());
-    for (double f : *frequencies) out.push_back(FrequenzText(f));
-    return out;
+    const auto count = FrequenzAnzahl(*from, *to, *step, kMaxRows);
+    if (!count) return std::nullopt;
+    return Sweep{*from, *step, *count};
 }
 
 }  // namespace
+
+void RowFrequencies::add(std::string text) {
+    given_.push_back(std::move(text));
+    ++size_;
+}
+
+void RowFrequencies::addSweep(double fromMHz, double stepMHz, std::size_t count) {
+    sweeps_.push_back({size_, fromMHz, stepMHz});
+    size_ += count;
+}
+
+std::string RowFrequencies::operator[](std::size_t row) const {
+    if (row < given_.size()) return given_[row];
+    // The last sweep that starts at or before the row.
+    const auto s = std::prev(std::upper_bound(sweeps_.begin(), sweeps_.end(), row,
+                                              [](std::size_t r, const Sweep& w) { return r < w.firstRow; }));
+    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));
+}
 
 ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage,
                            std::string_view textSeparator) {
@@ -216,14 +238,15 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
     }
     in.Text5 = std::string(kFrequency);
 
-    for (const QString& f : parser.values("frequency")) o.frequenzen.push_back(f.toStdString());
+    const QStringList frequencies = parser.values("frequency");
+    for (const QString& f : frequencies) o.frequenzen.add(f.toStdString());
+    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(std::string(kFrequency));
     for (const QString& sweepText : parser.values("sweep")) {
-        auto list = sweepFrequencies(sweepText, asTyped);
-        if (!list || o.frequenzen.size() + list->size() > static_cast<std::size_t>(kMaxRows))
+        const auto s = sweep(sweepText, asTyped);
+        if (!s || o.frequenzen.size() + static_cast<std::size_t>(s->count) > static_cast<std::size_t>(kMaxRows))
             return refuse("sweep", sweepText);
-        o.frequenzen.insert(o.frequenzen.end(), list->begin(), list->end());
+        o.frequenzen.addSweep(s->from, s->step, static_cast<std::size_t>(s->count));
     }
-    if (o.frequenzen.empty()) o.frequenzen.emplace_back(kFrequency);
     o.verhaeltnis = value("ratio", kRatio);
     out.options = std::move(o);
     return out;

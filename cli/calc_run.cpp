@@ -6,14 +6,14 @@
 
 #include <algorithm>
 #include <array>
-#include <thread>
 
 #include "cli/calc_values.h"
+#include "cli/row_blocks.h"
 #include "text/catalog/cli_texts.h"
-#include "text/interface_titles.h"
-#include "export/json_writer.h"
 #include "cli/tuning_run.h"
+#include "export/json_writer.h"
 #include "platform/qt_text.h"
+#include "text/interface_titles.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -26,11 +26,11 @@ DesignRecord freshRecord(const std::string& sprache) {
     return rec;
 }
 
-void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string& ratio) {
+void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string& text5, const std::string& ratio) {
     w.beginObject();
     const std::pair<const char*, const std::string*> fields[] = {
         {"Text1", &in.Text1}, {"Text2", &in.Text2}, {"Text3", &in.Text3}, {"Text4", &in.Text4},
-        {"Text5", &in.Text5}, {"Text6", &in.Text6}, {"Text7", &in.Text7}, {"Text8", &in.Text8},
+        {"Text5", &text5},    {"Text6", &in.Text6}, {"Text7", &in.Text7}, {"Text8", &in.Text8},
         {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}, {"ratio", &ratio}};
     for (const auto& [name, text] : fields) {
         w.key(name);
@@ -90,7 +90,7 @@ void valuesJson(JsonWriter& w, const RowValues& values) {
 }
 
 QStringList rowCells(const CalcRow& row) {
-    QStringList cells{qs(row.eingaben.Text5)};
+    QStringList cells{qs(row.frequenz)};
     for (const std::string& shown : AngezeigteTexte(row.ausgang)) cells << qs(shown);
     const bool coupled = row.ankopplung && row.ankopplung->art != KopplungsArt::Abgelehnt;
     cells << (coupled ? qs(row.ankopplung->label2.value_or(std::string())) : QString());
@@ -98,140 +98,141 @@ QStringList rowCells(const CalcRow& row) {
     return cells;
 }
 
-// Splits [0, count) into one chunk per core for long runs, one chunk otherwise.
-constexpr std::size_t kRowsPerThreadMin = 2000;
-
-std::size_t chunkCount(std::size_t count) {
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    return std::clamp<std::size_t>(count / kRowsPerThreadMin, 1, cores);
-}
-
-std::size_t chunkIndex(std::size_t begin, std::size_t count) {
-    const std::size_t chunks = chunkCount(count);
-    return begin / ((count + chunks - 1) / chunks);
-}
-
-template <typename Work>
-void forEachChunk(std::size_t count, Work work) {
-    const std::size_t chunks = chunkCount(count);
-    if (chunks == 1) {
-        work(0, count);
-        return;
+void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
+    w.beginObject();
+    w.key("inputs");
+    inputsJson(w, options.felder, row.frequenz, options.verhaeltnis);
+    w.key("ending");
+    w.value(EndingName(row.ausgang.ending));
+    w.key("message");
+    if (row.ausgang.meldung) w.value(row.ausgang.meldung->text);
+    else w.null();
+    w.key("shown");
+    w.beginObject();
+    const auto texts = AngezeigteTexte(row.ausgang);
+    for (std::size_t i = 0; i < kResultLabelCount; ++i) {
+        w.key(kResultLabelNames[i]);
+        w.value(texts[i]);
     }
-    const std::size_t size = (count + chunks - 1) / chunks;
-    std::vector<std::thread> threads;
-    for (std::size_t begin = size; begin < count; begin += size)
-        threads.emplace_back(work, begin, std::min(count, begin + size));
-    work(0, size);
-    for (std::thread& t : threads) t.join();
+    w.endObject();
+    w.key("tooltip_lbC");
+    if (row.ausgang.darstellung.tooltipC) w.value(*row.ausgang.darstellung.tooltipC);
+    else w.null();
+    w.key("record");
+    recordJson(w, row.record);
+    w.key("coupling");
+    couplingJson(w, row);
+    if (!options.asTyped && row.ausgang.ending == Ending::Ok) {
+        w.key("values");
+        valuesJson(w, ValuesOf(row));
+    }
+    w.endObject();
 }
-
-void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row);
 
 }  // namespace
 
-std::vector<CalcRow> RunRows(const CalcOptions& options, std::string_view sep) {
-    std::vector<CalcRow> rows(options.frequenzen.size());
-    // Rows are independent of each other: long sweeps use every core.
-    forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
-            CalcRow& row = rows[i];
-            row.eingaben = options.felder;
-            row.eingaben.Text5 = options.frequenzen[i];
-            row.record = freshRecord(options.sprache);
-            row.ausgang = LoopRechnen(row.eingaben, row.record, sep);
-            if (row.ausgang.ending == Ending::Ok) {
-                row.resonanz = ResonanzwiderstandAnzeigen(row.record, sep);
-                row.ankopplung = AnkopplungRechnen(options.verhaeltnis, row.record, sep);
-            }
-        }
-    });
-    return rows;
+CalcRow RunRow(const CalcOptions& options, const LoopZahlen& loop, std::size_t index, std::string_view sep) {
+    CalcRow row;
+    row.frequenz = options.frequenzen[index];
+    row.record = freshRecord(options.sprache);
+    LoopZahlen zahlen = loop;
+    zahlen.f = FeldLesen(row.frequenz);
+    row.ausgang = LoopRechnen(zahlen, row.record, sep);
+    if (row.ausgang.ending == Ending::Ok) {
+        row.resonanz = ResonanzwiderstandAnzeigen(row.record, sep);
+        row.ankopplung = AnkopplungRechnen(options.verhaeltnis, row.record, sep);
+    }
+    return row;
 }
 
-QByteArray RenderJson(const CalcOptions& options, const std::vector<CalcRow>& rows) {
-    std::vector<std::string> parts(chunkCount(rows.size()));
-    forEachChunk(rows.size(), [&](std::size_t begin, std::size_t end) {
-        JsonWriter w;
-        w.text().reserve((end - begin) * 1600);  // about the size of one row with its values
-        for (std::size_t i = begin; i < end; ++i) {
-            if (i > 0) w.text() += ',';
-            w.newline();
-            w.startElement();
-            rowJson(w, options, rows[i]);
-        }
-        parts[chunkIndex(begin, rows.size())] = std::move(w.text());
-    });
-    std::size_t size = 4;
-    for (const std::string& part : parts) size += part.size();
-    QByteArray out;
-    out.reserve(static_cast<qsizetype>(size));
-    out += '[';
-    for (const std::string& part : parts) out.append(part.data(), static_cast<qsizetype>(part.size()));
-    out += "\n]\n";
-    return out;
+bool RowComputed(const CalcRow& row) {
+    if (row.ausgang.ending != Ending::Ok) return false;
+    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);
 }
 
 namespace {
 
-void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
-    {
-        w.beginObject();
-        w.key("inputs");
-        inputsJson(w, row.eingaben, options.verhaeltnis);
-        w.key("ending");
-        w.value(EndingName(row.ausgang.ending));
-        w.key("message");
-        if (row.ausgang.meldung) w.value(row.ausgang.meldung->text);
-        else w.null();
-        w.key("shown");
-        w.beginObject();
-        const auto texts = AngezeigteTexte(row.ausgang);
-        for (std::size_t i = 0; i < kResultLabelCount; ++i) {
-            w.key(kResultLabelNames[i]);
-            w.value(texts[i]);
+// A block of rows written out, and whether each of them was computed.
+struct Block {
+    std::string text;
+    bool computed = true;
+};
+
+// Computes the rows in blocks on every core; `put(text, row, index)` writes a row to
+// its block's text, and the blocks go out in order. Returns the exit status.
+template <typename Put>
+int writeInBlocks(const CalcOptions& options, std::string_view sep, Output& out, Put put) {
+    const LoopZahlen loop = LoopLesen(options.felder);
+    int status = 0;
+    RunInBlocks<Block>(options.frequenzen.size(), [&](std::size_t begin, std::size_t end, Block& block) {
+        block.text.clear();
+        block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
+        block.computed = true;
+        for (std::size_t i = begin; i < end; ++i) {
+            const CalcRow row = RunRow(options, loop, i, sep);
+            block.computed = block.computed && RowComputed(row);
+            put(block.text, row, i);
         }
-        w.endObject();
-        w.key("tooltip_lbC");
-        if (row.ausgang.darstellung.tooltipC) w.value(*row.ausgang.darstellung.tooltipC);
-        else w.null();
-        w.key("record");
-        recordJson(w, row.record);
-        w.key("coupling");
-        couplingJson(w, row);
-        if (!options.asTyped && row.ausgang.ending == Ending::Ok) {
-            w.key("values");
-            valuesJson(w, ValuesOf(row));
-        }
-        w.endObject();
-    }
+    }, [&](const Block& block) {
+        out.write(block.text);
+        if (!block.computed) status = 1;
+    });
+    return status;
 }
 
-}  // namespace
+int writeJson(const CalcOptions& options, Output& out) {
+    out.write("[");
+    const int status = writeInBlocks(options, ".", out, [&](std::string& text, const CalcRow& row, std::size_t i) {
+        if (i > 0) text += ',';
+        text += '\n';
+        JsonWriter w(text);
+        rowJson(w, options, row);
+    });
+    out.write("\n]\n");
+    return status;
+}
 
-QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows) {
+int writeCsv(const CalcOptions& options, Output& out) {
+    std::string header;
+    CsvHeader(header);
+    out.write(header);
+    return writeInBlocks(options, ".", out, [](std::string& text, const CalcRow& row, std::size_t) { CsvRow(text, row); });
+}
+
+// The table: the loop's inputs, the column names and units, then a line per row and
+// a line for each message. A column is as wide as its widest cell: a first pass over
+// the rows takes the widths, the second computes the rows again and writes them.
+int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
     const Language lang = SpracheVon(options.sprache);
     const LoopEingaben& in = options.felder;
+    const LoopZahlen loop = LoopLesen(in);
     // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-    QString out = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
-                                 "Rs = %9 Ohm, Rp = ")
-                      .arg(qs(in.Combo1), qs(in.Combo2), qs(in.Text1), qs(in.Text2), qs(in.Text3), qs(in.Text4),
-                           qs(in.Text8), qs(in.Text6), qs(in.Text7)) +
-                  qs(in.Text9) + QStringLiteral(" kOhm\n");
+    const QString inputs = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
+                                          "Rs = %9 Ohm, Rp = ")
+                               .arg(qs(in.Combo1), qs(in.Combo2), qs(in.Text1), qs(in.Text2), qs(in.Text3),
+                                    qs(in.Text4), qs(in.Text8), qs(in.Text6), qs(in.Text7)) +
+                           qs(in.Text9) + QStringLiteral(" kOhm\n");
+    out.write(inputs.toUtf8().toStdString());
 
-    std::vector<QStringList> table;
     QStringList names, units;
     for (const texte::RowColumn& c : texte::kRowColumns) {
         names << qs(c.name.in(lang == Language::None ? kStandardSprache : lang));
         units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
     }
-    table.push_back(names);
-    table.push_back(units);
-    for (const CalcRow& row : rows) table.push_back(rowCells(row));
-
-    std::array<qsizetype, texte::kRowColumns.size()> width{};
-    for (const QStringList& cells : table)
-        for (qsizetype i = 0; i < cells.size(); ++i) width[i] = std::max(width[i], cells[i].size());
+    using Widths = std::array<qsizetype, texte::kRowColumns.size()>;
+    Widths width{};
+    auto widen = [](Widths& w, const QStringList& cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i) w[i] = std::max(w[i], cells[i].size());
+    };
+    widen(width, names);
+    widen(width, units);
+    const std::size_t count = options.frequenzen.size();
+    RunInBlocks<Widths>(count, [&](std::size_t begin, std::size_t end, Widths& w) {
+        w = {};
+        for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));
+    }, [&](const Widths& w) {
+        for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
+    });
 
     auto line = [&](const QStringList& cells) {
         QString text;
@@ -239,54 +240,46 @@ QString RenderText(const CalcOptions& options, const std::vector<CalcRow>& rows)
         while (text.endsWith(' ')) text.chop(1);
         return text + '\n';
     };
-    out += line(table[0]) + line(table[1]);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        out += line(table[r + 2]);
-        if (rows[r].ausgang.meldung) out += "    ! " + MessageLine(rows[r].ausgang.meldung->text) + '\n';
-        const auto& a = rows[r].ankopplung;
-        if (a && a->art == KopplungsArt::Abgelehnt && a->meldung)
-            out += "    ! " + MessageLine(a->meldung->text) + '\n';
-    }
-    return out;
+    out.write((line(names) + line(units)).toUtf8().toStdString());
+    return writeInBlocks(options, sep, out, [&](std::string& text, const CalcRow& row, std::size_t) {
+        QString lines = line(rowCells(row));
+        if (row.ausgang.meldung) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + '\n';
+        const auto& a = row.ankopplung;
+        if (a && a->art == KopplungsArt::Abgelehnt && a->meldung) lines += "    ! " + MessageLine(a->meldung->text) + '\n';
+        text += lines.toStdString();
+    });
 }
 
-int RowsExitCode(const std::vector<CalcRow>& rows) {
-    for (const CalcRow& row : rows) {
-        if (row.ausgang.ending != Ending::Ok) return 1;
-        if (row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt) return 1;
+}  // namespace
+
+int WriteRows(const CalcOptions& options, std::string_view localeSeparator, Output& out) {
+    switch (options.format) {
+        case OutputFormat::Json: return writeJson(options, out);
+        case OutputFormat::Csv: return writeCsv(options, out);
+        case OutputFormat::Text: break;
     }
-    return 0;
+    return writeText(options, localeSeparator, out);
 }
 
 int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std::string_view localeSeparator,
-            QByteArray& out, QByteArray& err) {
+            Output& out, Output& err) {
     const ParseOutcome parsed = ParseCalcArgs(arguments, storedLanguage, localeSeparator);
     if (parsed.infoShown) {
-        out = parsed.infoText.toUtf8();
+        out.write(parsed.infoText.toUtf8().toStdString());
         return 0;
     }
     if (!parsed.options) {
-        err = "ringfeld-calc: " + parsed.usageError.toUtf8() + '\n';
+        err.write(("ringfeld-calc: " + parsed.usageError.toUtf8() + '\n').toStdString());
         return 2;
     }
     const CalcOptions& options = *parsed.options;
     if (options.tuning) {
-        const Language lang = SpracheVon(options.sprache);
-        const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(LoopLesen(options.felder), *options.tuning);
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv
                                                                   : TuningFormat::Text;
-        out = RenderTuning(options.felder, sheet, format, lang, localeSeparator);
-        return TuningExitCode(sheet);
+        return WriteTuning(options.felder, *options.tuning, format, SpracheVon(options.sprache), localeSeparator, out);
     }
-    if (options.format != OutputFormat::Text) {
-        const auto rows = RunRows(options, ".");
-        out = options.format == OutputFormat::Json ? RenderJson(options, rows) : RenderCsv(rows);
-        return RowsExitCode(rows);
-    }
-    const auto rows = RunRows(options, localeSeparator);
-    out = RenderText(options, rows).toUtf8();
-    return RowsExitCode(rows);
+    return WriteRows(options, localeSeparator, out);
 }
 
 }  // namespace ringfeld::cli

@@ -24,9 +24,6 @@ std::string storedLanguage() {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const std::string separator = QLocale::system().decimalPoint().toStdString();
-    QByteArray out, err;
-    const int status = ringfeld::cli::RunCalc(app.arguments().mid(1), storedLanguage(), separator, out, err);
-    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
-    std::fwrite(err.constData(), 1, static_cast<std::size_t>(err.size()), stderr);
-    return status;
+    ringfeld::cli::FileOutput out(stdout), err(stderr);
+    return ringfeld::cli::RunCalc(app.arguments().mid(1), storedLanguage(), separator, out, err);
 }

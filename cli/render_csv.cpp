@@ -33,22 +33,22 @@ std::string frequencyCell(const std::string& text) {
 
 }  // namespace
 
-QByteArray RenderCsv(const std::vector<CalcRow>& rows) {
-    std::string out = "frequency_MHz,ending";
+void CsvHeader(std::string& out) {
+    out += "frequency_MHz,ending";
     for (std::string_view key : kValueKeys) (out += ',') += key;
     (out += ",message") += kLineEnd;
-    for (const CalcRow& row : rows) {
-        out += frequencyCell(row.eingaben.Text5);
-        (out += ',') += EndingName(row.ausgang.ending);
-        for (const auto& value : ValuesOf(row)) {
-            out += ',';
-            if (value) out += NumberText(*value);
-        }
+}
+
+void CsvRow(std::string& out, const CalcRow& row) {
+    out += frequencyCell(row.frequenz);
+    (out += ',') += EndingName(row.ausgang.ending);
+    for (const auto& value : ValuesOf(row)) {
         out += ',';
-        appendQuoted(out, RowMessage(row).toStdString());
-        out += kLineEnd;
+        if (value) out += NumberText(*value);
     }
-    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+    out += ',';
+    appendQuoted(out, RowMessage(row).toStdString());
+    out += kLineEnd;
 }
 
 }  // namespace ringfeld::cli

@@ -8,21 +8,21 @@
 #include <array>
 #include <vector>
 
-#include "text/number_format.h"
-#include "text/strict_number.h"
 #include "cli/numeric_options.h"
+#include "cli/row_blocks.h"
 #include "cli/usage_errors.h"
-#include "text/abstimm_texte.h"
+#include "core/frequency_steps.h"
 #include "export/tuning_export.h"
 #include "platform/qt_text.h"
+#include "text/abstimm_texte.h"
+#include "text/number_format.h"
+#include "text/sheet_columns.h"
+#include "text/strict_number.h"
 
 namespace ringfeld::cli {
 namespace {
 
-using tuning::Flag;
-using tuning::RowValues;
-using tuning::Sheet;
-using tuning::SheetOptions;
+using namespace tuning;
 
 
 struct TuningOption {
@@ -143,40 +143,14 @@ namespace {
 
 // ---- the text table
 
-struct Column {
-    Tri name;
-    std::string_view unit;
-    Muster pattern;
-    double RowValues::*member;
-};
-
-constexpr Muster kMhz{"0.0#####"};
-constexpr Muster kOne{"0.0"};
-constexpr Muster kTwo{"0.00"};
-constexpr Muster kOhm{"0.00000"};
-constexpr Muster kSigned{"0.00;-0.00"};
-constexpr Muster kWhole{"0"};
+using namespace sheet_patterns;
 constexpr Muster kSignedOhm{"0.00000;-0.00000"};
 constexpr Muster kCoverMhz{"0.0##"};
 
-constexpr std::array<Column, 15> kColumns{{
-    {{"C Kond.", "C cond.", "C tune"}, "pF", kOne, &RowValues::C_tune_pF},
-    {{"X", "X", "X"}, "Ohm", kOne, &RowValues::X_ohm},
-    {{"Rr", "Rr", "Rr"}, "Ohm", kOhm, &RowValues::R_radiation_ohm},
-    {{"Rv", "Rv", "Rskin"}, "Ohm", kOhm, &RowValues::R_skin_ohm},
-    {{"R Prox.", "R prox.", "R prox"}, "Ohm", kOhm, &RowValues::R_proximity_ohm},
-    {{"R Erde", "R sol", "R ground"}, "Ohm", kOhm, &RowValues::R_ground_ohm},
-    {{"R Kond.", "R cond.", "R cap"}, "Ohm", kOhm, &RowValues::R_capacitor_ohm},
-    {{"R ges.", "R tot.", "R total"}, "Ohm", kOhm, &RowValues::R_total_ohm},
-    {{"η", "η", "η"}, "%", kTwo, &RowValues::efficiency_percent},
-    {{"Gewinn", "Gain", "Gain"}, "dBi", kSigned, &RowValues::gain_dBi},
-    {{"Güte", "Q", "Q"}, "", kWhole, &RowValues::Q},
-    {{"B 3 dB", "B 3 dB", "B 3 dB"}, "kHz", kTwo, &RowValues::bandwidth_halfpower_kHz},
-    {{"B SWR 2", "B ROS 2", "B VSWR 2"}, "kHz", kTwo, &RowValues::bandwidth_vswr2_kHz},
-    {{"I", "I", "I"}, "A", kTwo, &RowValues::I_rms_A},
-    {{"Uc Spitze", "Uc crête", "Vc peak"}, "V", kWhole, &RowValues::V_peak_V},
-}};
-constexpr Column kCapacitorPower{{"P Kond.", "P cond.", "P cap"}, "W", kTwo, &RowValues::P_capacitor_W};
+// Whether the text table shows the column: the capacitor's power only when the capacitor has a Q.
+bool shown(const SheetColumn& c, bool capacitorLoss) {
+    return (c.views & kTextView) || (capacitorLoss && (c.views & kTextViewWithCapQ));
+}
 
 QString flagsText(const std::vector<Flag>& flags, Language lang) {
     QStringList texts;
@@ -192,46 +166,27 @@ struct Format {
     }
 };
 
-QString tableText(const Sheet& sheet, Language lang, const Format& fmt) {
-    static constexpr Tri kNotes{"Hinweise", "Remarques", "Notes"};
-    const bool capacitorLoss = sheet.options.capacitorQ.has_value();
-    std::vector<QStringList> table(2);
-    table[0] << "f";
-    table[1] << "[MHz]";
-    auto header = [&](const Column& c) {
-        table[0] << qs(c.name, lang);
-        table[1] << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
-    };
-    for (const Column& c : kColumns) header(c);
-    if (capacitorLoss) header(kCapacitorPower);
-    table[0] << qs(kNotes, lang);
-    table[1] << QString();
-    for (const auto& row : sheet.rows) {
-        QStringList cells{fmt(row.frequencyMHz, kMhz)};
-        if (row.values) {
-            for (const Column& c : kColumns) cells << fmt((*row.values).*c.member, c.pattern);
-            if (capacitorLoss) cells << fmt((*row.values).*kCapacitorPower.member, kCapacitorPower.pattern);
-            cells << flagsText(row.values->flags, lang);
-        }
-        table.push_back(cells);
+// A row's cells: the frequency, and for an accepted row its numbers and flags.
+QStringList rowCells(const SheetRow& row, bool capacitorLoss, Language lang, const Format& fmt) {
+    QStringList cells;
+    for (const SheetColumn& c : kSheetColumns) {
+        if (!shown(c, capacitorLoss) || (c.kind != ColumnKind::Frequency && !row.values)) continue;
+        cells << (c.kind == ColumnKind::Flags ? flagsText(row.values->flags, lang) : fmt(c.value(row), c.pattern));
     }
-    std::vector<qsizetype> width(table[0].size());
-    for (const QStringList& cells : table)
-        for (qsizetype i = 0; i + 1 < cells.size(); ++i) width[i] = std::max(width[i], cells[i].size());
-    QString out;
-    for (std::size_t r = 0; r < table.size(); ++r) {
-        QString line;
-        const QStringList& cells = table[r];
-        for (qsizetype i = 0; i < cells.size(); ++i)
-            line += (i ? "  " : "") + (i + 1 < cells.size() ? cells[i].rightJustified(width[i]) : cells[i]);
-        while (line.endsWith(' ')) line.chop(1);
-        out += line + '\n';
-        if (r >= 2 && !sheet.rows[r - 2].values) {
-            const tuning::SheetRow& row = sheet.rows[r - 2];
-            out += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + '\n';
-        }
-    }
-    return out;
+    return cells;
+}
+
+// Every cell but a line's last is as wide as the widest in its column.
+void widen(std::vector<qsizetype>& width, const QStringList& cells) {
+    for (qsizetype i = 0; i + 1 < cells.size(); ++i) width[i] = std::max(width[i], cells[i].size());
+}
+
+QString line(const std::vector<qsizetype>& width, const QStringList& cells) {
+    QString text;
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        text += (i ? "  " : "") + (i + 1 < cells.size() ? cells[i].rightJustified(width[i]) : cells[i]);
+    while (text.endsWith(' ')) text.chop(1);
+    return text + '\n';
 }
 
 QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
@@ -261,30 +216,115 @@ QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Langua
     return out;
 }
 
-}  // namespace
+// A block of the sheet's rows written out, and the summary of them.
+struct Block {
+    std::string text;
+    SummaryAccumulator summary;
+};
 
-QByteArray RenderTuning(const LoopEingaben& l, const Sheet& sheet, TuningFormat format, Language lang,
-                        std::string_view sep) {
-    if (format == TuningFormat::Json) {
-        const std::string json = tuning::SheetJson({l, sheet, lang});
-        return QByteArray(json.data(), static_cast<qsizetype>(json.size()));
-    }
-    if (format == TuningFormat::Csv) {
-        const std::string csv = tuning::SheetCsv({l, sheet, lang});
-        return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
-    }
-    const Format fmt{sep};
-    // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-    QString out = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
-                      .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4), qs(l.Text8),
-                           qs(l.Text6), qs(l.Text7)) +
-                  ", Rp = " + qs(l.Text9) + " kOhm\n";
-    out += tableText(sheet, lang, fmt) + '\n' + summaryText(sheet, lang, fmt);
-    if (sheet.measured) out += measuredText(sheet, *sheet.measured, lang, fmt);
-    return out.toUtf8();
+SheetRow rowAt(const Sheet& sheet, std::size_t index) {
+    const SheetOptions& o = sheet.options;
+    return BerechneZeile(sheet.loop, FrequenzSchritt(o.fromMHz, o.stepMHz, static_cast<long long>(index)), o);
 }
 
-int TuningExitCode(const Sheet& sheet) {
+// Computes the sheet's rows in blocks on every core; `put(text, row, index)` writes a
+// row to its block's text, and the blocks go out in order and into the summary.
+template <typename Put>
+void writeInBlocks(const Sheet& sheet, std::size_t count, Output& out, SummaryAccumulator& summary, Put put) {
+    RunInBlocks<Block>(count, [&](std::size_t begin, std::size_t end, Block& block) {
+        block.text.clear();
+        block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
+        block.summary = {};
+        for (std::size_t i = begin; i < end; ++i) {
+            const SheetRow row = rowAt(sheet, i);
+            block.summary.add(row);
+            put(block.text, row, i);
+        }
+    }, [&](const Block& block) {
+        out.write(block.text);
+        summary.add(block.summary);
+    });
+}
+
+// The table: column names and units, then a line per row and the message of each
+// refused one. A first pass over the rows takes the columns' widths, the second
+// computes the rows again and writes them.
+void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Format& fmt, Output& out,
+                SummaryAccumulator& summary) {
+    const bool capacitorLoss = sheet.options.capacitorQ.has_value();
+    QStringList names, units;
+    for (const SheetColumn& c : kSheetColumns) {
+        if (!shown(c, capacitorLoss)) continue;
+        names << qs(c.shortHeading, lang);
+        units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
+    }
+    std::vector<qsizetype> width(static_cast<std::size_t>(names.size()));
+    widen(width, names);
+    widen(width, units);
+    RunInBlocks<std::vector<qsizetype>>(count, [&](std::size_t begin, std::size_t end, std::vector<qsizetype>& w) {
+        w.assign(width.size(), 0);
+        for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));
+    }, [&](const std::vector<qsizetype>& w) {
+        for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
+    });
+    out.write((line(width, names) + line(width, units)).toUtf8().toStdString());
+    writeInBlocks(sheet, count, out, summary, [&](std::string& text, const SheetRow& row, std::size_t) {
+        QString lines = line(width, rowCells(row, capacitorLoss, lang, fmt));
+        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + '\n';
+        text += lines.toStdString();
+    });
+}
+
+}  // namespace
+
+int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat format, Language lang, std::string_view sep,
+                Output& out) {
+    // The sheet without its rows: they are written as they are computed and taken
+    // into the summary, which comes last with the measured block.
+    Sheet sheet;
+    sheet.loop = LoopLesen(l);
+    sheet.options = o;
+    const SheetExport e{l, sheet, lang};
+    const Format fmt{sep};
+    const auto count = static_cast<std::size_t>(FrequenzAnzahl(o.fromMHz, o.toMHz, o.stepMHz, kMaxSheetRows).value_or(0));
+    SummaryAccumulator summary;
+    std::string text;
+    switch (format) {
+        case TuningFormat::Json:
+            SheetJsonStart(text, e);
+            out.write(text);
+            writeInBlocks(sheet, count, out, summary,
+                          [&](std::string& t, const SheetRow& row, std::size_t i) { SheetJsonRow(t, e, row, i); });
+            break;
+        case TuningFormat::Csv:
+            SheetCsvHeader(text);
+            out.write(text);
+            writeInBlocks(sheet, count, out, summary,
+                          [&](std::string& t, const SheetRow& row, std::size_t) { SheetCsvRow(t, e, row); });
+            break;
+        case TuningFormat::Text: {
+            // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
+            const QString inputs =
+                QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
+                    .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4),
+                         qs(l.Text8), qs(l.Text6), qs(l.Text7)) +
+                ", Rp = " + qs(l.Text9) + " kOhm\n";
+            out.write(inputs.toUtf8().toStdString());
+            writeTable(sheet, count, lang, fmt, out, summary);
+            break;
+        }
+    }
+    sheet.summary = summary.summary(o);
+    if (o.measured) sheet.measured = BerechneMessung(sheet.loop, o);
+    text.clear();
+    if (format == TuningFormat::Json) {
+        SheetJsonEnd(text, e);
+    } else if (format == TuningFormat::Text) {
+        QString end = '\n' + summaryText(sheet, lang, fmt);
+        if (sheet.measured) end += measuredText(sheet, *sheet.measured, lang, fmt);
+        text = end.toStdString();
+    }
+    out.write(text);
     if (sheet.summary.rows_refused > 0) return 1;
     return sheet.measured && sheet.measured->ending != Ending::Ok ? 1 : 0;
 }

@@ -40,8 +40,12 @@ std::optional<std::vector<double>> FrequenzSchritte(double from, double to, doub
     if (!count) return std::nullopt;
     std::vector<double> out;
     out.reserve(static_cast<std::size_t>(*count));
-    for (long long i = 0; i < *count; ++i) out.push_back(roundedToHertz(from + static_cast<double>(i) * step));
+    for (long long i = 0; i < *count; ++i) out.push_back(FrequenzSchritt(from, step, i));
     return out;
+}
+
+double FrequenzSchritt(double from, double step, long long index) {
+    return roundedToHertz(from + static_cast<double>(index) * step);
 }
 
 }  // namespace ringfeld

@@ -121,92 +121,12 @@ RowValues rowValues(const LoopZahlen& in, const LoopRecord& rec, const LoopWerte
     return v;
 }
 
-SheetRow computeRow(const LoopZahlen& loop, double mhz, const SheetOptions& o) {
-    SheetRow row;
-    row.frequencyMHz = mhz;
-    LoopZahlen eingaben = loop;
-    eingaben.f = Feldzahl{mhz, std::nullopt};
-    LoopRecord rec;
-    const LoopErgebnis result = LoopModell(eingaben, rec);
-    row.ending = result.ending;
-    row.fault = result.fault;
-    if (result.ending == Ending::Ok) {
-        try {
-            row.values = rowValues(eingaben, rec, result.werte, o);
-        } catch (const ArithmeticFault& fault) {
-            row.ending = Ending::Fault;
-            row.fault = fault.kind();
-        }
-    }
-    return row;
-}
-
-void keepExtreme(std::optional<double>& best, std::optional<double>& at, double value, double mhz, bool largest) {
+void keepExtreme(std::optional<double>& best, std::optional<double>& at, double value, std::optional<double> mhz,
+                 bool largest) {
     if (!best || (largest ? value > *best : value < *best)) {
         best = value;
         at = mhz;
     }
-}
-
-Summary summarize(const std::vector<SheetRow>& rows, const SheetOptions& o) {
-    Summary s;
-    const RowValues* first = nullptr;
-    for (const SheetRow& row : rows) {
-        if (!row.values) {
-            ++s.rows_refused;
-            continue;
-        }
-        ++s.rows_ok;
-        const RowValues& v = *row.values;
-        if (!first) first = &v;
-        keepExtreme(s.C_tune_max_pF, s.C_tune_max_at_MHz, v.C_tune_pF, row.frequencyMHz, true);
-        keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, v.C_tune_pF, row.frequencyMHz, false);
-        keepExtreme(s.V_peak_max_V, s.V_peak_max_at_MHz, v.V_peak_V, row.frequencyMHz, true);
-        std::optional<double> unused;
-        keepExtreme(s.I_rms_max_A, unused, v.I_rms_A, row.frequencyMHz, true);
-        keepExtreme(s.P_capacitor_max_W, unused, v.P_capacitor_W, row.frequencyMHz, true);
-    }
-    s.hasCapacitorCover = o.capMinPf && o.capMaxPf;
-    // L and CL do not depend on the frequency: any accepted row gives them.
-    if (s.hasCapacitorCover && first) {
-        const double henry = first->L_uH / kMicrohenriesPerHenry, extra = first->C_self_pF + o.strayPf;
-        s.capacitor_covers_from_MHz = resonanceMHz(henry, *o.capMaxPf + extra);
-        s.capacitor_covers_to_MHz = resonanceMHz(henry, *o.capMinPf + extra);
-    }
-    return s;
-}
-
-MeasuredResult measure(const LoopZahlen& loop, const SheetOptions& o) {
-    MeasuredResult m;
-    m.input = *o.measured;
-    const SheetRow row = computeRow(loop, m.input.frequencyMHz, o);
-    m.ending = row.ending;
-    m.fault = row.fault;
-    if (!row.values) return m;
-    try {
-        // A bandwidth B between the points of VSWR s is the half-power bandwidth
-        // B sqrt(s) / (s - 1) (Yaghjian & Best, see the top); Q = f / B, R = X / Q.
-        const Wert f = m.input.frequencyMHz, B = m.input.bandwidthKHz, s = m.input.vswr;
-        const Wert halfpower = B * sqrt(s) / (s - 1);
-        const Wert Q = f * kKilohertzPerMegahertz / halfpower;
-        const Wert R = row.values->X_ohm / Q;
-        const Wert efficiency = row.values->R_radiation_ohm / R;
-        const Wert Rmodel = row.values->R_total_ohm;
-        m.bandwidth_halfpower_kHz = halfpower.zahl();
-        m.Q = Q.zahl();
-        m.R_total_ohm = R.zahl();
-        m.efficiency_percent = (efficiency * kPercentPerUnit).zahl();
-        m.gain_dBi = gainDbi(efficiency).zahl();
-        m.R_model_ohm = Rmodel.zahl();
-        m.R_unexplained_ohm = (R - Rmodel).zahl();
-        if (m.R_unexplained_ohm < 0) m.flags.push_back(Flag::NarrowerThanModel);
-    } catch (const ArithmeticFault& fault) {
-        m = MeasuredResult{};
-        m.input = *o.measured;
-        m.ending = Ending::Fault;
-        m.fault = fault.kind();
-    }
-    return m;
 }
 
 bool finite(double x) { return std::isfinite(x); }
@@ -248,15 +168,117 @@ std::vector<double> SheetFrequencies(double fromMHz, double toMHz, double stepMH
     return FrequenzSchritte(fromMHz, toMHz, stepMHz, kMaxSheetRows).value_or(std::vector<double>{});
 }
 
+SheetRow BerechneZeile(const LoopZahlen& loop, double mhz, const SheetOptions& o) {
+    SheetRow row;
+    row.frequencyMHz = mhz;
+    LoopZahlen eingaben = loop;
+    eingaben.f = Feldzahl{mhz, std::nullopt};
+    LoopRecord rec;
+    const LoopErgebnis result = LoopModell(eingaben, rec);
+    row.ending = result.ending;
+    row.fault = result.fault;
+    if (result.ending == Ending::Ok) {
+        try {
+            row.values = rowValues(eingaben, rec, result.werte, o);
+        } catch (const ArithmeticFault& fault) {
+            row.ending = Ending::Fault;
+            row.fault = fault.kind();
+        }
+    }
+    return row;
+}
+
+void SummaryAccumulator::add(const SheetRow& row) {
+    Summary& s = s_;
+    if (!row.values) {
+        ++s.rows_refused;
+        return;
+    }
+    ++s.rows_ok;
+    const RowValues& v = *row.values;
+    if (!firstLuH_) firstLuH_ = v.L_uH, firstCSelfPf_ = v.C_self_pF;
+    keepExtreme(s.C_tune_max_pF, s.C_tune_max_at_MHz, v.C_tune_pF, row.frequencyMHz, true);
+    keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, v.C_tune_pF, row.frequencyMHz, false);
+    keepExtreme(s.V_peak_max_V, s.V_peak_max_at_MHz, v.V_peak_V, row.frequencyMHz, true);
+    std::optional<double> unused;
+    keepExtreme(s.I_rms_max_A, unused, v.I_rms_A, row.frequencyMHz, true);
+    keepExtreme(s.P_capacitor_max_W, unused, v.P_capacitor_W, row.frequencyMHz, true);
+}
+
+void SummaryAccumulator::add(const SummaryAccumulator& later) {
+    Summary& s = s_;
+    const Summary& l = later.s_;
+    s.rows_ok += l.rows_ok;
+    s.rows_refused += l.rows_refused;
+    if (!firstLuH_) firstLuH_ = later.firstLuH_, firstCSelfPf_ = later.firstCSelfPf_;
+    if (l.rows_ok == 0) return;
+    // An extreme of the later rows wins only when it beats the earlier one, as row by row.
+    keepExtreme(s.C_tune_max_pF, s.C_tune_max_at_MHz, *l.C_tune_max_pF, l.C_tune_max_at_MHz, true);
+    keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, *l.C_tune_min_pF, l.C_tune_min_at_MHz, false);
+    keepExtreme(s.V_peak_max_V, s.V_peak_max_at_MHz, *l.V_peak_max_V, l.V_peak_max_at_MHz, true);
+    std::optional<double> unused;
+    keepExtreme(s.I_rms_max_A, unused, *l.I_rms_max_A, std::nullopt, true);
+    keepExtreme(s.P_capacitor_max_W, unused, *l.P_capacitor_max_W, std::nullopt, true);
+}
+
+Summary SummaryAccumulator::summary(const SheetOptions& o) const {
+    Summary s = s_;
+    s.hasCapacitorCover = o.capMinPf && o.capMaxPf;
+    // L and CL do not depend on the frequency: any accepted row gives them.
+    if (s.hasCapacitorCover && firstLuH_) {
+        const double henry = *firstLuH_ / kMicrohenriesPerHenry, extra = *firstCSelfPf_ + o.strayPf;
+        s.capacitor_covers_from_MHz = resonanceMHz(henry, *o.capMaxPf + extra);
+        s.capacitor_covers_to_MHz = resonanceMHz(henry, *o.capMinPf + extra);
+    }
+    return s;
+}
+
+MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& o) {
+    MeasuredResult m;
+    m.input = *o.measured;
+    const SheetRow row = BerechneZeile(loop, m.input.frequencyMHz, o);
+    m.ending = row.ending;
+    m.fault = row.fault;
+    if (!row.values) return m;
+    try {
+        // A bandwidth B between the points of VSWR s is the half-power bandwidth
+        // B sqrt(s) / (s - 1) (Yaghjian & Best, see the top); Q = f / B, R = X / Q.
+        const Wert f = m.input.frequencyMHz, B = m.input.bandwidthKHz, s = m.input.vswr;
+        const Wert halfpower = B * sqrt(s) / (s - 1);
+        const Wert Q = f * kKilohertzPerMegahertz / halfpower;
+        const Wert R = row.values->X_ohm / Q;
+        const Wert efficiency = row.values->R_radiation_ohm / R;
+        const Wert Rmodel = row.values->R_total_ohm;
+        m.bandwidth_halfpower_kHz = halfpower.zahl();
+        m.Q = Q.zahl();
+        m.R_total_ohm = R.zahl();
+        m.efficiency_percent = (efficiency * kPercentPerUnit).zahl();
+        m.gain_dBi = gainDbi(efficiency).zahl();
+        m.R_model_ohm = Rmodel.zahl();
+        m.R_unexplained_ohm = (R - Rmodel).zahl();
+        if (m.R_unexplained_ohm < 0) m.flags.push_back(Flag::NarrowerThanModel);
+    } catch (const ArithmeticFault& fault) {
+        m = MeasuredResult{};
+        m.input = *o.measured;
+        m.ending = Ending::Fault;
+        m.fault = fault.kind();
+    }
+    return m;
+}
+
 Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options) {
     Sheet sheet;
     sheet.loop = loop;
     sheet.options = options;
     const std::vector<double> frequencies = SheetFrequencies(options.fromMHz, options.toMHz, options.stepMHz);
     sheet.rows.reserve(frequencies.size());
-    for (double mhz : frequencies) sheet.rows.push_back(computeRow(loop, mhz, options));
-    sheet.summary = summarize(sheet.rows, options);
-    if (options.measured) sheet.measured = measure(loop, options);
+    SummaryAccumulator summary;
+    for (double mhz : frequencies) {
+        sheet.rows.push_back(BerechneZeile(loop, mhz, options));
+        summary.add(sheet.rows.back());
+    }
+    sheet.summary = summary.summary(options);
+    if (options.measured) sheet.measured = BerechneMessung(loop, options);
     return sheet;
 }
 

@@ -10,37 +10,37 @@ namespace ringfeld {
 void JsonWriter::value(double number) {
     separate();
     if (!std::isfinite(number)) {
-        out_ += "null";
+        put("null");
         return;
     }
     char buffer[32];
     auto r = std::to_chars(buffer, buffer + sizeof buffer, number);  // shortest text that reads back exactly
-    out_.append(buffer, r.ptr);
+    put(std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
 }
 
 void JsonWriter::string(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
-    out_ += '"';
+    put('"');
     std::size_t plain = 0;  // start of the run of characters that need no escape
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto u = static_cast<unsigned char>(text[i]);
         if (u >= 0x20 && u != '"' && u != '\\') continue;
-        out_.append(text.data() + plain, i - plain);
+        put(text.substr(plain, i - plain));
         plain = i + 1;
         switch (u) {
-            case '"': out_ += "\\\""; break;
-            case '\\': out_ += "\\\\"; break;
-            case '\n': out_ += "\\n"; break;
-            case '\r': out_ += "\\r"; break;
-            case '\t': out_ += "\\t"; break;
+            case '"': put("\\\""); break;
+            case '\\': put("\\\\"); break;
+            case '\n': put("\\n"); break;
+            case '\r': put("\\r"); break;
+            case '\t': put("\\t"); break;
             default:
-                out_ += "\\u00";
-                out_ += kHex[u >> 4];
-                out_ += kHex[u & 15];
+                put("\\u00");
+                put(kHex[u >> 4]);
+                put(kHex[u & 15]);
         }
     }
-    out_.append(text.data() + plain, text.size() - plain);
-    out_ += '"';
+    put(text.substr(plain));
+    put('"');
 }
 
 }  // namespace ringfeld

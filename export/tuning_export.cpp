@@ -10,42 +10,10 @@
 #include "export/tuning_export.h"
 #include "text/abstimm_texte.h"
 #include "text/number_format.h"
+#include "text/sheet_columns.h"
 
 namespace ringfeld::tuning {
 namespace {
-
-template <double RowValues::*member>
-std::optional<double> get(const RowValues& v) {
-    return v.*member;
-}
-
-std::optional<double> selfResonance(const RowValues& v) { return v.f_self_resonance_MHz; }
-
-constexpr std::array<RowColumn, 23> kRowColumns{{
-    {"L_uH", get<&RowValues::L_uH>},
-    {"C_total_pF", get<&RowValues::C_total_pF>},
-    {"C_self_pF", get<&RowValues::C_self_pF>},
-    {"C_tune_pF", get<&RowValues::C_tune_pF>},
-    {"X_ohm", get<&RowValues::X_ohm>},
-    {"R_radiation_ohm", get<&RowValues::R_radiation_ohm>},
-    {"R_skin_ohm", get<&RowValues::R_skin_ohm>},
-    {"R_proximity_ohm", get<&RowValues::R_proximity_ohm>},
-    {"R_ground_ohm", get<&RowValues::R_ground_ohm>},
-    {"R_capacitor_ohm", get<&RowValues::R_capacitor_ohm>},
-    {"R_series_ohm", get<&RowValues::R_series_ohm>},
-    {"R_total_ohm", get<&RowValues::R_total_ohm>},
-    {"efficiency_percent", get<&RowValues::efficiency_percent>},
-    {"gain_dBi", get<&RowValues::gain_dBi>},
-    {"Q", get<&RowValues::Q>},
-    {"bandwidth_halfpower_kHz", get<&RowValues::bandwidth_halfpower_kHz>},
-    {"bandwidth_vswr2_kHz", get<&RowValues::bandwidth_vswr2_kHz>},
-    {"I_rms_A", get<&RowValues::I_rms_A>},
-    {"V_rms_V", get<&RowValues::V_rms_V>},
-    {"V_peak_V", get<&RowValues::V_peak_V>},
-    {"P_capacitor_W", get<&RowValues::P_capacitor_W>},
-    {"f_self_resonance_MHz", selfResonance},
-    {"proximity_factor", get<&RowValues::proximity_factor>},
-}};
 
 void optionalNumber(JsonWriter& w, std::string_view key, const std::optional<double>& value) {
     w.key(key);
@@ -58,24 +26,24 @@ void number(JsonWriter& w, std::string_view key, double value) {
     w.value(value);
 }
 
-void flagsJson(JsonWriter& w, const std::vector<Flag>& flags) {
-    w.key("flags");
+void flagsJson(JsonWriter& w, std::string_view key, const std::vector<Flag>& flags) {
+    w.key(key);
     w.beginArray();
     for (Flag flag : flags) w.value(FlagName(flag));
     w.endArray();
 }
 
-// The field texts; `withFrequency` adds Text5, which the sheet's own inputs leave out.
-void inputsJson(JsonWriter& w, const LoopEingaben& in, bool withFrequency) {
+// The field texts with `text5` for Text5; none leaves it out, as the sheet's own inputs do.
+void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string* text5) {
     w.beginObject();
     const std::pair<const char*, const std::string*> fields[] = {
         {"Text1", &in.Text1}, {"Text2", &in.Text2}, {"Text3", &in.Text3}, {"Text4", &in.Text4},
         {"Text5", &in.Text5}, {"Text6", &in.Text6}, {"Text7", &in.Text7}, {"Text8", &in.Text8},
         {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}};
     for (const auto& [name, text] : fields) {
-        if (!withFrequency && text == &in.Text5) continue;
+        if (text == &in.Text5 && !text5) continue;
         w.key(name);
-        w.value(*text);
+        w.value(text == &in.Text5 ? *text5 : *text);
     }
     w.endObject();
 }
@@ -94,26 +62,31 @@ void optionsJson(JsonWriter& w, const SheetOptions& o) {
     w.endObject();
 }
 
-// The loop's field texts with the row's frequency.
-LoopEingaben rowInputs(const LoopEingaben& loop, const SheetRow& row) {
-    LoopEingaben in = loop;
-    in.Text5 = FrequenzText(row.frequencyMHz);
-    return in;
-}
-
 void rowJson(JsonWriter& w, const SheetExport& e, const SheetRow& row) {
     w.beginObject();
-    number(w, "frequency_MHz", row.frequencyMHz);
-    w.key("inputs");
-    inputsJson(w, rowInputs(e.loop, row), true);
-    w.key("ending");
-    w.value(EndingName(row.ending));
-    w.key("message");
-    if (row.values) w.null();
-    else w.value(ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
-    if (row.values) {
-        for (const RowColumn& column : kRowColumns) optionalNumber(w, column.key, column.value(*row.values));
-        flagsJson(w, row.values->flags);
+    for (const SheetColumn& column : kSheetColumns) {
+        if (!(column.views & kExportView)) continue;
+        switch (column.kind) {
+            case ColumnKind::Frequency: {
+                // The frequency, then what the row was computed from and how it ended.
+                number(w, column.key, row.frequencyMHz);
+                w.key("inputs");
+                const std::string text5 = FrequenzText(row.frequencyMHz);
+                inputsJson(w, e.loop, &text5);
+                w.key("ending");
+                w.value(EndingName(row.ending));
+                w.key("message");
+                if (row.values) w.null();
+                else w.value(ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
+                break;
+            }
+            case ColumnKind::Number:
+                if (row.values) optionalNumber(w, column.key, column.value(row));
+                break;
+            case ColumnKind::Flags:
+                if (row.values) flagsJson(w, column.key, row.values->flags);
+                break;
+        }
     }
     w.endObject();
 }
@@ -162,7 +135,7 @@ void measuredJson(JsonWriter& w, const SheetExport& e, const MeasuredResult& m) 
         number(w, "gain_dBi", m.gain_dBi);
         number(w, "R_model_ohm", m.R_model_ohm);
         number(w, "R_unexplained_ohm", m.R_unexplained_ohm);
-        flagsJson(w, m.flags);
+        flagsJson(w, "flags", m.flags);
     }
     w.endObject();
 }
@@ -193,67 +166,92 @@ constexpr char kCsvFlagSeparator = ' ';
 
 }  // namespace
 
-std::span<const RowColumn> RowColumns() { return kRowColumns; }
-
-std::string SheetJson(const SheetExport& e) {
-    const Sheet& sheet = e.sheet;
-    JsonWriter w;
-    // About 1.2 kB per accepted row.
-    w.text().reserve(1024 + sheet.rows.size() * 1280);
+void SheetJsonStart(std::string& out, const SheetExport& e) {
+    JsonWriter w(out);
     w.beginObject();
     w.key("inputs");
-    inputsJson(w, e.loop, false);
+    inputsJson(w, e.loop, nullptr);
     w.key("options");
-    optionsJson(w, sheet.options);
+    optionsJson(w, e.sheet.options);
     w.key("rows");
     w.beginArray();
-    for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
-        if (i > 0) w.text() += ',';
-        w.newline();  // one row a line
-        w.startElement();
-        rowJson(w, e, sheet.rows[i]);
-    }
-    w.newline();
-    w.endArray();
+}
+
+void SheetJsonRow(std::string& out, const SheetExport& e, const SheetRow& row, std::size_t index) {
+    if (index > 0) out += ',';
+    out += '\n';  // one row a line
+    JsonWriter w(out);
+    rowJson(w, e, row);
+}
+
+void SheetJsonEnd(std::string& out, const SheetExport& e) {
+    out += "\n],";
+    JsonWriter w(out);
     w.key("summary");
-    summaryJson(w, sheet.summary);
+    summaryJson(w, e.sheet.summary);
     w.key("measured");
-    if (sheet.measured) measuredJson(w, e, *sheet.measured);
+    if (e.sheet.measured) measuredJson(w, e, *e.sheet.measured);
     else w.null();
     w.endObject();
     w.newline();
-    return std::move(w.text());
+}
+
+void SheetCsvHeader(std::string& out) {
+    for (const SheetColumn& column : kSheetColumns) {
+        if (!(column.views & kExportView)) continue;
+        if (column.kind != ColumnKind::Frequency) out += ',';
+        out += column.key;
+        if (column.kind == ColumnKind::Frequency) out += ",Text5,ending,message";
+    }
+    out += "\r\n";
+}
+
+void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
+    for (const SheetColumn& column : kSheetColumns) {
+        if (!(column.views & kExportView)) continue;
+        switch (column.kind) {
+            case ColumnKind::Frequency:
+                csvNumber(out, row.frequencyMHz);
+                out += ',';
+                csvField(out, FrequenzText(row.frequencyMHz));
+                out += ',';
+                out += EndingName(row.ending);
+                out += ',';
+                if (!row.values) csvField(out, ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
+                break;
+            case ColumnKind::Number:
+                out += ',';
+                if (!row.values) break;
+                if (const auto value = column.value(row)) csvNumber(out, *value);
+                break;
+            case ColumnKind::Flags:
+                out += ',';
+                if (!row.values) break;
+                for (std::size_t i = 0; i < row.values->flags.size(); ++i) {
+                    if (i) out += kCsvFlagSeparator;
+                    out += FlagName(row.values->flags[i]);
+                }
+                break;
+        }
+    }
+    out += "\r\n";
+}
+
+std::string SheetJson(const SheetExport& e) {
+    std::string out;
+    // About 1.2 kB per accepted row.
+    out.reserve(1024 + e.sheet.rows.size() * 1280);
+    SheetJsonStart(out, e);
+    for (std::size_t i = 0; i < e.sheet.rows.size(); ++i) SheetJsonRow(out, e, e.sheet.rows[i], i);
+    SheetJsonEnd(out, e);
+    return out;
 }
 
 std::string SheetCsv(const SheetExport& e) {
-    const Sheet& sheet = e.sheet;
     std::string out;
-    out.reserve(256 + sheet.rows.size() * 512);
-    out += "frequency_MHz,Text5,ending,message";
-    for (const RowColumn& column : kRowColumns) (out += ',') += column.key;
-    out += ",flags\r\n";
-    for (const SheetRow& row : sheet.rows) {
-        csvNumber(out, row.frequencyMHz);
-        out += ',';
-        csvField(out, FrequenzText(row.frequencyMHz));
-        out += ',';
-        out += EndingName(row.ending);
-        out += ',';
-        if (!row.values) csvField(out, ZeilenMeldung(sheet, row.ending, row.fault, e.lang));
-        for (const RowColumn& column : kRowColumns) {
-            out += ',';
-            if (!row.values) continue;
-            if (const auto value = column.value(*row.values)) csvNumber(out, *value);
-        }
-        out += ',';
-        if (row.values) {
-            for (std::size_t i = 0; i < row.values->flags.size(); ++i) {
-                if (i) out += kCsvFlagSeparator;
-                out += FlagName(row.values->flags[i]);
-            }
-        }
-        out += "\r\n";
-    }
+    out.reserve(256 + e.sheet.rows.size() * 512);
+    SheetCsvHeader(out);
+    for (const SheetRow& row : e.sheet.rows) SheetCsvRow(out, e, row);
     return out;
 }
 

@@ -4,7 +4,7 @@
 // exactly one of help or version, usable options or a usage error, with exit
 // status 0, 1 or 2; a usage error quotes what the user gave without mixing it
 // into the message's own placeholders; usable options calculate (with either
-// decimal separator) and render as text, JSON and CSV without NaN, infinity or
+// decimal separator) and are written as text, JSON and CSV without NaN, infinity or
 // an unreadable number, the JSON parses and its values are plain numbers.
 //
 // Input: NUL-separated texts: the language the settings store holds, then the
@@ -22,7 +22,7 @@
 #include "cli/calc_run.h"
 #include "cli/calc_values.h"
 #include "cli/tuning_run.h"
-#include "export/tuning_export.h"
+#include "text/sheet_columns.h"
 #include "core/frequency_steps.h"
 #include "text/strict_number.h"
 #include "fuzz_support.h"
@@ -62,20 +62,41 @@ std::size_t calculatedRows(const CalcOptions& o) {
     return t ? std::size_t(FrequenzAnzahl(t->fromMHz, t->toMHz, t->stepMHz, kMaxRows).value_or(0)) : o.frequenzen.size();
 }
 
-// The tuning-range sheet (its text table is rendered by RunCalc above): one row per
+// What the options write in another format.
+QByteArray written(CalcOptions o, OutputFormat format) {
+    o.format = format;
+    BufferOutput out;
+    WriteRows(o, ".", out);
+    return out.bytes();
+}
+
+QByteArray writtenSheet(const CalcOptions& o, TuningFormat format) {
+    BufferOutput out;
+    WriteTuning(o.felder, *o.tuning, format, SpracheVon(o.sprache), ".", out);
+    return out.bytes();
+}
+
+// The tuning-range sheet (its text table is written by RunCalc above): one row per
 // frequency, every number finite, no NaN or infinity in the CSV's rows (they echo no
 // field text; the header's "f_self_resonance" holds "nan"), JSON that parses.
 void checkTuning(const CalcOptions& o) {
-    const Language lang = SpracheVon(o.sprache);
     const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(LoopLesen(o.felder), *o.tuning);
     require(sheet.rows.size() == calculatedRows(o), "one sheet row per frequency");
     for (const tuning::SheetRow& row : sheet.rows)
-        for (const tuning::RowColumn& c : tuning::RowColumns())
-            require(!row.values || std::isfinite(c.value(*row.values).value_or(0)), "sheet value not finite", c.key);
-    requireNoNanInf(RenderTuning(o.felder, sheet, TuningFormat::Csv, lang, ".").split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
+        for (const tuning::SheetColumn& c : tuning::kSheetColumns)
+            if (c.kind == tuning::ColumnKind::Number)
+                require(!row.values || std::isfinite(c.value(row).value_or(0)), "sheet value not finite", c.key);
+    requireNoNanInf(writtenSheet(o, TuningFormat::Csv).split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
     QJsonParseError error{};
-    QJsonDocument::fromJson(RenderTuning(o.felder, sheet, TuningFormat::Json, lang, "."), &error);
+    QJsonDocument::fromJson(writtenSheet(o, TuningFormat::Json), &error);
     require(error.error == QJsonParseError::NoError, "tuning JSON does not parse", utf8(error.errorString()));
+}
+
+std::vector<CalcRow> rowsOf(const CalcOptions& o, std::string_view sep) {
+    std::vector<CalcRow> rows;
+    const LoopZahlen loop = LoopLesen(o.felder);
+    for (std::size_t i = 0; i < o.frequenzen.size(); ++i) rows.push_back(RunRow(o, loop, i, sep));
+    return rows;
 }
 
 void checkUsageError(const QString& error, const QStringList& args) {
@@ -109,7 +130,7 @@ void checkRows(const CalcOptions& o, const std::vector<CalcRow>& rows) {
 
 void checkJson(const CalcOptions& o, const std::vector<CalcRow>& rows) {
     QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(RenderJson(o, rows), &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(written(o, OutputFormat::Json), &error);
     require(error.error == QJsonParseError::NoError && doc.isArray(), "JSON output does not parse",
             utf8(error.errorString()));
     require(doc.array().size() == static_cast<qsizetype>(rows.size()), "JSON output with a row missing");
@@ -123,8 +144,8 @@ void checkJson(const CalcOptions& o, const std::vector<CalcRow>& rows) {
     }
 }
 
-void checkCsv(const std::vector<CalcRow>& rows) {
-    const QStringList lines = QString::fromUtf8(RenderCsv(rows)).split("\r\n");
+void checkCsv(const CalcOptions& o, const std::vector<CalcRow>& rows) {
+    const QStringList lines = QString::fromUtf8(written(o, OutputFormat::Csv)).split("\r\n");
     require(lines.size() == static_cast<qsizetype>(rows.size()) + 2 && lines.last().isEmpty(), "CSV line count");
     const qsizetype columns = lines[0].count(',') + 1;
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
@@ -153,9 +174,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int arten = int(p.infoShown) + int(p.options.has_value()) + int(!p.usageError.isEmpty());
     require(arten == 1, "arguments end in other than exactly one of help, options, usage error");
     if (!p.options || calculatedRows(*p.options) <= kMaxCalculatedRows) {
-        QByteArray out, err;
+        BufferOutput out, err;
         const int status = RunCalc(args, texte[0], ",", out, err);
-        require(status >= 0 && status <= 2 && (status == 2) == !err.isEmpty(), "exit status or error stream");
+        require(status >= 0 && status <= 2 && (status == 2) == !err.bytes().isEmpty(), "exit status or error stream");
     }
     if (p.infoShown) return require(!p.infoText.isEmpty(), "empty help"), 0;
     if (!p.options) return checkUsageError(p.usageError, args), 0;
@@ -167,11 +188,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (calculatedRows(o) > kMaxCalculatedRows) return 0;
     if (o.tuning) return checkTuning(o), 0;
 
-    checkRows(o, RunRows(o, ","));
-    const auto rows = RunRows(o, ".");
+    checkRows(o, rowsOf(o, ","));
+    const auto rows = rowsOf(o, ".");
     checkRows(o, rows);
     checkJson(o, rows);
-    checkCsv(rows);
-    require(!RenderText(o, rows).isEmpty(), "no text output");
+    checkCsv(o, rows);
+    require(!written(o, OutputFormat::Text).isEmpty(), "no text output");
     return 0;
 }

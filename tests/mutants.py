@@ -228,3 +228,47 @@ m(f, "const float lkaDoppelt = 2.0f * Lka;", "const float lkaDoppelt = 2.5f * Lk
 m(f, '"de " + F + " ou qu\'un autre type "', '"d\'environ " + F + " ou qu\'un autre type "', "text", "French range explanation text changed")
 m(f, 'out.title = "coupling loop Calkulator ";', 'out.title = "Coupling loop calculator ";', "text", "English note title changed")
 m(f, "        out.text += nl;\n        out.text += zusatzhinweis;", "        out.text += zusatzhinweis;", "drop", "note appends explanation without line break")
+# ---------------------------------------------------------------- sheet column registry and streaming output
+f = "text/include/text/sheet_columns.h"
+m(f, '{K::Number, "C_tune_pF", "pF", number<', '{K::Number, "C_tune_pf", "pF", number<', "text", "C tune's export key misspelt")
+m(f, '{K::Number, "C_tune_pF", "pF", number<', '{K::Number, "C_tune_pF", "nF", number<', "text", "C tune's unit pF -> nF")
+m(f, '{K::Number, "R_total_ohm", "Ohm", number<', '{K::Number, "R_total_ohm", "Ω", number<', "text", "R total's unit Ohm -> Ω in the text table")
+m(f, "number<&RowValues::R_proximity_ohm>,", "number<&RowValues::R_skin_ohm>,", "swap", "proximity column shows the skin loss")
+m(f, '{"Rv", "Rv", "Rskin"}, kOhm, 0, W | T | E, 5},', '{"Rv", "Rv", "Rskin"}, kOne, 0, W | T | E, 5},', "pattern", "text table's skin loss with one decimal")
+m(f, '{"C Kond. (pF)", "C cond. (pF)", "C tune (pF)"}, 1,', '{"C Kond. (pF)", "C cond. (pF)", "C tune (pF)"}, 2,', "const", "window's C tune with two decimals")
+m(f, "kNone, kNoPattern, FlagBit(Flag::SelfCapacitance), W | E, 2},", "kNone, kNoPattern, 0, W | E, 2},", "drop", "self_capacitance no longer marks C self")
+m(f, "{K::Number, \"C_total_pF\", \"pF\", number<&RowValues::C_total_pF>, kNone, 0, kNone, kNoPattern, 0, E, -1},",
+  "{K::Number, \"C_total_pF\", \"pF\", number<&RowValues::C_total_pF>, kNone, 0, kNone, kNoPattern, 0, 0, -1},", "drop", "exports leave out C total")
+m(f, '{"P Kond.", "P cond.", "P cap"}, kTwo, 0, W | R | kTextViewWithCapQ | E, 17},', '{"P Kond.", "P cond.", "P cap"}, kTwo, 0, W | R | kTextView | E, 17},', "cmp", "text table shows the capacitor's power without a Q")
+f = "cli/include/cli/row_blocks.h"
+m(f, "make(b * kBlockRows, std::min(count, (b + 1) * kBlockRows), result);", "make(b * kBlockRows + 1, std::min(count, (b + 1) * kBlockRows), result);", "drop", "each block's first row skipped")
+f = "cli/calc_run.cpp"
+m(f, "        if (i > 0) text += ',';\n", "\n", "drop", "JSON rows without a comma between them")
+m(f, '    out.write("\\n]\\n");', '    out.write("\\n]");', "drop", "JSON sweep without its last line end")
+m(f, "        if (!block.computed) status = 1;\n", "\n", "drop", "a refused row in a sweep exits 0")
+m(f, "if (row.ausgang.ending != Ending::Ok) return false;", "if (row.ausgang.ending == Ending::Fault) return false;", "cmp", "exit status 1 only for faults")
+m(f, "    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);", "    return true;", "drop", "refused coupling loop exits 0")
+m(f, '        if (row.ausgang.meldung) lines += "    ! "', '        if (false) lines += "    ! "', "drop", "text table drops refusal messages")
+m(f, "        for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));\n", "\n", "drop", "text table's widths from the headings alone")
+f = "cli/calc_options.cpp"
+m(f, "static_cast<long long>(row - s->firstRow)", "static_cast<long long>(row)", "drop", "a later sweep counts its steps from the first row")
+m(f, '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen', '    if (frequencies.isEmpty()) o.frequenzen', "drop", "a sweep alone starts with the default frequency")
+f = "cli/render_csv.cpp"
+m(f, "    appendQuoted(out, RowMessage(row).toStdString());\n", "    out += RowMessage(row).toStdString();\n", "drop", "CSV message unquoted")
+m(f, "    out += kLineEnd;\n}", "}", "drop", "CSV rows without line ends")
+f = "cli/tuning_run.cpp"
+m(f, "        for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));\n", "\n", "drop", "sheet table's widths from the headings alone")
+m(f, '        if (!row.values) lines += "    ! "', '        if (false) lines += "    ! "', "drop", "sheet table drops refusal messages")
+m(f, "        summary.add(block.summary);\n", "\n", "drop", "sheet summary without the rows")
+f = "export/tuning_export.cpp"
+m(f, "    if (index > 0) out += ',';\n", "\n", "drop", "sheet JSON rows without a comma between them")
+m(f, '    out += "\\n],";', '    out += "\\n]";', "drop", "sheet JSON without the comma before the summary")
+m(f, '        if (column.kind == ColumnKind::Frequency) out += ",Text5,ending,message";', '        if (column.kind == ColumnKind::Frequency) out += ",Text5,ending";', "drop", "sheet CSV header without the message")
+m("export/json_writer.cpp", "case '\\r': put(\"\\\\r\"); break;", "case '\\r': put(\"\\\\n\"); break;", "swap", "JSON escapes CR as \\n")
+f = "core/tuning_sheet.cpp"
+m(f, "    s.rows_refused += l.rows_refused;\n", "\n", "drop", "sheet summary counts the refused rows of the first block only")
+m(f, "*l.C_tune_min_pF, l.C_tune_min_at_MHz, false);", "*l.C_tune_min_pF, l.C_tune_min_at_MHz, true);", "swap", "joined blocks: C_tune_min takes the largest")
+# The window's rows above name the files before the layers moved them.
+m("windows/tuning/abstimm_modell.cpp", "    if (!std::isfinite(value)) return QString();\n", "\n", "drop", "non-finite numbers shown")
+m("windows/tuning/abstimm_bericht.cpp", "for (int r = 0; r < modell.rowCount(); ++r) {", "for (int r = 0; r < 0; ++r) {", "drop", "report without table rows")
+m("windows/tuning/abstimm_bericht.cpp", "if (fenster[i]->views & kReportView) out[n++] = static_cast<int>(i);", "if (fenster[i]->views & kReportView) out[n++] = static_cast<int>(i) + 1;", "const", "report shows the column right of each one chosen")

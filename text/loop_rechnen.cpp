@@ -8,7 +8,11 @@
 namespace ringfeld {
 
 LoopAusgang LoopRechnen(const LoopEingaben& eingaben, DesignRecord& rec, std::string_view sep) {
-    const LoopErgebnis ergebnis = LoopModell(LoopLesen(eingaben), rec);
+    return LoopRechnen(LoopLesen(eingaben), rec, sep);
+}
+
+LoopAusgang LoopRechnen(const LoopZahlen& zahlen, DesignRecord& rec, std::string_view sep) {
+    const LoopErgebnis ergebnis = LoopModell(zahlen, rec);
     const Language lang = SpracheVon(rec.Sprache);
 
     LoopAusgang out;

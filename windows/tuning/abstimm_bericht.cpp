@@ -12,9 +12,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
+
 #include "tuning/abstimm_diagramm.h"
 #include "tuning/abstimm_modell.h"
 #include "text/abstimm_texte.h"
+#include "text/sheet_columns.h"
 #include "tuning/abstimm_zusammenfassung.h"
 #include "platform/qt_text.h"
 
@@ -22,10 +26,15 @@ namespace ringfeld::tuning {
 namespace {
 
 
-// The table columns that fit a portrait page, by export key.
-constexpr std::string_view kBerichtSpalten[] = {
-    "frequency_MHz", "C_tune_pF", "R_total_ohm", "efficiency_percent", "gain_dBi",   "Q",
-    "bandwidth_halfpower_kHz", "I_rms_A", "V_peak_V", "P_capacitor_W", "flags"};
+// The window's columns that fit a portrait page (the model's column numbers).
+constexpr auto kBerichtSpalten = [] {
+    constexpr auto fenster = WindowColumns();
+    std::array<int, std::ranges::count_if(fenster, [](const SheetColumn* c) { return c->views & kReportView; })> out{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < fenster.size(); ++i)
+        if (fenster[i]->views & kReportView) out[n++] = static_cast<int>(i);
+    return out;
+}();
 
 // The chart is laid out at this size in scene units, then scaled onto the page.
 constexpr QSizeF kDiagrammGroesse(900, 450);
@@ -125,7 +134,7 @@ bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
         for (int i = 0; i < n; ++i)
             p.drawText(QRectF(x(i) + (i == n - 1 ? spalte / 4 : 0), s.y, i == n - 1 ? noteWidth : spalte - 4, h),
                        Qt::AlignBottom | Qt::TextWordWrap,
-                       AbstimmModell::heading(AbstimmModell::column(kBerichtSpalten[i]), lang));
+                       AbstimmModell::heading(kBerichtSpalten[i], lang));
         s.y += h;
         p.drawLine(QPointF(0, s.y), QPointF(s.breite(), s.y));
         s.schrift(kTabellePunkte);
@@ -141,8 +150,7 @@ bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
             kopf();
         }
         for (int i = 0; i < n; ++i) {
-            const int c = AbstimmModell::column(kBerichtSpalten[i]);
-            const QString t = modell.data(modell.index(r, c), Qt::DisplayRole).toString();
+            const QString t = modell.data(modell.index(r, kBerichtSpalten[i]), Qt::DisplayRole).toString();
             const bool last = i == n - 1;
             const double abstand = last ? spalte / 4 : 0;  // the note stands clear of the numbers
             p.drawText(QRectF(x(i) + abstand, s.y, last ? noteWidth - abstand : spalte - 4, h),

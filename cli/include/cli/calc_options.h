@@ -18,11 +18,32 @@ namespace ringfeld::cli {
 
 enum class OutputFormat { Text, Json, Csv };
 
+// The rows' frequency field texts: those given one by one (--frequency), then the
+// steps of each sweep. A sweep's texts are written when a row asks for them, so the
+// longest sweep takes no more memory than a short one.
+class RowFrequencies {
+public:
+    void add(std::string text);  // before any sweep
+    void addSweep(double fromMHz, double stepMHz, std::size_t count);
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::string operator[](std::size_t row) const;
+
+private:
+    struct Sweep {
+        std::size_t firstRow;
+        double fromMHz, stepMHz;
+    };
+    std::vector<std::string> given_;
+    std::vector<Sweep> sweeps_;
+    std::size_t size_ = 0;
+};
+
 struct CalcOptions {
-    LoopEingaben felder;                  // Text5 is replaced per row by the frequencies below
-    std::vector<std::string> frequenzen;  // field texts, one row each
-    std::string verhaeltnis = "4,05";     // coupling window's ratio field
-    std::string sprache;                  // language code
+    LoopEingaben felder;               // Text5 is replaced per row by the frequencies below
+    RowFrequencies frequenzen;         // field texts, one row each
+    std::string verhaeltnis = "4,05";  // coupling window's ratio field
+    std::string sprache;               // language code
     OutputFormat format = OutputFormat::Text;
     // --as-typed: values read as the window reads its fields, no range rules,
     // text and JSON exactly as before the strict rule (JSON without values).

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// ringfeld-calc --tuning: the tuning-range sheet's options, and the sheet as text,
-// JSON or CSV.
+// ringfeld-calc --tuning: the tuning-range sheet's options, and the sheet written as
+// text, JSON or CSV.
 
-#include <QByteArray>
 #include <QCommandLineParser>
 #include <QString>
 
 #include <optional>
 #include <string_view>
 
-#include "text/language.h"
+#include "cli/output.h"
 #include "core/tuning_sheet.h"
+#include "text/language.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::cli {
@@ -34,13 +34,12 @@ struct TuningParse {
 // --sweep, are usage errors.
 TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang);
 
-// The sheet of the loop with these field texts in the format; text as a table in
-// `lang` with `decimalSeparator`.
+// Computes the sheet of the loop with these field texts and writes it in the format
+// while its rows are computed; text as a table in `lang` with `decimalSeparator`.
+// Returns the exit status: 0 when every row and the measured frequency were
+// computed, else 1. The options must have passed ParseTuningOptions.
 enum class TuningFormat { Text, Json, Csv };
-QByteArray RenderTuning(const LoopEingaben& loop, const tuning::Sheet& sheet, TuningFormat format, Language lang,
-                        std::string_view decimalSeparator);
-
-// 0 when every row and the measured frequency were computed, else 1.
-int TuningExitCode(const tuning::Sheet& sheet);
+int WriteTuning(const LoopEingaben& loop, const tuning::SheetOptions& options, TuningFormat format, Language lang,
+                std::string_view decimalSeparator, Output& out);
 
 }  // namespace ringfeld::cli

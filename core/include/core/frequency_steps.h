@@ -16,4 +16,7 @@ std::optional<long long> FrequenzAnzahl(double fromMHz, double toMHz, double ste
 // The frequencies themselves, each rounded to 1 Hz so that 7.0 + 3 * 0.1 reads 7.3.
 std::optional<std::vector<double>> FrequenzSchritte(double fromMHz, double toMHz, double stepMHz, long long maxRows);
 
+// One of them: the frequency `index` steps above FROM, rounded to 1 Hz.
+double FrequenzSchritt(double fromMHz, double stepMHz, long long index);
+
 }  // namespace ringfeld

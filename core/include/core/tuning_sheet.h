@@ -137,4 +137,24 @@ std::vector<double> SheetFrequencies(double fromMHz, double toMHz, double stepMH
 // must have passed PruefeOptionen.
 Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options);
 
+// The same in parts, for a sheet written while it is computed: its frequencies are
+// SheetFrequencies', the rows are independent of each other, the summary is taken
+// row by row and the measured block is computed on its own.
+SheetRow BerechneZeile(const LoopZahlen& loop, double mhz, const SheetOptions& options);
+MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& options);  // options.measured set
+
+// The summary of rows taken in order. Rows taken in blocks apart give the same
+// summary when the blocks are joined in their order.
+class SummaryAccumulator {
+public:
+    void add(const SheetRow& row);
+    void add(const SummaryAccumulator& later);
+    Summary summary(const SheetOptions& options) const;
+
+private:
+    Summary s_;
+    // L and CL of the first accepted row: they do not depend on the frequency.
+    std::optional<double> firstLuH_, firstCSelfPf_;
+};
+
 }  // namespace ringfeld::tuning

@@ -4,8 +4,7 @@
 // The tuning-range sheet as JSON and CSV, numbers at full precision (the shortest
 // text that reads back exactly).
 
-#include <optional>
-#include <span>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,14 +13,6 @@
 #include "text/loop_fields.h"
 
 namespace ringfeld::tuning {
-
-// The numeric columns of a row in export order, with their export keys ("L_uH", ...);
-// a value is unset where the sheet has none (f_self_resonance_MHz for CL <= 0).
-struct RowColumn {
-    std::string_view key;
-    std::optional<double> (*value)(const RowValues&);
-};
-std::span<const RowColumn> RowColumns();
 
 // The sheet with the loop's field texts it was computed from; messages in `lang`.
 struct SheetExport {
@@ -34,8 +25,17 @@ struct SheetExport {
 // when it is ok, and only ok rows (and an ok measured block) carry numbers and "flags".
 std::string SheetJson(const SheetExport& sheet);
 // CSV: a header of the row keys (frequency_MHz, Text5 as the row's input, ending,
-// message, the RowColumns, flags separated by blanks), one line per row, RFC 4180
-// quoting and CRLF line ends; fields a row has no value for are empty.
+// message, the export columns of text/sheet_columns.h, flags separated by blanks), one
+// line per row, RFC 4180 quoting and CRLF line ends; fields a row has no value for are empty.
 std::string SheetCsv(const SheetExport& sheet);
+
+// The same texts piece by piece, appended to `out`, for a sheet written while its rows
+// are computed: the start, each row in order (`index` counts from 0), then the end. Of
+// the sheet they read its loop and options, the end also its summary and measured block.
+void SheetJsonStart(std::string& out, const SheetExport& sheet);
+void SheetJsonRow(std::string& out, const SheetExport& sheet, const SheetRow& row, std::size_t index);
+void SheetJsonEnd(std::string& out, const SheetExport& sheet);
+void SheetCsvHeader(std::string& out);
+void SheetCsvRow(std::string& out, const SheetExport& sheet, const SheetRow& row);
 
 }  // namespace ringfeld::tuning

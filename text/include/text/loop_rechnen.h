@@ -35,6 +35,8 @@ struct LoopAusgang {
 // Runs the calculation on the input texts, writing the design record as it goes.
 // Numbers are shown with `decimalSeparator` (the user's locale).
 LoopAusgang LoopRechnen(const LoopEingaben& eingaben, DesignRecord& rec, std::string_view decimalSeparator);
+// The same on field texts already read (LoopLesen), for many rows of one loop.
+LoopAusgang LoopRechnen(const LoopZahlen& zahlen, DesignRecord& rec, std::string_view decimalSeparator);
 
 // Labels as they read after a calculation in a freshly started window (all blank
 // before it): what the calculation wrote, else the empty text.
