@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/constants.h"
 #include "text/list_texts.h"
 #include "text/loop_fields.h"
 #include "text/number_format.h"
@@ -13,8 +14,6 @@
 namespace ringfeld {
 namespace {
 
-// The window works with this decimal literal, not the full double value of pi.
-constexpr double kPi = 3.14159265358979;
 
 struct Laengen {
     float L, d, N;
@@ -67,7 +66,8 @@ const FormEintrag* formEintrag(std::string_view shape, Language& lang) {
     return nullptr;
 }
 
-double seitenTeiler(Form form) { return form == Form::Kreis ? kPi : 4.0; }
+// Circumference over size: the window works with the 15-digit decimal of pi, as the loop model does.
+double seitenTeiler(Form form) { return form == Form::Kreis ? constants::kPiAsStored : 4.0; }
 
 }  // namespace
 
