@@ -16,13 +16,13 @@ std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Ringfeld computes small transmitting magnetic loop antennas: inductance, tuning and\n"
-        "self-capacitance, radiation and loss resistance, efficiency and gain, Q, bandwidth and\n"
-        "the voltage across the tuning capacitor, and sizes the coupling loop. The window opens\n"
-        "in the language last chosen (German, French or English). Qt's own options, such as\n"
-        "-platform or -style, are accepted too. ringfeld-calc does the same calculation from\n"
-        "the command line."));
+    parser.setApplicationDescription(
+        QStringLiteral("Ringfeld computes small transmitting magnetic loop antennas: inductance, tuning and\n"
+                       "self-capacitance, radiation and loss resistance, efficiency and gain, Q, bandwidth and\n"
+                       "the voltage across the tuning capacitor, and sizes the coupling loop. The window opens\n"
+                       "in the language last chosen (German, French or English). Qt's own options, such as\n"
+                       "-platform or -style, are accepted too. ringfeld-calc does the same calculation from\n"
+                       "the command line."));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({"v", "version"}, QStringLiteral("Show the version and exit."));
     parser.addOptions({help, version});
@@ -38,10 +38,7 @@ std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
         text = QStringLiteral("Usage: ringfeld [options]") + text.mid(text.indexOf('\n')) +
                QStringLiteral("\nReport bugs to: https://github.com/ringfeld/ringfeld/issues\n");
     } else if (parser.isSet(version)) {
-        text = QStringLiteral("ringfeld %1.%2.%3\n")
-                   .arg(version::kMajor)
-                   .arg(version::kMinor)
-                   .arg(version::kRevision);
+        text = QStringLiteral("ringfeld %1.%2.%3\n").arg(version::kMajor).arg(version::kMinor).arg(version::kRevision);
     } else {
         return std::nullopt;
     }

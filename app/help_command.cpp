@@ -42,8 +42,7 @@ bool DateiVorhanden(DesktopServices& dienste, const std::string& pfad, const Des
     bool vorhanden = false;
     try {
         vorhanden = dienste.fileExists(pfad);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     if (vorhanden) return true;
 
     const Language lang = SpracheVon(rec.Sprache);
@@ -55,8 +54,7 @@ bool DateiVorhanden(DesktopServices& dienste, const std::string& pfad, const Des
     box.icon = BoxIcon::Stop;
     try {
         dienste.messageBox(box);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     return false;
 }
 
@@ -64,8 +62,7 @@ bool DateiOeffnen(DesktopServices& dienste, const std::string& dokument) {
     bool geoeffnet = false;
     try {
         geoeffnet = dienste.openDocument(dokument);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     dienste.processEvents();
     return geoeffnet;
 }
@@ -78,13 +75,11 @@ void HilfeAufrufen(DesktopServices& dienste, const DesignRecord& rec) {
     std::string ordner;
     try {
         ordner = dienste.programFacts().folder;
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     std::string pfad = ordner + t.dokument;
     try {
         pfad = HilfeDokumentPfad(dienste, ordner, t.dokument);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     const std::string keinBetrachter = t.keinBetrachter + nl + t.dateiHinweis + nl + pfad + nl;
 
     if (!DateiVorhanden(dienste, pfad, rec)) return;
@@ -94,8 +89,7 @@ void HilfeAufrufen(DesktopServices& dienste, const DesignRecord& rec) {
 
     try {
         dienste.messageBox(Meldung{keinBetrachter, t.titel, BoxIcon::Stop});
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
 }
 
 }  // namespace ringfeld

@@ -7,10 +7,10 @@
 
 #include "cli/calc_run.h"
 #include "cli/tuning_run.h"
-#include "text/interface_titles.h"
-#include "text/loop_rechnen.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
+#include "text/interface_titles.h"
+#include "text/loop_rechnen.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ void LoopRechnenStartValues(benchmark::State& state) {
 BENCHMARK(LoopRechnenStartValues);
 
 void LoopModellOnly(benchmark::State& state) {
-    const ringfeld::LoopZahlen in = ringfeld::LoopLesen(
-        {"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000", "Kreis", "Cu"});
+    const ringfeld::LoopZahlen in =
+        ringfeld::LoopLesen({"2,25", "7,069", "12", "1", "14,4", "100", "0,05", "12", "10000", "Kreis", "Cu"});
     ringfeld::DesignRecord rec;
     for (auto _ : state) {
         auto out = ringfeld::LoopModell(in, rec);
@@ -46,8 +46,8 @@ BENCHMARK(LoopModellOnly);
 
 // 1.8 to 11.799 MHz in 1 kHz steps: 10,000 rows, parsed, calculated and written as JSON.
 void SweepJson10000(benchmark::State& state) {
-    const QStringList args{"--format", "json", "--sweep", "1.8:11.799:0.001", "--turns", "2",
-                           "--diameter", "1", "--length", "40"};
+    const QStringList args{"--format", "json",       "--sweep", "1.8:11.799:0.001", "--turns",
+                           "2",        "--diameter", "1",       "--length",         "40"};
     for (auto _ : state) {
         Discard out, err;
         const int status = ringfeld::cli::RunCalc(args, "deutsch", ",", out, err);

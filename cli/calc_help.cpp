@@ -4,8 +4,8 @@
 
 #include "cli/numeric_options.h"
 #include "cli/tuning_run.h"
-#include "text/catalog/cli_texts.h"
 #include "platform/qt_text.h"
+#include "text/catalog/cli_texts.h"
 
 namespace ringfeld::cli {
 namespace {

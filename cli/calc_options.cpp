@@ -9,18 +9,18 @@
 #include <iterator>
 
 #include "cli/calc_help.h"
+#include "cli/numeric_options.h"
+#include "cli/tuning_run.h"
+#include "cli/usage_errors.h"
 #include "core/frequency_steps.h"
-#include "text/input_rules.h"
+#include "platform/qt_text.h"
 #include "text/catalog/cli_texts.h"
+#include "text/input_rules.h"
 #include "text/language.h"
 #include "text/list_texts.h"
 #include "text/number_format.h"
 #include "text/start_values.h"
 #include "text/strict_number.h"
-#include "cli/numeric_options.h"
-#include "cli/tuning_run.h"
-#include "cli/usage_errors.h"
-#include "platform/qt_text.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -36,7 +36,6 @@ constexpr std::string_view kSeriesLoss = kStartTexte[6];
 constexpr std::string_view kLength = kStartTexte[7];
 constexpr std::string_view kParallelLoss = kStartTexte[8];
 constexpr std::string_view kRatio = "4,05";  // the coupling window's start value
-
 
 // --lang takes a language's code or its stored word, as the registry names them.
 std::optional<std::string> languageCode(const QString& value) {
@@ -150,7 +149,8 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
 
     // The language first: help and usage errors are written in it.
     CalcOptions o;
-    o.sprache = SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(SprachCode(kStandardSprache));
+    o.sprache =
+        SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(SprachCode(kStandardSprache));
     const auto givenLanguage = parser.isSet("lang") ? languageCode(parser.value("lang")) : std::nullopt;
     if (givenLanguage) o.sprache = *givenLanguage;
     const Language lang = SpracheVon(o.sprache);
@@ -176,10 +176,14 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
     if (parser.isSet("lang") && !givenLanguage) return refuse("lang", parser.value("lang"));
     if (parser.isSet("format")) {
         const QString f = parser.value("format").trimmed().toLower();
-        if (f == "text") o.format = OutputFormat::Text;
-        else if (f == "json") o.format = OutputFormat::Json;
-        else if (f == "csv") o.format = OutputFormat::Csv;
-        else return refuse("format", parser.value("format"));
+        if (f == "text")
+            o.format = OutputFormat::Text;
+        else if (f == "json")
+            o.format = OutputFormat::Json;
+        else if (f == "csv")
+            o.format = OutputFormat::Csv;
+        else
+            return refuse("format", parser.value("format"));
     }
     o.asTyped = asTyped;
     TuningParse sheet = ParseTuningOptions(parser, lang);
@@ -234,7 +238,8 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         if (parser.isSet("conductor"))
             if (auto r = SpulenlaengeNachLeiter(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
         if (parser.isSet("turns"))
-            if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
+            if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8)
+                in.Text8 = *r->text8;
     }
     in.Text5 = std::string(kFrequency);
 

@@ -9,15 +9,14 @@
 
 #include "cli/calc_values.h"
 #include "cli/row_blocks.h"
-#include "text/catalog/cli_texts.h"
 #include "cli/tuning_run.h"
 #include "export/json_writer.h"
 #include "platform/qt_text.h"
+#include "text/catalog/cli_texts.h"
 #include "text/interface_titles.h"
 
 namespace ringfeld::cli {
 namespace {
-
 
 DesignRecord freshRecord(const std::string& sprache) {
     DesignRecord rec;
@@ -29,8 +28,8 @@ DesignRecord freshRecord(const std::string& sprache) {
 void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string& text5, const std::string& ratio) {
     w.beginObject();
     const std::pair<const char*, const std::string*> fields[] = {
-        {"Text1", &in.Text1}, {"Text2", &in.Text2}, {"Text3", &in.Text3}, {"Text4", &in.Text4},
-        {"Text5", &text5},    {"Text6", &in.Text6}, {"Text7", &in.Text7}, {"Text8", &in.Text8},
+        {"Text1", &in.Text1}, {"Text2", &in.Text2},   {"Text3", &in.Text3},   {"Text4", &in.Text4},
+        {"Text5", &text5},    {"Text6", &in.Text6},   {"Text7", &in.Text7},   {"Text8", &in.Text8},
         {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}, {"ratio", &ratio}};
     for (const auto& [name, text] : fields) {
         w.key(name);
@@ -42,9 +41,9 @@ void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string& text5,
 void recordJson(JsonWriter& w, const DesignRecord& r) {
     w.beginObject();
     const std::pair<const char*, double> members[] = {
-        {"Windungen", r.Windungen}, {"Umfang", r.Umfang},   {"Frequenz", r.Frequenz},
+        {"Windungen", r.Windungen},         {"Umfang", r.Umfang},         {"Frequenz", r.Frequenz},
         {"Induktivitaet", r.Induktivitaet}, {"Kapazitaet", r.Kapazitaet}, {"XL", r.XL},
-        {"RVerlust", r.RVerlust}, {"RGesamt", r.RGesamt}, {"Guete", r.Guete}};
+        {"RVerlust", r.RVerlust},           {"RGesamt", r.RGesamt},       {"Guete", r.Guete}};
     for (const auto& [name, value] : members) {
         w.key(name);
         w.value(value);
@@ -105,8 +104,10 @@ void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
     w.key("ending");
     w.value(EndingName(row.ausgang.ending));
     w.key("message");
-    if (row.ausgang.meldung) w.value(row.ausgang.meldung->text);
-    else w.null();
+    if (row.ausgang.meldung)
+        w.value(row.ausgang.meldung->text);
+    else
+        w.null();
     w.key("shown");
     w.beginObject();
     const auto texts = AngezeigteTexte(row.ausgang);
@@ -116,8 +117,10 @@ void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
     }
     w.endObject();
     w.key("tooltip_lbC");
-    if (row.ausgang.darstellung.tooltipC) w.value(*row.ausgang.darstellung.tooltipC);
-    else w.null();
+    if (row.ausgang.darstellung.tooltipC)
+        w.value(*row.ausgang.darstellung.tooltipC);
+    else
+        w.null();
     w.key("record");
     recordJson(w, row.record);
     w.key("coupling");
@@ -164,19 +167,22 @@ template <typename Put>
 int writeInBlocks(const CalcOptions& options, std::string_view sep, Output& out, Put put) {
     const LoopZahlen loop = LoopLesen(options.felder);
     int status = 0;
-    RunInBlocks<Block>(options.frequenzen.size(), [&](std::size_t begin, std::size_t end, Block& block) {
-        block.text.clear();
-        block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
-        block.computed = true;
-        for (std::size_t i = begin; i < end; ++i) {
-            const CalcRow row = RunRow(options, loop, i, sep);
-            block.computed = block.computed && RowComputed(row);
-            put(block.text, row, i);
-        }
-    }, [&](const Block& block) {
-        out.write(block.text);
-        if (!block.computed) status = 1;
-    });
+    RunInBlocks<Block>(
+        options.frequenzen.size(),
+        [&](std::size_t begin, std::size_t end, Block& block) {
+            block.text.clear();
+            block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
+            block.computed = true;
+            for (std::size_t i = begin; i < end; ++i) {
+                const CalcRow row = RunRow(options, loop, i, sep);
+                block.computed = block.computed && RowComputed(row);
+                put(block.text, row, i);
+            }
+        },
+        [&](const Block& block) {
+            out.write(block.text);
+            if (!block.computed) status = 1;
+        });
     return status;
 }
 
@@ -196,7 +202,8 @@ int writeCsv(const CalcOptions& options, Output& out) {
     std::string header;
     CsvHeader(header);
     out.write(header);
-    return writeInBlocks(options, ".", out, [](std::string& text, const CalcRow& row, std::size_t) { CsvRow(text, row); });
+    return writeInBlocks(options, ".", out,
+                         [](std::string& text, const CalcRow& row, std::size_t) { CsvRow(text, row); });
 }
 
 // The table: the loop's inputs, the column names and units, then a line per row and
@@ -207,8 +214,9 @@ int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
     const LoopEingaben& in = options.felder;
     const LoopZahlen loop = LoopLesen(in);
     // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-    const QString inputs = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
-                                          "Rs = %9 Ohm, Rp = ")
+    const QString inputs = QStringLiteral(
+                               "%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
+                               "Rs = %9 Ohm, Rp = ")
                                .arg(qs(in.Combo1), qs(in.Combo2), qs(in.Text1), qs(in.Text2), qs(in.Text3),
                                     qs(in.Text4), qs(in.Text8), qs(in.Text6), qs(in.Text7)) +
                            qs(in.Text9) + QStringLiteral(" kOhm\n");
@@ -227,12 +235,15 @@ int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
     widen(width, names);
     widen(width, units);
     const std::size_t count = options.frequenzen.size();
-    RunInBlocks<Widths>(count, [&](std::size_t begin, std::size_t end, Widths& w) {
-        w = {};
-        for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));
-    }, [&](const Widths& w) {
-        for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
-    });
+    RunInBlocks<Widths>(
+        count,
+        [&](std::size_t begin, std::size_t end, Widths& w) {
+            w = {};
+            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));
+        },
+        [&](const Widths& w) {
+            for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
+        });
 
     auto line = [&](const QStringList& cells) {
         QString text;
@@ -245,7 +256,8 @@ int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
         QString lines = line(rowCells(row));
         if (row.ausgang.meldung) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + '\n';
         const auto& a = row.ankopplung;
-        if (a && a->art == KopplungsArt::Abgelehnt && a->meldung) lines += "    ! " + MessageLine(a->meldung->text) + '\n';
+        if (a && a->art == KopplungsArt::Abgelehnt && a->meldung)
+            lines += "    ! " + MessageLine(a->meldung->text) + '\n';
         text += lines.toStdString();
     });
 }

@@ -20,8 +20,18 @@ RowValues ValuesOf(const CalcRow& row) {
     const LoopWerte& w = row.ausgang.werte;
     // The efficiency and gain are those the window shows: Rr / R divided by the
     // number of turns, as the calculation has always done.
-    v = {w.lambdaAnteil, w.induktivitaet, w.kapazitaet, w.eigenkapazitaet, w.strahlung, w.verlust,
-         row.record.RGesamt, row.record.XL, w.prozent, w.gewinn, w.guete, w.bandbreite,
+    v = {w.lambdaAnteil,
+         w.induktivitaet,
+         w.kapazitaet,
+         w.eigenkapazitaet,
+         w.strahlung,
+         w.verlust,
+         row.record.RGesamt,
+         row.record.XL,
+         w.prozent,
+         w.gewinn,
+         w.guete,
+         w.bandbreite,
          w.spannung ? std::optional(*w.spannung * kVoltsPerKilovolt) : std::nullopt};
     const auto& a = row.ankopplung;
     if (a && a->art != KopplungsArt::Abgelehnt) {

@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "cli/calc_run.h"
-#include "text/language.h"
 #include "platform/settings_store.h"
+#include "text/language.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "cli/numeric_options.h"
 
-#include "text/strict_number.h"
 #include "platform/qt_text.h"
+#include "text/strict_number.h"
 
 namespace ringfeld::cli {
 
@@ -22,7 +22,8 @@ std::optional<double> ReadNumber(const NumericOption& option, std::string_view t
 }
 
 QString ExpectedNumber(const NumericOption& option, Language lang) {
-    QString text = qs((option.rule == RangeRule::Positive ? texte::kExpectPositive : texte::kExpectNonNegative).in(lang));
+    QString text =
+        qs((option.rule == RangeRule::Positive ? texte::kExpectPositive : texte::kExpectNonNegative).in(lang));
     if (!option.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(option.unit);
     return text + qs(texte::kExpectSuchAs.in(lang));
 }

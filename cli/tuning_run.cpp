@@ -24,7 +24,6 @@ namespace {
 
 using namespace tuning;
 
-
 struct TuningOption {
     std::string_view name, valueName;
     const Tri& help;
@@ -133,8 +132,10 @@ TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) 
     if (stray) o.strayPf = (*stray)[0];
     if (capRange) o.capMinPf = (*capRange)[0], o.capMaxPf = (*capRange)[1];
     if (vPeak) o.capVPeakV = (*vPeak)[0];
-    if (measured) o.measured = tuning::Messung{(*measured)[0], (*measured)[1], measured->size() > 2 ? (*measured)[2] : 2};
-    if (const auto fault = tuning::PruefeOptionen(o); fault != tuning::OptionFault::None) return refuse(optionOf(fault));
+    if (measured)
+        o.measured = tuning::Messung{(*measured)[0], (*measured)[1], measured->size() > 2 ? (*measured)[2] : 2};
+    if (const auto fault = tuning::PruefeOptionen(o); fault != tuning::OptionFault::None)
+        return refuse(optionOf(fault));
     out.options = o;
     return out;
 }
@@ -194,24 +195,34 @@ QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
     const tuning::Summary& s = sheet.summary;
     QString out = qs(texte::kSummaryRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
     if (s.rows_ok > 0) {
-        out += (qs(texte::kSummaryCapacitor, lang) + qs(kCSpanne, lang)).arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz),
-                                        fmt(s.C_tune_max_pF, kOne), fmt(s.C_tune_max_at_MHz, kMhz)) + '\n';
-        out += (qs(texte::kSummaryPeak, lang) + qs(kPKondensator, lang) + qs(texte::kSummaryPeakPower, lang)).arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz),
-                                   fmt(s.I_rms_max_A, kTwo), fmt(s.P_capacitor_max_W, kTwo)) + '\n';
+        out += (qs(texte::kSummaryCapacitor, lang) + qs(kCSpanne, lang))
+                   .arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz), fmt(s.C_tune_max_pF, kOne),
+                        fmt(s.C_tune_max_at_MHz, kMhz)) +
+               '\n';
+        out += (qs(texte::kSummaryPeak, lang) + qs(kPKondensator, lang) + qs(texte::kSummaryPeakPower, lang))
+                   .arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz), fmt(s.I_rms_max_A, kTwo),
+                        fmt(s.P_capacitor_max_W, kTwo)) +
+               '\n';
     }
     if (s.hasCapacitorCover)
-        out += qs(texte::kSummaryCover, lang).arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
-                                    fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) + '\n';
+        out += qs(texte::kSummaryCover, lang)
+                   .arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
+                        fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) +
+               '\n';
     return out + qs(texte::kSummaryEfficiency, lang) + '\n';
 }
 
 QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Language lang, const Format& fmt) {
-    QString out = (qs(tuning::texte::kGemessenVorsatz, lang) + qs(texte::kMeasuredGiven, lang)).arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz),
-                                       fmt(m.input.frequencyMHz, kMhz)) + '\n';
-    if (m.ending != Ending::Ok) return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang)) + '\n';
-    out += qs(texte::kMeasuredResult, lang).arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
-                                 fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
-                                 fmt(m.R_unexplained_ohm, kSignedOhm)) + '\n';
+    QString out = (qs(tuning::texte::kGemessenVorsatz, lang) + qs(texte::kMeasuredGiven, lang))
+                      .arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz), fmt(m.input.frequencyMHz, kMhz)) +
+                  '\n';
+    if (m.ending != Ending::Ok)
+        return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang)) + '\n';
+    out += qs(texte::kMeasuredResult, lang)
+               .arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
+                    fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
+                    fmt(m.R_unexplained_ohm, kSignedOhm)) +
+           '\n';
     if (!m.flags.empty()) out += "  " + flagsText(m.flags, lang) + '\n';
     return out;
 }
@@ -231,19 +242,22 @@ SheetRow rowAt(const Sheet& sheet, std::size_t index) {
 // row to its block's text, and the blocks go out in order and into the summary.
 template <typename Put>
 void writeInBlocks(const Sheet& sheet, std::size_t count, Output& out, SummaryAccumulator& summary, Put put) {
-    RunInBlocks<Block>(count, [&](std::size_t begin, std::size_t end, Block& block) {
-        block.text.clear();
-        block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
-        block.summary = {};
-        for (std::size_t i = begin; i < end; ++i) {
-            const SheetRow row = rowAt(sheet, i);
-            block.summary.add(row);
-            put(block.text, row, i);
-        }
-    }, [&](const Block& block) {
-        out.write(block.text);
-        summary.add(block.summary);
-    });
+    RunInBlocks<Block>(
+        count,
+        [&](std::size_t begin, std::size_t end, Block& block) {
+            block.text.clear();
+            block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
+            block.summary = {};
+            for (std::size_t i = begin; i < end; ++i) {
+                const SheetRow row = rowAt(sheet, i);
+                block.summary.add(row);
+                put(block.text, row, i);
+            }
+        },
+        [&](const Block& block) {
+            out.write(block.text);
+            summary.add(block.summary);
+        });
 }
 
 // The table: column names and units, then a line per row and the message of each
@@ -261,12 +275,15 @@ void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Form
     std::vector<qsizetype> width(static_cast<std::size_t>(names.size()));
     widen(width, names);
     widen(width, units);
-    RunInBlocks<std::vector<qsizetype>>(count, [&](std::size_t begin, std::size_t end, std::vector<qsizetype>& w) {
-        w.assign(width.size(), 0);
-        for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));
-    }, [&](const std::vector<qsizetype>& w) {
-        for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
-    });
+    RunInBlocks<std::vector<qsizetype>>(
+        count,
+        [&](std::size_t begin, std::size_t end, std::vector<qsizetype>& w) {
+            w.assign(width.size(), 0);
+            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));
+        },
+        [&](const std::vector<qsizetype>& w) {
+            for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
+        });
     out.write((line(width, names) + line(width, units)).toUtf8().toStdString());
     writeInBlocks(sheet, count, out, summary, [&](std::string& text, const SheetRow& row, std::size_t) {
         QString lines = line(width, rowCells(row, capacitorLoss, lang, fmt));
@@ -286,7 +303,8 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat forma
     sheet.options = o;
     const SheetExport e{l, sheet, lang};
     const Format fmt{sep};
-    const auto count = static_cast<std::size_t>(FrequenzAnzahl(o.fromMHz, o.toMHz, o.stepMHz, kMaxSheetRows).value_or(0));
+    const auto count =
+        static_cast<std::size_t>(FrequenzAnzahl(o.fromMHz, o.toMHz, o.stepMHz, kMaxSheetRows).value_or(0));
     SummaryAccumulator summary;
     std::string text;
     switch (format) {
@@ -306,8 +324,8 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat forma
             // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
             const QString inputs =
                 QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
-                    .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4),
-                         qs(l.Text8), qs(l.Text6), qs(l.Text7)) +
+                    .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4), qs(l.Text8),
+                         qs(l.Text6), qs(l.Text7)) +
                 ", Rp = " + qs(l.Text9) + " kOhm\n";
             out.write(inputs.toUtf8().toStdString());
             writeTable(sheet, count, lang, fmt, out, summary);

@@ -10,17 +10,11 @@ QString UsageError(Language lang, const QString& option, const QString& given, c
     return qs(texte::kInvalidValue, lang).arg(option, given, expected);
 }
 
-QString OneOf(Language lang, const QStringList& entries) {
-    return qs(texte::kOneOf, lang) + entries.join(", ");
-}
+QString OneOf(Language lang, const QStringList& entries) { return qs(texte::kOneOf, lang) + entries.join(", "); }
 
-QString UnknownOption(Language lang, const QString& option) {
-    return qs(texte::kUnknownOption, lang).arg(option);
-}
+QString UnknownOption(Language lang, const QString& option) { return qs(texte::kUnknownOption, lang).arg(option); }
 
-QString NoValueExpected(Language lang, const QString& option) {
-    return qs(texte::kNoValueExpected, lang).arg(option);
-}
+QString NoValueExpected(Language lang, const QString& option) { return qs(texte::kNoValueExpected, lang).arg(option); }
 
 QString UnexpectedArgument(Language lang, const QString& argument) {
     return qs(texte::kUnexpectedArgument, lang).arg(argument);

@@ -57,7 +57,7 @@ Kopplung KopplungBerechnen(float k, const LoopRecord& rec) {
     const double wurzelN = std::sqrt(static_cast<double>(n));
     const double U = rec.Umfang, N = rec.Windungen;  // m
     // In double, each rounded to float at the end; k (float) is widened exactly.
-    const float Uk = static_cast<float>((kCentimetresPerMetre * U / wurzelN) * (kCircumferenceFactor / k));  // cm
+    const float Uk = static_cast<float>((kCentimetresPerMetre * U / wurzelN) * (kCircumferenceFactor / k));     // cm
     const float Lka = static_cast<float>((kCentimetresPerMetre * U / n) * (N / 2 + 1) * (kContactFactor / k));  // cm
     const float halbUmfang = 0.5f * Uk;
     const float lkaDoppelt = 2.0f * Lka;

@@ -29,7 +29,8 @@ std::optional<long long> FrequenzAnzahl(double from, double to, double step, lon
     const double span = (to - from) / step;
     if (!(span < static_cast<double>(maxRows))) return std::nullopt;
     const double whole = std::round(span);
-    const auto count = static_cast<long long>(std::fabs(span - whole) < kWholeStepTolerance ? whole : std::floor(span)) + 1;
+    const auto count =
+        static_cast<long long>(std::fabs(span - whole) < kWholeStepTolerance ? whole : std::floor(span)) + 1;
     if (count > maxRows) return std::nullopt;
     if (!std::isfinite(roundedToHertz(from + static_cast<double>(count - 1) * step))) return std::nullopt;
     return count;

@@ -17,10 +17,10 @@ using namespace constants;
 constexpr double kThinnestConductorMm = 0.1;
 constexpr double kLowestFrequencyMHz = 0.01;
 constexpr double kFewestTurns = 0.1;
-constexpr double kCoilAllowanceMm = 1;         // a coil is at least (N - 1) d + 1 mm long
+constexpr double kCoilAllowanceMm = 1;          // a coil is at least (N - 1) d + 1 mm long
 constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths of conductor, N U / lambda
 constexpr double kSmallestInductanceMicrohenry = 0.001;
-constexpr double kTenthsPerPicofarad = 10;     // C must exceed CL by 0.1 pF
+constexpr double kTenthsPerPicofarad = 10;  // C must exceed CL by 0.1 pF
 
 // lambda = c / f with c rounded to 300 m MHz (SI: 299.792458 exactly): lambda comes out
 // 0.069 % long, Rr 0.28 % low.
@@ -126,17 +126,16 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
             auto written = geschriebeneMindestlaenge(N.zahl(), d.zahl());
             langGenug = written && lSingle >= *written;
         }
-        if (D == 0 || U == 0 || d < kThinnestConductorMm || f < kLowestFrequencyMHz || N < kFewestTurns ||
-            !langGenug) {
+        if (D == 0 || U == 0 || d < kThinnestConductorMm || f < kLowestFrequencyMHz || N < kFewestTurns || !langGenug) {
             out.ending = Ending::Input;
             return out;
         }
 
         const Wert sigma = Leitfaehigkeit(in.material);  // MS/m
-        const Wert Rs = in.Rs.lesen();                  // Ohm
+        const Wert Rs = in.Rs.lesen();                   // Ohm
 
-        l = l / kMillimetresPerMetre;  // m
-        const Wert lambda = kLightSpeedMetreMegahertz / f;  // m
+        l = l / kMillimetresPerMetre;                           // m
+        const Wert lambda = kLightSpeedMetreMegahertz / f;      // m
         const Wert p = d / kMillimetresPerMetre * kPiAsStored;  // perimeter of the conductor, m
 
         Wert r = 0, A = 0;  // m, m^2
@@ -237,7 +236,7 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
         rec.Guete = Q.zahl();
         w.guete = Q.zahl();
         w.bandbreite = (f * kHertzPerMegahertz / Q / kHertzPerKilohertz).zahl();  // f / Q, kHz
-        w.spannung = (sqrt(XL * P * Q) / kVoltsPerKilovolt).zahl();  // sqrt(X P Q), kV
+        w.spannung = (sqrt(XL * P * Q) / kVoltsPerKilovolt).zahl();               // sqrt(X P Q), kV
         out.ending = Ending::Ok;
     } catch (const ArithmeticFault& fault) {
         out.ending = Ending::Fault;

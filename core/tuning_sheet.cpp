@@ -46,9 +46,7 @@ std::optional<double> resonanceMHz(double henry, double picofarad) {
 }
 
 // Gain over isotropic, 10 lg(D0 efficiency) dBi.
-Wert gainDbi(Wert efficiency) {
-    return kDecibelsPerBel * lg(kSmallLoopDirectivity * efficiency);
-}
+Wert gainDbi(Wert efficiency) { return kDecibelsPerBel * lg(kSmallLoopDirectivity * efficiency); }
 
 // The sheet's numbers for a row the model accepted. Throws ArithmeticFault where a
 // number cannot be computed.
@@ -60,7 +58,7 @@ RowValues rowValues(const LoopZahlen& in, const LoopRecord& rec, const LoopWerte
     const Wert l = in.l.wert;                        // mm
     const Wert P = in.P.wert;                        // W
     const Wert Rp = Wert(in.RpKOhm.wert) * kOhmsPerKiloohm;
-    const Wert L = rec.Induktivitaet, X = rec.XL, Rv = rec.RVerlust;      // H, Ohm, Ohm
+    const Wert L = rec.Induktivitaet, X = rec.XL, Rv = rec.RVerlust;            // H, Ohm, Ohm
     const Wert C = rec.Kapazitaet, CL = *w.eigenkapazitaet, Rr = *w.strahlung;  // pF, pF, Ohm
     const Wert Rs = in.Rs.wert;
 

@@ -17,8 +17,10 @@ namespace {
 
 void optionalNumber(JsonWriter& w, std::string_view key, const std::optional<double>& value) {
     w.key(key);
-    if (value) w.value(*value);
-    else w.null();
+    if (value)
+        w.value(*value);
+    else
+        w.null();
 }
 
 void number(JsonWriter& w, std::string_view key, double value) {
@@ -37,8 +39,8 @@ void flagsJson(JsonWriter& w, std::string_view key, const std::vector<Flag>& fla
 void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string* text5) {
     w.beginObject();
     const std::pair<const char*, const std::string*> fields[] = {
-        {"Text1", &in.Text1}, {"Text2", &in.Text2}, {"Text3", &in.Text3}, {"Text4", &in.Text4},
-        {"Text5", &in.Text5}, {"Text6", &in.Text6}, {"Text7", &in.Text7}, {"Text8", &in.Text8},
+        {"Text1", &in.Text1}, {"Text2", &in.Text2},   {"Text3", &in.Text3},  {"Text4", &in.Text4},
+        {"Text5", &in.Text5}, {"Text6", &in.Text6},   {"Text7", &in.Text7},  {"Text8", &in.Text8},
         {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}};
     for (const auto& [name, text] : fields) {
         if (text == &in.Text5 && !text5) continue;
@@ -76,8 +78,10 @@ void rowJson(JsonWriter& w, const SheetExport& e, const SheetRow& row) {
                 w.key("ending");
                 w.value(EndingName(row.ending));
                 w.key("message");
-                if (row.values) w.null();
-                else w.value(ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
+                if (row.values)
+                    w.null();
+                else
+                    w.value(ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
                 break;
             }
             case ColumnKind::Number:
@@ -107,8 +111,10 @@ void summaryJson(JsonWriter& w, const Summary& s) {
     if (s.hasCapacitorCover) {
         w.beginArray();
         for (const auto& f : {s.capacitor_covers_from_MHz, s.capacitor_covers_to_MHz}) {
-            if (f) w.value(*f);
-            else w.null();
+            if (f)
+                w.value(*f);
+            else
+                w.null();
         }
         w.endArray();
     } else {
@@ -125,8 +131,10 @@ void measuredJson(JsonWriter& w, const SheetExport& e, const MeasuredResult& m) 
     w.key("ending");
     w.value(EndingName(m.ending));
     w.key("message");
-    if (m.ending == Ending::Ok) w.null();
-    else w.value(ZeilenMeldung(e.sheet, m.ending, m.fault, e.lang));
+    if (m.ending == Ending::Ok)
+        w.null();
+    else
+        w.value(ZeilenMeldung(e.sheet, m.ending, m.fault, e.lang));
     if (m.ending == Ending::Ok) {
         number(w, "bandwidth_halfpower_kHz", m.bandwidth_halfpower_kHz);
         number(w, "Q", m.Q);
@@ -190,8 +198,10 @@ void SheetJsonEnd(std::string& out, const SheetExport& e) {
     w.key("summary");
     summaryJson(w, e.sheet.summary);
     w.key("measured");
-    if (e.sheet.measured) measuredJson(w, e, *e.sheet.measured);
-    else w.null();
+    if (e.sheet.measured)
+        measuredJson(w, e, *e.sheet.measured);
+    else
+        w.null();
     w.endObject();
     w.newline();
 }

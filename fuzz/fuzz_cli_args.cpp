@@ -22,10 +22,10 @@
 #include "cli/calc_run.h"
 #include "cli/calc_values.h"
 #include "cli/tuning_run.h"
-#include "text/sheet_columns.h"
 #include "core/frequency_steps.h"
-#include "text/strict_number.h"
 #include "fuzz_support.h"
+#include "text/sheet_columns.h"
+#include "text/strict_number.h"
 
 using namespace ringfeld;
 using namespace ringfeld::cli;
@@ -50,7 +50,8 @@ double sweptRows(const QStringList& args) {
         if (args[i] == "--sweep" && i + 1 < args.size()) value = args[++i];
         const QStringList parts = value.split(':');
         if (parts.size() != 3) continue;
-        const auto from = StrikteZahl(utf8(parts[0])), to = StrikteZahl(utf8(parts[1])), step = StrikteZahl(utf8(parts[2]));
+        const auto from = StrikteZahl(utf8(parts[0])), to = StrikteZahl(utf8(parts[1])),
+                   step = StrikteZahl(utf8(parts[2]));
         if (from && to && step && *step > 0 && *to >= *from) rows += (*to - *from) / *step + 1;
     }
     return rows;
@@ -59,7 +60,8 @@ double sweptRows(const QStringList& args) {
 // Rows the options calculate: the tuning sheet's frequencies, else one per frequency.
 std::size_t calculatedRows(const CalcOptions& o) {
     const auto& t = o.tuning;
-    return t ? std::size_t(FrequenzAnzahl(t->fromMHz, t->toMHz, t->stepMHz, kMaxRows).value_or(0)) : o.frequenzen.size();
+    return t ? std::size_t(FrequenzAnzahl(t->fromMHz, t->toMHz, t->stepMHz, kMaxRows).value_or(0))
+             : o.frequenzen.size();
 }
 
 // What the options write in another format.
@@ -136,7 +138,8 @@ void checkJson(const CalcOptions& o, const std::vector<CalcRow>& rows) {
     require(doc.array().size() == static_cast<qsizetype>(rows.size()), "JSON output with a row missing");
     for (const QJsonValue& row : doc.array()) {
         const QJsonObject record = row["record"].toObject();
-        for (const QString& key : record.keys()) require(record[key].isDouble(), "JSON record member not a number", utf8(key));
+        for (const QString& key : record.keys())
+            require(record[key].isDouble(), "JSON record member not a number", utf8(key));
         const bool valued = !o.asTyped && row["ending"] == "ok";
         require(row.toObject().contains("values") == valued, "JSON values on a refused row or missing on an ok one");
         const QJsonObject values = row["values"].toObject();
@@ -153,7 +156,8 @@ void checkCsv(const CalcOptions& o, const std::vector<CalcRow>& rows) {
         const QStringList cells = lines[i].section('"', 0, 0).split(',');
         require(cells.size() == columns && lines[i].endsWith('"'), "CSV row with other columns", utf8(lines[i]));
         for (qsizetype c = 0; c + 1 < cells.size(); ++c)
-            require(c == 1 || cells[c].isEmpty() || StrikteZahl(utf8(cells[c])), "CSV cell not a number", utf8(cells[c]));
+            require(c == 1 || cells[c].isEmpty() || StrikteZahl(utf8(cells[c])), "CSV cell not a number",
+                    utf8(cells[c]));
     }
 }
 
@@ -162,8 +166,10 @@ void checkCsv(const CalcOptions& o, const std::vector<CalcRow>& rows) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> texte(1);
     for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0) texte.emplace_back();
-        else texte.back() += static_cast<char>(data[i]);
+        if (data[i] == 0)
+            texte.emplace_back();
+        else
+            texte.back() += static_cast<char>(data[i]);
     }
     QStringList args;
     for (std::size_t i = 1; i < texte.size(); ++i)

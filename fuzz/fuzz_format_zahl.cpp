@@ -18,19 +18,29 @@
 #include <limits>
 #include <string>
 
-#include "text/number_format.h"
 #include "fuzz_support.h"
+#include "text/number_format.h"
 
 using namespace ringfeld;
 using namespace ringfeld::fuzz;
 
 namespace {
 
-constexpr std::array<std::string_view, 15> kMuster{
-    muster::Lamda,   muster::Induktivitaet, muster::KapazitaetKlein, muster::KapazitaetGross,
-    muster::EigenkapazitaetGross, muster::Ohm, muster::Milliohm, muster::Prozent,
-    muster::ProzentKlein, muster::ProzentFein, muster::Gewinn, muster::Guete,
-    muster::Seite, muster::Zentimeter, muster::Kiloohm};
+constexpr std::array<std::string_view, 15> kMuster{muster::Lamda,
+                                                   muster::Induktivitaet,
+                                                   muster::KapazitaetKlein,
+                                                   muster::KapazitaetGross,
+                                                   muster::EigenkapazitaetGross,
+                                                   muster::Ohm,
+                                                   muster::Milliohm,
+                                                   muster::Prozent,
+                                                   muster::ProzentKlein,
+                                                   muster::ProzentFein,
+                                                   muster::Gewinn,
+                                                   muster::Guete,
+                                                   muster::Seite,
+                                                   muster::Zentimeter,
+                                                   muster::Kiloohm};
 
 // The number of decimals the pattern's first section allows.
 int dezimalen(std::string_view pattern) {
@@ -43,7 +53,8 @@ int dezimalen(std::string_view pattern) {
 // |v| correctly rounded to `decimals` places, by the standard library.
 double richtigGerundet(double v, int decimals) {
     char buffer[400];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::fixed, decimals).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::fixed, decimals).ptr;
     double o = 0;
     std::from_chars(buffer, end, o);
     return o;
@@ -68,8 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const double r = readsBackFinite(text, "formatted text");
-    if (r == 0) require(text.find('-') == std::string::npos, "zero shown with a sign", text);
-    else require(std::signbit(r) == std::signbit(v), "sign lost", text);
+    if (r == 0)
+        require(text.find('-') == std::string::npos, "zero shown with a sign", text);
+    else
+        require(std::signbit(r) == std::signbit(v), "sign lost", text);
     const double ulp = std::ldexp(std::numeric_limits<double>::epsilon(), std::ilogb(std::fmax(std::fabs(v), 1e-300)));
     const double t = std::ldexp(std::fabs(v), d + 1);  // an odd whole number: v is an exact half
     if (!(t == std::floor(t) && std::fmod(t, 2.0) == 1.0))

@@ -15,10 +15,10 @@
 #include <array>
 #include <string>
 
+#include "fuzz_support.h"
 #include "text/ankopplung_rechnen.h"
 #include "text/interface_titles.h"
 #include "text/loop_rechnen.h"
-#include "fuzz_support.h"
 
 using namespace ringfeld;
 using namespace ringfeld::fuzz;

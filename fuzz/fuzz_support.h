@@ -30,8 +30,10 @@ inline void require(bool ok, std::string_view what, std::string_view detail = {}
 inline std::vector<std::string> split(const std::uint8_t* data, std::size_t size, char separator, std::size_t count) {
     std::vector<std::string> parts(count);
     for (std::size_t i = 0, index = 0; i < size && index < count; ++i) {
-        if (static_cast<char>(data[i]) == separator) ++index;
-        else parts[index] += static_cast<char>(data[i]);
+        if (static_cast<char>(data[i]) == separator)
+            ++index;
+        else
+            parts[index] += static_cast<char>(data[i]);
     }
     return parts;
 }

@@ -51,12 +51,12 @@ using ringfeld::helpgen::Bookmark;
 constexpr qint64 kStandardEpoch = 1767225600;
 constexpr int kDotsPerInch = 300;
 constexpr double kPointsPerInch = 72.0;
-constexpr double kMarginCm = 2.0;   // as QTextDocument::print lays out a page
+constexpr double kMarginCm = 2.0;  // as QTextDocument::print lays out a page
 constexpr double kCmPerInch = 2.54;
-constexpr double kPictureShare = 0.85;  // widest picture, as a share of the text width
-constexpr int kMinLinesOnAPage = 2;     // of a paragraph split between two pages
+constexpr double kPictureShare = 0.85;    // widest picture, as a share of the text width
+constexpr int kMinLinesOnAPage = 2;       // of a paragraph split between two pages
 constexpr double kMinLastPageFill = 0.2;  // share of the text height the last page holds at least
-constexpr int kLayoutPasses = 50;       // each pass moves at least one block to a new page
+constexpr int kLayoutPasses = 50;         // each pass moves at least one block to a new page
 
 int fehler(const QString& text) {
     std::fprintf(stderr, "ringfeld-helpgen: %s\n", qPrintable(text));
@@ -212,8 +212,10 @@ QList<Bookmark> lesezeichen(const QTextDocument& doc, double punkteProEinheit) {
         if (ebene < 2 || ebene > 3 || (ebene == 3 && kapitel.isEmpty())) continue;
         const double y = doc.documentLayout()->blockBoundingRect(b).top();
         Bookmark m{b.text(), int(y / hoehe), (y - int(y / hoehe) * hoehe) * punkteProEinheit, {}};
-        if (ebene == 2) kapitel.append(m);
-        else kapitel.last().children.append(m);
+        if (ebene == 2)
+            kapitel.append(m);
+        else
+            kapitel.last().children.append(m);
     }
     return kapitel;
 }
@@ -308,8 +310,8 @@ int main(int argc, char* argv[]) {
     }
     const double punkteProEinheit = kPointsPerInch / kDotsPerInch;
     const QByteArray datiert = ringfeld::helpgen::WithCreationDate(roh.data(), epoche);
-    const QByteArray fertig = ringfeld::helpgen::WithOutline(datiert, lesezeichen(doc, punkteProEinheit),
-                                                             writer.height() * punkteProEinheit);
+    const QByteArray fertig =
+        ringfeld::helpgen::WithOutline(datiert, lesezeichen(doc, punkteProEinheit), writer.height() * punkteProEinheit);
     if (fertig.isEmpty()) return fehler(ziel + QStringLiteral(": the PDF writer's output has an unknown layout"));
 
     // Written to a temporary file first, so a failed run leaves no PDF behind.

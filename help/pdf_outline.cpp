@@ -55,8 +55,8 @@ void writeLevel(const QList<Bookmark>& marks, int parent, int& next, const QList
             body += " /First " + ref(f) + " /Last " + ref(l) + " /Count -" + QByteArray::number(c);  // closed
         }
         const int page = pages.value(qBound(0, m.page, int(pages.size()) - 1));
-        body += " /Dest [" + ref(page) + " /XYZ null " + QByteArray::number(pageHeight - m.fromTop, 'f', 2) +
-                " null] >>";
+        body +=
+            " /Dest [" + ref(page) + " /XYZ null " + QByteArray::number(pageHeight - m.fromTop, 'f', 2) + " null] >>";
         objects.append({numbers[i], body});
     }
 }
@@ -100,8 +100,8 @@ QByteArray WithOutline(const QByteArray& pdf, const QList<Bookmark>& marks, doub
     writeLevel(marks, outlines, next, pages, pageHeight, objects, first, last, count);
     objects.prepend({outlines, "<< /Type /Outlines /First " + ref(first) + " /Last " + ref(last) + " /Count " +
                                    QByteArray::number(count) + " >>"});
-    objects.append({int(root), catalog.chopped(2).trimmed() + "\n/Outlines " + ref(outlines) +
-                                   "\n/PageMode /UseOutlines\n>>"});
+    objects.append(
+        {int(root), catalog.chopped(2).trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>"});
 
     QByteArray out = pdf;
     if (!out.endsWith('\n')) out += '\n';

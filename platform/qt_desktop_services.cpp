@@ -24,7 +24,6 @@
 namespace ringfeld {
 namespace {
 
-
 QMessageBox::Icon qtIcon(BoxIcon icon) {
     switch (icon) {
         case BoxIcon::Information: return QMessageBox::Information;

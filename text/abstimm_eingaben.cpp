@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "text/strict_number.h"
 #include "text/abstimm_texte.h"
+#include "text/strict_number.h"
 
 namespace ringfeld::tuning {
 namespace {
@@ -81,11 +81,13 @@ ReadOptions LiesOptionen(const FieldTexts& texts, Language lang) {
     if (mitMessung) o.measured = Messung{*v(Field::MeasFreq), *v(Field::MeasBandwidth), v(Field::MeasVswr).value_or(2)};
 
     // The engine's own check has the last word; its verdict goes beside the field it names.
-    static constexpr std::pair<OptionFault, Field> kWhere[] = {
-        {OptionFault::Range, Field::Step},         {OptionFault::CapacitorQ, Field::CapQ},
-        {OptionFault::GroundRatio, Field::Ground}, {OptionFault::Stray, Field::Stray},
-        {OptionFault::CapacitorRange, Field::CapMin}, {OptionFault::CapacitorVoltage, Field::CapVolts},
-        {OptionFault::Measured, Field::MeasFreq}};
+    static constexpr std::pair<OptionFault, Field> kWhere[] = {{OptionFault::Range, Field::Step},
+                                                               {OptionFault::CapacitorQ, Field::CapQ},
+                                                               {OptionFault::GroundRatio, Field::Ground},
+                                                               {OptionFault::Stray, Field::Stray},
+                                                               {OptionFault::CapacitorRange, Field::CapMin},
+                                                               {OptionFault::CapacitorVoltage, Field::CapVolts},
+                                                               {OptionFault::Measured, Field::MeasFreq}};
     const OptionFault fault = PruefeOptionen(o);
     for (const auto& [which, field] : kWhere)
         if (fault == which) {

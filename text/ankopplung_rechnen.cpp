@@ -5,8 +5,8 @@
 #include "core/checked_math.h"
 #include "text/catalog/coupling_texts.h"
 #include "text/language.h"
-#include "text/text_lines.h"
 #include "text/number_format.h"
+#include "text/text_lines.h"
 #include "text/text_zu_zahl.h"
 
 namespace ringfeld {
@@ -46,7 +46,7 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
     if (kopplung.grund) {
         const Tri& text = *kopplung.grund == KopplungsGrund::KeineLoop     ? texte::kKeineLoop
                           : *kopplung.grund == KopplungsGrund::Verhaeltnis ? texte::kVerhaeltnisUngueltig
-                                                                            : texte::kKopplungNichtBerechenbar;
+                                                                           : texte::kKopplungNichtBerechenbar;
         out.meldung = ablehnung(rec, text);
         return out;
     }
@@ -74,8 +74,8 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
         out.hinweisZeigen = true;
         return out;
     }
-    out.zusatzhinweis =
-        ZeilenVerbinden(MitWert(texte::kBereichZusatz.in(lang), FormatZahl(lkaDoppelt, muster::Zentimeter, sep)), rec.NL);
+    out.zusatzhinweis = ZeilenVerbinden(
+        MitWert(texte::kBereichZusatz.in(lang), FormatZahl(lkaDoppelt, muster::Zentimeter, sep)), rec.NL);
     if (rec.Kapazitaet > 1000)
         out.meldung = bereichMeldung(lang, *out.zusatzhinweis, rec.NL);
     else

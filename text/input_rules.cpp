@@ -14,7 +14,6 @@
 namespace ringfeld {
 namespace {
 
-
 struct Laengen {
     float L, d, N;
 };
@@ -71,8 +70,7 @@ double seitenTeiler(Form form) { return form == Form::Kreis ? constants::kPiAsSt
 
 }  // namespace
 
-std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shape,
-                                                std::string_view sep) {
+std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shape, std::string_view sep) {
     auto D = zahl(text1);
     if (!D) return std::nullopt;
     const double umfang = *D * seitenTeiler(FormVon(shape));
@@ -80,8 +78,7 @@ std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::str
     return UmfangFolge{umfang, FormatZahl(umfang, muster::Ohm, sep)};
 }
 
-std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::string_view shape,
-                                                std::string_view sep) {
+std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::string_view shape, std::string_view sep) {
     auto umfang = zahl(text2);
     if (!umfang) return std::nullopt;
     const double D = *umfang / seitenTeiler(FormVon(shape));

@@ -23,30 +23,28 @@ LoopAusgang LoopRechnen(const LoopZahlen& zahlen, DesignRecord& rec, std::string
     out.werte = ergebnis.werte;
 
     switch (ergebnis.ending) {
-        case Ending::Ok:
-            out.ankopplungFreigeben = true;
-            return out;
+        case Ending::Ok: out.ankopplungFreigeben = true; return out;
         case Ending::Input:
             out.ergebnisseLoeschen = true;
-            out.meldung = Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.FehlerTitel,
-                                  BoxIcon::Exclamation};
+            out.meldung =
+                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.FehlerTitel, BoxIcon::Exclamation};
             break;
         case Ending::Length:
         case Ending::Inductance:
             out.ergebnisseLoeschen = true;
-            out.meldung = Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel,
-                                  BoxIcon::Information};
+            out.meldung =
+                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Information};
             break;
         case Ending::Capacitance:
             // The labels it wrote say why; the others must not show a result
             // of the last design beside them.
             out.ergebnisseLoeschen = true;
-            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL),
-                                  rec.ProgrammTitel, BoxIcon::Information};
+            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL), rec.ProgrammTitel,
+                                  BoxIcon::Information};
             break;
         case Ending::Fault:
-            out.meldung = Meldung{std::string(FehlerBeschreibung(*ergebnis.fault, lang)), rec.FehlerTitel,
-                                  BoxIcon::Exclamation};
+            out.meldung =
+                Meldung{std::string(FehlerBeschreibung(*ergebnis.fault, lang)), rec.FehlerTitel, BoxIcon::Exclamation};
             break;
     }
     out.beep = true;

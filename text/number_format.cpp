@@ -29,7 +29,10 @@ bool isExactHalf(double value, int decimals) {
 char* incrementLastDigit(char* first, char* last) {
     for (char* p = last; p-- != first;) {
         if (*p == '.') continue;
-        if (*p != '9') { ++*p; return last; }
+        if (*p != '9') {
+            ++*p;
+            return last;
+        }
         *p = '0';
     }
     std::memmove(first + 1, first, static_cast<std::size_t>(last - first));
@@ -37,7 +40,7 @@ char* incrementLastDigit(char* first, char* last) {
     return last + 1;
 }
 
-constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
                              1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 
 // |value| rounded to `decimals` places, halves away from zero, as "123.45" in
@@ -58,8 +61,8 @@ char* roundedDigits(char* first, char* last, double magnitude, int decimals) {
 std::string assemble(std::string_view prefix, std::string_view whole, int minWhole, bool point,
                      std::string_view separator, std::string_view fraction, std::string_view suffix) {
     const std::size_t pad = static_cast<int>(whole.size()) < minWhole ? minWhole - whole.size() : 0;
-    const std::size_t size = prefix.size() + pad + whole.size() + (point ? separator.size() + fraction.size() : 0) +
-                             suffix.size();
+    const std::size_t size =
+        prefix.size() + pad + whole.size() + (point ? separator.size() + fraction.size() : 0) + suffix.size();
     char small[64];
     std::string large;
     char* out = small;
@@ -96,8 +99,8 @@ bool scaledUnits(double magnitude, int decimals, std::uint64_t& units) {
     return true;
 }
 
-std::string formatSection(double magnitude, std::string_view pattern, const MusterAbschnitt& s, std::string_view separator,
-                          bool& isZero) {
+std::string formatSection(double magnitude, std::string_view pattern, const MusterAbschnitt& s,
+                          std::string_view separator, bool& isZero) {
     const std::string_view prefix = pattern.substr(0, s.prefixEnd), suffix = pattern.substr(s.suffixStart);
     const int decimals = s.point ? s.maxFraction : 0;
 
@@ -111,7 +114,8 @@ std::string formatSection(double magnitude, std::string_view pattern, const Must
         }
         char digits[24];  // the digits of units, at least fractionDigits of them
         int count = 0;
-        for (; units != 0 || count < fractionDigits; units /= 10) digits[sizeof digits - 1 - count++] = static_cast<char>('0' + units % 10);
+        for (; units != 0 || count < fractionDigits; units /= 10)
+            digits[sizeof digits - 1 - count++] = static_cast<char>('0' + units % 10);
         const char* first = digits + sizeof digits - count;
         return assemble(prefix, std::string_view(first, count - fractionDigits), s.minWhole, s.point, separator,
                         std::string_view(first + count - fractionDigits, fractionDigits), suffix);
@@ -138,7 +142,8 @@ std::string formatSection(double magnitude, std::string_view pattern, const Must
 std::string FormatZahl(double value, const Muster& pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) return {};
     bool isZero = false;
-    std::string text = formatSection(std::fabs(value), pattern.ersterText(), pattern.erster(), decimalSeparator, isZero);
+    std::string text =
+        formatSection(std::fabs(value), pattern.ersterText(), pattern.erster(), decimalSeparator, isZero);
     // A value that rounds to zero shows as zero, without a sign.
     if (!(value < 0) || isZero) return text;
     if (pattern.hatZweiten())

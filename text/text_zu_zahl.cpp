@@ -20,9 +20,12 @@ double radixNumber(const char* p, const char* end, int radix) {
     for (; p < end; ++p) {
         const char c = *p;
         int digit = -1;
-        if (isDigit(c)) digit = c - '0';
-        else if (radix == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (radix == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (isDigit(c))
+            digit = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0 || digit >= radix) break;
         value = value * radix + digit;
         if (value > 18446744073709551615.0) throw ArithmeticFault(Fault::Overflow);

@@ -33,9 +33,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double msSince(Clock::time_point t0) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-}
+double msSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
 
 long windowPid(Display* dpy, Window w) {
     const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", False);
@@ -119,10 +117,14 @@ int main(int argc, char* argv[]) {
     int i = 1;
     for (; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--")) break;
-        if (!std::strcmp(argv[i], "--timeout-ms") && i + 1 < argc) timeoutMs = std::atol(argv[++i]);
-        else if (!std::strcmp(argv[i], "--keep-ms") && i + 1 < argc) keepMs = std::atol(argv[++i]);
-        else if (!std::strcmp(argv[i], "--second-window-key") && i + 1 < argc) secondWindowKey = argv[++i];
-        else return usage();
+        if (!std::strcmp(argv[i], "--timeout-ms") && i + 1 < argc)
+            timeoutMs = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--keep-ms") && i + 1 < argc)
+            keepMs = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--second-window-key") && i + 1 < argc)
+            secondWindowKey = argv[++i];
+        else
+            return usage();
     }
     if (i + 1 >= argc) return usage();
     char** command = argv + i + 1;

@@ -13,8 +13,7 @@ std::string RecordingDesktopServices::readSetting(std::string_view section, std:
     return it == settings.end() ? std::string(defaultValue) : it->second;
 }
 
-bool RecordingDesktopServices::writeSetting(std::string_view section, std::string_view key,
-                                            std::string_view value) {
+bool RecordingDesktopServices::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
     if (settingsUnwritable) return false;
     settings[{std::string(section), std::string(key)}] = std::string(value);
     return true;

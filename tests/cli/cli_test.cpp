@@ -36,8 +36,8 @@ Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QS
     // A run that does not end, or crashes, gives status -1, which no case expects.
     const bool finished = p.waitForFinished(60000);
     if (!finished) p.kill();
-    return {finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 // An expected status below 0 is not checked.
@@ -74,12 +74,16 @@ TEST(CalcUsage, RefusedArgumentsNameOptionTextAndExpectedFormWithExitTwo) {
         {{"--power", "1 kW", "--lang", "fr"}, 2, "--power : '1 kW' ; attendu : un nombre simple supérieur à 0 en W"},
         {{"--diameter", "abc", "--lang", "en"}, 2, "--diameter: 'abc'; expected a plain number greater than 0 in m"},
         {{"--frequency", "1e999"}, 2, "--frequency: '1e999'"},
-        {{"--diameter", "+.5", "--power", " 2,5e3 ", "--series-loss", "0", "--material", "cu", "--shape", "CARRÉE"}, 0, ""},
+        {{"--diameter", "+.5", "--power", " 2,5e3 ", "--series-loss", "0", "--material", "cu", "--shape", "CARRÉE"},
+         0,
+         ""},
         {{"--turns", "0"}, 2, "--turns: '0'; erwartet wird eine einfache Zahl größer als 0, etwa"},
         {{"--series-loss", "-1"}, 2, "--series-loss: '-1'; erwartet wird eine einfache Zahl ab 0 in Ohm"},
         {{"--length", "0"}, 1, ""},  // allowed, then refused by the calculation's own check
         {{"--ratio", "0"}, 2, "--ratio: '0'"},
-        {{"--shape", "triangle"}, 2, "--shape: 'triangle'; erwartet wird eines von: Kreis, Quadrat, circulaire, carrée"},
+        {{"--shape", "triangle"},
+         2,
+         "--shape: 'triangle'; erwartet wird eines von: Kreis, Quadrat, circulaire, carrée"},
         {{"--material", "gold", "--lang", "en"}, 2, "--material: 'gold'; expected one of: Cu, Al, Fe, Ag, Zn, Messing"},
         {{"--sweep", "0:1:0.1"}, 2, "--sweep: '0:1:0.1'; erwartet wird VON:BIS:SCHRITT in MHz"},
         {{"--sweep", "%1", "--lang", "en"}, 2, "'%1'; expected FROM:TO:STEP in MHz, plain numbers with FROM > 0"},
@@ -102,16 +106,26 @@ TEST(CalcUsage, RefusedArgumentsNameOptionTextAndExpectedFormWithExitTwo) {
 // The values are the numbers behind the window's labels: each shown text, read
 // back as the window reads it, lies within half a unit of its last decimal.
 TEST(CalcJson, ValuesAreTheShownNumbersAtFullPrecision) {
-    const std::pair<QString, QString> pairs[] = {
-        {"lbLamda", "wavelength_fraction"}, {"lbInduktivität", "L_uH"}, {"lbC", "C_total_pF"}, {"lbCL", "C_self_pF"},
-        {"lbRr", "R_radiation_ohm"}, {"lbRv", "R_loss_ohm"}, {"lbEta", "efficiency_percent"}, {"lbGewinn", "gain_dB"},
-        {"lbKu", "Q"}, {"lbB", "bandwidth_kHz"}, {"lbUc", "V_capacitor_rms_V"}, {"Label2", "coupling_circumference_m"},
-        {"Label4", "coupling_Lka_m"}, {"Label11", "R_resonance_ohm"}};
+    const std::pair<QString, QString> pairs[] = {{"lbLamda", "wavelength_fraction"},
+                                                 {"lbInduktivität", "L_uH"},
+                                                 {"lbC", "C_total_pF"},
+                                                 {"lbCL", "C_self_pF"},
+                                                 {"lbRr", "R_radiation_ohm"},
+                                                 {"lbRv", "R_loss_ohm"},
+                                                 {"lbEta", "efficiency_percent"},
+                                                 {"lbGewinn", "gain_dB"},
+                                                 {"lbKu", "Q"},
+                                                 {"lbB", "bandwidth_kHz"},
+                                                 {"lbUc", "V_capacitor_rms_V"},
+                                                 {"Label2", "coupling_circumference_m"},
+                                                 {"Label4", "coupling_Lka_m"},
+                                                 {"Label11", "R_resonance_ohm"}};
     int ok = 0;
-    for (const QStringList& loop : {QStringList{}, {"--turns", "3", "--conductor", "10", "--diameter", "1", "--length", "60",
-                                                    "--frequency", "3,6", "--frequency", "7.3"},
-                                    {"--shape", "Square", "--diameter", "0.4", "--conductor", "2", "--material", "Fe",
-                                     "--frequency", "1.9"}}) {
+    for (const QStringList& loop :
+         {QStringList{},
+          {"--turns", "3", "--conductor", "10", "--diameter", "1", "--length", "60", "--frequency", "3,6",
+           "--frequency", "7.3"},
+          {"--shape", "Square", "--diameter", "0.4", "--conductor", "2", "--material", "Fe", "--frequency", "1.9"}}) {
         for (const auto& element : Json(loop)) {
             const QJsonObject row = element.toObject(), values = row["values"].toObject();
             QJsonObject shown = row["shown"].toObject();
@@ -135,22 +149,26 @@ TEST(CalcJson, ValuesAreTheShownNumbersAtFullPrecision) {
     }
     EXPECT_EQ(ok, 3);
     // The coupling loop's circumference goes as 1 / ratio: the default 4,05 gives twice that of 8,1.
-    auto circumference = [](const QStringList& args) { return Json(args).at(0)["values"]["coupling_circumference_m"].toDouble(); };
+    auto circumference = [](const QStringList& args) {
+        return Json(args).at(0)["values"]["coupling_circumference_m"].toDouble();
+    };
     EXPECT_NEAR(circumference({}) / circumference({"--ratio", "8,1"}), 2, 1e-6);
 }
 
 // RFC 4180: CRLF line ends, the message quoted; the values equal the JSON's, a refused row's are empty.
 TEST(CalcCsv, HeaderValuesAndQuotedMessage) {
-    const QStringList args{"--turns", "3", "--conductor", "10", "--diameter", "1", "--length", "60",
-                           "--frequency", "3,6", "--frequency", "7.3"};
+    const QStringList args{"--turns",  "3",  "--conductor", "10",  "--diameter",  "1",
+                           "--length", "60", "--frequency", "3,6", "--frequency", "7.3"};
     const Result csv = Calc(QStringList{"--format", "csv"} + args);
     EXPECT_EQ(csv.status, 1);
     const QStringList lines = csv.out.split("\r\n");
     ASSERT_EQ(lines.size(), 4) << csv.out.toStdString();
-    EXPECT_EQ(lines[0], "frequency_MHz,ending,wavelength_fraction,L_uH,C_total_pF,C_self_pF,R_radiation_ohm,R_loss_ohm,"
-                        "R_total_ohm,X_ohm,efficiency_percent,gain_dB,Q,bandwidth_kHz,V_capacitor_rms_V,"
-                        "coupling_circumference_m,coupling_Lka_m,R_resonance_ohm,message");
-    const QStringList keys = lines[0].split(','), ok = lines[1].split(','), refused = lines[2].section('"', 0, 0).split(',');
+    EXPECT_EQ(lines[0],
+              "frequency_MHz,ending,wavelength_fraction,L_uH,C_total_pF,C_self_pF,R_radiation_ohm,R_loss_ohm,"
+              "R_total_ohm,X_ohm,efficiency_percent,gain_dB,Q,bandwidth_kHz,V_capacitor_rms_V,"
+              "coupling_circumference_m,coupling_Lka_m,R_resonance_ohm,message");
+    const QStringList keys = lines[0].split(','), ok = lines[1].split(','),
+                      refused = lines[2].section('"', 0, 0).split(',');
     ASSERT_TRUE(ok.size() == keys.size() && refused.size() == keys.size());
     const QJsonArray json = Json(args);
     for (qsizetype c = 2; c + 1 < keys.size(); ++c) {
@@ -169,21 +187,24 @@ TEST(CalcCsv, HeaderValuesAndQuotedMessage) {
 // three languages). Only the exit status follows the documented promise.
 TEST(CalcAsTyped, OutputStaysByteForByte) {
     const Case cases[] = {
-        {{"--diameter", "1,5 m", "--turns", "&H2", "--frequency", " 7 . 0 5", "--material", "gold", "--lang", "en"}, 1,
+        {{"--diameter", "1,5 m", "--turns", "&H2", "--frequency", " 7 . 0 5", "--material", "gold", "--lang", "en"},
+         1,
          R"~(Circle, gold: D = 1,5 m m, U = 4.712 m, d = 12 mm, N = &H2, l = 13.0 mm, P = 100 W, Rs = 0,05 Ohm, Rp = 10000 kOhm
        f  Length     L     C    CL     Rr     Rv    η   Gain  Q      B    Uc  Coupling U  Lka
    [MHz]     [λ]  [µH]  [pF]  [pF]  [Ohm]  [Ohm]  [%]  [dBd]     [kHz]  [kV]         [m]  [m]
  7 . 0 5  0.2215  18.2  28.0   331
     ! Unrealistic data! The frequency for this calculation is exeedingly high! The inherent capacitence of the loop reaches Exeeds teh total capacity. There is also the possibilty to increase the distance between the turns of the wire.
 )~"},
-        {{"--ratio", "0", "--shape", "%5", "--frequency", "3.6", "--power", "1 kW", "--lang", "fr"}, 1,
+        {{"--ratio", "0", "--shape", "%5", "--frequency", "3.6", "--power", "1 kW", "--lang", "fr"},
+         1,
          R"~(%5, Cu: D = 2,25 m, U = 7,069 m, d = 12 mm, N = 1, l = 12 mm, P = 1 kW W, Rs = 0,05 Ohm, Rp = 10000 kOhm
     f  Longueur      L      C    CL     Rr     Rv      η    Gain        Q      B     Uc  Couplage U  Lccp
 [MHz]       [λ]   [µH]   [pF]  [pF]  [Ohm]  [Ohm]    [%]   [dBd]           [kHz]   [kV]         [m]   [m]
   3.6    0.0848  8.548  228.6   6.3  0.017  0.094  10.11  - 9.95  1180.31   3.05  0.478
     ! Le rapport doit être un nombre supérieur à 0.
 )~"},
-        {{"--diameter", "abc", "--frequency", "7,1", "--frequency", "1e400"}, 1,
+        {{"--diameter", "abc", "--frequency", "7,1", "--frequency", "1e400"},
+         1,
          R"~(Kreis, Cu: D = abc m, U = 0,0 m, d = 12 mm, N = 1, l = 12 mm, P = 100 W, Rs = 0,05 Ohm, Rp = 10000 kOhm
     f  Länge     L     C    CL     Rr     Rv    η  Gewinn  Güte      B    Uc  Koppl. U  Lka
 [MHz]    [λ]  [µH]  [pF]  [pF]  [Ohm]  [Ohm]  [%]   [dBd]        [kHz]  [kV]       [m]  [m]
@@ -191,8 +212,10 @@ TEST(CalcAsTyped, OutputStaysByteForByte) {
     ! Unreale Werte! oder unvollständige Eingabe!
 1e400
     ! Überlauf
-)~", "de_DE.UTF-8"},
-        {{"--format", "json", "--diameter", "1,2,3", "--series-loss", " -0.01", "--frequency", "&H7", "--lang", "en"}, 0,
+)~",
+         "de_DE.UTF-8"},
+        {{"--format", "json", "--diameter", "1,2,3", "--series-loss", " -0.01", "--frequency", "&H7", "--lang", "en"},
+         0,
          R"~([
 {"inputs":{"Text1":"1,2,3","Text2":"3.77","Text3":"12","Text4":"1","Text5":"&H7","Text6":"100","Text7":" -0.01","Text8":"12","Text9":"10000","Combo1":"Circle","Combo2":"Cu","ratio":"4,05"},"ending":"ok","message":null,"shown":{"lbLamda":"0.088","lbInduktivität":"3.532","lbC":"146.4","lbCL":"3.3","lbRr":"0.012","lbRv":"0.07","lbEta":"16.02","lbGewinn":"- 7.95","lbKu":"2105.71","lbB":"3.32","lbUc":"5.719"},"tooltip_lbC":" Voltage dinder 146.4 pF ","record":{"Windungen":1,"Umfang":3.77,"Frequenz":7,"Induktivitaet":3.532114029254912e-06,"Kapazitaet":146.3550873106734,"XL":155.35048880328128,"RVerlust":0.06954379098177378,"RGesamt":0.07377567559533228,"Guete":2105.714214741941},"coupling":{"Label11":"327.1","Label12":"kOhm","Label2":"0.806","Label4":"0.085","outcome":"normal","Zusatzhinweis":""}}
 ]
@@ -219,10 +242,12 @@ TEST(CalcJson, RowsPerFrequencyAndDerivedFields) {
         EXPECT_EQ(texts.join(' '), expected);
     }
     // A long sweep, computed side by side, ends within rounding and equals rows computed alone.
-    const QJsonArray rows = Json({"--sweep", "1.8:11.799:0.001", "--diameter", "1", "--turns", "2", "--length", "40"}, 0);
+    const QJsonArray rows =
+        Json({"--sweep", "1.8:11.799:0.001", "--diameter", "1", "--turns", "2", "--length", "40"}, 0);
     ASSERT_EQ(rows.size(), 10000);
     EXPECT_EQ(rows[9999]["inputs"]["Text5"].toString(), "11.799");
-    EXPECT_EQ(rows[4700]["values"], Json({"--frequency", "6.5", "--diameter", "1", "--turns", "2", "--length", "40"}).at(0)["values"]);
+    EXPECT_EQ(rows[4700]["values"],
+              Json({"--frequency", "6.5", "--diameter", "1", "--turns", "2", "--length", "40"}).at(0)["values"]);
 }
 
 // Table, help and usage errors in the chosen language (--lang, else the stored one,
@@ -230,7 +255,10 @@ TEST(CalcJson, RowsPerFrequencyAndDerivedFields) {
 TEST(CalcLanguage, TableHelpAndErrorsInTheChosenLanguage) {
     const QString english = "[Settings]\nSprache=englisch\n";
     const Case cases[] = {
-        {{"--diameter", "1", "--turns", "3", "--frequency", "3,6"}, 1, "U = 3,142 m, d = 12 mm, N = 3, l = 25,0 mm", "de_DE.UTF-8"},
+        {{"--diameter", "1", "--turns", "3", "--frequency", "3,6"},
+         1,
+         "U = 3,142 m, d = 12 mm, N = 3, l = 25,0 mm",
+         "de_DE.UTF-8"},
         {{"--help"}, 0, "Rückgabewert:\n  0  jede Zeile wurde berechnet"},
         {{"--help"}, 0, "Exit status:\n  0  every row was calculated", "C.UTF-8", english},
         {{"--help", "--lang", "fr"}, 0, "Code de sortie :\n  0  chaque ligne", "C.UTF-8", english},

@@ -20,9 +20,9 @@
 
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
+#include "main/sprache_anwenden.h"
 #include "testing/pdf_page.h"
 #include "testing/recording_desktop_services.h"
-#include "main/sprache_anwenden.h"
 
 using namespace ringfeld;
 
@@ -42,7 +42,8 @@ class CouplingWindowTest : public QObject {
     const Ui::frmAnkopplung& c() { return w->controls(); }
     void sprache(const char* code) {
         rec.Sprache = code;
-        SpracheAnwenden(*main, rec, [this] { w->SpracheLeeren(); }, [this] { w->SpracheAnwenden(); });
+        SpracheAnwenden(
+            *main, rec, [this] { w->SpracheLeeren(); }, [this] { w->SpracheAnwenden(); });
     }
     void loop(double N, double Q, double Rs, double C = 100, double U = 3) {
         rec.Windungen = N, rec.Guete = Q, rec.RGesamt = Rs, rec.Kapazitaet = C, rec.Umfang = U;
@@ -58,7 +59,9 @@ class CouplingWindowTest : public QObject {
         QVERIFY(fenster->isActiveWindow());
     }
     // Circumference | contact length, and whether print is enabled.
-    QString ergebnis() { return c().Label2->text() + " | " + c().Label4->text() + (c().Command3->isEnabled() ? " | print" : ""); }
+    QString ergebnis() {
+        return c().Label2->text() + " | " + c().Label4->text() + (c().Command3->isEnabled() ? " | print" : "");
+    }
     Meldung box() {
         const auto boxes = d->takeBoxes();
         if (boxes.size() != 1) QTest::qFail("expected exactly one box", __FILE__, __LINE__);
@@ -96,7 +99,10 @@ private slots:
     // U = 100 U / m * 7.792 / k cm and Lka = 100 U / n * (N / 2 + 1) * 4.95 / k cm;
     // a range from U to 2 Lka when U / 2 < Lka. The loop is 3 m round unless said.
     void workedExamplesAndResonanceDisplay() {
-        struct Fall { double N, Q, Rs, C, U; const char *sprache, *ratio, *resonanz, *ergebnis, *titel, *erklaerung; };
+        struct Fall {
+            double N, Q, Rs, C, U;
+            const char *sprache, *ratio, *resonanz, *ergebnis, *titel, *erklaerung;
+        };
         const Fall faelle[] = {
             // R = 80^2 * 2 = 12800 Ohm, n = sqrt(256) = 16, m = 4; k = 4.95:
             // U = 300 / 4 * 7.792 / 4.95 = 118.06 cm, Lka = 300 / 16 * 1.5 * 1 = 28.125 cm.
@@ -171,8 +177,10 @@ private slots:
             aktiv(main.get());
             loop(1, 500, 0.1);  // a new loop calculation in between
             const int davor = d->eventProcessing;
-            if (vomHauptfenster) aktiv(w.get());
-            else w->showMinimized(), oeffnen(), QCoreApplication::processEvents();
+            if (vomHauptfenster)
+                aktiv(w.get());
+            else
+                w->showMinimized(), oeffnen(), QCoreApplication::processEvents();
             QCOMPARE(d->eventProcessing, davor + 1);
             QVERIFY(w->isVisible() && !w->isMinimized());
             QCOMPARE(c().Combo1->currentIndex(), 0);
@@ -245,17 +253,21 @@ private slots:
     }
 
     void printingAndItsFailure() {
-        struct Fall { const char *code, *kopf, *fehler; };
-        for (const Fall& f : {Fall{"deutsch", "Kalvor  Ringfeld : Ankopplung", "Diese Seite kann nicht gedruckt werden."},
-                              Fall{"französisch", "Kalvor  Ringfeld: Bouble de couplage", "Cette page ne peut pas être imprimée"},
-                              Fall{"englisch", "Kalvor Ringfeld: Coupling loop", " This page cannot be printed."}}) {
+        struct Fall {
+            const char *code, *kopf, *fehler;
+        };
+        for (const Fall& f :
+             {Fall{"deutsch", "Kalvor  Ringfeld : Ankopplung", "Diese Seite kann nicht gedruckt werden."},
+              Fall{"französisch", "Kalvor  Ringfeld: Bouble de couplage", "Cette page ne peut pas être imprimée"},
+              Fall{"englisch", "Kalvor Ringfeld: Coupling loop", " This page cannot be printed."}}) {
             for (bool gelingt : {true, false}) {
                 neu();
                 sprache(f.code);
                 oeffnen();
                 QString papier;  // the heading, where the paper shows it in place of the buttons
                 d->printer = [&](QWidget& fenster) {
-                    const bool ohneKnoepfe = c().Command1->isHidden() && c().Command2->isHidden() && c().Command3->isHidden();
+                    const bool ohneKnoepfe =
+                        c().Command1->isHidden() && c().Command2->isHidden() && c().Command3->isHidden();
                     if (&fenster == w.get() && ohneKnoepfe && c().Label9->isVisible()) papier = c().Label9->text();
                     return gelingt;
                 };

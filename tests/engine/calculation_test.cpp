@@ -50,11 +50,26 @@ const Fall kFaelle[] = {
     {"three turns", kDrei, {}, kDe, Ending::Ok, "*|17.369|28.9|27.9|*|*|*|*|*|*|*", nullptr},
 
     // ---- input refusals
-    {"no diameter", kStart, {{&E::Text1, ""}}, kDe, Ending::Input, kLeer,
+    {"no diameter",
+     kStart,
+     {{&E::Text1, ""}},
+     kDe,
+     Ending::Input,
+     kLeer,
      "Unreale Werte!\r\noder unvollständige Eingabe!"},
-    {"no circumference", kStart, {{&E::Text2, ""}}, kFr, Ending::Input, kLeer,
+    {"no circumference",
+     kStart,
+     {{&E::Text2, ""}},
+     kFr,
+     Ending::Input,
+     kLeer,
      "Valeurs impossibles!\r\nou données d'entrée incomplètes."},
-    {"conductor below 0.1 mm", kStart, {{&E::Text3, "0,09"}}, kEn, Ending::Input, kLeer,
+    {"conductor below 0.1 mm",
+     kStart,
+     {{&E::Text3, "0,09"}},
+     kEn,
+     Ending::Input,
+     kLeer,
      "Value unreal!\r\nor incomplete input!"},
     {"frequency below 0.01 MHz", kStart, {{&E::Text5, "0,009"}}, kDe, Ending::Input, kLeer, nullptr},
     {"turns below 0.1", kStart, {{&E::Text4, "0,05"}}, kDe, Ending::Input, kLeer, nullptr},
@@ -66,38 +81,86 @@ const Fall kFaelle[] = {
     // Both pass the input check; so tight a coil has too much self-capacitance.
     {"coil at its minimum", kDrei, {{&E::Text8, "21"}}, kDe, Ending::Capacitance, "*|*|*|*|||||||", nullptr},
     // 2 x 1.332 + 1 = 3.664 mm, which the window writes as "3.66": accepted all the same.
-    {"coil length as the window writes it", kDrei, {{&E::Text3, "1,332"}, {&E::Text8, "3.66"}}, kDe,
-     Ending::Capacitance, "*|*|*|*|||||||", nullptr},
-    {"lowest accepted conductor and turns", kStart, {{&E::Text3, "0,1"}, {&E::Text4, "0,1"}, {&E::Text8, "1"}}, kDe,
-     Ending::Ok, "*|*|*|*|*|*|*|*|*|*|*", nullptr},
+    {"coil length as the window writes it",
+     kDrei,
+     {{&E::Text3, "1,332"}, {&E::Text8, "3.66"}},
+     kDe,
+     Ending::Capacitance,
+     "*|*|*|*|||||||",
+     nullptr},
+    {"lowest accepted conductor and turns",
+     kStart,
+     {{&E::Text3, "0,1"}, {&E::Text4, "0,1"}, {&E::Text8, "1"}},
+     kDe,
+     Ending::Ok,
+     "*|*|*|*|*|*|*|*|*|*|*",
+     nullptr},
 
     // ---- length: N U / lambda at most 0.41
     // 7.069 m at 17.4 MHz: 7.069 / (300 / 17.4) = 0.41000 > 0.41 by 2e-6.
-    {"conductor over 0.41 wavelengths", kStart, {{&E::Text5, "17,4"}}, kDe, Ending::Length, "0.41||||||||||",
+    {"conductor over 0.41 wavelengths",
+     kStart,
+     {{&E::Text5, "17,4"}},
+     kDe,
+     Ending::Length,
+     "0.41||||||||||",
      "Unreale Werte!\r\n\r\nDie Länge des Leiters ist zu nahe an oder\r\nüber der Länge eines Halbwellen-Dipols."},
-    {"length refusal, French", kStart, {{&E::Text5, "17,4"}}, kFr, Ending::Length, "0.41||||||||||",
+    {"length refusal, French",
+     kStart,
+     {{&E::Text5, "17,4"}},
+     kFr,
+     Ending::Length,
+     "0.41||||||||||",
      "Valeurs impossibles!\r\n\r\nLa longueur du conducteur est trop proche ou supérieure\r\n"
      "à la longueur d'un dipôle demi-onde."},
-    {"length refusal, English", kStart, {{&E::Text5, "30"}}, kEn, Ending::Length, "*||||||||||",
+    {"length refusal, English",
+     kStart,
+     {{&E::Text5, "30"}},
+     kEn,
+     Ending::Length,
+     "*||||||||||",
      "Unrealistic datal!\r\n\r\nThe length of the conductor is too close to\r\nor longer than a half-wave dipole."},
     // 4.1 m at 30 MHz is 4.1 / 10 = 0.41 wavelengths exactly: accepted.
-    {"conductor of exactly 0.41 wavelengths", kStart, {{&E::Text2, "4,1"}, {&E::Text5, "30"}}, kDe, Ending::Ok,
-     "0.41|*|*|*|*|*|*|*|*|*|*", nullptr},
+    {"conductor of exactly 0.41 wavelengths",
+     kStart,
+     {{&E::Text2, "4,1"}, {&E::Text5, "30"}},
+     kDe,
+     Ending::Ok,
+     "0.41|*|*|*|*|*|*|*|*|*|*",
+     nullptr},
 
     // ---- inductance below 1 nH
-    {"inductance below 1 nH", kStart, {{&E::Text1, "0,0001"}, {&E::Text2, "0,0003"}, {&E::Text3, "0,1"}, {&E::Text8, "0,1"}},
-     kFr, Ending::Inductance, "*||||||||||", "Valeurs impossibles! "},
-    {"inductance refusal, English", kStart,
-     {{&E::Text1, "0,0001"}, {&E::Text2, "0,0003"}, {&E::Text3, "0,1"}, {&E::Text8, "0,1"}}, kEn, Ending::Inductance,
-     "*||||||||||", "Unrealistic data!"},
-    {"inductance refusal, German", kStart,
-     {{&E::Text1, "0,0001"}, {&E::Text2, "0,0003"}, {&E::Text3, "0,1"}, {&E::Text8, "0,1"}}, kDe, Ending::Inductance,
-     "*||||||||||", "Unreale Werte!"},
+    {"inductance below 1 nH",
+     kStart,
+     {{&E::Text1, "0,0001"}, {&E::Text2, "0,0003"}, {&E::Text3, "0,1"}, {&E::Text8, "0,1"}},
+     kFr,
+     Ending::Inductance,
+     "*||||||||||",
+     "Valeurs impossibles! "},
+    {"inductance refusal, English",
+     kStart,
+     {{&E::Text1, "0,0001"}, {&E::Text2, "0,0003"}, {&E::Text3, "0,1"}, {&E::Text8, "0,1"}},
+     kEn,
+     Ending::Inductance,
+     "*||||||||||",
+     "Unrealistic data!"},
+    {"inductance refusal, German",
+     kStart,
+     {{&E::Text1, "0,0001"}, {&E::Text2, "0,0003"}, {&E::Text3, "0,1"}, {&E::Text8, "0,1"}},
+     kDe,
+     Ending::Inductance,
+     "*||||||||||",
+     "Unreale Werte!"},
 
     // ---- capacitance: C must exceed CL by at least 0.1 pF.
     // Three turns: CL = 100 U / g (N - 1) 0.0241 + 0.886 U with g = log10((100 l / N) / (d / 20))
     //   = log10(2 / 0.5) = 0.60206: 314.16 / 0.60206 * 2 * 0.0241 + 2.7834 = 27.93 pF.
-    {"tuning below self-capacitance", kDrei, {{&E::Text5, "7,3"}}, kDe, Ending::Capacitance, "*|17.369|27.4|27.9|||||||",
+    {"tuning below self-capacitance",
+     kDrei,
+     {{&E::Text5, "7,3"}},
+     kDe,
+     Ending::Capacitance,
+     "*|17.369|27.4|27.9|||||||",
      "Unreale Werte!\r\n\r\nDie Frequenz für diese Berechnung ist zu hoch angesetzt! \r\n"
      "Die Eigenkapazität der Loop erreicht oder überschreitet die \r\nGröße der Gesamtkapazität. Dabei sind "
      "Schaltkapazitäten \r\nnoch nicht berücksichtigt.\r\n\r\nEs besteht auch die Möglichkeit den Abstand der "
@@ -105,55 +168,111 @@ const Fall kFaelle[] = {
     // 1.5 turns of 10 mm conductor in 7.5 mm: the pitch of 5 mm is the conductor's radius, so
     // g = log10(5 / 5) = 0, which the formula replaces by 0.0001:
     // CL = 314.16 / 0.0001 * 0.5 * 0.0241 + 0.886 * 3.1416 = 37856.3 + 2.8 = 37859 pF.
-    {"turns touching: g = 0", kDrei, {{&E::Text4, "1,5"}, {&E::Text5, "7"}, {&E::Text8, "7,5"}}, kDe,
-     Ending::Capacitance, "*|*|*|37859|||||||", "*"},
+    {"turns touching: g = 0",
+     kDrei,
+     {{&E::Text4, "1,5"}, {&E::Text5, "7"}, {&E::Text8, "7,5"}},
+     kDe,
+     Ending::Capacitance,
+     "*|*|*|37859|||||||",
+     "*"},
     // g zero only within rounding (pitch 6 mm / 1.5 = 4 mm against a 4 mm radius; 1.54 mm / 1.1 =
     // 1.4 mm against 1.4 mm) or negative (5 mm / 1.5 < 4 mm) counts as 0.0001 as well:
     // CL = 3141600 x 0.5 x 0.0241 + 2.78 = 37859 pF, or x 0.1 instead of x 0.5: 7574 pF.
-    {"pitch equal to the radius within rounding", kDrei, {{&E::Text4, "1,5"}, {&E::Text3, "8"}, {&E::Text5, "7"},
-     {&E::Text8, "6"}}, kDe, Ending::Capacitance, "*|*|*|37859|||||||", "*"},
-    {"pitch below the radius", kDrei, {{&E::Text4, "1,5"}, {&E::Text3, "8"}, {&E::Text5, "7"}, {&E::Text8, "5"}},
-     kDe, Ending::Capacitance, "*|*|*|37859|||||||", "*"},
-    {"tiny positive log term", kDrei, {{&E::Text4, "1,1"}, {&E::Text3, "2,8"}, {&E::Text5, "7"}, {&E::Text8, "1,54"}},
-     kDe, Ending::Capacitance, "*|*|*|7574|||||||", "*"},
+    {"pitch equal to the radius within rounding",
+     kDrei,
+     {{&E::Text4, "1,5"}, {&E::Text3, "8"}, {&E::Text5, "7"}, {&E::Text8, "6"}},
+     kDe,
+     Ending::Capacitance,
+     "*|*|*|37859|||||||",
+     "*"},
+    {"pitch below the radius",
+     kDrei,
+     {{&E::Text4, "1,5"}, {&E::Text3, "8"}, {&E::Text5, "7"}, {&E::Text8, "5"}},
+     kDe,
+     Ending::Capacitance,
+     "*|*|*|37859|||||||",
+     "*"},
+    {"tiny positive log term",
+     kDrei,
+     {{&E::Text4, "1,1"}, {&E::Text3, "2,8"}, {&E::Text5, "7"}, {&E::Text8, "1,54"}},
+     kDe,
+     Ending::Capacitance,
+     "*|*|*|7574|||||||",
+     "*"},
     // C = 25330.2 / (f^2 L) with L = 17.369 uH: 27.98 pF at 7.22 MHz, 0.04 pF above CL.
-    {"tuning less than 0.1 pF above self-capacitance", kDrei, {{&E::Text5, "7,22"}}, kDe, Ending::Capacitance,
-     "*|17.369|28.0|27.9|||||||", "*"},
-    {"capacitance refusal, French", kDrei, {{&E::Text5, "7,3"}}, kFr, Ending::Capacitance, "*|*|*|*|||||||",
+    {"tuning less than 0.1 pF above self-capacitance",
+     kDrei,
+     {{&E::Text5, "7,22"}},
+     kDe,
+     Ending::Capacitance,
+     "*|17.369|28.0|27.9|||||||",
+     "*"},
+    {"capacitance refusal, French",
+     kDrei,
+     {{&E::Text5, "7,3"}},
+     kFr,
+     Ending::Capacitance,
+     "*|*|*|*|||||||",
      "Valeurs impossibles!\r\n\r\nLa fréquence pour le calcul est trop élevée! La capacité\r\n"
      "propre de la Loop atteind ou dépasse la valeur \r\nde la capacité de l'ensemble. De plus, les capacités \r\n"
      "de connection ne sont pas encore prises en compte.\r\n\r\nIl est également possible d'augmenter la distance  "
      "\r\nde séparation des boucles (longueur)"},
-    {"capacitance refusal, English", kDrei, {{&E::Text5, "7,3"}}, kEn, Ending::Capacitance, "*|*|*|*|||||||",
+    {"capacitance refusal, English",
+     kDrei,
+     {{&E::Text5, "7,3"}},
+     kEn,
+     Ending::Capacitance,
+     "*|*|*|*|||||||",
      "Unrealistic data!\r\n\r\nThe frequency for this calculation is exeedingly high! \r\n"
      "The inherent capacitence of the loop reaches \r\nExeeds teh total capacity.\r\n\r\n"
      "There is also the possibilty to increase the distance between   \r\nthe turns of the wire."},
     // One turn of 0.1 mm wire, U 10 m at 12 MHz: L = mu0 r (ln(8 r / a) - 2) = 20.9 uH with
     // r = 1.59 m, a = 0.05 mm, so C = 25330.2 / (144 * 20.9) = 8.4 pF below CL = 0.886 * 10 = 8.86 pF.
     // One turn: no hint on the distance between turns.
-    {"one turn below self-capacitance", kStart,
-     {{&E::Text1, "3,183"}, {&E::Text2, "10"}, {&E::Text3, "0,1"}, {&E::Text5, "12"}, {&E::Text8, "1"}}, kEn,
-     Ending::Capacitance, "0.4|*|8.4|8.9|||||||",
+    {"one turn below self-capacitance",
+     kStart,
+     {{&E::Text1, "3,183"}, {&E::Text2, "10"}, {&E::Text3, "0,1"}, {&E::Text5, "12"}, {&E::Text8, "1"}},
+     kEn,
+     Ending::Capacitance,
+     "0.4|*|8.4|8.9|||||||",
      "Unrealistic data!\r\n\r\nThe frequency for this calculation is exeedingly high! \r\n"
      "The inherent capacitence of the loop reaches \r\nExeeds teh total capacity."},
-    {"one turn, German: no hint", kStart,
-     {{&E::Text1, "3,183"}, {&E::Text2, "10"}, {&E::Text3, "0,1"}, {&E::Text5, "12"}, {&E::Text8, "1"}}, kDe,
-     Ending::Capacitance, "*|*|*|*|||||||",
+    {"one turn, German: no hint",
+     kStart,
+     {{&E::Text1, "3,183"}, {&E::Text2, "10"}, {&E::Text3, "0,1"}, {&E::Text5, "12"}, {&E::Text8, "1"}},
+     kDe,
+     Ending::Capacitance,
+     "*|*|*|*|||||||",
      "Unreale Werte!\r\n\r\nDie Frequenz für diese Berechnung ist zu hoch angesetzt! \r\n"
      "Die Eigenkapazität der Loop erreicht oder überschreitet die \r\nGröße der Gesamtkapazität. Dabei sind "
      "Schaltkapazitäten \r\nnoch nicht berücksichtigt."},
 
     // ---- arithmetic faults: the labels up to the fault are written
-    {"parallel loss of zero", kStart, {{&E::Text9, "0"}}, kDe, Ending::Fault, "*|*|*|*|2.616|0.187|||||",
+    {"parallel loss of zero",
+     kStart,
+     {{&E::Text9, "0"}},
+     kDe,
+     Ending::Fault,
+     "*|*|*|*|2.616|0.187|||||",
      "Division durch Null"},
     {"unknown material", kStart, {{&E::Combo2, "Gold"}}, kEn, Ending::Fault, "*|*|*|*|2.616||||||", "Division by zero"},
-    {"negative power", kStart, {{&E::Text6, "-3"}}, kFr, Ending::Fault, "*|*|*|*|*|*|*|*|*|*|",
+    {"negative power",
+     kStart,
+     {{&E::Text6, "-3"}},
+     kFr,
+     Ending::Fault,
+     "*|*|*|*|*|*|*|*|*|*|",
      "Appel de procédure ou argument incorrect"},
     {"diameter beyond a double", kStart, {{&E::Text1, "1e400"}}, kEn, Ending::Fault, kLeer, "Overflow"},
     {"coil length beyond a float", kDrei, {{&E::Text8, "1e39"}}, kDe, Ending::Fault, kLeer, "Überlauf"},
     // A language the program does not know: the box comes, empty; a fault still names itself.
     {"unknown language", kStart, {{&E::Text1, ""}}, "Deutsch", Ending::Input, kLeer, ""},
-    {"unknown language, fault", kStart, {{&E::Text9, "0"}}, "", Ending::Fault, "*|*|*|*|*|*|||||",
+    {"unknown language, fault",
+     kStart,
+     {{&E::Text9, "0"}},
+     "",
+     Ending::Fault,
+     "*|*|*|*|*|*|||||",
      "Division durch Null"},
 };
 
@@ -257,7 +376,9 @@ TEST(Formeln, RingOrCoilSwitchesAtTheRatioOf21739) {
     };
     const double N = 2, l = 1;
     auto ring = [&](double D) { return N * N * D / 2 * kMu0 * (std::log(16 * D / 2 / l) - 2); };
-    auto coil = [&](double D) { return (D / 0.0254) * (D / 0.0254) * N * N / (18 * D / 0.0254 + 40 * l / 0.0254) * 1e-6; };
+    auto coil = [&](double D) {
+        return (D / 0.0254) * (D / 0.0254) * N * N / (18 * D / 0.0254 + 40 * l / 0.0254) * 1e-6;
+    };
     EXPECT_NEAR(inductance("21,739"), ring(21.739), 1e-12);
     EXPECT_NEAR(inductance("21,72"), coil(21.72), 1e-12);
 }

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "text/input_rules.h"
 #include "core/loop_model.h"
 #include "text/design_record.h"
+#include "text/input_rules.h"
 #include "text/loop_fields.h"
 
 using namespace ringfeld;
@@ -30,7 +30,7 @@ TEST(FormWechsel, CircumferenceStaysAndTheSizeFollows) {
     struct {
         const char *umfang, *form, *label, *text;
     } const faelle[] = {
-        {"7,069", "Quadrat", "Seitenlänge:", "1,767"}, {"7,069", "Kreis", "Durchmesser:", "2,25"},
+        {"7,069", "Quadrat", "Seitenlänge:", "1,767"},  {"7,069", "Kreis", "Durchmesser:", "2,25"},
         {"4", "carrée", "longueur d'un côté:", "1,00"}, {"4", "circulaire", "Diamètre:", "1,273"},
         {"4", "Square", "Side-length:", "1,00"},
     };
@@ -50,12 +50,12 @@ TEST(Spulenlaenge, RaisedToOneConductorPerTurnPlusOneMillimetre) {
         bool sichtbar;
         const char* text8;  // nullptr: left as it is
     } const faelle[] = {
-        {true, "12", "12", "3", true, "25,0"},    // (3 - 1) 12 + 1 = 25 mm
-        {true, "25", "12", "3", true, nullptr},   // exactly the minimum: left alone
+        {true, "12", "12", "3", true, "25,0"},   // (3 - 1) 12 + 1 = 25 mm
+        {true, "25", "12", "3", true, nullptr},  // exactly the minimum: left alone
         {true, "24,9", "12", "3", true, "25,0"},
-        {true, "25", "12", "1", false, "12,0"},   // one turn: the conductor diameter, even when shorter
+        {true, "25", "12", "1", false, "12,0"},  // one turn: the conductor diameter, even when shorter
         {true, "25", "12", "", false, "12,0"},
-        {true, "12", "12", "1,5", true, nullptr},  // 7 mm needed, 12 mm there
+        {true, "12", "12", "1,5", true, nullptr},     // 7 mm needed, 12 mm there
         {true, "12", "1e20", "1e20", true, nullptr},  // the minimum is beyond a float
         {false, "25", "20", "3", true, "41,0"},
         {false, "41", "12", "3", true, nullptr},  // a thinner conductor never lowers it
@@ -79,15 +79,16 @@ TEST(Spulenlaenge, RaisedToOneConductorPerTurnPlusOneMillimetre) {
 // Found by fuzzing: the calculation must accept the coil length the window wrote
 // itself, though the window reads the turns in single precision.
 TEST(Spulenlaenge, TheCalculationAcceptsWhatTheWindowWrote) {
-    for (const auto& [leiter, windungen] : {std::pair{"12", "3"}, {"12", "1,5"}, {"0,1", "12"}, {"3,3", "7"},
-                                            {"0,5", "1"}, {"0,5", "1,00000001"}}) {
+    for (const auto& [leiter, windungen] :
+         {std::pair{"12", "3"}, {"12", "1,5"}, {"0,1", "12"}, {"3,3", "7"}, {"0,5", "1"}, {"0,5", "1,00000001"}}) {
         for (const auto& regel : {SpulenlaengeNachWindungen("0", leiter, windungen, ","),
                                   SpulenlaengeNachLeiter("0", leiter, windungen, ",")}) {
             ASSERT_TRUE(regel && regel->text8);
-            const LoopEingaben in{"2,25", "7,069", leiter, windungen, "14,4", "100", "0,05", *regel->text8, "10000",
-                                  "Kreis", "Cu"};
+            const LoopEingaben in{"2,25", "7,069",       leiter,  windungen, "14,4", "100",
+                                  "0,05", *regel->text8, "10000", "Kreis",   "Cu"};
             DesignRecord rec;
-            EXPECT_NE(LoopModell(LoopLesen(in), rec).ending, Ending::Input) << leiter << " " << windungen << " " << *regel->text8;
+            EXPECT_NE(LoopModell(LoopLesen(in), rec).ending, Ending::Input)
+                << leiter << " " << windungen << " " << *regel->text8;
         }
     }
 }

@@ -45,17 +45,30 @@ const RowValues& First(const Sheet& s) {
 }  // namespace
 
 TEST(TuningSheet, PublishedFiguresLandInside) {
-    struct Case { const char* what; LoopEingaben loop; SheetOptions options;
-                  std::function<double(const Sheet&)> value; double expected, tolerance; } cases[] = {
+    struct Case {
+        const char* what;
+        LoopEingaben loop;
+        SheetOptions options;
+        std::function<double(const Sheet&)> value;
+        double expected, tolerance;
+    } cases[] = {
         // NEC-4.2 model of a 1 m loop of 20 mm tube: 197 pF of Q 1000 at 7.1 MHz lose about 0.112 Ohm.
         {"C_tune", kMeterLoop, At(7.1), [](auto& s) { return First(s).C_tune_pF; }, 197, 1},
         {"R_cap", kMeterLoop, At(7.1, [](auto& o) { o.capacitorQ = 1000; }),
          [](auto& s) { return First(s).R_capacitor_ohm; }, 0.112, 0.002},
         // Measured 3.15 kHz between the VSWR 2.618 points at 7.028 MHz: about 11.7 %.
-        {"measured 1 m", kMeterLoop, At(7.028, [](auto& o) { o.measured = Messung{7.028, 3.15, 2.618}; }),
+        {"measured 1 m", kMeterLoop,
+         At(7.028,
+            [](auto& o) {
+                o.measured = Messung{7.028, 3.15, 2.618};
+            }),
          [](auto& s) { return s.measured->efficiency_percent; }, 11.7, 0.1},
         // 80 kHz between the VSWR 2 points at 14 MHz: about 9 % (8.5 % published from the measurement).
-        {"measured 4 m", kFourMetre, At(14, [](auto& o) { o.measured = Messung{14, 80, 2}; }),
+        {"measured 4 m", kFourMetre,
+         At(14,
+            [](auto& o) {
+                o.measured = Messung{14, 80, 2};
+            }),
          [](auto& s) { return s.measured->efficiency_percent; }, 9, 0.1},
         // Three turns 60 mm long of 10 mm tube: x = 30 / 10 = 3, F(3, 3) = 0.085, Rv 0.1496, R_prox 0.0127.
         {"F", kThreeTurns, At(3.6), [](auto& s) { return First(s).proximity_factor; }, 0.085, 1e-12},
@@ -66,14 +79,17 @@ TEST(TuningSheet, PublishedFiguresLandInside) {
 }
 
 TEST(ProximityFactor, SmithsTableInterpolatedAndClamped) {
-    struct Case { double turns, x, factor; bool clamped; } cases[] = {
-        {2, 2.4, 0.083, false},                // the entry some copies misread as 0.032
-        {3, 1.35, (0.455 + 0.395) / 2, false}, // halfway between the columns 1.3 and 1.4
-        {4, 1.0, 0.997, true},                 // below the table: read at 1.1
-        {2, 8, 0.031 * 0.25, false},           // above x = 4: F(2, 4) (4 / 8)^2
-        {2.5, 3.0, (0.054 + 0.085) / 2, false},// halfway between the rows 2 and 3
-        {1.5, 2.0, 0.116 / 2, false},          // between row 1 (all zero) and row 2
-        {10, 2.0, 0.382, true},                // more turns than the table: row 8
+    struct Case {
+        double turns, x, factor;
+        bool clamped;
+    } cases[] = {
+        {2, 2.4, 0.083, false},                  // the entry some copies misread as 0.032
+        {3, 1.35, (0.455 + 0.395) / 2, false},   // halfway between the columns 1.3 and 1.4
+        {4, 1.0, 0.997, true},                   // below the table: read at 1.1
+        {2, 8, 0.031 * 0.25, false},             // above x = 4: F(2, 4) (4 / 8)^2
+        {2.5, 3.0, (0.054 + 0.085) / 2, false},  // halfway between the rows 2 and 3
+        {1.5, 2.0, 0.116 / 2, false},            // between row 1 (all zero) and row 2
+        {10, 2.0, 0.382, true},                  // more turns than the table: row 8
     };
     for (const Case& c : cases) {
         const ProximityFactor f = ProximityFactorSmith(c.turns, c.x);
@@ -91,12 +107,24 @@ TEST(TuningSheet, RowWorkedByHand) {
     // X^2 / Rp = 0.00125170; R_total = 0.343375; efficiency 1.75674 %; gain 10 log(1.5 eta) = -15.7920 dBi;
     // Q = 325.823; B = f / Q = 21.7910 kHz, / sqrt 2 = 15.4086 kHz; I = sqrt(100 / R_total) = 17.0654 A;
     // V_peak = sqrt 2 I X = 2700.11 V; P_cap = I^2 R_cap = 69.6055 W; f_self = 1 / (2 pi sqrt(L CL)) = 60.2382 MHz.
-    const Sheet s = Compute(kMeterLoop, At(7.1, [](auto& o) { o.strayPf = 10, o.capacitorQ = 500, o.groundRatio = 2; }));
+    const Sheet s =
+        Compute(kMeterLoop, At(7.1, [](auto& o) { o.strayPf = 10, o.capacitorQ = 500, o.groundRatio = 2; }));
     const RowValues& v = First(s);
-    const std::pair<double, double> expected[] = {{v.L_uH, 2.50791}, {v.C_tune_pF, 187.577}, {v.R_capacitor_ohm, 0.239008},
-        {v.R_radiation_ohm, 0.00603222}, {v.R_ground_ohm, 0.0120644}, {v.R_total_ohm, 0.343375}, {v.efficiency_percent, 1.75674},
-        {v.gain_dBi, -15.7920}, {v.Q, 325.823}, {v.bandwidth_halfpower_kHz, 21.7910}, {v.bandwidth_vswr2_kHz, 15.4086},
-        {v.I_rms_A, 17.0654}, {v.V_peak_V, 2700.11}, {v.P_capacitor_W, 69.6055}, {*v.f_self_resonance_MHz, 60.2382}};
+    const std::pair<double, double> expected[] = {{v.L_uH, 2.50791},
+                                                  {v.C_tune_pF, 187.577},
+                                                  {v.R_capacitor_ohm, 0.239008},
+                                                  {v.R_radiation_ohm, 0.00603222},
+                                                  {v.R_ground_ohm, 0.0120644},
+                                                  {v.R_total_ohm, 0.343375},
+                                                  {v.efficiency_percent, 1.75674},
+                                                  {v.gain_dBi, -15.7920},
+                                                  {v.Q, 325.823},
+                                                  {v.bandwidth_halfpower_kHz, 21.7910},
+                                                  {v.bandwidth_vswr2_kHz, 15.4086},
+                                                  {v.I_rms_A, 17.0654},
+                                                  {v.V_peak_V, 2700.11},
+                                                  {v.P_capacitor_W, 69.6055},
+                                                  {*v.f_self_resonance_MHz, 60.2382}};
     for (const auto& [value, hand] : expected) EXPECT_NEAR(value, hand, std::abs(hand) * 1e-4);
 }
 
@@ -113,30 +141,38 @@ TEST(TuningSheet, FlagsRefusalsAndSummary) {
     EXPECT_EQ(First(s).flags, (F{Flag::CapacitorRange, Flag::CapacitorVoltage}));
     EXPECT_EQ(s.rows[1].values->flags, (F{Flag::RrFormulaRange, Flag::CapacitorVoltage}));
     EXPECT_EQ(s.rows[2].values->flags, (F{Flag::RrFormulaRange, Flag::SelfCapacitance, Flag::CapacitorRange}));
-    EXPECT_EQ(s.rows[3].values->flags, (F{Flag::RrFormulaRange, Flag::NoCapacitorFits, Flag::CapacitorRange, Flag::CapacitorVoltage}));
-    EXPECT_TRUE(s.rows[4].ending == Ending::Length && !s.rows[4].values && FrequenzText(s.rows[4].frequencyMHz) == "47.0");
-    EXPECT_EQ(ZeilenMeldung(s, s.rows[4].ending, s.rows[4].fault, Language::English), "Unrealistic datal! The length of the conductor is too close to or longer than a half-wave dipole.");
+    EXPECT_EQ(s.rows[3].values->flags,
+              (F{Flag::RrFormulaRange, Flag::NoCapacitorFits, Flag::CapacitorRange, Flag::CapacitorVoltage}));
+    EXPECT_TRUE(s.rows[4].ending == Ending::Length && !s.rows[4].values &&
+                FrequenzText(s.rows[4].frequencyMHz) == "47.0");
+    EXPECT_EQ(ZeilenMeldung(s, s.rows[4].ending, s.rows[4].fault, Language::English),
+              "Unrealistic datal! The length of the conductor is too close to or longer than a half-wave dipole.");
     const Summary& sum = s.summary;  // rows ok and refused, where C_tune is largest and least, where V_peak is largest
     EXPECT_EQ((std::vector<double>{double(sum.rows_ok), double(sum.rows_refused), *sum.C_tune_max_at_MHz,
-                                   *sum.C_tune_min_at_MHz, *sum.V_peak_max_at_MHz}), (std::vector<double>{4, 1, 7, 37, 17}));
+                                   *sum.C_tune_min_at_MHz, *sum.V_peak_max_at_MHz}),
+              (std::vector<double>{4, 1, 7, 37, 17}));
 }
 
 TEST(TuningSheet, NumbersThatCannotBeComputedRefuseTheRow) {
     // R_cap = 1 / (omega C Q) overflows for Q = 1e-310.
     const Sheet s = Compute(kMeterLoop, At(7.1, [](auto& o) { o.capacitorQ = 1e-310; }));
-    EXPECT_TRUE(s.rows[0].ending == Ending::Fault && ZeilenMeldung(s, s.rows[0].ending, s.rows[0].fault, Language::English) == "Overflow" && !s.rows[0].values);
+    EXPECT_TRUE(s.rows[0].ending == Ending::Fault &&
+                ZeilenMeldung(s, s.rows[0].ending, s.rows[0].fault, Language::English) == "Overflow" &&
+                !s.rows[0].values);
 }
 
 TEST(TuningSheet, RoundTrips) {
     const Sheet model = Compute(kThreeTurns, At(3.6, [](auto& o) { o.capacitorQ = 800; }));
     const RowValues& v = First(model);
     // The model's own bandwidth as a measurement gives back its efficiency and no unexplained loss.
-    const Sheet fed =
-        Compute(kThreeTurns, At(3.6, [&](auto& o) { o.capacitorQ = 800, o.measured = Messung{3.6, v.bandwidth_vswr2_kHz, 2}; }));
+    const Sheet fed = Compute(kThreeTurns, At(3.6, [&](auto& o) {
+                                  o.capacitorQ = 800, o.measured = Messung{3.6, v.bandwidth_vswr2_kHz, 2};
+                              }));
     EXPECT_NEAR(fed.measured->efficiency_percent, v.efficiency_percent, 1e-9);
     EXPECT_NEAR(fed.measured->R_unexplained_ohm, 0, 1e-12);
     // A capacitor range of exactly the row's C_tune covers exactly the row's frequency.
-    const Sheet covered = Compute(kThreeTurns, At(3.6, [&](auto& o) { o.strayPf = 5, o.capMinPf = o.capMaxPf = v.C_tune_pF - 5; }));
+    const Sheet covered =
+        Compute(kThreeTurns, At(3.6, [&](auto& o) { o.strayPf = 5, o.capMinPf = o.capMaxPf = v.C_tune_pF - 5; }));
     EXPECT_NEAR(*covered.summary.capacitor_covers_from_MHz, 3.6, 1e-5);
     EXPECT_NEAR(*covered.summary.capacitor_covers_to_MHz, 3.6, 1e-5);
 }
@@ -149,8 +185,14 @@ TEST(TuningSheet, OptionFaults) {
         {[](auto& o) { o.capacitorQ = 0; }, OptionFault::CapacitorQ},
         {[](auto& o) { o.groundRatio = -0.1; }, OptionFault::GroundRatio},
         {[](auto& o) { o.capMinPf = 20, o.capMaxPf = 10; }, OptionFault::CapacitorRange},
-        {[](auto& o) { o.measured = Messung{7, 3, 1}; }, OptionFault::Measured},
-        {[](auto& o) { o.capMinPf = 10, o.capMaxPf = 10, o.measured = Messung{7, 3, 2}; }, OptionFault::None},
+        {[](auto& o) {
+             o.measured = Messung{7, 3, 1};
+         },
+         OptionFault::Measured},
+        {[](auto& o) {
+             o.capMinPf = 10, o.capMaxPf = 10, o.measured = Messung{7, 3, 2};
+         },
+         OptionFault::None},
     };
     for (const auto& [change, fault] : cases) EXPECT_EQ(PruefeOptionen(At(7, change)), fault);
     // 1.8 + 4 * 0.0028 is 1.8112000000000001 before rounding to 1 Hz.

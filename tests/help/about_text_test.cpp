@@ -5,8 +5,8 @@
 
 #include <QtTest>
 
-#include "text/language.h"
 #include "app/about_text.h"
+#include "text/language.h"
 
 using namespace ringfeld;
 
@@ -17,10 +17,12 @@ private slots:
     void boxTextPerLanguage_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("text");
-        QTest::newRow("German") << int(Language::German)
-                                << "Loopcalc  V2.10.0 für Linux und andere Qt-Plattformen.|(c) Someone ||Nutzungsbedingungen";
-        QTest::newRow("French") << int(Language::French)
-                                << "Loopcalc  V2.10.0 pour Linux et d'autres plates-formes Qt.|(c) Someone ||Conditions d'utilisation";
+        QTest::newRow("German")
+            << int(Language::German)
+            << "Loopcalc  V2.10.0 für Linux und andere Qt-Plattformen.|(c) Someone ||Nutzungsbedingungen";
+        QTest::newRow("French")
+            << int(Language::French)
+            << "Loopcalc  V2.10.0 pour Linux et d'autres plates-formes Qt.|(c) Someone ||Conditions d'utilisation";
         QTest::newRow("English") << int(Language::English)
                                  << "Loopcalc  V2.10.0 for Linux and other Qt platforms.|(c) Someone ||Terms of use";
         QTest::newRow("none") << int(Language::None) << "Loopcalc  V2.10.0";

@@ -4,12 +4,12 @@
 // chooses it, in XDG folders of the test's own. GIO reads those folders once per
 // process, so each case runs the English help command in a child process.
 
+#include "app/help_command.h"
+#include <QtTest>
 #include <cstdio>
 #include <cstring>
-#include <QtTest>
-#include "text/design_record.h"
-#include "app/help_command.h"
 #include "probe_dienste.h"
+#include "text/design_record.h"
 using namespace ringfeld;
 
 static void schreibe(const QString& path, const QByteArray& text, QFileDevice::Permissions extra = {}) {
@@ -25,7 +25,7 @@ private slots:
         QTest::addColumn<QByteArray>("mimeapps");  // the user's choice, as `xdg-mime default` writes it
         QTest::addColumn<QByteArray>("entry");     // more lines of the stand-in viewer's desktop entry
         QTest::addColumn<bool>("document");
-        QTest::addColumn<QString>("boxes");        // "title|text" of each box, @DOC@ for the document
+        QTest::addColumn<QString>("boxes");  // "title|text" of each box, @DOC@ for the document
         QTest::addColumn<QString>("sprache");
         const QByteArray chosen = "[Default Applications]\napplication/pdf=viewer.desktop\n";
         const QString noViewer = " Help |Acrobat Reader not found!\r\nFor help use file \r\n@DOC@\r\n";
@@ -33,11 +33,14 @@ private slots:
         QTest::newRow("opened") << chosen << QByteArray() << true << "" << en;
         QTest::newRow("no application for PDF") << QByteArray() << QByteArray() << true << noViewer << en;
         QTest::newRow("viewer fails to start") << chosen << QByteArray("Path=/nonexistent\n") << true << noViewer << en;
-        QTest::newRow("document missing") << chosen << QByteArray() << false
-            << " File not found |File \r\n@DOC@\r\nnot found. File xyz does not exist!\r\nPlease look for the file." << en;
+        QTest::newRow("document missing")
+            << chosen << QByteArray() << false
+            << " File not found |File \r\n@DOC@\r\nnot found. File xyz does not exist!\r\nPlease look for the file."
+            << en;
         QTest::newRow("document missing, French") << chosen << QByteArray() << false
-            << " Fichier non trouvée! |Le fichier \r\n@DOC@\r\nn'existe pas! \r\nRechercher, SVP le fichier par vous-même. "
-            << "französisch";
+                                                  << " Fichier non trouvée! |Le fichier \r\n@DOC@\r\nn'existe pas! "
+                                                     "\r\nRechercher, SVP le fichier par vous-même. "
+                                                  << "französisch";
     }
     void outcomes() {
         QFETCH(QByteArray, mimeapps);
@@ -46,7 +49,9 @@ private slots:
         QFETCH(QString, boxes);
         QFETCH(QString, sprache);
         QTemporaryDir root;
-        const QString r = root.path(), doc = r + (sprache == "englisch" ? "/prog/Ringfeld_Help.pdf" : "/prog/Ringfeld_Aide.pdf"), record = r + "/bin/viewer.record";
+        const QString r = root.path(),
+                      doc = r + (sprache == "englisch" ? "/prog/Ringfeld_Help.pdf" : "/prog/Ringfeld_Aide.pdf"),
+                      record = r + "/bin/viewer.record";
         schreibe(r + "/sys/mime/globs2", "50:application/pdf:*.pdf\n");  // a one-line MIME database
         if (document) schreibe(doc, "%PDF-1.4\n%%EOF\n");
         schreibe(r + "/bin/viewer", "#!/bin/sh\nprintf %s \"$1\" > \"$0.t\" && mv \"$0.t\" \"$0.record\"\n",

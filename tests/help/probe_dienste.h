@@ -5,8 +5,8 @@
 // and the opening of documents (GIO) are the program's own.
 
 #include <QFileInfo>
-#include "platform/desktop_services.h"
 #include "platform/desktop_open.h"
+#include "platform/desktop_services.h"
 
 namespace ringfeld {
 

@@ -40,7 +40,7 @@ private slots:
         QtDesktopServices dienste;
         const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Ringfeld/Ringfeld.conf");
         QCOMPARE(dienste.readSetting("Settings", "Sprache", "deutsch"), std::string("deutsch"));
-        QVERIFY(!QFile::exists(file));  // reading creates nothing
+        QVERIFY(!QFile::exists(file));                                 // reading creates nothing
         QVERIFY(dienste.writeSetting("Settings", "Sprache", "a, b"));  // Qt would read it back as a list
         QCOMPARE(QtDesktopServices().readSetting("Settings", "Sprache", "deutsch"), std::string("a, b"));
         QVERIFY(QFile::exists(file));
@@ -117,7 +117,8 @@ private slots:
                 box->button(QMessageBox::Ok)->click();
             };
             QTimer::singleShot(0, look);
-            QtDesktopServices().messageBox(Meldung{"Unreale Werte!\r\n<b>oder</b> unvollständige Eingabe!", f.title, f.icon});
+            QtDesktopServices().messageBox(
+                Meldung{"Unreale Werte!\r\n<b>oder</b> unvollständige Eingabe!", f.title, f.icon});
             // CR LF becomes a line feed; message texts are never read as markup.
             QCOMPARE(seen, QString::fromUtf8(f.shown) + "|Unreale Werte!\n<b>oder</b> unvollständige Eingabe!|" +
                                QString::number(f.qtIcon) + "|1|modal|plain");

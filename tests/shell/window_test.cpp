@@ -16,12 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "text/loop_rechnen.h"
-#include "coupling/frmAnkopplung.h"
 #include "app/HauptProgramm.h"
+#include "coupling/frmAnkopplung.h"
 #include "main/frmMain.h"
 #include "testing/pdf_page.h"
 #include "testing/recording_desktop_services.h"
+#include "text/loop_rechnen.h"
 
 using namespace ringfeld;
 
@@ -127,11 +127,23 @@ private slots:
         QTest::addColumn<QString>("checked");
         QTest::addColumn<QString>("fehlerTitel");
         QTest::addColumn<QString>("materials");
-        QTest::newRow("German") << "deutsch" << "L&änge:" << "Kreis" << "mnuDeutsch" << " Fehler "
+        QTest::newRow("German") << "deutsch"
+                                << "L&änge:"
+                                << "Kreis"
+                                << "mnuDeutsch"
+                                << " Fehler "
                                 << "Cu Al Fe Ag Zn Messing";
-        QTest::newRow("French") << "französisch" << "&lon- gueur:" << "circulaire" << "mnuFranzösisch" << " Erreur "
+        QTest::newRow("French") << "französisch"
+                                << "&lon- gueur:"
+                                << "circulaire"
+                                << "mnuFranzösisch"
+                                << " Erreur "
                                 << "Cu Al Fe Ag Zn Laiton";
-        QTest::newRow("English") << "englisch" << "Length:" << "Circle" << "mnuEnglisch" << " Error "
+        QTest::newRow("English") << "englisch"
+                                 << "Length:"
+                                 << "Circle"
+                                 << "mnuEnglisch"
+                                 << " Error "
                                  << "Cu Al Fe Ag Zn brass";
     }
     void startUpInEachLanguage() {
@@ -166,7 +178,7 @@ private slots:
         const QString resonanz = k.controls().Label11->text();
         QTest::keyClick(c().Combo1, Qt::Key_Down);
         c().mnuFranzösisch->trigger();
-        QCOMPARE(c().Combo1->currentText(), QStringLiteral("carrée"));  // no reset
+        QCOMPARE(c().Combo1->currentText(), QStringLiteral("carrée"));             // no reset
         QVERIFY(!resonanz.isEmpty() && k.controls().Label11->text() == resonanz);  // nothing re-texted
         QVERIFY(c().mnuFranzösisch->isChecked() && !c().mnuDeutsch->isChecked());
     }
@@ -192,7 +204,7 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, e, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
         QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);  // a control character is discarded
         QCOMPARE(e->text(), QStringLiteral("2,."));
-        dienste->takeBoxes();  // side effects of the fields are not the subject here
+        dienste->takeBoxes();                                // side effects of the fields are not the subject here
         QTest::keyClicks(c().Text9, QStringLiteral("a,b"));  // the parallel loss takes every character
         QCOMPARE(c().Text9->text(), QStringLiteral("10000a,b"));
     }
@@ -297,13 +309,22 @@ private slots:
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("German") << "deutsch" << "Kalvor  Ringfeld : Loop " << "Berechnen:"
+        QTest::newRow("German") << "deutsch"
+                                << "Kalvor  Ringfeld : Loop "
+                                << "Berechnen:"
                                 << "Das Formular kann nicht gedruckt werden.";
-        QTest::newRow("French") << "französisch" << "Kalvor  Ringfeld: Loop" << "Calculer:"
+        QTest::newRow("French") << "französisch"
+                                << "Kalvor  Ringfeld: Loop"
+                                << "Calculer:"
                                 << "Ce formulaire ne peut pas être imprimé";
-        QTest::newRow("English") << "englisch" << "Kalvor  Ringfeld: Loop" << "Calculate:"
+        QTest::newRow("English") << "englisch"
+                                 << "Kalvor  Ringfeld: Loop"
+                                 << "Calculate:"
                                  << "The form cannot be printed.";
-        QTest::newRow("unknown") << "Deutsch" << "" << "" << "";
+        QTest::newRow("unknown") << "Deutsch"
+                                 << ""
+                                 << ""
+                                 << "";
     }
     void printShowsTheHeadingInPlaceOfTheButtons() {
         QFETCH(QString, sprache);
@@ -339,14 +360,30 @@ private slots:
         QTest::addColumn<QString>("stored");  // empty: nothing stored
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("sprache");
-        QTest::newRow("German desktop") << "" << "de_AT" << "deutsch";
-        QTest::newRow("French desktop") << "" << "fr-CA" << "französisch";
-        QTest::newRow("English desktop") << "" << "en_GB.UTF-8" << "englisch";
-        QTest::newRow("Italian desktop") << "" << "it-IT" << "englisch";
-        QTest::newRow("Lower Sorbian is not German") << "" << "dsb-DE" << "englisch";
-        QTest::newRow("C locale") << "" << "C" << "englisch";
-        QTest::newRow("stored wins") << "englisch" << "fr_FR" << "englisch";
-        QTest::newRow("unknown stored wins") << "Deutsch" << "fr_FR" << "Deutsch";
+        QTest::newRow("German desktop") << ""
+                                        << "de_AT"
+                                        << "deutsch";
+        QTest::newRow("French desktop") << ""
+                                        << "fr-CA"
+                                        << "französisch";
+        QTest::newRow("English desktop") << ""
+                                         << "en_GB.UTF-8"
+                                         << "englisch";
+        QTest::newRow("Italian desktop") << ""
+                                         << "it-IT"
+                                         << "englisch";
+        QTest::newRow("Lower Sorbian is not German") << ""
+                                                     << "dsb-DE"
+                                                     << "englisch";
+        QTest::newRow("C locale") << ""
+                                  << "C"
+                                  << "englisch";
+        QTest::newRow("stored wins") << "englisch"
+                                     << "fr_FR"
+                                     << "englisch";
+        QTest::newRow("unknown stored wins") << "Deutsch"
+                                             << "fr_FR"
+                                             << "Deutsch";
     }
     void startLanguage() {
         QFETCH(QString, stored);

@@ -28,7 +28,9 @@ class TuningWindowTest : public QObject {
     tuning::frmAbstimmbereich* w = nullptr;
 
     template <typename T = QLineEdit>
-    T* in(QWidget* window, const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+    T* in(QWidget* window, const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
     void setze(const char* name, const char* text) { in(w, name)->setText(QString::fromLatin1(text)); }
 
     // Starts the program in English with the loop of three 60 mm turns of 10 mm
@@ -37,8 +39,12 @@ class TuningWindowTest : public QObject {
         modul = std::make_unique<HauptProgramm>(dienste);
         modul->Main();
         frmMain& f = *modul->Hauptfenster();
-        for (auto [name, text] : {std::pair{"Text1", "1"}, {"Text2", "3,1416"}, {"Text3", "10"}, {"Text4", "3"},
-                                  {"Text7", "0"}, {"Text8", "60"}})
+        for (auto [name, text] : {std::pair{"Text1", "1"},
+                                  {"Text2", "3,1416"},
+                                  {"Text3", "10"},
+                                  {"Text4", "3"},
+                                  {"Text7", "0"},
+                                  {"Text8", "60"}})
             in(&f, name)->setText(QString::fromLatin1(text));
         f.controls().mnuAktAbstimmbereich->trigger();
         w = nullptr;
@@ -75,7 +81,8 @@ private slots:
         setze("txtGuete", "1e-320");
         QTRY_COMPARE(w->modell().rowCount(), 31);
         for (int i = 0; i < 31 * w->modell().columnCount(); ++i) {
-            const QString t = w->modell().index(i / w->modell().columnCount(), i % w->modell().columnCount()).data().toString();
+            const QString t =
+                w->modell().index(i / w->modell().columnCount(), i % w->modell().columnCount()).data().toString();
             QVERIFY2(!t.contains(QLatin1String("nan")) && !t.contains(QLatin1String("inf")), qPrintable(t));
         }
 
@@ -91,7 +98,8 @@ private slots:
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         const QString extracted = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
-        QVERIFY2(extracted.contains(QLatin1String("tuning range"), Qt::CaseInsensitive) && extracted.contains(QLatin1String("3.6000")),
+        QVERIFY2(extracted.contains(QLatin1String("tuning range"), Qt::CaseInsensitive) &&
+                     extracted.contains(QLatin1String("3.6000")),
                  qPrintable(extracted.left(400)));
 
         // Closed, the program ended and started again: the fields come back.

@@ -17,7 +17,14 @@ struct Stelle {
 // loop (two lines at the left), contact length beside the dimension line, main
 // loop (two lines at the top right), feed point (three lines at the right).
 constexpr std::array<Stelle, texte::kDiagrammBeschriftung.size()> kStellen{{
-    {5, 75}, {5, 95}, {230, 80}, {302, 2}, {302, 22}, {306, 76}, {306, 96}, {306, 116},
+    {5, 75},
+    {5, 95},
+    {230, 80},
+    {302, 2},
+    {302, 22},
+    {306, 76},
+    {306, 96},
+    {306, 116},
 }};
 
 }  // namespace

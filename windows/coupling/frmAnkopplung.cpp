@@ -42,8 +42,7 @@ template <typename Step>
 void weiter(Step&& step) {
     try {
         step();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 }  // namespace
@@ -166,8 +165,10 @@ void frmAnkopplung::closeEvent(QCloseEvent* event) {
     // spontaneous event; close() from the program does not.
     bool Cancel = false;
     Form_QueryUnload(Cancel, event->spontaneous() ? vbFormControlMenu : vbFormCode);
-    if (Cancel) event->ignore();
-    else event->accept();
+    if (Cancel)
+        event->ignore();
+    else
+        event->accept();
 }
 
 // ---------------------------------------------------------------- resonance and diagram
@@ -207,15 +208,11 @@ void frmAnkopplung::Combo1_Click() {
     ui_.Text1->setText(qs(kVerhaeltnis[static_cast<std::size_t>(index)]));
 }
 
-void frmAnkopplung::Combo1_KeyDown(int& KeyCode, int& Shift) {
-    keys::PfeilFilter(KeyCode, Shift);
-}
+void frmAnkopplung::Combo1_KeyDown(int& KeyCode, int& Shift) { keys::PfeilFilter(KeyCode, Shift); }
 
 void frmAnkopplung::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
-void frmAnkopplung::Text1_KeyPress(int& KeyAscii) {
-    keys::ZifferFilter(KeyAscii);
-}
+void frmAnkopplung::Text1_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
 
 bool frmAnkopplung::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_.Picture1) {
@@ -239,14 +236,15 @@ bool frmAnkopplung::eventFilter(QObject* watched, QEvent* event) {
             const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
             for (QChar c : commit) {
                 int KeyAscii = c.unicode();
-                if (liste) Combo1_KeyPress(KeyAscii);
-                else if (watched == ui_.Text1) Text1_KeyPress(KeyAscii);
+                if (liste)
+                    Combo1_KeyPress(KeyAscii);
+                else if (watched == ui_.Text1)
+                    Text1_KeyPress(KeyAscii);
                 if (KeyAscii == 0) return true;
             }
             return false;
         }
-        default:
-            return QWidget::eventFilter(watched, event);
+        default: return QWidget::eventFilter(watched, event);
     }
 }
 

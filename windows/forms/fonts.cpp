@@ -53,7 +53,7 @@ void applyDesignFonts(QWidget* root) {
     const FamilyChoice choice{
         designPresent ? QString::fromLatin1(kDesignFamily) : QString::fromLatin1(kDesignFallbackFamily),
         fontFamilyPresent(QLatin1String(kNarrowFamily)) ? QString::fromLatin1(kNarrowFamily)
-                                                         : QString::fromLatin1(kNarrowFallbackFamily),
+                                                        : QString::fromLatin1(kNarrowFallbackFamily),
         !designPresent};
 
     // Parents first, so that a child sees the family its parent already has.

@@ -96,8 +96,7 @@ void giveAccessKeysToControls(QWidget& form) {
 
 void addIconSizes(QWidget& form) {
     QIcon icon = form.windowIcon();
-    for (int size : {48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/ringfeld-%1.png").arg(size), QSize(size, size));
+    for (int size : {48, 64, 128}) icon.addFile(QStringLiteral(":/icons/ringfeld-%1.png").arg(size), QSize(size, size));
     form.setWindowIcon(icon);
 }
 

@@ -22,11 +22,16 @@ bool istFremdesFenster(QObject* child) {
 }
 
 void setCaption(QObject* target, const QString& text) {
-    if (auto* menu = qobject_cast<QMenu*>(target)) menu->setTitle(text);
-    else if (auto* action = qobject_cast<QAction*>(target)) action->setText(text);
-    else if (auto* frame = qobject_cast<QGroupBox*>(target)) frame->setTitle(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(target)) button->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(target)) label->setText(text);
+    if (auto* menu = qobject_cast<QMenu*>(target))
+        menu->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(target))
+        action->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(target))
+        frame->setTitle(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(target))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(target))
+        label->setText(text);
 }
 
 // Appending an entry never selects it: a list emptied and refilled shows

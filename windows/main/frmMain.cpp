@@ -77,8 +77,8 @@ void frmMain::connectHandlers() {
     connect(ui_.Combo1, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
     connect(ui_.Text3, &QLineEdit::textChanged, this, [this] { Text3_Change(); });
     connect(ui_.Text4, &QLineEdit::textChanged, this, [this] { Text4_Change(); });
-    for (QLineEdit* field : {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8,
-                             ui_.Text9})
+    for (QLineEdit* field :
+         {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9})
         connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);
     for (QComboBox* list : {ui_.Combo1, ui_.Combo2})
         connect(list, &QComboBox::currentTextChanged, this, &frmMain::EingabenGeaendert);
@@ -147,8 +147,7 @@ void frmMain::Form_Unload(bool& /*cancel*/) {
     // A settings store that cannot be written must not keep the program open.
     try {
         dienste_.writeSetting(kSettingsSection, kSettingsKey, rec_.Sprache);
-    } catch (...) {
-    }
+    } catch (...) {}
     // The other windows, newest first; the coupling window really closes here.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
@@ -158,28 +157,27 @@ void frmMain::Form_Unload(bool& /*cancel*/) {
         if (type != Qt::Window && type != Qt::Dialog) continue;
         try {
             w->close();
-        } catch (...) {
-        }
+        } catch (...) {}
     }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     bool cancel = false;
     Form_Unload(cancel);
-    if (cancel) event->ignore();
-    else event->accept();
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
 }
 
-void frmMain::SpracheAnwenden() {
-    ringfeld::SpracheAnwenden(*this, rec_, AndereFensterLeeren, AndereFensterAnwenden);
-}
+void frmMain::SpracheAnwenden() { ringfeld::SpracheAnwenden(*this, rec_, AndereFensterLeeren, AndereFensterAnwenden); }
 
 // ---------------------------------------------------------------- calculation
 
 LoopEingaben frmMain::Eingaben() const {
-    return LoopEingaben{str(ui_.Text1->text()), str(ui_.Text2->text()),    str(ui_.Text3->text()),
-                        str(ui_.Text4->text()), str(ui_.Text5->text()),    str(ui_.Text6->text()),
-                        str(ui_.Text7->text()), str(ui_.Text8->text()),    str(ui_.Text9->text()),
+    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text3->text()),
+                        str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),
+                        str(ui_.Text7->text()),         str(ui_.Text8->text()),        str(ui_.Text9->text()),
                         str(ui_.Combo1->currentText()), str(ui_.Combo2->currentText())};
 }
 
@@ -208,12 +206,8 @@ void frmMain::ErgebnisseLoeschen() {
 
 void frmMain::Ziffernfeld_KeyPress(int& KeyAscii) { keys::ZifferFilter(KeyAscii); }
 
-void frmMain::Combo1_KeyDown(int& KeyCode, int& Shift) {
-    keys::PfeilFilter(KeyCode, Shift);
-}
-void frmMain::Combo2_KeyDown(int& KeyCode, int& Shift) {
-    keys::PfeilFilter(KeyCode, Shift);
-}
+void frmMain::Combo1_KeyDown(int& KeyCode, int& Shift) { keys::PfeilFilter(KeyCode, Shift); }
+void frmMain::Combo2_KeyDown(int& KeyCode, int& Shift) { keys::PfeilFilter(KeyCode, Shift); }
 void frmMain::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 void frmMain::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
@@ -249,8 +243,8 @@ void frmMain::SpulenfeldZeigen(bool sichtbar) {
 }
 
 void frmMain::Text3_Change() {
-    const auto folge = SpulenlaengeNachLeiter(str(ui_.Text8->text()), str(ui_.Text3->text()),
-                                              str(ui_.Text4->text()), dezimaltrenner());
+    const auto folge = SpulenlaengeNachLeiter(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
+                                              dezimaltrenner());
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -258,8 +252,8 @@ void frmMain::Text3_Change() {
 
 void frmMain::Text4_Change() {
     ui_.Command2->setEnabled(false);
-    const auto folge = SpulenlaengeNachWindungen(str(ui_.Text8->text()), str(ui_.Text3->text()),
-                                                 str(ui_.Text4->text()), dezimaltrenner());
+    const auto folge = SpulenlaengeNachWindungen(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
+                                                 dezimaltrenner());
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -289,8 +283,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return keyPressOnField(watched, *key);
         }
         case QEvent::KeyRelease:
-            if (watched == ui_.Text1) Text1_KeyUp();
-            else if (watched == ui_.Text2) Text2_KeyUp();
+            if (watched == ui_.Text1)
+                Text1_KeyUp();
+            else if (watched == ui_.Text2)
+                Text2_KeyUp();
             return false;
         case QEvent::InputMethod: {
             // Text from an input method counts as typed.
@@ -299,14 +295,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (watched == ui_.Text9) return false;
             for (QChar c : commit) {
                 int KeyAscii = c.unicode();
-                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end()) keys::ZifferFilter(KeyAscii);
-                else KeyAscii = 0;  // a list
+                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end())
+                    keys::ZifferFilter(KeyAscii);
+                else
+                    KeyAscii = 0;  // a list
                 if (KeyAscii == 0) return true;
             }
             return false;
         }
-        default:
-            return QMainWindow::eventFilter(watched, event);
+        default: return QMainWindow::eventFilter(watched, event);
     }
 }
 
@@ -331,14 +328,18 @@ bool frmMain::keyPressOnList(QObject* watched, QKeyEvent& key) {
     const bool first = watched == ui_.Combo1 || watched == ui_.Combo1->lineEdit();
     int KeyCode = keyCode(key);
     int Shift = shiftState(key.modifiers());
-    if (first) Combo1_KeyDown(KeyCode, Shift);
-    else Combo2_KeyDown(KeyCode, Shift);
+    if (first)
+        Combo1_KeyDown(KeyCode, Shift);
+    else
+        Combo2_KeyDown(KeyCode, Shift);
     if (KeyCode == 0) return true;
 
     for (QChar c : key.text()) {
         int KeyAscii = c.unicode();
-        if (first) Combo1_KeyPress(KeyAscii);
-        else Combo2_KeyPress(KeyAscii);
+        if (first)
+            Combo1_KeyPress(KeyAscii);
+        else
+            Combo2_KeyPress(KeyAscii);
         if (KeyAscii == 0) return true;
     }
     return false;

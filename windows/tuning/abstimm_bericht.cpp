@@ -4,9 +4,9 @@
 
 #include <QChart>
 #include <QCoreApplication>
-#include <QGraphicsLayout>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -15,16 +15,15 @@
 #include <algorithm>
 #include <array>
 
-#include "tuning/abstimm_diagramm.h"
-#include "tuning/abstimm_modell.h"
+#include "platform/qt_text.h"
 #include "text/abstimm_texte.h"
 #include "text/sheet_columns.h"
+#include "tuning/abstimm_diagramm.h"
+#include "tuning/abstimm_modell.h"
 #include "tuning/abstimm_zusammenfassung.h"
-#include "platform/qt_text.h"
 
 namespace ringfeld::tuning {
 namespace {
-
 
 // The window's columns that fit a portrait page (the model's column numbers).
 constexpr auto kBerichtSpalten = [] {
@@ -133,8 +132,7 @@ bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
         s.platz(h + s.zeile());
         for (int i = 0; i < n; ++i)
             p.drawText(QRectF(x(i) + (i == n - 1 ? spalte / 4 : 0), s.y, i == n - 1 ? noteWidth : spalte - 4, h),
-                       Qt::AlignBottom | Qt::TextWordWrap,
-                       AbstimmModell::heading(kBerichtSpalten[i], lang));
+                       Qt::AlignBottom | Qt::TextWordWrap, AbstimmModell::heading(kBerichtSpalten[i], lang));
         s.y += h;
         p.drawLine(QPointF(0, s.y), QPointF(s.breite(), s.y));
         s.schrift(kTabellePunkte);

@@ -78,10 +78,13 @@ void AbstimmDiagramm::zeigen(const Sheet& sheet, Language lang) {
         const RowValues& r = *row.values;
         const double f = row.frequencyMHz;
         // Only finite points reach the chart.
-        if (std::isfinite(r.C_tune_pF)) c.append({f, r.C_tune_pF}), cLo = std::min(cLo, r.C_tune_pF), cHi = std::max(cHi, r.C_tune_pF);
-        if (std::isfinite(r.V_peak_V)) v.append({f, r.V_peak_V}), vLo = std::min(vLo, r.V_peak_V), vHi = std::max(vHi, r.V_peak_V);
+        if (std::isfinite(r.C_tune_pF))
+            c.append({f, r.C_tune_pF}), cLo = std::min(cLo, r.C_tune_pF), cHi = std::max(cHi, r.C_tune_pF);
+        if (std::isfinite(r.V_peak_V))
+            v.append({f, r.V_peak_V}), vLo = std::min(vLo, r.V_peak_V), vHi = std::max(vHi, r.V_peak_V);
         if (std::isfinite(r.efficiency_percent))
-            e.append({f, r.efficiency_percent}), eLo = std::min(eLo, r.efficiency_percent), eHi = std::max(eHi, r.efficiency_percent);
+            e.append({f, r.efficiency_percent}), eLo = std::min(eLo, r.efficiency_percent),
+                                                 eHi = std::max(eHi, r.efficiency_percent);
     }
     kapazitaet_->replace(c);
     spannung_->replace(v);

@@ -10,9 +10,9 @@
 #include <QColor>
 #include <QLocale>
 
+#include "platform/qt_text.h"
 #include "text/abstimm_texte.h"
 #include "text/sheet_columns.h"
-#include "platform/qt_text.h"
 
 namespace ringfeld::tuning {
 namespace {
@@ -22,8 +22,8 @@ constexpr auto kSpalten = WindowColumns();
 constexpr int kHinweis = static_cast<int>(kSpalten.size()) - 1;
 static_assert(kSpalten[kHinweis]->kind == ColumnKind::Flags);
 
-const QColor kMarkiert(255, 214, 153);  // a flagged cell: light orange
-const QColor kVerworfen(128, 128, 128); // the text of a refused row
+const QColor kMarkiert(255, 214, 153);   // a flagged cell: light orange
+const QColor kVerworfen(128, 128, 128);  // the text of a refused row
 
 }  // namespace
 
@@ -78,9 +78,8 @@ QVariant AbstimmModell::data(const QModelIndex& index, int role) const {
     const SheetColumn& spalte = *kSpalten[static_cast<std::size_t>(index.column())];
 
     if (index.column() == kHinweis) {
-        if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return role == Qt::ForegroundRole && !row.values
-                                                                              ? QVariant(QBrush(kVerworfen))
-                                                                              : QVariant();
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+            return role == Qt::ForegroundRole && !row.values ? QVariant(QBrush(kVerworfen)) : QVariant();
         if (!row.values) return qs(ZeilenMeldung(sheet_, row.ending, row.fault, lang_));
         QStringList names;
         for (Flag f : row.values->flags)
@@ -99,7 +98,8 @@ QVariant AbstimmModell::data(const QModelIndex& index, int role) const {
             if (!row.values) return {};
             QStringList names;
             for (Flag f : row.values->flags)
-                if (spalte.marks & FlagBit(f)) names << qs(FlagName(f)) + QStringLiteral(": ") + qs(texte::FlagText(f).in(lang_));
+                if (spalte.marks & FlagBit(f))
+                    names << qs(FlagName(f)) + QStringLiteral(": ") + qs(texte::FlagText(f).in(lang_));
             if (names.isEmpty()) return {};
             return role == Qt::BackgroundRole ? QVariant(QBrush(kMarkiert)) : QVariant(names.join(QLatin1Char('\n')));
         }

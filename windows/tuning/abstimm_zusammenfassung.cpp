@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "tuning/abstimm_zusammenfassung.h"
 
-#include "tuning/abstimm_modell.h"
-#include "text/abstimm_texte.h"
 #include "platform/qt_text.h"
+#include "text/abstimm_texte.h"
+#include "tuning/abstimm_modell.h"
 
 namespace ringfeld::tuning {
 namespace {
@@ -37,10 +37,12 @@ QStringList Zusammenfassung(const Sheet& sheet, Language lang) {
 QString MessErgebnis(const Sheet& sheet, Language lang) {
     if (!sheet.measured) return tr(texte::kKeineMessung, lang);
     const MeasuredResult& m = *sheet.measured;
-    if (m.ending != Ending::Ok) return tr(texte::kGemessenVorsatz, lang) + qs(ZeilenMeldung(sheet, m.ending, m.fault, lang));
+    if (m.ending != Ending::Ok)
+        return tr(texte::kGemessenVorsatz, lang) + qs(ZeilenMeldung(sheet, m.ending, m.fault, lang));
     QString text = tr(texte::kGemessenVorsatz, lang) + tr(texte::kGemessen, lang)
-                       .arg(zahl(m.Q, 0), zahl(m.R_total_ohm, 4), zahl(m.R_model_ohm, 4), zahl(m.R_unexplained_ohm, 4),
-                            zahl(m.efficiency_percent, 2), zahl(m.gain_dBi, 2));
+                                                           .arg(zahl(m.Q, 0), zahl(m.R_total_ohm, 4),
+                                                                zahl(m.R_model_ohm, 4), zahl(m.R_unexplained_ohm, 4),
+                                                                zahl(m.efficiency_percent, 2), zahl(m.gain_dBi, 2));
     for (Flag f : m.flags) text += QStringLiteral(" · ") + tr(texte::FlagText(f), lang);
     return text;
 }

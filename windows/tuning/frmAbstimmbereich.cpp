@@ -42,7 +42,6 @@
 namespace ringfeld::tuning {
 namespace {
 
-
 // The fields' layout names, labels and settings keys, in the order of Field.
 struct FeldName {
     const char* feld;
@@ -66,9 +65,9 @@ constexpr std::array<FeldName, kFieldCount> kFelder{{
 }};
 constexpr const char* kBandSchluessel = "Band";
 
-constexpr int kBreiteFeld = 90;       // pixels of an input field
-constexpr int kBreiteGrund = 150;     // pixels of the reason beside it
-constexpr int kSpaltenBreite = 86;    // pixels of a table column
+constexpr int kBreiteFeld = 90;     // pixels of an input field
+constexpr int kBreiteGrund = 150;   // pixels of the reason beside it
+constexpr int kSpaltenBreite = 86;  // pixels of a table column
 const QSize kStartGroesse(1180, 900);
 constexpr int kDiagrammMindesthoehe = 260;  // pixels: room for the axes' labels
 
@@ -83,7 +82,11 @@ int gruppe(Field f) {
 
 frmAbstimmbereich::frmAbstimmbereich(DesignRecord& rec, DesktopServices& dienste,
                                      std::function<LoopEingaben()> schleife, QWidget& neben, QString settingsFile)
-    : QWidget(nullptr, Qt::Window), rec_(rec), dienste_(dienste), schleife_(std::move(schleife)), neben_(neben),
+    : QWidget(nullptr, Qt::Window),
+      rec_(rec),
+      dienste_(dienste),
+      schleife_(std::move(schleife)),
+      neben_(neben),
       settingsFile_(std::move(settingsFile)) {
     setObjectName(QStringLiteral("frmAbstimmbereich"));
     initUiResources();
@@ -99,8 +102,7 @@ frmAbstimmbereich::frmAbstimmbereich(DesignRecord& rec, DesktopServices& dienste
 frmAbstimmbereich::~frmAbstimmbereich() {
     try {
         einstellungenSchreiben();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void frmAbstimmbereich::aufbauen() {
@@ -209,8 +211,10 @@ void frmAbstimmbereich::verbinden() {
     }
     connect(band_, &QComboBox::currentIndexChanged, this, [this](int index) { bandGewaehlt(index); });
 
-    connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this, [this] { exportieren(false); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdJson")), &QPushButton::clicked, this, [this] { exportieren(true); });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this,
+            [this] { exportieren(false); });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdJson")), &QPushButton::clicked, this,
+            [this] { exportieren(true); });
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
 }
 
@@ -302,7 +306,7 @@ void frmAbstimmbereich::einstellungenLesen() {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const QVariant wert = store->value(QString::fromLatin1(kFelder[i].schluessel));
         // An INI value with a comma reads back as a list; the stored text is wanted.
-        const QString text = !wert.isValid() ? qs(kFieldDefaults[i])
+        const QString text = !wert.isValid()                           ? qs(kFieldDefaults[i])
                              : wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QLatin1Char(','))
                                                                        : wert.toString();
         felder_[i]->setText(text);
@@ -336,10 +340,13 @@ void frmAbstimmbereich::exportieren(bool json) {
     const SheetExport sheet{schleifenTexte_, modell_.sheet(), lang};
     const std::string inhalt = json ? SheetJson(sheet) : SheetCsv(sheet);
     QSaveFile datei(name);
-    const bool ok = datei.open(QIODevice::WriteOnly) &&
-                    datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
-                    datei.commit();
-    if (!ok) dienste_.messageBox(Meldung{std::string(texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
+    const bool ok =
+        datei.open(QIODevice::WriteOnly) &&
+        datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
+        datei.commit();
+    if (!ok)
+        dienste_.messageBox(
+            Meldung{std::string(texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
 }
 
 BerichtInhalt frmAbstimmbereich::berichtInhalt() const {
@@ -350,9 +357,9 @@ BerichtInhalt frmAbstimmbereich::berichtInhalt() const {
     // The loop's fields under the main window's captions, then the window's own.
     const LoopEingaben loop = schleife_();
     const std::pair<const char*, const std::string*> schleifenTexte[] = {
-        {"Label1", &loop.Text1}, {"Label5", &loop.Text3}, {"Label8", &loop.Text4}, {"Label36", &loop.Text8},
-        {"Label11", &loop.Text6}, {"Label19", &loop.Text7}, {"Label40", &loop.Text9}, {"Label7", &loop.Combo1},
-        {"Label17", &loop.Combo2}};
+        {"Label1", &loop.Text1},  {"Label5", &loop.Text3},  {"Label8", &loop.Text4},
+        {"Label36", &loop.Text8}, {"Label11", &loop.Text6}, {"Label19", &loop.Text7},
+        {"Label40", &loop.Text9}, {"Label7", &loop.Combo1}, {"Label17", &loop.Combo2}};
     auto ohneMarke = [](QString t) { return t.remove(QLatin1Char('&')).trimmed(); };
     for (const auto& [label, text] : schleifenTexte) {
         // The size field's caption follows the shape, as in the main window.
@@ -379,7 +386,8 @@ void frmAbstimmbereich::drucken() {
         drucker.setOutputFileName(name);
     }
     if (!AbstimmBericht(berichtInhalt()).drucken(drucker))
-        dienste_.messageBox(Meldung{std::string(texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
+        dienste_.messageBox(
+            Meldung{std::string(texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
 }
 
 }  // namespace ringfeld::tuning

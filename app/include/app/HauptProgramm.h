@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "text/design_record.h"
 #include "platform/desktop_services.h"
+#include "text/design_record.h"
 
 namespace ringfeld {
 
@@ -50,7 +50,7 @@ private:
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
-    std::unique_ptr<frmAnkopplung> kopplungsfenster_;  // created hidden on first use
+    std::unique_ptr<frmAnkopplung> kopplungsfenster_;            // created hidden on first use
     std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
 };
 

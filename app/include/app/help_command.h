@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop_services.h"
 #include "text/design_record.h"
 #include "text/language.h"
-#include "platform/desktop_services.h"
 
 namespace ringfeld {
 

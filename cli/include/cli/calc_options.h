@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "text/loop_fields.h"
 #include "core/tuning_sheet.h"
+#include "text/loop_fields.h"
 
 namespace ringfeld::cli {
 

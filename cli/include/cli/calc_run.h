@@ -29,7 +29,8 @@ struct CalcRow {
 
 // Row `index` of the options' frequencies; `loop` is the options' fields read once
 // (LoopLesen(options.felder)), `decimalSeparator` is used for every shown number.
-CalcRow RunRow(const CalcOptions& options, const LoopZahlen& loop, std::size_t index, std::string_view decimalSeparator);
+CalcRow RunRow(const CalcOptions& options, const LoopZahlen& loop, std::size_t index,
+               std::string_view decimalSeparator);
 
 // Whether the row counts as computed: it ended "ok" and its coupling loop was computed.
 bool RowComputed(const CalcRow& row);

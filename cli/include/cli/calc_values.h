@@ -15,11 +15,22 @@
 
 namespace ringfeld::cli {
 
-inline constexpr std::array<std::string_view, 16> kValueKeys{
-    "wavelength_fraction", "L_uH",  "C_total_pF",        "C_self_pF",          "R_radiation_ohm",
-    "R_loss_ohm",          "R_total_ohm", "X_ohm",       "efficiency_percent", "gain_dB",
-    "Q",                   "bandwidth_kHz", "V_capacitor_rms_V",
-    "coupling_circumference_m", "coupling_Lka_m", "R_resonance_ohm"};
+inline constexpr std::array<std::string_view, 16> kValueKeys{"wavelength_fraction",
+                                                             "L_uH",
+                                                             "C_total_pF",
+                                                             "C_self_pF",
+                                                             "R_radiation_ohm",
+                                                             "R_loss_ohm",
+                                                             "R_total_ohm",
+                                                             "X_ohm",
+                                                             "efficiency_percent",
+                                                             "gain_dB",
+                                                             "Q",
+                                                             "bandwidth_kHz",
+                                                             "V_capacitor_rms_V",
+                                                             "coupling_circumference_m",
+                                                             "coupling_Lka_m",
+                                                             "R_resonance_ohm"};
 
 // The coupling loop's values come last, from here on.
 inline constexpr std::size_t kFirstCouplingValue = 13;

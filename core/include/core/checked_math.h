@@ -41,7 +41,8 @@ inline double sqrt(double x) {
 inline float single(double x) {
     float f = static_cast<float>(x);
     if (std::isinf(f) && !std::isinf(x)) throw ArithmeticFault(Fault::Overflow);
-    if (std::isnan(f) || std::isinf(f)) throw ArithmeticFault(std::isnan(f) ? Fault::InvalidOperation : Fault::Overflow);
+    if (std::isnan(f) || std::isinf(f))
+        throw ArithmeticFault(std::isnan(f) ? Fault::InvalidOperation : Fault::Overflow);
     return f;
 }
 

@@ -9,10 +9,10 @@
 namespace ringfeld {
 
 enum class Fault {
-    DivisionByZero,   // x / 0 with x != 0
-    Overflow,         // a finite calculation whose result is too large, or a number text too large
-    InvalidOperation, // 0 / 0, inf - inf and the like
-    InvalidArgument,  // logarithm of x <= 0, square root of x < 0
+    DivisionByZero,    // x / 0 with x != 0
+    Overflow,          // a finite calculation whose result is too large, or a number text too large
+    InvalidOperation,  // 0 / 0, inf - inf and the like
+    InvalidArgument,   // logarithm of x <= 0, square root of x < 0
 };
 
 class ArithmeticFault : public std::runtime_error {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Frequencies FROM..TO in steps: one rule for every list of frequencies (ringfeld-calc's sweep, the tuning-range sheet).
+// Frequencies FROM..TO in steps: one rule for every list of frequencies (ringfeld-calc's sweep, the tuning-range
+// sheet).
 
 #include <optional>
 #include <vector>

@@ -27,15 +27,15 @@ struct Feldzahl {
 
 // The loop's inputs as numbers, in the units of the main window's fields.
 struct LoopZahlen {
-    Feldzahl D;        // loop diameter (circle) or side length (square), m
-    Feldzahl U;        // circumference of one turn, m
-    Feldzahl d;        // conductor diameter, mm
-    Feldzahl N;        // number of turns
-    Feldzahl f;        // frequency, MHz
-    Feldzahl P;        // transmitter power, W
-    Feldzahl Rs;       // additional series loss, Ohm
-    Feldzahl l;        // coil length, mm
-    Feldzahl RpKOhm;   // additional parallel loss, kOhm
+    Feldzahl D;       // loop diameter (circle) or side length (square), m
+    Feldzahl U;       // circumference of one turn, m
+    Feldzahl d;       // conductor diameter, mm
+    Feldzahl N;       // number of turns
+    Feldzahl f;       // frequency, MHz
+    Feldzahl P;       // transmitter power, W
+    Feldzahl Rs;      // additional series loss, Ohm
+    Feldzahl l;       // coil length, mm
+    Feldzahl RpKOhm;  // additional parallel loss, kOhm
     Form form = Form::Kreis;
     std::optional<Material> material = Material::Cu;  // none: a list text no table knows
 };
@@ -43,23 +43,23 @@ struct LoopZahlen {
 // What one calculation computed before it ended, in the units the labels show.
 // A value is present exactly when the calculation got as far as showing it.
 struct LoopWerte {
-    std::optional<double> lambdaAnteil;   // k = N U / lambda
-    std::optional<double> induktivitaet;  // microhenry
-    std::optional<double> kapazitaet;     // tuning capacitance, pF
-    std::optional<double> eigenkapazitaet;// self-capacitance CL, pF
-    std::optional<double> strahlung;      // radiation resistance Rr, Ohm
-    std::optional<double> verlust;        // conductor loss, Ohm
-    std::optional<double> wirkungsgrad;   // efficiency as a fraction
-    std::optional<double> prozent;        // efficiency in %
-    std::optional<double> gewinn;         // dBd
-    std::optional<double> guete;          // Q
-    std::optional<double> bandbreite;     // kHz
-    std::optional<double> spannung;       // capacitor voltage, kV
+    std::optional<double> lambdaAnteil;     // k = N U / lambda
+    std::optional<double> induktivitaet;    // microhenry
+    std::optional<double> kapazitaet;       // tuning capacitance, pF
+    std::optional<double> eigenkapazitaet;  // self-capacitance CL, pF
+    std::optional<double> strahlung;        // radiation resistance Rr, Ohm
+    std::optional<double> verlust;          // conductor loss, Ohm
+    std::optional<double> wirkungsgrad;     // efficiency as a fraction
+    std::optional<double> prozent;          // efficiency in %
+    std::optional<double> gewinn;           // dBd
+    std::optional<double> guete;            // Q
+    std::optional<double> bandbreite;       // kHz
+    std::optional<double> spannung;         // capacitor voltage, kV
 };
 
 struct LoopErgebnis {
     Ending ending = Ending::Ok;
-    std::optional<Fault> fault;             // set when ending == Fault
+    std::optional<Fault> fault;                // set when ending == Fault
     std::optional<bool> spulenlaengeSichtbar;  // coil-length field shown (N > 1); unset if not reached
     LoopWerte werte;
 };

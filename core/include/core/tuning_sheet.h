@@ -28,12 +28,12 @@ struct SheetOptions {
     double fromMHz = 0;
     double toMHz = 0;
     double stepMHz = 0;
-    std::optional<double> capacitorQ;    // unset: lossless capacitor
-    double groundRatio = 0;              // K: ground loss as a multiple of Rr
-    double strayPf = 0;                  // stray and wiring capacitance
-    std::optional<double> capMinPf;      // the capacitor's range, both or neither
+    std::optional<double> capacitorQ;  // unset: lossless capacitor
+    double groundRatio = 0;            // K: ground loss as a multiple of Rr
+    double strayPf = 0;                // stray and wiring capacitance
+    std::optional<double> capMinPf;    // the capacitor's range, both or neither
     std::optional<double> capMaxPf;
-    std::optional<double> capVPeakV;     // the capacitor's peak-voltage rating
+    std::optional<double> capVPeakV;  // the capacitor's peak-voltage rating
     std::optional<Messung> measured;
 };
 
@@ -63,7 +63,7 @@ struct RowValues {
     double R_capacitor_ohm = 0;
     double R_series_ohm = 0;
     double R_total_ohm = 0;
-    double efficiency_percent = 0;   // Rr / R_total, not divided by the turns
+    double efficiency_percent = 0;  // Rr / R_total, not divided by the turns
     double gain_dBi = 0;
     double Q = 0;
     double bandwidth_halfpower_kHz = 0;
@@ -77,11 +77,10 @@ struct RowValues {
     std::vector<Flag> flags;
 };
 
-
 struct SheetRow {
     double frequencyMHz = 0;
     Ending ending = Ending::Ok;
-    std::optional<Fault> fault;    // set when ending == Fault
+    std::optional<Fault> fault;       // set when ending == Fault
     std::optional<RowValues> values;  // set exactly when ending == Ok
 };
 
@@ -101,8 +100,8 @@ struct Summary {
 
 struct MeasuredResult {
     Messung input;
-    Ending ending = Ending::Ok;       // the model's ending at the measured frequency
-    std::optional<Fault> fault;       // set when ending == Fault
+    Ending ending = Ending::Ok;  // the model's ending at the measured frequency
+    std::optional<Fault> fault;  // set when ending == Fault
     double bandwidth_halfpower_kHz = 0;
     double Q = 0;
     double R_total_ohm = 0;
@@ -114,7 +113,7 @@ struct MeasuredResult {
 };
 
 struct Sheet {
-    LoopZahlen loop;          // the loop as given (its frequency unused)
+    LoopZahlen loop;  // the loop as given (its frequency unused)
     SheetOptions options;
     std::vector<SheetRow> rows;
     Summary summary;

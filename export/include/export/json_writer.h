@@ -21,10 +21,24 @@ public:
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void beginObject() { separate(); put('{'); first_ = true; }
-    void endObject() { put('}'); first_ = false; }
-    void beginArray() { separate(); put('['); first_ = true; }
-    void endArray() { put(']'); first_ = false; }
+    void beginObject() {
+        separate();
+        put('{');
+        first_ = true;
+    }
+    void endObject() {
+        put('}');
+        first_ = false;
+    }
+    void beginArray() {
+        separate();
+        put('[');
+        first_ = true;
+    }
+    void endArray() {
+        put(']');
+        first_ = false;
+    }
     void newline() { put('\n'); }
 
     // Keys are the program's own short names and need no escaping.
@@ -39,13 +53,22 @@ public:
         used_ = static_cast<std::size_t>(p - buffer_);
         afterKey_ = true;
     }
-    void value(std::string_view text) { separate(); string(text); }
+    void value(std::string_view text) {
+        separate();
+        string(text);
+    }
     void value(double number);
-    void null() { separate(); put("null"); }
+    void null() {
+        separate();
+        put("null");
+    }
 
 private:
     void separate() {
-        if (afterKey_) { afterKey_ = false; return; }
+        if (afterKey_) {
+            afterKey_ = false;
+            return;
+        }
         if (!first_) put(',');
         first_ = false;
     }

@@ -21,9 +21,9 @@ namespace ringfeld {
 
 // What the program knows about itself.
 struct ProgramFacts {
-    std::string folder;        // folder of the program file, no trailing separator
-    std::string appTitle;      // application title, shown where a box has no title
-    std::string productName;   // from the version record
+    std::string folder;       // folder of the program file, no trailing separator
+    std::string appTitle;     // application title, shown where a box has no title
+    std::string productName;  // from the version record
     int major = 0, minor = 0, revision = 0;
     std::string legalNotice;
 };
@@ -50,8 +50,7 @@ public:
     // The per-user settings store of the application kAppTitle. Reading gives
     // the default when nothing is stored or the store cannot be read; writing
     // reports whether the value reached the store.
-    virtual std::string readSetting(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue) = 0;
+    virtual std::string readSetting(std::string_view section, std::string_view key, std::string_view defaultValue) = 0;
     virtual bool writeSetting(std::string_view section, std::string_view key, std::string_view value) = 0;
 
     virtual ProgramFacts programFacts() const = 0;

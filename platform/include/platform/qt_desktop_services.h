@@ -22,8 +22,7 @@ public:
     void processEvents() override;
     bool printWindow(QWidget& clientArea) override;
 
-    std::string readSetting(std::string_view section, std::string_view key,
-                            std::string_view defaultValue) override;
+    std::string readSetting(std::string_view section, std::string_view key, std::string_view defaultValue) override;
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
 
     ProgramFacts programFacts() const override;

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/language.h"
 #include "core/tuning_sheet.h"
+#include "text/language.h"
 
 namespace ringfeld::tuning {
 
@@ -48,8 +48,8 @@ using FieldTexts = std::array<std::string, kFieldCount>;
 inline const FieldTexts kFieldDefaults{"7", "7,2", "0,01", "", "0", "0", "", "", "", "", "", "2"};
 
 struct ReadOptions {
-    std::optional<SheetOptions> options;                     // set when range and losses are usable
-    std::array<std::string, kFieldCount> reasons;            // empty where the field is fine
+    std::optional<SheetOptions> options;           // set when range and losses are usable
+    std::array<std::string, kFieldCount> reasons;  // empty where the field is fine
 };
 
 // Reads the fields. Empty optional fields leave their option unset; the

@@ -13,8 +13,8 @@
 namespace ringfeld {
 
 struct UmfangFolge {
-    double umfang;        // new value of the record's Umfang
-    std::string text;     // text for the dependent field
+    double umfang;     // new value of the record's Umfang
+    std::string text;  // text for the dependent field
 };
 
 // Key released in the diameter field: the circumference for Text2.

@@ -18,8 +18,8 @@ enum class Language { German, French, English, None };
 
 struct SprachEintrag {
     Language lang;
-    std::string_view code;         // --lang and help: "de"
-    std::string_view gespeichert;  // the word kept in the settings: "deutsch"
+    std::string_view code;           // --lang and help: "de"
+    std::string_view gespeichert;    // the word kept in the settings: "deutsch"
     std::string_view localeSprache;  // the locale's language subtag it is chosen for: "de"
     std::string_view hilfe;          // the help document: "Ringfeld_Hilfe.pdf"
     std::string_view menue;          // the main window's menu entry that chooses it: "mnuDeutsch"
@@ -64,8 +64,9 @@ constexpr std::string_view SprachCode(Language lang) {
 class Tri {
 public:
     template <typename... Texts>
-        requires(sizeof...(Texts) == kSprachAnzahl && (std::convertible_to<Texts, std::string_view> && ...))
-    constexpr Tri(Texts... texts) : texts_{std::string_view(texts)...} {}
+    requires(sizeof...(Texts) == kSprachAnzahl &&
+             (std::convertible_to<Texts, std::string_view> && ...)) constexpr Tri(Texts... texts)
+        : texts_{std::string_view(texts)...} {}
 
     constexpr std::string_view in(Language lang) const {
         for (std::size_t i = 0; i < kSprachAnzahl; ++i)

@@ -56,7 +56,7 @@ public:
           semicolon_(text.find(';')),
           first_(MusterAbschnitt::lesen(text.substr(0, semicolon_))),
           second_(semicolon_ == std::string_view::npos ? MusterAbschnitt{}
-                                                        : MusterAbschnitt::lesen(text.substr(semicolon_ + 1))) {}
+                                                       : MusterAbschnitt::lesen(text.substr(semicolon_ + 1))) {}
 
     constexpr operator std::string_view() const { return text_; }
     constexpr std::string_view ersterText() const { return text_.substr(0, semicolon_); }
@@ -76,17 +76,17 @@ private:
 namespace muster {
 inline constexpr Muster Lamda{"0.0###"};
 inline constexpr Muster Induktivitaet{"###0.0##"};
-inline constexpr Muster KapazitaetKlein{"###0.0"};    // C < 1000 pF, CL < 100 pF
-inline constexpr Muster KapazitaetGross{"####0"};     // C from 1000 pF on
-inline constexpr Muster EigenkapazitaetGross{"###0"}; // CL from 100 pF on
-inline constexpr Muster Ohm{"##0.0##"};               // also kV and the coupling loop in m
+inline constexpr Muster KapazitaetKlein{"###0.0"};     // C < 1000 pF, CL < 100 pF
+inline constexpr Muster KapazitaetGross{"####0"};      // C from 1000 pF on
+inline constexpr Muster EigenkapazitaetGross{"###0"};  // CL from 100 pF on
+inline constexpr Muster Ohm{"##0.0##"};                // also kV and the coupling loop in m
 inline constexpr Muster Milliohm{"#0.0######## m"};
-inline constexpr Muster Prozent{"#0.0#"};             // also the coil length
+inline constexpr Muster Prozent{"#0.0#"};  // also the coil length
 inline constexpr Muster ProzentKlein{"#0.0####"};
 inline constexpr Muster ProzentFein{"0.0########"};
 inline constexpr Muster Gewinn{"#0.0#;- #0.0#"};
-inline constexpr Muster Guete{"#####0.0#"};           // also the bandwidth
-inline constexpr Muster Seite{"##0.00#"};             // size after a shape switch
+inline constexpr Muster Guete{"#####0.0#"};  // also the bandwidth
+inline constexpr Muster Seite{"##0.00#"};    // size after a shape switch
 inline constexpr Muster Zentimeter{"##0 cm"};
 inline constexpr Muster Kiloohm{"0.0##"};
 }  // namespace muster

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/loop_model.h"
 #include "text/design_record.h"
 #include "text/language.h"
-#include "core/loop_model.h"
 
 namespace ringfeld {
 
@@ -28,9 +28,8 @@ inline constexpr std::string_view ResultLabelName(ResultLabel label) {
 // The labels that blanking the results empties, in that order; the electrical
 // length lbLamda is not among them.
 inline constexpr std::array<ResultLabel, 10> kErgebnisseLoeschenLabels{
-    ResultLabel::lbInduktivitaet, ResultLabel::lbC, ResultLabel::lbCL, ResultLabel::lbRr,
-    ResultLabel::lbRv, ResultLabel::lbEta, ResultLabel::lbKu, ResultLabel::lbUc,
-    ResultLabel::lbGewinn, ResultLabel::lbB};
+    ResultLabel::lbInduktivitaet, ResultLabel::lbC,  ResultLabel::lbCL, ResultLabel::lbRr,     ResultLabel::lbRv,
+    ResultLabel::lbEta,           ResultLabel::lbKu, ResultLabel::lbUc, ResultLabel::lbGewinn, ResultLabel::lbB};
 
 // Texts a calculation writes: one entry per label, empty where it wrote nothing.
 using LabelTexte = std::array<std::optional<std::string>, kResultLabelCount>;

@@ -20,8 +20,8 @@ enum class TextTarget {
     WindowCaption,  // title bar of the window named by the row
     Caption,        // label, button, frame title, menu title or menu entry
     ToolTip,
-    ListEntry,      // appended to the list of a combo box
-    ListText,       // the text part of a combo box
+    ListEntry,  // appended to the list of a combo box
+    ListText,   // the text part of a combo box
 };
 
 struct SprachText {

@@ -9,7 +9,7 @@
 
 namespace ringfeld {
 
-inline constexpr std::array<std::string_view, 9> kStartTexte{"2,25", "7,069", "12", "1", "14,4",
-                                                             "100", "0,05", "12", "10000"};
+inline constexpr std::array<std::string_view, 9> kStartTexte{"2,25", "7,069", "12", "1",    "14,4",
+                                                             "100",  "0,05",  "12", "10000"};
 
 }  // namespace ringfeld

@@ -14,13 +14,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
-#include "text/start_values.h"
 #include "testing/recording_desktop_services.h"
+#include "text/start_values.h"
 #include "tuning/frmAbstimmbereich.h"
 
 using namespace ringfeld;
@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     RecordingDesktopServices dienste;
     const QString store = QDir::temp().filePath(QStringLiteral("ringfeld-bench-tuning.conf"));
     QFile::remove(store);
-    tuning::frmAbstimmbereich fenster(rec, dienste, [&] { return loop; }, haupt, store);
+    tuning::frmAbstimmbereich fenster(
+        rec, dienste, [&] { return loop; }, haupt, store);
     fenster.Zeigen();
     auto* von = fenster.findChild<QLineEdit*>(QStringLiteral("txtVon"));
     auto* bis = fenster.findChild<QLineEdit*>(QStringLiteral("txtBis"));
@@ -81,9 +82,10 @@ int main(int argc, char* argv[]) {
         ms.push_back(static_cast<double>(uhr.nsecsElapsed()) / 1e6);
         cpu.push_back(cpuMs() - cpu0);
     }
-    std::printf("keystroke to redrawn sheet over %d runs: wall clock median %.2f ms, slowest %.2f ms; "
-                "processor time median %.2f ms\n",
-                kRuns, median(ms), *std::max_element(ms.begin(), ms.end()), median(cpu));
+    std::printf(
+        "keystroke to redrawn sheet over %d runs: wall clock median %.2f ms, slowest %.2f ms; "
+        "processor time median %.2f ms\n",
+        kRuns, median(ms), *std::max_element(ms.begin(), ms.end()), median(cpu));
     QFile::remove(store);
     return 0;
 }

@@ -18,7 +18,6 @@
 
 namespace ringfeld::settings {
 
-
 // The place Qt gives an application's native settings on Linux, written in INI
 // format on every platform.
 inline QString userFile(std::string_view application) {

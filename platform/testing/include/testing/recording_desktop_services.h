@@ -29,8 +29,8 @@ public:
 
     // The settings store, keyed by section and key.
     std::map<std::pair<std::string, std::string>, std::string> settings;
-    bool settingsUnwritable = false;           // writes fail
-    std::optional<std::string> readFailure;    // reading throws with this description
+    bool settingsUnwritable = false;         // writes fail
+    std::optional<std::string> readFailure;  // reading throws with this description
 
     // Decides the outcome of a print; it sees the widget as it is printed.
     // Without it every print succeeds.
@@ -49,8 +49,7 @@ public:
         return printer ? printer(clientArea) : true;
     }
 
-    std::string readSetting(std::string_view section, std::string_view key,
-                            std::string_view defaultValue) override;
+    std::string readSetting(std::string_view section, std::string_view key, std::string_view defaultValue) override;
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
 
     ProgramFacts programFacts() const override { return facts; }

@@ -198,8 +198,7 @@ inline constexpr Tri kExpectPositive{"eine einfache Zahl größer als 0", "un no
 inline constexpr Tri kExpectNonNegative{"eine einfache Zahl ab 0", "un nombre simple supérieur ou égal à 0",
                                         "a plain number of 0 or more"};
 inline constexpr Tri kExpectIn{" in ", " en ", " in "};
-inline constexpr Tri kExpectSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3",
-                                   ", such as 2,25 or 1.5e3"};
+inline constexpr Tri kExpectSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3", ", such as 2,25 or 1.5e3"};
 // --sweep: %1 is kExpectFromPositive unless --as-typed is given, %2 the most rows.
 inline constexpr Tri kExpectSweep{
     "VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und höchstens %2 Zeilen",
@@ -214,10 +213,9 @@ inline constexpr Tri kExpectTuning{
 inline constexpr Tri kExpectCapRange{"CMIN:CMAX in pF, einfache Zahlen mit 0 < CMIN <= CMAX",
                                      "CMIN:CMAX en pF, des nombres simples avec 0 < CMIN <= CMAX",
                                      "CMIN:CMAX in pF, plain numbers with 0 < CMIN <= CMAX"};
-inline constexpr Tri kExpectMeasured{
-    "MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
-    "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
-    "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
+inline constexpr Tri kExpectMeasured{"MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
+                                     "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
+                                     "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
 
 // ---- the table of rows: heading and unit of each column
 
@@ -250,17 +248,19 @@ inline constexpr Tri kSummaryRows{"Zeilen berechnet: %1, abgelehnt: %2", "Lignes
 inline constexpr Tri kSummaryCapacitor{"Kondensator: ", "Condensateur : de ", "Capacitor: "};  // then kCSpanne
 // Then kPKondensator and kSummaryPeakPower.
 inline constexpr Tri kSummaryPeak{"Höchstwerte: Uc %1 V Spitze bei %2 MHz, I %3 A, ",
-                                  "Maximums : Uc %1 V crête à %2 MHz, I %3 A, ", "Maxima: Vc %1 V peak at %2 MHz, I %3 A, "};
+                                  "Maximums : Uc %1 V crête à %2 MHz, I %3 A, ",
+                                  "Maxima: Vc %1 V peak at %2 MHz, I %3 A, "};
 inline constexpr Tri kSummaryPeakPower{" %4 W", " %4 W", " %4 W"};
 inline constexpr Tri kSummaryCover{"Der Kondensator %1–%2 pF stimmt %3 bis %4 MHz ab",
                                    "Le condensateur %1–%2 pF accorde de %3 à %4 MHz",
                                    "The capacitor %1–%2 pF tunes %3 to %4 MHz"};
-inline constexpr Tri kSummaryEfficiency{"η = Rr / R ges. (physikalisch, nicht durch die Windungszahl geteilt); "
-                                        "B 3 dB zwischen den Punkten SWR 2,618",
-                                        "η = Rr / R tot. (physique, non divisé par le nombre de spires) ; "
-                                        "B 3 dB entre les points ROS 2,618",
-                                        "η = Rr / R total (physical, not divided by the turns); "
-                                        "B 3 dB between the VSWR 2.618 points"};
+inline constexpr Tri kSummaryEfficiency{
+    "η = Rr / R ges. (physikalisch, nicht durch die Windungszahl geteilt); "
+    "B 3 dB zwischen den Punkten SWR 2,618",
+    "η = Rr / R tot. (physique, non divisé par le nombre de spires) ; "
+    "B 3 dB entre les points ROS 2,618",
+    "η = Rr / R total (physical, not divided by the turns); "
+    "B 3 dB between the VSWR 2.618 points"};
 // After kGemessenVorsatz: the measurement given.
 inline constexpr Tri kMeasuredGiven{"%1 kHz bei SWR %2 und %3 MHz", "%1 kHz au ROS %2 et %3 MHz",
                                     "%1 kHz at VSWR %2 and %3 MHz"};

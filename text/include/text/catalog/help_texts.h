@@ -10,7 +10,8 @@ namespace ringfeld::texte {
 
 // The document is missing: first line, the path, then these two lines.
 inline constexpr Tri kDateiFehltVorPfad{"Die Datei ", "Le fichier ", "File "};
-inline constexpr Tri kDateiFehltNachPfad{"ist nicht vorhanden!", "n'existe pas! ", "not found. File xyz does not exist!"};
+inline constexpr Tri kDateiFehltNachPfad{"ist nicht vorhanden!", "n'existe pas! ",
+                                         "not found. File xyz does not exist!"};
 inline constexpr Tri kDateiSelbstSuchen{"Bitte selbst nach der Datei suchen.",
                                         "Rechercher, SVP le fichier par vous-même. ", "Please look for the file."};
 inline constexpr Tri kDateiFehltTitel{" Datei nicht gefunden ", " Fichier non trouvée! ", " File not found "};

@@ -69,9 +69,8 @@ inline constexpr Tri kWindungsabstandHinweis{
 // Arithmetic faults.
 inline constexpr Tri kDivisionDurchNull{"Division durch Null", "Division par zéro", "Division by zero"};
 inline constexpr Tri kUeberlauf{"Überlauf", "Dépassement de capacité", "Overflow"};
-inline constexpr Tri kUngueltigeGleitkommaoperation{"Ungültige Gleitkommaoperation",
-                                                    "Opération en virgule flottante non valide",
-                                                    "Invalid floating-point operation"};
+inline constexpr Tri kUngueltigeGleitkommaoperation{
+    "Ungültige Gleitkommaoperation", "Opération en virgule flottante non valide", "Invalid floating-point operation"};
 inline constexpr Tri kUngueltigesArgument{"Unzulässiger Prozeduraufruf oder ungültiges Argument",
                                           "Appel de procédure ou argument incorrect",
                                           "Invalid procedure call or argument"};

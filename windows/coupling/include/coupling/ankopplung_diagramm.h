@@ -4,8 +4,8 @@
 // The labels of the coupling diagram: where each text stands on the picture
 // of Picture1; what it says is in the catalogue (text/catalog/coupling_texts.h).
 
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "text/language.h"
 

@@ -28,9 +28,9 @@
 #include <QWidget>
 
 #include "coupling/ankopplung_diagramm.h"
-#include "text/design_record.h"
-#include "platform/desktop_services.h"
 #include "forms/forms.h"
+#include "platform/desktop_services.h"
+#include "text/design_record.h"
 
 class QCloseEvent;
 class QKeyEvent;

@@ -46,7 +46,4 @@ inline void PfeilFilter(int& KeyCode, int& Shift) {
 
 }  // namespace ringfeld::keys
 
-namespace ringfeld {
-
-
-}  // namespace ringfeld
+namespace ringfeld {}  // namespace ringfeld

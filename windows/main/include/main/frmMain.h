@@ -10,11 +10,11 @@
 
 #include <QMainWindow>
 
+#include "forms/forms.h"
+#include "platform/desktop_services.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
 #include "text/result_presentation.h"
-#include "platform/desktop_services.h"
-#include "forms/forms.h"
 
 class QAction;
 class QComboBox;

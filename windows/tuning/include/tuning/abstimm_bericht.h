@@ -10,8 +10,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "text/language.h"
 #include "core/tuning_sheet.h"
+#include "text/language.h"
 
 class QPagedPaintDevice;
 

@@ -8,8 +8,8 @@
 
 #include <QChart>
 
-#include "text/language.h"
 #include "core/tuning_sheet.h"
+#include "text/language.h"
 
 class QLineSeries;
 class QValueAxis;

@@ -8,8 +8,8 @@
 
 #include <QAbstractTableModel>
 
-#include "text/language.h"
 #include "core/tuning_sheet.h"
+#include "text/language.h"
 
 namespace ringfeld::tuning {
 

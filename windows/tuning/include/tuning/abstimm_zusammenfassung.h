@@ -7,8 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "text/language.h"
 #include "core/tuning_sheet.h"
+#include "text/language.h"
 
 namespace ringfeld::tuning {
 

@@ -19,11 +19,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/desktop_services.h"
+#include "text/abstimm_eingaben.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
-#include "platform/desktop_services.h"
 #include "tuning/abstimm_bericht.h"
-#include "text/abstimm_eingaben.h"
 #include "tuning/abstimm_modell.h"
 
 class QChart;
@@ -95,7 +95,7 @@ private:
     std::unique_ptr<AbstimmDiagramm> diagramm_;
     AbstimmModell modell_;
     bool platziert_ = false;  // moved beside the main window once
-    QTimer spaeter_;  // gathers the changes of one event round into one computation
+    QTimer spaeter_;          // gathers the changes of one event round into one computation
 };
 
 }  // namespace ringfeld::tuning
