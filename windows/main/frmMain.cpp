@@ -26,7 +26,9 @@
 #include "text/druck_texte.h"
 #include "text/input_rules.h"
 #include "text/language.h"
+#include "text/list_texts.h"
 #include "text/loop_rechnen.h"
+#include "text/sprach_texte.h"
 #include "text/start_values.h"
 
 namespace ringfeld {
@@ -179,6 +181,27 @@ LoopEingaben frmMain::Eingaben() const {
                         str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),
                         str(ui_.Text7->text()),         str(ui_.Text8->text()),        str(ui_.Text9->text()),
                         str(ui_.Combo1->currentText()), str(ui_.Combo2->currentText())};
+}
+
+void frmMain::EingabenSetzen(const LoopEingaben& e) {
+    const Form form = FormVon(e.Combo1);
+    ui_.Combo1->setCurrentIndex(form == Form::Kreis ? 0 : 1);
+    const auto material = MaterialVon(e.Combo2);
+    int eintrag = 0;
+    for (std::size_t i = 0; i < kMaterialListe.size(); ++i)
+        if (material && kMaterialListe[i].material == *material) eintrag = static_cast<int>(i);
+    ui_.Combo2->setCurrentIndex(eintrag);
+    const Language lang = SpracheVon(rec_.Sprache);
+    if (lang != Language::None)
+        ui_.Label1->setText(qs(form == Form::Kreis ? Beschriftung(TextWindow::Main, "Label1", lang)
+                                                   : kFormListe[1].beschriftung.in(lang)));
+    QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4,
+                                 ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text9};
+    const std::string* const texte[] = {&e.Text1, &e.Text2, &e.Text3, &e.Text4, &e.Text5, &e.Text6, &e.Text7, &e.Text9};
+    for (std::size_t i = 0; i < std::size(felder); ++i) felder[i]->setText(qs(*texte[i]));
+    // The rules of the conductor and turns fields have shown or hidden the coil
+    // length and may have raised it; the design's own length comes last.
+    ui_.Text8->setText(qs(e.Text8));
 }
 
 void frmMain::LoopRechnen() {

@@ -251,12 +251,27 @@ void frmAbstimmbereich::bandGewaehlt(int index) {
     felder_[static_cast<std::size_t>(Field::Step)]->setText(ZahlText(b.stepMHz, 4));
 }
 
+FieldTexts frmAbstimmbereich::Felder() const {
+    FieldTexts texte;
+    for (std::size_t i = 0; i < kFieldCount; ++i) texte[i] = str(felder_[i]->text());
+    return texte;
+}
+
+int frmAbstimmbereich::BandEintrag() const { return std::max(0, band_->currentIndex()); }
+
+void frmAbstimmbereich::FelderSetzen(const FieldTexts& texte, int band) {
+    {
+        // The band's own bounds must not overwrite the fields given.
+        const QSignalBlocker ruhig(band_);
+        band_->setCurrentIndex(band >= 0 && band < band_->count() ? band : 0);
+    }
+    for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(texte[i]));
+}
+
 void frmAbstimmbereich::Rechnen() {
     spaeter_.stop();
     const Language lang = sprache();
-    FieldTexts texte;
-    for (std::size_t i = 0; i < kFieldCount; ++i) texte[i] = str(felder_[i]->text());
-    const ReadOptions gelesen = LiesOptionen(texte, lang);
+    const ReadOptions gelesen = LiesOptionen(Felder(), lang);
     for (std::size_t i = 0; i < kFieldCount; ++i) gruende_[i]->setText(qs(gelesen.reasons[i]));
 
     // An unusable field leaves the sheet empty: no row from half-read inputs.

@@ -67,6 +67,10 @@ public:
     void ErgebnisseLoeschen();
     // The loop's inputs as the fields and lists hold them now.
     LoopEingaben Eingaben() const;
+    // Puts a loop into the fields and lists, as the user would type and choose it:
+    // the lists take the entries the texts name in any language, the size field's
+    // caption follows the shape, and the coil length is written last, as given.
+    void EingabenSetzen(const LoopEingaben& eingaben);
 
     // Input handlers. A key handler clears its code (KeyAscii, KeyCode) to discard the key.
     // Text1 to Text8 take digits and decimal separators only.

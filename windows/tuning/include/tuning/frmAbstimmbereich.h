@@ -60,6 +60,12 @@ public:
     // Computes the sheet now from the loop's and the window's fields.
     void Rechnen();
 
+    // The window's own inputs as typed, and the band chosen (0: the range typed).
+    FieldTexts Felder() const;
+    int BandEintrag() const;
+    // Puts inputs into the fields as typed; the band list shows `band`.
+    void FelderSetzen(const FieldTexts& texte, int band);
+
     const AbstimmModell& modell() const { return modell_; }
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
