@@ -14,7 +14,7 @@ std::string VersionsText(const ProgramFacts& facts) {
 }
 
 std::string InfoText(const ProgramFacts& facts, Language lang, const std::string& nl) {
-    const std::string version = VersionsText(facts);
+    std::string version = VersionsText(facts);
     if (lang == Language::None) return version;
     return version + std::string(texte::kPlattform.in(lang)) + nl + facts.legalNotice + " " + nl + nl +
            std::string(texte::kNutzungsbedingungen.in(lang));

@@ -152,8 +152,8 @@ void frmMain::Form_Unload(bool& /*cancel*/) {
     } catch (...) {}
     // The other windows, newest first; the coupling window really closes here.
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        QWidget* w = *it;
+    for (qsizetype i = windows.size(); i-- > 0;) {
+        QWidget* w = windows[i];
         if (w == this) continue;
         const Qt::WindowType type = w->windowType();
         if (type != Qt::Window && type != Qt::Dialog) continue;

@@ -29,6 +29,7 @@ public:
 
     // Plain double comparisons: these never fault.
     friend constexpr bool operator==(const Wert&, const Wert&) = default;
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 reads the defaulted <=> as a comparison with 0
     friend constexpr auto operator<=>(const Wert&, const Wert&) = default;
 
 private:
