@@ -5,6 +5,7 @@
 // boxes, beeps, prints and event processing instead of showing or doing them,
 // keeps the settings in memory and never blocks.
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -41,6 +42,13 @@ public:
     std::vector<std::string> existingFiles;
     bool noViewer = false;  // opening a document fails
 
+    // The file dialogs and questions asked, and the answers they get, first
+    // first; without an answer left a dialog is cancelled.
+    std::vector<DateiDialog> dialogs;
+    std::vector<Frage> questions;
+    std::deque<std::string> openAnswers, saveAnswers;
+    std::deque<Antwort> answers;
+
     void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
     void beep() override { ++beeps; }
     void processEvents() override { ++eventProcessing; }
@@ -59,12 +67,30 @@ public:
         opened.push_back(document);
         return !noViewer;
     }
+    std::string chooseOpenFile(const DateiDialog& dialog) override { return answer(dialog, openAnswers); }
+    std::string chooseSaveFile(const DateiDialog& dialog) override { return answer(dialog, saveAnswers); }
+    Antwort askSaveChanges(const Frage& frage) override {
+        questions.push_back(frage);
+        if (answers.empty()) return Antwort::Abbrechen;
+        const Antwort a = answers.front();
+        answers.pop_front();
+        return a;
+    }
     void endProgram() override { ++endRequests; }
 
     // The boxes shown so far, handed over and forgotten.
     std::vector<Meldung> takeBoxes() { return std::exchange(boxes, {}); }
     // The stored language, if any.
     std::optional<std::string> storedSetting(const std::string& section, const std::string& key) const;
+
+private:
+    std::string answer(const DateiDialog& dialog, std::deque<std::string>& queue) {
+        dialogs.push_back(dialog);
+        if (queue.empty()) return {};
+        std::string a = queue.front();
+        queue.pop_front();
+        return a;
+    }
 };
 
 }  // namespace ringfeld
