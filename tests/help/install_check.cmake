@@ -26,7 +26,8 @@ set(root "${STAGE}/usr")
 set(id io.github.ringfeld.Ringfeld)
 set(icon_sizes 16 32 48 64 128 256)  # what desktops ask for, up to software centres' 256
 set(docs Ringfeld_Hilfe.pdf Ringfeld_Aide.pdf Ringfeld_Help.pdf)
-set(expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+set(expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml share/mime/packages/${id}.xml
+  share/icons/hicolor/scalable/mimetypes/application-x-ringfeld-design.svg
   share/icons/hicolor/scalable/apps/${id}.svg share/doc/ringfeld/copyright share/doc/ringfeld/changelog.Debian.gz)
 foreach(size ${icon_sizes})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
