@@ -42,9 +42,8 @@ public:
     std::vector<std::string> existingFiles;
     bool noViewer = false;  // opening a document fails
 
-    // The file dialogs and questions asked, and the answers they get, first
-    // first; without an answer left a dialog is cancelled.
-    std::vector<DateiDialog> dialogs;
+    // The questions asked, and the answers the file dialogs and questions get,
+    // first first; without an answer left a dialog or question is cancelled.
     std::vector<Frage> questions;
     std::deque<std::string> openAnswers, saveAnswers;
     std::deque<Antwort> answers;
@@ -67,14 +66,11 @@ public:
         opened.push_back(document);
         return !noViewer;
     }
-    std::string chooseOpenFile(const DateiDialog& dialog) override { return answer(dialog, openAnswers); }
-    std::string chooseSaveFile(const DateiDialog& dialog) override { return answer(dialog, saveAnswers); }
+    std::string chooseOpenFile(const DateiDialog&) override { return next(openAnswers, std::string()); }
+    std::string chooseSaveFile(const DateiDialog&) override { return next(saveAnswers, std::string()); }
     Antwort askSaveChanges(const Frage& frage) override {
         questions.push_back(frage);
-        if (answers.empty()) return Antwort::Abbrechen;
-        const Antwort a = answers.front();
-        answers.pop_front();
-        return a;
+        return next(answers, Antwort::Abbrechen);
     }
     void endProgram() override { ++endRequests; }
 
@@ -84,12 +80,12 @@ public:
     std::optional<std::string> storedSetting(const std::string& section, const std::string& key) const;
 
 private:
-    std::string answer(const DateiDialog& dialog, std::deque<std::string>& queue) {
-        dialogs.push_back(dialog);
-        if (queue.empty()) return {};
-        std::string a = queue.front();
+    template <typename T>
+    static T next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T first = std::move(queue.front());
         queue.pop_front();
-        return a;
+        return first;
     }
 };
 
