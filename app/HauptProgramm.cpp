@@ -23,8 +23,64 @@ void HauptProgramm::StartFehler(const char* beschreibung) {
 }
 
 frmAnkopplung& HauptProgramm::Kopplungsfenster() {
-    if (!kopplungsfenster_) kopplungsfenster_ = std::make_unique<frmAnkopplung>(rec_, dienste_);
+    if (!kopplungsfenster_) {
+        kopplungsfenster_ = std::make_unique<frmAnkopplung>(rec_, dienste_);
+        QObject::connect(kopplungsfenster_.get(), &frmAnkopplung::EingabenGeaendert, [this] {
+            if (dokument_) dokument_->EingabenGeaendert();
+        });
+    }
     return *kopplungsfenster_;
+}
+
+design::Entwurf HauptProgramm::AktuellerEntwurf() {
+    design::Entwurf e;
+    e.schleife = design::SchleifeAus(hauptfenster_->Eingaben());
+    const KopplungsEingaben kopplung = Kopplungsfenster().Eingaben();
+    e.kopplung = {kopplung.ort, kopplung.verhaeltnis};
+    if (abstimmfenster_) {
+        e.abstimmung = {abstimmfenster_->Felder(), abstimmfenster_->BandEintrag()};
+    } else {
+        if (!abstimmVorgabe_) {
+            const tuning::GespeicherteEingaben gespeichert = tuning::EingabenImSpeicher();
+            abstimmVorgabe_ = design::Abstimmung{gespeichert.felder, gespeichert.band};
+        }
+        e.abstimmung = *abstimmVorgabe_;
+    }
+    return e;
+}
+
+void HauptProgramm::EntwurfZeigen(const design::Entwurf& e) {
+    hauptfenster_->EingabenSetzen(e.schleife.EingabenIn(SpracheVon(rec_.Sprache)));
+    Kopplungsfenster().EingabenSetzen({e.kopplung.ort, e.kopplung.verhaeltnis});
+    if (abstimmfenster_)
+        abstimmfenster_->FelderSetzen(e.abstimmung.felder, e.abstimmung.band);
+    else
+        abstimmVorgabe_ = e.abstimmung;
+    // As the calculate button: a refusal shows its box, an open coupling window follows.
+    hauptfenster_->Command1_Click();
+}
+
+void HauptProgramm::DateiOeffnen(const std::string& pfad) {
+    if (dokument_) dokument_->OeffnenDatei(pfad);
+}
+
+void HauptProgramm::DokumentVerbinden() {
+    frmMain& haupt = *hauptfenster_;
+    dokument_ = std::make_unique<DesignDokument>(
+        rec_, dienste_,
+        DesignDokument::Fenster{
+            [this] { return AktuellerEntwurf(); }, [this](const design::Entwurf& e) { EntwurfZeigen(e); },
+            [this](const std::string& name) { hauptfenster_->DokumentZeigen(name); },
+            [this](bool geaendert) { hauptfenster_->setWindowModified(geaendert); },
+            [this](const std::vector<std::string>& dateien) { hauptfenster_->ZuletztZeigen(dateien); }});
+    haupt.DateiNeu = [this] { dokument_->Neu(); };
+    haupt.DateiOeffnen = [this] { dokument_->Oeffnen(); };
+    haupt.DateiSpeichern = [this] { dokument_->Speichern(); };
+    haupt.DateiSpeichernUnter = [this] { dokument_->SpeichernUnter(); };
+    haupt.ZuletztOeffnen = [this](const std::string& pfad) { dokument_->OeffnenDatei(pfad); };
+    haupt.DateiFallen = [this](const std::string& pfad) { dokument_->OeffnenDatei(pfad); };
+    haupt.SchliessenErlaubt = [this] { return dokument_->SchliessenErlaubt(); };
+    QObject::connect(&haupt, &frmMain::EingabenGeaendert, [this] { dokument_->EingabenGeaendert(); });
 }
 
 void HauptProgramm::Main() {
@@ -44,6 +100,12 @@ void HauptProgramm::Main() {
                     rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
                 QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
                                  &tuning::frmAbstimmbereich::LoopGeaendert);
+                // A design shown before the window existed brings its inputs.
+                if (abstimmVorgabe_) abstimmfenster_->FelderSetzen(abstimmVorgabe_->felder, abstimmVorgabe_->band);
+                abstimmVorgabe_.reset();
+                QObject::connect(abstimmfenster_.get(), &tuning::frmAbstimmbereich::EingabenGeaendert, [this] {
+                    if (dokument_) dokument_->EingabenGeaendert();
+                });
             }
             abstimmfenster_->Zeigen();
         };
@@ -55,6 +117,7 @@ void HauptProgramm::Main() {
         };
         haupt.HilfeAufrufen = [this] { ringfeld::HilfeAufrufen(dienste_, rec_); };
         haupt.InfoAnzeigen = [this] { ringfeld::InfoAnzeigen(dienste_, rec_); };
+        DokumentVerbinden();
         if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
         hauptfenster_->Form_Load();
     } catch (const std::exception& e) {

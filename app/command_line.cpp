@@ -11,9 +11,18 @@
 
 namespace ringfeld {
 
-std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
+namespace {
+
+QStringList argumente(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
+
+std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
+    const QStringList arguments = argumente(argc, argv);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -22,10 +31,12 @@ std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
                        "the voltage across the tuning capacitor, and sizes the coupling loop. The window opens\n"
                        "in the language last chosen (German, French or English). Qt's own options, such as\n"
                        "-platform or -style, are accepted too. ringfeld-calc does the same calculation from\n"
-                       "the command line."));
+                       "the command line. A design file (.ringfeld) given opens in the window."));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({"v", "version"}, QStringLiteral("Show the version and exit."));
     parser.addOptions({help, version});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A design file to open."),
+                                 QStringLiteral("[file]"));
     // Qt's own options are single-dash words: -reverse must not read as -r -e -v ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // They are unknown here; a failed parse still records these two.
@@ -35,7 +46,7 @@ std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
     if (parser.isSet(help)) {
         // Qt's first line names the program by the path it was started with.
         text = parser.helpText();
-        text = QStringLiteral("Usage: ringfeld [options]") + text.mid(text.indexOf('\n')) +
+        text = QStringLiteral("Usage: ringfeld [options] [file]") + text.mid(text.indexOf('\n')) +
                QStringLiteral("\nReport bugs to: https://github.com/ringfeld/ringfeld/issues\n");
     } else if (parser.isSet(version)) {
         text = QStringLiteral("ringfeld %1.%2.%3\n").arg(version::kMajor).arg(version::kMinor).arg(version::kRevision);
@@ -44,6 +55,13 @@ std::optional<int> CommandLineAnswer(int argc, char* argv[]) {
     }
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return 0;
+}
+
+std::string CommandLineFile(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.parse(argumente(argc, argv));
+    return parser.positionalArguments().value(0).toStdString();
 }
 
 }  // namespace ringfeld

@@ -3,6 +3,7 @@
 // ringfeld: the desktop calculator for small transmitting magnetic loops.
 
 #include <cstdlib>
+#include <string>
 
 #include <QApplication>
 
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
     ringfeld::QtDesktopServices dienste;
     ringfeld::HauptProgramm modul(dienste);
     modul.Main();
+    if (const std::string datei = ringfeld::CommandLineFile(argc, argv); !datei.empty() && modul.Hauptfenster())
+        modul.DateiOeffnen(datei);
 
     // Without a window to live in, the program ends after start-up.
     if (!modul.Hauptfenster() || !modul.Hauptfenster()->isVisible()) return EXIT_FAILURE;

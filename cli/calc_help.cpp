@@ -19,13 +19,15 @@ struct OtherOption {
 constexpr OtherOption kHelp{"help", "", texte::kHelpHelp};
 constexpr OtherOption kVersion{"version", "", texte::kHelpVersion};
 // After them.
-constexpr std::array<OtherOption, 6> kOtherOptions{{
+constexpr std::array<OtherOption, 8> kOtherOptions{{
     {"sweep", "from:to:step", texte::kHelpSweep},
     {"shape", "text", texte::kHelpShape},
     {"material", "text", texte::kHelpMaterial},
     {"lang", "language", texte::kHelpLang},
     {"format", "format", texte::kHelpFormat},
     {"as-typed", "", texte::kHelpAsTyped},
+    {"design", "file", texte::kHelpDesign},
+    {"save-design", "file", texte::kHelpSaveDesign},
 }};
 
 void add(QCommandLineParser& parser, std::string_view name, std::string_view valueName, const Tri& help,

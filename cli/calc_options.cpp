@@ -9,33 +9,22 @@
 #include <iterator>
 
 #include "cli/calc_help.h"
+#include "cli/design_options.h"
 #include "cli/numeric_options.h"
 #include "cli/tuning_run.h"
 #include "cli/usage_errors.h"
 #include "core/frequency_steps.h"
+#include "design/design_file.h"
 #include "platform/qt_text.h"
 #include "text/catalog/cli_texts.h"
 #include "text/input_rules.h"
 #include "text/language.h"
 #include "text/list_texts.h"
 #include "text/number_format.h"
-#include "text/start_values.h"
 #include "text/strict_number.h"
 
 namespace ringfeld::cli {
 namespace {
-
-// Start values of the main window's fields.
-constexpr std::string_view kDiameter = kStartTexte[0];
-constexpr std::string_view kCircumference = kStartTexte[1];
-constexpr std::string_view kConductor = kStartTexte[2];
-constexpr std::string_view kTurns = kStartTexte[3];
-constexpr std::string_view kFrequency = kStartTexte[4];
-constexpr std::string_view kPower = kStartTexte[5];
-constexpr std::string_view kSeriesLoss = kStartTexte[6];
-constexpr std::string_view kLength = kStartTexte[7];
-constexpr std::string_view kParallelLoss = kStartTexte[8];
-constexpr std::string_view kRatio = "4,05";  // the coupling window's start value
 
 // --lang takes a language's code or its stored word, as the registry names them.
 std::optional<std::string> languageCode(const QString& value) {
@@ -52,8 +41,6 @@ QStringList languageValues() {
     for (const SprachEintrag& e : kSprachen) values << qs(e.code);
     return values;
 }
-
-std::string circleEntry(Language lang) { return std::string(kFormListe[0].text.in(lang)); }
 
 // The list entry `text` names, in any case, written as the list writes it.
 template <typename Entries, typename Name>
@@ -86,6 +73,7 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "material") return OneOf(lang, entryNames(MaterialTexteAllerSprachen(), entryName));
     if (name == "lang") return OneOf(lang, languageValues());
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
+    if (name == "design" || name == "save-design") return qs(texte::kExpectDesignFile.in(lang));
     return TuningExpected(name, lang);
 }
 
@@ -140,8 +128,12 @@ std::string RowFrequencies::operator[](std::size_t row) const {
     return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));
 }
 
-ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage,
+ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLanguage,
                            std::string_view textSeparator) {
+    const bool withDesign = std::any_of(typed.begin(), typed.end(), [](const QString& a) {
+        return a == QStringLiteral("--design") || a.startsWith(QStringLiteral("--design="));
+    });
+    const QStringList arguments = withDesign ? TuningWithoutValue(typed) : typed;
     QCommandLineParser parser;
     DefineCalcOptions(parser, Language::English);
     const bool parsed = parser.parse(QStringList{"ringfeld-calc"} + arguments);
@@ -185,17 +177,37 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         else
             return refuse("format", parser.value("format"));
     }
+    // The design file's inputs are the fields' defaults; the sheet's options it
+    // gives are read as if given after those of the command line.
+    design::Entwurf basis = design::Startentwurf();
+    TuningParse sheet;
+    if (parser.isSet("design")) {
+        design::Gelesen gelesen = design::EntwurfLesen(parser.value("design").toStdString(), lang);
+        if (!gelesen.entwurf) {
+            out.usageError = QString::fromStdString(gelesen.meldung);
+            return out;
+        }
+        basis = std::move(*gelesen.entwurf);
+        if (parser.isSet("tuning")) {
+            QCommandLineParser fromFile;
+            DefineCalcOptions(fromFile, Language::English);
+            fromFile.parse(QStringList{"ringfeld-calc"} + arguments +
+                           SheetArgumentsFrom(parser, basis.abstimmung.felder));
+            sheet = ParseTuningOptions(fromFile, lang);
+        }
+    }
     o.asTyped = asTyped;
-    TuningParse sheet = ParseTuningOptions(parser, lang);
+    if (!parser.isSet("design") || !parser.isSet("tuning")) sheet = ParseTuningOptions(parser, lang);
     if (!sheet.usageError.isEmpty()) {
         out.usageError = sheet.usageError;
         return out;
     }
     o.tuning = sheet.options;
 
+    const LoopEingaben start = basis.schleife.EingabenIn(lang);
     LoopEingaben& in = o.felder;
-    in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : circleEntry(lang);
-    in.Combo2 = parser.isSet("material") ? parser.value("material").toStdString() : "Cu";
+    in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : start.Combo1;
+    in.Combo2 = parser.isSet("material") ? parser.value("material").toStdString() : start.Combo2;
     if (!asTyped) {
         // Every number plain and within its range; list entries from the lists, written as there.
         for (const NumericOption& n : kNumericOptions)
@@ -219,20 +231,20 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         return parser.isSet(option) ? parser.value(option).toStdString() : std::string(fallback);
     };
     const std::string_view sep = o.format == OutputFormat::Text ? textSeparator : std::string_view(".");
-    in.Text1 = value("diameter", kDiameter);
-    in.Text2 = value("circumference", kCircumference);
+    in.Text1 = value("diameter", start.Text1);
+    in.Text2 = value("circumference", start.Text2);
     // One of the two given alone: the other follows as the window writes it on a key release.
     if (parser.isSet("diameter") && !parser.isSet("circumference")) {
         if (auto u = UmfangAusDurchmesser(in.Text1, in.Combo1, sep)) in.Text2 = u->text;
     } else if (parser.isSet("circumference") && !parser.isSet("diameter")) {
         if (auto d = DurchmesserAusUmfang(in.Text2, in.Combo1, sep)) in.Text1 = d->text;
     }
-    in.Text3 = value("conductor", kConductor);
-    in.Text4 = value("turns", kTurns);
-    in.Text6 = value("power", kPower);
-    in.Text7 = value("series-loss", kSeriesLoss);
-    in.Text9 = value("parallel-loss", kParallelLoss);
-    in.Text8 = value("length", kLength);
+    in.Text3 = value("conductor", start.Text3);
+    in.Text4 = value("turns", start.Text4);
+    in.Text6 = value("power", start.Text6);
+    in.Text7 = value("series-loss", start.Text7);
+    in.Text9 = value("parallel-loss", start.Text9);
+    in.Text8 = value("length", start.Text8);
     if (!parser.isSet("length")) {
         // As the window does after the conductor, then the turns, were entered.
         if (parser.isSet("conductor"))
@@ -241,18 +253,29 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
             if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8)
                 in.Text8 = *r->text8;
     }
-    in.Text5 = std::string(kFrequency);
+    in.Text5 = start.Text5;
 
     const QStringList frequencies = parser.values("frequency");
     for (const QString& f : frequencies) o.frequenzen.add(f.toStdString());
-    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(std::string(kFrequency));
+    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);
     for (const QString& sweepText : parser.values("sweep")) {
         const auto s = sweep(sweepText, asTyped);
         if (!s || o.frequenzen.size() + static_cast<std::size_t>(s->count) > static_cast<std::size_t>(kMaxRows))
             return refuse("sweep", sweepText);
         o.frequenzen.addSweep(s->from, s->step, static_cast<std::size_t>(s->count));
     }
-    o.verhaeltnis = value("ratio", kRatio);
+    o.verhaeltnis = value("ratio", basis.kopplung.verhaeltnis);
+
+    if (parser.isSet("save-design")) {
+        // The lists by their keys: a text no list names has none.
+        if (!MaterialVon(in.Combo2)) return refuse("material", qs(in.Combo2));
+        basis.schleife = design::SchleifeAus(in);
+        basis.schleife.felder.Text5 = o.frequenzen[0];
+        basis.kopplung.verhaeltnis = o.verhaeltnis;
+        basis.abstimmung = SheetFieldsFrom(parser, basis.abstimmung);
+        o.entwurf = std::move(basis);
+        o.entwurfDatei = parser.value("save-design").toStdString();
+    }
     out.options = std::move(o);
     return out;
 }

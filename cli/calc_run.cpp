@@ -10,6 +10,7 @@
 #include "cli/calc_values.h"
 #include "cli/row_blocks.h"
 #include "cli/tuning_run.h"
+#include "design/design_file.h"
 #include "export/json_writer.h"
 #include "platform/qt_text.h"
 #include "text/catalog/cli_texts.h"
@@ -285,6 +286,12 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return 2;
     }
     const CalcOptions& options = *parsed.options;
+    if (options.entwurf) {
+        const auto fehler =
+            design::EntwurfSchreiben(options.entwurfDatei, *options.entwurf, SpracheVon(options.sprache));
+        if (fehler) err.write("ringfeld-calc: " + *fehler + '\n');
+        return fehler ? 1 : 0;
+    }
     if (options.tuning) {
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv

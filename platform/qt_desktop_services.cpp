@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -93,6 +95,38 @@ bool QtDesktopServices::fileExists(const std::string& path) const {
 }
 
 bool QtDesktopServices::openDocument(const std::string& document) { return MitDesktopOeffnen(document); }
+
+std::string QtDesktopServices::chooseOpenFile(const DateiDialog& dialog) {
+    return str(QFileDialog::getOpenFileName(QApplication::activeWindow(), qs(dialog.titel), qs(dialog.start),
+                                            qs(dialog.filter)));
+}
+
+std::string QtDesktopServices::chooseSaveFile(const DateiDialog& dialog) {
+    // A dialog of its own: only it appends the extension to a name given without one.
+    QFileDialog box(QApplication::activeWindow(), qs(dialog.titel), QString(), qs(dialog.filter));
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setDefaultSuffix(qs(dialog.endung));
+    box.selectFile(qs(dialog.start));
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
+    return str(box.selectedFiles().constFirst());
+}
+
+Antwort QtDesktopServices::askSaveChanges(const Frage& frage) {
+    QMessageBox box(QMessageBox::Question, frage.titel.empty() ? qs(kAppTitle) : qs(frage.titel), qs(frage.text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    // The captions come from the program's catalogue: Qt's own buttons speak
+    // the language of Qt's translations, not the one chosen in the program.
+    QPushButton* speichern = box.addButton(qs(frage.speichern), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(qs(frage.verwerfen), QMessageBox::DestructiveRole);
+    QPushButton* abbrechen = box.addButton(qs(frage.abbrechen), QMessageBox::RejectRole);
+    box.setDefaultButton(speichern);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+    if (box.clickedButton() == speichern) return Antwort::Speichern;
+    if (box.clickedButton() == verwerfen) return Antwort::Verwerfen;
+    return Antwort::Abbrechen;
+}
 
 void QtDesktopServices::endProgram() { QCoreApplication::exit(0); }
 

@@ -23,6 +23,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev
   desktop-file-utils appstream
+  xdg-utils libglib2.0-bin shared-mime-info  # the type of design files (xdg-mime, gio)
   poppler-utils
   python3  # tests/corpus/record.py
   clang libclang-rt-14-dev clang-tidy clang-format

@@ -5,6 +5,7 @@
 #  - process start to main window mapped, under Xvfb (median and worst of N runs)
 #  - peak resident memory of those runs
 #  - one press of the calculate button until every result label is written
+#  - opening a design file until its results are shown
 #
 #   app/bench/bench-window.sh [build-dir] [runs]
 # Builds what it needs in build-dir (default: build) and uses a throw-away
@@ -14,7 +15,7 @@ cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-10}
 
-cmake --build "$build" --target ringfeld ringfeld_x11_probe ringfeld_bench_window -j"$(nproc)" >/dev/null
+cmake --build "$build" --target ringfeld ringfeld_x11_probe ringfeld_bench_window ringfeld_bench_open -j2 >/dev/null
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
@@ -39,3 +40,4 @@ echo "start to window shown: median ${median} ms, worst ${worst} ms ($n runs, $c
 awk -v kb="$rss" 'BEGIN { printf "peak memory: %.1f MB\n", kb / 1024 }'
 
 QT_QPA_PLATFORM=offscreen "$build/app/ringfeld_bench_window" 2000 | sed 's/^/calculate button: /'
+QT_QPA_PLATFORM=offscreen "$build/app/ringfeld_bench_open" 100

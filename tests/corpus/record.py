@@ -8,9 +8,10 @@
 Each line of cases.txt beside this script is one case. `[VAR=VALUE ...] -- ARGS` runs
 ringfeld-calc with ARGS (shell quoting) in a clean environment: LC_ALL=C.UTF-8 unless a
 VAR sets it, HOME and XDG_CONFIG_HOME in an empty scratch folder, and with STORE=TEXT a
-settings store there holding [Settings] Sprache=TEXT. `PDF SOURCE VERSION PICTURE_DIRS...`
-runs ringfeld-helpgen on files below ROOT. A case's argv, environment, exit status, stdout
-and stderr (and a PDF's bytes) are kept in calc/ or pdf/ beside this script, one file per
+settings store there holding [Settings] Sprache=TEXT; `{source}` in ARGS stands for ROOT
+(design files beside this script: {source}/tests/corpus/designs/). `PDF SOURCE VERSION
+PICTURE_DIRS...` runs ringfeld-helpgen on files below ROOT. A case's argv, environment, exit status, stdout
+and stderr (and a PDF's bytes, and any file the case wrote in its scratch folder) are kept in calc/ or pdf/ beside this script, one file per
 case; an output over 64 KiB is kept as its length and sha256. Only the kinds whose program
 is given are recorded or checked.
 
@@ -66,7 +67,7 @@ def run(case, opts):
                 with open(os.path.join(tmp, "config", "Ringfeld", "Ringfeld.conf"), "w", encoding="utf-8") as f:
                     f.write(store)
             env.update(given)
-            argv = [opts.calc] + words[split + 1:]
+            argv = [opts.calc] + [w.replace("{source}", opts.source) for w in words[split + 1:]]
         proc = subprocess.run(argv, env=env, cwd=tmp, capture_output=True, timeout=300)
         def hide(text):  # the scratch folder and the source tree, wherever they lie
             if isinstance(text, bytes):
@@ -80,6 +81,12 @@ def run(case, opts):
         out = head.encode() + shown("stdout", hide(proc.stdout)) + shown("stderr", hide(proc.stderr))
         if pdf:
             out += shown("pdf", open(pdf, "rb").read() if os.path.exists(pdf) else b"")
+        else:  # what the case wrote (--save-design), beside the settings store
+            for d, dirs, files in os.walk(tmp):
+                dirs[:] = sorted(x for x in dirs if os.path.join(d, x) != os.path.join(tmp, "config"))
+                for name in sorted(files):
+                    out += shown("file " + os.path.relpath(os.path.join(d, name), tmp),
+                                 open(os.path.join(d, name), "rb").read())
         return out
 
 

@@ -3,13 +3,15 @@
 # Installs the build as a package would (prefix /usr below a staging folder)
 # and checks that every file lies where it belongs under the application id,
 # that the desktop tools accept the desktop entry, metainfo and icon together,
-# and that the help lookup, run from the installed program's folder and from
-# the build tree, finds the documents.
+# that the desktop knows a saved design file's type, and that the help lookup,
+# run from the installed program's folder and from the build tree, finds the
+# documents.
 #
 # -DBUILD_DIR= build tree   -DSTAGE= staging folder (emptied)   -DPROBE= help_lookup_probe
 # -DHELPDIR= help folder below the prefix   -DRUNTIME_DIR= the program's folder in the build tree
 # -DWITH_PROGRAM= whether ringfeld is built   -DWITH_MANPAGES= whether the man pages are
 # -DAPPSTREAMCLI= appstreamcli
+# -DCALC= ringfeld-calc   -DUPDATE_MIME= update-mime-database   -DXDG_MIME= xdg-mime
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -26,7 +28,8 @@ set(root "${STAGE}/usr")
 set(id io.github.ringfeld.Ringfeld)
 set(icon_sizes 16 32 48 64 128 256)  # what desktops ask for, up to software centres' 256
 set(docs Ringfeld_Hilfe.pdf Ringfeld_Aide.pdf Ringfeld_Help.pdf)
-set(expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+set(expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml share/mime/packages/${id}.xml
+  share/icons/hicolor/scalable/mimetypes/application-x-ringfeld-design.svg
   share/icons/hicolor/scalable/apps/${id}.svg share/doc/ringfeld/copyright share/doc/ringfeld/changelog.Debian.gz)
 foreach(size ${icon_sizes})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
@@ -80,6 +83,22 @@ endforeach()
 # The metainfo, desktop entry and icon together, as a software centre reads
 # them: no override, and a warning fails as an error does.
 run("appstreamcli validate-tree" ${APPSTREAMCLI} validate-tree --pedantic --no-net ${STAGE})
+
+# The installed type of design files in a temporary XDG data home: xdg-mime
+# knows a file ringfeld-calc saved by its name, and renamed by its content.
+# It asks GIO when it takes the desktop for GNOME (else file(1), which knows
+# no desktop's types).
+set(data "${STAGE}/xdg")
+file(COPY "${root}/share/mime/packages/${id}.xml" DESTINATION "${data}/mime/packages")
+run("update-mime-database" ${UPDATE_MIME} "${data}/mime")
+run("ringfeld-calc --save-design" ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${data} ${CALC} --save-design ${data}/a.ringfeld)
+file(COPY_FILE "${data}/a.ringfeld" "${data}/unnamed")
+foreach(file a.ringfeld unnamed)
+  run("xdg-mime" ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${data} XDG_CURRENT_DESKTOP=GNOME ${XDG_MIME} query filetype ${data}/${file})
+  if(NOT out STREQUAL "application/x-ringfeld-design\n")
+    message(FATAL_ERROR "xdg-mime query filetype ${file}: ${out}")
+  endif()
+endforeach()
 
 # The help lookup of the installed program, and of the program in the build tree.
 set(folders "${root}/bin" "${RUNTIME_DIR}")

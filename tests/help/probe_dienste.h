@@ -26,5 +26,8 @@ public:
     std::string desktopLocale() const override { return "C"; }
     bool fileExists(const std::string& path) const override { return QFileInfo(QString::fromStdString(path)).isFile(); }
     bool openDocument(const std::string& document) override { return MitDesktopOeffnen(document); }
+    std::string chooseOpenFile(const DateiDialog&) override { return {}; }
+    std::string chooseSaveFile(const DateiDialog&) override { return {}; }
+    Antwort askSaveChanges(const Frage&) override { return Antwort::Abbrechen; }
 };
 }  // namespace ringfeld

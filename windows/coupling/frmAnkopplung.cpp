@@ -48,7 +48,11 @@ void weiter(Step&& step) {
 }  // namespace
 
 frmAnkopplung::frmAnkopplung(DesignRecord& rec, DesktopServices& dienste)
-    : QWidget(nullptr), rec_(rec), dienste_(dienste), ui_(setupFrmAnkopplung(*this)) {
+    : QWidget(nullptr),
+      rec_(rec),
+      dienste_(dienste),
+      ui_(setupFrmAnkopplung(*this)),
+      start_{0, std::string(kVerhaeltnis[0])} {
     // The program ends with its main window, whatever this one shows.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -76,6 +80,8 @@ void frmAnkopplung::installKeyFilters() {
 
 void frmAnkopplung::connectHandlers() {
     connect(ui_.Combo1, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
+    connect(ui_.Combo1, &QComboBox::currentIndexChanged, this, &frmAnkopplung::EingabenGeaendert);
+    connect(ui_.Text1, &QLineEdit::textChanged, this, &frmAnkopplung::EingabenGeaendert);
     connect(ui_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(ui_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(ui_.Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -100,17 +106,29 @@ void frmAnkopplung::Form_Activate() {
 
     weiter([&] {
         if (ui_.Combo1->count() == 0) throw std::out_of_range("the site list is empty");
-        ui_.Combo1->setCurrentIndex(0);
+        ui_.Combo1->setCurrentIndex(start_.ort);
         Combo1_Click();
     });
     weiter([&] { ResonanzAnzeigen(); });
-    weiter([&] { ui_.Text1->setText(qs(kVerhaeltnis[0])); });
+    weiter([&] { ui_.Text1->setText(qs(start_.verhaeltnis)); });
     weiter([&] { ui_.Label9->setVisible(false); });
     weiter([&] { Zusatzhinweis.clear(); });
     weiter([&] { DiagrammBeschriften(); });
     weiter([&] { dienste_.processEvents(); });
 
     inAktivierung_ = false;
+}
+
+KopplungsEingaben frmAnkopplung::Eingaben() const {
+    if (!isVisible()) return start_;
+    return {ui_.Combo1->currentIndex(), str(ui_.Text1->text())};
+}
+
+void frmAnkopplung::EingabenSetzen(const KopplungsEingaben& eingaben) {
+    start_ = eingaben;
+    if (start_.ort < -1 || start_.ort >= static_cast<int>(kVerhaeltnis.size())) start_.ort = -1;
+    if (ui_.Combo1->count() > 0) ui_.Combo1->setCurrentIndex(start_.ort);
+    ui_.Text1->setText(qs(start_.verhaeltnis));
 }
 
 void frmAnkopplung::SpracheLeeren() {

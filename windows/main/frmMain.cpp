@@ -10,12 +10,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 
 #include "forms/accessibility.h"
@@ -25,6 +29,7 @@
 #include "platform/qt_text.h"
 #include "text/druck_texte.h"
 #include "text/input_rules.h"
+#include "text/interface_titles.h"
 #include "text/language.h"
 #include "text/list_texts.h"
 #include "text/loop_rechnen.h"
@@ -42,6 +47,13 @@ QLabel* findeLabel(QWidget& window, std::string_view name) {
     auto* label = window.findChild<QLabel*>(qs(name));
     if (!label) throw std::runtime_error("control " + std::string(name) + " is missing from the main window");
     return label;
+}
+
+// The file a drag carries: its first URL, when that is a local file.
+QString gezogeneDatei(const QMimeData* daten) {
+    if (!daten || !daten->hasUrls() || daten->urls().isEmpty()) return {};
+    const QUrl url = daten->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
 }  // namespace
@@ -62,6 +74,8 @@ frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, QWidget* parent)
     installKeyFilters();
     connectHandlers();
     exposeObjectNames(this);
+    // A design file dropped anywhere on the window opens; the fields take no file names.
+    setAcceptDrops(true);
 }
 
 frmMain::~frmMain() = default;
@@ -145,7 +159,11 @@ void frmMain::Form_Load() {
     ErgebnisseLoeschen();
 }
 
-void frmMain::Form_Unload(bool& /*cancel*/) {
+void frmMain::Form_Unload(bool& cancel) {
+    if (SchliessenErlaubt && !SchliessenErlaubt()) {
+        cancel = true;
+        return;
+    }
     // A settings store that cannot be written must not keep the program open.
     try {
         dienste_.writeSetting(kSettingsSection, kSettingsKey, rec_.Sprache);
@@ -172,7 +190,76 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
-void frmMain::SpracheAnwenden() { ringfeld::SpracheAnwenden(*this, rec_, AndereFensterLeeren, AndereFensterAnwenden); }
+void frmMain::SpracheAnwenden() {
+    ringfeld::SpracheAnwenden(*this, rec_, AndereFensterLeeren, AndereFensterAnwenden);
+    if (!dokument_.isEmpty()) TitelZeigen();
+}
+
+// ---------------------------------------------------------------- design files
+
+void frmMain::DokumentZeigen(const std::string& name) {
+    dokument_ = qs(name);
+    if (dokument_.isEmpty()) setWindowModified(false);
+    TitelZeigen();
+}
+
+void frmMain::TitelZeigen() {
+    const QString titel = qs(kCallsignPrefix) + qs(rec_.ProgrammTitel);
+    // A "[*]" of the name itself is doubled, which Qt shows as it is.
+    QString name = dokument_;
+    name.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    setWindowTitle(dokument_.isEmpty() ? titel : name + QStringLiteral("[*] – ") + titel);
+}
+
+void frmMain::ZuletztZeigen(const std::vector<std::string>& dateien) {
+    QMenu* menue = ui_.mnuDateiZuletzt;
+    menue->clear();
+    for (std::size_t i = 0; i < dateien.size(); ++i) {
+        const QString pfad = qs(dateien[i]);
+        QString name = QFileInfo(pfad).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* eintrag = menue->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        eintrag->setObjectName(QStringLiteral("mnuDateiZuletzt%1").arg(i + 1));
+        eintrag->setToolTip(pfad);
+        eintrag->setStatusTip(pfad);
+        const std::string datei = dateien[i];
+        connect(eintrag, &QAction::triggered, this, [this, datei] {
+            if (ZuletztOeffnen) ZuletztOeffnen(datei);
+        });
+    }
+    menue->setToolTipsVisible(true);
+    menue->setEnabled(!dateien.empty());
+}
+
+bool frmMain::dateiGezogen(QEvent* event) {
+    if (!DateiFallen) return false;
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* zug = static_cast<QDragMoveEvent*>(event);
+            if (gezogeneDatei(zug->mimeData()).isEmpty()) return false;
+            zug->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* fallen = static_cast<QDropEvent*>(event);
+            const QString datei = gezogeneDatei(fallen->mimeData());
+            if (datei.isEmpty()) return false;
+            fallen->acceptProposedAction();
+            DateiFallen(str(datei));
+            return true;
+        }
+        default: return false;
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dateiGezogen(event)) QMainWindow::dragEnterEvent(event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    if (!dateiGezogen(event)) QMainWindow::dropEvent(event);
+}
 
 // ---------------------------------------------------------------- calculation
 
@@ -286,6 +373,11 @@ void frmMain::Text4_Change() {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            // A file dropped on a field opens; its name does not become the field's text.
+            return dateiGezogen(event) || QMainWindow::eventFilter(watched, event);
         case QEvent::ShortcutOverride: {
             // A field would keep Ctrl+A, Ctrl+X and the like for itself; the
             // menu's shortcuts come first wherever the focus is.
@@ -399,8 +491,7 @@ void frmMain::Command3_Click() {
 void frmMain::mnuDruck_Click() { Command3_Click(); }
 
 void frmMain::mnuAktEnde_Click() {
-    close();
-    dienste_.endProgram();
+    if (close()) dienste_.endProgram();  // not when the unsaved changes were kept
 }
 
 void frmMain::SpracheWaehlen(std::string_view code) {

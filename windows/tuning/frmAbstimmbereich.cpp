@@ -209,7 +209,11 @@ void frmAbstimmbereich::verbinden() {
         if (static_cast<Field>(i) <= Field::To)
             connect(felder_[i], &QLineEdit::textEdited, this, [this] { band_->setCurrentIndex(0); });
     }
-    connect(band_, &QComboBox::currentIndexChanged, this, [this](int index) { bandGewaehlt(index); });
+    connect(band_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        bandGewaehlt(index);
+        emit EingabenGeaendert();
+    });
+    for (QLineEdit* feld : felder_) connect(feld, &QLineEdit::textChanged, this, &frmAbstimmbereich::EingabenGeaendert);
 
     connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this,
             [this] { exportieren(false); });
@@ -315,8 +319,9 @@ void frmAbstimmbereich::hideEvent(QHideEvent* event) {
 
 // ---------------------------------------------------------------- settings
 
-void frmAbstimmbereich::einstellungenLesen() {
-    auto store = settings::open(settingsFile_, kSettingsApplication);
+GespeicherteEingaben EingabenImSpeicher(const QString& settingsFile) {
+    GespeicherteEingaben out;
+    auto store = settings::open(settingsFile, kSettingsApplication);
     store->beginGroup(qs(kSettingsGroup));
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const QVariant wert = store->value(QString::fromLatin1(kFelder[i].schluessel));
@@ -324,12 +329,19 @@ void frmAbstimmbereich::einstellungenLesen() {
         const QString text = !wert.isValid()                           ? qs(kFieldDefaults[i])
                              : wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QLatin1Char(','))
                                                                        : wert.toString();
-        felder_[i]->setText(text);
+        out.felder[i] = str(text);
     }
     const int band = store->value(QString::fromLatin1(kBandSchluessel), 4).toInt();  // 40 m
+    out.band = band >= 0 && band <= static_cast<int>(kBands.size()) ? band : 0;
+    return out;
+}
+
+void frmAbstimmbereich::einstellungenLesen() {
+    const GespeicherteEingaben gespeichert = EingabenImSpeicher(settingsFile_);
+    for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(gespeichert.felder[i]));
     band_->addItem(QString());  // the list is filled with the language; keep the index
     for (const Band& b : kBands) band_->addItem(qs(b.name));
-    band_->setCurrentIndex(band >= 0 && band <= static_cast<int>(kBands.size()) ? band : 0);
+    band_->setCurrentIndex(gespeichert.band);
 }
 
 void frmAbstimmbereich::einstellungenSchreiben() const {

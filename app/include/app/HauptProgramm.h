@@ -6,7 +6,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "app/design_document.h"
+#include "design/design.h"
 #include "platform/desktop_services.h"
 #include "text/design_record.h"
 
@@ -35,6 +39,8 @@ public:
     // Start-up: builds NL, creates and loads the main window and shows it. A
     // failing step is reported in a box and start-up goes on with the next one.
     void Main();
+    // Opens a design file, as `ringfeld FILE` asks.
+    void DateiOeffnen(const std::string& pfad);
 
     DesignRecord& Record() { return rec_; }
     // The main window; null when it could not be created.
@@ -43,15 +49,27 @@ public:
     frmAnkopplung& Kopplungsfenster();
     // The tuning-range window; null until it was first shown.
     tuning::frmAbstimmbereich* Abstimmfenster() const { return abstimmfenster_.get(); }
+    // The design file; null when the main window could not be created.
+    DesignDokument* Dokument() const { return dokument_.get(); }
+
+    // The design every window shows, and putting one on screen, calculated as
+    // the calculate button does.
+    design::Entwurf AktuellerEntwurf();
+    void EntwurfZeigen(const design::Entwurf& entwurf);
 
 private:
     void StartFehler(const char* beschreibung);
+    void DokumentVerbinden();
 
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
     std::unique_ptr<frmAnkopplung> kopplungsfenster_;            // created hidden on first use
     std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
+    // The tuning-range window's inputs while it does not exist: those of the
+    // design last shown, or of the settings store once a design was read.
+    std::optional<design::Abstimmung> abstimmVorgabe_;
+    std::unique_ptr<DesignDokument> dokument_;
 };
 
 }  // namespace ringfeld

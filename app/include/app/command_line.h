@@ -6,6 +6,7 @@
 // them while building).
 
 #include <optional>
+#include <string>
 
 namespace ringfeld {
 
@@ -13,5 +14,9 @@ namespace ringfeld {
 // returns nothing when the program should start. Every other argument (Qt's
 // own, such as -platform) is left to QApplication.
 std::optional<int> CommandLineAnswer(int argc, char* argv[]);
+
+// The design file to open, the first argument that is no option; empty when
+// there is none. Called with the arguments QApplication has left, without Qt's own.
+std::string CommandLineFile(int argc, char* argv[]);
 
 }  // namespace ringfeld

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/tuning_sheet.h"
+#include "design/design.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::cli {
@@ -50,6 +51,9 @@ struct CalcOptions {
     bool asTyped = false;
     // --tuning: the tuning-range sheet of the loop instead of the rows above.
     std::optional<tuning::SheetOptions> tuning;
+    // --save-design: the design to write instead of computing, and the file.
+    std::optional<design::Entwurf> entwurf;
+    std::string entwurfDatei;
 };
 
 struct ParseOutcome {
@@ -59,7 +63,9 @@ struct ParseOutcome {
     QString infoText;
 };
 
-// Reads the arguments (without the program name). `storedLanguage` is the language
+// Reads the arguments (without the program name). With --design the fields'
+// defaults are the file's, which is read as the window reads it; a file that
+// cannot be read is a usage error with the window's message. `storedLanguage` is the language
 // the settings store holds, used when --lang is absent or unusable; help and usage
 // errors are written in the chosen language. Field texts the program
 // derives (the other of diameter and circumference, the coil length) are written

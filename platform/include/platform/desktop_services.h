@@ -4,7 +4,8 @@
 // Every service of the desktop that the program calls, behind one interface,
 // so that the windows can be driven in tests without a real desktop: message
 // boxes, the beep, event processing, printing, the per-user settings store,
-// the program's own facts and the desktop integration for documents.
+// the program's own facts, the file dialogs and the question before unsaved
+// changes are lost, and the desktop integration for documents.
 //
 // The windows hold a DesktopServices by reference; QtDesktopServices is the
 // real one, RecordingDesktopServices (shell/testing) the test stand-in.
@@ -31,6 +32,24 @@ struct ProgramFacts {
 // The application title: the title of a box that has none, and the
 // application name of the settings store.
 inline constexpr std::string_view kAppTitle = "Ringfeld";
+
+// A file dialog: its title, the filter of the files it lists ("Name (*.ext)"),
+// the file or folder it starts at, and (saving only) the extension, without
+// its dot, that a name given without one gets.
+struct DateiDialog {
+    std::string titel;
+    std::string filter;
+    std::string start;
+    std::string endung;
+};
+
+// The question before changes would be lost, with its three answers.
+enum class Antwort { Speichern, Verwerfen, Abbrechen };
+struct Frage {
+    std::string text;
+    std::string titel;                            // empty: the application title
+    std::string speichern, verwerfen, abbrechen;  // the buttons' captions
+};
 
 class DesktopServices {
 public:
@@ -62,6 +81,12 @@ public:
     // Starts the application the desktop opens the document with, without
     // waiting for it; false when there is none or it could not start.
     virtual bool openDocument(const std::string& document) = 0;
+
+    // The file the user chose to open or to save to; empty when they cancelled.
+    virtual std::string chooseOpenFile(const DateiDialog& dialog) = 0;
+    virtual std::string chooseSaveFile(const DateiDialog& dialog) = 0;
+    // Asks; closing the box without an answer is Abbrechen.
+    virtual Antwort askSaveChanges(const Frage& frage) = 0;
 
     // Ends the program at once (after the windows that are to close have closed).
     virtual void endProgram() = 0;

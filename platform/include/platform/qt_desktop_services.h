@@ -31,6 +31,10 @@ public:
     bool fileExists(const std::string& path) const override;
     bool openDocument(const std::string& document) override;
 
+    std::string chooseOpenFile(const DateiDialog& dialog) override;
+    std::string chooseSaveFile(const DateiDialog& dialog) override;
+    Antwort askSaveChanges(const Frage& frage) override;
+
     void endProgram() override;
 
     // Where the settings are kept.

@@ -26,6 +26,8 @@ struct LoopEingaben {
     std::string Text9;   // additional parallel loss, kOhm
     std::string Combo1;  // shape list text
     std::string Combo2;  // material list text
+
+    bool operator==(const LoopEingaben&) const = default;
 };
 
 // A field's text read with TextZuZahl: its number, or the overflow it raised.

@@ -5,6 +5,7 @@
 // boxes, beeps, prints and event processing instead of showing or doing them,
 // keeps the settings in memory and never blocks.
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -41,6 +42,12 @@ public:
     std::vector<std::string> existingFiles;
     bool noViewer = false;  // opening a document fails
 
+    // The questions asked, and the answers the file dialogs and questions get,
+    // first first; without an answer left a dialog or question is cancelled.
+    std::vector<Frage> questions;
+    std::deque<std::string> openAnswers, saveAnswers;
+    std::deque<Antwort> answers;
+
     void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
     void beep() override { ++beeps; }
     void processEvents() override { ++eventProcessing; }
@@ -59,12 +66,27 @@ public:
         opened.push_back(document);
         return !noViewer;
     }
+    std::string chooseOpenFile(const DateiDialog&) override { return next(openAnswers, std::string()); }
+    std::string chooseSaveFile(const DateiDialog&) override { return next(saveAnswers, std::string()); }
+    Antwort askSaveChanges(const Frage& frage) override {
+        questions.push_back(frage);
+        return next(answers, Antwort::Abbrechen);
+    }
     void endProgram() override { ++endRequests; }
 
     // The boxes shown so far, handed over and forgotten.
     std::vector<Meldung> takeBoxes() { return std::exchange(boxes, {}); }
     // The stored language, if any.
     std::optional<std::string> storedSetting(const std::string& section, const std::string& key) const;
+
+private:
+    template <typename T>
+    static T next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T first = std::move(queue.front());
+        queue.pop_front();
+        return first;
+    }
 };
 
 }  // namespace ringfeld

@@ -34,18 +34,21 @@ inline constexpr Tri kExitStatus{
     "Rückgabewert:\n"
     "  0  jede Zeile wurde berechnet, samt Koppelschleife\n"
     "  1  eine Zeile wurde von den Prüfungen der Berechnung abgelehnt oder ist gescheitert,\n"
-    "     oder ihre Koppelschleife wurde abgelehnt\n"
-    "  2  Aufruffehler: unbekannte Option, oder ein Wert außerhalb seiner Form oder seines Bereichs\n",
+    "     oder ihre Koppelschleife wurde abgelehnt; oder --save-design konnte nicht speichern\n"
+    "  2  Aufruffehler: unbekannte Option, ein Wert außerhalb seiner Form oder seines Bereichs,\n"
+    "     oder eine Loop-Datei, die nicht gelesen werden kann\n",
     "Code de sortie :\n"
     "  0  chaque ligne a été calculée, avec sa boucle de couplage\n"
     "  1  une ligne a été refusée par les contrôles du calcul ou a échoué,\n"
-    "     ou sa boucle de couplage a été refusée\n"
-    "  2  erreur d'appel : option inconnue, ou valeur hors de sa forme ou de son domaine\n",
+    "     ou sa boucle de couplage a été refusée ; ou --save-design n'a pas pu enregistrer\n"
+    "  2  erreur d'appel : option inconnue, valeur hors de sa forme ou de son domaine,\n"
+    "     ou fichier de boucle illisible\n",
     "Exit status:\n"
     "  0  every row was calculated, and its coupling loop\n"
     "  1  a row was refused by the calculation's checks or faulted,\n"
-    "     or its coupling loop was refused\n"
-    "  2  usage error: an unknown option, or a value outside its form or range\n"};
+    "     or its coupling loop was refused; or --save-design could not save\n"
+    "  2  usage error: an unknown option, a value outside its form or range,\n"
+    "     or a design file that cannot be read\n"};
 
 inline constexpr Tri kBugs{"Fehler bitte melden unter: https://github.com/ringfeld/ringfeld/issues\n",
                            "Signaler les erreurs : https://github.com/ringfeld/ringfeld/issues\n",
@@ -58,7 +61,7 @@ inline constexpr Tri kHelpHelp{"Diese Hilfe zeigen und beenden.", "Afficher cett
 inline constexpr Tri kHelpVersion{"Die Version zeigen und beenden.", "Afficher la version et quitter.",
                                   "Show the version and exit."};
 
-// The numeric options of the loop.
+// The numeric options of the loop; with --design their defaults are the file's.
 inline constexpr Tri kHelpDiameter{
     "Durchmesser der Loop, bei quadratischer Loop die Seitenlänge, in m (> 0; Vorgabe 2,25).",
     "Diamètre de la boucle, ou côté d'une boucle carrée, en m (> 0 ; par défaut 2,25).",
@@ -137,6 +140,23 @@ inline constexpr Tri kHelpAsTyped{
     "Read every value as the window reads its fields (the leading number counts, &H, blanks anywhere), "
     "with no range rules: the calculation's own checks decide. Text and JSON as before, JSON without "
     "values."};
+inline constexpr Tri kHelpDesign{
+    "Die Eingaben aus dieser Loop-Datei (.ringfeld, wie das Fenster sie speichert) nehmen: Felder, Form, "
+    "Material, Verhältnis, mit --tuning auch die Angaben des Abstimmbereichs; jede Option überschreibt ihr "
+    "Feld. --tuning ohne Wert nimmt dann auch den Bereich aus der Datei.",
+    "Prendre les entrées de ce fichier de boucle (.ringfeld, tel que la fenêtre l'enregistre) : champs, "
+    "forme, matériau, rapport, avec --tuning aussi celles de la plage d'accord ; chaque option remplace son "
+    "champ. --tuning sans valeur prend alors aussi la plage du fichier.",
+    "Take the inputs from this design file (.ringfeld, as the window saves it): fields, shape, material, "
+    "ratio, with --tuning also the tuning range's inputs; each option given overrides its field. --tuning "
+    "without a value then takes the range from the file too."};
+inline constexpr Tri kHelpSaveDesign{
+    "Die Eingaben als Loop-Datei speichern, statt zu rechnen: nach den Regeln der Optionen, mit --as-typed "
+    "wie angegeben; die Frequenz ist die der ersten Zeile.",
+    "Enregistrer les entrées comme fichier de boucle au lieu de calculer : selon les règles des options, "
+    "avec --as-typed telles que données ; la fréquence est celle de la première ligne.",
+    "Save the inputs as a design file instead of calculating: read by the options' rules, with --as-typed "
+    "as given; the frequency is the first row's."};
 
 // --tuning and the sheet's options.
 inline constexpr Tri kHelpTuning{
@@ -187,6 +207,8 @@ inline constexpr Tri kNoValueExpected{"Die Option '%1' nimmt keinen Wert.", "L'o
 inline constexpr Tri kUnexpectedArgument{"Unerwartetes Argument '%1'; Optionen beginnen mit --.",
                                          "Argument inattendu '%1' ; les options commencent par --.",
                                          "Unexpected argument '%1'; options begin with --."};
+inline constexpr Tri kExpectDesignFile{"eine Loop-Datei (.ringfeld)", "un fichier de boucle (.ringfeld)",
+                                       "a design file (.ringfeld)"};
 inline constexpr Tri kOnlyWithTuning{"%1 gilt nur mit --tuning.", "%1 ne vaut qu'avec --tuning.",
                                      "%1 applies only with --tuning."};
 inline constexpr Tri kNotWithTuning{"--tuning lässt sich nicht mit %1 verbinden.",

@@ -17,6 +17,9 @@
 // windows and runs nothing, so a ratio just typed or the explanation of a range
 // outcome survives a box.
 //
+// Design files. The site and ratio a design gives take the place of the first
+// site and its ratio: every activation starts from them (EingabenSetzen).
+//
 // Closing. The close box (a close the window system asks for) only hides the
 // window and empties its results. A close from the program itself, close()
 // as the main window's unload handler calls it, goes ahead.
@@ -41,6 +44,12 @@ namespace ringfeld {
 // Why the window is asked to close, as Form_QueryUnload sees it.
 inline constexpr int vbFormControlMenu = 0;  // the user: close box, window menu, Alt+F4
 inline constexpr int vbFormCode = 1;         // the program
+
+// The window's inputs: the site list's entry (-1: none chosen) and the ratio field.
+struct KopplungsEingaben {
+    int ort = 0;
+    std::string verhaeltnis;
+};
 
 class frmAnkopplung : public QWidget {
     Q_OBJECT
@@ -73,6 +82,12 @@ public:
     // once, as if the user had switched here.
     void NeueLoop();
 
+    // The inputs: while the window is shown, as it shows them; while it is
+    // hidden, those it will show when it is next activated.
+    KopplungsEingaben Eingaben() const;
+    // Shows these inputs, and makes them the ones every activation starts from.
+    void EingabenSetzen(const KopplungsEingaben& eingaben);
+
     // Site list and ratio. A key handler clears its code to discard the key.
     void Combo1_Click();
     void Combo1_KeyDown(int& KeyCode, int& Shift);
@@ -90,6 +105,10 @@ public:
 
     // The controls, by their layout names.
     const Ui::frmAnkopplung& controls() const { return ui_; }
+
+signals:
+    // The site or the ratio changed.
+    void EingabenGeaendert();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,7 +133,8 @@ private:
     // that had the focus; an activation coming from this window is none.
     QPointer<QWindow> zuletztAktiv_;
     bool inAktivierung_ = false;
-    int sprachEintrag_ = -1;  // the site chosen when the language switch began
+    int sprachEintrag_ = -1;   // the site chosen when the language switch began
+    KopplungsEingaben start_;  // what an activation starts from
 };
 
 }  // namespace ringfeld

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -18,6 +20,8 @@
 
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -48,6 +52,11 @@ public:
     std::function<void()> DateiOeffnen;
     std::function<void()> DateiSpeichern;
     std::function<void()> DateiSpeichernUnter;
+    // Opens the design file of the recent list's entry, or the one dropped on the window.
+    std::function<void(const std::string&)> ZuletztOeffnen;
+    std::function<void(const std::string&)> DateiFallen;
+    // Asked before the window closes: false keeps it open.
+    std::function<bool()> SchliessenErlaubt;
     std::function<void()> FinderZeigen;
     std::function<void()> SicherheitZeigen;
     // The help document and the About box.
@@ -56,7 +65,8 @@ public:
 
     // Start values, stored language and initial states.
     void Form_Load();
-    // Saves the language and closes the program's other windows; cancel stays false.
+    // Sets cancel when SchliessenErlaubt says no; else saves the language and
+    // closes the program's other windows.
     void Form_Unload(bool& cancel);
 
     // Puts every text of both windows into the language rec.Sprache.
@@ -71,6 +81,12 @@ public:
     // the lists take the entries the texts name in any language, the size field's
     // caption follows the shape, and the coil length is written last, as given.
     void EingabenSetzen(const LoopEingaben& eingaben);
+
+    // The design file shown: its name heads the title, and Qt's [*] marks unsaved
+    // changes (setWindowModified); empty is no file, the title as without one.
+    void DokumentZeigen(const std::string& name);
+    // The entries of File / Open recent: the files' paths, the newest first.
+    void ZuletztZeigen(const std::vector<std::string>& dateien);
 
     // Input handlers. A key handler clears its code (KeyAscii, KeyCode) to discard the key.
     // Text1 to Text8 take digits and decimal separators only.
@@ -111,12 +127,16 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectHandlers();
     void installKeyFilters();
     void SpracheWaehlen(std::string_view code);
     void SpulenfeldZeigen(bool sichtbar);
+    void TitelZeigen();
+    bool dateiGezogen(QEvent* event);
     std::string dezimaltrenner() const;
     bool keyPressOnField(QObject* watched, QKeyEvent& key);
     bool keyPressOnList(QObject* watched, QKeyEvent& key);
@@ -126,6 +146,7 @@ private:
     Ui::frmMain ui_;
     std::array<QLabel*, kResultLabelCount> results_{};
     std::array<QLineEdit*, 8> filtered_{};  // Text1 to Text8, in order
+    QString dokument_;                      // the design file's name shown in the title
 };
 
 }  // namespace ringfeld

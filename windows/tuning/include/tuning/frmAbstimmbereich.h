@@ -40,6 +40,14 @@ class AbstimmDiagramm;
 // The settings group of the window's fields.
 inline constexpr std::string_view kSettingsGroup = "Abstimmbereich";
 
+// The inputs the window keeps in the settings store (`settingsFile` empty is the
+// user's store), which it starts with: the fields and the band chosen.
+struct GespeicherteEingaben {
+    FieldTexts felder;
+    int band = 0;
+};
+GespeicherteEingaben EingabenImSpeicher(const QString& settingsFile = QString());
+
 class frmAbstimmbereich : public QWidget {
     Q_OBJECT
 
@@ -69,6 +77,10 @@ public:
     const AbstimmModell& modell() const { return modell_; }
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
+
+signals:
+    // A field or the band changed.
+    void EingabenGeaendert();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+//
+// Design files in the program, driven through the File menu with recorded
+// desktop services: every input saved and opened again in each language, bad
+// files refused with their message while the screen stays as it was, and the
+// question before unsaved changes are lost.
+
+#include <memory>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/HauptProgramm.h"
+#include "design/design_file.h"
+#include "main/frmMain.h"
+#include "testing/recording_desktop_services.h"
+
+using namespace ringfeld;
+
+class DesignTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<RecordingDesktopServices> dienste;
+    std::unique_ptr<HauptProgramm> modul;
+
+    frmMain& f() { return *modul->Hauptfenster(); }
+    QString pfad(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+    void menue(QAction* eintrag, std::deque<std::string>& antworten, const QString& datei) {
+        antworten.push_back(datei.toStdString());
+        eintrag->trigger();
+    }
+    void oeffnen(const QString& datei) { menue(f().controls().mnuDateiOeffnen, dienste->openAnswers, datei); }
+    void speichern(const QString& datei) { menue(f().controls().mnuDateiSpeichernUnter, dienste->saveAnswers, datei); }
+    // What the windows show: every input as a design file keeps it, the results and the title.
+    QString bildschirm() {
+        QString s = QString::fromStdString(design::EntwurfAlsJson(modul->AktuellerEntwurf()));
+        for (std::size_t i = 0; i < kResultLabelCount; ++i) s += f().resultLabel(static_cast<ResultLabel>(i))->text();
+        return s + f().windowTitle();
+    }
+
+    void starten() {
+        modul = std::make_unique<HauptProgramm>(*dienste);
+        modul->Main();
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }  // the tuning window's stored inputs
+
+    void init() {
+        dienste = std::make_unique<RecordingDesktopServices>();
+        dienste->locale = "en_GB";
+        starten();
+    }
+    void cleanup() {
+        modul.reset();
+        dienste.reset();
+    }
+
+    void everyInputComesBackInEachLanguage_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("messing");  // the list's entry for brass
+        QTest::addColumn<bool>("fenster");     // the coupling and tuning windows are shown
+        QTest::newRow("German, windows closed") << u"deutsch"_qs << u"Messing"_qs << false;
+        QTest::newRow("French, windows shown") << u"französisch"_qs << u"Laiton"_qs << true;
+        QTest::newRow("English, windows shown") << u"englisch"_qs << u"brass"_qs << true;
+    }
+    void everyInputComesBackInEachLanguage() {
+        QFETCH(QString, sprache);
+        QFETCH(QString, messing);
+        QFETCH(bool, fenster);
+        dienste->settings[{"Settings", "Sprache"}] = sprache.toStdString();
+        starten();
+        if (fenster) {
+            f().AnkopplungZeigen();
+            f().AbstimmbereichZeigen();
+        }
+        // Every input off its start value, a note and a further window's group.
+        design::Entwurf e;
+        e.schleife.felder = {"0,8", "3.2", "&H10", "2", "10,1", "50", "0,1", "40", "5000", "", ""};
+        e.schleife.form = Form::Quadrat;
+        e.schleife.material = Material::Messing;
+        e.kopplung = {2, "5,5"};
+        e.abstimmung = {{"10,1", "10.15", "0,01", "2000", "0,5", "5", "10", "200", "5000", "10,12", "12", "2,5"}, 5};
+        e.notiz = "Balkon";
+        e.weitere["finder"] = {{"target", "30 m"}};
+        QVERIFY(!design::EntwurfSchreiben(pfad("a.ringfeld").toStdString(), e, Language::English));
+
+        oeffnen(pfad("a.ringfeld"));
+        speichern(pfad("b.ringfeld"));
+        f().controls().mnuDateiNeu->trigger();
+        oeffnen(pfad("b.ringfeld"));
+        QCOMPARE(f().Eingaben().Combo2, messing.toStdString());
+        e.notiz.clear();  // no window shows these two
+        e.weitere.clear();
+        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(e));
+        QFile a(pfad("a.ringfeld")), b(pfad("b.ringfeld"));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());  // keys, list keys, note and group as they came
+        dienste->boxes.clear();              // the design's own calculation is not the subject
+    }
+
+    void aBadFileLeavesTheScreenAsItWas_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("inhalt");  // none: the file is not written
+        QTest::addColumn<QString>("grund");
+        QTest::addColumn<bool>("zuletzt");  // opened from the recent list
+        const QByteArray v1 = "{\"format\": \"ringfeld-design\", \"version\": 1, ";
+        QTest::newRow("not JSON") << "x.ringfeld" << QByteArray("{\"format\": x}")
+                                  << "it is not valid JSON (error at byte 11)." << false;
+        QTest::newRow("other format") << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld\", \"version\": 1}")
+                                      << "it is not a Ringfeld loop (\"format\" is not \"ringfeld-design\")." << false;
+        QTest::newRow("future version")
+            << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 2}")
+            << "it has format version 2; this Ringfeld reads version 1. A newer Ringfeld opens it." << false;
+        QTest::newRow("number for a text") << "x.ringfeld" << v1 + "\"loop\": {\"turns\": 2}}"
+                                           << "\"loop.turns\" must be a text in quotes." << false;
+        QTest::newRow("unknown site")
+            << "x.ringfeld" << v1 + "\"coupling\": {\"site\": \"roof\"}}"
+            << "\"coupling.site\" must be one of these values: \"indoors\", \"balcony\", \"free\", null." << false;
+        QTest::newRow("too large") << "x.ringfeld" << v1 + QByteArray(1024 * 1024, ' ') + "}"
+                                   << "it is larger than 1 MiB." << false;
+        QTest::newRow("folder") << "" << QByteArray() << "it is a folder." << false;
+        QTest::newRow("unreadable") << "/proc/self/mem" << QByteArray() << "it cannot be read (Input/output error)."
+                                    << false;
+        QTest::newRow("vanished") << "gone.ringfeld" << QByteArray() << "it does not exist." << false;
+        QTest::newRow("vanished from the recent list")
+            << "gone.ringfeld" << QByteArray()
+            << "it does not exist.\r\nIt has been removed from the list of recent files." << true;
+    }
+    void aBadFileLeavesTheScreenAsItWas() {
+        QFETCH(QString, datei);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, grund);
+        QFETCH(bool, zuletzt);
+        const QString name = datei.startsWith('/') ? datei : pfad(datei.toLatin1().constData());
+        if (zuletzt) speichern(name);
+        speichern(pfad("gut.ringfeld"));  // a document, its results on screen
+        f().controls().Command1->click();
+        const QString vorher = bildschirm();
+        if (zuletzt) QFile::remove(name);
+        QFile out(name);
+        if (!inhalt.isNull()) QVERIFY(out.open(QIODevice::WriteOnly) && out.write(inhalt) == inhalt.size());
+        out.close();
+        if (zuletzt)
+            f().controls().mnuDateiZuletzt->actions().at(1)->trigger();
+        else
+            oeffnen(name);
+        QCOMPARE(dienste->boxes.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(dienste->boxes.front().text),
+                 QStringLiteral("The file \"%1\" cannot be opened: %2").arg(name, grund));
+        QCOMPARE(bildschirm(), vorher);
+        QCOMPARE(f().controls().mnuDateiZuletzt->actions().size(), 1);  // the file saved last, kept in the store:
+        QCOMPARE(dienste->storedSetting("Zuletzt", "Datei2"), std::optional(std::string()));
+        dienste->boxes.clear();
+    }
+
+    void unsavedChangesAreAskedForOnlyWithAFile_data() {
+        QTest::addColumn<bool>("datei");    // the design was saved to a file
+        QTest::addColumn<bool>("aendern");  // then a field changed: only then is there a question
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("schliessen");  // else New
+        const int abbrechen = int(Antwort::Abbrechen);
+        QTest::newRow("no file: New") << false << true << abbrechen << false;
+        QTest::newRow("no file: closing") << false << true << abbrechen << true;
+        QTest::newRow("unchanged: New") << true << false << abbrechen << false;
+        QTest::newRow("New, Cancel") << true << true << abbrechen << false;
+        QTest::newRow("New, Discard") << true << true << int(Antwort::Verwerfen) << false;
+        QTest::newRow("closing, Cancel") << true << true << abbrechen << true;
+        QTest::newRow("closing, Save") << true << true << int(Antwort::Speichern) << true;
+    }
+    void unsavedChangesAreAskedForOnlyWithAFile() {
+        QFETCH(bool, datei);
+        QFETCH(bool, aendern);
+        QFETCH(int, antwort);
+        QFETCH(bool, schliessen);
+        // Cancel keeps everything: the change on screen, the window open.
+        const bool bleibt = datei && aendern && antwort == int(Antwort::Abbrechen);
+        if (datei) speichern(pfad("f.ringfeld"));
+        if (aendern) f().controls().Text1->setText(QStringLiteral("1,5"));
+        QCOMPARE(f().isWindowModified(), datei && aendern);
+        dienste->answers.push_back(static_cast<Antwort>(antwort));
+        if (schliessen)
+            f().close();
+        else
+            f().controls().mnuDateiNeu->trigger();
+        QCOMPARE(dienste->questions.size(), std::size_t(datei && aendern));
+        QCOMPARE(schliessen ? f().isVisible() : f().controls().Text1->text() == QStringLiteral("1,5"), bleibt);
+        if (bleibt) QCOMPARE(f().windowTitle().left(15), QStringLiteral("f.ringfeld[*] –"));
+        if (antwort == int(Antwort::Speichern))
+            QCOMPARE(design::EntwurfLesen(pfad("f.ringfeld").toStdString(), Language::English)
+                         .entwurf->schleife.felder.Text1,
+                     std::string("1,5"));
+    }
+};
+
+QTEST_MAIN(DesignTest)
+#include "design_test.moc"
