@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "cli/calc_help.h"
+#include "cli/exposure_run.h"
 #include "cli/numeric_options.h"
 #include "cli/tuning_run.h"
 #include "cli/usage_errors.h"
@@ -86,7 +87,8 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "material") return OneOf(lang, entryNames(MaterialTexteAllerSprachen(), entryName));
     if (name == "lang") return OneOf(lang, languageValues());
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
-    return TuningExpected(name, lang);
+    if (QString tuning = TuningExpected(name, lang); !tuning.isEmpty()) return tuning;
+    return ExposureExpected(name, lang);
 }
 
 // The parser's own errors, in the chosen language: an unknown option, a value
@@ -192,6 +194,12 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         return out;
     }
     o.tuning = sheet.options;
+    ExposureParse exposure = ParseExposureOptions(parser, lang, o.tuning);
+    if (!exposure.usageError.isEmpty()) {
+        out.usageError = exposure.usageError;
+        return out;
+    }
+    o.exposure = exposure.options;
 
     LoopEingaben& in = o.felder;
     in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : circleEntry(lang);

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "cli/calc_values.h"
+#include "cli/exposure_run.h"
 #include "cli/row_blocks.h"
 #include "cli/tuning_run.h"
 #include "export/json_writer.h"
@@ -285,6 +286,7 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return 2;
     }
     const CalcOptions& options = *parsed.options;
+    if (options.exposure) return WriteExposure(options, localeSeparator, out);
     if (options.tuning) {
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv
