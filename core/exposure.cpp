@@ -4,6 +4,7 @@
 
 #include "core/exposure.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/checked_value.h"
@@ -103,10 +104,16 @@ Row Evaluate(const LoopZahlen& loop, const tuning::SheetRow& sheetRow, const Set
         r.nearRadius_m = (kNearConductorRadii * loopRadius(loop)).zahl();
         r.V_peak_V = sheetRow.values->V_peak_V;
         r.dipole = {m.zahl(), Wavenumber(row.frequencyMHz)};
+        // A conductor longer than a tenth of the wavelength no longer carries the uniform
+        // current of a small loop (the sheet's flag, from Kraus' bound on the Rr formula).
+        const auto& flags = sheetRow.values->flags;
+        const bool notSmall = std::find(flags.begin(), flags.end(), tuning::Flag::RrFormulaRange) != flags.end();
         for (Standard standard : kStandards)
-            for (Population population : kPopulations)
-                r.limits[LimitIndex(standard, population)] =
-                    limitResult(r.dipole, LimitsAt(standard, population, row.frequencyMHz), r.nearRadius_m);
+            for (Population population : kPopulations) {
+                LimitResult& l = r.limits[LimitIndex(standard, population)];
+                l = limitResult(r.dipole, LimitsAt(standard, population, row.frequencyMHz), r.nearRadius_m);
+                if (notSmall && l.limits) l.flags |= kLoopNotSmall;
+            }
         row.result = r;
     } catch (const ArithmeticFault& fault) {
         row.ending = Ending::Fault;

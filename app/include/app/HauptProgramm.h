@@ -17,6 +17,9 @@ class frmAnkopplung;
 namespace tuning {
 class frmAbstimmbereich;
 }
+namespace exposure {
+class frmSicherheitsabstand;
+}
 
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
@@ -43,15 +46,20 @@ public:
     frmAnkopplung& Kopplungsfenster();
     // The tuning-range window; null until it was first shown.
     tuning::frmAbstimmbereich* Abstimmfenster() const { return abstimmfenster_.get(); }
+    // The safety-distance window; null until it was first shown.
+    exposure::frmSicherheitsabstand* Sicherheitsfenster() const { return sicherheitsfenster_.get(); }
 
 private:
     void StartFehler(const char* beschreibung);
+    // The safety-distance window follows the tuning range's sheet, once both exist.
+    void SicherheitMitAbstimmung();
 
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
-    std::unique_ptr<frmAnkopplung> kopplungsfenster_;            // created hidden on first use
-    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
+    std::unique_ptr<frmAnkopplung> kopplungsfenster_;                      // created hidden on first use
+    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;            // created on first use
+    std::unique_ptr<exposure::frmSicherheitsabstand> sicherheitsfenster_;  // created on first use
 };
 
 }  // namespace ringfeld

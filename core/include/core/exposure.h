@@ -62,12 +62,14 @@ enum LimitFlag : unsigned {
     kNearConductor = 1u << 1,  // "dipole_near_conductor": the distance lies within 3 loop radii
     kLessThan1cm = 1u << 2,    // "less_than_1cm"
     kMoreThan10km = 1u << 3,   // "more_than_10km"
+    kLoopNotSmall = 1u << 4,   // "loop_not_small": N U / lambda above 0.1, the sheet's rr_formula_range
 };
-inline constexpr std::array<std::pair<LimitFlag, std::string_view>, 4> kLimitFlagNames{{
+inline constexpr std::array<std::pair<LimitFlag, std::string_view>, 5> kLimitFlagNames{{
     {kOutsideTable, "outside_table"},
     {kNearConductor, "dipole_near_conductor"},
     {kLessThan1cm, "less_than_1cm"},
     {kMoreThan10km, "more_than_10km"},
+    {kLoopNotSmall, "loop_not_small"},
 }};
 
 constexpr std::string_view ComponentKey(Component component) {

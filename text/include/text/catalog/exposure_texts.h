@@ -60,8 +60,8 @@ inline constexpr std::array<Tri, 7> kModeTexte{{
     {"CW", "CW", "CW"},
     {"FM", "FM", "FM"},
     {"RTTY", "RTTY", "RTTY"},
-    {"Datenbetrieb (AFSK u. a.)", "modes numériques (AFSK, etc.)", "data modes (AFSK etc.)"},
-    {"Dauerträger (z. B. Abstimmen)", "porteuse continue (p. ex. accord)", "carrier (e.g. tuning)"},
+    {"Datenbetrieb, AFSK u. a.", "modes numériques, AFSK etc.", "data modes, AFSK etc."},
+    {"Dauerträger, z. B. Abstimmen", "porteuse continue, p. ex. accord", "carrier, e.g. tuning"},
 }};
 inline constexpr Tri kEigenerFaktor{"eigener Faktor", "facteur libre", "own factor"};
 inline constexpr Tri kModeQuelle{"Betriebsartfaktoren: FCC OET Bulletin 65, Supplement B (1997)",
@@ -69,7 +69,7 @@ inline constexpr Tri kModeQuelle{"Betriebsartfaktoren: FCC OET Bulletin 65, Supp
                                  "Mode factors: FCC OET Bulletin 65, Supplement B (1997)"};
 
 inline constexpr std::array<Tri, 2> kQuellenTexte{{
-    {"Modell (Abstimmbereich)", "modèle (plage d'accord)", "model (tuning range)"},
+    {"Modell", "modèle", "model"},
     {"gemessene Bandbreite", "bande passante mesurée", "measured bandwidth"},
 }};
 constexpr const Tri& SourceText(CurrentSource s) { return kQuellenTexte[static_cast<std::size_t>(s)]; }
@@ -84,13 +84,16 @@ struct FlagEintrag {
     LimitFlag flag;
     Tri text;
 };
-inline constexpr std::array<FlagEintrag, 4> kFlagTexte{{
+inline constexpr std::array<FlagEintrag, 5> kFlagTexte{{
     {kOutsideTable, {"Frequenz außerhalb der Tabelle", "fréquence hors de la table", "frequency outside the table"}},
     {kNearConductor,
      {"innerhalb von 3 Loop-Radien: Dipolmodell ungültig", "à moins de 3 rayons : modèle dipolaire non valable",
       "within 3 loop radii: dipole model not valid"}},
     {kLessThan1cm, {"weniger als 1 cm", "moins de 1 cm", "less than 1 cm"}},
     {kMoreThan10km, {"mehr als 10 km", "plus de 10 km", "more than 10 km"}},
+    {kLoopNotSmall,
+     {"Leiter länger als 0,1 λ: Dipolmodell ungenau", "conducteur de plus de 0,1 λ : modèle dipolaire imprécis",
+      "conductor longer than 0.1 λ: dipole model inexact"}},
 }};
 
 // ---- what stands under every result: the model's limits and the capacitor
@@ -187,7 +190,7 @@ inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
     {"I eff (A)", "I eff (A)", "I rms (A)"},
     {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
     {"Abstand (m)", "Distance (m)", "Distance (m)"},
-    {"bestimmt durch", "fixée par", "set by"},
+    {"maßgebend", "déterminant", "governing"},
     {"Hinweis", "Remarque", "Note"},
 }};
 
@@ -196,9 +199,9 @@ inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (m)", "Distance du c
                                    "Distance from the centre (m)"};
 inline constexpr Tri kAchseH{"H (A/m)", "H (A/m)", "H (A/m)"};
 inline constexpr Tri kAchseE{"E (V/m)", "E (V/m)", "E (V/m)"};
-inline constexpr Tri kGrenzeH{"Grenzwert H", "limite H", "H limit"};
-inline constexpr Tri kGrenzeE{"Grenzwert E", "limite E", "E limit"};
-inline constexpr Tri kDreiRadien{"3 Loop-Radien", "3 rayons", "3 loop radii"};
+inline constexpr Tri kGrenzeH{"Grenze H", "limite H", "H limit"};
+inline constexpr Tri kGrenzeE{"Grenze E", "limite E", "E limit"};
+inline constexpr Tri kDreiRadien{"3 Radien", "3 rayons", "3 radii"};
 
 // ---- the printed report
 
@@ -206,6 +209,8 @@ inline constexpr Tri kBerichtTitel{"Ringfeld: Sicherheitsabstand der Sendeloop",
                                    "Ringfeld : distance de sécurité de la boucle d'émission",
                                    "Ringfeld: safety distance of the transmitting loop"};
 inline constexpr Tri kBerichtDatum{"Erstellt am %1", "Établi le %1", "Made on %1"};
+// Between a caption and its value.
+inline constexpr Tri kDoppelpunkt{": ", " : ", ": "};
 inline constexpr Tri kBerichtEingaben{"Eingaben", "Entrées", "Inputs"};
 inline constexpr Tri kBerichtModell{"Modell und Gültigkeit", "Modèle et validité", "Model and validity"};
 inline constexpr Tri kBerichtGrenzwerte{"Verwendete Grenzwerte", "Limites utilisées", "Limits used"};
@@ -230,9 +235,9 @@ inline constexpr std::array<SchleifenFeld, 11> kSchleifenFelder{{
     {&LoopEingaben::Text8, {"Spulenlänge", "Longueur de la bobine", "Coil length"}, "mm"},
     {&LoopEingaben::Text5, {"Frequenz", "Fréquence", "Frequency"}, "MHz"},
     {&LoopEingaben::Text6, {"Sendeleistung (PEP)", "Puissance d'émission (PEP)", "Transmitter power (PEP)"}, "W"},
-    {&LoopEingaben::Text7, {"zusätzlicher Reihenverlust", "perte série additionnelle", "additional series loss"}, "Ω"},
+    {&LoopEingaben::Text7, {"Zusätzlicher Reihenverlust", "Perte série additionnelle", "Additional series loss"}, "Ω"},
     {&LoopEingaben::Text9,
-     {"zusätzlicher Parallelverlust", "perte parallèle additionnelle", "additional parallel loss"},
+     {"Zusätzlicher Parallelverlust", "Perte parallèle additionnelle", "Additional parallel loss"},
      "kΩ"},
 }};
 // The side of a square in place of the diameter.
@@ -244,9 +249,9 @@ inline constexpr Tri kAnteil{"Sendeanteil in der Mittelungszeit", "Part d'émiss
 inline constexpr Tri kNorm{"Norm", "Norme", "Standard"};
 inline constexpr Tri kPersonen{"Personengruppe", "Population", "Population"};
 inline constexpr Tri kStromQuelle{"R gesamt aus", "R totale tirée de", "R total from"};
-inline constexpr Tri kAbstimmbereich{"Abstimmbereich %1 bis %2 MHz, Schritt %3 MHz",
-                                     "Plage d'accord de %1 à %2 MHz, pas %3 MHz",
-                                     "Tuning range %1 to %2 MHz, step %3 MHz"};
+inline constexpr Tri kAbstimmbereich{"Abstimmbereich", "Plage d'accord", "Tuning range"};
+inline constexpr Tri kBereichWerte{"%1 bis %2 MHz, Schritt %3 MHz", "de %1 à %2 MHz, pas %3 MHz",
+                                   "%1 to %2 MHz, step %3 MHz"};
 inline constexpr Tri kKondensatorGuete{"Kondensator-Güte Q", "Q du condensateur", "Capacitor Q"};
 inline constexpr Tri kErdverlust{"Erdverlust (× Rr)", "Perte de sol (× Rr)", "Ground loss (× Rr)"};
 inline constexpr Tri kStreuC{"Streu-C", "C parasite", "Stray C"};

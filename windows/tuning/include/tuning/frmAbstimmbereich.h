@@ -70,6 +70,10 @@ public:
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
 
+signals:
+    // The sheet was computed anew, or the window was hidden.
+    void BlattGeaendert();
+
 protected:
     void hideEvent(QHideEvent* event) override;
 
