@@ -8,6 +8,7 @@
 #include "app/help_command.h"
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
+#include "exposure/frmSicherheitsabstand.h"
 #include "main/frmMain.h"
 #include "tuning/frmAbstimmbereich.h"
 
@@ -83,6 +84,12 @@ void HauptProgramm::DokumentVerbinden() {
     QObject::connect(&haupt, &frmMain::EingabenGeaendert, [this] { dokument_->EingabenGeaendert(); });
 }
 
+void HauptProgramm::SicherheitMitAbstimmung() {
+    if (abstimmfenster_ && sicherheitsfenster_)
+        QObject::connect(abstimmfenster_.get(), &tuning::frmAbstimmbereich::BlattGeaendert, sicherheitsfenster_.get(),
+                         &exposure::frmSicherheitsabstand::LoopGeaendert, Qt::UniqueConnection);
+}
+
 void HauptProgramm::Main() {
     rec_.NL = "\r\n";
 
@@ -107,13 +114,31 @@ void HauptProgramm::Main() {
                     if (dokument_) dokument_->EingabenGeaendert();
                 });
             }
+            SicherheitMitAbstimmung();
             abstimmfenster_->Zeigen();
+        };
+        haupt.SicherheitZeigen = [this] {
+            if (!sicherheitsfenster_) {
+                // The tuning range's sheet while that window shows one, else none.
+                auto blatt = [this]() -> const tuning::Sheet* {
+                    if (!abstimmfenster_ || !abstimmfenster_->isVisible()) return nullptr;
+                    const tuning::Sheet& sheet = abstimmfenster_->modell().sheet();
+                    return sheet.rows.empty() ? nullptr : &sheet;
+                };
+                sicherheitsfenster_ = std::make_unique<exposure::frmSicherheitsabstand>(
+                    rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
+                QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
+                                 &exposure::frmSicherheitsabstand::LoopGeaendert);
+                SicherheitMitAbstimmung();
+            }
+            sicherheitsfenster_->Zeigen();
         };
         // The coupling window comes into being with the first language switch.
         haupt.AndereFensterLeeren = [this] { Kopplungsfenster().SpracheLeeren(); };
         haupt.AndereFensterAnwenden = [this] {
             Kopplungsfenster().SpracheAnwenden();
             if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
+            if (sicherheitsfenster_) sicherheitsfenster_->SpracheAnwenden();
         };
         haupt.HilfeAufrufen = [this] { ringfeld::HilfeAufrufen(dienste_, rec_); };
         haupt.InfoAnzeigen = [this] { ringfeld::InfoAnzeigen(dienste_, rec_); };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-// Benchmarks: one calculation of the start-up loop, a 10,000-point JSON sweep, and a
+// Benchmarks: one calculation of the start-up loop, a 10,000-point JSON sweep, a
 // 10,000-row tuning-range sheet computed and written as JSON, in the engine and as
-// ringfeld-calc streams it. The whole process's figures: bench/calc_process.py.
+// ringfeld-calc streams it, and the safety distances of one frequency and of that
+// sheet. The whole process's figures: bench/calc_process.py.
 #include <benchmark/benchmark.h>
 
 #include "cli/calc_run.h"
 #include "cli/tuning_run.h"
+#include "core/exposure.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
 #include "text/interface_titles.h"
@@ -99,6 +101,45 @@ void TuningSheetStreamedJson10000(benchmark::State& state) {
     }
 }
 BENCHMARK(TuningSheetStreamedJson10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// Safety distances: one frequency in the engine (every standard and population, three
+// fields each), then the 10,000 rows of the sheet above, and the same sheet as
+// ringfeld-calc --exposure computes and writes it as JSON.
+void ExposureOneFrequency(benchmark::State& state) {
+    const ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
+    const auto row = ringfeld::tuning::BerechneZeile(loop, 7.1, TuningOptions());
+    for (auto _ : state) {
+        auto exposure = ringfeld::exposure::Evaluate(loop, row, {}, std::nullopt);
+        benchmark::DoNotOptimize(exposure);
+    }
+}
+BENCHMARK(ExposureOneFrequency)->Unit(benchmark::kMicrosecond);
+
+void ExposureSheet10000(benchmark::State& state) {
+    const ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
+    const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(loop, TuningOptions());
+    const auto ratio = ringfeld::exposure::MeasuredRatio(*sheet.measured);
+    const ringfeld::exposure::Settings settings{0.4, 1, ringfeld::exposure::CurrentSource::Measured};
+    for (auto _ : state) {
+        std::vector<ringfeld::exposure::Row> rows;
+        rows.reserve(sheet.rows.size());
+        for (const auto& row : sheet.rows) rows.push_back(ringfeld::exposure::Evaluate(loop, row, settings, ratio));
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(ExposureSheet10000)->Unit(benchmark::kMillisecond);
+
+void ExposureStreamedJson10000(benchmark::State& state) {
+    const QStringList args{"--exposure", "--format", "json",     "--tuning", "1.8:11.799:0.001", "--turns", "2",
+                           "--diameter", "1",        "--length", "40",       "--distance",       "2"};
+    for (auto _ : state) {
+        Discard out, err;
+        const int status = ringfeld::cli::RunCalc(args, "deutsch", ",", out, err);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(out.size);
+    }
+}
+BENCHMARK(ExposureStreamedJson10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 
 #include "cli/calc_help.h"
 #include "cli/design_options.h"
+#include "cli/exposure_run.h"
 #include "cli/numeric_options.h"
 #include "cli/tuning_run.h"
 #include "cli/usage_errors.h"
@@ -74,7 +75,8 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "lang") return OneOf(lang, languageValues());
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
     if (name == "design" || name == "save-design") return qs(texte::kExpectDesignFile.in(lang));
-    return TuningExpected(name, lang);
+    if (QString tuning = TuningExpected(name, lang); !tuning.isEmpty()) return tuning;
+    return ExposureExpected(name, lang);
 }
 
 // The parser's own errors, in the chosen language: an unknown option, a value
@@ -203,6 +205,12 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         return out;
     }
     o.tuning = sheet.options;
+    ExposureParse exposure = ParseExposureOptions(parser, lang, o.tuning);
+    if (!exposure.usageError.isEmpty()) {
+        out.usageError = exposure.usageError;
+        return out;
+    }
+    o.exposure = exposure.options;
 
     const LoopEingaben start = basis.schleife.EingabenIn(lang);
     LoopEingaben& in = o.felder;

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "cli/calc_values.h"
+#include "cli/exposure_run.h"
 #include "cli/row_blocks.h"
 #include "cli/tuning_run.h"
 #include "design/design_file.h"
@@ -292,6 +293,7 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         if (fehler) err.write("ringfeld-calc: " + *fehler + '\n');
         return fehler ? 1 : 0;
     }
+    if (options.exposure) return WriteExposure(options, localeSeparator, out);
     if (options.tuning) {
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv

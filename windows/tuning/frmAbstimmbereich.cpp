@@ -289,6 +289,7 @@ void frmAbstimmbereich::Rechnen() {
     messErgebnis_->setText(gelesen.options ? MessErgebnis(modell_.sheet(), lang) : QString());
     for (const char* name : {"cmdCsv", "cmdJson", "cmdDrucken"})
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(gelesen.options.has_value());
+    emit BlattGeaendert();
 }
 
 void frmAbstimmbereich::Zeigen() {
@@ -315,6 +316,7 @@ void frmAbstimmbereich::Zeigen() {
 void frmAbstimmbereich::hideEvent(QHideEvent* event) {
     einstellungenSchreiben();
     QWidget::hideEvent(event);
+    emit BlattGeaendert();
 }
 
 // ---------------------------------------------------------------- settings

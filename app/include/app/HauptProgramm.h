@@ -21,6 +21,9 @@ class frmAnkopplung;
 namespace tuning {
 class frmAbstimmbereich;
 }
+namespace exposure {
+class frmSicherheitsabstand;
+}
 
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
@@ -57,15 +60,21 @@ public:
     design::Entwurf AktuellerEntwurf();
     void EntwurfZeigen(const design::Entwurf& entwurf);
 
+    // The safety-distance window; null until it was first shown.
+    exposure::frmSicherheitsabstand* Sicherheitsfenster() const { return sicherheitsfenster_.get(); }
+
 private:
     void StartFehler(const char* beschreibung);
     void DokumentVerbinden();
+    // The safety-distance window follows the tuning range's sheet, once both exist.
+    void SicherheitMitAbstimmung();
 
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
-    std::unique_ptr<frmAnkopplung> kopplungsfenster_;            // created hidden on first use
-    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
+    std::unique_ptr<frmAnkopplung> kopplungsfenster_;                      // created hidden on first use
+    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;            // created on first use
+    std::unique_ptr<exposure::frmSicherheitsabstand> sicherheitsfenster_;  // created on first use
     // The tuning-range window's inputs while it does not exist: those of the
     // design last shown, or of the settings store once a design was read.
     std::optional<design::Abstimmung> abstimmVorgabe_;

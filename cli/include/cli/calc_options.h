@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/exposure_run.h"
 #include "core/tuning_sheet.h"
 #include "design/design.h"
 #include "text/loop_fields.h"
@@ -54,6 +55,8 @@ struct CalcOptions {
     // --save-design: the design to write instead of computing, and the file.
     std::optional<design::Entwurf> entwurf;
     std::string entwurfDatei;
+    // --exposure: the safety distances of the rows above, or of the sheet's.
+    std::optional<ExposureOptions> exposure;
 };
 
 struct ParseOutcome {

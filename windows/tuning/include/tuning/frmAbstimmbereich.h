@@ -81,6 +81,8 @@ public:
 signals:
     // A field or the band changed.
     void EingabenGeaendert();
+    // The sheet was computed anew, or the window was hidden.
+    void BlattGeaendert();
 
 protected:
     void hideEvent(QHideEvent* event) override;

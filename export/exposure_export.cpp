@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+// The safety distances as JSON and CSV.
+
+#include "export/exposure_export.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "core/constants.h"
+#include "export/json_writer.h"
+#include "text/messages.h"
+
+namespace ringfeld::exposure {
+namespace {
+
+void number(JsonWriter& w, std::string_view key, double value) {
+    w.key(key);
+    w.value(value);
+}
+
+// A distance's number: 0.01 stands for 1 cm or less, 10000 for more than 10 km (the flags say which).
+void distance(JsonWriter& w, std::string_view key, const LimitResult& r, std::size_t component) {
+    w.key(key);
+    if (r.limits)
+        w.value(component < 3 ? r.distances[component].metres : r.safety.metres);
+    else
+        w.null();
+}
+
+void flagsJson(JsonWriter& w, unsigned flags) {
+    w.key("flags");
+    w.beginArray();
+    for (const auto& [flag, name] : kLimitFlagNames)
+        if (flags & flag) w.value(name);
+    w.endArray();
+}
+
+void limitJson(JsonWriter& w, const LimitResult& r) {
+    w.beginObject();
+    const auto limit = [&](std::string_view key, double value) {
+        w.key(key);
+        if (r.limits)
+            w.value(value);
+        else
+            w.null();
+    };
+    limit("H_limit_Apm", r.limits ? r.limits->H_Apm : 0);
+    limit("E_limit_Vpm", r.limits ? r.limits->E_Vpm : 0);
+    limit("averaging_min", r.limits ? r.limits->averagingMinutes : 0);
+    distance(w, "H_axis_m", r, 0);
+    distance(w, "H_plane_m", r, 1);
+    distance(w, "E_plane_m", r, 2);
+    distance(w, "safety_distance_m", r, 3);
+    w.key("governing");
+    if (r.limits)
+        w.value(ComponentKey(r.governing));
+    else
+        w.null();
+    flagsJson(w, r.flags);
+    w.endObject();
+}
+
+std::string message(const ExposureExport& e, const Row& row) {
+    return AbbruchZeile(row.ending, row.fault, e.zahlen.N.wert, e.lang);
+}
+
+// ---- CSV
+
+void csvNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) return;
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, r.ptr);
+}
+
+void csvQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+constexpr std::string_view kLineEnd = "\r\n";  // RFC 4180, 2.1
+constexpr std::array<std::string_view, 9> kLimitColumns{"H_limit_Apm",       "E_limit_Vpm", "averaging_min",
+                                                        "H_axis_m",          "H_plane_m",   "E_plane_m",
+                                                        "safety_distance_m", "governing",   "flags"};
+constexpr std::array<std::string_view, 4> kFieldColumns{"distance_m", "H_axis_Apm", "H_plane_Apm", "E_plane_Vpm"};
+
+}  // namespace
+
+void ExposureJsonStart(std::string& out, const ExposureExport& e) {
+    JsonWriter w(out);
+    w.beginObject();
+    w.key("inputs");
+    w.beginObject();
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Text1", &e.loop.Text1},   {"Text2", &e.loop.Text2},  {"Text3", &e.loop.Text3}, {"Text4", &e.loop.Text4},
+        {"Text6", &e.loop.Text6},   {"Text7", &e.loop.Text7},  {"Text8", &e.loop.Text8}, {"Text9", &e.loop.Text9},
+        {"Combo1", &e.loop.Combo1}, {"Combo2", &e.loop.Combo2}};
+    for (const auto& [name, text] : fields) {
+        w.key(name);
+        w.value(*text);
+    }
+    w.endObject();
+    w.key("options");
+    w.beginObject();
+    w.key("standard");
+    w.value(StandardKey(e.standard));
+    w.key("population");
+    w.value(PopulationKey(e.population));
+    number(w, "mode_factor", e.settings.modeFactor);
+    number(w, "tx_share_percent", e.settings.transmitShare * constants::kPercentPerUnit);
+    w.key("current_source");
+    w.value(CurrentSourceKey(e.settings.source));
+    w.key("distances_m");
+    w.beginArray();
+    for (double d : e.distances) w.value(d);
+    w.endArray();
+    w.key("tuning");
+    if (e.sheet) {
+        w.beginObject();
+        const tuning::SheetOptions& o = *e.sheet;
+        number(w, "from_MHz", o.fromMHz);
+        number(w, "to_MHz", o.toMHz);
+        number(w, "step_MHz", o.stepMHz);
+        w.key("capacitor_Q");
+        if (o.capacitorQ)
+            w.value(*o.capacitorQ);
+        else
+            w.null();
+        number(w, "ground_ratio", o.groundRatio);
+        number(w, "stray_pF", o.strayPf);
+        w.endObject();
+    } else {
+        w.null();
+    }
+    // The measured bandwidth: its R_total over the model's scales every row's with --current-source measured.
+    w.key("measured");
+    if (e.measured) {
+        w.beginObject();
+        number(w, "frequency_MHz", e.measured->input.frequencyMHz);
+        number(w, "bandwidth_kHz", e.measured->input.bandwidthKHz);
+        number(w, "vswr", e.measured->input.vswr);
+        w.key("ending");
+        w.value(EndingName(e.measured->ending));
+        w.key("message");
+        if (e.measured->ending == Ending::Ok)
+            w.null();
+        else
+            w.value(AbbruchZeile(e.measured->ending, e.measured->fault, e.zahlen.N.wert, e.lang));
+        if (e.measuredRatio) {
+            number(w, "R_total_ohm", e.measured->R_total_ohm);
+            number(w, "R_model_ohm", e.measured->R_model_ohm);
+            number(w, "R_ratio", *e.measuredRatio);
+        }
+        w.endObject();
+    } else {
+        w.null();
+    }
+    w.endObject();
+    w.key("rows");
+    w.beginArray();
+}
+
+void ExposureJsonRow(std::string& out, const ExposureExport& e, const Row& row, std::size_t index) {
+    if (index > 0) out += ',';
+    out += '\n';  // one row a line
+    JsonWriter w(out);
+    w.beginObject();
+    number(w, "frequency_MHz", row.frequencyMHz);
+    w.key("ending");
+    w.value(EndingName(row.ending));
+    w.key("message");
+    if (!row.result) {
+        w.value(message(e, row));
+        w.endObject();
+        return;
+    }
+    w.null();
+    const Result& r = *row.result;
+    number(w, "P_avg_W", r.P_avg_W);
+    number(w, "R_total_ohm", r.R_total_ohm);
+    w.key("R_source");
+    w.value(CurrentSourceKey(r.source));
+    number(w, "I_rms_A", r.I_rms_A);
+    number(w, "moment_Am2", r.moment_Am2);
+    number(w, "near_conductor_radius_m", r.nearRadius_m);
+    w.key("distances");
+    w.beginObject();
+    for (Standard s : kStandards) {
+        w.key(StandardKey(s));
+        w.beginObject();
+        for (Population p : kPopulations) {
+            w.key(PopulationKey(p));
+            limitJson(w, r.limits[LimitIndex(s, p)]);
+        }
+        w.endObject();
+    }
+    w.endObject();
+    w.key("fields");
+    w.beginArray();
+    for (double d : e.distances) {
+        w.beginObject();
+        number(w, "distance_m", d);
+        const auto fields = FieldsAt(r, d);
+        for (std::size_t c = 0; c < 3; ++c) {
+            w.key(kFieldColumns[c + 1]);
+            if (fields)
+                w.value((*fields)[c]);
+            else
+                w.null();
+        }
+        w.key("flags");
+        w.beginArray();
+        if (d <= r.nearRadius_m) w.value("dipole_near_conductor");
+        w.endArray();
+        w.endObject();
+    }
+    w.endArray();
+    w.endObject();
+}
+
+void ExposureJsonEnd(std::string& out) { out += "\n]}\n"; }
+
+void ExposureCsvHeader(std::string& out, const ExposureExport& e) {
+    out += "frequency_MHz,ending,P_avg_W,R_total_ohm,R_source,I_rms_A,moment_Am2,near_conductor_radius_m";
+    for (Standard s : kStandards)
+        for (Population p : kPopulations)
+            for (std::string_view column : kLimitColumns)
+                (((((out += ',') += StandardKey(s)) += '_') += PopulationKey(p)) += '_') += column;
+    for (std::size_t i = 1; i <= e.distances.size(); ++i)
+        for (std::string_view column : kFieldColumns) (((out += ",field") += std::to_string(i)) += '_') += column;
+    (out += ",message") += kLineEnd;
+}
+
+void ExposureCsvRow(std::string& out, const ExposureExport& e, const Row& row) {
+    csvNumber(out, row.frequencyMHz);
+    (out += ',') += EndingName(row.ending);
+    const Result* r = row.result ? &*row.result : nullptr;
+    const auto cell = [&](double value) {
+        out += ',';
+        if (r) csvNumber(out, value);
+    };
+    cell(r ? r->P_avg_W : 0);
+    cell(r ? r->R_total_ohm : 0);
+    out += ',';
+    if (r) out += CurrentSourceKey(r->source);
+    cell(r ? r->I_rms_A : 0);
+    cell(r ? r->moment_Am2 : 0);
+    cell(r ? r->nearRadius_m : 0);
+    for (std::size_t i = 0; i < kLimitCount; ++i) {
+        const LimitResult* l = r ? &r->limits[i] : nullptr;
+        const bool has = l && l->limits;
+        for (double value :
+             {has ? l->limits->H_Apm : 0, has ? l->limits->E_Vpm : 0, has ? l->limits->averagingMinutes : 0,
+              has ? l->distances[0].metres : 0, has ? l->distances[1].metres : 0, has ? l->distances[2].metres : 0,
+              has ? l->safety.metres : 0}) {
+            out += ',';
+            if (has) csvNumber(out, value);
+        }
+        out += ',';
+        if (has) out += ComponentKey(l->governing);
+        out += ',';
+        bool first = true;
+        if (l)
+            for (const auto& [flag, name] : kLimitFlagNames)
+                if (l->flags & flag) (out += first ? "" : " ") += name, first = false;
+    }
+    for (double d : e.distances) {
+        const auto fields = r ? FieldsAt(*r, d) : std::nullopt;
+        out += ',';
+        if (r) csvNumber(out, d);
+        for (std::size_t c = 0; c < 3; ++c) {
+            out += ',';
+            if (fields) csvNumber(out, (*fields)[c]);
+        }
+    }
+    out += ',';
+    csvQuoted(out, r ? std::string() : message(e, row));
+    out += kLineEnd;
+}
+
+}  // namespace ringfeld::exposure

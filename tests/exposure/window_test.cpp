@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+//
+// The safety-distance window opened from the main window's menu as a user opens it,
+// with the settings store in a temporary folder.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/HauptProgramm.h"
+#include "exposure/frmSicherheitsabstand.h"
+#include "exposure/sicherheit_bericht.h"
+#include "main/frmMain.h"
+#include "testing/recording_desktop_services.h"
+#include "tuning/frmAbstimmbereich.h"
+
+using namespace ringfeld;
+
+class ExposureWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir config;
+    RecordingDesktopServices dienste;
+    std::unique_ptr<HauptProgramm> modul;
+    exposure::frmSicherheitsabstand* w = nullptr;
+
+    template <typename T = QLineEdit>
+    T* in(QWidget* window, const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    double strom() { return w->stand().ergebnis() ? w->stand().ergebnis()->I_rms_A : -1; }
+
+    // Starts the program in English with a loop 1 m across of 20 mm tube at 7.1 MHz and
+    // opens the window with its menu entry.
+    void oeffnen() {
+        modul = std::make_unique<HauptProgramm>(dienste);
+        modul->Main();
+        frmMain& f = *modul->Hauptfenster();
+        for (auto [name, text] :
+             {std::pair{"Text1", "1"}, {"Text2", "3,1416"}, {"Text3", "20"}, {"Text5", "7,1"}, {"Text8", "20"}})
+            in(&f, name)->setText(QString::fromLatin1(text));
+        f.controls().mnuAktSicherheit->trigger();
+        w = modul->Sicherheitsfenster();
+        QVERIFY(w && w->isVisible());
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        dienste.settings[{"Settings", "Sprache"}] = "englisch";
+    }
+
+    void followsTheLoopReadsItsFieldsAndPrints() {
+        oeffnen();
+        QCOMPARE(w->accessibleDescription(), QStringLiteral("frmSicherheitsabstand"));
+        QCOMPARE(in<QLabel>(w, "lblNorm")->accessibleDescription(), QStringLiteral("lblNorm"));
+        const double voll = strom();
+        QVERIFY(voll > 0);
+        // A quarter of the power on average halves the current: I = sqrt(P_avg / R).
+        in(w, "txtFaktor")->setText(QStringLiteral("0,25"));
+        QTRY_COMPARE(strom(), voll / 2);
+        // ... and so does a quarter of the main window's power.
+        in(w, "txtFaktor")->setText(QStringLiteral("1"));
+        in(modul->Hauptfenster(), "Text6")->setText(QStringLiteral("25"));
+        QTRY_COMPARE(strom(), voll / 2);
+        // A share above 100 % is refused beside its field: no result, nothing to print.
+        in(w, "txtAnteil")->setText(QStringLiteral("120"));
+        QTRY_VERIFY(!in<QLabel>(w, "grundAnteil")->text().isEmpty());
+        QVERIFY(!w->stand().ergebnis());
+        QVERIFY(!in<QPushButton>(w, "cmdDrucken")->isEnabled());
+        in(w, "txtAnteil")->setText(QStringLiteral("100"));
+
+        // The tuning range's frequencies give the table, while that window is open.
+        modul->Hauptfenster()->controls().mnuAktAbstimmbereich->trigger();
+        QTRY_COMPARE(w->stand().zeilen.size(), modul->Abstimmfenster()->modell().sheet().rows.size());
+        QVERIFY(!w->stand().zeilen.empty());
+        modul->Abstimmfenster()->close();
+        QTRY_VERIFY(w->stand().zeilen.empty());
+
+        // The inputs by key, for design files: given and taken back.
+        w->EingabenSetzen(
+            {{"standard", "fcc"}, {"population", "occupational"}, {"mode", "cw"}, {"mode_factor", "0.4"}});
+        QCOMPARE(in<QComboBox>(w, "cboNorm")->currentText(), QStringLiteral("FCC"));
+        QCOMPARE(w->Eingaben().at("population"), std::string("occupational"));
+        QCOMPARE(w->Eingaben().at("mode"), std::string("cw"));
+
+        // The report as a PDF: its text can be extracted, the capacitor's warning included.
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+        w->Rechnen();  // now, not once the events are handled
+        {
+            QPdfWriter writer(pdf);
+            QVERIFY(exposure::SicherheitBericht(w->stand(), QDateTime::currentDateTime()).drucken(writer));
+        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        const QString extracted = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+        QVERIFY2(extracted.contains(QLatin1String("47 CFR")), qPrintable(extracted.left(400)));
+        QVERIFY2(extracted.contains(QLatin1String("tuning capacitor")), qPrintable(extracted.left(400)));
+
+        // Closed, the program ended and started again: the fields come back.
+        w->close();
+        modul.reset();
+        oeffnen();
+        QCOMPARE(in<QComboBox>(w, "cboNorm")->currentText(), QStringLiteral("FCC"));
+        QCOMPARE(in(w, "txtFaktor")->text(), QStringLiteral("0.4"));
+        // The language of the main window's menu reaches it.
+        modul->Hauptfenster()->controls().mnuFranzösisch->trigger();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Distance de sécurité"));
+    }
+};
+
+QTEST_MAIN(ExposureWindowTest)
+#include "window_test.moc"

@@ -1,0 +1,347 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// Catalogue: the safety distance's texts, for its window, its printed report and
+// ringfeld-calc --exposure. The window's captions are rows of the caption table
+// (text/sprach_texte.cpp). "%1" ... are the place markers QString::arg fills.
+
+#include <array>
+
+#include "core/exposure.h"
+#include "text/language.h"
+#include "text/loop_fields.h"
+
+namespace ringfeld::exposure::texte {
+
+// ---- the standards, populations, fields and modes
+
+struct StandardText {
+    Standard standard;
+    Tri name;    // short, for lists and tables
+    Tri source;  // the publication and its table
+};
+inline constexpr std::array<StandardText, 3> kStandardTexte{{
+    {Standard::Icnirp1998,
+     {"ICNIRP 1998", "ICNIRP 1998", "ICNIRP 1998"},
+     {"ICNIRP, Health Physics 74(4):494–522 (1998), Tabellen 6 und 7; gleich der EU-Ratsempfehlung "
+      "1999/519/EG, Anhang III, Tabelle 2",
+      "ICNIRP, Health Physics 74(4):494–522 (1998), tableaux 6 et 7 ; identiques à la recommandation "
+      "du Conseil 1999/519/CE, annexe III, tableau 2",
+      "ICNIRP, Health Physics 74(4):494–522 (1998), Tables 6 and 7; the same as EU Council Recommendation "
+      "1999/519/EC, Annex III, Table 2"}},
+    {Standard::Icnirp2020,
+     {"ICNIRP 2020", "ICNIRP 2020", "ICNIRP 2020"},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 5 (Ganzkörper)",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 5 (corps entier)",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 5 (whole body)"}},
+    {Standard::Fcc,
+     {"FCC", "FCC", "FCC"},
+     {"47 CFR § 1.1310, Tabelle 1 (MPE)", "47 CFR § 1.1310, tableau 1 (MPE)", "47 CFR § 1.1310, Table 1 (MPE)"}},
+}};
+constexpr const StandardText& StandardTexte(Standard s) { return kStandardTexte[static_cast<std::size_t>(s)]; }
+
+inline constexpr std::array<Tri, 2> kPopulationTexte{{
+    {"Allgemeinbevölkerung", "public", "general public"},
+    {"beruflich Exponierte", "travailleurs", "occupational"},
+}};
+constexpr const Tri& PopulationText(Population p) { return kPopulationTexte[static_cast<std::size_t>(p)]; }
+
+inline constexpr std::array<Tri, 3> kComponentTexte{{
+    {"H Achse", "H axe", "H axis"},
+    {"H Ebene", "H plan", "H plane"},
+    {"E Ebene", "E plan", "E plane"},
+}};
+constexpr const Tri& ComponentText(Component c) { return kComponentTexte[static_cast<std::size_t>(c)]; }
+
+// In the order of kModeFactors; the list shows the factor after the name.
+inline constexpr std::array<Tri, 7> kModeTexte{{
+    {"SSB ohne Sprachprozessor", "BLU sans compresseur", "SSB without speech processing"},
+    {"SSB mit Sprachprozessor", "BLU avec compresseur", "SSB with speech processing"},
+    {"CW", "CW", "CW"},
+    {"FM", "FM", "FM"},
+    {"RTTY", "RTTY", "RTTY"},
+    {"Datenbetrieb, AFSK u. a.", "modes numériques, AFSK etc.", "data modes, AFSK etc."},
+    {"Dauerträger, z. B. Abstimmen", "porteuse continue, p. ex. accord", "carrier, e.g. tuning"},
+}};
+inline constexpr Tri kEigenerFaktor{"eigener Faktor", "facteur libre", "own factor"};
+inline constexpr Tri kModeQuelle{"Betriebsartfaktoren: FCC OET Bulletin 65, Supplement B (1997)",
+                                 "Facteurs de mode : FCC OET Bulletin 65, supplément B (1997)",
+                                 "Mode factors: FCC OET Bulletin 65, Supplement B (1997)"};
+
+inline constexpr std::array<Tri, 2> kQuellenTexte{{
+    {"Modell", "modèle", "model"},
+    {"gemessene Bandbreite", "bande passante mesurée", "measured bandwidth"},
+}};
+constexpr const Tri& SourceText(CurrentSource s) { return kQuellenTexte[static_cast<std::size_t>(s)]; }
+
+// ---- distances and flags
+
+inline constexpr Tri kUnter1cm{"< 1 cm", "< 1 cm", "< 1 cm"};
+inline constexpr Tri kUeber10km{"> 10 km", "> 10 km", "> 10 km"};
+inline constexpr Tri kAusserhalb{"außerhalb der Tabelle", "hors de la table", "outside the table"};
+
+struct FlagEintrag {
+    LimitFlag flag;
+    Tri text;
+};
+inline constexpr std::array<FlagEintrag, 5> kFlagTexte{{
+    {kOutsideTable, {"Frequenz außerhalb der Tabelle", "fréquence hors de la table", "frequency outside the table"}},
+    {kNearConductor,
+     {"innerhalb von 3 Loop-Radien: Dipolmodell ungültig", "à moins de 3 rayons : modèle dipolaire non valable",
+      "within 3 loop radii: dipole model not valid"}},
+    {kLessThan1cm, {"weniger als 1 cm", "moins de 1 cm", "less than 1 cm"}},
+    {kMoreThan10km, {"mehr als 10 km", "plus de 10 km", "more than 10 km"}},
+    {kLoopNotSmall,
+     {"Leiter länger als 0,1 λ: Dipolmodell ungenau", "conducteur de plus de 0,1 λ : modèle dipolaire imprécis",
+      "conductor longer than 0.1 λ: dipole model inexact"}},
+}};
+
+// ---- what stands under every result: the model's limits and the capacitor
+
+inline constexpr Tri kModell{
+    "Modell: die Loop als kleiner magnetischer Dipol, Nah- und Fernfeld zusammen (C. A. Balanis, Antenna "
+    "Theory, 3. Aufl., Gl. 5-18 und 5-19), im freien Raum, ohne Boden, Wände und Metall in der Nähe, mit "
+    "dem Effektivstrom I = √(P mittel / R gesamt) des Abstimmbereichs. Es gilt, solange der Umfang klein "
+    "gegen die Wellenlänge ist, und erst ab etwa 3 Loop-Radien vom Mittelpunkt; ein Abstand darunter ist "
+    "markiert. Jeder Abstand ist auf 1 cm nach außen gerundet.",
+    "Modèle : la boucle comme petit dipôle magnétique, champ proche et lointain ensemble (C. A. Balanis, "
+    "Antenna Theory, 3e éd., éq. 5-18 et 5-19), en espace libre, sans sol, murs ni métal à proximité, avec "
+    "le courant efficace I = √(P moyenne / R totale) de la plage d'accord. Il vaut tant que le périmètre "
+    "est petit devant la longueur d'onde, et seulement à partir d'environ 3 rayons de la boucle depuis son "
+    "centre ; une distance en deçà est signalée. Chaque distance est arrondie au centimètre vers "
+    "l'extérieur.",
+    "Model: the loop as a small magnetic dipole, near and far field together (C. A. Balanis, Antenna "
+    "Theory, 3rd ed., eqs. 5-18 and 5-19), in free space, without ground, walls or metal nearby, with the "
+    "RMS current I = √(P avg / R total) of the tuning range. It holds while the circumference is small "
+    "against the wavelength, and only from about 3 loop radii from the centre on; a distance inside that "
+    "is marked. Every distance is rounded outwards to 1 cm."};
+// %1 the capacitor's peak voltage in V at the full power.
+inline constexpr Tri kKondensator{
+    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker, als das E-Feld des Dipols angibt: "
+    "an ihm liegen bei voller Leistung bis zu %1 V Spitzenspannung. Die E-Abstände gelten erst in einigem "
+    "Abstand; halten Sie Menschen vom Kondensator fern.",
+    "Près du condensateur d'accord, le champ électrique est bien plus fort que le champ E du dipôle : à "
+    "pleine puissance, il supporte jusqu'à %1 V crête. Les distances E ne valent qu'à une certaine "
+    "distance ; tenez les personnes éloignées du condensateur.",
+    "Near the tuning capacitor the electric field is far stronger than the dipole's E field: at full power "
+    "it carries up to %1 V peak. The E distances hold only some way off; keep people away from the "
+    "capacitor."};
+inline constexpr Tri kKondensatorOhneWert{
+    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker, als das E-Feld des Dipols angibt; "
+    "die E-Abstände gelten erst in einigem Abstand; halten Sie Menschen vom Kondensator fern.",
+    "Près du condensateur d'accord, le champ électrique est bien plus fort que le champ E du dipôle ; les "
+    "distances E ne valent qu'à une certaine distance ; tenez les personnes éloignées du condensateur.",
+    "Near the tuning capacitor the electric field is far stronger than the dipole's E field; the E "
+    "distances hold only some way off; keep people away from the capacitor."};
+// %1 the measured frequency in MHz.
+inline constexpr Tri kGemessenSkaliert{
+    "R gesamt aus der bei %1 MHz gemessenen Bandbreite, bei anderen Frequenzen mit dem Modell umgerechnet.",
+    "R totale tirée de la bande passante mesurée à %1 MHz, convertie par le modèle aux autres fréquences.",
+    "R total from the bandwidth measured at %1 MHz, scaled with the model at other frequencies."};
+inline constexpr Tri kKeineMessungDa{
+    "Keine gültige gemessene Bandbreite im Abstimmbereich: R gesamt kommt aus dem Modell.",
+    "Pas de bande passante mesurée valable dans la plage d'accord : R totale vient du modèle.",
+    "No usable measured bandwidth in the tuning range: R total comes from the model."};
+
+// ---- the window
+
+// The result lines: %1 f in MHz, %2 R total, %3 its source, %4 P avg, %5 I rms, %6 m.
+inline constexpr Tri kWerte{"Loop bei %1 MHz: R gesamt %2 Ω (%3), P mittel %4 W, I eff %5 A, m %6 A·m²",
+                            "Boucle à %1 MHz : R totale %2 Ω (%3), P moyenne %4 W, I eff %5 A, m %6 A·m²",
+                            "Loop at %1 MHz: R total %2 Ω (%3), P avg %4 W, I rms %5 A, m %6 A·m²"};
+// %1 standard, %2 population, %3 H limit, %4 E limit, %5 averaging minutes.
+inline constexpr Tri kGrenzwerte{"Grenzwerte %1, %2: H %3 A/m, E %4 V/m, gemittelt über %5 min",
+                                 "Limites %1, %2 : H %3 A/m, E %4 V/m, moyennées sur %5 min",
+                                 "Limits %1, %2: H %3 A/m, E %4 V/m, averaged over %5 min"};
+// %1 the safety distance, %2 the field that sets it, %3 H axis, %4 H plane, %5 E plane.
+inline constexpr Tri kAbstaende{"Sicherheitsabstand %1 (%2); H Achse %3, H Ebene %4, E Ebene %5",
+                                "Distance de sécurité %1 (%2) ; H axe %3, H plan %4, E plan %5",
+                                "Safety distance %1 (%2); H axis %3, H plane %4, E plane %5"};
+// %1 standard, %2 population.
+inline constexpr Tri kKeineGrenzwerte{"%1, %2: keine Grenzwerte bei dieser Frequenz",
+                                      "%1, %2 : pas de limites à cette fréquence",
+                                      "%1, %2: no limits at this frequency"};
+inline constexpr Tri kFaktorGrund{"Zahl von 0 bis 1", "nombre de 0 à 1", "a number from 0 to 1"};
+inline constexpr Tri kAnteilGrund{"Zahl von 0 bis 100", "nombre de 0 à 100", "a number from 0 to 100"};
+inline constexpr Tri kEingabenPruefen{"Bitte die rot begründeten Eingaben prüfen.",
+                                      "Veuillez vérifier les entrées signalées en rouge.",
+                                      "Please check the inputs with a reason in red."};
+inline constexpr Tri kKeinBereich{"Für eine Tabelle über die Frequenzen das Fenster Abstimmbereich öffnen (Strg+T).",
+                                  "Pour un tableau sur les fréquences, ouvrir la fenêtre Plage d'accord (Ctrl+T).",
+                                  "For a table over the frequencies, open the tuning range window (Ctrl+T)."};
+inline constexpr Tri kUeberBereich{"Über den Abstimmbereich: %1, %2", "Sur la plage d'accord : %1, %2",
+                                   "Over the tuning range: %1, %2"};
+
+// The table of every standard and population; the column that sets the distance is bold.
+inline constexpr std::array<Tri, 8> kNormSpalten{{
+    {"Norm", "Norme", "Standard"},
+    {"Personen", "Personnes", "Population"},
+    {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
+    {"E Grenze (V/m)", "E limite (V/m)", "E limit (V/m)"},
+    {"H Achse (m)", "H axe (m)", "H axis (m)"},
+    {"H Ebene (m)", "H plan (m)", "H plane (m)"},
+    {"E Ebene (m)", "E plan (m)", "E plane (m)"},
+    {"Abstand (m)", "Distance (m)", "Distance (m)"},
+}};
+// The table over the tuning range's frequencies.
+inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
+    {"f (MHz)", "f (MHz)", "f (MHz)"},
+    {"R gesamt (Ω)", "R totale (Ω)", "R total (Ω)"},
+    {"I eff (A)", "I eff (A)", "I rms (A)"},
+    {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
+    {"Abstand (m)", "Distance (m)", "Distance (m)"},
+    {"maßgebend", "déterminant", "governing"},
+    {"Hinweis", "Remarque", "Note"},
+}};
+
+// The chart.
+inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (m)", "Distance du centre (m)",
+                                   "Distance from the centre (m)"};
+inline constexpr Tri kAchseH{"H (A/m)", "H (A/m)", "H (A/m)"};
+inline constexpr Tri kAchseE{"E (V/m)", "E (V/m)", "E (V/m)"};
+inline constexpr Tri kGrenzeH{"Grenze H", "limite H", "H limit"};
+inline constexpr Tri kGrenzeE{"Grenze E", "limite E", "E limit"};
+inline constexpr Tri kDreiRadien{"3 Radien", "3 rayons", "3 radii"};
+
+// ---- the printed report
+
+inline constexpr Tri kBerichtTitel{"Ringfeld: Sicherheitsabstand der Sendeloop",
+                                   "Ringfeld : distance de sécurité de la boucle d'émission",
+                                   "Ringfeld: safety distance of the transmitting loop"};
+inline constexpr Tri kBerichtDatum{"Erstellt am %1", "Établi le %1", "Made on %1"};
+// Between a caption and its value.
+inline constexpr Tri kDoppelpunkt{": ", " : ", ": "};
+inline constexpr Tri kBerichtEingaben{"Eingaben", "Entrées", "Inputs"};
+inline constexpr Tri kBerichtModell{"Modell und Gültigkeit", "Modèle et validité", "Model and validity"};
+inline constexpr Tri kBerichtGrenzwerte{"Verwendete Grenzwerte", "Limites utilisées", "Limits used"};
+inline constexpr Tri kBerichtAbstaende{"Sicherheitsabstände", "Distances de sécurité", "Safety distances"};
+inline constexpr Tri kBerichtDiagramm{"Feldstärke über dem Abstand", "Champ en fonction de la distance",
+                                      "Field strength against distance"};
+inline constexpr Tri kBerichtFrequenzen{"Über den Abstimmbereich", "Sur la plage d'accord", "Over the tuning range"};
+// The inputs: captions before their values.
+// The main window's fields, each with its caption and unit.
+struct SchleifenFeld {
+    std::string LoopEingaben::*text;
+    Tri caption;
+    std::string_view unit;
+};
+inline constexpr std::array<SchleifenFeld, 11> kSchleifenFelder{{
+    {&LoopEingaben::Combo1, {"Form", "Forme", "Shape"}, ""},
+    {&LoopEingaben::Text1, {"Durchmesser", "Diamètre", "Diameter"}, "m"},
+    {&LoopEingaben::Text2, {"Umfang", "Périmètre", "Circumference"}, "m"},
+    {&LoopEingaben::Text3, {"Leiterdurchmesser", "Diamètre du conducteur", "Conductor diameter"}, "mm"},
+    {&LoopEingaben::Combo2, {"Material", "Matériau", "Material"}, ""},
+    {&LoopEingaben::Text4, {"Windungen", "Spires", "Turns"}, ""},
+    {&LoopEingaben::Text8, {"Spulenlänge", "Longueur de la bobine", "Coil length"}, "mm"},
+    {&LoopEingaben::Text5, {"Frequenz", "Fréquence", "Frequency"}, "MHz"},
+    {&LoopEingaben::Text6, {"Sendeleistung (PEP)", "Puissance d'émission (PEP)", "Transmitter power (PEP)"}, "W"},
+    {&LoopEingaben::Text7, {"Zusätzlicher Reihenverlust", "Perte série additionnelle", "Additional series loss"}, "Ω"},
+    {&LoopEingaben::Text9,
+     {"Zusätzlicher Parallelverlust", "Perte parallèle additionnelle", "Additional parallel loss"},
+     "kΩ"},
+}};
+// The side of a square in place of the diameter.
+inline constexpr Tri kSeitenlaenge{"Seitenlänge", "Côté", "Side length"};
+inline constexpr Tri kBetriebsart{"Betriebsart", "Mode", "Mode"};
+inline constexpr Tri kFaktor{"Betriebsartfaktor", "Facteur de mode", "Mode factor"};
+inline constexpr Tri kAnteil{"Sendeanteil in der Mittelungszeit", "Part d'émission dans le temps de moyenne",
+                             "Transmit share of the averaging time"};
+inline constexpr Tri kNorm{"Norm", "Norme", "Standard"};
+inline constexpr Tri kPersonen{"Personengruppe", "Population", "Population"};
+inline constexpr Tri kStromQuelle{"R gesamt aus", "R totale tirée de", "R total from"};
+inline constexpr Tri kAbstimmbereich{"Abstimmbereich", "Plage d'accord", "Tuning range"};
+inline constexpr Tri kBereichWerte{"%1 bis %2 MHz, Schritt %3 MHz", "de %1 à %2 MHz, pas %3 MHz",
+                                   "%1 to %2 MHz, step %3 MHz"};
+inline constexpr Tri kKondensatorGuete{"Kondensator-Güte Q", "Q du condensateur", "Capacitor Q"};
+inline constexpr Tri kErdverlust{"Erdverlust (× Rr)", "Perte de sol (× Rr)", "Ground loss (× Rr)"};
+inline constexpr Tri kStreuC{"Streu-C", "C parasite", "Stray C"};
+inline constexpr Tri kVerlustfrei{"verlustfrei", "sans pertes", "lossless"};
+
+// ---- ringfeld-calc --exposure
+
+inline constexpr Tri kHelpExposure{
+    "Sicherheitsabstand: Feldstärke der Loop und Abstand zu den Grenzwerten (ICNIRP 1998, ICNIRP 2020, "
+    "FCC) je Frequenz, mit --frequency, --sweep oder --tuning.",
+    "Distance de sécurité : champ de la boucle et distance aux limites (ICNIRP 1998, ICNIRP 2020, FCC) par "
+    "fréquence, avec --frequency, --sweep ou --tuning.",
+    "Safety distance: the loop's field strength and its distance to the limits (ICNIRP 1998, ICNIRP 2020, "
+    "FCC) per frequency, with --frequency, --sweep or --tuning."};
+inline constexpr Tri kHelpStandard{
+    "Mit --exposure: Norm der Textausgabe: icnirp1998, icnirp2020 oder fcc "
+    "(Vorgabe icnirp1998; JSON und CSV enthalten alle).",
+    "Avec --exposure : norme de la sortie texte : icnirp1998, icnirp2020 ou fcc "
+    "(par défaut icnirp1998 ; JSON et CSV les contiennent toutes).",
+    "With --exposure: the standard the text shows: icnirp1998, icnirp2020 or fcc "
+    "(default icnirp1998; JSON and CSV hold all of them)."};
+inline constexpr Tri kHelpPopulation{
+    "Mit --exposure: Personengruppe der Textausgabe: public oder occupational (Vorgabe public).",
+    "Avec --exposure : population de la sortie texte : public ou occupational (par défaut public).",
+    "With --exposure: the population the text shows: public or occupational (default public)."};
+inline constexpr Tri kHelpModeFactor{
+    "Mit --exposure: Betriebsartfaktor, mittlere durch Spitzenleistung, 0 bis 1 (Vorgabe 1; SSB 0,2, "
+    "CW 0,4, FM und Daten 1 nach FCC OET 65 B).",
+    "Avec --exposure : facteur de mode, puissance moyenne sur crête, 0 à 1 (par défaut 1 ; BLU 0,2, "
+    "CW 0,4, FM et données 1 selon FCC OET 65 B).",
+    "With --exposure: mode factor, average over peak power, 0 to 1 (default 1; SSB 0.2, CW 0.4, FM and "
+    "data 1 after FCC OET 65 B)."};
+inline constexpr Tri kHelpTxShare{
+    "Mit --exposure: Sendeanteil in der Mittelungszeit in %, 0 bis 100 (Vorgabe 100).",
+    "Avec --exposure : part d'émission dans le temps de moyenne en %, 0 à 100 (par défaut 100).",
+    "With --exposure: transmit share of the averaging time in %, 0 to 100 (default 100)."};
+inline constexpr Tri kHelpDistance{
+    "Mit --exposure: Feldstärken in diesem Abstand vom Mittelpunkt in m, 0,01 bis 10000; auch mehrfach.",
+    "Avec --exposure : champs à cette distance du centre en m, 0,01 à 10000 ; peut être répétée.",
+    "With --exposure: the fields at this distance from the centre in m, 0.01 to 10000; may be given "
+    "several times."};
+inline constexpr Tri kHelpCurrentSource{
+    "Mit --exposure: R gesamt aus model (Vorgabe) oder measured (die mit --tuning und --measured gemessene "
+    "Bandbreite).",
+    "Avec --exposure : R totale tirée de model (par défaut) ou measured (la bande passante mesurée avec "
+    "--tuning et --measured).",
+    "With --exposure: R total from model (default) or measured (the bandwidth measured with --tuning and "
+    "--measured)."};
+inline constexpr Tri kOnlyWithExposure{"%1 gilt nur mit --exposure.", "%1 ne vaut qu'avec --exposure.",
+                                       "%1 applies only with --exposure."};
+inline constexpr Tri kMeasuredNeedsSheet{"--current-source measured braucht --tuning mit --measured.",
+                                         "--current-source measured demande --tuning avec --measured.",
+                                         "--current-source measured needs --tuning with --measured."};
+inline constexpr Tri kExpectModeFactor{"eine einfache Zahl von 0 bis 1, etwa 0,4",
+                                       "un nombre simple de 0 à 1, par exemple 0,4",
+                                       "a plain number from 0 to 1, such as 0.4"};
+inline constexpr Tri kExpectTxShare{"eine einfache Zahl von 0 bis 100 (Prozent), etwa 50",
+                                    "un nombre simple de 0 à 100 (pour cent), par exemple 50",
+                                    "a plain number from 0 to 100 (per cent), such as 50"};
+inline constexpr Tri kExpectDistance{"eine einfache Zahl von 0,01 bis 10000 in m, etwa 2,5",
+                                     "un nombre simple de 0,01 à 10000 en m, par exemple 2,5",
+                                     "a plain number from 0.01 to 10000 in m, such as 2.5"};
+
+// The text output: the settings line (%1 mode factor, %2 share in %, %3 P avg rule), the
+// limits line (%1 standard, %2 population, %3 averaging minutes, %4 the source).
+inline constexpr Tri kTextEinstellung{"Betriebsartfaktor %1, Sendeanteil %2 %, R gesamt aus: %3",
+                                      "Facteur de mode %1, part d'émission %2 %, R totale tirée de : %3",
+                                      "Mode factor %1, transmit share %2 %, R total from: %3"};
+inline constexpr Tri kTextNorm{"%1, %2, gemittelt über %3 min: %4", "%1, %2, moyenne sur %3 min : %4",
+                               "%1, %2, averaged over %3 min: %4"};
+inline constexpr Tri kTextFelder{"    bei %1 m: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
+                                 "    à %1 m : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
+                                 "    at %1 m: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
+struct TextSpalte {
+    Tri name;
+    std::string_view unit;
+};
+inline constexpr std::array<TextSpalte, 12> kTextSpalten{{
+    {{"f", "f", "f"}, "MHz"},
+    {{"P mittel", "P moy.", "P avg"}, "W"},
+    {{"R gesamt", "R tot.", "R total"}, "Ohm"},
+    {{"I eff", "I eff", "I rms"}, "A"},
+    {{"m", "m", "m"}, "A m2"},
+    {{"H Grenze", "H limite", "H limit"}, "A/m"},
+    {{"E Grenze", "E limite", "E limit"}, "V/m"},
+    {{"H Achse", "H axe", "H axis"}, "m"},
+    {{"H Ebene", "H plan", "H plane"}, "m"},
+    {{"E Ebene", "E plan", "E plane"}, "m"},
+    {{"Abstand", "Distance", "Distance"}, "m"},
+    {{"durch", "par", "by"}, ""},
+}};
+
+}  // namespace ringfeld::exposure::texte
