@@ -220,7 +220,7 @@ m('platform/print_renderer.cpp', '        if (focus_) focus_->clearFocus();\n', 
 
 # ---------------------------------------------------------------- platform/qt_desktop_services.cpp
 m('platform/qt_desktop_services.cpp', '        case BoxIcon::Exclamation: return QMessageBox::Warning;\n', '        case BoxIcon::Exclamation: return QMessageBox::Critical;\n', 'swap', 'exclamation shown as critical (shared 114)')
-m('platform/qt_desktop_services.cpp', '    box.setTextFormat(Qt::PlainText);\n', '\n', 'drop', 'message text read as markup (shared 115)')
+m('platform/qt_desktop_services.cpp', '    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());\n    box.setTextFormat(Qt::PlainText);\n', '    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());\n', 'drop', 'message text read as markup (shared 115)')
 m('platform/qt_desktop_services.cpp', '    text.replace(QLatin1String("\\r\\n"), QLatin1String("\\n"));\n', '\n', 'drop', 'CR LF not converted (shared 116)')
 m('platform/qt_desktop_services.cpp', '    return info.exists() && info.isFile();\n', '    return info.exists();\n', 'drop', 'folders count as files (shared 117)')
 
@@ -302,8 +302,8 @@ m('cli/calc_options.cpp', '        else if (f == "csv")\n            o.format = 
 m('cli/calc_options.cpp', '        out.infoText = parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = parser.isSet("version") ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
 m('cli/calc_options.cpp', '    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n', '', 'drop', "--lang's usage error lists no codes")
 m('cli/calc_options.cpp', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));\n', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row)));\n', 'drop', 'a later sweep counts its steps from the first row')
-m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(std::string(kFrequency));\n', '    if (frequencies.isEmpty()) o.frequenzen.add(std::string(kFrequency));\n', 'drop', 'a sweep alone starts with the default frequency')
-m('cli/calc_options.cpp', 'constexpr std::string_view kRatio = "4,05";  // the coupling window\'s start value\n', 'constexpr std::string_view kRatio = "4,50";  // the coupling window\'s start value\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
+m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
+m('export/design/include/design/design.h', '    std::string verhaeltnis = "4,05";  // the ratio the first site proposes\n', '    std::string verhaeltnis = "4,50";  // the ratio the first site proposes\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
 
 # ---------------------------------------------------------------- cli/calc_run.cpp
 m('cli/calc_run.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
@@ -356,3 +356,42 @@ m('help/pdf_outline.cpp', '    const QDateTime when = QDateTime::fromSecsSinceEp
 # ---------------------------------------------------------------- dist/CMakeLists.txt
 m('dist/CMakeLists.txt', 'RENAME ${RINGFELD_APP_ID}.png)', 'RENAME ringfeld.png)', 'text', "PNG icons installed under the program's name, not the application id")
 m('dist/CMakeLists.txt', 'install(FILES debian/copyright ${_changelog}', 'install(FILES ${_changelog}', 'drop', 'no copyright file installed')
+
+# ---------------------------------------------------------------- core/exposure_limits.cpp
+m('core/exposure_limits.cpp', '    {1, 10, 87, kPerRootF, 0.73, kPerF},         // 1-10 MHz: 87/f^1/2, 0.73/f\n', '    {1, 10, 87, kPerF, 0.73, kPerF},         // 1-10 MHz: 87/f^1/2, 0.73/f\n', 'const', 'ICNIRP 1998 public E 87/sqrt(f) -> 87/f')
+m('core/exposure_limits.cpp', '    {1.34, 30, 824, kPerF, 2.19, kPerF},           // 1.34-30 MHz: 824/f, 2.19/f\n', '    {1.34, 30, 842, kPerF, 2.19, kPerF},           // 1.34-30 MHz: 824/f, 2.19/f\n', 'const', 'FCC public E 824/f -> 842/f (digits swapped)')
+m('core/exposure_limits.cpp', '    {0.1, 30, 660, kPerF07, 4.9, kPerF},        // 0.1-30 MHz: 660/f^0.7, 4.9/f\n', '    {0.1, 30, 660, kPerF07, 4.9, kPerRootF},        // 0.1-30 MHz: 660/f^0.7, 4.9/f\n', 'const', 'ICNIRP 2020 occupational H 4.9/f -> 4.9/sqrt(f)')
+m('core/exposure_limits.cpp', '    {3, 30, 1842, kPerF, 4.89, kPerF},             // 3.0-30 MHz: 1842/f, 4.89/f\n', '    {3, 30, 1842, kPerF, 4.98, kPerF},             // 3.0-30 MHz: 1842/f, 4.89/f\n', 'const', 'FCC occupational H 4.89/f -> 4.98/f')
+m('core/exposure_limits.cpp', '        if (f <= row.highMHz)\n', '        if (f < row.highMHz)\n', 'cmp', 'a range edge belongs to the upper row')
+m('core/exposure_limits.cpp', '    if (!(f >= t.rows.front().lowMHz)) return std::nullopt;  // NaN too\n', '    if (!(f > t.rows.front().lowMHz)) return std::nullopt;  // NaN too\n', 'cmp', 'the lowest frequency of a table is outside it')
+m('core/exposure_limits.cpp', 'constexpr double kIcnirp2020Minutes = 30;\n', 'constexpr double kIcnirp2020Minutes = 6;\n', 'const', 'ICNIRP 2020 averaging 30 -> 6 min')
+
+# ---------------------------------------------------------------- core/dipole_fields.cpp
+m('core/dipole_fields.cpp', '    const Wert reactive = 1 - x * x;\n', '    const Wert reactive = 1 + x * x;\n', 'sign', 'H in the plane: 1 - 1/(kr)^2 -> 1 + 1/(kr)^2')
+m('core/dipole_fields.cpp', '    return (k * m / (2 * kPi * (R * R)) * sqrt(1 + x * x)).zahl();\n', '    return (k * m / (4 * kPi * (R * R)) * sqrt(1 + x * x)).zahl();\n', 'const', 'H on the axis: 2 pi -> 4 pi')
+m('core/dipole_fields.cpp', 'constexpr double kFreeSpaceImpedance = 376.730313668;  // Ohm\n', 'constexpr double kFreeSpaceImpedance = 367.730313668;  // Ohm\n', 'const', 'free-space impedance 376.73 -> 367.73')
+m('core/dipole_fields.cpp', '    if (above(kFarthestM)) return {kFarthestM, Bound::MoreThan10km};\n', '    if (above(kFarthestM)) return {kFarthestM, Bound::Within};\n', 'drop', 'a distance beyond 10 km reported as found')
+m('core/dipole_fields.cpp', '    while (outside - inside > kResolutionM) {\n', '    while (outside - inside > 20 * kResolutionM) {\n', 'const', 'safety distance to 20 cm instead of 1 cm')
+
+# ---------------------------------------------------------------- core/exposure.cpp
+m('core/exposure.cpp', '    return loop.form == Form::Kreis ? kPi * (D * D) / 4 : D * D;\n', '    return loop.form == Form::Kreis ? kPi * (D * D) / 4 : kPi * (D * D) / 4;\n', 'drop', 'a square turn taken as a circle of its side')
+m('core/exposure.cpp', '    return loop.form == Form::Kreis ? D / 2 : D / kSqrt2;\n', '    return loop.form == Form::Kreis ? D / 2 : D / 2;\n', 'const', 'square loop radius: half diagonal -> half side')
+m('core/exposure.cpp', '        const Wert Pavg = P * s.modeFactor * s.transmitShare;\n', '        const Wert Pavg = P * s.modeFactor;\n', 'drop', 'transmit share ignored')
+m('core/exposure.cpp', '        const Wert m = N * I * turnArea(loop);\n', '        const Wert m = I * turnArea(loop);\n', 'drop', 'magnetic moment without the turns')
+m('core/exposure.cpp', '        if (i == 0 || ReachesFurther(out.distances[i], out.safety)) {\n', '        if (i == 0) {\n', 'drop', 'the safety distance is always the axis H distance')
+m('core/exposure.cpp', 'constexpr double kNearConductorRadii = 3;\n', 'constexpr double kNearConductorRadii = 1;\n', 'const', 'dipole_near_conductor within 1 radius instead of 3')
+m('core/exposure.cpp', '        r.source =\n            s.source == CurrentSource::Measured && measuredRatio ? CurrentSource::Measured : CurrentSource::Model;\n', '        r.source =\n            s.source == CurrentSource::Measured ? CurrentSource::Measured : CurrentSource::Model;\n', 'drop', 'measured current source claimed without a measurement')
+
+# ---------------------------------------------------------------- core/include/core/exposure.h
+m('core/include/core/exposure.h', '    {Mode::Ssb, "ssb", 0.2},                     // conversational SSB, no speech processing\n', '    {Mode::Ssb, "ssb", 0.5},                     // conversational SSB, no speech processing\n', 'const', 'SSB mode factor 0.2 -> 0.5')
+
+# ---------------------------------------------------------------- export/design (design files)
+m('export/design/design_json.cpp', '    if (v > kVersion) throw Abbruch{l.text(texte::kNeuereVersion).arg(QString::number(v, \'g\', 17))};\n', '    if (v > kVersion + 1) throw Abbruch{l.text(texte::kNeuereVersion).arg(QString::number(v, \'g\', 17))};\n', 'cmp', 'version 2 read as version 1')
+m('export/design/design_json.cpp', '    if (!format.isString() || format.toString() != q(kFormat)) throw Abbruch{l.text(texte::kKeinEntwurf)};\n', '    if (!format.isString()) throw Abbruch{l.text(texte::kKeinEntwurf)};\n', 'drop', 'any format name accepted')
+m('export/design/design_json.cpp', '    e.abstimmung.band = band + 1;\n', '    e.abstimmung.band = band;\n', 'const', 'tuning band read one entry off')
+m('export/design/design_file.cpp', '                    datei.commit();\n', '                    true;\n', 'drop', 'saved file never committed (nothing written)')
+m('export/design/design_file.cpp', '    if (info.isDir()) return abweisen(texte::kOrdner);\n', '', 'drop', 'a folder is not named as a folder')
+
+# ---------------------------------------------------------------- app/design_document.cpp
+m('app/design_document.cpp', '    if (datei_.empty()) return true;\n    EingabenGeaendert();\n', '    EingabenGeaendert();\n', 'drop', 'the unsaved-changes question also without a file')
+m('app/design_document.cpp', '        case Antwort::Verwerfen: return true;\n', '        case Antwort::Verwerfen: return false;\n', 'const', 'Discard keeps the old design')
