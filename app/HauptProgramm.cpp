@@ -47,6 +47,13 @@ design::Entwurf HauptProgramm::AktuellerEntwurf() {
         }
         e.abstimmung = *abstimmVorgabe_;
     }
+    // The safety-distance window's inputs once it exists, else those of the design last shown.
+    if (sicherheitsfenster_) {
+        const exposure::KeyTexts eingaben = sicherheitsfenster_->Eingaben();
+        e.weitere[std::string(design::kSicherheitGruppe)] = design::Gruppe(eingaben.begin(), eingaben.end());
+    } else if (sicherheitVorgabe_) {
+        e.weitere[std::string(design::kSicherheitGruppe)] = *sicherheitVorgabe_;
+    }
     return e;
 }
 
@@ -57,6 +64,13 @@ void HauptProgramm::EntwurfZeigen(const design::Entwurf& e) {
         abstimmfenster_->FelderSetzen(e.abstimmung.felder, e.abstimmung.band);
     else
         abstimmVorgabe_ = e.abstimmung;
+    // A design without the safety-distance group leaves that window's inputs as they are.
+    if (const auto gruppe = e.weitere.find(std::string(design::kSicherheitGruppe)); gruppe != e.weitere.end()) {
+        if (sicherheitsfenster_)
+            sicherheitsfenster_->EingabenSetzen(exposure::KeyTexts(gruppe->second.begin(), gruppe->second.end()));
+        else
+            sicherheitVorgabe_ = gruppe->second;
+    }
     // As the calculate button: a refusal shows its box, an open coupling window follows.
     hauptfenster_->Command1_Click();
 }
@@ -129,6 +143,14 @@ void HauptProgramm::Main() {
                     rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
                 QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
                                  &exposure::frmSicherheitsabstand::LoopGeaendert);
+                if (sicherheitVorgabe_)
+                    sicherheitsfenster_->EingabenSetzen(
+                        exposure::KeyTexts(sicherheitVorgabe_->begin(), sicherheitVorgabe_->end()));
+                sicherheitVorgabe_.reset();
+                QObject::connect(sicherheitsfenster_.get(), &exposure::frmSicherheitsabstand::EingabenGeaendert,
+                                 [this] {
+                                     if (dokument_) dokument_->EingabenGeaendert();
+                                 });
                 SicherheitMitAbstimmung();
             }
             sicherheitsfenster_->Zeigen();

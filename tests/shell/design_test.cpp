@@ -66,7 +66,7 @@ private slots:
     void everyInputComesBackInEachLanguage_data() {
         QTest::addColumn<QString>("sprache");
         QTest::addColumn<QString>("messing");  // the list's entry for brass
-        QTest::addColumn<bool>("fenster");     // the coupling and tuning windows are shown
+        QTest::addColumn<bool>("fenster");     // the coupling, tuning and safety-distance windows are shown
         QTest::newRow("German, windows closed") << u"deutsch"_qs << u"Messing"_qs << false;
         QTest::newRow("French, windows shown") << u"französisch"_qs << u"Laiton"_qs << true;
         QTest::newRow("English, windows shown") << u"englisch"_qs << u"brass"_qs << true;
@@ -80,6 +80,7 @@ private slots:
         if (fenster) {
             f().AnkopplungZeigen();
             f().AbstimmbereichZeigen();
+            f().SicherheitZeigen();
         }
         // Every input off its start value, a note and a further window's group.
         design::Entwurf e;
@@ -90,6 +91,8 @@ private slots:
         e.abstimmung = {{"10,1", "10.15", "0,01", "2000", "0,5", "5", "10", "200", "5000", "10,12", "12", "2,5"}, 5};
         e.notiz = "Balkon";
         e.weitere["finder"] = {{"target", "30 m"}};
+        e.weitere["exposure"] = {{"mode", "own"},     {"mode_factor", "0,3"},         {"tx_share", "50"},
+                                 {"standard", "fcc"}, {"population", "occupational"}, {"current_source", "measured"}};
         QVERIFY(!design::EntwurfSchreiben(pfad("a.ringfeld").toStdString(), e, Language::English));
 
         oeffnen(pfad("a.ringfeld"));
@@ -98,7 +101,7 @@ private slots:
         oeffnen(pfad("b.ringfeld"));
         QCOMPARE(f().Eingaben().Combo2, messing.toStdString());
         e.notiz.clear();  // no window shows these two
-        e.weitere.clear();
+        e.weitere.erase("finder");
         QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(e));
         QFile a(pfad("a.ringfeld")), b(pfad("b.ringfeld"));
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));

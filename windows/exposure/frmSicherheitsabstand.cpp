@@ -205,7 +205,10 @@ void frmSicherheitsabstand::verbinden() {
     spaeter_.setSingleShot(true);
     spaeter_.setInterval(0);
     connect(&spaeter_, &QTimer::timeout, this, [this] { Rechnen(); });
-    auto neu = [this] { LoopGeaendert(); };
+    auto neu = [this] {
+        LoopGeaendert();
+        emit EingabenGeaendert();
+    };
     connect(betriebsart_, &QComboBox::activated, this, [this](int index) { betriebsartGewaehlt(index); });
     // A factor typed by hand is the own factor unless it is the chosen mode's.
     connect(faktor_, &QLineEdit::textEdited, this, [this] {

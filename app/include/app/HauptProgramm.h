@@ -78,6 +78,8 @@ private:
     // The tuning-range window's inputs while it does not exist: those of the
     // design last shown, or of the settings store once a design was read.
     std::optional<design::Abstimmung> abstimmVorgabe_;
+    // The safety-distance window's inputs while it does not exist, from the design last shown.
+    std::optional<design::Gruppe> sicherheitVorgabe_;
     std::unique_ptr<DesignDokument> dokument_;
 };
 

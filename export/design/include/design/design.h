@@ -60,7 +60,9 @@ struct Abstimmung {
 using Gruppe = std::map<std::string, std::string>;
 // The groups a version 1 file may hold beside the three above: the loop finder
 // and the safety distance.
-inline constexpr std::array<std::string_view, 2> kWeitereGruppen{"finder", "exposure"};
+inline constexpr std::string_view kFinderGruppe = "finder";
+inline constexpr std::string_view kSicherheitGruppe = "exposure";
+inline constexpr std::array<std::string_view, 2> kWeitereGruppen{kFinderGruppe, kSicherheitGruppe};
 
 struct Entwurf {
     Schleife schleife;

@@ -71,6 +71,10 @@ public:
     // What the window shows, and what its report prints.
     const Stand& stand() const { return stand_; }
 
+signals:
+    // An input of the window changed.
+    void EingabenGeaendert();
+
 protected:
     void hideEvent(QHideEvent* event) override;
 
