@@ -3,6 +3,7 @@
 // The tuning-range sheet against published figures, Smith's table, rows worked by hand and round trips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -282,6 +283,13 @@ TEST(TuningChart, AxesShowTheData) {
         EXPECT_EQ(d.frequenz.max, c.max);
         EXPECT_TRUE(c.holds(d)) << c.from << " to " << c.to;
     }
+    // With 40 pF of stray capacitance no capacitor tunes the loop above about 8.6 MHz (C total 65 pF at 7 MHz,
+    // falling as 1 / f^2): those rows are no design and leave no point.
+    SheetOptions stray{7, 15, 0.5};
+    stray.strayPf = 40;
+    const DiagrammDaten d = DiagrammVon(BerechneAbstimmbereich(LoopLesen(kDefault), stray));
+    EXPECT_FALSE(d.kapazitaet.empty());
+    EXPECT_TRUE(std::ranges::all_of(d.kapazitaet, [](const auto& p) { return p.second > 0; }));
 }
 
 // A number too wide for a cell is written compactly, three significant digits.

@@ -127,15 +127,17 @@ private slots:
         QTRY_COMPARE(zelle(0, "R_proximity_ohm"), 0.0);
 
         // The report as a PDF: the inputs with their units, no coil length for one turn
-        // (the field still holds 60), the rows, and each note in full.
+        // (the field still holds 60), the rows, each note in full, and a refused rating marked as not used.
         setze("txtCmin", "10");
         setze("txtCmax", "20");
+        setze("txtUmax", "5kV");
         QTRY_VERIFY(!w->modell().index(0, w->modell().columnCount() - 1).data().toString().isEmpty());
         const QString text = berichtText();
         QVERIFY2(text.contains(QLatin1String("Diameter (m): 1")), qPrintable(text.left(600)));
         QVERIFY(!text.contains(QLatin1String("Coil length")));
         QVERIFY(text.contains(QLatin1String("3.6000")));
         QVERIFY(text.contains(QLatin1String("outside the capacitor's range")));
+        QVERIFY(text.contains(QString::fromUtf8("(V): 5kV – not used: not a number")));
     }
 
     // Every language: Qt's own buttons speak it, and every column heading fits its column.
