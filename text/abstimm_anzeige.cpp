@@ -123,8 +123,8 @@ std::vector<std::string> ZusammenfassungTeile(const Sheet& sheet, Language lang,
             teile.push_back(gebunden(MitWert(tr(texte::kIrmsMax, lang), zahl(s.I_rms_max_A, kAmpere, sep))));
         }
         if (!sheet.options.capacitorQ)
-            teile.push_back(tr(texte::kPKondensator, lang) + tr(texte::kDoppelpunkt, lang) +
-                            tr(texte::kVerlustfrei, lang));
+            teile.push_back(gebunden(tr(texte::kPKondensator, lang) + tr(texte::kDoppelpunkt, lang) +
+                                     tr(texte::kVerlustfrei, lang)));
         else if (!s.without_power)
             teile.push_back(gebunden(tr(texte::kPKondensator, lang) +
                                      MitWert(tr(texte::kPcapMaxNach, lang), zahl(s.P_capacitor_max_W, kWatt, sep))));
