@@ -100,6 +100,7 @@ public:
         if (!p_) return;
         const QFont vorher = font_;
         schrift(kTextPunkte - 2);
+        p_->setPen(Qt::black);
         p_->drawText(QRectF(0, hoehe() + fuss_ / 2, breite(), fuss_ / 2), Qt::AlignHCenter | Qt::AlignBottom,
                      qs(texte::kBerichtSeite.in(lang_)).arg(seite_).arg(seiten_));
         font_ = vorher;
@@ -207,6 +208,7 @@ public:
         auto x = [&](int i) { return i * spalte; };
         auto breite = [&](int i) { return (i == n - 1 ? noten : spalte) - luft; };
         auto kopf = [&] {
+            if (s_.malt()) s_.maler().setPen(Qt::black);
             s_.schrift(kTabellePunkte, true);
             double h = 0;
             for (int i = 0; i < n; ++i)
@@ -230,6 +232,8 @@ public:
             const double h =
                 row.values ? s_.zeile() : s_.textHoehe(QRectF(0, 0, s_.breite() - x(1), s_.hoehe()), 0, grund);
             if (s_.platz(h)) kopf();
+            // A row that is no design (refused, or no capacitor fits) is grey, as in the window.
+            if (s_.malt()) s_.maler().setPen(!row.values || OhneKondensator(row) ? Qt::gray : Qt::black);
             s_.text(QRectF(x(0), s_.y, breite(0), h), Qt::AlignRight | Qt::AlignTop,
                     modell.data(modell.index(r, spalten[0]), Qt::DisplayRole).toString());
             if (!row.values) {
@@ -244,6 +248,7 @@ public:
             }
             s_.y += h;
         }
+        if (s_.malt()) s_.maler().setPen(Qt::black);
         s_.y += s_.zeile() / 2;
     }
 
