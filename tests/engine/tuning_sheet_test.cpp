@@ -292,9 +292,9 @@ TEST(TuningChart, AxesShowTheData) {
     EXPECT_TRUE(std::ranges::all_of(d.kapazitaet, [](const auto& p) { return p.second > 0; }));
 }
 
-// A number too wide for a cell is written compactly, three significant digits.
+// A number too wide for a cell is written compactly, three significant digits; one that is no number not at all.
 TEST(TuningTexts, WideNumbersAreCompact) {
     const std::pair<double, const char*> cases[] = {
-        {123456789.123, "123456789,12"}, {1.46e307, "1,46×10³⁰⁷"}, {-9.996e9, "-1,00×10¹⁰"}};
+        {123456789.123, "123456789,12"}, {1.46e307, "1,46×10³⁰⁷"}, {-9.996e9, "-1,00×10¹⁰"}, {INFINITY, ""}, {NAN, ""}};
     for (const auto& [value, text] : cases) EXPECT_EQ(FensterZahl(value, 2, ","), text);
 }

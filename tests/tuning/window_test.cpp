@@ -132,9 +132,13 @@ private slots:
         setze("txtCmax", "20");
         setze("txtUmax", "5kV");
         QTRY_VERIFY(!w->modell().index(0, w->modell().columnCount() - 1).data().toString().isEmpty());
+        // C tune to a tenth of a picofarad, as a capacitor is set.
+        const QString c = w->modell().index(0, tuning::AbstimmModell::column("C_tune_pF")).data().toString();
+        QCOMPARE(c.size() - c.indexOf(QLatin1Char('.')), 2);
         const QString text = berichtText();
         QVERIFY2(text.contains(QLatin1String("Diameter (m): 1")), qPrintable(text.left(600)));
         QVERIFY(!text.contains(QLatin1String("Coil length")));
+        QVERIFY(text.contains(QLatin1String("f (MHz)")));  // the table's first column
         QVERIFY(text.contains(QLatin1String("3.6000")));
         QVERIFY(text.contains(QLatin1String("outside the capacitor's range")));
         QVERIFY(text.contains(QString::fromUtf8("(V): 5kV – not used: not a number")));
