@@ -111,6 +111,13 @@ private slots:
         QTRY_VERIFY(zelle(10, "R_ground_ohm") > 1e290);
         QCOMPARE(w->width(), breite);
         setze("txtErde", "0");
+        // 500 pF of stray capacitance: no capacitor fits, and the summary says so.
+        setze("txtStreu", "500");
+        QTRY_VERIFY(in<QLabel>(w, "lblZusammenfassung")
+                        ->text()
+                        .replace(QChar(0xA0), QLatin1Char(' '))
+                        .contains(QLatin1String("with no capacitor that fits")));
+        setze("txtStreu", "0");
 
         // Closed, the program ended and started again: the fields come back.
         w->close();
