@@ -3,6 +3,7 @@
 #include "tuning/abstimm_diagramm.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QCursor>
 #include <QLineSeries>
@@ -34,11 +35,31 @@ QLineSeries* reihe(QChart& chart, QValueAxis* x, QValueAxis* y, QColor farbe, Qt
     return s;
 }
 
+// Qt Charts lays out every tick between the range's ends at each change: the range
+// and the interval change in the order that never asks for more ticks than before or
+// after (a range of 0..100 with the interval of a range of 1e-300 never lays out).
+// An interval that would give more ticks than an axis can show falls back to Qt's
+// fixed count.
+constexpr double kMeisteTicks = 50;
+constexpr int kErsatzTicks = 5;
+
 void achse(QValueAxis& a, const Achse& b) {
-    a.setRange(b.min, b.max);
-    a.setTickType(QValueAxis::TicksDynamic);
-    a.setTickAnchor(b.tickAnchor);
-    a.setTickInterval(b.tickInterval);
+    const bool brauchbar =
+        b.tickInterval > 0 && std::isfinite(b.tickInterval) && (b.max - b.min) / b.tickInterval <= kMeisteTicks;
+    if (!brauchbar) {
+        a.setTickType(QValueAxis::TicksFixed);
+        a.setTickCount(kErsatzTicks);
+        a.setRange(b.min, b.max);
+    } else if (a.tickType() == QValueAxis::TicksDynamic && b.tickInterval < a.tickInterval()) {
+        a.setRange(b.min, b.max);
+        a.setTickAnchor(b.tickAnchor);
+        a.setTickInterval(b.tickInterval);
+    } else {
+        a.setTickInterval(b.tickInterval);
+        a.setTickAnchor(b.tickAnchor);
+        a.setRange(b.min, b.max);
+        a.setTickType(QValueAxis::TicksDynamic);
+    }
     a.setLabelFormat(QStringLiteral("%.%1f").arg(b.decimals));
 }
 
