@@ -6,6 +6,7 @@
 
 #include "app/about_text.h"
 #include "app/help_command.h"
+#include "app/qt_uebersetzung.h"
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
 #include "exposure/frmSicherheitsabstand.h"
@@ -158,6 +159,7 @@ void HauptProgramm::Main() {
         // The coupling window comes into being with the first language switch.
         haupt.AndereFensterLeeren = [this] { Kopplungsfenster().SpracheLeeren(); };
         haupt.AndereFensterAnwenden = [this] {
+            QtUebersetzungLaden(SpracheVon(rec_.Sprache));  // Qt's own dialogs and buttons
             Kopplungsfenster().SpracheAnwenden();
             if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
             if (sicherheitsfenster_) sicherheitsfenster_->SpracheAnwenden();

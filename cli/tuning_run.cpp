@@ -14,6 +14,7 @@
 #include "core/frequency_steps.h"
 #include "export/tuning_export.h"
 #include "platform/qt_text.h"
+#include "text/abstimm_anzeige.h"
 #include "text/abstimm_texte.h"
 #include "text/number_format.h"
 #include "text/sheet_columns.h"
@@ -193,19 +194,33 @@ QString line(const std::vector<qsizetype>& width, const QStringList& cells) {
 QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
     using tuning::texte::kCSpanne, tuning::texte::kPKondensator;
     const tuning::Summary& s = sheet.summary;
-    QString out = qs(texte::kSummaryRows, lang).arg(s.rows_ok).arg(s.rows_refused) + '\n';
+    QString out = qs(texte::kSummaryRows, lang).arg(s.rows_ok).arg(s.rows_refused);
+    if (s.rows_no_capacitor > 0) out += qs(tuning::texte::kZeilenOhneKondensator, lang).arg(s.rows_no_capacitor);
+    if (tuning::SheetEndsOffStep(sheet.options))
+        out += qs(tuning::texte::kLetzteZeile, lang).arg(fmt(tuning::SheetFrequency(sheet.options, 0, 1), kMhz));  // TO
+    out += '\n';
     if (s.rows_ok > 0) {
         out += (qs(texte::kSummaryCapacitor, lang) + qs(kCSpanne, lang))
                    .arg(fmt(s.C_tune_min_pF, kOne), fmt(s.C_tune_min_at_MHz, kMhz), fmt(s.C_tune_max_pF, kOne),
                         fmt(s.C_tune_max_at_MHz, kMhz)) +
                '\n';
-        out += (qs(texte::kSummaryPeak, lang) + qs(kPKondensator, lang) + qs(texte::kSummaryPeakPower, lang))
-                   .arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz), fmt(s.I_rms_max_A, kTwo),
-                        fmt(s.P_capacitor_max_W, kTwo)) +
-               '\n';
+        // Without a capacitor Q the capacitor is taken as lossless: its loss is no number.
+        if (s.without_power)
+            out += qs(texte::kSummaryNoPower, lang) + '\n';
+        else if (sheet.options.capacitorQ)
+            out += (qs(texte::kSummaryPeak, lang) + qs(kPKondensator, lang) + qs(texte::kSummaryPeakPower, lang))
+                       .arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz), fmt(s.I_rms_max_A, kTwo),
+                            fmt(s.P_capacitor_max_W, kTwo)) +
+                   '\n';
+        else
+            out += qs(texte::kSummaryPeak, lang)
+                       .arg(fmt(s.V_peak_max_V, kWhole), fmt(s.V_peak_max_at_MHz, kMhz), fmt(s.I_rms_max_A, kTwo)) +
+                   qs(kPKondensator, lang) + ' ' + qs(tuning::texte::kVerlustfrei, lang) + '\n';
     }
+    // Without an accepted row nothing tells what the capacitor tunes.
+    const bool covered = s.capacitor_covers_from_MHz && s.capacitor_covers_to_MHz;
     if (s.hasCapacitorCover)
-        out += qs(texte::kSummaryCover, lang)
+        out += qs(covered ? texte::kSummaryCover : texte::kSummaryCoverUnknown, lang)
                    .arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
                         fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) +
                '\n';
@@ -217,13 +232,14 @@ QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Langua
                       .arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz), fmt(m.input.frequencyMHz, kMhz)) +
                   '\n';
     if (m.ending != Ending::Ok)
-        return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang)) + '\n';
+        return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang, m.cause)) + '\n';
     out += qs(texte::kMeasuredResult, lang)
                .arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
                     fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
                     fmt(m.R_unexplained_ohm, kSignedOhm)) +
            '\n';
     if (!m.flags.empty()) out += "  " + flagsText(m.flags, lang) + '\n';
+    if (const std::string hint = tuning::MessHinweis(m, lang, fmt.sep); !hint.empty()) out += "  " + qs(hint) + '\n';
     return out;
 }
 
@@ -233,9 +249,10 @@ struct Block {
     SummaryAccumulator summary;
 };
 
-SheetRow rowAt(const Sheet& sheet, std::size_t index) {
+SheetRow rowAt(const Sheet& sheet, std::size_t index, std::size_t count) {
     const SheetOptions& o = sheet.options;
-    return BerechneZeile(sheet.loop, FrequenzSchritt(o.fromMHz, o.stepMHz, static_cast<long long>(index)), o);
+    return BerechneZeile(sheet.loop, SheetFrequency(o, static_cast<long long>(index), static_cast<long long>(count)),
+                         o);
 }
 
 // Computes the sheet's rows in blocks on every core; `put(text, row, index)` writes a
@@ -249,7 +266,7 @@ void writeInBlocks(const Sheet& sheet, std::size_t count, Output& out, SummaryAc
             block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
             block.summary = {};
             for (std::size_t i = begin; i < end; ++i) {
-                const SheetRow row = rowAt(sheet, i);
+                const SheetRow row = rowAt(sheet, i, count);
                 block.summary.add(row);
                 put(block.text, row, i);
             }
@@ -279,7 +296,8 @@ void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Form
         count,
         [&](std::size_t begin, std::size_t end, std::vector<qsizetype>& w) {
             w.assign(width.size(), 0);
-            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));
+            for (std::size_t i = begin; i < end; ++i)
+                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));
         },
         [&](const std::vector<qsizetype>& w) {
             for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
@@ -287,7 +305,7 @@ void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Form
     out.write((line(width, names) + line(width, units)).toUtf8().toStdString());
     writeInBlocks(sheet, count, out, summary, [&](std::string& text, const SheetRow& row, std::size_t) {
         QString lines = line(width, rowCells(row, capacitorLoss, lang, fmt));
-        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + '\n';
+        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + '\n';
         text += lines.toStdString();
     });
 }
@@ -303,8 +321,7 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat forma
     sheet.options = o;
     const SheetExport e{l, sheet, lang};
     const Format fmt{sep};
-    const auto count =
-        static_cast<std::size_t>(FrequenzAnzahl(o.fromMHz, o.toMHz, o.stepMHz, kMaxSheetRows).value_or(0));
+    const auto count = static_cast<std::size_t>(SheetRowCount(o.fromMHz, o.toMHz, o.stepMHz).value_or(0));
     SummaryAccumulator summary;
     std::string text;
     switch (format) {

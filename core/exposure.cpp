@@ -102,7 +102,7 @@ Row Evaluate(const LoopZahlen& loop, const tuning::SheetRow& sheetRow, const Set
         r.I_rms_A = I.zahl();
         r.moment_Am2 = m.zahl();
         r.nearRadius_m = (kNearConductorRadii * loopRadius(loop)).zahl();
-        r.V_peak_V = sheetRow.values->V_peak_V;
+        r.V_peak_V = sheetRow.values->V_peak_V.value_or(0);  // none without power
         r.dipole = {m.zahl(), Wavenumber(row.frequencyMHz)};
         // A conductor longer than a tenth of the wavelength no longer carries the uniform
         // current of a small loop (the sheet's flag, from Kraus' bound on the Rr formula).

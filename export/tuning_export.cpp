@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "export/field_keys.h"
 #include "export/json_writer.h"
 #include "export/tuning_export.h"
 #include "text/abstimm_texte.h"
@@ -35,18 +36,24 @@ void flagsJson(JsonWriter& w, std::string_view key, const std::vector<Flag>& fla
     w.endArray();
 }
 
-// The field texts with `text5` for Text5; none leaves it out, as the sheet's own inputs do.
-void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string* text5) {
+// The loop's inputs under their design-file names (export/field_keys.h), the texts as
+// typed, the shape and the material by their keys; a material no list knows keeps its
+// text. The main window's frequency is not the sheet's: it is left out.
+template <typename Put>
+void eachInput(const LoopEingaben& in, Put put) {
+    for (const FeldSchluessel& f : kLoopSchluessel)
+        if (f.text != &LoopEingaben::Text5) put(f.key, std::string_view(in.*f.text));
+    put(kFormSchluessel, FormKey(FormVon(in.Combo1)));
+    const auto material = MaterialVon(in.Combo2);
+    put(kMaterialSchluessel, material ? MaterialKey(*material) : std::string_view(in.Combo2));
+}
+
+void inputsJson(JsonWriter& w, const LoopEingaben& in) {
     w.beginObject();
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"Text1", &in.Text1}, {"Text2", &in.Text2},   {"Text3", &in.Text3},  {"Text4", &in.Text4},
-        {"Text5", &in.Text5}, {"Text6", &in.Text6},   {"Text7", &in.Text7},  {"Text8", &in.Text8},
-        {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}};
-    for (const auto& [name, text] : fields) {
-        if (text == &in.Text5 && !text5) continue;
-        w.key(name);
-        w.value(text == &in.Text5 ? *text5 : *text);
-    }
+    eachInput(in, [&](std::string_view key, std::string_view text) {
+        w.key(key);
+        w.value(text);
+    });
     w.endObject();
 }
 
@@ -70,18 +77,15 @@ void rowJson(JsonWriter& w, const SheetExport& e, const SheetRow& row) {
         if (!(column.views & kExportView)) continue;
         switch (column.kind) {
             case ColumnKind::Frequency: {
-                // The frequency, then what the row was computed from and how it ended.
+                // The frequency, then how the row ended.
                 number(w, column.key, row.frequencyMHz);
-                w.key("inputs");
-                const std::string text5 = FrequenzText(row.frequencyMHz);
-                inputsJson(w, e.loop, &text5);
                 w.key("ending");
                 w.value(EndingName(row.ending));
                 w.key("message");
                 if (row.values)
                     w.null();
                 else
-                    w.value(ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
+                    w.value(ZeilenMeldung(e.sheet, row, e.lang));
                 break;
             }
             case ColumnKind::Number:
@@ -98,6 +102,7 @@ void rowJson(JsonWriter& w, const SheetExport& e, const SheetRow& row) {
 void summaryJson(JsonWriter& w, const Summary& s) {
     w.beginObject();
     number(w, "rows_ok", s.rows_ok);
+    number(w, "rows_no_capacitor", s.rows_no_capacitor);
     number(w, "rows_refused", s.rows_refused);
     optionalNumber(w, "C_tune_max_pF", s.C_tune_max_pF);
     optionalNumber(w, "C_tune_max_at_MHz", s.C_tune_max_at_MHz);
@@ -134,7 +139,7 @@ void measuredJson(JsonWriter& w, const SheetExport& e, const MeasuredResult& m) 
     if (m.ending == Ending::Ok)
         w.null();
     else
-        w.value(ZeilenMeldung(e.sheet, m.ending, m.fault, e.lang));
+        w.value(ZeilenMeldung(e.sheet, m.ending, m.fault, e.lang, m.cause));
     if (m.ending == Ending::Ok) {
         number(w, "bandwidth_halfpower_kHz", m.bandwidth_halfpower_kHz);
         number(w, "Q", m.Q);
@@ -178,7 +183,7 @@ void SheetJsonStart(std::string& out, const SheetExport& e) {
     JsonWriter w(out);
     w.beginObject();
     w.key("inputs");
-    inputsJson(w, e.loop, nullptr);
+    inputsJson(w, e.loop);
     w.key("options");
     optionsJson(w, e.sheet.options);
     w.key("rows");
@@ -207,27 +212,34 @@ void SheetJsonEnd(std::string& out, const SheetExport& e) {
 }
 
 void SheetCsvHeader(std::string& out) {
+    eachInput(LoopEingaben{}, [&](std::string_view key, std::string_view) {
+        out += key;
+        out += ',';
+    });
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         if (column.kind != ColumnKind::Frequency) out += ',';
         out += column.key;
-        if (column.kind == ColumnKind::Frequency) out += ",Text5,ending,message";
+        if (column.kind == ColumnKind::Frequency) out += ",ending,message";
     }
     out += "\r\n";
 }
 
 void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
+    // The loop's inputs lead every line: each line stands on its own.
+    eachInput(e.loop, [&](std::string_view, std::string_view text) {
+        csvField(out, text);
+        out += ',';
+    });
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         switch (column.kind) {
             case ColumnKind::Frequency:
                 csvNumber(out, row.frequencyMHz);
                 out += ',';
-                csvField(out, FrequenzText(row.frequencyMHz));
-                out += ',';
                 out += EndingName(row.ending);
                 out += ',';
-                if (!row.values) csvField(out, ZeilenMeldung(e.sheet, row.ending, row.fault, e.lang));
+                if (!row.values) csvField(out, ZeilenMeldung(e.sheet, row, e.lang));
                 break;
             case ColumnKind::Number:
                 out += ',';
@@ -249,8 +261,8 @@ void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
 
 std::string SheetJson(const SheetExport& e) {
     std::string out;
-    // About 1.2 kB per accepted row.
-    out.reserve(1024 + e.sheet.rows.size() * 1280);
+    // About 0.9 kB per accepted row.
+    out.reserve(1024 + e.sheet.rows.size() * 1024);
     SheetJsonStart(out, e);
     for (std::size_t i = 0; i < e.sheet.rows.size(); ++i) SheetJsonRow(out, e, e.sheet.rows[i], i);
     SheetJsonEnd(out, e);

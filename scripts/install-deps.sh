@@ -16,6 +16,7 @@ packages=(
   build-essential cmake pkg-config libglib2.0-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-charts-dev libqt6opengl6-dev
+  qt6-translations-l10n  # Qt's own dialogs in German and French
   fonts-liberation librsvg2-bin help2man
 )
 # To build and run the tests, the fuzz targets and the benchmarks.

@@ -4,10 +4,12 @@
 #
 # Takes the documentation's screenshots from the built program under Xvfb: the
 # main window with the worked example calculated (the start values, button Loop) and
-# the coupling window sized for it, in English as
-#   docs/screenshots/main-window.png, docs/screenshots/coupling-window.png
+# the coupling window sized for it, and the tuning-range window with its first-start
+# fields, in English as
+#   docs/screenshots/main-window.png, docs/screenshots/coupling-window.png,
+#   docs/screenshots/tuning-window.png
 # and in German and French as main-window-de.png, coupling-window-fr.png, ...
-# The help documents show the main windows. Nothing of the user's is read or
+# The help documents show the main and tuning-range windows. Nothing of the user's is read or
 # written: each language starts with an empty settings store, so the program
 # takes the desktop's language.
 #
@@ -37,7 +39,7 @@ windows() {
 }
 
 shoot() {  # LOCALE SUFFIX COUPLING-CALCULATE-KEY
-  local locale=$1 suffix=$2 calculate=$3 config pid main coupling=""
+  local locale=$1 suffix=$2 calculate=$3 config pid main coupling="" tuning=""
   config=$(mktemp -d)
   env -u LANGUAGE LC_ALL="$locale" LANG="$locale" XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb "$program" &
   pid=$!
@@ -57,9 +59,16 @@ shoot() {  # LOCALE SUFFIX COUPLING-CALCULATE-KEY
   sleep "$settle"
   import -window "$coupling" "$out/coupling-window$suffix.png"
 
+  xdotool windowfocus --sync "$main"
+  xdotool key --clearmodifiers ctrl+t   # Action > Calculate > Tuning range
+  for _ in $(seq 50); do tuning=$(windows "$pid" | grep -vx -e "$main" -e "$coupling" | head -n1 || true); [[ -n $tuning ]] && break; sleep 0.2; done
+  [[ -n $tuning ]] || { echo "screenshots: no tuning-range window" >&2; kill "$pid"; exit 1; }
+  sleep "$settle"
+  import -window "$tuning" "$out/tuning-window$suffix.png"
+
   kill "$pid"; wait "$pid" 2>/dev/null || true
   rm -rf "$config"
-  echo "docs/screenshots/main-window$suffix.png, coupling-window$suffix.png"
+  echo "docs/screenshots/main-window$suffix.png, coupling-window$suffix.png, tuning-window$suffix.png"
 }
 
 shoot en_GB.UTF-8 "" alt+c

@@ -60,7 +60,7 @@ m('core/proximity_factor.cpp', '    if (!(turns > 1)) return out;\n', '    if (!
 m('core/tuning_sheet.cpp', 'constexpr double kRrFormulaLimit = 0.1;\n', 'constexpr double kRrFormulaLimit = 0.2;\n', 'const', 'rr_formula_range from N U / lambda 0.2')
 m('core/tuning_sheet.cpp', 'constexpr double kSmallLoopDirectivity = 1.5;\n', 'constexpr double kSmallLoopDirectivity = 1.0;\n', 'const', "gain without the small loop's directivity")
 m('core/tuning_sheet.cpp', '    const Wert Ctune = C - CL - o.strayPf;\n', '    const Wert Ctune = C - CL;\n', 'drop', 'stray capacitance not taken off')
-m('core/tuning_sheet.cpp', '        Rcap = 1 / (kTwoPi * (f * kHertzPerMegahertz) * (Ctune * kFaradsPerPicofarad) * *o.capacitorQ);\n', '        Rcap = 1 / (kPi * (f * kHertzPerMegahertz) * (Ctune * kFaradsPerPicofarad) * *o.capacitorQ);\n', 'const', 'capacitor loss with pi f instead of omega')
+m('core/tuning_sheet.cpp', '        return 1 / (kTwoPi * (f * kHertzPerMegahertz) * (Ctune * kFaradsPerPicofarad) * *o.capacitorQ);\n', '        return 1 / (kPi * (f * kHertzPerMegahertz) * (Ctune * kFaradsPerPicofarad) * *o.capacitorQ);\n', 'const', 'capacitor loss with pi f instead of omega')
 m('core/tuning_sheet.cpp', '    const Wert R = Rv + Rprox + Rr + Rground + Rcap + Rs + X * X / Rp;\n', '    const Wert R = Rv + Rprox + Rr + Rground + Rcap + Rs;\n', 'drop', 'parallel loss not folded into R_total')
 m('core/tuning_sheet.cpp', '    if (N > 1) prox = ProximityFactorSmith(N.zahl(), (l / (N - 1) / d).zahl());\n', '    if (N > 1) prox = ProximityFactorSmith(N.zahl(), (l / N / d).zahl());\n', 'const', 'turn spacing l / N instead of l / (N - 1)')
 m('core/tuning_sheet.cpp', '    v.bandwidth_vswr2_kHz = (bandwidth / kSqrt2).zahl();\n', '    v.bandwidth_vswr2_kHz = bandwidth.zahl();\n', 'drop', 'VSWR 2 bandwidth equals the half-power one')
@@ -137,9 +137,9 @@ m('text/include/text/sheet_columns.h', '         number<&RowValues::R_proximity_
 m('text/include/text/sheet_columns.h', '         "C_tune_pF",\n', '         "C_tune_pf",\n', 'text', "C tune's export key misspelt")
 m('text/include/text/sheet_columns.h', '         "R_total_ohm",\n         "Ohm",\n', '         "R_total_ohm",\n         "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
 m('text/include/text/sheet_columns.h', '         {"Rv", "Rv", "Rskin"},\n         kOhm,\n', '         {"Rv", "Rv", "Rskin"},\n         kOne,\n', 'pattern', "text table's skin loss with one decimal")
-m('text/include/text/sheet_columns.h', '         {"C Kond. (pF)", "C cond. (pF)", "C tune (pF)"},\n         1,\n', '         {"C Kond. (pF)", "C cond. (pF)", "C tune (pF)"},\n         2,\n', 'const', "window's C tune with two decimals")
+m('text/include/text/sheet_columns.h', '          "capacitance"},\n         1,\n         {"C Kond.", "C cond.", "C tune"},\n', '          "capacitance"},\n         2,\n         {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
 m('text/include/text/sheet_columns.h', '         FlagBit(Flag::SelfCapacitance),\n', '         0,\n', 'drop', 'self_capacitance no longer marks C self')
-m('text/include/text/sheet_columns.h', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, 0, kNone, kNoPattern, 0, E, -1},\n', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, 0, kNone, kNoPattern, 0, 0, -1},\n', 'drop', 'exports leave out C total')
+m('text/include/text/sheet_columns.h', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, E, -1},\n', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, 0, -1},\n', 'drop', 'exports leave out C total')
 m('text/include/text/sheet_columns.h', '         W | R | kTextViewWithCapQ | E,\n', '         W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
 
 # ---------------------------------------------------------------- text/include/text/text_lines.h
@@ -199,7 +199,7 @@ m('export/json_writer.cpp', '            case \'\\r\': put("\\\\r"); break;\n', 
 # ---------------------------------------------------------------- export/tuning_export.cpp
 m('export/tuning_export.cpp', "    if (index > 0) out += ',';\n", '', 'drop', 'sheet JSON rows without a comma between them')
 m('export/tuning_export.cpp', '    out += "\\n],";\n', '    out += "\\n]";\n', 'drop', 'sheet JSON without the comma before the summary')
-m('export/tuning_export.cpp', '        if (column.kind == ColumnKind::Frequency) out += ",Text5,ending,message";\n', '        if (column.kind == ColumnKind::Frequency) out += ",Text5,ending";\n', 'drop', 'sheet CSV header without the message')
+m('export/tuning_export.cpp', '        if (column.kind == ColumnKind::Frequency) out += ",ending,message";\n', '        if (column.kind == ColumnKind::Frequency) out += ",ending";\n', 'drop', 'sheet CSV header without the message')
 
 # ---------------------------------------------------------------- platform/base/include/platform/settings_store.h
 m('platform/base/include/platform/settings_store.h', '    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1String(", ")).toStdString();\n', '    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1String(",")).toStdString();\n', 'text', 'comma list re-joined without blank (shared 118)')
@@ -269,10 +269,10 @@ m('windows/main/sprache_anwenden.cpp', '    TitelSetzen(rec);\n', '\n', 'drop', 
 
 # ---------------------------------------------------------------- windows/tuning/abstimm_bericht.cpp
 m('windows/tuning/abstimm_bericht.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
-m('windows/tuning/abstimm_bericht.cpp', '        if (fenster[i]->views & kReportView) out[n++] = static_cast<int>(i);\n', '        if (fenster[i]->views & kReportView) out[n++] = static_cast<int>(i) + 1;\n', 'const', 'report shows the column right of each one chosen')
+m('windows/tuning/abstimm_bericht.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
 
 # ---------------------------------------------------------------- windows/tuning/abstimm_modell.cpp
-m('windows/tuning/abstimm_modell.cpp', '    if (!std::isfinite(value)) return QString();\n', '', 'drop', 'non-finite numbers shown')
+m('text/abstimm_anzeige.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
 
 # ---------------------------------------------------------------- windows/tuning/frmAbstimmbereich.cpp
 m('windows/tuning/frmAbstimmbereich.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
@@ -343,8 +343,8 @@ m('cli/render_csv.cpp', '    out += kLineEnd;\n', '', 'drop', 'CSV rows without 
 m('cli/tuning_run.cpp', '    for (const char* other : {"frequency", "sweep"})\n', '    for (const char* other : {"frequency"})\n', 'drop', '--tuning combines with --sweep')
 m('cli/tuning_run.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
 m('cli/tuning_run.cpp', '            if (parser.isSet(qs(o.name))) out.usageError = qs(texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));\n', '            if (false) out.usageError = qs(texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));\n', 'drop', 'sheet options accepted without --tuning')
-m('cli/tuning_run.cpp', '            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));\n', '', 'drop', "sheet table's widths from the headings alone")
-m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
+m('cli/tuning_run.cpp', '                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '                ;\n', 'drop', "sheet table's widths from the headings alone")
+m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
 m('cli/tuning_run.cpp', '            summary.add(block.summary);\n', '', 'drop', 'sheet summary without the rows')
 
 # ---------------------------------------------------------------- cli/usage_errors.cpp
@@ -395,3 +395,22 @@ m('export/design/design_file.cpp', '    if (info.isDir()) return abweisen(texte:
 # ---------------------------------------------------------------- app/design_document.cpp
 m('app/design_document.cpp', '    if (datei_.empty()) return true;\n    EingabenGeaendert();\n', '    EingabenGeaendert();\n', 'drop', 'the unsaved-changes question also without a file')
 m('app/design_document.cpp', '        case Antwort::Verwerfen: return true;\n', '        case Antwort::Verwerfen: return false;\n', 'const', 'Discard keeps the old design')
+# ---------------------------------------------------------------- the builder's tuning sheet
+m('core/tuning_sheet.cpp', 'constexpr double kImplausibleQRatio = 10;\n', 'constexpr double kImplausibleQRatio = 30;\n', 'const', "measured Q taken as implausible below a thirtieth of the model's")
+m('core/tuning_sheet.cpp', '        if (m.efficiency_percent > kMostEfficiencyPercent) m.flags.push_back(Flag::EfficiencyAbove100);\n', '', 'drop', 'a measured efficiency above 100 % not flagged')
+m('core/tuning_sheet.cpp', '    const bool extra = FrequenzSchritt(toMHz, 0, 0) > FrequenzSchritt(fromMHz, stepMHz, *steps - 1);\n', '    const bool extra = FrequenzSchritt(toMHz, 0, 0) >= FrequenzSchritt(fromMHz, stepMHz, *steps - 1);\n', 'cmp', 'TO repeated where the steps land on it')
+m('core/tuning_sheet.cpp', '    return index + 1 == count ? FrequenzSchritt(o.toMHz, 0, 0) : FrequenzSchritt(o.fromMHz, o.stepMHz, index);\n', '    return FrequenzSchritt(o.fromMHz, o.stepMHz, index);\n', 'drop', 'last row a step past the one before instead of TO')
+m('core/tuning_sheet.cpp', '    if (OhneKondensator(row)) {\n', '    if (false) {\n', 'drop', 'rows with C tune <= 0 counted as valid and in the extremes')
+m('core/tuning_sheet.cpp', '        if (in.P.wert > 0) {\n', '        if (in.P.wert >= 0) {\n', 'cmp', 'without a power: voltage and current shown as 0')
+m('core/tuning_sheet.cpp', '    s.rows_no_capacitor += l.rows_no_capacitor;\n', '', 'drop', 'joined blocks lose the rows without a capacitor')
+m('core/tuning_sheet.cpp', '    if (Rcap.zahl() > others + Rground.zahl()) cause = SheetInput::CapacitorQ;\n', '', 'drop', 'an overflow from the capacitor Q does not name it')
+m('text/abstimm_anzeige.cpp', '    if (s.rows_no_capacitor > 0)\n', '    if (s.rows_no_capacitor < 0)\n', 'cmp', 'summary strip keeps quiet about rows without a capacitor')
+m('text/abstimm_anzeige.cpp', '        if (f == Flag::EfficiencyAbove100)\n', '        if (f == Flag::QFarBelowModel)\n', 'swap', 'implausible measurement: MHz and Hz hints swapped')
+m('text/include/text/abstimm_anzeige.h', 'inline constexpr double kKompaktAb = 1e9;\n', 'inline constexpr double kKompaktAb = 1e12;\n', 'const', 'numbers compact only from 1e12')
+m('text/abstimm_diagramm_daten.cpp', 'constexpr double kMindestAnteil = 0.2;\n', 'constexpr double kMindestAnteil = 0;\n', 'const', 'a few volts of ripple on kilovolts fill the chart')
+m('text/abstimm_diagramm_daten.cpp', '    a.min = from, a.max = to;\n', '    a.min = std::floor(from), a.max = std::ceil(to);\n', 'const', 'frequency axis rounded outwards')
+m('text/abstimm_diagramm_daten.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
+m('text/abstimm_bericht_eingaben.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
+m('text/abstimm_bericht_eingaben.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
+m('windows/tuning/frmAbstimmbereich.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('app/qt_uebersetzung.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")

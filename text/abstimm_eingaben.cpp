@@ -2,8 +2,6 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "text/abstimm_eingaben.h"
 
-#include <cmath>
-
 #include "text/abstimm_texte.h"
 #include "text/strict_number.h"
 
@@ -46,8 +44,8 @@ ReadOptions LiesOptionen(const FieldTexts& texts, Language lang) {
     if (v(Field::From) && v(Field::To) && *v(Field::To) < *v(Field::From)) reason(Field::To, texte::kBisKleiner);
     if (out.reasons[at(Field::From)].empty() && out.reasons[at(Field::To)].empty() &&
         out.reasons[at(Field::Step)].empty() && v(Field::From) && v(Field::To) && v(Field::Step)) {
-        const double rows = std::floor((*v(Field::To) - *v(Field::From)) / *v(Field::Step)) + 1;
-        if (!(rows <= static_cast<double>(kMaxWindowRows))) reason(Field::Step, texte::kZuVieleZeilen);
+        if (!SheetRowCount(*v(Field::From), *v(Field::To), *v(Field::Step), kMaxWindowRows))
+            reason(Field::Step, texte::kZuVieleZeilen);
     }
     const bool capMin = !blank(texts[at(Field::CapMin)]), capMax = !blank(texts[at(Field::CapMax)]);
     if (capMin != capMax) reason(capMin ? Field::CapMax : Field::CapMin, texte::kBeideGrenzen);

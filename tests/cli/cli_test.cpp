@@ -74,6 +74,7 @@ TEST(CalcUsage, RefusedArgumentsNameOptionTextAndExpectedFormWithExitTwo) {
         {{"--power", "1 kW", "--lang", "fr"}, 2, "--power : '1 kW' ; attendu : un nombre simple supérieur à 0 en W"},
         {{"--diameter", "abc", "--lang", "en"}, 2, "--diameter: 'abc'; expected a plain number greater than 0 in m"},
         {{"--frequency", "1e999"}, 2, "--frequency: '1e999'"},
+        {{"--frequency", "1e"}, 2, "--frequency: '1e'"},  // an exponent needs its digits
         {{"--diameter", "+.5", "--power", " 2,5e3 ", "--series-loss", "0", "--material", "cu", "--shape", "CARRÉE"},
          0,
          ""},
@@ -239,8 +240,15 @@ TEST(CalcTuning, SheetAsJsonCsvAndText) {
     EXPECT_NEAR(rows[0]["C_tune_pF"].toDouble(), 197, 1);
     EXPECT_TRUE(json.status == 1 && rows[1]["ending"] == "length" && !rows[1].toObject().contains("L_uH") &&
                 sheet["summary"]["rows_refused"] == 1);
+    // The loop's inputs under the design files' names, the shape by its key, in JSON and leading each CSV line.
+    EXPECT_EQ(sheet["inputs"]["diameter"], "1");
+    EXPECT_EQ(sheet["inputs"]["shape"], "circle");
     const Result csv = Calc(loop + QStringList{"--format", "csv"});
-    EXPECT_TRUE(csv.out.startsWith("frequency_MHz,Text5,ending,message,L_uH,") && csv.out.count("\r\n") == 3);
+    EXPECT_TRUE(
+        csv.out.startsWith("diameter,circumference,conductor,turns,length,power,series_loss,parallel_loss,"
+                           "shape,material,frequency_MHz,ending,message,L_uH,"));
+    EXPECT_TRUE(csv.out.contains("\r\n1,3.142,20,1,"));
+    EXPECT_EQ(csv.out.count("\r\n"), 3);
     const Result text = Calc(loop, "de_DE.UTF-8");
     EXPECT_TRUE(text.out.contains("[pF]") && text.out.contains("\n  7,1  ") &&
                 text.out.contains("\n    ! Unrealistic datal! The length"));

@@ -3,11 +3,14 @@
 // The tuning-range sheet against published figures, Smith's table, rows worked by hand and round trips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
 #include "core/proximity_factor.h"
 #include "core/tuning_sheet.h"
+#include "text/abstimm_anzeige.h"
+#include "text/abstimm_diagramm_daten.h"
 #include "text/abstimm_texte.h"
 #include "text/design_record.h"
 #include "text/input_rules.h"
@@ -121,9 +124,9 @@ TEST(TuningSheet, RowWorkedByHand) {
                                                   {v.Q, 325.823},
                                                   {v.bandwidth_halfpower_kHz, 21.7910},
                                                   {v.bandwidth_vswr2_kHz, 15.4086},
-                                                  {v.I_rms_A, 17.0654},
-                                                  {v.V_peak_V, 2700.11},
-                                                  {v.P_capacitor_W, 69.6055},
+                                                  {v.I_rms_A.value_or(0), 17.0654},
+                                                  {v.V_peak_V.value_or(0), 2700.11},
+                                                  {v.P_capacitor_W.value_or(0), 69.6055},
                                                   {*v.f_self_resonance_MHz, 60.2382}};
     for (const auto& [value, hand] : expected) EXPECT_NEAR(value, hand, std::abs(hand) * 1e-4);
 }
@@ -147,10 +150,12 @@ TEST(TuningSheet, FlagsRefusalsAndSummary) {
                 FrequenzText(s.rows[4].frequencyMHz) == "47.0");
     EXPECT_EQ(ZeilenMeldung(s, s.rows[4].ending, s.rows[4].fault, Language::English),
               "Unrealistic datal! The length of the conductor is too close to or longer than a half-wave dipole.");
-    const Summary& sum = s.summary;  // rows ok and refused, where C_tune is largest and least, where V_peak is largest
-    EXPECT_EQ((std::vector<double>{double(sum.rows_ok), double(sum.rows_refused), *sum.C_tune_max_at_MHz,
-                                   *sum.C_tune_min_at_MHz, *sum.V_peak_max_at_MHz}),
-              (std::vector<double>{4, 1, 7, 37, 17}));
+    // Rows ok, refused and without a capacitor, where C_tune is largest and least, where V_peak is largest: the
+    // 37 MHz row (C_tune < 0) is no design, counted apart and out of the extremes.
+    const Summary& sum = s.summary;
+    EXPECT_EQ((std::vector<double>{double(sum.rows_ok), double(sum.rows_refused), double(sum.rows_no_capacitor),
+                                   *sum.C_tune_max_at_MHz, *sum.C_tune_min_at_MHz, *sum.V_peak_max_at_MHz}),
+              (std::vector<double>{3, 1, 1, 7, 27, 17}));
 }
 
 TEST(TuningSheet, NumbersThatCannotBeComputedRefuseTheRow) {
@@ -197,4 +202,99 @@ TEST(TuningSheet, OptionFaults) {
     for (const auto& [change, fault] : cases) EXPECT_EQ(PruefeOptionen(At(7, change)), fault);
     // 1.8 + 4 * 0.0028 is 1.8112000000000001 before rounding to 1 Hz.
     EXPECT_EQ(SheetFrequencies(1.8, 1.8112, 0.0028), (std::vector<double>{1.8, 1.8028, 1.8056, 1.8084, 1.8112}));
+    // The last row is TO, also where the steps do not land on it.
+    EXPECT_EQ(SheetFrequencies(7, 7.2, 0.15), (std::vector<double>{7, 7.15, 7.2}));
+}
+
+// Smith's table, each row and column: the factor falls along a row (wider spacing), rises down a column (more
+// turns), and falls ever more slowly (convex, within the table's rounding of 0.001): a digit transposed in a
+// cell breaks one of them.
+TEST(ProximityFactor, SmithsTableIsMonotoneAndConvex) {
+    const double x[] = {1.1, 1.15, 1.2, 1.25, 1.3, 1.4, 1.5, 1.6, 1.7, 1.8,
+                        1.9, 2.0,  2.2, 2.4,  2.5, 2.6, 2.8, 3.0, 3.5, 4.0};  // Smith, Fig. 1
+    for (int n = 2; n <= kProximityMaxTurns; ++n)
+        for (std::size_t j = 0; j + 1 < std::size(x); ++j) {
+            auto F = [](int turns, double at) { return ProximityFactorSmith(turns, at).factor; };
+            EXPECT_GT(F(n, x[j]), F(n, x[j + 1])) << n << " turns, x " << x[j];
+            if (n < kProximityMaxTurns) EXPECT_LT(F(n, x[j]), F(n + 1, x[j])) << n << " turns, x " << x[j];
+            if (j + 2 >= std::size(x)) continue;
+            const double slope = (F(n, x[j + 1]) - F(n, x[j])) / (x[j + 1] - x[j]);
+            const double next = (F(n, x[j + 2]) - F(n, x[j + 1])) / (x[j + 2] - x[j + 1]);
+            EXPECT_GE(next - slope, -0.001 / (x[j + 1] - x[j]) - 0.001 / (x[j + 2] - x[j + 1])) << n << ", x " << x[j];
+        }
+}
+
+// The flags' edges: the radiation formula's limit N U / lambda = 0.1 (U = 3.1416 m, lambda = 300 / f: 9.549 MHz),
+// and a measured bandwidth against the model's (7.1 MHz: 4.14 kHz at VSWR 2, Q 1212, X / Rr = 18557): narrower,
+// wider, far too wide (Q under 121: Hz for kHz) or too narrow for an efficiency below 100 % (Q over 18557: MHz
+// for kHz); the sentence names the unit meant.
+TEST(TuningSheet, FlagEdgesAndMeasurementsThatCannotBeRight) {
+    using F = std::vector<Flag>;
+    auto rr = [](double mhz) { return First(Compute(kMeterLoop, At(mhz))).flags; };
+    EXPECT_EQ(rr(9.50), F{});
+    EXPECT_EQ(rr(9.60), F{Flag::RrFormulaRange});
+    struct Case {
+        double kHz;
+        F flags;
+        const char* sentence;
+    } cases[] = {
+        {3, {Flag::NarrowerThanModel}, ""},
+        {10, {}, ""},
+        {150, {Flag::QFarBelowModel}, "War die Bandbreite in Hz gemeint? 150 Hz sind 0,15 kHz."},
+        {0.008,
+         {Flag::NarrowerThanModel, Flag::EfficiencyAbove100},
+         "War die Bandbreite in MHz gemeint? 0,008 MHz sind 8 kHz."},
+    };
+    for (const Case& c : cases) {
+        const Sheet s = Compute(kMeterLoop, At(7.1, [&](auto& o) { o.measured = Messung{7.1, c.kHz, 2}; }));
+        EXPECT_EQ(s.measured->flags, c.flags) << c.kHz;
+        EXPECT_EQ(MessHinweis(*s.measured, Language::German, ","), c.sentence);
+    }
+}
+
+// Every flag reads as words in every language: not its export code, and no two flags alike.
+TEST(TuningTexts, EveryFlagIsASentenceInEveryLanguage) {
+    for (const SprachEintrag& sprache : kSprachen)
+        for (const auto& a : texte::kFlagTexte) {
+            const std::string_view text = texte::FlagText(a.flag).in(sprache.lang);
+            EXPECT_NE(text.find(' '), std::string_view::npos) << FlagName(a.flag);
+            for (const auto& b : texte::kFlagTexte)
+                if (a.flag != b.flag) EXPECT_NE(text, b.text.in(sprache.lang));
+        }
+    EXPECT_EQ(texte::kFlagTexte.size(), static_cast<std::size_t>(Flag::QFarBelowModel) + 1);
+}
+
+// The chart's axes for the default loop (2.25 m, 12 mm): the frequency from FROM to TO exactly, nothing below 0,
+// the efficiency within 0..100 %, and a 5 V ripple on 8 kV (7.0 to 7.2 MHz) on an axis at least 1.6 kV wide.
+TEST(TuningChart, AxesShowTheData) {
+    const LoopEingaben kDefault{"2,25", "7,069", "12", "1", "", "100", "0,05", "12", "10000", "Kreis", "Cu"};
+    struct Case {
+        double from, to, step, min, max;
+        std::function<bool(const DiagrammDaten&)> holds;
+    } cases[] = {
+        {7, 50, 0.5, 7, 50, [](auto& d) { return d.kapazitaetAchse.min >= 0 && d.wirkungsgradAchse.max <= 100; }},
+        {1, 200.99, 1, 1, 200.99, [](auto& d) { return d.spannungAchse.min >= 0; }},
+        {7, 7.2, 0.01, 7, 7.2, [](auto& d) { return d.spannungAchse.max - d.spannungAchse.min >= 1600; }},
+    };
+    for (const Case& c : cases) {
+        const DiagrammDaten d =
+            DiagrammVon(BerechneAbstimmbereich(LoopLesen(kDefault), SheetOptions{c.from, c.to, c.step}));
+        EXPECT_EQ(d.frequenz.min, c.min);
+        EXPECT_EQ(d.frequenz.max, c.max);
+        EXPECT_TRUE(c.holds(d)) << c.from << " to " << c.to;
+    }
+    // With 40 pF of stray capacitance no capacitor tunes the loop above about 8.6 MHz (C total 65 pF at 7 MHz,
+    // falling as 1 / f^2): those rows are no design and leave no point.
+    SheetOptions stray{7, 15, 0.5};
+    stray.strayPf = 40;
+    const DiagrammDaten d = DiagrammVon(BerechneAbstimmbereich(LoopLesen(kDefault), stray));
+    EXPECT_FALSE(d.kapazitaet.empty());
+    EXPECT_TRUE(std::ranges::all_of(d.kapazitaet, [](const auto& p) { return p.second > 0; }));
+}
+
+// A number too wide for a cell is written compactly, three significant digits; one that is no number not at all.
+TEST(TuningTexts, WideNumbersAreCompact) {
+    const std::pair<double, const char*> cases[] = {
+        {123456789.123, "123456789,12"}, {1.46e307, "1,46×10³⁰⁷"}, {-9.996e9, "-1,00×10¹⁰"}, {INFINITY, ""}, {NAN, ""}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(FensterZahl(value, 2, ","), text);
 }

@@ -4,12 +4,18 @@
 // The tuning-range window opened from the main window's menu as a user opens it,
 // with the settings store in a temporary folder.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +61,18 @@ class TuningWindowTest : public QObject {
     double zelle(int row, const char* key) {
         return w->modell().data(w->modell().index(row, tuning::AbstimmModell::column(key)), Qt::UserRole).toDouble();
     }
+    // The report printed to a PDF, as pdftotext reads it.
+    QString berichtText() {
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            if (!tuning::AbstimmBericht(w->berichtInhalt()).drucken(writer)) return {};
+        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        return text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+    }
 
 private slots:
     void initTestCase() {
@@ -86,21 +104,20 @@ private slots:
             QVERIFY2(!t.contains(QLatin1String("nan")) && !t.contains(QLatin1String("inf")), qPrintable(t));
         }
 
-        // The report as a PDF: its text can be extracted, the rows included.
-        QTemporaryDir out;
-        const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+        // A ground loss of 1e300: numbers of 300 digits are written compactly, the window keeps its width.
         setze("txtGuete", "500");
-        QTRY_VERIFY(zelle(10, "R_capacitor_ohm") > 0);
-        {
-            QPdfWriter writer(pdf);
-            QVERIFY(tuning::AbstimmBericht(w->berichtInhalt()).drucken(writer));
-        }
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        const QString extracted = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
-        QVERIFY2(extracted.contains(QLatin1String("tuning range"), Qt::CaseInsensitive) &&
-                     extracted.contains(QLatin1String("3.6000")),
-                 qPrintable(extracted.left(400)));
+        const int breite = w->width();
+        setze("txtErde", "1e300");
+        QTRY_VERIFY(zelle(10, "R_ground_ohm") > 1e290);
+        QCOMPARE(w->width(), breite);
+        setze("txtErde", "0");
+        // 500 pF of stray capacitance: no capacitor fits, and the summary says so.
+        setze("txtStreu", "500");
+        QTRY_VERIFY(in<QLabel>(w, "lblZusammenfassung")
+                        ->text()
+                        .replace(QChar(0xA0), QLatin1Char(' '))
+                        .contains(QLatin1String("with no capacitor that fits")));
+        setze("txtStreu", "0");
 
         // Closed, the program ended and started again: the fields come back.
         w->close();
@@ -115,6 +132,54 @@ private slots:
         // The window follows the main window's fields: a single turn has no proximity loss.
         in(modul->Hauptfenster(), "Text4")->setText(QStringLiteral("1"));
         QTRY_COMPARE(zelle(0, "R_proximity_ohm"), 0.0);
+
+        // The report as a PDF: the inputs with their units, no coil length for one turn
+        // (the field still holds 60), the rows, each note in full, and a refused rating marked as not used.
+        setze("txtCmin", "10");
+        setze("txtCmax", "20");
+        setze("txtUmax", "5kV");
+        QTRY_VERIFY(!w->modell().index(0, w->modell().columnCount() - 1).data().toString().isEmpty());
+        // C tune to a tenth of a picofarad, as a capacitor is set.
+        const QString c = w->modell().index(0, tuning::AbstimmModell::column("C_tune_pF")).data().toString();
+        QCOMPARE(c.size() - c.indexOf(QLatin1Char('.')), 2);
+        const QString text = berichtText();
+        QVERIFY2(text.contains(QLatin1String("Diameter (m): 1")), qPrintable(text.left(600)));
+        QVERIFY(!text.contains(QLatin1String("Coil length")));
+        QVERIFY(text.contains(QLatin1String("f (MHz)")));  // the table's first column
+        QVERIFY(text.contains(QLatin1String("3.6000")));
+        QVERIFY(text.contains(QLatin1String("outside the capacitor's range")));
+        QVERIFY(text.contains(QString::fromUtf8("(V): 5kV – not used: not a number")));
+    }
+
+    // Every language: Qt's own buttons speak it, and every column heading fits its column.
+    void qtTexteUndSpaltenInJederSprache() {
+        oeffnen();
+        const std::pair<const char*, const char*> sprachen[] = {
+            {"mnuDeutsch", "Abbrechen"}, {"mnuFranzösisch", "Annuler"}, {"mnuEnglisch", "Cancel"}};
+        for (const auto& [menue, abbrechen] : sprachen) {
+            modul->Hauptfenster()->findChild<QAction*>(QString::fromUtf8(menue))->trigger();
+            QDialogButtonBox knoepfe(QDialogButtonBox::Cancel);
+            QCOMPARE(knoepfe.button(QDialogButtonBox::Cancel)->text(), QString::fromLatin1(abbrechen));
+            const QHeaderView& kopf = *in<QTableView>(w, "tblZeilen")->horizontalHeader();
+            for (int i = 0; i + 1 < kopf.count(); ++i)
+                QVERIFY2(kopf.sectionSize(i) >= kopf.sectionSizeHint(i), qPrintable(w->modell().heading(i, {})));
+        }
+    }
+
+    // On a screen of 1366 x 768 (tests/tuning/small_screen.json) the window opens within
+    // it beside the main window, and comes back where the user left it.
+    void kleinerSchirm() {
+        if (QGuiApplication::primaryScreen()->size() != QSize(1366, 768)) QSKIP("needs the 1366 x 768 screen");
+        oeffnen();
+        const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(frei.contains(w->frameGeometry()));
+        QVERIFY(!w->frameGeometry().intersects(modul->Hauptfenster()->frameGeometry()));
+        w->setGeometry(w->geometry().adjusted(0, 40, 0, -20));
+        const QRect verlassen = w->geometry();
+        w->close();
+        modul.reset();
+        oeffnen();
+        QCOMPARE(w->geometry(), verlassen);
     }
 };
 

@@ -5,44 +5,81 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCursor>
 #include <QLineSeries>
 #include <QList>
+#include <QLocale>
 #include <QPen>
 #include <QPointF>
+#include <QToolTip>
 #include <QValueAxis>
+
 #include "platform/qt_text.h"
+#include "text/abstimm_diagramm_daten.h"
 #include "text/catalog/tuning_texts.h"
+#include "text/text_lines.h"
+#include "tuning/abstimm_modell.h"
 
 namespace ringfeld::tuning {
 namespace {
 
-// An axis that shows the values with a little room above and below; a flat or
-// empty curve still gets a span.
-void spanne(QValueAxis& axis, double lo, double hi) {
-    if (!(lo <= hi)) lo = 0, hi = 1;
-    const double rand = hi > lo ? (hi - lo) * 0.05 : std::max(std::abs(hi) * 0.05, 1e-3);
-    axis.setRange(lo - rand, hi + rand);
-    axis.applyNiceNumbers();  // round tick values
-}
+const QColor kBlau(0, 90, 200), kRot(200, 40, 40), kGruen(20, 140, 60);
+constexpr int kStrich = 2;  // pixels of a curve
 
-// A line needs no more points than the chart is wide; the curves are smooth,
-// so every k-th row (and the last) draws the same picture at a fraction of the cost.
-constexpr std::size_t kMaxPunkte = 250;
-
-QLineSeries* reihe(QChart& chart, QValueAxis* x, QValueAxis* y, QColor farbe) {
+QLineSeries* reihe(QChart& chart, QValueAxis* x, QValueAxis* y, QColor farbe, Qt::PenStyle stil = Qt::SolidLine) {
     auto* s = new QLineSeries(&chart);
-    s->setPen(QPen(farbe, 2));
+    s->setPen(QPen(farbe, stil == Qt::SolidLine ? kStrich : 1, stil));
     chart.addSeries(s);
     s->attachAxis(x);
     s->attachAxis(y);
-    y->setLinePenColor(farbe);
-    y->setLabelsColor(farbe);
     return s;
+}
+
+// Qt Charts lays out every tick between the range's ends at each change: the range
+// and the interval change in the order that never asks for more ticks than before or
+// after (a range of 0..100 with the interval of a range of 1e-300 never lays out).
+// An interval that would give more ticks than an axis can show falls back to Qt's
+// fixed count.
+constexpr double kMeisteTicks = 50;
+constexpr int kErsatzTicks = 5;
+
+void achse(QValueAxis& a, const Achse& b) {
+    const bool brauchbar =
+        b.tickInterval > 0 && std::isfinite(b.tickInterval) && (b.max - b.min) / b.tickInterval <= kMeisteTicks;
+    if (!brauchbar) {
+        a.setTickType(QValueAxis::TicksFixed);
+        a.setTickCount(kErsatzTicks);
+        a.setRange(b.min, b.max);
+    } else if (a.tickType() == QValueAxis::TicksDynamic && b.tickInterval < a.tickInterval()) {
+        a.setRange(b.min, b.max);
+        a.setTickAnchor(b.tickAnchor);
+        a.setTickInterval(b.tickInterval);
+    } else {
+        a.setTickInterval(b.tickInterval);
+        a.setTickAnchor(b.tickAnchor);
+        a.setRange(b.min, b.max);
+        a.setTickType(QValueAxis::TicksDynamic);
+    }
+    a.setLabelFormat(QStringLiteral("%.%1f").arg(b.decimals));
+}
+
+QList<QPointF> punkte(const DiagrammDaten::Punkte& p) {
+    QList<QPointF> out;
+    out.reserve(static_cast<qsizetype>(p.size()));
+    for (const auto& [x, y] : p) out.append(QPointF(x, y));
+    return out;
+}
+
+// A limit of the capacitor as a horizontal line over the range, or hidden.
+void grenze(QLineSeries& s, const std::optional<double>& wert, const Achse& f, const QString& name) {
+    s.setVisible(wert.has_value());
+    s.setName(name);
+    s.replace(wert ? QList<QPointF>{{f.min, *wert}, {f.max, *wert}} : QList<QPointF>{});
 }
 
 }  // namespace
 
-AbstimmDiagramm::AbstimmDiagramm(QChart& chart) {
+AbstimmDiagramm::AbstimmDiagramm(QChart& chart) : chart_(chart) {
     frequenzAchse_ = new QValueAxis(&chart);
     kapazitaetAchse_ = new QValueAxis(&chart);
     spannungAchse_ = new QValueAxis(&chart);
@@ -51,54 +88,71 @@ AbstimmDiagramm::AbstimmDiagramm(QChart& chart) {
     chart.addAxis(kapazitaetAchse_, Qt::AlignLeft);
     chart.addAxis(spannungAchse_, Qt::AlignRight);
     chart.addAxis(wirkungsgradAchse_, Qt::AlignRight);
-    for (QValueAxis* a : {frequenzAchse_, kapazitaetAchse_, spannungAchse_, wirkungsgradAchse_})
-        a->setLabelFormat(QStringLiteral("%.4g"));
-    kapazitaet_ = reihe(chart, frequenzAchse_, kapazitaetAchse_, QColor(0, 90, 200));
-    spannung_ = reihe(chart, frequenzAchse_, spannungAchse_, QColor(200, 40, 40));
-    wirkungsgrad_ = reihe(chart, frequenzAchse_, wirkungsgradAchse_, QColor(20, 140, 60));
+    kapazitaet_ = reihe(chart, frequenzAchse_, kapazitaetAchse_, kBlau);
+    spannung_ = reihe(chart, frequenzAchse_, spannungAchse_, kRot);
+    wirkungsgrad_ = reihe(chart, frequenzAchse_, wirkungsgradAchse_, kGruen);
+    cmin_ = reihe(chart, frequenzAchse_, kapazitaetAchse_, kBlau, Qt::DashLine);
+    cmax_ = reihe(chart, frequenzAchse_, kapazitaetAchse_, kBlau, Qt::DotLine);
+    festigkeit_ = reihe(chart, frequenzAchse_, spannungAchse_, kRot, Qt::DashLine);
+    for (auto [a, farbe] : {std::pair{kapazitaetAchse_, kBlau}, {spannungAchse_, kRot}, {wirkungsgradAchse_, kGruen}}) {
+        a->setLinePenColor(farbe);
+        a->setLabelsColor(farbe);
+        a->setTitleBrush(farbe);
+    }
+    // Tick labels in the locale's format, as the table writes its numbers: no grouping, no exponent.
+    QLocale zahlen = QLocale::system();
+    zahlen.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart.setLocale(zahlen);
+    chart.setLocalizeNumbers(true);
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setMargins(QMargins(2, 2, 2, 2));
+    for (QLineSeries* s : {kapazitaet_, spannung_, wirkungsgrad_})
+        QObject::connect(s, &QLineSeries::hovered, &chart, [this](const QPointF& p, bool drauf) {
+            if (drauf)
+                ablesen(p.x());
+            else
+                QToolTip::hideText();
+        });
 }
 
 void AbstimmDiagramm::zeigen(const Sheet& sheet, Language lang) {
-    QList<QPointF> c, v, e;
-    c.reserve(static_cast<qsizetype>(sheet.rows.size()));
-    v.reserve(c.capacity());
-    e.reserve(c.capacity());
-    double fLo = INFINITY, fHi = -INFINITY;
-    double cLo = INFINITY, cHi = -INFINITY, vLo = INFINITY, vHi = -INFINITY, eLo = INFINITY, eHi = -INFINITY;
-    const std::size_t n = sheet.rows.size();
-    const std::size_t jede = n > kMaxPunkte ? (n + kMaxPunkte - 1) / kMaxPunkte : 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i % jede != 0 && i + 1 != n) continue;
-        const SheetRow& row = sheet.rows[i];
-        fLo = std::min(fLo, row.frequencyMHz);
-        fHi = std::max(fHi, row.frequencyMHz);
-        if (!row.values) continue;
-        const RowValues& r = *row.values;
-        const double f = row.frequencyMHz;
-        // Only finite points reach the chart.
-        if (std::isfinite(r.C_tune_pF))
-            c.append({f, r.C_tune_pF}), cLo = std::min(cLo, r.C_tune_pF), cHi = std::max(cHi, r.C_tune_pF);
-        if (std::isfinite(r.V_peak_V))
-            v.append({f, r.V_peak_V}), vLo = std::min(vLo, r.V_peak_V), vHi = std::max(vHi, r.V_peak_V);
-        if (std::isfinite(r.efficiency_percent))
-            e.append({f, r.efficiency_percent}), eLo = std::min(eLo, r.efficiency_percent),
-                                                 eHi = std::max(eHi, r.efficiency_percent);
-    }
-    kapazitaet_->replace(c);
-    spannung_->replace(v);
-    wirkungsgrad_->replace(e);
-
-    spanne(*frequenzAchse_, fLo, fHi);
-    spanne(*kapazitaetAchse_, cLo, cHi);
-    spanne(*spannungAchse_, vLo, vHi);
-    spanne(*wirkungsgradAchse_, eLo, eHi);
+    sheet_ = &sheet;
+    lang_ = lang;
+    const DiagrammDaten d = DiagrammVon(sheet);
+    kapazitaet_->replace(punkte(d.kapazitaet));
+    spannung_->replace(punkte(d.spannung));
+    wirkungsgrad_->replace(punkte(d.wirkungsgrad));
+    achse(*frequenzAchse_, d.frequenz);
+    achse(*kapazitaetAchse_, d.kapazitaetAchse);
+    achse(*spannungAchse_, d.spannungAchse);
+    achse(*wirkungsgradAchse_, d.wirkungsgradAchse);
+    grenze(*cmin_, d.cmin, d.frequenz, qs(texte::kLinieCmin.in(lang)));
+    grenze(*cmax_, d.cmax, d.frequenz, qs(texte::kLinieCmax.in(lang)));
+    grenze(*festigkeit_, d.festigkeit, d.frequenz, qs(texte::kLinieFestigkeit.in(lang)));
 
     kapazitaet_->setName(qs(texte::kKurveKapazitaet.in(lang)));
     spannung_->setName(qs(texte::kKurveSpannung.in(lang)));
     wirkungsgrad_->setName(qs(texte::kKurveWirkungsgrad.in(lang)));
     frequenzAchse_->setTitleText(qs(texte::kAchseFrequenz.in(lang)));
+    kapazitaetAchse_->setTitleText(qs(texte::kAchseKapazitaet.in(lang)));
+    spannungAchse_->setTitleText(qs(texte::kAchseSpannung.in(lang)));
+    wirkungsgradAchse_->setTitleText(qs(texte::kAchseWirkungsgrad.in(lang)));
+}
+
+void AbstimmDiagramm::ablesen(double mhz) const {
+    if (!sheet_ || sheet_->rows.empty()) return;
+    // The row nearest the mouse: the rows run up in frequency.
+    const auto& rows = sheet_->rows;
+    auto it =
+        std::lower_bound(rows.begin(), rows.end(), mhz, [](const SheetRow& r, double f) { return r.frequencyMHz < f; });
+    if (it == rows.end() || (it != rows.begin() && mhz - std::prev(it)->frequencyMHz < it->frequencyMHz - mhz)) --it;
+    if (!it->values) return;
+    const RowValues& v = *it->values;
+    const std::string text =
+        MitWerten(texte::kAblesung.in(lang_),
+                  {str(ZahlText(it->frequencyMHz, 4)), str(ZahlText(v.C_tune_pF, 1)),
+                   v.V_peak_V ? str(ZahlText(*v.V_peak_V, 0)) : "–", str(ZahlText(v.efficiency_percent, 2))});
+    QToolTip::showText(QCursor::pos(), qs(text));
 }
 
 }  // namespace ringfeld::tuning

@@ -11,6 +11,7 @@
 #include <QLocale>
 
 #include "platform/qt_text.h"
+#include "text/abstimm_anzeige.h"
 #include "text/abstimm_texte.h"
 #include "text/sheet_columns.h"
 
@@ -23,19 +24,16 @@ constexpr int kHinweis = static_cast<int>(kSpalten.size()) - 1;
 static_assert(kSpalten[kHinweis]->kind == ColumnKind::Flags);
 
 const QColor kMarkiert(255, 214, 153);   // a flagged cell: light orange
-const QColor kVerworfen(128, 128, 128);  // the text of a refused row
+const QColor kVerworfen(128, 128, 128);  // the text of a refused row, or of one without a capacitor
 
 }  // namespace
 
-QString ZahlText(double value, int decimals) {
-    if (!std::isfinite(value)) return QString();
-    static const QLocale locale = [] {
-        QLocale l = QLocale::system();
-        l.setNumberOptions(QLocale::OmitGroupSeparator);
-        return l;
-    }();
-    return locale.toString(value, 'f', decimals);
+std::string Dezimaltrenner() {
+    static const std::string sep = str(QLocale::system().decimalPoint());
+    return sep;
 }
+
+QString ZahlText(double value, int decimals) { return qs(FensterZahl(value, decimals, Dezimaltrenner())); }
 
 AbstimmModell::AbstimmModell(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -65,10 +63,14 @@ QString AbstimmModell::heading(int column, Language lang) {
     return qs(kSpalten[static_cast<std::size_t>(column)]->heading.in(lang));
 }
 
+bool AbstimmModell::verworfen(int row) const {
+    return row >= 0 && row < rowCount() && !sheet_.rows[static_cast<std::size_t>(row)].values;
+}
+
 QVariant AbstimmModell::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return heading(section, lang_);
-    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section < kHinweis)
-        return qs(kSpalten[static_cast<std::size_t>(section)]->key);
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section <= kHinweis)
+        return qs(kSpalten[static_cast<std::size_t>(section)]->explanation.in(lang_));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -76,15 +78,19 @@ QVariant AbstimmModell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const SheetRow& row = sheet_.rows[static_cast<std::size_t>(index.row())];
     const SheetColumn& spalte = *kSpalten[static_cast<std::size_t>(index.column())];
+    // A row that is no design (refused, or no capacitor fits) is greyed.
+    if (role == Qt::ForegroundRole)
+        return !row.values || OhneKondensator(row) ? QVariant(QBrush(kVerworfen)) : QVariant();
 
+    // A refused row: its reason in the cell after the frequency (the view spans it over the row).
+    if (!row.values && index.column() > 0) {
+        if (index.column() != 1 || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+        return qs(ZeilenMeldung(sheet_, row, lang_));
+    }
     if (index.column() == kHinweis) {
-        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
-            return role == Qt::ForegroundRole && !row.values ? QVariant(QBrush(kVerworfen)) : QVariant();
-        if (!row.values) return qs(ZeilenMeldung(sheet_, row.ending, row.fault, lang_));
-        QStringList names;
-        for (Flag f : row.values->flags)
-            names << (role == Qt::DisplayRole ? qs(FlagName(f)) : qs(texte::FlagText(f).in(lang_)));
-        return names.join(role == Qt::DisplayRole ? QStringLiteral(", ") : QStringLiteral("\n"));
+        if (role == Qt::DisplayRole) return qs(HinweisText(row.values->flags, lang_, "; "));
+        if (role == Qt::ToolTipRole) return qs(HinweisText(row.values->flags, lang_, "\n"));
+        return {};
     }
 
     const std::optional<double> wert = spalte.value(row);
@@ -92,16 +98,15 @@ QVariant AbstimmModell::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole: return wert ? ZahlText(*wert, spalte.decimals) : QString();
         case Qt::UserRole: return wert && std::isfinite(*wert) ? QVariant(*wert) : QVariant();
         case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        case Qt::ForegroundRole: return row.values ? QVariant() : QVariant(QBrush(kVerworfen));
         case Qt::BackgroundRole:
         case Qt::ToolTipRole: {
             if (!row.values) return {};
-            QStringList names;
+            std::vector<Flag> marks;
             for (Flag f : row.values->flags)
-                if (spalte.marks & FlagBit(f))
-                    names << qs(FlagName(f)) + QStringLiteral(": ") + qs(texte::FlagText(f).in(lang_));
-            if (names.isEmpty()) return {};
-            return role == Qt::BackgroundRole ? QVariant(QBrush(kMarkiert)) : QVariant(names.join(QLatin1Char('\n')));
+                if (spalte.marks & FlagBit(f)) marks.push_back(f);
+            if (marks.empty()) return {};
+            return role == Qt::BackgroundRole ? QVariant(QBrush(kMarkiert))
+                                              : QVariant(qs(HinweisText(marks, lang_, "\n")));
         }
         default: return {};
     }

@@ -9,7 +9,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,11 +20,14 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,6 +37,7 @@
 #include "forms/sprach_anwendung.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
+#include "text/abstimm_bericht_eingaben.h"
 #include "text/abstimm_texte.h"
 #include "text/input_rules.h"
 #include "text/language.h"
@@ -64,12 +70,15 @@ constexpr std::array<FeldName, kFieldCount> kFelder{{
     {"txtMessSwr", "lblMessSwr", "grundMessSwr", "MessSwr"},
 }};
 constexpr const char* kBandSchluessel = "Band";
+constexpr const char* kGeometrieSchluessel = "Geometrie";
 
 constexpr int kBreiteFeld = 90;     // pixels of an input field
 constexpr int kBreiteGrund = 150;   // pixels of the reason beside it
-constexpr int kSpaltenBreite = 86;  // pixels of a table column
+constexpr int kSpaltenBreite = 86;  // pixels of a table column at least
+constexpr int kKopfRand = 12;       // pixels a heading needs beside its text
 const QSize kStartGroesse(1180, 900);
-constexpr int kDiagrammMindesthoehe = 260;  // pixels: room for the axes' labels
+constexpr int kDiagrammMindesthoehe = 200;  // pixels: room for the axes' labels and the legend
+constexpr int kTabellenMindesthoehe = 90;   // pixels: the headings and a few rows
 
 // Which group box each field stands in.
 int gruppe(Field f) {
@@ -107,17 +116,18 @@ frmAbstimmbereich::~frmAbstimmbereich() {
 
 void frmAbstimmbereich::aufbauen() {
     auto* aussen = new QVBoxLayout(this);
-    auto* oben = new QHBoxLayout;
-    aussen->addLayout(oben);
+    gruppenRaster_ = new QGridLayout;
+    aussen->addLayout(gruppenRaster_);
 
     std::array<QGridLayout*, 3> raster{};
     const char* gruppen[] = {"grpBereich", "grpVerluste", "grpMessung"};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         auto* box = new QGroupBox(this);
         box->setObjectName(QString::fromLatin1(gruppen[i]));
-        raster[static_cast<std::size_t>(i)] = new QGridLayout(box);
-        oben->addWidget(box, 1);
+        raster[i] = new QGridLayout(box);
+        gruppen_[i] = box;
     }
+    anordnen(false);
 
     // The band list heads the range group.
     auto* bandLabel = new QLabel(this);
@@ -159,13 +169,22 @@ void frmAbstimmbereich::aufbauen() {
     messErgebnis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     raster[2]->addWidget(messErgebnis_, raster[2]->rowCount(), 0, 1, 3);
 
-    // The summary strip and the commands.
+    // The loop the sheet computes, then the summary strip and the commands.
+    schleifenZeile_ = new QLabel(this);
+    schleifenZeile_->setObjectName(QStringLiteral("lblSchleife"));
+    schleifenZeile_->setWordWrap(true);
+    schleifenZeile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    schleifenZeile_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    aussen->addWidget(schleifenZeile_);
     auto* leiste = new QHBoxLayout;
     aussen->addLayout(leiste);
     zusammenfassung_ = new QLabel(this);
     zusammenfassung_->setObjectName(QStringLiteral("lblZusammenfassung"));
     zusammenfassung_->setWordWrap(true);
     zusammenfassung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // However long a number, the strip wraps instead of widening the window.
+    zusammenfassung_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    messErgebnis_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     leiste->addWidget(zusammenfassung_, 1);
     for (const char* name : {"cmdCsv", "cmdJson", "cmdDrucken"}) {
         auto* knopf = new QPushButton(this);
@@ -194,7 +213,32 @@ void frmAbstimmbereich::aufbauen() {
     // Smoothed wide lines cost several times the whole rest of a keystroke's redraw.
     diagrammAnsicht_->setRenderHint(QPainter::Antialiasing, false);
     diagrammAnsicht_->setMinimumHeight(kDiagrammMindesthoehe);
+    tabelle_->setMinimumHeight(kTabellenMindesthoehe);
     teiler->setSizes({kDiagrammMindesthoehe, kDiagrammMindesthoehe});
+}
+
+// Three groups side by side, or (`zwei`) range and measurement in one column and the
+// losses beside them, for a narrow screen.
+void frmAbstimmbereich::anordnen(bool zwei) {
+    zweiSpalten_ = zwei;
+    for (QWidget* g : gruppen_) gruppenRaster_->removeWidget(g);
+    if (zwei) {
+        gruppenRaster_->addWidget(gruppen_[0], 0, 0);
+        gruppenRaster_->addWidget(gruppen_[2], 1, 0);
+        gruppenRaster_->addWidget(gruppen_[1], 0, 1, 2, 1);
+    } else {
+        for (int i = 0; i < 3; ++i) gruppenRaster_->addWidget(gruppen_[static_cast<std::size_t>(i)], 0, i);
+    }
+    layout()->activate();
+}
+
+// Every heading fits its column in the language.
+void frmAbstimmbereich::spaltenBreiten() {
+    QHeaderView& kopf = *tabelle_->horizontalHeader();
+    const QFontMetrics fm(kopf.font());
+    for (int i = 0; i + 1 < modell_.columnCount(); ++i)
+        kopf.resizeSection(
+            i, std::max(kSpaltenBreite, fm.horizontalAdvance(AbstimmModell::heading(i, sprache())) + 2 * kKopfRand));
 }
 
 void frmAbstimmbereich::verbinden() {
@@ -244,6 +288,7 @@ void frmAbstimmbereich::SpracheAnwenden() {
         for (const Band& b : kBands) band_->addItem(qs(b.name));
         band_->setCurrentIndex(gewaehlt);
     }
+    spaltenBreiten();
     Rechnen();
 }
 
@@ -283,7 +328,13 @@ void frmAbstimmbereich::Rechnen() {
     schleifenTexte_ = schleife_();
     if (gelesen.options) sheet = BerechneAbstimmbereich(LoopLesen(schleifenTexte_), *gelesen.options);
     modell_.setSheet(std::move(sheet), lang);
+    // A refused row's reason stands across the row.
+    tabelle_->clearSpans();
+    for (int r = 0; r < modell_.rowCount(); ++r)
+        if (modell_.verworfen(r)) tabelle_->setSpan(r, 1, 1, modell_.columnCount() - 1);
     diagramm_->zeigen(modell_.sheet(), lang);
+    schleifenZeile_->setText(
+        gelesen.options ? qs(texte::kSchleifeVorsatz.in(lang)) + SchleifenText(modell_.sheet(), lang) : QString());
     zusammenfassung_->setText(gelesen.options ? Zusammenfassung(modell_.sheet(), lang).join(QStringLiteral("  ·  "))
                                               : qs(texte::kEingabenPruefen.in(lang)));
     messErgebnis_->setText(gelesen.options ? MessErgebnis(modell_.sheet(), lang) : QString());
@@ -293,24 +344,67 @@ void frmAbstimmbereich::Rechnen() {
 }
 
 void frmAbstimmbereich::Zeigen() {
-    // The first time it stands right of the main window, as far as the screen allows.
     if (!platziert_) {
         platziert_ = true;
-        QPoint ziel = neben_.frameGeometry().topRight() + QPoint(1, 0);
-        if (const QScreen* schirm = neben_.screen()) {
-            const QRect frei = schirm->availableGeometry();
-            // Before the first show the layout has not yet grown the window to its minimum.
-            const QSize groesse = frameGeometry().size().expandedTo(minimumSizeHint());
-            ziel.setX(std::max(frei.left(), std::min(ziel.x(), frei.right() + 1 - groesse.width())));
-            ziel.setY(std::max(frei.top(), std::min(ziel.y(), frei.bottom() + 1 - groesse.height())));
-        }
-        move(ziel);
+        platzieren();
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
     Rechnen();
+}
+
+// The first time: the size and place kept from the last run, else beside the main
+// window, within the available area of its screen. Where the window does not fit
+// beside the main window at its size, it is narrowed (its groups in two columns)
+// down to its least width; only where even that does not fit, it stands at the
+// side with more room, as far from the main window as the screen allows.
+void frmAbstimmbereich::platzieren() {
+    const QScreen* schirm = neben_.screen() ? neben_.screen() : QGuiApplication::primaryScreen();
+    if (!schirm) return;
+    // The window's own area may fill what the screen leaves less the frame the window
+    // manager adds, taken from the main window (this one has none before it is shown).
+    const QMargins rahmen(neben_.geometry().left() - neben_.frameGeometry().left(),
+                          neben_.geometry().top() - neben_.frameGeometry().top(),
+                          neben_.frameGeometry().right() - neben_.geometry().right(),
+                          neben_.frameGeometry().bottom() - neben_.geometry().bottom());
+    const QRect frei = schirm->availableGeometry().marginsRemoved(rahmen);
+    const QRect haupt = neben_.frameGeometry();
+    const int rand = rahmen.left() + rahmen.right();
+    auto einpassen = [&](QRect r) {
+        r.setSize(r.size().boundedTo(frei.size()));
+        r.moveLeft(std::max(frei.left(), std::min(r.left(), frei.right() + 1 - r.width())));
+        r.moveTop(std::max(frei.top(), std::min(r.top(), frei.bottom() + 1 - r.height())));
+        return r;
+    };
+
+    auto store = settings::open(settingsFile_, kSettingsApplication);
+    store->beginGroup(qs(kSettingsGroup));
+    const QByteArray gespeichert = QByteArray::fromBase64(store->value(kGeometrieSchluessel).toByteArray());
+    // The groups side by side need this width; narrower, they stand in two columns.
+    anordnen(false);
+    const int dreiSpalten = minimumSizeHint().width();
+    anordnen(true);
+    if (!gespeichert.isEmpty() && restoreGeometry(gespeichert) && frei.intersects(geometry())) {
+        anordnen(width() < dreiSpalten);
+        setGeometry(einpassen(geometry()));
+        return;
+    }
+
+    // The room beside the main window, right and left.
+    const int rechts = frei.right() + rahmen.right() - haupt.right() - rand;
+    const int links = haupt.left() - frei.left() + rahmen.left() - rand;
+    const int raum = std::max(rechts, links);
+    anordnen(raum < dreiSpalten);
+    QRect ziel(QPoint(), kStartGroesse.expandedTo(minimumSizeHint()).boundedTo(frei.size()));
+    ziel.setWidth(std::max(minimumSizeHint().width(), std::min(ziel.width(), raum)));
+    ziel.moveTop(haupt.top() + rahmen.top());
+    if (rechts >= links)
+        ziel.moveLeft(haupt.right() + 1 + rahmen.left());
+    else
+        ziel.moveLeft(haupt.left() - rahmen.right() - ziel.width());
+    setGeometry(einpassen(ziel));
 }
 
 void frmAbstimmbereich::hideEvent(QHideEvent* event) {
@@ -353,18 +447,26 @@ void frmAbstimmbereich::einstellungenSchreiben() const {
     for (std::size_t i = 0; i < kFieldCount; ++i)
         store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());
     store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());
+    if (platziert_) store->setValue(QString::fromLatin1(kGeometrieSchluessel), saveGeometry().toBase64());
     store->endGroup();
     store->sync();
 }
 
 // ---------------------------------------------------------------- exports and report
 
+QString frmAbstimmbereich::dateiVorschlag(const QString& endung) const {
+    // "Ringfeld-Abstimmbereich", "Ringfeld-Plage-d-accord": a name without blanks or quotes.
+    QString name = QStringLiteral("Ringfeld-") + qs(Beschriftung(TextWindow::Tuning, "frmAbstimmbereich", sprache()));
+    name.replace(QRegularExpression(QStringLiteral("[\\s'’/]+")), QStringLiteral("-"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + endung);
+}
+
 void frmAbstimmbereich::exportieren(bool json) {
     const Language lang = sprache();
-    const QString name = QFileDialog::getSaveFileName(
-        this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
-        json ? QStringLiteral("abstimmbereich.json") : QStringLiteral("abstimmbereich.csv"),
-        json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    const QString name =
+        QFileDialog::getSaveFileName(this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
+                                     dateiVorschlag(json ? QStringLiteral(".json") : QStringLiteral(".csv")),
+                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty()) return;
     const SheetExport sheet{schleifenTexte_, modell_.sheet(), lang};
     const std::string inhalt = json ? SheetJson(sheet) : SheetCsv(sheet);
@@ -383,34 +485,27 @@ BerichtInhalt frmAbstimmbereich::berichtInhalt() const {
     inhalt.sheet = &modell_.sheet();
     inhalt.lang = sprache();
     inhalt.datum = QDateTime::currentDateTime();
-    // The loop's fields under the main window's captions, then the window's own.
-    const LoopEingaben loop = schleife_();
-    const std::pair<const char*, const std::string*> schleifenTexte[] = {
-        {"Label1", &loop.Text1},  {"Label5", &loop.Text3},  {"Label8", &loop.Text4},
-        {"Label36", &loop.Text8}, {"Label11", &loop.Text6}, {"Label19", &loop.Text7},
-        {"Label40", &loop.Text9}, {"Label7", &loop.Combo1}, {"Label17", &loop.Combo2}};
-    auto ohneMarke = [](QString t) { return t.remove(QLatin1Char('&')).trimmed(); };
-    for (const auto& [label, text] : schleifenTexte) {
-        // The size field's caption follows the shape, as in the main window.
-        const auto seite = std::string_view(label) == "Label1" ? FormBeschriftung(loop.Combo1) : std::nullopt;
-        const std::string_view caption = seite ? *seite : Beschriftung(TextWindow::Main, label, inhalt.lang);
-        inhalt.eingaben << ohneMarke(qs(caption)) + QLatin1Char(' ') + qs(*text);
-    }
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        if (!felder_[i]->text().trimmed().isEmpty())
-            if (auto* l = findChild<QLabel*>(QString::fromLatin1(kFelder[i].label)))
-                inhalt.eingaben << ohneMarke(l->text()) + QLatin1Char(' ') + felder_[i]->text();
+    // The loop's fields as the sheet was computed from them, then the window's own.
+    inhalt.eingaben =
+        BerichtEingaben(schleifenTexte_, Felder(), BandEintrag() > 0 ? str(band_->currentText()) : "", inhalt.lang);
     return inhalt;
 }
 
 void frmAbstimmbereich::drucken() {
     QPrinter drucker(QPrinter::HighResolution);
+    const QString pdf = dateiVorschlag(QStringLiteral(".pdf"));
+    drucker.setDocName(QFileInfo(pdf).completeBaseName());
+    // The table has room for its notes across a landscape page.
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    // Without a printer Qt can only write a PDF: it gets the name proposed.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) drucker.setOutputFileName(pdf);
     QPrintDialog dialog(&drucker, this);
+    // Qt's dialog proposes its own name in the home folder; the file field is its "filename".
+    if (auto* datei = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) datei->setText(pdf);
     if (dialog.exec() != QDialog::Accepted) return;
     // Without a printer, Qt prints to a PDF file; it needs a name.
     if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty()) {
-        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), QStringLiteral("abstimmbereich.pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
+        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), pdf, QStringLiteral("PDF (*.pdf)"));
         if (name.isEmpty()) return;
         drucker.setOutputFileName(name);
     }

@@ -98,7 +98,7 @@ struct Result {
     double I_rms_A = 0;
     double moment_Am2 = 0;
     double nearRadius_m = 0;  // 3 loop radii: within it the dipole model does not hold
-    double V_peak_V = 0;      // the capacitor's peak voltage at the full power (the sheet's)
+    double V_peak_V = 0;      // the capacitor's peak voltage at the full power (the sheet's), 0 without power
     MagneticDipole dipole;
     std::array<LimitResult, kLimitCount> limits;  // slot LimitIndex(standard, population)
 };

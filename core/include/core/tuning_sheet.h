@@ -39,15 +39,20 @@ struct SheetOptions {
 
 // Flags of a row or of the measured block; the strings are the export names.
 enum class Flag {
-    RrFormulaRange,     // "rr_formula_range"
-    SelfCapacitance,    // "self_capacitance"
-    NoCapacitorFits,    // "no_capacitor_fits"
-    ProximityClamped,   // "proximity_clamped"
-    CapacitorRange,     // "capacitor_range"
-    CapacitorVoltage,   // "capacitor_voltage"
-    NarrowerThanModel,  // "narrower_than_model"
+    RrFormulaRange,      // "rr_formula_range"
+    SelfCapacitance,     // "self_capacitance"
+    NoCapacitorFits,     // "no_capacitor_fits"
+    ProximityClamped,    // "proximity_clamped"
+    CapacitorRange,      // "capacitor_range"
+    CapacitorVoltage,    // "capacitor_voltage"
+    NarrowerThanModel,   // "narrower_than_model"
+    EfficiencyAbove100,  // "efficiency_above_100": measured, the bandwidth cannot be right
+    QFarBelowModel,      // "q_far_below_model": measured Q under a tenth of the model's
 };
 const char* FlagName(Flag flag);
+
+// The sheet's own input whose value made a row's number leave the finite range.
+enum class SheetInput { CapacitorQ, GroundRatio };
 
 // The numbers of one row that the model accepted, at full precision.
 struct RowValues {
@@ -68,10 +73,11 @@ struct RowValues {
     double Q = 0;
     double bandwidth_halfpower_kHz = 0;
     double bandwidth_vswr2_kHz = 0;
-    double I_rms_A = 0;
-    double V_rms_V = 0;
-    double V_peak_V = 0;
-    double P_capacitor_W = 0;
+    // At the transmitter power; unset when the power is not above 0.
+    std::optional<double> I_rms_A;
+    std::optional<double> V_rms_V;
+    std::optional<double> V_peak_V;
+    std::optional<double> P_capacitor_W;
     std::optional<double> f_self_resonance_MHz;  // unset when CL <= 0
     double proximity_factor = 0;
     std::vector<Flag> flags;
@@ -81,13 +87,21 @@ struct SheetRow {
     double frequencyMHz = 0;
     Ending ending = Ending::Ok;
     std::optional<Fault> fault;       // set when ending == Fault
+    std::optional<SheetInput> cause;  // the sheet's input that made the fault, where one did
     std::optional<RowValues> values;  // set exactly when ending == Ok
 };
 
+// A row the model accepted but whose tuning capacitance is not above 0: no capacitor
+// tunes it (stray and self-capacitance exceed the capacitance needed).
+inline bool OhneKondensator(const SheetRow& row) { return row.values && !(row.values->C_tune_pF > 0); }
+
 struct Summary {
-    int rows_ok = 0;
+    int rows_ok = 0;            // accepted, with a capacitor
+    int rows_no_capacitor = 0;  // accepted, but C_tune <= 0 (OhneKondensator): no design
     int rows_refused = 0;
-    // Unset when no row is ok.
+    bool without_power = false;  // the rows have no current or voltage: the power is not above 0
+    // Of the rows_ok rows only; unset when there is none (the voltage, current and
+    // loss also without a power).
     std::optional<double> C_tune_max_pF, C_tune_max_at_MHz;
     std::optional<double> C_tune_min_pF, C_tune_min_at_MHz;
     std::optional<double> V_peak_max_V, V_peak_max_at_MHz;
@@ -102,6 +116,7 @@ struct MeasuredResult {
     Messung input;
     Ending ending = Ending::Ok;  // the model's ending at the measured frequency
     std::optional<Fault> fault;  // set when ending == Fault
+    std::optional<SheetInput> cause;
     double bandwidth_halfpower_kHz = 0;
     double Q = 0;
     double R_total_ohm = 0;
@@ -120,7 +135,7 @@ struct Sheet {
     std::optional<MeasuredResult> measured;
 };
 
-// Which sheet option is unusable, if any: step <= 0 or from > to or too many rows,
+// Which sheet option is unusable, if any: step <= 0 or from > to or too many rows (TO included),
 // Q <= 0, K < 0, stray < 0, Cmin > Cmax or a bound <= 0, rating <= 0, measured
 // frequency or bandwidth <= 0, VSWR <= 1, or any of them not finite.
 enum class OptionFault { None, Range, CapacitorQ, GroundRatio, Stray, CapacitorRange, CapacitorVoltage, Measured };
@@ -129,7 +144,14 @@ OptionFault PruefeOptionen(const SheetOptions& options);
 // The most rows one sheet may have.
 inline constexpr long long kMaxSheetRows = 1'000'000;
 
-// The frequencies from..to (to included where the step lands on it within rounding).
+// The sheet's rows: FROM, FROM + STEP, ... (each rounded to 1 Hz) and TO last, also
+// where the steps do not land on it. None where the range is unusable or has more
+// than `maxRows` rows.
+std::optional<long long> SheetRowCount(double fromMHz, double toMHz, double stepMHz, long long maxRows = kMaxSheetRows);
+// The frequency of row `index` of a sheet of `count` rows (SheetRowCount's).
+double SheetFrequency(const SheetOptions& options, long long index, long long count);
+// Whether the last row, TO, is less than a whole step after the one before.
+bool SheetEndsOffStep(const SheetOptions& options);
 std::vector<double> SheetFrequencies(double fromMHz, double toMHz, double stepMHz);
 
 // Computes the sheet; each row replaces the loop's frequency by its own. Options
@@ -143,7 +165,8 @@ SheetRow BerechneZeile(const LoopZahlen& loop, double mhz, const SheetOptions& o
 MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& options);  // options.measured set
 
 // The summary of rows taken in order. Rows taken in blocks apart give the same
-// summary when the blocks are joined in their order.
+// summary when the blocks are joined in their order. Rows without a capacitor
+// (OhneKondensator) are counted apart and stay out of the extremes.
 class SummaryAccumulator {
 public:
     void add(const SheetRow& row);

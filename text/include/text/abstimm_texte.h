@@ -14,9 +14,20 @@
 
 namespace ringfeld::tuning {
 
-// The refusal of a row, or of the measured frequency, on one line in `lang`.
-inline std::string ZeilenMeldung(const Sheet& sheet, Ending ending, std::optional<Fault> fault, Language lang) {
-    return AbbruchZeile(ending, fault, sheet.loop.N.wert, lang);
+namespace texte {
+constexpr Tri UrsachenText(SheetInput input) { return input == SheetInput::CapacitorQ ? kUrsacheGuete : kUrsacheErde; }
+}  // namespace texte
+
+// The refusal of a row, or of the measured frequency, on one line in `lang`; an
+// overflow names the sheet's input that caused it.
+inline std::string ZeilenMeldung(const Sheet& sheet, Ending ending, std::optional<Fault> fault, Language lang,
+                                 std::optional<SheetInput> cause = std::nullopt) {
+    std::string text = AbbruchZeile(ending, fault, sheet.loop.N.wert, lang);
+    if (cause) text += texte::UrsachenText(*cause).in(lang);
+    return text;
+}
+inline std::string ZeilenMeldung(const Sheet& sheet, const SheetRow& row, Language lang) {
+    return ZeilenMeldung(sheet, row.ending, row.fault, lang, row.cause);
 }
 
 }  // namespace ringfeld::tuning

@@ -276,6 +276,15 @@ inline constexpr Tri kSummaryPeakPower{" %4 W", " %4 W", " %4 W"};
 inline constexpr Tri kSummaryCover{"Der Kondensator %1–%2 pF stimmt %3 bis %4 MHz ab",
                                    "Le condensateur %1–%2 pF accorde de %3 à %4 MHz",
                                    "The capacitor %1–%2 pF tunes %3 to %4 MHz"};
+// In place of kSummaryCover when no row was accepted: what the capacitor tunes is not known.
+inline constexpr Tri kSummaryCoverUnknown{"Der Kondensator %1–%2 pF: ohne gültige Zeile unbekannt, was er abstimmt",
+                                          "Le condensateur %1–%2 pF : sans ligne valable, sa plage d'accord est "
+                                          "inconnue",
+                                          "The capacitor %1–%2 pF: with no valid row, what it tunes is unknown"};
+// In place of kSummaryPeak and the capacitor's power when the loop has no power.
+inline constexpr Tri kSummaryNoPower{"Höchstwerte: Spannung und Strom brauchen eine Sendeleistung (--power)",
+                                     "Maximums : tension et courant demandent une puissance d'émission (--power)",
+                                     "Maxima: voltage and current need a transmitter power (--power)"};
 inline constexpr Tri kSummaryEfficiency{
     "η = Rr / R ges. (physikalisch, nicht durch die Windungszahl geteilt); "
     "B 3 dB zwischen den Punkten SWR 2,618",

@@ -41,12 +41,13 @@ struct FlagEintrag {
     Flag flag;
     Tri text;
 };
-inline constexpr std::array<FlagEintrag, 7> kFlagTexte{{
+inline constexpr std::array<FlagEintrag, 9> kFlagTexte{{
     {Flag::RrFormulaRange,
      {"Rr-Formel außerhalb ihres Bereichs (N U / λ > 0,1)", "formule de Rr hors de son domaine (N U / λ > 0,1)",
       "Rr formula out of its range (N U / λ > 0.1)"}},
     {Flag::SelfCapacitance,
-     {"Eigenkapazität >= Kondensator", "capacité propre >= condensateur", "self-capacitance >= capacitor"}},
+     {"Eigenkapazität so groß wie der Kondensator", "capacité propre aussi grande que le condensateur",
+      "self-capacitance as large as the capacitor"}},
     {Flag::NoCapacitorFits, {"kein Kondensator passt", "aucun condensateur ne convient", "no capacitor fits"}},
     {Flag::ProximityClamped,
      {"Proximity-Tabelle am Rand", "table de proximité à sa limite", "proximity table at its edge"}},
@@ -55,6 +56,14 @@ inline constexpr std::array<FlagEintrag, 7> kFlagTexte{{
     {Flag::CapacitorVoltage,
      {"Spannung über der Festigkeit", "tension au-delà de la valeur admissible", "voltage above the rating"}},
     {Flag::NarrowerThanModel, {"schmaler als das Modell", "plus étroite que le modèle", "narrower than the model"}},
+    {Flag::EfficiencyAbove100,
+     {"Wirkungsgrad über 100 %: die Messung kann nicht stimmen",
+      "rendement au-delà de 100 % : la mesure ne peut pas être juste",
+      "efficiency above 100 %: the measurement cannot be right"}},
+    {Flag::QFarBelowModel,
+     {"Güte unter einem Zehntel der des Modells: die Messung kann kaum stimmen",
+      "Q inférieur au dixième de celui du modèle : la mesure ne peut guère être juste",
+      "Q below a tenth of the model's: the measurement can hardly be right"}},
 }};
 
 // Pieces of the summary that the window's strip and ringfeld-calc's summary
@@ -65,9 +74,62 @@ inline constexpr Tri kCSpanne{"%1 pF (%2 MHz) bis %3 pF (%4 MHz)", "%1 pF (%2 MH
 inline constexpr Tri kPKondensator{"P Kondensator", "P condensateur", "P capacitor"};
 inline constexpr Tri kGemessenVorsatz{"Gemessen: ", "Mesuré : ", "Measured: "};
 
+// Which unit a measured bandwidth that cannot be right was probably given in: %1 the
+// number typed, %2 the same in kHz.
+inline constexpr Tri kWohlMHz{"War die Bandbreite in MHz gemeint? %1 MHz sind %2 kHz.",
+                              "La bande était-elle en MHz ? %1 MHz font %2 kHz.",
+                              "Was the bandwidth meant in MHz? %1 MHz are %2 kHz."};
+inline constexpr Tri kWohlHz{"War die Bandbreite in Hz gemeint? %1 Hz sind %2 kHz.",
+                             "La bande était-elle en Hz ? %1 Hz font %2 kHz.",
+                             "Was the bandwidth meant in Hz? %1 Hz are %2 kHz."};
+
+// The sheet's own input that made a number overflow, after the fault's description.
+inline constexpr Tri kUrsacheGuete{" (Kondensator-Güte Q)", " (Q du condensateur)", " (capacitor Q)"};
+inline constexpr Tri kUrsacheErde{" (Erdverlust)", " (perte de sol)", " (ground loss)"};
+
+// The loop the sheet computes, in words, above the table and in the report's heading,
+// pieces joined: %1 the size, %2 the conductor's diameter, %3 the material, %4 the
+// turns, %5 the coil's length (several turns only), %6 the power.
+inline constexpr Tri kSchleifeKreis{"Kreis von %1 m Durchmesser", "cercle de %1 m de diamètre",
+                                    "circle of %1 m diameter"};
+inline constexpr Tri kSchleifeQuadrat{"Quadrat von %1 m Seitenlänge", "carré de %1 m de côté", "square of %1 m side"};
+inline constexpr Tri kSchleifeLeiter{", Leiter %2 mm %3", ", conducteur %2 mm %3", ", conductor %2 mm %3"};
+inline constexpr Tri kSchleifeWindung{", %4 Windung", ", %4 spire", ", %4 turn"};
+inline constexpr Tri kSchleifeWindungen{", %4 Windungen", ", %4 spires", ", %4 turns"};
+inline constexpr Tri kSchleifeSpule{" auf %5 mm Länge", " sur %5 mm de long", " over %5 mm"};
+inline constexpr Tri kSchleifeLeistung{", Sendeleistung %6 W", ", puissance d'émission %6 W",
+                                       ", transmitter power %6 W"};
+inline constexpr Tri kSchleifeOhneLeistung{", ohne Sendeleistung", ", sans puissance d'émission",
+                                           ", no transmitter power"};
+inline constexpr Tri kSchleifeVorsatz{"Schleife: ", "Boucle : ", "Loop: "};
+
 // The window's summary strip (joined by " · ") and measured result.
 inline constexpr Tri kZeilen{"Zeilen: %1 gültig, %2 verworfen", "Lignes : %1 valables, %2 refusées",
                              "Rows: %1 ok, %2 refused"};
+// After kZeilen when rows have no capacitor (C tune <= 0): they are no design.
+inline constexpr Tri kZeilenOhneKondensator{", %1 ohne passenden Kondensator (C Kond. ≤ 0)",
+                                            ", %1 sans condensateur possible (C accord ≤ 0)",
+                                            ", %1 with no capacitor that fits (C tune ≤ 0)"};
+// After the counts when the last row, TO, is less than a step after the one before it: %1 TO.
+inline constexpr Tri kLetzteZeile{
+    "; die letzte Zeile ist das Bereichsende %1 MHz, weniger als einen Schritt "
+    "nach der vorletzten",
+    "; la dernière ligne est la fin de plage %1 MHz, à moins d'un pas de "
+    "l'avant-dernière",
+    "; the last row is the range's end, %1 MHz, less than a step after the one before"};
+// In place of the voltage, current and capacitor loss when the main window gives no power.
+inline constexpr Tri kOhneLeistung{"Spannung und Strom brauchen eine Sendeleistung (im Hauptfenster)",
+                                   "tension et courant demandent une puissance d'émission (fenêtre principale)",
+                                   "voltage and current need a transmitter power (in the main window)"};
+// Between a label and its value.
+inline constexpr Tri kDoppelpunkt{": ", " : ", ": "};
+// The capacitor's loss without a capacitor Q.
+inline constexpr Tri kVerlustfrei{"verlustfrei angenommen (keine Güte)", "supposé sans pertes (aucun Q)",
+                                  "taken as lossless (no Q given)"};
+// A capacitor range when no row has a capacitor: %1 and %2 the range.
+inline constexpr Tri kDecktUnbekannt{"Kondensator %1 bis %2 pF: ohne gültige Zeile unbekannt, was er abstimmt",
+                                     "condensateur %1 à %2 pF : sans ligne valable, sa plage d'accord est inconnue",
+                                     "capacitor %1 to %2 pF: with no valid row, what it tunes is unknown"};
 inline constexpr Tri kCSpanneVorsatz{"C: ", "C : ", "C: "};  // then kCSpanne
 inline constexpr Tri kVpeakMax{"Û max %1 V (%2 MHz)", "Û max %1 V (%2 MHz)", "V peak max %1 V (%2 MHz)"};
 inline constexpr Tri kIrmsMax{"I eff max %1 A", "I eff max %1 A", "I rms max %1 A"};
@@ -81,11 +143,20 @@ inline constexpr Tri kGemessen{"Q %1, R %2 Ω (Modell %3 Ω, ungeklärt %4 Ω), 
 inline constexpr Tri kKeineMessung{"Keine gemessene Bandbreite angegeben.", "Aucune bande passante mesurée.",
                                    "No measured bandwidth given."};
 
-// The chart: its curves (the legend) and its frequency axis.
+// The chart: its curves (the legend and the value axes' titles), its frequency axis,
+// the capacitor's limits as lines, and the read-out under the mouse.
 inline constexpr Tri kKurveKapazitaet{"C Kondensator (pF)", "C condensateur (pF)", "C tune (pF)"};
 inline constexpr Tri kKurveSpannung{"Û Kondensator (V)", "Û condensateur (V)", "V peak (V)"};
 inline constexpr Tri kKurveWirkungsgrad{"η = Rr/R (%)", "η = Rr/R (%)", "η = Rr/R (%)"};
 inline constexpr Tri kAchseFrequenz{"Frequenz (MHz)", "Fréquence (MHz)", "Frequency (MHz)"};
+inline constexpr Tri kAchseKapazitaet{"C (pF)", "C (pF)", "C (pF)"};
+inline constexpr Tri kAchseSpannung{"Û (V)", "Û (V)", "V (V)"};
+inline constexpr Tri kAchseWirkungsgrad{"η (%)", "η (%)", "η (%)"};
+inline constexpr Tri kLinieCmin{"Cmin", "Cmin", "Cmin"};
+inline constexpr Tri kLinieCmax{"Cmax", "Cmax", "Cmax"};
+inline constexpr Tri kLinieFestigkeit{"Spannungsfestigkeit", "tension admissible", "voltage rating"};
+inline constexpr Tri kAblesung{"%1 MHz: C %2 pF, Û %3 V, η %4 %", "%1 MHz : C %2 pF, Û %3 V, η %4 %",
+                               "%1 MHz: C %2 pF, V peak %3 V, η %4 %"};
 
 // Exports and report.
 inline constexpr Tri kCsvTitel{"Als CSV speichern", "Enregistrer en CSV", "Save as CSV"};
@@ -93,8 +164,27 @@ inline constexpr Tri kJsonTitel{"Als JSON speichern", "Enregistrer en JSON", "Sa
 inline constexpr Tri kNichtGespeichert{"Die Datei konnte nicht geschrieben werden.",
                                        "Le fichier n'a pas pu être écrit.", "The file could not be written."};
 inline constexpr Tri kBerichtTitel{"Ringfeld: Abstimmbereich", "Ringfeld : plage d'accord", "Ringfeld: tuning range"};
-inline constexpr Tri kBerichtSchleife{"Schleife", "Boucle", "Loop"};
+inline constexpr Tri kBerichtSchleife{"Schleife (Hauptfenster)", "Boucle (fenêtre principale)", "Loop (main window)"};
 inline constexpr Tri kBerichtEingaben{"Eingaben", "Entrées", "Inputs"};
 inline constexpr Tri kBerichtErgebnis{"Zusammenfassung", "Résumé", "Summary"};
+inline constexpr Tri kBerichtTabelle{"Tabelle", "Tableau", "Table"};
+inline constexpr Tri kBerichtHinweise{"Hinweise", "Remarques", "Notes"};
+inline constexpr Tri kBerichtSeite{"Seite %1 von %2", "Page %1 sur %2", "Page %1 of %2"};
+// A field the window did not use: %1 why.
+inline constexpr Tri kBerichtVerworfen{"nicht verwendet: %1", "non utilisé : %1", "not used: %1"};
+// The main window's fields in the report: caption in words, with the unit.
+inline constexpr Tri kBerichtForm{"Form", "Forme", "Shape"};
+inline constexpr Tri kBerichtMaterial{"Material", "Matériau", "Material"};
+inline constexpr Tri kBerichtDurchmesser{"Durchmesser (m)", "Diamètre (m)", "Diameter (m)"};
+inline constexpr Tri kBerichtSeitenlaenge{"Seitenlänge (m)", "Longueur d'un côté (m)", "Side length (m)"};
+inline constexpr Tri kBerichtUmfang{"Umfang (m)", "Périmètre (m)", "Circumference (m)"};
+inline constexpr Tri kBerichtLeiter{"Leiterdurchmesser (mm)", "Diamètre du conducteur (mm)", "Conductor diameter (mm)"};
+inline constexpr Tri kBerichtWindungen{"Windungen", "Spires", "Turns"};
+inline constexpr Tri kBerichtSpule{"Spulenlänge (mm)", "Longueur de la bobine (mm)", "Coil length (mm)"};
+inline constexpr Tri kBerichtLeistung{"Sendeleistung (W)", "Puissance d'émission (W)", "Transmitter power (W)"};
+inline constexpr Tri kBerichtSerie{"Zusätzlicher Serienverlust (Ω)", "Perte série supplémentaire (Ω)",
+                                   "Additional series loss (Ω)"};
+inline constexpr Tri kBerichtParallel{"Zusätzlicher Parallelverlust (kΩ)", "Perte parallèle supplémentaire (kΩ)",
+                                      "Additional parallel loss (kΩ)"};
 
 }  // namespace ringfeld::tuning::texte

@@ -10,7 +10,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "core/tuning_sheet.h"
+#include "text/abstimm_bericht_eingaben.h"
 #include "text/language.h"
 
 class QPagedPaintDevice;
@@ -20,7 +23,7 @@ namespace ringfeld::tuning {
 struct BerichtInhalt {
     const Sheet* sheet = nullptr;
     Language lang = Language::German;
-    QStringList eingaben;  // "label: value" lines of the loop and the sheet's inputs
+    std::vector<EingabeGruppe> eingaben;  // the loop's and the sheet's inputs, by group
     QDateTime datum;
 };
 

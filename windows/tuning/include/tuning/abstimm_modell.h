@@ -2,9 +2,11 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The sheet's rows as a table model: one row per frequency, one column per
-// quantity, the refusal or the flags in the last column. The view asks only for
-// the cells it shows, so a long sheet costs no more than a screenful.
-// Qt::UserRole gives a cell's number at full precision (nothing for a refused row).
+// quantity, the flags as sentences in the last column; a refused row has its
+// reason in the cell after the frequency, which the view spans over the row. The
+// view asks only for the cells it shows, so a long sheet costs no more than a
+// screenful. Qt::UserRole gives a cell's number at full precision (nothing for a
+// refused row); a heading's tooltip explains its column.
 
 #include <QAbstractTableModel>
 
@@ -28,6 +30,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Whether the row was refused: the view spans its reason over the row.
+    bool verworfen(int row) const;
+
     // The column of a quantity by its export key ("C_tune_pF"); -1 if not shown.
     static int column(std::string_view key);
     // Headings in the language, for the report.
@@ -38,8 +43,11 @@ private:
     Language lang_ = Language::German;
 };
 
-// A number as the window shows it: the locale's separator, no grouping; an
-// undefined or infinite value shows nothing.
+// The locale's decimal separator, the window's and the report's.
+std::string Dezimaltrenner();
+
+// A number as the window shows it: the locale's separator, no grouping, compact
+// from kKompaktAb on (text/abstimm_anzeige.h); an undefined or infinite value shows nothing.
 QString ZahlText(double value, int decimals);
 
 }  // namespace ringfeld::tuning

@@ -13,8 +13,12 @@
 namespace ringfeld::tuning {
 
 // Rows ok and refused, the capacitance span, the largest voltage, current and
-// capacitor loss, and what a given capacitor range covers.
+// capacitor loss, and what a given capacitor range covers: each item one label
+// with its value (text/abstimm_anzeige.h).
 QStringList Zusammenfassung(const Sheet& sheet, Language lang);
+
+// The loop and power the sheet computes, in words.
+QString SchleifenText(const Sheet& sheet, Language lang);
 
 // The measured bandwidth's result, its refusal, or that none was given.
 QString MessErgebnis(const Sheet& sheet, Language lang);

@@ -8,8 +8,13 @@
 // fields give the range, the capacitor and ground losses and a measured
 // bandwidth. Every change recomputes the sheet (core/tuning_sheet.h) once the
 // pending events are handled; a field that cannot be used shows a short
-// reason beside it and the sheet stays empty. Its fields are kept in the
-// settings store, group "Abstimmbereich".
+// reason beside it: a range or loss field leaves the sheet empty, an optional
+// group (capacitor range, rating, measurement) is left out. Its fields, size and
+// place are kept in the settings store, group "Abstimmbereich".
+//
+// It first opens within the available area of the main window's screen, beside
+// the main window where it fits (narrowed if need be), and never over it
+// otherwise; on a narrow screen its three groups of fields stand in two columns.
 
 #include <array>
 #include <functional>
@@ -29,6 +34,7 @@
 class QChart;
 class QChartView;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -77,6 +83,8 @@ public:
     const AbstimmModell& modell() const { return modell_; }
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
+    // A file name for the sheet in the user's documents folder: "Ringfeld-Abstimmbereich.pdf".
+    QString dateiVorschlag(const QString& endung) const;
 
 signals:
     // A field or the band changed.
@@ -89,6 +97,9 @@ protected:
 
 private:
     void aufbauen();
+    void anordnen(bool zweiSpalten);
+    void platzieren();
+    void spaltenBreiten();
     void verbinden();
     void bandGewaehlt(int index);
     void einstellungenLesen();
@@ -108,6 +119,10 @@ private:
     std::array<QLabel*, kFieldCount> gruende_{};
     QComboBox* band_ = nullptr;
     QLabel* zusammenfassung_ = nullptr;
+    QLabel* schleifenZeile_ = nullptr;
+    QGridLayout* gruppenRaster_ = nullptr;
+    std::array<QWidget*, 3> gruppen_{};
+    bool zweiSpalten_ = false;
     QLabel* messErgebnis_ = nullptr;
     QTableView* tabelle_ = nullptr;
     QChartView* diagrammAnsicht_ = nullptr;
