@@ -4,6 +4,7 @@
 // Messages of several lines: the catalogue keeps their lines separated by "\n";
 // a message box gets them joined with the record's line break.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,22 @@ inline std::string MitWert(std::string_view text, std::string_view value) {
     std::string out(text.substr(0, at));
     out += value;
     out += text.substr(at + 2);
+    return out;
+}
+
+// `text` with its place markers "%1" to "%9" replaced by `values` in one pass: a
+// value is taken as it stands, a marker without a value stays.
+inline std::string MitWerten(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size()) {
+            out += values.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
     return out;
 }
 
