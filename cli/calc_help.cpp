@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "cli/calc_help.h"
 
+#include "cli/find_run.h"
 #include "cli/numeric_options.h"
 #include "cli/tuning_run.h"
 #include "platform/qt_text.h"
@@ -42,6 +43,7 @@ void DefineCalcOptions(QCommandLineParser& parser, Language lang) {
     for (const NumericOption& o : kNumericOptions) add(parser, o.name, o.valueName, o.help, lang);
     for (const OtherOption& o : kOtherOptions) add(parser, o.name, o.valueName, o.help, lang);
     DefineTuningOptions(parser, lang);
+    DefineFindOptions(parser, lang);
 }
 
 QString CalcHelpText(Language lang) {

@@ -86,6 +86,7 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "material") return OneOf(lang, entryNames(MaterialTexteAllerSprachen(), entryName));
     if (name == "lang") return OneOf(lang, languageValues());
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
+    if (QString find = FindExpected(name, lang); !find.isEmpty()) return find;
     return TuningExpected(name, lang);
 }
 
@@ -192,6 +193,12 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         return out;
     }
     o.tuning = sheet.options;
+    FindParse find = ParseFindOptions(parser, lang);
+    if (!find.usageError.isEmpty()) {
+        out.usageError = find.usageError;
+        return out;
+    }
+    o.find = std::move(find.options);
 
     LoopEingaben& in = o.felder;
     in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : circleEntry(lang);
@@ -200,7 +207,9 @@ ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& stor
         // Every number plain and within its range; list entries from the lists, written as there.
         for (const NumericOption& n : kNumericOptions)
             for (const QString& text : parser.values(qs(n.name)))
-                if (!ReadNumber(n, text.toStdString())) return refuse(qs(n.name), text);
+                // With --find the turns are a list, which the search reads.
+                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))
+                    return refuse(qs(n.name), text);
         if (parser.isSet("shape")) {
             auto entry = listEntry(parser.value("shape"), FormTexteAllerSprachen(), entryName);
             if (!entry) return refuse("shape", parser.value("shape"));

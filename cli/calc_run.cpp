@@ -285,6 +285,12 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return 2;
     }
     const CalcOptions& options = *parsed.options;
+    if (options.find) {
+        const auto format = options.format == OutputFormat::Json  ? FindFormat::Json
+                            : options.format == OutputFormat::Csv ? FindFormat::Csv
+                                                                  : FindFormat::Text;
+        return WriteFind(*options.find, format, SpracheVon(options.sprache), localeSeparator, out, err);
+    }
     if (options.tuning) {
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv

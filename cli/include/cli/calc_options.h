@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/find_run.h"
 #include "core/tuning_sheet.h"
 #include "text/loop_fields.h"
 
@@ -50,6 +51,8 @@ struct CalcOptions {
     bool asTyped = false;
     // --tuning: the tuning-range sheet of the loop instead of the rows above.
     std::optional<tuning::SheetOptions> tuning;
+    // --find: the loop finder's search instead of the rows above.
+    std::optional<FindOptions> find;
 };
 
 struct ParseOutcome {
