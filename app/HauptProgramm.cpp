@@ -8,6 +8,7 @@
 #include "app/help_command.h"
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
+#include "finder_window/frmFinder.h"
 #include "main/frmMain.h"
 #include "tuning/frmAbstimmbereich.h"
 
@@ -27,6 +28,39 @@ frmAnkopplung& HauptProgramm::Kopplungsfenster() {
     return *kopplungsfenster_;
 }
 
+tuning::frmAbstimmbereich& HauptProgramm::Abstimmbereich() {
+    if (!abstimmfenster_) {
+        abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(
+            rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
+        QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
+                         &tuning::frmAbstimmbereich::LoopGeaendert);
+    }
+    return *abstimmfenster_;
+}
+
+void HauptProgramm::FinderZeigen() {
+    if (!finderfenster_) {
+        finder::FinderAnschluss anschluss;
+        anschluss.schleife = [this] { return hauptfenster_->Eingaben(); };
+        anschluss.abstimmung = [this] { return Abstimmbereich().Felder(); };
+        // A design used: the main window's fields and lists, the tuning window's range
+        // in the finder's steps, then the calculate button.
+        anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
+            hauptfenster_->EingabenSetzen(u.loop);
+            tuning::frmAbstimmbereich& abstimmung = Abstimmbereich();
+            tuning::FieldTexts felder = abstimmung.Felder();
+            felder[static_cast<std::size_t>(tuning::Field::From)] = u.von;
+            felder[static_cast<std::size_t>(tuning::Field::To)] = u.bis;
+            if (!u.schritt.empty()) felder[static_cast<std::size_t>(tuning::Field::Step)] = u.schritt;
+            abstimmung.FelderSetzen(felder, 0);
+            abstimmung.Zeigen();
+            hauptfenster_->Command1_Click();
+        };
+        finderfenster_ = std::make_unique<finder::frmFinder>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+    }
+    finderfenster_->Zeigen();
+}
+
 void HauptProgramm::Main() {
     rec_.NL = "\r\n";
 
@@ -38,20 +72,14 @@ void HauptProgramm::Main() {
         haupt.AnkopplungNeueLoop = [this] {
             if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();
         };
-        haupt.AbstimmbereichZeigen = [this] {
-            if (!abstimmfenster_) {
-                abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(
-                    rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
-                QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
-                                 &tuning::frmAbstimmbereich::LoopGeaendert);
-            }
-            abstimmfenster_->Zeigen();
-        };
+        haupt.AbstimmbereichZeigen = [this] { Abstimmbereich().Zeigen(); };
+        haupt.FinderZeigen = [this] { FinderZeigen(); };
         // The coupling window comes into being with the first language switch.
         haupt.AndereFensterLeeren = [this] { Kopplungsfenster().SpracheLeeren(); };
         haupt.AndereFensterAnwenden = [this] {
             Kopplungsfenster().SpracheAnwenden();
             if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
+            if (finderfenster_) finderfenster_->SpracheAnwenden();
         };
         haupt.HilfeAufrufen = [this] { ringfeld::HilfeAufrufen(dienste_, rec_); };
         haupt.InfoAnzeigen = [this] { ringfeld::InfoAnzeigen(dienste_, rec_); };

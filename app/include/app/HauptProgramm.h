@@ -17,6 +17,9 @@ class frmAnkopplung;
 namespace tuning {
 class frmAbstimmbereich;
 }
+namespace finder {
+class frmFinder;
+}
 
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
@@ -41,17 +44,23 @@ public:
     frmMain* Hauptfenster() const { return hauptfenster_.get(); }
     // The coupling window, created hidden on first use.
     frmAnkopplung& Kopplungsfenster();
-    // The tuning-range window; null until it was first shown.
+    // The tuning-range window; null until it was first needed.
     tuning::frmAbstimmbereich* Abstimmfenster() const { return abstimmfenster_.get(); }
+    // The loop finder's window; null until it was first shown.
+    finder::frmFinder* Finderfenster() const { return finderfenster_.get(); }
 
 private:
     void StartFehler(const char* beschreibung);
+    // The tuning-range window, created hidden on first use.
+    tuning::frmAbstimmbereich& Abstimmbereich();
+    void FinderZeigen();
 
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
     std::unique_ptr<frmAnkopplung> kopplungsfenster_;            // created hidden on first use
     std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;  // created on first use
+    std::unique_ptr<finder::frmFinder> finderfenster_;           // created on first use
 };
 
 }  // namespace ringfeld
