@@ -44,14 +44,12 @@ void HauptProgramm::FinderZeigen() {
         anschluss.schleife = [this] { return hauptfenster_->Eingaben(); };
         anschluss.abstimmung = [this] { return Abstimmbereich().Felder(); };
         // A design used: the main window's fields and lists, the tuning window's range
-        // in the finder's steps, then the calculate button.
+        // in the finder's steps and its capacitor, then the calculate button.
         anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
             hauptfenster_->EingabenSetzen(u.loop);
             tuning::frmAbstimmbereich& abstimmung = Abstimmbereich();
             tuning::FieldTexts felder = abstimmung.Felder();
-            felder[static_cast<std::size_t>(tuning::Field::From)] = u.von;
-            felder[static_cast<std::size_t>(tuning::Field::To)] = u.bis;
-            if (!u.schritt.empty()) felder[static_cast<std::size_t>(tuning::Field::Step)] = u.schritt;
+            for (const auto& [feld, text] : u.abstimmung) felder[static_cast<std::size_t>(feld)] = text;
             abstimmung.FelderSetzen(felder, 0);
             abstimmung.Zeigen();
             hauptfenster_->Command1_Click();

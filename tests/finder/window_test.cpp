@@ -4,7 +4,7 @@
 // The loop finder opened from the main window's menu as a user opens it, with the
 // settings store in a temporary folder: a long search cancelled and one overtaken
 // by a new input, then a design used, after which the main window and the tuning
-// range show exactly the finder's numbers.
+// range (its capacitor set from the finder's) show exactly the finder's numbers.
 
 #include <QApplication>
 #include <QLabel>
@@ -60,7 +60,10 @@ private slots:
         QTest::mouseClick(in<QPushButton>(w, "cmdAbbrechen"), Qt::LeftButton);
         QVERIFY(!w->sucht());
         QCOMPARE(in<QLabel>(w, "lblZaehlung")->text(), QStringLiteral("Search cancelled."));
-        // Started again, then overtaken by a new input: the result is the new search's, 10 sizes.
+        // Started again, then overtaken by a new input: the result is the new search's, 10 sizes
+        // (with a lossy capacitor and stray C, which the tuning range must get too).
+        in(w, "txtGuete")->setText(QStringLiteral("1000"));
+        in(w, "txtStreu")->setText(QStringLiteral("5"));
         in(w, "txtGroesseBis")->setText(QStringLiteral("1.99"));
         QTRY_VERIFY(w->sucht());
         in(w, "txtGroesseVon")->setText(QStringLiteral("1.9"));
@@ -93,7 +96,9 @@ private slots:
         QCOMPARE(worst, d.efficiencyWorstPercent);
         QCOMPARE(sheet.rows.front().values->efficiency_percent, d.efficiencyFromPercent);
         QCOMPARE(sheet.rows.back().values->efficiency_percent, d.efficiencyToPercent);
+        QCOMPARE(sheet.rows.front().values->C_tune_pF, d.cTuneFromPf);
         QCOMPARE(sheet.rows.back().values->C_tune_pF, d.cTuneToPf);
+        QCOMPARE(*sheet.summary.P_capacitor_max_W, d.pCapacitorMaxW);
         QCOMPARE(*sheet.summary.V_peak_max_V, d.vPeakMaxV);
         QCOMPARE(*sheet.summary.I_rms_max_A, d.iRmsMaxA);
     }

@@ -404,9 +404,15 @@ void frmFinder::Uebernehmen(int row) {
     if (!index.isValid() || !gesucht_ || !anschluss_.uebernehmen) return;
     const Entwurf& e = modell_.ergebnis().designs[static_cast<std::size_t>(index.row())];
     const FinderOptionen& o = *gesucht_;
-    // The tuning window's sheet gets the finder's 51 frequencies.
-    const std::string schritt = o.toMHz > o.fromMHz ? FrequenzText((o.toMHz - o.fromMHz) / kSchritte) : std::string();
-    anschluss_.uebernehmen(Uebernahme{e.felder, o.fromText, o.toText, schritt});
+    // The tuning window's sheet gets the finder's 51 frequencies and its capacitor.
+    using tuning::Field;
+    Uebernahme u{e.felder, {{Field::From, o.fromText}, {Field::To, o.toText}}};
+    if (o.toMHz > o.fromMHz) u.abstimmung.emplace_back(Field::Step, FrequenzText((o.toMHz - o.fromMHz) / kSchritte));
+    for (const auto& [hier, dort] : {std::pair{Feld::CapMin, Field::CapMin}, std::pair{Feld::CapMax, Field::CapMax},
+                                     std::pair{Feld::CapVPeak, Field::CapVolts}, std::pair{Feld::CapQ, Field::CapQ},
+                                     std::pair{Feld::Stray, Field::Stray}, std::pair{Feld::Ground, Field::Ground}})
+        u.abstimmung.emplace_back(dort, gesuchteTexte_[at(hier)]);
+    anschluss_.uebernehmen(u);
 }
 
 // ---------------------------------------------------------------- window

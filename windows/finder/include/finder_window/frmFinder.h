@@ -24,6 +24,8 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "finder/finder_inputs.h"
 #include "finder_window/finder_modell.h"
@@ -46,11 +48,12 @@ namespace ringfeld::finder {
 inline constexpr std::string_view kSettingsGroup = "Finder";
 
 // What using a design sets: the main window's fields and lists (the frequency
-// FROM), and the tuning window's range FROM to TO in 50 steps (`schritt` empty when
-// FROM = TO).
+// FROM), and the tuning window's fields: the range FROM to TO in 50 steps (no step
+// when FROM = TO) and the capacitor, stray C and ground loss of the search, so that
+// its sheet shows the finder's numbers.
 struct Uebernahme {
     LoopEingaben loop;
-    std::string von, bis, schritt;
+    std::vector<std::pair<tuning::Field, std::string>> abstimmung;
 };
 
 struct FinderAnschluss {
