@@ -127,7 +127,8 @@ FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang) {
     }
 
     // The options' texts into the search's fields: a value of several parts fills
-    // several fields; what is not given keeps its start value.
+    // several fields; what is not given keeps its start value (two parts of --sizes
+    // keep the step of a centimetre).
     FindOptions f;
     f.texte = finder::FinderVorgaben();
     auto put = [&](std::string_view name, std::initializer_list<Feld> fields, qsizetype least) {
@@ -147,8 +148,6 @@ FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang) {
     if (!put("sizes", {Feld::SizeMin, Feld::SizeMax, Feld::SizeStep}, 2)) return refuse("sizes");
     for (const auto& [name, field] : single)
         if (parser.isSet(qs(name))) f.texte[finder::at(field)] = parser.value(qs(name)).toStdString();
-    // Two parts of --sizes keep the step of a centimetre.
-    if (parser.isSet("sizes") && parser.value("sizes").count(':') == 1) f.texte[finder::at(Feld::SizeStep)] = "0.01";
 
     const finder::FinderGelesen gelesen = finder::LiesFinder(f.texte, lang);
     for (std::size_t i = 0; i < finder::kFeldAnzahl; ++i)

@@ -72,10 +72,13 @@ private slots:
         QCOMPARE(w->modell().ergebnis().evaluated, 10 * 108);
         QVERIFY(!in<QPushButton>(w, "cmdAbbrechen")->isVisible());
 
-        // The design ranked third, used: the main window holds its fields and lists,
-        // calculated at FROM, and the tuning range has the finder's 51 rows.
-        w->tabelle().sortByColumn(finder::FinderModell::column("rank"), Qt::AscendingOrder);
-        const finder::Entwurf d = w->modell().ergebnis().designs[2];
+        // The table sorted worst first, its third row (the design ranked third from the
+        // end) used: the main window holds its fields and lists, calculated at FROM,
+        // and the tuning range has the finder's 51 rows.
+        w->tabelle().sortByColumn(finder::FinderModell::column("rank"), Qt::DescendingOrder);
+        const auto& designs = w->modell().ergebnis().designs;
+        QVERIFY(designs.size() > 3);
+        const finder::Entwurf d = designs[designs.size() - 3];
         w->Uebernehmen(2);
         const LoopEingaben e = haupt.Eingaben();
         for (auto text : {&LoopEingaben::Text1, &LoopEingaben::Text2, &LoopEingaben::Text3, &LoopEingaben::Text4,
