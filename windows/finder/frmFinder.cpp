@@ -418,8 +418,10 @@ void frmFinder::Uebernehmen(int row) {
 // ---------------------------------------------------------------- window
 
 void frmFinder::Zeigen() {
-    // The inputs start from the main window's power and losses and the tuning
-    // window's capacitor; its range only when it has one.
+    // The inputs start from the main window's power and losses and, when the tuning
+    // window has a capacitor range, from its capacitor, stray C and ground loss; else
+    // the finder keeps its own (a rating typed here is not blanked by an unused
+    // tuning window).
     {
         if (anschluss_.schleife) {
             const LoopEingaben loop = anschluss_.schleife();
@@ -431,14 +433,14 @@ void frmFinder::Zeigen() {
             using tuning::Field;
             const tuning::FieldTexts t = anschluss_.abstimmung();
             auto von = [&](Feld hier, Field dort) { texte_[at(hier)]->setText(qs(t[static_cast<std::size_t>(dort)])); };
-            von(Feld::CapVPeak, Field::CapVolts);
-            von(Feld::CapQ, Field::CapQ);
-            von(Feld::Stray, Field::Stray);
-            von(Feld::Ground, Field::Ground);
             if (!leer(t[static_cast<std::size_t>(Field::CapMin)]) &&
                 !leer(t[static_cast<std::size_t>(Field::CapMax)])) {
                 von(Feld::CapMin, Field::CapMin);
                 von(Feld::CapMax, Field::CapMax);
+                von(Feld::CapVPeak, Field::CapVolts);
+                von(Feld::CapQ, Field::CapQ);
+                von(Feld::Stray, Field::Stray);
+                von(Feld::Ground, Field::Ground);
             }
         }
     }

@@ -72,7 +72,7 @@ public:
     ~frmFinder() override;
 
     // Shows the window (or brings it to the front): the power and losses start from
-    // the main window's, the capacitor from the tuning window's when it has a range.
+    // the main window's, the capacitor, stray C and ground loss from the tuning window's when it has a range.
     void Zeigen();
     // Puts the window's texts into the language rec.Sprache.
     void SpracheAnwenden();
