@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "finder/finder_message.h"
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -16,9 +17,17 @@ namespace {
 
 std::string ganz(long long n) { return std::to_string(n); }
 
+// Beyond these a number is written with an exponent, not with hundreds of digits.
+constexpr double kKleinsteOhneExponent = 1e-4, kGroessteOhneExponent = 1e15;
+
 // A number as given or found, shortest, with the separator.
 std::string kurz(double value, std::string_view sep) {
     std::string text = KurzText(value);
+    if (const double betrag = std::fabs(value);
+        betrag != 0 && (betrag < kKleinsteOhneExponent || betrag >= kGroessteOhneExponent)) {
+        char buffer[32];
+        text.assign(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    }
     if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, sep);
     return text;
 }
