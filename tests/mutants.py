@@ -204,7 +204,7 @@ m('finder/finder_message.cpp', '    if (e.excluded[2] > 0) teil(kGrundEigenkapaz
 # ---------------------------------------------------------------- finder/finder_search.cpp
 m('finder/finder_search.cpp', '        const int count = o.toMHz > o.fromMHz ? kSchritte + 1 : 1;\n', '        const int count = o.toMHz > o.fromMHz ? kSchritte : 1;\n', 'const', 'finder band of 50 rows, TO left out')
 m('finder/finder_search.cpp', '            if (!hat(vTo, flag) && !hat(vFrom, flag)) continue;\n', '            if (!hat(vTo, flag)) continue;\n', 'drop', 'finder checks only TO before the rows')
-m('finder/finder_search.cpp', '            if (v.efficiency_percent < e.efficiencyWorstPercent) {\n', '            if (v.efficiency_percent <= e.efficiencyWorstPercent) {\n', 'cmp', 'worst gain taken at the last of equal efficiencies')
+m('finder/finder_search.cpp', '                e.gainWorstDbi = v.gain_dBi;\n            }\n', '            }\n            e.gainWorstDbi = v.gain_dBi;\n', 'drop', 'gain of the last row, not of the worst')
 m('finder/finder_search.cpp', '            e.vPeakMaxV = std::max(e.vPeakMaxV, v.V_peak_V);\n', '            e.vPeakMaxV = v.V_peak_V;\n', 'drop', 'peak voltage of the last row, not the highest')
 m('finder/finder_search.cpp', '            e.rowsRrFormulaRange += hat(v, Flag::RrFormulaRange);\n', '            e.rowsRrFormulaRange = hat(v, Flag::RrFormulaRange);\n', 'drop', 'rr_formula_range rows not counted')
 m('finder/finder_search.cpp', '        if (spannung) {\n', '        if (false) {\n', 'drop', 'finder ignores the capacitor voltage rating')

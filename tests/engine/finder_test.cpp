@@ -76,22 +76,23 @@ TEST(Finder, BestDesignIsTheBestOfTheSheets) {
                                        {Feld::Turns, "1"}});
     const Ergebnis r = Suchen(o);
     int qualified = 0;
-    double bestWorst = -1;
+    double bestWorst = -1, bestGain = 0;
     tuning::Sheet best;
     for (double size : {0.8, 0.9, 1.0, 1.1, 1.2}) {
         const tuning::Sheet s = blatt(o, size, Form::Kreis, 22);
         ASSERT_EQ(s.rows.size(), 51u);
         bool ok = true;
-        double worst = std::numeric_limits<double>::infinity();
+        double worst = std::numeric_limits<double>::infinity(), gain = 0;
         for (const tuning::SheetRow& row : s.rows) {
             ok = ok && row.values;
             if (!row.values) continue;
             for (tuning::Flag f : row.values->flags)
                 ok = ok && (f == tuning::Flag::RrFormulaRange || f == tuning::Flag::ProximityClamped);
-            worst = std::min(worst, row.values->efficiency_percent);
+            if (row.values->efficiency_percent < worst)
+                worst = row.values->efficiency_percent, gain = row.values->gain_dBi;
         }
         if (ok) ++qualified;
-        if (ok && worst > bestWorst) bestWorst = worst, best = s;
+        if (ok && worst > bestWorst) bestWorst = worst, bestGain = gain, best = s;
     }
     EXPECT_EQ(r.evaluated, 5);
     EXPECT_EQ(r.qualified, qualified);
@@ -103,6 +104,7 @@ TEST(Finder, BestDesignIsTheBestOfTheSheets) {
     EXPECT_EQ(d.efficiencyFromPercent, from.efficiency_percent);
     EXPECT_EQ(d.efficiencyToPercent, to.efficiency_percent);
     EXPECT_EQ(d.efficiencyWorstPercent, bestWorst);
+    EXPECT_EQ(d.gainWorstDbi, bestGain);
     EXPECT_EQ(d.bandwidthFromKHz, from.bandwidth_halfpower_kHz);
     EXPECT_EQ(d.bandwidthToKHz, to.bandwidth_halfpower_kHz);
     EXPECT_EQ(d.cTuneFromPf, from.C_tune_pF);
