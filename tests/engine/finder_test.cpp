@@ -59,6 +59,8 @@ TEST(Finder, CandidateFieldsAsTheMainWindowWritesThem) {
     EXPECT_EQ(q.Text2, "2.12");
     EXPECT_EQ(q.Text8, "44");
     EXPECT_EQ(q.Text5, "7");
+    // One turn: typing the turns writes the conductor's diameter into the coil length, "#0.0#".
+    EXPECT_EQ(KandidatFelder(o, Form::Kreis, Material::Cu, 22, 1, 1.0).Text8, "22.0");
 }
 
 TEST(Finder, BestDesignIsTheBestOfTheSheets) {
