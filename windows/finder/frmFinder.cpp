@@ -339,7 +339,7 @@ void frmFinder::Suchen() {
     lauf->uhr.start();
     Lauf* l = lauf.get();
     lauf->thread = std::jthread([this, l, nummer](std::stop_token stop) {
-        Ergebnis e = finder::Suchen(l->options, Steuerung{stop, &l->erledigt, 0});
+        Ergebnis e = finder::Suchen(l->options, Steuerung{std::move(stop), &l->erledigt, 0});
         QMetaObject::invokeMethod(
             this, [this, nummer, e = std::move(e)]() mutable { fertig(nummer, std::move(e)); }, Qt::QueuedConnection);
     });

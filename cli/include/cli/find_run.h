@@ -41,10 +41,9 @@ struct FindParse {
 FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang);
 
 // Searches and writes the designs, best first, at most `top` of them: a table in
-// `lang` with `decimalSeparator` under the search's counts, JSON or CSV. When
+// `lang` with the decimal separator `sep` under the search's counts, JSON or CSV. When
 // nothing qualifies the reason is written (CSV: to `err`) and the status is 1.
 enum class FindFormat { Text, Json, Csv };
-int WriteFind(const FindOptions& find, FindFormat format, Language lang, std::string_view decimalSeparator, Output& out,
-              Output& err);
+int WriteFind(const FindOptions& f, FindFormat format, Language lang, std::string_view sep, Output& out, Output& err);
 
 }  // namespace ringfeld::cli

@@ -75,7 +75,7 @@ inline constexpr std::array<FinderSpalte, texte::kSpalten.size()> kFinderSpalten
 }();
 
 // A design's cell as the text table and the window write it: the list text of the
-// shape or material in `lang`, a number with `decimalSeparator`.
-std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, std::string_view decimalSeparator);
+// shape or material in `lang`, a number with the decimal separator `sep`.
+std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, std::string_view sep);
 
 }  // namespace ringfeld::finder

@@ -19,7 +19,7 @@ std::string Ausschluesse(const Ergebnis& e, Language lang);
 
 // Empty when a design qualified (or the search was stopped); else how many
 // candidates each condition excluded and what would help, numbers with
-// `decimalSeparator`.
-std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view decimalSeparator);
+// the decimal separator `sep`.
+std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep);
 
 }  // namespace ringfeld::finder
