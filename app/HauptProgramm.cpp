@@ -10,6 +10,7 @@
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
 #include "exposure/frmSicherheitsabstand.h"
+#include "finder_window/frmFinder.h"
 #include "main/frmMain.h"
 #include "tuning/frmAbstimmbereich.h"
 
@@ -105,6 +106,44 @@ void HauptProgramm::SicherheitMitAbstimmung() {
                          &exposure::frmSicherheitsabstand::LoopGeaendert, Qt::UniqueConnection);
 }
 
+tuning::frmAbstimmbereich& HauptProgramm::Abstimmbereich() {
+    if (!abstimmfenster_) {
+        abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(
+            rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
+        QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
+                         &tuning::frmAbstimmbereich::LoopGeaendert);
+        // A design shown before the window existed brings its inputs.
+        if (abstimmVorgabe_) abstimmfenster_->FelderSetzen(abstimmVorgabe_->felder, abstimmVorgabe_->band);
+        abstimmVorgabe_.reset();
+        QObject::connect(abstimmfenster_.get(), &tuning::frmAbstimmbereich::EingabenGeaendert, [this] {
+            if (dokument_) dokument_->EingabenGeaendert();
+        });
+        SicherheitMitAbstimmung();
+    }
+    return *abstimmfenster_;
+}
+
+void HauptProgramm::FinderZeigen() {
+    if (!finderfenster_) {
+        finder::FinderAnschluss anschluss;
+        anschluss.schleife = [this] { return hauptfenster_->Eingaben(); };
+        anschluss.abstimmung = [this] { return Abstimmbereich().Felder(); };
+        // A design used: the main window's fields and lists, the tuning window's range
+        // in the finder's steps and its capacitor, then the calculate button.
+        anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
+            hauptfenster_->EingabenSetzen(u.loop);
+            tuning::frmAbstimmbereich& abstimmung = Abstimmbereich();
+            tuning::FieldTexts felder = abstimmung.Felder();
+            for (const auto& [feld, text] : u.abstimmung) felder[static_cast<std::size_t>(feld)] = text;
+            abstimmung.FelderSetzen(felder, 0);
+            abstimmung.Zeigen();
+            hauptfenster_->Command1_Click();
+        };
+        finderfenster_ = std::make_unique<finder::frmFinder>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+    }
+    finderfenster_->Zeigen();
+}
+
 void HauptProgramm::Main() {
     rec_.NL = "\r\n";
 
@@ -116,22 +155,8 @@ void HauptProgramm::Main() {
         haupt.AnkopplungNeueLoop = [this] {
             if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();
         };
-        haupt.AbstimmbereichZeigen = [this] {
-            if (!abstimmfenster_) {
-                abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(
-                    rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
-                QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
-                                 &tuning::frmAbstimmbereich::LoopGeaendert);
-                // A design shown before the window existed brings its inputs.
-                if (abstimmVorgabe_) abstimmfenster_->FelderSetzen(abstimmVorgabe_->felder, abstimmVorgabe_->band);
-                abstimmVorgabe_.reset();
-                QObject::connect(abstimmfenster_.get(), &tuning::frmAbstimmbereich::EingabenGeaendert, [this] {
-                    if (dokument_) dokument_->EingabenGeaendert();
-                });
-            }
-            SicherheitMitAbstimmung();
-            abstimmfenster_->Zeigen();
-        };
+        haupt.AbstimmbereichZeigen = [this] { Abstimmbereich().Zeigen(); };
+        haupt.FinderZeigen = [this] { FinderZeigen(); };
         haupt.SicherheitZeigen = [this] {
             if (!sicherheitsfenster_) {
                 // The tuning range's sheet while that window shows one, else none.
@@ -163,6 +188,7 @@ void HauptProgramm::Main() {
             Kopplungsfenster().SpracheAnwenden();
             if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
             if (sicherheitsfenster_) sicherheitsfenster_->SpracheAnwenden();
+            if (finderfenster_) finderfenster_->SpracheAnwenden();
         };
         haupt.HilfeAufrufen = [this] { ringfeld::HilfeAufrufen(dienste_, rec_); };
         haupt.InfoAnzeigen = [this] { ringfeld::InfoAnzeigen(dienste_, rec_); };

@@ -29,6 +29,8 @@ CASES = [
     ("sheet 1M json", ["--format", "json", "--tuning", "1:1000.999:0.001"] + SHEET, "null"),
     ("sheet 1M csv", ["--format", "csv", "--tuning", "1:1000.999:0.001"] + SHEET, "null"),
     ("sheet 1M text", ["--tuning", "1:1000.999:0.001"] + SHEET, "null"),
+    ("find default text", ["--find", "7:14.35", "--cap-range", "10:250"], "null"),
+    ("find default json", ["--format", "json", "--find", "7:14.35", "--cap-range", "10:250"], "null"),
 ]
 
 

@@ -3,6 +3,7 @@
 #include "cli/calc_help.h"
 
 #include "cli/exposure_run.h"
+#include "cli/find_run.h"
 #include "cli/numeric_options.h"
 #include "cli/tuning_run.h"
 #include "platform/qt_text.h"
@@ -46,6 +47,7 @@ void DefineCalcOptions(QCommandLineParser& parser, Language lang) {
     for (const OtherOption& o : kOtherOptions) add(parser, o.name, o.valueName, o.help, lang);
     DefineTuningOptions(parser, lang);
     DefineExposureOptions(parser, lang);
+    DefineFindOptions(parser, lang);
 }
 
 QString CalcHelpText(Language lang) {

@@ -75,6 +75,7 @@ QString expectedFor(const QString& name, Language lang, bool strict) {
     if (name == "lang") return OneOf(lang, languageValues());
     if (name == "format") return OneOf(lang, {"text", "json", "csv"});
     if (name == "design" || name == "save-design") return qs(texte::kExpectDesignFile.in(lang));
+    if (QString find = FindExpected(name, lang); !find.isEmpty()) return find;
     if (QString tuning = TuningExpected(name, lang); !tuning.isEmpty()) return tuning;
     return ExposureExpected(name, lang);
 }
@@ -211,6 +212,12 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         return out;
     }
     o.exposure = exposure.options;
+    FindParse find = ParseFindOptions(parser, lang);
+    if (!find.usageError.isEmpty()) {
+        out.usageError = find.usageError;
+        return out;
+    }
+    o.find = std::move(find.options);
 
     const LoopEingaben start = basis.schleife.EingabenIn(lang);
     LoopEingaben& in = o.felder;
@@ -220,7 +227,9 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         // Every number plain and within its range; list entries from the lists, written as there.
         for (const NumericOption& n : kNumericOptions)
             for (const QString& text : parser.values(qs(n.name)))
-                if (!ReadNumber(n, text.toStdString())) return refuse(qs(n.name), text);
+                // With --find the turns are a list, which the search reads.
+                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))
+                    return refuse(qs(n.name), text);
         if (parser.isSet("shape")) {
             auto entry = listEntry(parser.value("shape"), FormTexteAllerSprachen(), entryName);
             if (!entry) return refuse("shape", parser.value("shape"));

@@ -294,6 +294,12 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return fehler ? 1 : 0;
     }
     if (options.exposure) return WriteExposure(options, localeSeparator, out);
+    if (options.find) {
+        const auto format = options.format == OutputFormat::Json  ? FindFormat::Json
+                            : options.format == OutputFormat::Csv ? FindFormat::Csv
+                                                                  : FindFormat::Text;
+        return WriteFind(*options.find, format, SpracheVon(options.sprache), localeSeparator, out, err);
+    }
     if (options.tuning) {
         const auto format = options.format == OutputFormat::Json  ? TuningFormat::Json
                             : options.format == OutputFormat::Csv ? TuningFormat::Csv

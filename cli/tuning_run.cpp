@@ -94,11 +94,18 @@ void DefineTuningOptions(QCommandLineParser& parser, Language lang) {
 TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) {
     TuningParse out;
     if (!parser.isSet("tuning")) {
-        for (const TuningOption& o : kTuningOptions)
-            if (parser.isSet(qs(o.name))) out.usageError = qs(texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));
+        // The capacitor's options serve --find too, which reads them itself.
+        const bool find = parser.isSet("find");
+        for (const TuningOption& o : kTuningOptions) {
+            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;
+            const bool alsoFind = o.name != "measured";
+            if (find && alsoFind) continue;
+            out.usageError =
+                qs(alsoFind ? texte::kOnlyWithTuningOrFind : texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));
+        }
         return out;
     }
-    for (const char* other : {"frequency", "sweep"})
+    for (const char* other : {"frequency", "sweep", "find"})
         if (parser.isSet(other)) {
             out.usageError = qs(texte::kNotWithTuning, lang).arg("--" + QString(other));
             return out;

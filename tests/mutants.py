@@ -193,6 +193,31 @@ m('text/text_zu_zahl.cpp', '        if (negativeExponent) exponent = -exponent;\
 m('text/text_zu_zahl.cpp', "    if (p < end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {\n", "    if (p < end && (*p == 'E' || *p == 'e' || *p == 'D')) {\n", 'drop', 'lower-case d exponent not recognised (shared 30)')
 m('text/text_zu_zahl.cpp', "        else if (radix == 16 && c >= 'a' && c <= 'f')\n", "        else if (radix == 16 && c >= 'a' && c < 'f')\n", 'cmp', 'hex digit f (lower case) rejected (shared 31)')
 
+# ---------------------------------------------------------------- finder/finder_inputs.cpp
+m('finder/finder_inputs.cpp', '    if (wert(F::Spacing) && !(*wert(F::Spacing) >= 1)) reason(F::Spacing, tri(texte::kMindestensEins));\n', '    if (wert(F::Spacing) && !(*wert(F::Spacing) > 1)) reason(F::Spacing, tri(texte::kMindestensEins));\n', 'cmp', 'finder spacing 1 refused')
+m('finder/finder_inputs.cpp', '            einmal(o.materials, *material);\n', '            o.materials.push_back(*material);\n', 'drop', 'a material named twice is searched twice')
+m('finder/finder_inputs.cpp', '        if (!n || !(*n >= 1 && *n <= kMaxWindungen && std::floor(*n) == *n))\n', '        if (!n || !(*n >= 1 && *n <= kMaxWindungen ))\n', 'drop', 'finder accepts fractional turns')
+
+# ---------------------------------------------------------------- finder/finder_message.cpp
+m('finder/finder_message.cpp', '    if (e.excluded[2] > 0) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});\n', '    if (false) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});\n', 'drop', 'no sentence for the self-capacitance')
+
+# ---------------------------------------------------------------- finder/finder_search.cpp
+m('finder/finder_search.cpp', '        const int count = o.toMHz > o.fromMHz ? kSchritte + 1 : 1;\n', '        const int count = o.toMHz > o.fromMHz ? kSchritte : 1;\n', 'const', 'finder band of 50 rows, TO left out')
+m('finder/finder_search.cpp', '            if (!hat(vTo, flag) && !hat(vFrom, flag)) continue;\n', '            if (!hat(vTo, flag)) continue;\n', 'drop', 'finder checks only TO before the rows')
+m('finder/finder_search.cpp', '                e.gainWorstDbi = v.gain_dBi;\n            }\n', '            }\n            e.gainWorstDbi = v.gain_dBi;\n', 'drop', 'gain of the last row, not of the worst')
+m('finder/finder_search.cpp', '            e.vPeakMaxV = std::max(e.vPeakMaxV, v.V_peak_V);\n', '            e.vPeakMaxV = v.V_peak_V;\n', 'drop', 'peak voltage of the last row, not the highest')
+m('finder/finder_search.cpp', '            e.rowsRrFormulaRange += hat(v, Flag::RrFormulaRange);\n', '            e.rowsRrFormulaRange = hat(v, Flag::RrFormulaRange);\n', 'drop', 'rr_formula_range rows not counted')
+m('finder/finder_search.cpp', '        if (spannung) {\n', '        if (false) {\n', 'drop', 'finder ignores the capacitor voltage rating')
+m('finder/finder_search.cpp', '    return neu.sizeM < alt.sizeM;\n', '    return neu.sizeM > alt.sizeM;\n', 'cmp', 'equal efficiencies keep the larger size')
+m('finder/finder_search.cpp', '    if (a.turns != b.turns) return a.turns < b.turns;\n', '    if (a.turns != b.turns) return a.turns > b.turns;\n', 'cmp', 'ranking ties: more turns first')
+m('finder/finder_search.cpp', '    if (a.form != b.form) return a.form == Form::Kreis;\n', '    if (a.form != b.form) return a.form == Form::Quadrat;\n', 'cmp', 'ranking ties: square before circle')
+m('finder/finder_search.cpp', '    return platz(a.material) < platz(b.material);\n', '    return a.material < b.material;\n', 'drop', "ranking ties: the list's order, not the materials as given")
+m('finder/finder_search.cpp', '    e.Text8 = KurzText(turns > 1 ? (turns - 1) * o.spacing * conductorMm : conductorMm);\n', '    e.Text8 = KurzText(turns > 1 ? turns * o.spacing * conductorMm : conductorMm);\n', 'const', 'coil length N s d instead of (N - 1) s d')
+m('finder/finder_search.cpp', '    if (auto r = SpulenlaengeNachWindungen(e.Text8, e.Text3, e.Text4, "."); r && r->text8) e.Text8 = *r->text8;\n', '    if (false) if (auto r = SpulenlaengeNachWindungen(e.Text8, e.Text3, e.Text4, "."); r && r->text8) e.Text8 = *r->text8;\n', 'drop', 'coil length not raised for the turns')
+
+# ---------------------------------------------------------------- export/finder_export.cpp
+m('export/finder_export.cpp', '    return e.top ? std::min(all, static_cast<std::size_t>(std::max(0, *e.top))) : all;\n', '    return false ? std::min(all, static_cast<std::size_t>(std::max(0, *e.top))) : all;\n', 'drop', '--top ignored in JSON and CSV')
+
 # ---------------------------------------------------------------- export/json_writer.cpp
 m('export/json_writer.cpp', '            case \'\\r\': put("\\\\r"); break;\n', '            case \'\\r\': put("\\\\n"); break;\n', 'swap', 'JSON escapes CR as \\n')
 
@@ -235,6 +260,12 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (aus.hinweisZeigen) Command2_Cli
 m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vorher != fenster) Form_Activate();\n', '    if (fenster == windowHandle()) Form_Activate();\n', 'drop', 'return from dialog counts as activation (shared 94)')
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
+
+# ---------------------------------------------------------------- windows/finder/frmFinder.cpp
+m('windows/finder/frmFinder.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
+m('windows/finder/frmFinder.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
+m('windows/finder/frmFinder.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
+m('windows/finder/frmFinder.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
@@ -279,6 +310,9 @@ m('windows/tuning/frmAbstimmbereich.cpp', '    const Band& b = kBands[static_cas
 m('windows/tuning/frmAbstimmbereich.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
 m('windows/tuning/frmAbstimmbereich.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
+# ---------------------------------------------------------------- app/HauptProgramm.cpp
+m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
+
 # ---------------------------------------------------------------- app/about_text.cpp
 m('app/about_text.cpp', '    return version + std::string(texte::kPlattform.in(lang)) + nl + facts.legalNotice + " " + nl + nl +\n', '    return version + std::string(texte::kPlattform.in(lang)) + nl + facts.legalNotice + nl + nl +\n', 'text', 'legal notice loses trailing blank')
 m('app/about_text.cpp', '    return facts.productName + "  V" + std::to_string(facts.major) + "." + std::to_string(facts.minor) + "." +\n', '    return facts.productName + " V" + std::to_string(facts.major) + "." + std::to_string(facts.minor) + "." +\n', 'text', 'version text single blank')
@@ -292,7 +326,7 @@ m('app/help_command.cpp', '    return orte.front();\n', '    return orte.back();
 m('app/help_command.cpp', '    dienste.processEvents();\n', '', 'drop', 'no event processing after starting the viewer')
 
 # ---------------------------------------------------------------- cli/calc_options.cpp
-m('cli/calc_options.cpp', '                if (!ReadNumber(n, text.toStdString())) return refuse(qs(n.name), text);\n', '                ;\n', 'drop', 'numeric options not checked')
+m('cli/calc_options.cpp', '                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))\n', '                if (false)\n', 'drop', 'numeric options not checked')
 m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));\n', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseSensitive) == 0) return std::string(name(entry));\n', 'cmp', 'list entries case-sensitive')
 m('cli/calc_options.cpp', '            in.Combo1 = *entry;\n', '', 'drop', 'shape entry not written as the list writes it')
 m('cli/calc_options.cpp', '            in.Combo2 = *entry;\n', '', 'drop', 'material entry not written as the list writes it')
@@ -322,6 +356,9 @@ m('cli/calc_values.cpp', '         w.strahlung,\n         w.verlust,\n', '      
 m('cli/calc_values.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
 m('cli/calc_values.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
 
+# ---------------------------------------------------------------- cli/find_run.cpp
+m('cli/find_run.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
+
 # ---------------------------------------------------------------- cli/include/cli/numeric_options.h
 m('cli/include/cli/numeric_options.h', '    {"series-loss", "Ohm", "Ohm", RangeRule::NonNegative, texte::kHelpSeriesLoss},\n', '    {"series-loss", "Ohm", "Ohm", RangeRule::Positive, texte::kHelpSeriesLoss},\n', 'const', 'series loss must be > 0')
 m('cli/include/cli/numeric_options.h', '    {"length", "mm", "mm", RangeRule::NonNegative, texte::kHelpLength},\n', '    {"length", "mm", "mm", RangeRule::Positive, texte::kHelpLength},\n', 'const', 'coil length must be > 0')
@@ -340,11 +377,14 @@ m('cli/render_csv.cpp', '    appendQuoted(out, RowMessage(row).toStdString());\n
 m('cli/render_csv.cpp', '    out += kLineEnd;\n', '', 'drop', 'CSV rows without line ends')
 
 # ---------------------------------------------------------------- cli/tuning_run.cpp
-m('cli/tuning_run.cpp', '    for (const char* other : {"frequency", "sweep"})\n', '    for (const char* other : {"frequency"})\n', 'drop', '--tuning combines with --sweep')
+m('cli/tuning_run.cpp', '    for (const char* other : {"frequency", "sweep", "find"})\n', '    for (const char* other : {"frequency", "find"})\n', 'drop', '--tuning combines with --sweep')
 m('cli/tuning_run.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
 m('cli/tuning_run.cpp', '            if (parser.isSet(qs(o.name))) out.usageError = qs(texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));\n', '            if (false) out.usageError = qs(texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));\n', 'drop', 'sheet options accepted without --tuning')
 m('cli/tuning_run.cpp', '                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '                ;\n', 'drop', "sheet table's widths from the headings alone")
 m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
+m('cli/tuning_run.cpp', '            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;\n', '            if (true || o.name == "tuning") continue;\n', 'drop', 'sheet options accepted without --tuning')
+m('cli/tuning_run.cpp', '            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rowAt(sheet, i), capacitorLoss, lang, fmt));\n', '', 'drop', "sheet table's widths from the headings alone")
+m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row.ending, row.fault, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
 m('cli/tuning_run.cpp', '            summary.add(block.summary);\n', '', 'drop', 'sheet summary without the rows')
 
 # ---------------------------------------------------------------- cli/usage_errors.cpp

@@ -24,6 +24,9 @@ class frmAbstimmbereich;
 namespace exposure {
 class frmSicherheitsabstand;
 }
+namespace finder {
+class frmFinder;
+}
 
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
@@ -62,10 +65,15 @@ public:
 
     // The safety-distance window; null until it was first shown.
     exposure::frmSicherheitsabstand* Sicherheitsfenster() const { return sicherheitsfenster_.get(); }
+    // The loop finder's window; null until it was first shown.
+    finder::frmFinder* Finderfenster() const { return finderfenster_.get(); }
 
 private:
     void StartFehler(const char* beschreibung);
     void DokumentVerbinden();
+    // The tuning-range window, created hidden on first use.
+    tuning::frmAbstimmbereich& Abstimmbereich();
+    void FinderZeigen();
     // The safety-distance window follows the tuning range's sheet, once both exist.
     void SicherheitMitAbstimmung();
 
@@ -75,6 +83,7 @@ private:
     std::unique_ptr<frmAnkopplung> kopplungsfenster_;                      // created hidden on first use
     std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;            // created on first use
     std::unique_ptr<exposure::frmSicherheitsabstand> sicherheitsfenster_;  // created on first use
+    std::unique_ptr<finder::frmFinder> finderfenster_;                     // created on first use
     // The tuning-range window's inputs while it does not exist: those of the
     // design last shown, or of the settings store once a design was read.
     std::optional<design::Abstimmung> abstimmVorgabe_;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/exposure_run.h"
+#include "cli/find_run.h"
 #include "core/tuning_sheet.h"
 #include "design/design.h"
 #include "text/loop_fields.h"
@@ -57,6 +58,8 @@ struct CalcOptions {
     std::string entwurfDatei;
     // --exposure: the safety distances of the rows above, or of the sheet's.
     std::optional<ExposureOptions> exposure;
+    // --find: the loop finder's search instead of the rows above.
+    std::optional<FindOptions> find;
 };
 
 struct ParseOutcome {

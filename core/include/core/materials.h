@@ -11,6 +11,15 @@ namespace ringfeld {
 
 enum class Form { Kreis, Quadrat };
 
+// The shape's language-independent name in files and exports.
+constexpr std::string_view FormKey(Form form) { return form == Form::Kreis ? "circle" : "square"; }
+
+constexpr std::optional<Form> FormAusKey(std::string_view key) {
+    if (key == "circle") return Form::Kreis;
+    if (key == "square") return Form::Quadrat;
+    return std::nullopt;
+}
+
 // In the order of the main window's material list.
 enum class Material { Cu, Al, Fe, Ag, Zn, Messing };
 

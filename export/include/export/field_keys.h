@@ -35,13 +35,7 @@ inline constexpr std::array<FeldSchluessel, 9> kLoopSchluessel{{
 inline constexpr std::string_view kFormSchluessel = "shape";
 inline constexpr std::string_view kMaterialSchluessel = "material";
 
-constexpr std::string_view FormKey(Form form) { return form == Form::Kreis ? "circle" : "square"; }
-
-constexpr std::optional<Form> FormAusKey(std::string_view key) {
-    if (key == "circle") return Form::Kreis;
-    if (key == "square") return Form::Quadrat;
-    return std::nullopt;
-}
+// FormKey and FormAusKey, the shape's names, are in core/materials.h beside the materials' keys.
 
 constexpr std::string_view MaterialKey(Material material) {
     for (const auto& m : kMaterialien)

@@ -34,19 +34,22 @@ inline constexpr Tri kExitStatus{
     "Rückgabewert:\n"
     "  0  jede Zeile wurde berechnet, samt Koppelschleife\n"
     "  1  eine Zeile wurde von den Prüfungen der Berechnung abgelehnt oder ist gescheitert,\n"
-    "     oder ihre Koppelschleife wurde abgelehnt; oder --save-design konnte nicht speichern\n"
+    "     oder ihre Koppelschleife wurde abgelehnt; mit --find: keine Loop erfüllt die Bedingungen;\n"
+    "     oder --save-design konnte nicht speichern\n"
     "  2  Aufruffehler: unbekannte Option, ein Wert außerhalb seiner Form oder seines Bereichs,\n"
     "     oder eine Loop-Datei, die nicht gelesen werden kann\n",
     "Code de sortie :\n"
     "  0  chaque ligne a été calculée, avec sa boucle de couplage\n"
     "  1  une ligne a été refusée par les contrôles du calcul ou a échoué,\n"
-    "     ou sa boucle de couplage a été refusée ; ou --save-design n'a pas pu enregistrer\n"
+    "     ou sa boucle de couplage a été refusée ; avec --find : aucune boucle ne convient ;\n"
+    "     ou --save-design n'a pas pu enregistrer\n"
     "  2  erreur d'appel : option inconnue, valeur hors de sa forme ou de son domaine,\n"
     "     ou fichier de boucle illisible\n",
     "Exit status:\n"
     "  0  every row was calculated, and its coupling loop\n"
     "  1  a row was refused by the calculation's checks or faulted,\n"
-    "     or its coupling loop was refused; or --save-design could not save\n"
+    "     or its coupling loop was refused; with --find: no loop qualifies;\n"
+    "     or --save-design could not save\n"
     "  2  usage error: an unknown option, a value outside its form or range,\n"
     "     or a design file that cannot be read\n"};
 
@@ -76,8 +79,12 @@ inline constexpr Tri kHelpCircumference{
 inline constexpr Tri kHelpConductor{"Leiterdurchmesser in mm (> 0; Vorgabe 12).",
                                     "Diamètre du conducteur en mm (> 0 ; par défaut 12).",
                                     "Conductor diameter in mm (> 0; default 12)."};
-inline constexpr Tri kHelpTurns{"Anzahl der Windungen (> 0; Vorgabe 1).", "Nombre de spires (> 0 ; par défaut 1).",
-                                "Number of turns (> 0; default 1)."};
+inline constexpr Tri kHelpTurns{
+    "Anzahl der Windungen (> 0; Vorgabe 1). Mit --find: eine Liste ganzer Zahlen, durch Kommas getrennt "
+    "(Vorgabe 1,2,3).",
+    "Nombre de spires (> 0 ; par défaut 1). Avec --find : une liste d'entiers séparés par des virgules "
+    "(par défaut 1,2,3).",
+    "Number of turns (> 0; default 1). With --find: a list of whole numbers separated by commas (default 1,2,3)."};
 inline constexpr Tri kHelpLength{
     "Spulenlänge in mm, Mitte der ersten bis Mitte der letzten Windung (>= 0; Vorgabe: wie im Fenster "
     "auf das Mindestmaß für die Windungen angehoben).",
@@ -168,22 +175,25 @@ inline constexpr Tri kHelpTuning{
     "Tuning range: frequencies FROM:TO:STEP in MHz, TO included, with capacitor, voltage, current and "
     "efficiency including capacitor, ground and proximity losses per frequency; not with --frequency or "
     "--sweep."};
-inline constexpr Tri kHelpCapQ{"Mit --tuning: Güte des Kondensators (> 0; Vorgabe: verlustfrei).",
-                               "Avec --tuning : facteur de qualité du condensateur (> 0 ; par défaut : sans pertes).",
-                               "With --tuning: the capacitor's Q (> 0; default: lossless)."};
+inline constexpr Tri kHelpCapQ{
+    "Mit --tuning oder --find: Güte des Kondensators (> 0; Vorgabe: verlustfrei).",
+    "Avec --tuning ou --find : facteur de qualité du condensateur (> 0 ; par défaut : sans pertes).",
+    "With --tuning or --find: the capacitor's Q (> 0; default: lossless)."};
 inline constexpr Tri kHelpGroundRatio{
-    "Mit --tuning: Erdverlust als Vielfaches des Strahlungswiderstands (>= 0; Vorgabe 0).",
-    "Avec --tuning : perte du sol en multiple de la résistance de rayonnement (>= 0 ; par défaut 0).",
-    "With --tuning: ground loss as a multiple of the radiation resistance (>= 0; default 0)."};
-inline constexpr Tri kHelpStrayC{"Mit --tuning: Streu- und Leitungskapazität in pF (>= 0; Vorgabe 0).",
-                                 "Avec --tuning : capacité parasite et de câblage en pF (>= 0 ; par défaut 0).",
-                                 "With --tuning: stray and wiring capacitance in pF (>= 0; default 0)."};
-inline constexpr Tri kHelpCapRange{"Mit --tuning: Bereich des Kondensators CMIN:CMAX in pF (0 < CMIN <= CMAX).",
-                                   "Avec --tuning : plage du condensateur CMIN:CMAX en pF (0 < CMIN <= CMAX).",
-                                   "With --tuning: the capacitor's range CMIN:CMAX in pF (0 < CMIN <= CMAX)."};
-inline constexpr Tri kHelpCapVpeak{"Mit --tuning: Spitzenspannungsfestigkeit des Kondensators in V (> 0).",
-                                   "Avec --tuning : tension de crête admissible du condensateur en V (> 0).",
-                                   "With --tuning: the capacitor's peak-voltage rating in V (> 0)."};
+    "Mit --tuning oder --find: Erdverlust als Vielfaches des Strahlungswiderstands (>= 0; Vorgabe 0).",
+    "Avec --tuning ou --find : perte du sol en multiple de la résistance de rayonnement (>= 0 ; par défaut 0).",
+    "With --tuning or --find: ground loss as a multiple of the radiation resistance (>= 0; default 0)."};
+inline constexpr Tri kHelpStrayC{
+    "Mit --tuning oder --find: Streu- und Leitungskapazität in pF (>= 0; Vorgabe 0).",
+    "Avec --tuning ou --find : capacité parasite et de câblage en pF (>= 0 ; par défaut 0).",
+    "With --tuning or --find: stray and wiring capacitance in pF (>= 0; default 0)."};
+inline constexpr Tri kHelpCapRange{
+    "Mit --tuning oder --find (dort nötig): Bereich des Kondensators CMIN:CMAX in pF (0 < CMIN <= CMAX).",
+    "Avec --tuning ou --find (requise) : plage du condensateur CMIN:CMAX en pF (0 < CMIN <= CMAX).",
+    "With --tuning or --find (required there): the capacitor's range CMIN:CMAX in pF (0 < CMIN <= CMAX)."};
+inline constexpr Tri kHelpCapVpeak{"Mit --tuning oder --find: Spitzenspannungsfestigkeit des Kondensators in V (> 0).",
+                                   "Avec --tuning ou --find : tension de crête admissible du condensateur en V (> 0).",
+                                   "With --tuning or --find: the capacitor's peak-voltage rating in V (> 0)."};
 inline constexpr Tri kHelpMeasured{
     "Mit --tuning: gemessene Bandbreite, Frequenz in MHz und Bandbreite in kHz zwischen den Punkten des "
     "SWR (> 1; Vorgabe 2).",
@@ -191,6 +201,51 @@ inline constexpr Tri kHelpMeasured{
     "(> 1 ; par défaut 2).",
     "With --tuning: a measured bandwidth, frequency in MHz and bandwidth in kHz between the points of the "
     "VSWR (> 1; default 2)."};
+
+// --find and the search's own options.
+inline constexpr Tri kHelpFind{
+    "Loop finden: welche Loop deckt das Band VON:BIS in MHz mit dem Kondensator (--cap-range) ab? Jede Größe, "
+    "Form, jedes Material, jeder Leiter und jede Windungszahl des Suchraums durch den Abstimmbereich an 51 "
+    "Frequenzen; je Kombination die Größe mit dem besten Wirkungsgrad im ungünstigsten Punkt, gereiht; nicht "
+    "mit den Feldern der Loop, --frequency, --sweep oder --tuning.",
+    "Trouver une boucle : quelle boucle couvre la bande DE:À en MHz avec le condensateur (--cap-range) ? Chaque "
+    "taille, forme, matériau, conducteur et nombre de spires de l'espace de recherche passé par la plage "
+    "d'accord à 51 fréquences ; pour chaque combinaison la taille au meilleur rendement dans le cas le plus "
+    "défavorable, classées ; pas avec les champs de la boucle, --frequency, --sweep ni --tuning.",
+    "Loop finder: which loop covers the band FROM:TO in MHz with the capacitor (--cap-range)? Every size, "
+    "shape, material, conductor and number of turns of the search space through the tuning range at 51 "
+    "frequencies; of each combination the size with the best worst-case efficiency, ranked; not with the "
+    "loop's fields, --frequency, --sweep or --tuning."};
+inline constexpr Tri kHelpSizes{
+    "Mit --find: Größen VON:BIS[:SCHRITT] in m, Durchmesser eines Kreises, Seite eines Quadrats (Vorgabe "
+    "0.5:2:0.01).",
+    "Avec --find : tailles DE:À[:PAS] en m, diamètre d'un cercle, côté d'un carré (par défaut 0.5:2:0.01).",
+    "With --find: sizes FROM:TO[:STEP] in m, the diameter of a circle, the side of a square (default "
+    "0.5:2:0.01)."};
+inline constexpr Tri kHelpShapes{
+    "Mit --find: Formen, durch Kommas getrennt: circle, square (Vorgabe beide).",
+    "Avec --find : formes séparées par des virgules : circle, square (par défaut les deux).",
+    "With --find: shapes separated by commas: circle, square (default both)."};
+inline constexpr Tri kHelpMaterials{
+    "Mit --find: Materialien, durch Kommas getrennt, Cu, Al, Fe, Ag, Zn, brass; bei gleichem Wirkungsgrad "
+    "in dieser Reihenfolge (Vorgabe Cu,Al).",
+    "Avec --find : matériaux séparés par des virgules, Cu, Al, Fe, Ag, Zn, brass ; à rendement égal dans cet "
+    "ordre (par défaut Cu,Al).",
+    "With --find: materials separated by commas, Cu, Al, Fe, Ag, Zn, brass; in this order at equal efficiency "
+    "(default Cu,Al)."};
+inline constexpr Tri kHelpConductors{
+    "Mit --find: Leiterdurchmesser in mm, durch Kommas getrennt, Dezimalpunkt (Vorgabe 6,8,10,12,15,18,22,28,35).",
+    "Avec --find : diamètres du conducteur en mm séparés par des virgules, point décimal (par défaut "
+    "6,8,10,12,15,18,22,28,35).",
+    "With --find: conductor diameters in mm separated by commas, decimal point (default 6,8,10,12,15,18,22,28,35)."};
+inline constexpr Tri kHelpSpacing{
+    "Mit --find: Mittenabstand der Windungen in Leiterdurchmessern, Spulenlänge (N - 1) S d (>= 1; Vorgabe 2).",
+    "Avec --find : écartement des spires d'axe en axe en diamètres du conducteur, longueur de bobine (N - 1) S d "
+    "(>= 1 ; par défaut 2).",
+    "With --find: centre spacing of the turns in conductor diameters, coil length (N - 1) S d (>= 1; default 2)."};
+inline constexpr Tri kHelpTop{"Mit --find: höchstens N Entwürfe zeigen (>= 1; Vorgabe 20).",
+                              "Avec --find : montrer au plus N modèles (>= 1 ; par défaut 20).",
+                              "With --find: show at most N designs (>= 1; default 20)."};
 
 // ---- usage errors
 
@@ -213,6 +268,15 @@ inline constexpr Tri kOnlyWithTuning{"%1 gilt nur mit --tuning.", "%1 ne vaut qu
                                      "%1 applies only with --tuning."};
 inline constexpr Tri kNotWithTuning{"--tuning lässt sich nicht mit %1 verbinden.",
                                     "--tuning ne se combine pas avec %1.", "--tuning cannot be combined with %1."};
+inline constexpr Tri kOnlyWithTuningOrFind{"%1 gilt nur mit --tuning oder --find.",
+                                           "%1 ne vaut qu'avec --tuning ou --find.",
+                                           "%1 applies only with --tuning or --find."};
+inline constexpr Tri kOnlyWithFind{"%1 gilt nur mit --find.", "%1 ne vaut qu'avec --find.",
+                                   "%1 applies only with --find."};
+inline constexpr Tri kNotWithFind{"--find lässt sich nicht mit %1 verbinden.", "--find ne se combine pas avec %1.",
+                                  "--find cannot be combined with %1."};
+inline constexpr Tri kFindNeedsRange{"--find braucht --cap-range CMIN:CMAX.", "--find demande --cap-range CMIN:CMAX.",
+                                     "--find needs --cap-range CMIN:CMAX."};
 
 // What a number option expects: the rule, " in " and the unit when it has one, the examples.
 inline constexpr Tri kExpectPositive{"eine einfache Zahl größer als 0", "un nombre simple supérieur à 0",
@@ -238,6 +302,29 @@ inline constexpr Tri kExpectCapRange{"CMIN:CMAX in pF, einfache Zahlen mit 0 < C
 inline constexpr Tri kExpectMeasured{"MHZ:KHZ oder MHZ:KHZ:SWR, einfache Zahlen mit MHZ > 0, KHZ > 0 und SWR > 1",
                                      "MHZ:KHZ ou MHZ:KHZ:ROS, des nombres simples avec MHZ > 0, KHZ > 0 et ROS > 1",
                                      "MHZ:KHZ or MHZ:KHZ:VSWR, plain numbers with MHZ > 0, KHZ > 0 and VSWR > 1"};
+
+// --find and its options.
+inline constexpr Tri kExpectFind{"VON:BIS in MHz, einfache Zahlen mit VON > 0 und BIS >= VON",
+                                 "DE:À en MHz, des nombres simples avec DE > 0 et À >= DE",
+                                 "FROM:TO in MHz, plain numbers with FROM > 0 and TO >= FROM"};
+inline constexpr Tri kExpectSizes{
+    "VON:BIS oder VON:BIS:SCHRITT in m, einfache Zahlen > 0 mit BIS >= VON und höchstens 1000000 Kandidaten",
+    "DE:À ou DE:À:PAS en m, des nombres simples > 0 avec À >= DE et au plus 1000000 candidats",
+    "FROM:TO or FROM:TO:STEP in m, plain numbers > 0 with TO >= FROM and at most 1000000 candidates"};
+// Then the entries, joined by ", ".
+inline constexpr Tri kExpectList{"eine durch Kommas getrennte Liste aus: ", "une liste séparée par des virgules de : ",
+                                 "a list separated by commas of: "};
+inline constexpr Tri kExpectConductors{
+    "eine durch Kommas getrennte Liste einfacher Zahlen > 0 in mm mit Dezimalpunkt, etwa 6,8,12.5",
+    "une liste de nombres simples > 0 en mm séparés par des virgules, point décimal, par exemple 6,8,12.5",
+    "a list of plain numbers > 0 in mm separated by commas, with a decimal point, such as 6,8,12.5"};
+inline constexpr Tri kExpectTurns{"eine durch Kommas getrennte Liste ganzer Zahlen von 1 bis 1000, etwa 1,2,3",
+                                  "une liste d'entiers de 1 à 1000 séparés par des virgules, par exemple 1,2,3",
+                                  "a list of whole numbers from 1 to 1000 separated by commas, such as 1,2,3"};
+inline constexpr Tri kExpectSpacing{"eine einfache Zahl ab 1, etwa 2 oder 1.5",
+                                    "un nombre simple dès 1, par exemple 2 ou 1.5",
+                                    "a plain number of 1 or more, such as 2 or 1.5"};
+inline constexpr Tri kExpectTop{"eine ganze Zahl ab 1", "un entier dès 1", "a whole number of 1 or more"};
 
 // ---- the table of rows: heading and unit of each column
 

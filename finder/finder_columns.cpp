@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "finder/finder_columns.h"
+
+#include <cmath>
+
+#include "text/list_texts.h"
+
+namespace ringfeld::finder {
+namespace {
+
+std::string mitTrenner(std::string text, std::string_view sep) {
+    if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, sep);
+    return text;
+}
+
+}  // namespace
+
+std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, std::string_view sep) {
+    switch (spalte.art) {
+        case SpaltenArt::Form:
+            for (const FormEintrag& f : kFormListe)
+                if (f.form == e.form) return std::string(f.text.in(lang));
+            return {};
+        case SpaltenArt::Material:
+            for (const MaterialEintrag& m : kMaterialListe)
+                if (m.material == e.material) return std::string(m.text.in(lang));
+            return {};
+        case SpaltenArt::Ganz:
+        case SpaltenArt::Kurz: return mitTrenner(KurzText(spalte.wert(e)), sep);
+        case SpaltenArt::Zahl: {
+            // "0.00": a fixed number of decimals, as the tuning sheet's text table writes them.
+            std::string pattern = "0";
+            if (spalte.decimals > 0) pattern += '.' + std::string(static_cast<std::size_t>(spalte.decimals), '0');
+            if (spalte.wert(e) < 0) pattern += ";-" + pattern;
+            return FormatZahl(spalte.wert(e), pattern, sep);
+        }
+    }
+    return {};
+}
+
+}  // namespace ringfeld::finder

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// What the finder says about its search: the counts, and when nothing qualifies,
+// why, in a sentence the builder can act on.
+
+#include <string>
+#include <string_view>
+
+#include "finder/finder_search.h"
+#include "text/language.h"
+
+namespace ringfeld::finder {
+
+// "16308 candidates, 2500 qualify, 108 designs (the best of each combination)".
+std::string Zaehlung(const Ergebnis& e, Language lang);
+// "excluded: refused by the calculation 12, no capacitor fits 0, ...".
+std::string Ausschluesse(const Ergebnis& e, Language lang);
+
+// Empty when a design qualified (or the search was stopped); else how many
+// candidates each condition excluded and what would help, numbers with
+// the decimal separator `sep`.
+std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep);
+
+}  // namespace ringfeld::finder

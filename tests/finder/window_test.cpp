@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+//
+// The loop finder opened from the main window's menu as a user opens it, with the
+// settings store in a temporary folder: a long search cancelled and one overtaken
+// by a new input, then a design used, after which the main window and the tuning
+// range (its capacitor set from the finder's) show exactly the finder's numbers.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+#include "app/HauptProgramm.h"
+#include "finder_window/frmFinder.h"
+#include "main/frmMain.h"
+#include "testing/recording_desktop_services.h"
+#include "tuning/frmAbstimmbereich.h"
+
+using namespace ringfeld;
+
+class FinderWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir config;
+    RecordingDesktopServices dienste;
+
+    template <typename T = QLineEdit>
+    T* in(QWidget* window, const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        dienste.settings[{"Settings", "Sprache"}] = "englisch";
+    }
+
+    void cancelRestartAndUseThisDesign() {
+        HauptProgramm modul(dienste);
+        modul.Main();
+        frmMain& haupt = *modul.Hauptfenster();
+        in(&haupt, "Text6")->setText(QStringLiteral("50"));
+        haupt.controls().mnuAktFinder->trigger();
+        finder::frmFinder* w = modul.Finderfenster();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(in(w, "txtLeistung")->text(), QStringLiteral("50"));  // the main window's power
+        for (QWidget* child : w->findChildren<QWidget*>())
+            if (!child->objectName().isEmpty()) QCOMPARE(child->accessibleDescription(), child->objectName());
+
+        // 1,501 sizes of 108 combinations: long enough to show its progress; cancelled.
+        in(w, "txtGroesseSchritt")->setText(QStringLiteral("0.001"));
+        QTRY_VERIFY(in<QPushButton>(w, "cmdAbbrechen")->isVisible());
+        QVERIFY(in<QProgressBar>(w, "prgSuche")->isVisible());
+        QTest::mouseClick(in<QPushButton>(w, "cmdAbbrechen"), Qt::LeftButton);
+        QVERIFY(!w->sucht());
+        QCOMPARE(in<QLabel>(w, "lblZaehlung")->text(), QStringLiteral("Search cancelled."));
+        // Started again, then overtaken by a new input: the result is the new search's, 10 sizes
+        // (with a lossy capacitor and stray C, which the tuning range must get too).
+        in(w, "txtGuete")->setText(QStringLiteral("1000"));
+        in(w, "txtStreu")->setText(QStringLiteral("5"));
+        in(w, "txtGroesseBis")->setText(QStringLiteral("1.99"));
+        QTRY_VERIFY(w->sucht());
+        in(w, "txtGroesseVon")->setText(QStringLiteral("1.9"));
+        in(w, "txtGroesseSchritt")->setText(QStringLiteral("0.01"));
+        QTRY_VERIFY(!w->sucht());
+        QCOMPARE(w->modell().ergebnis().evaluated, 10 * 108);
+        QVERIFY(!in<QPushButton>(w, "cmdAbbrechen")->isVisible());
+
+        // The table sorted worst first, its third row (the design ranked third from the
+        // end) used: the main window holds its fields and lists, calculated at FROM,
+        // and the tuning range has the finder's 51 rows.
+        w->tabelle().sortByColumn(finder::FinderModell::column("rank"), Qt::DescendingOrder);
+        const auto& designs = w->modell().ergebnis().designs;
+        QVERIFY(designs.size() > 3);
+        const finder::Entwurf d = designs[designs.size() - 3];
+        w->Uebernehmen(2);
+        const LoopEingaben e = haupt.Eingaben();
+        for (auto text : {&LoopEingaben::Text1, &LoopEingaben::Text2, &LoopEingaben::Text3, &LoopEingaben::Text4,
+                          &LoopEingaben::Text5, &LoopEingaben::Text6, &LoopEingaben::Text7, &LoopEingaben::Text8,
+                          &LoopEingaben::Text9})
+            QCOMPARE(e.*text, d.felder.*text);
+        QCOMPARE(FormVon(e.Combo1), d.form);
+        QCOMPARE(MaterialVon(e.Combo2), std::optional<Material>(d.material));
+        QCOMPARE(modul.Record().Frequenz, 7.0);
+        QVERIFY(!haupt.resultLabel(ResultLabel::lbC)->text().isEmpty());
+
+        tuning::frmAbstimmbereich* t = modul.Abstimmfenster();
+        QVERIFY(t && t->isVisible());
+        const tuning::Sheet& sheet = t->modell().sheet();
+        QCOMPARE(sheet.rows.size(), std::size_t{51});
+        double worst = 1e300;
+        for (const tuning::SheetRow& row : sheet.rows) worst = std::min(worst, row.values->efficiency_percent);
+        QCOMPARE(worst, d.efficiencyWorstPercent);
+        QCOMPARE(sheet.rows.front().values->efficiency_percent, d.efficiencyFromPercent);
+        QCOMPARE(sheet.rows.back().values->efficiency_percent, d.efficiencyToPercent);
+        QCOMPARE(sheet.rows.front().values->C_tune_pF, d.cTuneFromPf);
+        QCOMPARE(sheet.rows.back().values->C_tune_pF, d.cTuneToPf);
+        QCOMPARE(*sheet.summary.P_capacitor_max_W, d.pCapacitorMaxW);
+        QCOMPARE(*sheet.summary.V_peak_max_V, d.vPeakMaxV);
+        QCOMPARE(*sheet.summary.I_rms_max_A, d.iRmsMaxA);
+    }
+};
+
+QTEST_MAIN(FinderWindowTest)
+#include "window_test.moc"
