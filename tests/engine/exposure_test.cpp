@@ -82,6 +82,18 @@ TEST(ExposureLimits, ValuesAndOwnerAtEachPublishedEdge) {
     }
 }
 
+// The modes offered, against FCC OET Bulletin 65 Supplement B (97-01), Table 2 (duty
+// factors of modes commonly used by amateurs); the carrier is the conservative 1.
+TEST(ExposureModes, FactorsAsPublished) {
+    const std::pair<std::string_view, double> published[] = {
+        {"ssb", 0.2}, {"ssb_processed", 0.4}, {"cw", 0.4}, {"fm", 1.0}, {"rtty", 1.0}, {"data", 1.0}, {"carrier", 1.0}};
+    ASSERT_EQ(std::size(published), kModeFactors.size());
+    for (std::size_t i = 0; i < kModeFactors.size(); ++i) {
+        EXPECT_EQ(kModeFactors[i].key, published[i].first);
+        EXPECT_EQ(kModeFactors[i].factor, published[i].second) << published[i].first;
+    }
+}
+
 TEST(ExposureLimits, ContinuousExceptWhereThePublishedTablesStep) {
     // Steps of more than 0.1 % that the published tables have, listed by hand.
     struct Table {
