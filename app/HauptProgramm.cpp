@@ -56,6 +56,11 @@ design::Entwurf HauptProgramm::AktuellerEntwurf() {
     } else if (sicherheitVorgabe_) {
         e.weitere[std::string(design::kSicherheitGruppe)] = *sicherheitVorgabe_;
     }
+    // The same for the loop finder.
+    if (finderfenster_)
+        e.weitere[std::string(design::kFinderGruppe)] = finderfenster_->Eingaben();
+    else if (finderVorgabe_)
+        e.weitere[std::string(design::kFinderGruppe)] = *finderVorgabe_;
     return e;
 }
 
@@ -66,12 +71,18 @@ void HauptProgramm::EntwurfZeigen(const design::Entwurf& e) {
         abstimmfenster_->FelderSetzen(e.abstimmung.felder, e.abstimmung.band);
     else
         abstimmVorgabe_ = e.abstimmung;
-    // A design without the safety-distance group leaves that window's inputs as they are.
+    // A design without the safety-distance or the finder's group leaves that window's inputs as they are.
     if (const auto gruppe = e.weitere.find(std::string(design::kSicherheitGruppe)); gruppe != e.weitere.end()) {
         if (sicherheitsfenster_)
             sicherheitsfenster_->EingabenSetzen(exposure::KeyTexts(gruppe->second.begin(), gruppe->second.end()));
         else
             sicherheitVorgabe_ = gruppe->second;
+    }
+    if (const auto gruppe = e.weitere.find(std::string(design::kFinderGruppe)); gruppe != e.weitere.end()) {
+        if (finderfenster_)
+            finderfenster_->EingabenSetzen(gruppe->second);
+        else
+            finderVorgabe_ = gruppe->second;
     }
     // As the calculate button: a refusal shows its box, an open coupling window follows.
     hauptfenster_->Command1_Click();
@@ -140,6 +151,11 @@ void HauptProgramm::FinderZeigen() {
             hauptfenster_->Command1_Click();
         };
         finderfenster_ = std::make_unique<finder::frmFinder>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+        if (finderVorgabe_) finderfenster_->EingabenSetzen(*finderVorgabe_);
+        finderVorgabe_.reset();
+        QObject::connect(finderfenster_.get(), &finder::frmFinder::EingabenGeaendert, [this] {
+            if (dokument_) dokument_->EingabenGeaendert();
+        });
     }
     finderfenster_->Zeigen();
 }

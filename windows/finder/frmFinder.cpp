@@ -228,6 +228,7 @@ void frmFinder::verbinden() {
     // Every change searches anew while the window is shown.
     auto neu = [this] {
         if (isVisible()) spaeter_.start();
+        emit EingabenGeaendert();
     };
     for (QLineEdit* feld : texte_)
         if (feld) connect(feld, &QLineEdit::textChanged, this, neu);

@@ -89,6 +89,7 @@ private:
     std::optional<design::Abstimmung> abstimmVorgabe_;
     // The safety-distance window's inputs while it does not exist, from the design last shown.
     std::optional<design::Gruppe> sicherheitVorgabe_;
+    std::optional<design::Gruppe> finderVorgabe_;  // the same for the loop finder
     std::unique_ptr<DesignDokument> dokument_;
 };
 

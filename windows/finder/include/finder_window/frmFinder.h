@@ -93,6 +93,10 @@ public:
     const FinderModell& modell() const { return modell_; }
     QTableView& tabelle() const { return *tabelle_; }
 
+signals:
+    // An input of the window changed.
+    void EingabenGeaendert();
+
 protected:
     void hideEvent(QHideEvent* event) override;
 
