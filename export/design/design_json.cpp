@@ -176,7 +176,7 @@ private:
     }
 
     std::string& out_;
-    int tiefe_ = 1;
+    std::size_t tiefe_ = 1;
     bool erstes_ = true;
 };
 

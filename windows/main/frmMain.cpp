@@ -222,7 +222,7 @@ void frmMain::ZuletztZeigen(const std::vector<std::string>& dateien) {
         eintrag->setObjectName(QStringLiteral("mnuDateiZuletzt%1").arg(i + 1));
         eintrag->setToolTip(pfad);
         eintrag->setStatusTip(pfad);
-        const std::string datei = dateien[i];
+        const std::string& datei = dateien[i];  // the lambda keeps its own copy
         connect(eintrag, &QAction::triggered, this, [this, datei] {
             if (ZuletztOeffnen) ZuletztOeffnen(datei);
         });

@@ -19,7 +19,7 @@
 namespace ringfeld::design {
 
 // Larger files are refused before they are parsed.
-inline constexpr std::size_t kGroessteDatei = 1024 * 1024;
+inline constexpr std::size_t kGroessteDatei = std::size_t{1024} * 1024;
 
 struct Gelesen {
     std::optional<Entwurf> entwurf;  // set when the file could be read
