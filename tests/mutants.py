@@ -433,7 +433,7 @@ m('export/design/design_file.cpp', '                    datei.commit();\n', '   
 m('export/design/design_file.cpp', '    if (info.isDir()) return abweisen(texte::kOrdner);\n', '', 'drop', 'a folder is not named as a folder')
 
 # ---------------------------------------------------------------- app/design_document.cpp
-m('app/design_document.cpp', '    if (datei_.empty()) return true;\n    EingabenGeaendert();\n', '    EingabenGeaendert();\n', 'drop', 'the unsaved-changes question also without a file')
+m('app/design_document.cpp', '    if (datei_.empty() || laedt_) return;\n', '    if (laedt_) return;\n', 'drop', 'changes marked, and asked about, also without a file')
 m('app/design_document.cpp', '        case Antwort::Verwerfen: return true;\n', '        case Antwort::Verwerfen: return false;\n', 'const', 'Discard keeps the old design')
 # ---------------------------------------------------------------- the builder's tuning sheet
 m('core/tuning_sheet.cpp', 'constexpr double kImplausibleQRatio = 10;\n', 'constexpr double kImplausibleQRatio = 30;\n', 'const', "measured Q taken as implausible below a thirtieth of the model's")
