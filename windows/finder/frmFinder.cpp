@@ -121,16 +121,16 @@ frmFinder::~frmFinder() {
 
 void frmFinder::aufbauen() {
     auto* aussen = new QVBoxLayout(this);
-    auto* oben = new QHBoxLayout;
-    aussen->addLayout(oben);
+    oben_ = new QGridLayout;
+    aussen->addLayout(oben_);
     std::array<QGridLayout*, 3> raster{};
     const char* gruppen[] = {"grpBand", "grpVerluste", "grpSuche"};
     for (std::size_t i = 0; i < raster.size(); ++i) {
-        auto* box = new QGroupBox(this);
-        box->setObjectName(QString::fromLatin1(gruppen[i]));
-        raster[i] = new QGridLayout(box);
-        oben->addWidget(box, i == 2 ? 2 : 1);
+        gruppen_[i] = new QGroupBox(this);
+        gruppen_[i]->setObjectName(QString::fromLatin1(gruppen[i]));
+        raster[i] = new QGridLayout(gruppen_[i]);
     }
+    anordnen(false);
     for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
         const FeldName& n = kNamen[i];
         QGridLayout& g = *raster[static_cast<std::size_t>(n.gruppe)];
@@ -313,6 +313,21 @@ void frmFinder::EingabenSetzen(const std::map<std::string, std::string>& werte) 
     felderSetzen(AusSchluesseln(werte, felder()));
 }
 
+void frmFinder::anordnen(bool schmal) {
+    for (QGroupBox* g : gruppen_) oben_->removeWidget(g);
+    oben_->addWidget(gruppen_[0], 0, 0);
+    if (schmal) {
+        oben_->addWidget(gruppen_[1], 1, 0);
+        oben_->addWidget(gruppen_[2], 0, 1, 2, 1);
+    } else {
+        oben_->addWidget(gruppen_[1], 0, 1);
+        oben_->addWidget(gruppen_[2], 0, 2);
+    }
+    oben_->setColumnStretch(0, 1);
+    oben_->setColumnStretch(1, schmal ? 2 : 1);
+    oben_->setColumnStretch(2, schmal ? 0 : 2);
+}
+
 // ---------------------------------------------------------------- the search
 
 void frmFinder::Suchen() {
@@ -451,8 +466,12 @@ void frmFinder::Zeigen() {
         QPoint ziel = neben_.frameGeometry().topRight() + QPoint(1, 0);
         if (const QScreen* schirm = neben_.screen()) {
             const QRect frei = schirm->availableGeometry();
-            // On a small screen the window takes what there is, its buttons in sight.
-            resize(size().boundedTo(frei.size() - QSize(kRahmen, kRahmen)));
+            // On a small screen the window takes what there is, its buttons in sight,
+            // power and losses below the band where the groups do not fit side by side.
+            const QSize platz = frei.size() - QSize(kRahmen, kRahmen);
+            anordnen(false);
+            anordnen(minimumSizeHint().width() > platz.width());
+            resize(size().boundedTo(platz));
             const QSize groesse = frameGeometry().size().expandedTo(minimumSizeHint());
             ziel.setX(std::max(frei.left(), std::min(ziel.x(), frei.right() + 1 - groesse.width())));
             ziel.setY(std::max(frei.top(), std::min(ziel.y(), frei.bottom() + 1 - groesse.height())));

@@ -35,6 +35,8 @@
 #include "text/loop_fields.h"
 
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -104,6 +106,8 @@ private:
     struct Lauf;
 
     void aufbauen();
+    // The three groups side by side, or on a narrow screen power and losses below the band.
+    void anordnen(bool schmal);
     void verbinden();
     void einstellungenLesen();
     void einstellungenSchreiben() const;
@@ -140,6 +144,8 @@ private:
     QTimer spaeter_;       // gathers the changes of one event round into one search
     QTimer anzeige_;       // progress while a search runs
     bool platziert_ = false;
+    QGridLayout* oben_ = nullptr;
+    std::array<QGroupBox*, 3> gruppen_{};
 };
 
 }  // namespace ringfeld::finder
