@@ -29,8 +29,10 @@ const LoopEingaben kThreeTurns{"1", "3,1416", "10", "3", "", "100", "0", "60", "
 // Circle of 4 m perimeter, 12,7 mm tube.
 const LoopEingaben kFourMetre{"1,2732", "4", "12,7", "1", "", "100", "0", "12,7", "10000", "Kreis", "Cu"};
 
+SheetOptions Bereich(double from, double to, double step) { return {from, to, step, {}, 0, 0, {}, {}, {}, {}}; }
+
 SheetOptions At(double mhz, const std::function<void(SheetOptions&)>& change = {}) {
-    SheetOptions o{mhz, mhz, 1, {}, 0, 0, {}, {}, {}, {}};
+    SheetOptions o = Bereich(mhz, mhz, 1);
     if (change) change(o);
     return o;
 }
@@ -216,7 +218,9 @@ TEST(ProximityFactor, SmithsTableIsMonotoneAndConvex) {
         for (std::size_t j = 0; j + 1 < std::size(x); ++j) {
             auto F = [](int turns, double at) { return ProximityFactorSmith(turns, at).factor; };
             EXPECT_GT(F(n, x[j]), F(n, x[j + 1])) << n << " turns, x " << x[j];
-            if (n < kProximityMaxTurns) EXPECT_LT(F(n, x[j]), F(n + 1, x[j])) << n << " turns, x " << x[j];
+            if (n < kProximityMaxTurns) {
+                EXPECT_LT(F(n, x[j]), F(n + 1, x[j])) << n << " turns, x " << x[j];
+            }
             if (j + 2 >= std::size(x)) continue;
             const double slope = (F(n, x[j + 1]) - F(n, x[j])) / (x[j + 1] - x[j]);
             const double next = (F(n, x[j + 2]) - F(n, x[j + 1])) / (x[j + 2] - x[j + 1]);
@@ -259,7 +263,9 @@ TEST(TuningTexts, EveryFlagIsASentenceInEveryLanguage) {
             const std::string_view text = texte::FlagText(a.flag).in(sprache.lang);
             EXPECT_NE(text.find(' '), std::string_view::npos) << FlagName(a.flag);
             for (const auto& b : texte::kFlagTexte)
-                if (a.flag != b.flag) EXPECT_NE(text, b.text.in(sprache.lang));
+                if (a.flag != b.flag) {
+                    EXPECT_NE(text, b.text.in(sprache.lang));
+                }
         }
     EXPECT_EQ(texte::kFlagTexte.size(), static_cast<std::size_t>(Flag::QFarBelowModel) + 1);
 }
@@ -277,15 +283,14 @@ TEST(TuningChart, AxesShowTheData) {
         {7, 7.2, 0.01, 7, 7.2, [](auto& d) { return d.spannungAchse.max - d.spannungAchse.min >= 1600; }},
     };
     for (const Case& c : cases) {
-        const DiagrammDaten d =
-            DiagrammVon(BerechneAbstimmbereich(LoopLesen(kDefault), SheetOptions{c.from, c.to, c.step}));
+        const DiagrammDaten d = DiagrammVon(BerechneAbstimmbereich(LoopLesen(kDefault), Bereich(c.from, c.to, c.step)));
         EXPECT_EQ(d.frequenz.min, c.min);
         EXPECT_EQ(d.frequenz.max, c.max);
         EXPECT_TRUE(c.holds(d)) << c.from << " to " << c.to;
     }
     // With 40 pF of stray capacitance no capacitor tunes the loop above about 8.6 MHz (C total 65 pF at 7 MHz,
     // falling as 1 / f^2): those rows are no design and leave no point.
-    SheetOptions stray{7, 15, 0.5};
+    SheetOptions stray = Bereich(7, 15, 0.5);
     stray.strayPf = 40;
     const DiagrammDaten d = DiagrammVon(BerechneAbstimmbereich(LoopLesen(kDefault), stray));
     EXPECT_FALSE(d.kapazitaet.empty());
