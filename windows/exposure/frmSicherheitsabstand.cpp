@@ -30,6 +30,7 @@
 #include "forms/accessibility.h"
 #include "forms/forms.h"
 #include "forms/sprach_anwendung.h"
+#include "forms/window_place.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
 #include "text/catalog/tuning_texts.h"
@@ -45,7 +46,6 @@ constexpr int kDiagrammMindesthoehe = 280;
 constexpr int kListenZeichen = 26;      // characters a list shows
 constexpr int kSpaltenBreite = 68;      // pixels of a column of the table over the frequencies
 const QColor kGewaehlt(255, 244, 190);  // the row of the chosen standard and population
-const QColor kRot(176, 0, 0);
 
 constexpr std::array kQuellen{CurrentSource::Model, CurrentSource::Measured};
 
@@ -348,16 +348,12 @@ void frmSicherheitsabstand::Zeigen() {
     // The first time it stands right of the main window, as far as the screen allows.
     if (!platziert_) {
         platziert_ = true;
-        QPoint ziel = neben_.frameGeometry().topRight() + QPoint(1, 0);
         if (const QScreen* schirm = neben_.screen()) {
             const QRect frei = schirm->availableGeometry();
             // No larger than the screen leaves room for, nor smaller than the layout needs.
             resize(size().boundedTo(frei.size() - (frameGeometry().size() - size())).expandedTo(minimumSizeHint()));
-            const QSize groesse = frameGeometry().size().expandedTo(minimumSizeHint());
-            ziel.setX(std::max(frei.left(), std::min(ziel.x(), frei.right() + 1 - groesse.width())));
-            ziel.setY(std::max(frei.top(), std::min(ziel.y(), frei.bottom() + 1 - groesse.height())));
         }
-        move(ziel);
+        move(PlatzNeben(*this, neben_));
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

@@ -28,6 +28,7 @@
 #include "forms/accessibility.h"
 #include "forms/forms.h"
 #include "forms/sprach_anwendung.h"
+#include "forms/window_place.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
 #include "text/abstimm_texte.h"
@@ -463,7 +464,6 @@ void frmFinder::Zeigen() {
     // The first time it stands right of the main window, as far as the screen allows.
     if (!platziert_) {
         platziert_ = true;
-        QPoint ziel = neben_.frameGeometry().topRight() + QPoint(1, 0);
         if (const QScreen* schirm = neben_.screen()) {
             const QRect frei = schirm->availableGeometry();
             // On a small screen the window takes what there is, its buttons in sight,
@@ -472,11 +472,8 @@ void frmFinder::Zeigen() {
             anordnen(false);
             anordnen(minimumSizeHint().width() > platz.width());
             resize(size().boundedTo(platz));
-            const QSize groesse = frameGeometry().size().expandedTo(minimumSizeHint());
-            ziel.setX(std::max(frei.left(), std::min(ziel.x(), frei.right() + 1 - groesse.width())));
-            ziel.setY(std::max(frei.top(), std::min(ziel.y(), frei.bottom() + 1 - groesse.height())));
         }
-        move(ziel);
+        move(PlatzNeben(*this, neben_));
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

@@ -79,7 +79,7 @@ void grenze(QLineSeries& s, const std::optional<double>& wert, const Achse& f, c
 
 }  // namespace
 
-AbstimmDiagramm::AbstimmDiagramm(QChart& chart) : chart_(chart) {
+AbstimmDiagramm::AbstimmDiagramm(QChart& chart) {
     frequenzAchse_ = new QValueAxis(&chart);
     kapazitaetAchse_ = new QValueAxis(&chart);
     spannungAchse_ = new QValueAxis(&chart);

@@ -31,7 +31,6 @@ public:
 private:
     void ablesen(double mhz) const;
 
-    QChart& chart_;
     QLineSeries* kapazitaet_;
     QLineSeries* spannung_;
     QLineSeries* wirkungsgrad_;
