@@ -60,7 +60,7 @@ double sweptRows(const QStringList& args) {
 // Rows the options calculate: the tuning sheet's frequencies, else one per frequency.
 std::size_t calculatedRows(const CalcOptions& o) {
     const auto& t = o.tuning;
-    return t ? std::size_t(FrequenzAnzahl(t->fromMHz, t->toMHz, t->stepMHz, kMaxRows).value_or(0))
+    return t ? std::size_t(tuning::SheetRowCount(t->fromMHz, t->toMHz, t->stepMHz, kMaxRows).value_or(0))
              : o.frequenzen.size();
 }
 
@@ -79,11 +79,14 @@ QByteArray writtenSheet(const CalcOptions& o, TuningFormat format) {
 }
 
 // The tuning-range sheet (its text table is written by RunCalc above): one row per
-// frequency, every number finite, no NaN or infinity in the CSV's rows (they echo no
+// frequency, the last at TO, every number finite, no NaN or infinity in the CSV's rows (they echo no
 // field text; the header's "f_self_resonance" holds "nan"), JSON that parses.
 void checkTuning(const CalcOptions& o) {
     const tuning::Sheet sheet = tuning::BerechneAbstimmbereich(LoopLesen(o.felder), *o.tuning);
     require(sheet.rows.size() == calculatedRows(o), "one sheet row per frequency");
+    // The steps from FROM, and TO as the last row even where the steps miss it.
+    require(sheet.rows.empty() || sheet.rows.back().frequencyMHz == FrequenzSchritt(o.tuning->toMHz, 0, 0),
+            "the last sheet row is TO");
     for (const tuning::SheetRow& row : sheet.rows)
         for (const tuning::SheetColumn& c : tuning::kSheetColumns)
             if (c.kind == tuning::ColumnKind::Number)
