@@ -4,6 +4,7 @@
 # with coverage instrumentation and the sanitizers, so the fuzzers see into the
 # engine; only the fuzz targets themselves link libFuzzer's main.
 #
+#   cmake --preset asan     (clang, the sanitizers, the tests and the fuzz targets)
 #   CXX=clang++ cmake -S . -B build-fuzz -DRINGFELD_FUZZ=ON
 #
 # Include after Sanitizers.cmake and before the first add_subdirectory: the

@@ -5,7 +5,7 @@
 # so a test that reaches undefined behaviour or a memory error fails its run.
 #
 # Floating point stays untrapped: the engine tests operands and results itself
-# (engine/checked_math.h), so no float-divide-by-zero check is added here.
+# (core/checked_math.h), so no float-divide-by-zero check is added here.
 
 option(RINGFELD_SANITIZE "Build everything with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 

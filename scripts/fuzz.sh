@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Ringfeld developers
-# Builds the fuzz targets with clang and runs each for a bounded time.
-# Fails on the first finding of any target (crash, sanitizer report, failed
-# check, leak, timeout); the input that caused it is kept in the build dir.
+# Builds the fuzz targets (clang, in the sanitized build build-asan/, which
+# scripts/test-sanitized.sh shares) and runs each for a bounded time, as many
+# at once as there are cores (RINGFELD_FUZZ_JOBS). A finding of any target
+# (crash, sanitizer report, failed check, leak, timeout) fails the run; the
+# input that caused it is kept in the build dir.
 #
 #   scripts/fuzz.sh [seconds-per-target] [target ...]
 #
@@ -15,8 +17,8 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
-build=build-fuzz  # binaryDir of the "fuzz" preset
-jobs=${RINGFELD_FUZZ_JOBS:-2}
+build=build-asan  # binaryDir of the "asan" preset
+jobs=${RINGFELD_FUZZ_JOBS:-$(nproc)}
 
 if (($# > 0)); then
   targets=("$@")
@@ -25,7 +27,7 @@ else
   for dir in fuzz/corpus/*/; do targets+=("$(basename "$dir")"); done
 fi
 
-cmake --preset fuzz >/dev/null
+cmake --preset asan >/dev/null
 cmake --build "$build" --target "${targets[@]}" -j"$jobs"
 
 # Every finding stops the run and fails it.
@@ -36,28 +38,44 @@ run=$build/fuzz-run
 rm -rf "$run"
 mkdir -p "$run"
 
-status=0
-summary=()
-for target in "${targets[@]}"; do
-  binary=$build/fuzz/$target
-  seeds=fuzz/corpus/$target
-  [[ -x $binary ]] || { echo "fuzz.sh: no fuzz target $target" >&2; exit 2; }
-  [[ -d $seeds ]] || { echo "fuzz.sh: no seed corpus $seeds" >&2; exit 2; }
+# One target's run; its result goes to $run/<target>.result.
+fuzz_one() {
+  local target=$1 binary=$build/fuzz/$1 seeds=fuzz/corpus/$1 log=$run/$1.log result
   mkdir -p "$run/corpus/$target"
-  options=(-max_total_time="$seconds" -timeout=30 -print_final_stats=1 -artifact_prefix="$run/$target-")
+  local options=(-max_total_time="$seconds" -timeout=30 -print_final_stats=1 -artifact_prefix="$run/$target-")
   [[ -f fuzz/$target.dict ]] && options+=(-dict="fuzz/$target.dict")
-
-  echo "== $target: ${seconds}s"
-  log=$run/$target.log
   if "$binary" "${options[@]}" "$run/corpus/$target" "$seeds" >"$log" 2>&1; then
     result=ok
   else
     result=FINDING
+  fi
+  echo "$result" >"$run/$target.result"
+}
+
+for target in "${targets[@]}"; do
+  [[ -x $build/fuzz/$target ]] || { echo "fuzz.sh: no fuzz target $target" >&2; exit 2; }
+  [[ -d fuzz/corpus/$target ]] || { echo "fuzz.sh: no seed corpus fuzz/corpus/$target" >&2; exit 2; }
+done
+
+# Each libFuzzer run uses one core: as many targets run at once as there are
+# jobs, so the stage takes about ceil(targets / jobs) x seconds.
+for target in "${targets[@]}"; do
+  while (($(jobs -rp | wc -l) >= jobs)); do wait -n || true; done
+  echo "== $target: ${seconds}s"
+  fuzz_one "$target" &
+done
+wait
+
+status=0
+summary=()
+for target in "${targets[@]}"; do
+  result=$(cat "$run/$target.result" 2>/dev/null || echo FINDING)
+  if [[ $result != ok ]]; then
     status=1
-    grep -E '\*\*\* fuzz check failed|ERROR: |SUMMARY: |runtime error' "$log" | head -5 >&2 || true
+    grep -E '\*\*\* fuzz check failed|ERROR: |SUMMARY: |runtime error' "$run/$target.log" | head -5 >&2 || true
     ls "$run/$target-"* 2>/dev/null | sed 's/^/   input: /' >&2 || true
   fi
-  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/$target.log" | tail -1)
   summary+=("$(printf '%-20s %12s executions  %s' "$target" "${executions:-?}" "$result")")
 done
 

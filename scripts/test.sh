@@ -4,9 +4,9 @@
 # Installs what is missing, builds everything (warnings are errors) and runs
 # every test: the unit and window tests with the regression corpus, clang-tidy
 # over the program's sources, each fuzz target for a bounded time
-# (RINGFELD_FUZZ_SECONDS, default 30), and the whole suite again built with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or finding
-# fails the run.
+# (RINGFELD_FUZZ_SECONDS, default 30), and the whole suite again, in the same
+# build as the fuzz targets: clang, AddressSanitizer and UndefinedBehaviorSanitizer.
+# Any failure or finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
