@@ -108,7 +108,8 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
     }
     std::string out = MitWert(kKeine.in(lang), ganz(e.evaluated));
     for (std::size_t i = 0; i < teile.size(); ++i) out += (i ? std::string(kZwischen.in(lang)) : "") + teile[i];
-    return out + '.';
+    // A refusal quoted last ("... incomplete input!") already ends the sentence.
+    return out.ends_with('!') ? out : out + '.';
 }
 
 }  // namespace ringfeld::finder

@@ -175,6 +175,10 @@ TEST(Finder, NothingQualifiesSaysWhy) {
               {Feld::SizeStep, "0.1"}},
              "1"),
          Ausschluss::CapacitorVoltage, "the peak voltage exceeds the rating 100 V, the lowest being "},
+        {"a conductor of 0.1 µm",
+         mit({{Feld::Conductors, "0.0001"}, {Feld::SizeMin, "1"}, {Feld::SizeMax, "1.1"}, {Feld::SizeStep, "0.1"}},
+             "1"),
+         Ausschluss::ModelRefused, "the calculation refuses (2 candidates): Value unreal! or incomplete input!"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -183,6 +187,7 @@ TEST(Finder, NothingQualifiesSaysWhy) {
         EXPECT_EQ(r.excluded[static_cast<std::size_t>(f.grund)], r.evaluated);
         const std::string satz = Begruendung(r, f.o, Language::English, ".");
         EXPECT_NE(satz.find(f.satz), std::string::npos) << satz;
+        EXPECT_TRUE((satz.ends_with('.') || satz.ends_with('!')) && !satz.ends_with("!.")) << satz;  // one closing mark
     }
     // "Larger than 1.1 m": the sheet's C tune at 14.35 MHz reaches 40 pF at 1.1 m, not at 1.2 m.
     const FinderOptionen o = faelle[4].o;
