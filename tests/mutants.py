@@ -383,9 +383,6 @@ m('cli/tuning_run.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '
 m('cli/tuning_run.cpp', '            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;\n', '            if (true) continue;\n', 'drop', 'sheet options accepted without --tuning')
 m('cli/tuning_run.cpp', '                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '                ;\n', 'drop', "sheet table's widths from the headings alone")
 m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
-m('cli/tuning_run.cpp', '            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;\n', '            if (true || o.name == "tuning") continue;\n', 'drop', 'sheet options accepted without --tuning')
-m('cli/tuning_run.cpp', '            for (std::size_t i = begin; i < end; ++i)\n                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '', 'drop', "sheet table's widths from the headings alone")
-m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
 m('cli/tuning_run.cpp', '            summary.add(block.summary);\n', '', 'drop', 'sheet summary without the rows')
 
 # ---------------------------------------------------------------- cli/usage_errors.cpp
