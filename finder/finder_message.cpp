@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "finder/finder_message.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -97,14 +98,16 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
     if (e.excluded[4] > 0 && b.kleinsteSpannung && o.sheet.capVPeakV) {
         // The peak voltage grows with the square root of the power (V = sqrt(2 P / R) X, as
         // the sheet computes it): the lowest of them stays at the rating below
-        // P (rating / V)^2, rounded down to 0.1 W, or to 1 mW below 1 W.
+        // P (rating / V)^2, rounded down to 0.1 W, below 1 W to 1 mW, and below 1 mW
+        // to its first digit (never "at most 0.0 W").
         constexpr double kZehntelJeWatt = 10, kMilliwattJeWatt = 1000;
         const double rating = *o.sheet.capVPeakV, power = StrikteZahl(o.power).value_or(0);
         const double exakt = power * (rating / *b.kleinsteSpannung) * (rating / *b.kleinsteSpannung);
-        const double teiler = exakt >= 1 ? kZehntelJeWatt : kMilliwattJeWatt;
+        const double teiler =
+            exakt >= 1 ? kZehntelJeWatt : std::max(kMilliwattJeWatt, std::pow(10.0, std::ceil(-std::log10(exakt))));
         const double keeps = std::floor(exakt * teiler) / teiler;
         teil(kGrundSpannung, {anzahl(e.excluded[4], lang), kurz(rating, sep), FormatZahl(*b.kleinsteSpannung, "0", sep),
-                              FormatZahl(keeps, exakt >= 1 ? "0.0" : "0.0##", sep)});
+                              FormatZahl(keeps, exakt >= 1 ? "0.0" : "0.0###############", sep)});
     }
     std::string out = MitWert(kKeine.in(lang), ganz(e.evaluated));
     for (std::size_t i = 0; i < teile.size(); ++i) out += (i ? std::string(kZwischen.in(lang)) : "") + teile[i];

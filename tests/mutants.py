@@ -201,6 +201,7 @@ m('finder/finder_inputs.cpp', '        if (!n || !(*n >= 1 && *n <= kMaxWindunge
 # ---------------------------------------------------------------- finder/finder_message.cpp
 m('finder/finder_message.cpp', '    if (e.excluded[2] > 0) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});\n', '    if (false) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});\n', 'drop', 'no sentence for the self-capacitance')
 m('finder/finder_message.cpp', "    return out.ends_with('!') ? out : out + '.';\n", "    return out + '.';\n", 'drop', 'a full stop after a quoted refusal\'s "!"')
+m('finder/finder_message.cpp', '            exakt >= 1 ? kZehntelJeWatt : std::max(kMilliwattJeWatt, std::pow(10.0, std::ceil(-std::log10(exakt))));\n', '            exakt >= 1 ? kZehntelJeWatt : kMilliwattJeWatt;\n', 'drop', 'the power that keeps the rating rounded to 1 mW even below 1 mW ("at most 0.0 W")')
 
 # ---------------------------------------------------------------- finder/finder_search.cpp
 m('finder/finder_search.cpp', '        const int count = o.toMHz > o.fromMHz ? kSchritte + 1 : 1;\n', '        const int count = o.toMHz > o.fromMHz ? kSchritte : 1;\n', 'const', 'finder band of 50 rows, TO left out')

@@ -175,6 +175,14 @@ TEST(Finder, NothingQualifiesSaysWhy) {
               {Feld::SizeStep, "0.1"}},
              "1"),
          Ausschluss::CapacitorVoltage, "the peak voltage exceeds the rating 100 V, the lowest being "},
+        {"a 1 V rating",
+         mit({{Feld::To, "7.2"},
+              {Feld::CapVPeak, "1"},
+              {Feld::SizeMin, "1"},
+              {Feld::SizeMax, "1.1"},
+              {Feld::SizeStep, "0.1"}},
+             "1"),
+         Ausschluss::CapacitorVoltage, "the peak voltage exceeds the rating 1 V, the lowest being "},
         {"a conductor of 0.1 µm",
          mit({{Feld::Conductors, "0.0001"}, {Feld::SizeMin, "1"}, {Feld::SizeMax, "1.1"}, {Feld::SizeStep, "0.1"}},
              "1"),
@@ -188,6 +196,17 @@ TEST(Finder, NothingQualifiesSaysWhy) {
         const std::string satz = Begruendung(r, f.o, Language::English, ".");
         EXPECT_NE(satz.find(f.satz), std::string::npos) << satz;
         EXPECT_TRUE((satz.ends_with('.') || satz.ends_with('!')) && !satz.ends_with("!.")) << satz;  // one closing mark
+        if (f.grund == Ausschluss::CapacitorVoltage) {
+            // The power named keeps the lowest peak voltage V at the rating: P (rating / V)^2 of
+            // the 100 W, rounded down to its first significant digit at the latest.
+            const double rating = std::stod(satz.substr(satz.find("rating ") + 7));
+            const double lowest = std::stod(satz.substr(satz.find("lowest being ") + 13));
+            const double keeps = std::stod(satz.substr(satz.find("at most ") + 8));
+            const double exact = 100 * (rating / lowest) * (rating / lowest);
+            EXPECT_GT(keeps, 0) << satz;
+            EXPECT_LE(keeps, exact) << satz;
+            EXPECT_GT(keeps, exact / 10) << satz;
+        }
     }
     // "Larger than 1.1 m": the sheet's C tune at 14.35 MHz reaches 40 pF at 1.1 m, not at 1.2 m.
     const FinderOptionen o = faelle[4].o;
