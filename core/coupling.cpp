@@ -19,6 +19,7 @@
 #include "core/checked_value.h"
 #include "core/constants.h"
 #include "core/fault.h"
+#include "core/shapes.h"
 
 namespace ringfeld {
 namespace {
@@ -55,7 +56,8 @@ Kopplung KopplungBerechnen(float k, const LoopRecord& rec) {
     // Transformation ratio n = sqrt(R / 50): the quotient in float, n rounded to float.
     const float n = static_cast<float>(std::sqrt(static_cast<double>(*R / static_cast<float>(kKabelimpedanz))));
     const double wurzelN = std::sqrt(static_cast<double>(n));
-    const double U = rec.Umfang, N = rec.Windungen;  // m
+    // The circumference to size from (core/shapes.h: a polygon's is that of the circle of its area).
+    const double U = CouplingCircumference(rec.form, rec.Umfang), N = rec.Windungen;  // m
     // In double, each rounded to float at the end; k (float) is widened exactly.
     const float Uk = static_cast<float>((kCentimetresPerMetre * U / wurzelN) * (kCircumferenceFactor / k));     // cm
     const float Lka = static_cast<float>((kCentimetresPerMetre * U / n) * (N / 2 + 1) * (kContactFactor / k));  // cm

@@ -9,13 +9,12 @@
 
 #include "core/checked_value.h"
 #include "core/constants.h"
+#include "core/shapes.h"
 
 namespace ringfeld::exposure {
 namespace {
 
 using namespace constants;
-
-constexpr double kSqrt2 = 1.41421356237309504880;
 
 // Within this many loop radii of the centre the dipole model no longer holds (the
 // issue's bound). Compared with the exact static field of a circular loop (Biot-Savart,
@@ -23,20 +22,16 @@ constexpr double kSqrt2 = 1.41421356237309504880;
 // axis at 3 radii, 38 % low in the plane at 2 radii.
 constexpr double kNearConductorRadii = 3;
 
-// The radius that bounds the dipole model: D/2 for a circle, half the diagonal a/sqrt(2)
-// for a square of side a (its circumscribed circle). The same static comparison puts
-// the in-plane error at 3 half-diagonals at 9-10 %, at 3 equal-area radii a/sqrt(pi) at
-// 14-16 %: the half diagonal is the larger and so the cautious choice.
-Wert loopRadius(const LoopZahlen& loop) {
-    const Wert D = loop.D.wert;
-    return loop.form == Form::Kreis ? D / 2 : D / kSqrt2;
-}
+// The radius that bounds the dipole model: that of the circle through the turn's corners
+// (core/shapes.h), D/2 for a circle, half the diagonal a/sqrt(2) for a square of side a.
+// The same static comparison puts the square's in-plane error at 3 half-diagonals at
+// 9-10 %, at 3 equal-area radii a/sqrt(pi) at 14-16 %: the circumscribed radius is the
+// larger and so the cautious choice.
+Wert loopRadius(const LoopZahlen& loop) { return Circumradius(loop.form, loop.D.wert); }
 
-// The area of one turn: pi D^2 / 4 for a circle, a^2 for a square.
-Wert turnArea(const LoopZahlen& loop) {
-    const Wert D = loop.D.wert;
-    return loop.form == Form::Kreis ? kPi * (D * D) / 4 : D * D;
-}
+// The area of one turn (core/shapes.h), here with pi to double precision: pi D^2 / 4 for a
+// circle, a^2 for a square.
+Wert turnArea(const LoopZahlen& loop) { return TurnArea(loop.D.wert, ShapeOf(loop.form).exactPerimeterPerSize); }
 
 // "1 cm or less" cannot be told apart from the conductor: it counts as near.
 bool near(const Distance& d, double radius) {

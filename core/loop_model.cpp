@@ -7,6 +7,7 @@
 #include "core/checked_value.h"
 #include "core/constants.h"
 #include "core/materials.h"
+#include "core/shapes.h"
 
 namespace ringfeld {
 namespace {
@@ -25,25 +26,6 @@ constexpr double kTenthsPerPicofarad = 10;  // C must exceed CL by 0.1 pF
 // lambda = c / f with c rounded to 300 m MHz (SI: 299.792458 exactly): lambda comes out
 // 0.069 % long, Rr 0.28 % low.
 constexpr double kLightSpeedMetreMegahertz = 300;
-
-// Wheeler's single-layer coil L = D^2 N^2 / (18 D + 40 l) uH, D and l in inches (H. A.
-// Wheeler, "Simple inductance formulas for radio coils", Proc. IRE 16(10), Oct. 1928,
-// eq. (1)), written for cm. Within about 1 % only for l/D > 0.4; -11 % at l/D = 0.1.
-constexpr double kWheelerDiameterTerm = 18 * kCentimetresPerInch;
-constexpr double kWheelerLengthTerm = 40 * kCentimetresPerInch;
-static_assert(kWheelerDiameterTerm == 45.72 && kWheelerLengthTerm == 101.6, "the model's literals");
-
-// D / l at or above which the ring formula replaces Wheeler's: where the two meet
-// (computed: 21.729; 21.739 = 1 / 0.046), both about 20 % below a current sheet.
-constexpr double kRingOderSpule = 21.739;
-
-// Square loop, N^2 0.70140854 D (ln(3.5 D / l) - 1.07) uH with D the side in m: a fitted
-// formula of the program, no published source found. It lies within 1.5 % of a circle of
-// equal area and 6-8 % below Grover's square of round wire (2 mu0 / pi) s (ln(s / rho) - 0.774)
-// (Rosa, Bull. Bur. Stand. 4, 1908).
-constexpr double kSquareMicrohenryPerMetre = 0.70140854;
-constexpr double kSquareLogFactor = 3.5;
-constexpr double kSquareLogOffset = 1.07;
 
 // Resonance 4 pi^2 f^2 L C = 1 with f in MHz, L in uH, C in pF: C = 1e6 / (4 pi^2) / (f^2 L);
 // 1e6 / (4 pi^2) = 25330.2959, truncated (C 3.8e-6 relative low).
@@ -104,6 +86,7 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
         const Wert P = in.P.lesen();  // W
         const Wert N = in.N.lesen();
         rec.Windungen = N.zahl();
+        rec.form = in.form;
         Wert l = in.l.lesen();  // mm
         const Wert Rp = Wert(in.RpKOhm.lesen()) * kOhmsPerKiloohm;
 
@@ -138,13 +121,8 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
         const Wert lambda = kLightSpeedMetreMegahertz / f;      // m
         const Wert p = d / kMillimetresPerMetre * kPiAsStored;  // perimeter of the conductor, m
 
-        Wert r = 0, A = 0;  // m, m^2
-        if (in.form == Form::Kreis) {
-            r = D / 2;
-            A = r * r * kPiAsStored;
-        } else {
-            A = D * D;
-        }
+        const Shape& shape = ShapeOf(in.form);
+        const Wert A = TurnArea(D, shape.perimeterPerSize);  // m^2
 
         const Wert k = N * U / lambda;
         w.lambdaAnteil = k.zahl();
@@ -156,23 +134,7 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
         // For a single turn the conductor diameter takes the place of the coil length.
         if (N == 1) l = d / kMillimetresPerMetre;
 
-        Wert L = 0;  // H
-        if (in.form == Form::Kreis) {
-            // Ring of round wire, surface current: N^2 mu0 r (ln(8 r / a) - 2) with a = l / 2
-            // (Maxwell, Phil. Trans. 155, 1865; Rosa & Grover, Bull. Bur. Stand. 8(1), 1912).
-            const Wert x = 8 * r * N / (l / (2 / N));  // 8 r / a
-            const Wert ring = N * N * r * kMu0 * (ln(x) - 2);
-            // Wheeler's single-layer coil, in cm and uH.
-            const Wert D100 = kCentimetresPerMetre * D;
-            const Wert spule = D100 * D100 * (N * N) /
-                               (D100 * kWheelerDiameterTerm + kCentimetresPerMetre * l * kWheelerLengthTerm) *
-                               kHenriesPerMicrohenry;
-            const Wert lStrich = N == 1 ? l / 2 : l;
-            L = D / lStrich < kRingOderSpule ? spule : ring;
-        } else {
-            L = N * N * (D * kSquareMicrohenryPerMetre) * (ln(D * kSquareLogFactor / l) - kSquareLogOffset) *
-                kHenriesPerMicrohenry;
-        }
+        const Wert L = shape.inductance(shape, D, N, l);  // H
         rec.Induktivitaet = L.zahl();
         const Wert LMikro = L * kMicrohenriesPerHenry;
         if (LMikro < kSmallestInductanceMicrohenry) {

@@ -35,7 +35,7 @@ m('core/loop_model.cpp', '        if (g <= kKleinsterLogTerm) g = kLogTermForZer
 m('core/loop_model.cpp', 'constexpr double kKleinsterLogTerm = 1e-9;\n', 'constexpr double kKleinsterLogTerm = 0.0;\n', 'const', 'log term threshold 1e-9 -> 0')
 m('core/loop_model.cpp', 'constexpr double kGroessteLeiterlaenge = 0.41;  // wavelengths of conductor, N U / lambda\n', 'constexpr double kGroessteLeiterlaenge = 0.42;  // wavelengths of conductor, N U / lambda\n', 'const', 'length limit 0.41 -> 0.42 wavelengths')
 m('core/loop_model.cpp', '        if (k > kGroessteLeiterlaenge) {\n', '        if (k >= kGroessteLeiterlaenge) {\n', 'cmp', 'length check > -> >=')
-m('core/loop_model.cpp', 'constexpr double kRingOderSpule = 21.739;\n', 'constexpr double kRingOderSpule = 21.7;\n', 'const', 'ring/coil switch 21.739 -> 21.7')
+m('core/shapes.cpp', 'constexpr double kRingOderSpule = 21.739;\n', 'constexpr double kRingOderSpule = 21.7;\n', 'const', 'ring/coil switch 21.739 -> 21.7')
 m('core/loop_model.cpp', '        if (D == 0 || U == 0 || d < kThinnestConductorMm || f < kLowestFrequencyMHz || N < kFewestTurns || !langGenug) {\n', '        if (D == 0 || U == 0 || d <= kThinnestConductorMm || f < kLowestFrequencyMHz || N < kFewestTurns ||\n            !langGenug) {\n', 'cmp', 'conductor minimum < -> <=')
 m('core/loop_model.cpp', 'constexpr double kLowestFrequencyMHz = 0.01;\n', 'constexpr double kLowestFrequencyMHz = 0.001;\n', 'const', 'frequency minimum 0.01 -> 0.001')
 m('core/loop_model.cpp', '            lmin = single(d / 2);\n', '            lmin = single(d / 3);\n', 'const', 'one-turn minimum length d/2 -> d/3')
@@ -413,8 +413,6 @@ m('core/dipole_fields.cpp', '    if (above(kFarthestM)) return {kFarthestM, Boun
 m('core/dipole_fields.cpp', '    while (outside - inside > kResolutionM) {\n', '    while (outside - inside > 20 * kResolutionM) {\n', 'const', 'safety distance to 20 cm instead of 1 cm')
 
 # ---------------------------------------------------------------- core/exposure.cpp
-m('core/exposure.cpp', '    return loop.form == Form::Kreis ? kPi * (D * D) / 4 : D * D;\n', '    return loop.form == Form::Kreis ? kPi * (D * D) / 4 : kPi * (D * D) / 4;\n', 'drop', 'a square turn taken as a circle of its side')
-m('core/exposure.cpp', '    return loop.form == Form::Kreis ? D / 2 : D / kSqrt2;\n', '    return loop.form == Form::Kreis ? D / 2 : D / 2;\n', 'const', 'square loop radius: half diagonal -> half side')
 m('core/exposure.cpp', '        const Wert Pavg = P * s.modeFactor * s.transmitShare;\n', '        const Wert Pavg = P * s.modeFactor;\n', 'drop', 'transmit share ignored')
 m('core/exposure.cpp', '        const Wert m = N * I * turnArea(loop);\n', '        const Wert m = I * turnArea(loop);\n', 'drop', 'magnetic moment without the turns')
 m('core/exposure.cpp', '        if (i == 0 || ReachesFurther(out.distances[i], out.safety)) {\n', '        if (i == 0) {\n', 'drop', 'the safety distance is always the axis H distance')

@@ -27,7 +27,7 @@ struct Feldzahl {
 
 // The loop's inputs as numbers, in the units of the main window's fields.
 struct LoopZahlen {
-    Feldzahl D;       // loop diameter (circle) or side length (square), m
+    Feldzahl D;       // the shape's size (core/shapes.h): diameter, or width across flats, m
     Feldzahl U;       // circumference of one turn, m
     Feldzahl d;       // conductor diameter, mm
     Feldzahl N;       // number of turns
@@ -64,7 +64,7 @@ struct LoopErgebnis {
     LoopWerte werte;
 };
 
-// Computes the loop. Writes Windungen, Umfang and Frequenz before any check and
+// Computes the loop. Writes Windungen, Umfang, Frequenz and the shape before any check and
 // the result members as far as the calculation gets; stops at the first refused
 // check or arithmetic fault.
 LoopErgebnis LoopModell(const LoopZahlen& eingaben, LoopRecord& rec);

@@ -1,24 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Conductor materials and loop shapes.
+// Conductor materials. (The loop shapes, which used to stand here too, are core/shapes.h.)
 
 #include <array>
 #include <optional>
 #include <string_view>
 
+#include "core/shapes.h"
+
 namespace ringfeld {
-
-enum class Form { Kreis, Quadrat };
-
-// The shape's language-independent name in files and exports.
-constexpr std::string_view FormKey(Form form) { return form == Form::Kreis ? "circle" : "square"; }
-
-constexpr std::optional<Form> FormAusKey(std::string_view key) {
-    if (key == "circle") return Form::Kreis;
-    if (key == "square") return Form::Quadrat;
-    return std::nullopt;
-}
 
 // In the order of the main window's material list.
 enum class Material { Cu, Al, Fe, Ag, Zn, Messing };
