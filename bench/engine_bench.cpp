@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 // Benchmarks: one calculation of the start-up loop, a 10,000-point JSON sweep, a
-// 10,000-row tuning-range sheet computed and written as JSON, in the engine and as
-// ringfeld-calc streams it, and the safety distances of one frequency and of that
-// sheet. The whole process's figures: bench/calc_process.py.
+// 10,000-row tuning-range sheet (also of a circle against an octagon) computed and
+// written as JSON, in the engine and as ringfeld-calc streams it, and the safety
+// distances of one frequency and of that sheet. The whole process's figures:
+// bench/calc_process.py.
 #include <benchmark/benchmark.h>
 
 #include "cli/calc_run.h"
 #include "cli/tuning_run.h"
 #include "core/exposure.h"
+#include "core/shapes.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
 #include "text/interface_titles.h"
@@ -79,6 +81,24 @@ void TuningSheet10000(benchmark::State& state) {
     }
 }
 BENCHMARK(TuningSheet10000)->Unit(benchmark::kMillisecond);
+
+// The same sheet for one turn of 3.1416 m as a circle and as an octagon (argument: the
+// shape), the octagon by Grover's polygon where the circle takes the ring formula.
+void TuningSheetByShape10000(benchmark::State& state) {
+    const auto form = static_cast<ringfeld::Form>(state.range(0));
+    ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
+    loop.form = form, loop.N.wert = 1, loop.D.wert = ringfeld::SizeOfPerimeter(form, loop.U.wert);
+    state.SetLabel(std::string(ringfeld::FormKey(form)));
+    const auto options = TuningOptions();
+    for (auto _ : state) {
+        auto sheet = ringfeld::tuning::BerechneAbstimmbereich(loop, options);
+        benchmark::DoNotOptimize(sheet);
+    }
+}
+BENCHMARK(TuningSheetByShape10000)
+    ->Arg(static_cast<int>(ringfeld::Form::Kreis))
+    ->Arg(static_cast<int>(ringfeld::Form::Achteck))
+    ->Unit(benchmark::kMillisecond);
 
 void TuningSheetJson10000(benchmark::State& state) {
     const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(ringfeld::LoopLesen(kTwoTurns), TuningOptions());
