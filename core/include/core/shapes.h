@@ -9,6 +9,10 @@
 // have the perimeter n w tan(pi/n) and the area n (w/2)^2 tan(pi/n), that is (w/2)^2
 // times perimeter per width, as the circle has; the circumscribed radius is
 // w / (2 cos(pi/n)).
+//
+// What depends on the perimeter alone is the same for every shape of that perimeter:
+// the conductor's skin loss (its length), the self-capacitance and the proximity loss
+// of the turns, whose fitted formulas are the circle's; no source for polygons was found.
 
 #include <array>
 #include <cstddef>
