@@ -181,8 +181,8 @@ m('text/result_presentation.cpp', '        set(ResultLabel::lbCL, FormatZahl(cl,
 m('text/result_presentation.cpp', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 1000, muster::Milliohm, sep);\n', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 100, muster::Milliohm, sep);\n', 'const', 'milliohm factor 1000 -> 100 (shared 47)')
 m('text/result_presentation.cpp', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Guete, sep));\n', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Ohm, sep));\n', 'swap', 'bandwidth with Ohm pattern (shared 49)')
 
-# ---------------------------------------------------------------- text/sprach_texte.cpp
-m('text/sprach_texte.cpp', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},\n', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},\n', 'text', 'English caption typo in the text table')
+# ---------------------------------------------------------------- text/window_texts.cpp
+m('text/window_texts.cpp', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},\n', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},\n', 'text', 'English caption typo in the text table')
 
 # ---------------------------------------------------------------- text/text_zu_zahl.cpp
 m('text/text_zu_zahl.cpp', "        if (c == ' ' || c == '\\t' || c == '\\n') continue;\n", "        if (c == ' ' || c == '\\n') continue;\n", 'drop', 'tabs no longer skipped (shared 25)')

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "text/abstimm_texte.h"
-#include "text/sprach_texte.h"
 #include "text/text_lines.h"
+#include "text/window_texts.h"
 
 namespace ringfeld::tuning {
 namespace {

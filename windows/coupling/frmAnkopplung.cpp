@@ -24,9 +24,9 @@
 #include "platform/fenster_drucken.h"
 #include "platform/qt_text.h"
 #include "text/ankopplung_rechnen.h"
-#include "text/druck_texte.h"
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/print_texts.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 namespace {

@@ -34,7 +34,7 @@
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
 #include "text/catalog/tuning_texts.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 namespace ringfeld::exposure {
 namespace {

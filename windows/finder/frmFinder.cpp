@@ -35,7 +35,7 @@
 #include "text/catalog/finder_texts.h"
 #include "text/list_texts.h"
 #include "text/number_format.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 namespace ringfeld::finder {
 namespace {

@@ -27,14 +27,14 @@
 #include "main/sprache_anwenden.h"
 #include "platform/fenster_drucken.h"
 #include "platform/qt_text.h"
-#include "text/druck_texte.h"
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
 #include "text/list_texts.h"
 #include "text/loop_rechnen.h"
-#include "text/sprach_texte.h"
+#include "text/print_texts.h"
 #include "text/start_values.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 namespace {

@@ -12,7 +12,7 @@
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 

@@ -41,7 +41,7 @@
 #include "text/abstimm_texte.h"
 #include "text/input_rules.h"
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 #include "tuning/abstimm_diagramm.h"
 #include "tuning/abstimm_zusammenfassung.h"
 

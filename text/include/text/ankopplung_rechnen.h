@@ -10,7 +10,7 @@
 
 #include "core/coupling.h"
 #include "text/design_record.h"
-#include "text/meldung.h"
+#include "text/message_box.h"
 
 namespace ringfeld {
 

@@ -11,7 +11,7 @@
 #include "core/loop_model.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
-#include "text/meldung.h"
+#include "text/message_box.h"
 #include "text/result_presentation.h"
 
 namespace ringfeld {

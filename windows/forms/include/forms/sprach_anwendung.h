@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 class QComboBox;
 class QObject;

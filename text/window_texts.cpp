@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 #include <array>
 

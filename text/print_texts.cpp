@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/druck_texte.h"
+#include "text/print_texts.h"
 
 #include "text/catalog/coupling_texts.h"
 #include "text/catalog/main_texts.h"
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 namespace {
