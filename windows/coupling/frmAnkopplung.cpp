@@ -23,7 +23,7 @@
 #include "forms/sprach_anwendung.h"
 #include "platform/fenster_drucken.h"
 #include "platform/qt_text.h"
-#include "text/ankopplung_rechnen.h"
+#include "presentation/coupling_results.h"
 #include "text/language.h"
 #include "text/print_texts.h"
 #include "text/window_texts.h"

@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "platform/qt_text.h"
-#include "text/exposure_texte.h"
+#include "presentation/exposure_inputs.h"
 
 namespace ringfeld::exposure {
 namespace {

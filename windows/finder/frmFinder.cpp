@@ -31,7 +31,7 @@
 #include "forms/window_place.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
 #include "text/list_texts.h"
 #include "text/number_format.h"

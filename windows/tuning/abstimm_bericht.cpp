@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "platform/qt_text.h"
-#include "text/abstimm_anzeige.h"
-#include "text/abstimm_texte.h"
-#include "text/sheet_columns.h"
+#include "presentation/sheet_columns.h"
+#include "presentation/tuning_display.h"
+#include "presentation/tuning_row_texts.h"
 #include "tuning/abstimm_diagramm.h"
 #include "tuning/abstimm_modell.h"
 #include "tuning/abstimm_zusammenfassung.h"

@@ -15,7 +15,7 @@
 #include <QValueAxis>
 
 #include "platform/qt_text.h"
-#include "text/abstimm_diagramm_daten.h"
+#include "presentation/tuning_chart_data.h"
 #include "text/catalog/tuning_texts.h"
 #include "text/text_lines.h"
 #include "tuning/abstimm_modell.h"

@@ -11,9 +11,9 @@
 #include <QLocale>
 
 #include "platform/qt_text.h"
-#include "text/abstimm_anzeige.h"
-#include "text/abstimm_texte.h"
-#include "text/sheet_columns.h"
+#include "presentation/sheet_columns.h"
+#include "presentation/tuning_display.h"
+#include "presentation/tuning_row_texts.h"
 
 namespace ringfeld::tuning {
 namespace {

@@ -3,7 +3,7 @@
 #include "tuning/abstimm_zusammenfassung.h"
 
 #include "platform/qt_text.h"
-#include "text/abstimm_anzeige.h"
+#include "presentation/tuning_display.h"
 #include "tuning/abstimm_modell.h"
 
 namespace ringfeld::tuning {

@@ -23,8 +23,8 @@
 #include "exposure/sicherheit_modell.h"
 #include "exposure/sicherheit_stand.h"
 #include "platform/desktop_services.h"
+#include "presentation/exposure_inputs.h"
 #include "text/design_record.h"
-#include "text/exposure_texte.h"
 #include "text/loop_fields.h"
 
 class QChart;
@@ -64,7 +64,7 @@ public:
     // Computes now.
     void Rechnen();
 
-    // The window's inputs by key (text/exposure_texte.h), and putting them back.
+    // The window's inputs by key (presentation/exposure_inputs.h), and putting them back.
     KeyTexts Eingaben() const;
     void EingabenSetzen(const KeyTexts& texte);
 

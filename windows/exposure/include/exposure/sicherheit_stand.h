@@ -14,7 +14,7 @@
 
 #include "core/exposure.h"
 #include "core/tuning_sheet.h"
-#include "text/exposure_texte.h"
+#include "presentation/exposure_inputs.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
 

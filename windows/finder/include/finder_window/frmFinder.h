@@ -30,7 +30,7 @@
 #include "finder/finder_inputs.h"
 #include "finder_window/finder_modell.h"
 #include "platform/desktop_services.h"
-#include "text/abstimm_eingaben.h"
+#include "presentation/tuning_inputs.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
 

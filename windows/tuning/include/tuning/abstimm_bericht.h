@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/tuning_sheet.h"
-#include "text/abstimm_bericht_eingaben.h"
+#include "presentation/tuning_report_inputs.h"
 #include "text/language.h"
 
 class QPagedPaintDevice;

@@ -4,7 +4,7 @@
 // The sheet against frequency in a Qt chart: the tuning capacitance (left
 // axis), the capacitor's peak voltage and the efficiency (right axes), the
 // capacitor's Cmin, Cmax and voltage rating as dashed lines. What is drawn and
-// the axes' ranges come from text/abstimm_diagramm_daten.h; tick labels in the
+// the axes' ranges come from presentation/tuning_chart_data.h; tick labels in the
 // locale's number format. The window's chart and the report's use the same
 // chart; each update replaces the points of every series in one call. Over a
 // curve the mouse reads out the nearest row.

@@ -47,7 +47,7 @@ private:
 std::string Dezimaltrenner();
 
 // A number as the window shows it: the locale's separator, no grouping, compact
-// from kKompaktAb on (text/abstimm_anzeige.h); an undefined or infinite value shows nothing.
+// from kKompaktAb on (presentation/tuning_display.h); an undefined or infinite value shows nothing.
 QString ZahlText(double value, int decimals);
 
 }  // namespace ringfeld::tuning

@@ -14,7 +14,7 @@ namespace ringfeld::tuning {
 
 // Rows ok and refused, the capacitance span, the largest voltage, current and
 // capacitor loss, and what a given capacitor range covers: each item one label
-// with its value (text/abstimm_anzeige.h).
+// with its value (presentation/tuning_display.h).
 QStringList Zusammenfassung(const Sheet& sheet, Language lang);
 
 // The loop and power the sheet computes, in words.

@@ -25,7 +25,7 @@
 #include <QWidget>
 
 #include "platform/desktop_services.h"
-#include "text/abstimm_eingaben.h"
+#include "presentation/tuning_inputs.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
 #include "tuning/abstimm_bericht.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/abstimm_eingaben.h"
+#include "presentation/tuning_inputs.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/ankopplung_rechnen.h"
+#include "presentation/coupling_results.h"
 
 #include "core/checked_math.h"
 #include "text/catalog/coupling_texts.h"

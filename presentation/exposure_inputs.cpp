@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/exposure_texte.h"
+#include "presentation/exposure_inputs.h"
 
 #include <algorithm>
 #include <cmath>

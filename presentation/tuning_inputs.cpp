@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/abstimm_eingaben.h"
+#include "presentation/tuning_inputs.h"
 
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/strict_number.h"
 
 namespace ringfeld::tuning {

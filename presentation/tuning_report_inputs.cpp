@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/abstimm_bericht_eingaben.h"
+#include "presentation/tuning_report_inputs.h"
 
 #include <array>
 
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/text_lines.h"
 #include "text/window_texts.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/abstimm_diagramm_daten.h"
+#include "presentation/tuning_chart_data.h"
 
 #include <algorithm>
 #include <cmath>

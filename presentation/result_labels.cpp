@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/result_presentation.h"
+#include "presentation/result_labels.h"
 
 #include "text/catalog/main_texts.h"
 #include "text/number_format.h"

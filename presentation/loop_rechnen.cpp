@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/loop_rechnen.h"
+#include "presentation/loop_rechnen.h"
 
 #include "text/fault_text.h"
 #include "text/messages.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "text/abstimm_anzeige.h"
+#include "presentation/tuning_display.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/list_texts.h"
 #include "text/text_lines.h"
 

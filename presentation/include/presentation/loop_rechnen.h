@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "core/loop_model.h"
+#include "presentation/result_labels.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
 #include "text/message_box.h"
-#include "text/result_presentation.h"
 
 namespace ringfeld {
 
