@@ -263,19 +263,19 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vo
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
 
-# ---------------------------------------------------------------- windows/finder/frmFinder.cpp
-m('windows/finder/frmFinder.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
-m('windows/finder/frmFinder.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
-m('windows/finder/frmFinder.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/frmFinder.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
+# ---------------------------------------------------------------- windows/finder/finder_window.cpp
+m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
+m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
+m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
+m('windows/finder/finder_window.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
 m('windows/forms/CMakeLists.txt', '--width ${size} --height ${size}', '--width ${size} --height 48', 'const', 'every icon rendered 48 pixels high')
 
-# ---------------------------------------------------------------- windows/forms/sprach_anwendung.cpp
-m('windows/forms/sprach_anwendung.cpp', '    if (entry >= 0) list.setCurrentIndex(entry);\n', '\n', 'drop', 'list text does not select its entry (shared 98)')
-m('windows/forms/sprach_anwendung.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
+# ---------------------------------------------------------------- windows/forms/widget_texts.cpp
+m('windows/forms/widget_texts.cpp', '    if (entry >= 0) list.setCurrentIndex(entry);\n', '\n', 'drop', 'list text does not select its entry (shared 98)')
+m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
 
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
 m('windows/main/frmMain.cpp', '    if (AnkopplungNeueLoop) AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
@@ -300,17 +300,17 @@ m('windows/main/sprache_anwenden.cpp', '        if (auto* label = findeIn<QLabel
 m('windows/main/sprache_anwenden.cpp', '        if (auto* a = findeIn<QAction>(&frmMain, e.menue)) a->setChecked(lang == e.lang);\n', '        if (auto* a = findeIn<QAction>(&frmMain, e.menue))\n            a->setChecked(lang == (e.lang == Language::French ? Language::English : e.lang));\n', 'swap', 'French check mark follows English')
 m('windows/main/sprache_anwenden.cpp', '    TitelSetzen(rec);\n', '\n', 'drop', 'box titles not set for the language (shared 99)')
 
-# ---------------------------------------------------------------- windows/tuning/abstimm_bericht.cpp
-m('windows/tuning/abstimm_bericht.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
-m('windows/tuning/abstimm_bericht.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
+# ---------------------------------------------------------------- windows/tuning/tuning_report.cpp
+m('windows/tuning/tuning_report.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
+m('windows/tuning/tuning_report.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
 
-# ---------------------------------------------------------------- windows/tuning/abstimm_modell.cpp
+# ---------------------------------------------------------------- windows/tuning/tuning_model.cpp
 m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
 
-# ---------------------------------------------------------------- windows/tuning/frmAbstimmbereich.cpp
-m('windows/tuning/frmAbstimmbereich.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
-m('windows/tuning/frmAbstimmbereich.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
-m('windows/tuning/frmAbstimmbereich.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
+# ---------------------------------------------------------------- windows/tuning/tuning_window.cpp
+m('windows/tuning/tuning_window.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
+m('windows/tuning/tuning_window.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
+m('windows/tuning/tuning_window.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
 # ---------------------------------------------------------------- app/HauptProgramm.cpp
 m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
@@ -451,5 +451,5 @@ m('presentation/tuning_chart_data.cpp', '    a.min = from, a.max = to;\n', '    
 m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
 m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
-m('windows/tuning/frmAbstimmbereich.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('windows/tuning/tuning_window.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_uebersetzung.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")

@@ -20,7 +20,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
-#include "forms/sprach_anwendung.h"
+#include "forms/widget_texts.h"
 #include "platform/fenster_drucken.h"
 #include "platform/qt_text.h"
 #include "presentation/coupling_results.h"

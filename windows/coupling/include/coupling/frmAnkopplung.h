@@ -30,7 +30,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "coupling/ankopplung_diagramm.h"
+#include "coupling/coupling_diagram.h"
 #include "forms/forms.h"
 #include "platform/desktop_services.h"
 #include "text/design_record.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "forms/sprach_anwendung.h"
+#include "forms/widget_texts.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "exposure/sicherheit_stand.h"
+#include "exposure/exposure_state.h"
 
 #include "platform/qt_text.h"
 #include "text/catalog/tuning_texts.h"

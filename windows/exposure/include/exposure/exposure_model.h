@@ -7,15 +7,15 @@
 
 #include <QAbstractTableModel>
 
-#include "exposure/sicherheit_stand.h"
+#include "exposure/exposure_state.h"
 
 namespace ringfeld::exposure {
 
-class SicherheitModell : public QAbstractTableModel {
+class ExposureModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit SicherheitModell(QObject* parent = nullptr);
+    explicit ExposureModel(QObject* parent = nullptr);
 
     // Shows the rows of `stand`, which must outlive the next call.
     void setStand(const Stand* stand);

@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "finder/finder_inputs.h"
-#include "finder_window/finder_modell.h"
+#include "finder_window/finder_model.h"
 #include "platform/desktop_services.h"
 #include "presentation/tuning_inputs.h"
 #include "text/design_record.h"
@@ -64,14 +64,14 @@ struct FinderAnschluss {
     std::function<void(const Uebernahme&)> uebernehmen;  // sets them and calculates
 };
 
-class frmFinder : public QWidget {
+class FinderWindow : public QWidget {
     Q_OBJECT
 
 public:
     // The window first stands beside `neben`; `settingsFile` empty is the user's store.
-    frmFinder(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
-              QString settingsFile = QString());
-    ~frmFinder() override;
+    FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
+                 QString settingsFile = QString());
+    ~FinderWindow() override;
 
     // Shows the window (or brings it to the front): the power and losses start from
     // the main window's, the capacitor, stray C and ground loss from the tuning window's when it has a range.
@@ -92,7 +92,7 @@ public:
     // Hands the design of the table's row (as sorted) to the application.
     void Uebernehmen(int row);
 
-    const FinderModell& modell() const { return modell_; }
+    const FinderModel& modell() const { return modell_; }
     QTableView& tabelle() const { return *tabelle_; }
 
 signals:
@@ -133,7 +133,7 @@ private:
     QProgressBar* fortschritt_ = nullptr;
     QPushButton* abbrechen_ = nullptr;
     QTableView* tabelle_ = nullptr;
-    FinderModell modell_;
+    FinderModel modell_;
     QSortFilterProxyModel* sortiert_ = nullptr;
 
     // The search the table shows, or the last one started.

@@ -15,11 +15,11 @@
 
 namespace ringfeld::tuning {
 
-class AbstimmModell : public QAbstractTableModel {
+class TuningModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit AbstimmModell(QObject* parent = nullptr);
+    explicit TuningModel(QObject* parent = nullptr);
 
     // Replaces every row in one reset; the model keeps the sheet.
     void setSheet(Sheet sheet, Language lang);

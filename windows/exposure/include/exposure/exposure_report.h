@@ -9,15 +9,15 @@
 
 #include <QDateTime>
 
-#include "exposure/sicherheit_stand.h"
+#include "exposure/exposure_state.h"
 
 class QPagedPaintDevice;
 
 namespace ringfeld::exposure {
 
-class SicherheitBericht {
+class ExposureReport {
 public:
-    SicherheitBericht(const Stand& stand, QDateTime datum);
+    ExposureReport(const Stand& stand, QDateTime datum);
 
     // Paints every page; false when the device could not be painted on.
     bool drucken(QPagedPaintDevice& device) const;

@@ -27,9 +27,9 @@ struct BerichtInhalt {
     QDateTime datum;
 };
 
-class AbstimmBericht {
+class TuningReport {
 public:
-    explicit AbstimmBericht(BerichtInhalt inhalt);
+    explicit TuningReport(BerichtInhalt inhalt);
 
     // Paints every page; false when the device could not be painted on.
     bool drucken(QPagedPaintDevice& device) const;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "coupling/ankopplung_diagramm.h"
+#include "coupling/coupling_diagram.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "tuning/abstimm_zusammenfassung.h"
+#include "tuning/tuning_summary.h"
 
 #include "platform/qt_text.h"
 #include "presentation/tuning_display.h"
-#include "tuning/abstimm_modell.h"
+#include "tuning/tuning_model.h"
 
 namespace ringfeld::tuning {
 

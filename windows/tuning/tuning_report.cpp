@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "tuning/abstimm_bericht.h"
+#include "tuning/tuning_report.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -21,9 +21,9 @@
 #include "presentation/sheet_columns.h"
 #include "presentation/tuning_display.h"
 #include "presentation/tuning_row_texts.h"
-#include "tuning/abstimm_diagramm.h"
-#include "tuning/abstimm_modell.h"
-#include "tuning/abstimm_zusammenfassung.h"
+#include "tuning/tuning_chart.h"
+#include "tuning/tuning_model.h"
+#include "tuning/tuning_summary.h"
 
 namespace ringfeld::tuning {
 namespace {
@@ -180,7 +180,7 @@ public:
             auto* chart = new QChart;
             scene.addItem(chart);
             chart->setGeometry(QRectF(QPointF(0, 0), kDiagrammGroesse));
-            AbstimmDiagramm diagramm(*chart);
+            TuningChart diagramm(*chart);
             diagramm.zeigen(*in_.sheet, lang_);
             // The chart lays out its axes and legend on posted events; a chart that is
             // never shown must have them handled before it is painted.
@@ -202,8 +202,8 @@ public:
         const int n = static_cast<int>(spalten.size());
         const double luft = s_.zeile() * kSpaltenAbstand;
         s_.schrift(kTabellePunkte, true);
-        const double noten = std::max(s_.breite() * kNotenBreite,
-                                      s_.textBreite(AbstimmModell::heading(spalten.back(), lang_)) + 2 * luft);
+        const double noten =
+            std::max(s_.breite() * kNotenBreite, s_.textBreite(TuningModel::heading(spalten.back(), lang_)) + 2 * luft);
         const double spalte = (s_.breite() - noten) / (n - 1);
         auto x = [&](int i) { return i * spalte; };
         auto breite = [&](int i) { return (i == n - 1 ? noten : spalte) - luft; };
@@ -213,18 +213,18 @@ public:
             double h = 0;
             for (int i = 0; i < n; ++i)
                 h = std::max(h, s_.textHoehe(QRectF(0, 0, breite(i), s_.hoehe()), Qt::AlignRight,
-                                             AbstimmModell::heading(spalten[static_cast<std::size_t>(i)], lang_)));
+                                             TuningModel::heading(spalten[static_cast<std::size_t>(i)], lang_)));
             s_.platz(h + 2 * s_.zeile());
             for (int i = 0; i < n; ++i)
                 s_.text(QRectF(x(i), s_.y, breite(i), h), Qt::AlignRight | Qt::AlignBottom,
-                        AbstimmModell::heading(spalten[static_cast<std::size_t>(i)], lang_));
+                        TuningModel::heading(spalten[static_cast<std::size_t>(i)], lang_));
             s_.y += h + luft;
             if (s_.malt()) s_.maler().drawLine(QPointF(0, s_.y), QPointF(s_.breite(), s_.y));
             s_.y += luft;
             s_.schrift(kTabellePunkte);
         };
         kopf();
-        AbstimmModell modell;
+        TuningModel modell;
         modell.setSheet(*in_.sheet, lang_);
         for (int r = 0; r < modell.rowCount(); ++r) {
             const SheetRow& row = in_.sheet->rows[static_cast<std::size_t>(r)];
@@ -301,9 +301,9 @@ int ablaufen(const BerichtInhalt& inhalt, QPagedPaintDevice& device, QPainter* p
 
 }  // namespace
 
-AbstimmBericht::AbstimmBericht(BerichtInhalt inhalt) : inhalt_(std::move(inhalt)) {}
+TuningReport::TuningReport(BerichtInhalt inhalt) : inhalt_(std::move(inhalt)) {}
 
-bool AbstimmBericht::drucken(QPagedPaintDevice& device) const {
+bool TuningReport::drucken(QPagedPaintDevice& device) const {
     if (!inhalt_.sheet) return false;
     // Margins of at least 15 mm on every side.
     const QMarginsF rand = device.pageLayout().margins(QPageLayout::Millimeter);

@@ -28,8 +28,8 @@
 #include "presentation/tuning_inputs.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
-#include "tuning/abstimm_bericht.h"
-#include "tuning/abstimm_modell.h"
+#include "tuning/tuning_model.h"
+#include "tuning/tuning_report.h"
 
 class QChart;
 class QChartView;
@@ -41,7 +41,7 @@ class QTableView;
 
 namespace ringfeld::tuning {
 
-class AbstimmDiagramm;
+class TuningChart;
 
 // The settings group of the window's fields.
 inline constexpr std::string_view kSettingsGroup = "Abstimmbereich";
@@ -54,15 +54,15 @@ struct GespeicherteEingaben {
 };
 GespeicherteEingaben EingabenImSpeicher(const QString& settingsFile = QString());
 
-class frmAbstimmbereich : public QWidget {
+class TuningWindow : public QWidget {
     Q_OBJECT
 
 public:
     // `schleife` gives the loop's inputs; the window first stands beside
     // `neben`; `settingsFile` empty is the user's store.
-    frmAbstimmbereich(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
-                      QWidget& neben, QString settingsFile = QString());
-    ~frmAbstimmbereich() override;
+    TuningWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife, QWidget& neben,
+                 QString settingsFile = QString());
+    ~TuningWindow() override;
 
     // Shows the window (or brings it to the front) and computes the sheet.
     void Zeigen();
@@ -80,7 +80,7 @@ public:
     // Puts inputs into the fields as typed; the band list shows `band`.
     void FelderSetzen(const FieldTexts& texte, int band);
 
-    const AbstimmModell& modell() const { return modell_; }
+    const TuningModel& modell() const { return modell_; }
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
     // A file name for the sheet in the user's documents folder: "Ringfeld-Abstimmbereich.pdf".
@@ -127,8 +127,8 @@ private:
     QTableView* tabelle_ = nullptr;
     QChartView* diagrammAnsicht_ = nullptr;
     QChart* chart_ = nullptr;
-    std::unique_ptr<AbstimmDiagramm> diagramm_;
-    AbstimmModell modell_;
+    std::unique_ptr<TuningChart> diagramm_;
+    TuningModel modell_;
     bool platziert_ = false;  // moved beside the main window once
     QTimer spaeter_;          // gathers the changes of one event round into one computation
 };

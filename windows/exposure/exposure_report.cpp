@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "exposure/sicherheit_bericht.h"
+#include "exposure/exposure_report.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "exposure/sicherheit_diagramm.h"
+#include "exposure/exposure_chart.h"
 #include "platform/qt_text.h"
 
 namespace ringfeld::exposure {
@@ -169,9 +169,9 @@ void eingaben(QPainter& p, Seite& s, const EingabenListe& liste, Language lang) 
 
 }  // namespace
 
-SicherheitBericht::SicherheitBericht(const Stand& stand, QDateTime datum) : stand_(stand), datum_(std::move(datum)) {}
+ExposureReport::ExposureReport(const Stand& stand, QDateTime datum) : stand_(stand), datum_(std::move(datum)) {}
 
-bool SicherheitBericht::drucken(QPagedPaintDevice& device) const {
+bool ExposureReport::drucken(QPagedPaintDevice& device) const {
     const Stand& st = stand_;
     const Language lang = st.lang;
     QPainter p;
@@ -217,7 +217,7 @@ bool SicherheitBericht::drucken(QPagedPaintDevice& device) const {
         auto* chart = new QChart;
         scene.addItem(chart);
         chart->setGeometry(QRectF(QPointF(0, 0), kDiagrammGroesse));
-        SicherheitDiagramm diagramm(*chart);
+        ExposureChart diagramm(*chart);
         diagramm.zeigen(st.einzel ? st.einzel->result : std::nullopt, st.slot(), lang);
         // A chart that is never shown must have its posted layout events handled before it is painted.
         QCoreApplication::sendPostedEvents();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "finder_window/finder_modell.h"
+#include "finder_window/finder_model.h"
 
 #include <QLocale>
 
@@ -9,24 +9,24 @@
 
 namespace ringfeld::finder {
 
-FinderModell::FinderModell(QObject* parent) : QAbstractTableModel(parent) {}
+FinderModel::FinderModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FinderModell::setErgebnis(Ergebnis ergebnis, Language lang) {
+void FinderModel::setErgebnis(Ergebnis ergebnis, Language lang) {
     beginResetModel();
     ergebnis_ = std::move(ergebnis);
     lang_ = lang;
     endResetModel();
 }
 
-int FinderModell::rowCount(const QModelIndex& parent) const {
+int FinderModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(ergebnis_.designs.size());
 }
 
-int FinderModell::columnCount(const QModelIndex& parent) const {
+int FinderModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(kFinderSpalten.size());
 }
 
-QVariant FinderModell::data(const QModelIndex& index, int role) const {
+QVariant FinderModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     const FinderSpalte& s = kFinderSpalten[static_cast<std::size_t>(index.column())];
     const Entwurf& e = ergebnis_.designs[static_cast<std::size_t>(index.row())];
@@ -40,14 +40,14 @@ QVariant FinderModell::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant FinderModell::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant FinderModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return qs(kFinderSpalten[static_cast<std::size_t>(section)].text.heading, lang_);
     return {};
 }
 
-int FinderModell::column(std::string_view key) {
+int FinderModel::column(std::string_view key) {
     for (std::size_t i = 0; i < kFinderSpalten.size(); ++i)
         if (kFinderSpalten[i].text.key == key) return static_cast<int>(i);
     return -1;

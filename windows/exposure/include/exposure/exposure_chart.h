@@ -18,10 +18,10 @@ class QLogValueAxis;
 
 namespace ringfeld::exposure {
 
-class SicherheitDiagramm {
+class ExposureChart {
 public:
     // Builds the series and axes in `chart`, which keeps them.
-    explicit SicherheitDiagramm(QChart& chart);
+    explicit ExposureChart(QChart& chart);
 
     // The fields of `result` and the limits of its slot `limit`; nothing without a result.
     void zeigen(const std::optional<Result>& result, std::size_t limit, Language lang);

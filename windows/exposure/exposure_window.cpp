@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "exposure/frmSicherheitsabstand.h"
+#include "exposure/exposure_window.h"
 
 #include <algorithm>
 
@@ -25,11 +25,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "exposure/sicherheit_bericht.h"
-#include "exposure/sicherheit_diagramm.h"
+#include "exposure/exposure_chart.h"
+#include "exposure/exposure_report.h"
 #include "forms/accessibility.h"
 #include "forms/forms.h"
-#include "forms/sprach_anwendung.h"
+#include "forms/widget_texts.h"
 #include "forms/window_place.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
@@ -68,10 +68,8 @@ QComboBox* neueListe(QWidget* eltern, const char* name) {
 
 }  // namespace
 
-frmSicherheitsabstand::frmSicherheitsabstand(DesignRecord& rec, DesktopServices& dienste,
-                                             std::function<LoopEingaben()> schleife,
-                                             std::function<const tuning::Sheet*()> blatt, QWidget& neben,
-                                             QString settingsFile)
+ExposureWindow::ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
+                               std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile)
     : QWidget(nullptr, Qt::Window),
       rec_(rec),
       dienste_(dienste),
@@ -79,6 +77,7 @@ frmSicherheitsabstand::frmSicherheitsabstand(DesignRecord& rec, DesktopServices&
       blatt_(std::move(blatt)),
       neben_(neben),
       settingsFile_(std::move(settingsFile)) {
+    // The name UI automation and the caption table know the window by, kept from its first release.
     setObjectName(QStringLiteral("frmSicherheitsabstand"));
     initUiResources();
     setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
@@ -91,13 +90,13 @@ frmSicherheitsabstand::frmSicherheitsabstand(DesignRecord& rec, DesktopServices&
     resize(kStartGroesse);
 }
 
-frmSicherheitsabstand::~frmSicherheitsabstand() {
+ExposureWindow::~ExposureWindow() {
     try {
         einstellungenSchreiben();
     } catch (...) {}
 }
 
-void frmSicherheitsabstand::aufbauen() {
+void ExposureWindow::aufbauen() {
     auto* aussen = new QVBoxLayout(this);
     auto* oben = new QHBoxLayout;
     aussen->addLayout(oben);
@@ -168,7 +167,7 @@ void frmSicherheitsabstand::aufbauen() {
     teiler->setObjectName(QStringLiteral("splTeiler"));
     aussen->addWidget(teiler, 1);
     chart_ = new QChart;
-    diagramm_ = std::make_unique<SicherheitDiagramm>(*chart_);
+    diagramm_ = std::make_unique<ExposureChart>(*chart_);
     diagrammAnsicht_ = new QChartView(chart_, teiler);
     diagrammAnsicht_->setObjectName(QStringLiteral("chtFelder"));
     diagrammAnsicht_->setMinimumHeight(kDiagrammMindesthoehe);
@@ -201,7 +200,7 @@ void frmSicherheitsabstand::aufbauen() {
     unten->addWidget(knopf, 0, Qt::AlignBottom);
 }
 
-void frmSicherheitsabstand::verbinden() {
+void ExposureWindow::verbinden() {
     spaeter_.setSingleShot(true);
     spaeter_.setInterval(0);
     connect(&spaeter_, &QTimer::timeout, this, [this] { Rechnen(); });
@@ -221,12 +220,12 @@ void frmSicherheitsabstand::verbinden() {
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
 }
 
-Language frmSicherheitsabstand::sprache() const {
+Language ExposureWindow::sprache() const {
     const Language lang = SpracheVon(rec_.Sprache);
     return lang == Language::None ? kStandardSprache : lang;
 }
 
-void frmSicherheitsabstand::listenFuellen(Language lang) {
+void ExposureWindow::listenFuellen(Language lang) {
     const std::string sep = str(QLocale::system().decimalPoint());
     auto fuellen = [](QComboBox* liste, const QStringList& eintraege, const QStringList& schluessel) {
         const QSignalBlocker ruhig(liste);
@@ -253,13 +252,13 @@ void frmSicherheitsabstand::listenFuellen(Language lang) {
     fuellen(quelle_, namen, schluessel);
 }
 
-void frmSicherheitsabstand::betriebsartGewaehlt(int index) {
+void ExposureWindow::betriebsartGewaehlt(int index) {
     if (index < 0 || index >= static_cast<int>(kModeFactors.size())) return;
     faktor_->setText(
         qs(Signifikant(kModeFactors[static_cast<std::size_t>(index)].factor, str(QLocale::system().decimalPoint()))));
 }
 
-exposure::Eingaben frmSicherheitsabstand::felder() const {
+exposure::Eingaben ExposureWindow::felder() const {
     exposure::Eingaben e;
     e.mode = str(betriebsart_->currentData().toString());
     e.modeFactor = str(faktor_->text());
@@ -270,7 +269,7 @@ exposure::Eingaben frmSicherheitsabstand::felder() const {
     return e;
 }
 
-void frmSicherheitsabstand::felderSetzen(const exposure::Eingaben& e) {
+void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
     {
         const QSignalBlocker a(betriebsart_), b(norm_), c(personen_), d(quelle_);
         betriebsart_->setCurrentIndex(std::max(0, betriebsart_->findData(qs(e.mode))));
@@ -283,15 +282,15 @@ void frmSicherheitsabstand::felderSetzen(const exposure::Eingaben& e) {
     LoopGeaendert();
 }
 
-KeyTexts frmSicherheitsabstand::Eingaben() const { return ZuSchluesseln(felder()); }
+KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(felder()); }
 
-void frmSicherheitsabstand::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
+void ExposureWindow::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
 
-void frmSicherheitsabstand::LoopGeaendert() {
+void ExposureWindow::LoopGeaendert() {
     if (isVisible()) spaeter_.start();
 }
 
-void frmSicherheitsabstand::SpracheAnwenden() {
+void ExposureWindow::SpracheAnwenden() {
     const Language lang = SpracheVon(rec_.Sprache);
     if (lang == Language::None) return;  // as in the main window: the texts stay
     for (const SprachText& row : SprachTexte())
@@ -305,7 +304,7 @@ void frmSicherheitsabstand::SpracheAnwenden() {
     Rechnen();
 }
 
-void frmSicherheitsabstand::Rechnen() {
+void ExposureWindow::Rechnen() {
     spaeter_.stop();
     const Language lang = sprache();
     modell_.setStand(nullptr);
@@ -328,7 +327,7 @@ void frmSicherheitsabstand::Rechnen() {
     findChild<QPushButton*>(QStringLiteral("cmdDrucken"))->setEnabled(stand_.ergebnis() != nullptr);
 }
 
-void frmSicherheitsabstand::normTabelle() {
+void ExposureWindow::normTabelle() {
     const std::vector<NormZeile> zeilen = NormZeilen(stand_);
     for (std::size_t z = 0; z < zeilen.size(); ++z) {
         const bool gewaehlt = z == stand_.slot();
@@ -344,7 +343,7 @@ void frmSicherheitsabstand::normTabelle() {
     }
 }
 
-void frmSicherheitsabstand::Zeigen() {
+void ExposureWindow::Zeigen() {
     // The first time it stands right of the main window, as far as the screen allows.
     if (!platziert_) {
         platziert_ = true;
@@ -362,14 +361,14 @@ void frmSicherheitsabstand::Zeigen() {
     Rechnen();
 }
 
-void frmSicherheitsabstand::hideEvent(QHideEvent* event) {
+void ExposureWindow::hideEvent(QHideEvent* event) {
     einstellungenSchreiben();
     QWidget::hideEvent(event);
 }
 
 // ---------------------------------------------------------------- settings
 
-void frmSicherheitsabstand::einstellungenLesen() {
+void ExposureWindow::einstellungenLesen() {
     auto store = settings::open(settingsFile_, kSettingsApplication);
     store->beginGroup(qs(kSettingsGroup));
     KeyTexts gespeichert;
@@ -382,7 +381,7 @@ void frmSicherheitsabstand::einstellungenLesen() {
     felderSetzen(AusSchluesseln(gespeichert));
 }
 
-void frmSicherheitsabstand::einstellungenSchreiben() const {
+void ExposureWindow::einstellungenSchreiben() const {
     auto store = settings::open(settingsFile_, kSettingsApplication);
     if (!store->isWritable()) return;
     store->beginGroup(qs(kSettingsGroup));
@@ -393,7 +392,7 @@ void frmSicherheitsabstand::einstellungenSchreiben() const {
 
 // ---------------------------------------------------------------- report
 
-void frmSicherheitsabstand::drucken() {
+void ExposureWindow::drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     QPrintDialog dialog(&drucker, this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -404,7 +403,7 @@ void frmSicherheitsabstand::drucken() {
         if (name.isEmpty()) return;
         drucker.setOutputFileName(name);
     }
-    if (!SicherheitBericht(stand_, QDateTime::currentDateTime()).drucken(drucker))
+    if (!ExposureReport(stand_, QDateTime::currentDateTime()).drucken(drucker))
         dienste_.messageBox(
             Meldung{std::string(tuning::texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
 }

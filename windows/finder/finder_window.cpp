@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "finder_window/frmFinder.h"
+#include "finder_window/finder_window.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -27,7 +27,7 @@
 #include "finder/finder_message.h"
 #include "forms/accessibility.h"
 #include "forms/forms.h"
-#include "forms/sprach_anwendung.h"
+#include "forms/widget_texts.h"
 #include "forms/window_place.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
@@ -85,7 +85,7 @@ bool leer(const std::string& text) { return text.find_first_not_of(" \t") == std
 }  // namespace
 
 // A search on its thread. The thread is the last member: it is joined before the rest goes.
-struct frmFinder::Lauf {
+struct FinderWindow::Lauf {
     std::atomic<long long> erledigt{0};
     long long gesamt = 0;
     FeldTexte texte;
@@ -94,14 +94,15 @@ struct frmFinder::Lauf {
     std::jthread thread;
 };
 
-frmFinder::frmFinder(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
-                     QString settingsFile)
+FinderWindow::FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
+                           QString settingsFile)
     : QWidget(nullptr, Qt::Window),
       rec_(rec),
       dienste_(dienste),
       anschluss_(std::move(anschluss)),
       neben_(neben),
       settingsFile_(std::move(settingsFile)) {
+    // The name UI automation and the caption table know the window by, kept from its first release.
     setObjectName(QStringLiteral("frmFinder"));
     initUiResources();
     setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
@@ -113,14 +114,14 @@ frmFinder::frmFinder(DesignRecord& rec, DesktopServices& dienste, FinderAnschlus
     resize(kStartGroesse);
 }
 
-frmFinder::~frmFinder() {
+FinderWindow::~FinderWindow() {
     lauf_.reset();  // stops and joins a running search
     try {
         einstellungenSchreiben();
     } catch (...) {}
 }
 
-void frmFinder::aufbauen() {
+void FinderWindow::aufbauen() {
     auto* aussen = new QVBoxLayout(this);
     oben_ = new QGridLayout;
     aussen->addLayout(oben_);
@@ -220,7 +221,7 @@ void frmFinder::aufbauen() {
     }
 }
 
-void frmFinder::verbinden() {
+void FinderWindow::verbinden() {
     spaeter_.setSingleShot(true);
     spaeter_.setInterval(0);
     connect(&spaeter_, &QTimer::timeout, this, [this] { Suchen(); });
@@ -247,12 +248,12 @@ void frmFinder::verbinden() {
             [this] { exportieren(true); });
 }
 
-Language frmFinder::sprache() const {
+Language FinderWindow::sprache() const {
     const Language lang = SpracheVon(rec_.Sprache);
     return lang == Language::None ? kStandardSprache : lang;
 }
 
-void frmFinder::SpracheAnwenden() {
+void FinderWindow::SpracheAnwenden() {
     const Language lang = SpracheVon(rec_.Sprache);
     if (lang == Language::None) return;  // as in the main window: the texts stay
     for (const SprachText& row : SprachTexte())
@@ -267,7 +268,7 @@ void frmFinder::SpracheAnwenden() {
 
 // ---------------------------------------------------------------- inputs
 
-FeldTexte frmFinder::felder() const {
+FeldTexte FinderWindow::felder() const {
     FeldTexte t;
     for (std::size_t i = 0; i < kFeldAnzahl; ++i)
         if (texte_[i]) t[i] = str(texte_[i]->text());
@@ -283,7 +284,7 @@ FeldTexte frmFinder::felder() const {
     return t;
 }
 
-void frmFinder::felderSetzen(const FeldTexte& t) {
+void FinderWindow::felderSetzen(const FeldTexte& t) {
     for (std::size_t i = 0; i < kFeldAnzahl; ++i)
         if (texte_[i]) texte_[i]->setText(qs(t[i]));
     // A list's entries checked as its text names them in any language; an unknown name checks none.
@@ -308,13 +309,13 @@ void frmFinder::felderSetzen(const FeldTexte& t) {
                                     materialien.end());
 }
 
-std::map<std::string, std::string> frmFinder::Eingaben() const { return AlsSchluessel(felder()); }
+std::map<std::string, std::string> FinderWindow::Eingaben() const { return AlsSchluessel(felder()); }
 
-void frmFinder::EingabenSetzen(const std::map<std::string, std::string>& werte) {
+void FinderWindow::EingabenSetzen(const std::map<std::string, std::string>& werte) {
     felderSetzen(AusSchluesseln(werte, felder()));
 }
 
-void frmFinder::anordnen(bool schmal) {
+void FinderWindow::anordnen(bool schmal) {
     for (QGroupBox* g : gruppen_) oben_->removeWidget(g);
     oben_->addWidget(gruppen_[0], 0, 0);
     if (schmal) {
@@ -331,7 +332,7 @@ void frmFinder::anordnen(bool schmal) {
 
 // ---------------------------------------------------------------- the search
 
-void frmFinder::Suchen() {
+void FinderWindow::Suchen() {
     spaeter_.stop();
     lauf_.reset();  // a search still running is stopped, its result dropped
     const Language lang = sprache();
@@ -366,7 +367,7 @@ void frmFinder::Suchen() {
     anzeige_.start();
 }
 
-void frmFinder::Abbrechen() {
+void FinderWindow::Abbrechen() {
     if (!lauf_) return;
     lauf_.reset();
     ++nummer_;  // a result already on its way is dropped
@@ -376,7 +377,7 @@ void frmFinder::Abbrechen() {
     zaehlung_->setText(qs(texte::kAbgebrochen.in(sprache())));
 }
 
-void frmFinder::fertig(unsigned nummer, Ergebnis ergebnis) {
+void FinderWindow::fertig(unsigned nummer, Ergebnis ergebnis) {
     if (nummer != nummer_ || !lauf_) return;
     gesuchteTexte_ = lauf_->texte;
     gesucht_ = lauf_->options;
@@ -388,7 +389,7 @@ void frmFinder::fertig(unsigned nummer, Ergebnis ergebnis) {
     zaehlungZeigen();
 }
 
-void frmFinder::fortschritt() {
+void FinderWindow::fortschritt() {
     if (!lauf_) return;
     if (lauf_->uhr.elapsed() < kSichtbarNach) return;
     fortschritt_->setVisible(true);
@@ -397,7 +398,7 @@ void frmFinder::fortschritt() {
     fortschritt_->setValue(static_cast<int>(lauf_->erledigt.load() * 1000 / gesamt));
 }
 
-void frmFinder::zaehlungZeigen() {
+void FinderWindow::zaehlungZeigen() {
     const Language lang = sprache();
     const Ergebnis& e = modell_.ergebnis();
     const bool entwuerfe = !e.designs.empty();
@@ -416,7 +417,7 @@ void frmFinder::zaehlungZeigen() {
     zaehlung_->setText(text);
 }
 
-void frmFinder::Uebernehmen(int row) {
+void FinderWindow::Uebernehmen(int row) {
     const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));
     if (!index.isValid() || !gesucht_ || !anschluss_.uebernehmen) return;
     const Entwurf& e = modell_.ergebnis().designs[static_cast<std::size_t>(index.row())];
@@ -434,7 +435,7 @@ void frmFinder::Uebernehmen(int row) {
 
 // ---------------------------------------------------------------- window
 
-void frmFinder::Zeigen() {
+void FinderWindow::Zeigen() {
     // The inputs start from the main window's power and losses and, when the tuning
     // window has a capacitor range, from its capacitor, stray C and ground loss; else
     // the finder keeps its own (a rating typed here is not blanked by an unused
@@ -482,7 +483,7 @@ void frmFinder::Zeigen() {
     Suchen();
 }
 
-void frmFinder::hideEvent(QHideEvent* event) {
+void FinderWindow::hideEvent(QHideEvent* event) {
     Abbrechen();
     einstellungenSchreiben();
     QWidget::hideEvent(event);
@@ -490,7 +491,7 @@ void frmFinder::hideEvent(QHideEvent* event) {
 
 // ---------------------------------------------------------------- settings
 
-void frmFinder::einstellungenLesen() {
+void FinderWindow::einstellungenLesen() {
     auto store = settings::open(settingsFile_, kSettingsApplication);
     store->beginGroup(qs(kSettingsGroup));
     FeldTexte t = FinderVorgaben();
@@ -507,7 +508,7 @@ void frmFinder::einstellungenLesen() {
     felderSetzen(t);
 }
 
-void frmFinder::einstellungenSchreiben() const {
+void FinderWindow::einstellungenSchreiben() const {
     auto store = settings::open(settingsFile_, kSettingsApplication);
     if (!store->isWritable()) return;
     store->beginGroup(qs(kSettingsGroup));
@@ -519,7 +520,7 @@ void frmFinder::einstellungenSchreiben() const {
 
 // ---------------------------------------------------------------- exports
 
-void frmFinder::exportieren(bool json) {
+void FinderWindow::exportieren(bool json) {
     if (!gesucht_) return;
     const Language lang = sprache();
     const QString name =

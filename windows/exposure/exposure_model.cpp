@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "exposure/sicherheit_modell.h"
+#include "exposure/exposure_model.h"
 
 #include <QBrush>
 #include <QColor>
@@ -16,23 +16,23 @@ const QColor kNah(255, 214, 153);        // a distance within 3 loop radii: ligh
 
 }  // namespace
 
-SicherheitModell::SicherheitModell(QObject* parent) : QAbstractTableModel(parent) {}
+ExposureModel::ExposureModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void SicherheitModell::setStand(const Stand* stand) {
+void ExposureModel::setStand(const Stand* stand) {
     beginResetModel();
     stand_ = stand;
     endResetModel();
 }
 
-int SicherheitModell::rowCount(const QModelIndex& parent) const {
+int ExposureModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !stand_ ? 0 : static_cast<int>(stand_->zeilen.size());
 }
 
-int SicherheitModell::columnCount(const QModelIndex& parent) const {
+int ExposureModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(texte::kFrequenzSpalten.size());
 }
 
-QVariant SicherheitModell::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant ExposureModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
         // The unit below the name: narrower columns.
         return qs(texte::kFrequenzSpalten[static_cast<std::size_t>(section)], stand_ ? stand_->lang : kStandardSprache)
@@ -40,7 +40,7 @@ QVariant SicherheitModell::headerData(int section, Qt::Orientation orientation, 
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QVariant SicherheitModell::data(const QModelIndex& index, int role) const {
+QVariant ExposureModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const Row& row = stand_->zeilen[static_cast<std::size_t>(index.row())];
     switch (role) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "exposure/sicherheit_diagramm.h"
+#include "exposure/exposure_chart.h"
 
 #include <QLineSeries>
 #include <QList>
@@ -39,7 +39,7 @@ void dekaden(QLogValueAxis& axis, double lo, double hi) {
 
 }  // namespace
 
-SicherheitDiagramm::SicherheitDiagramm(QChart& chart) {
+ExposureChart::ExposureChart(QChart& chart) {
     abstand_ = new QLogValueAxis(&chart);
     h_ = new QLogValueAxis(&chart);
     e_ = new QLogValueAxis(&chart);
@@ -68,7 +68,7 @@ SicherheitDiagramm::SicherheitDiagramm(QChart& chart) {
     chart.setMargins(QMargins(2, 2, 2, 2));
 }
 
-void SicherheitDiagramm::zeigen(const std::optional<Result>& result, std::size_t limit, Language lang) {
+void ExposureChart::zeigen(const std::optional<Result>& result, std::size_t limit, Language lang) {
     QList<QPointF> ha, hp, ep, gh, ge, ra;
     double hLo = INFINITY, hHi = 0, eLo = INFINITY, eHi = 0;
     auto nimm = [](double v, double& lo, double& hi) {

@@ -20,8 +20,8 @@
 #include <QWidget>
 
 #include "core/tuning_sheet.h"
-#include "exposure/sicherheit_modell.h"
-#include "exposure/sicherheit_stand.h"
+#include "exposure/exposure_model.h"
+#include "exposure/exposure_state.h"
 #include "platform/desktop_services.h"
 #include "presentation/exposure_inputs.h"
 #include "text/design_record.h"
@@ -37,22 +37,21 @@ class QTableWidget;
 
 namespace ringfeld::exposure {
 
-class SicherheitDiagramm;
+class ExposureChart;
 
 // The settings group of the window's fields.
 inline constexpr std::string_view kSettingsGroup = "Sicherheitsabstand";
 
-class frmSicherheitsabstand : public QWidget {
+class ExposureWindow : public QWidget {
     Q_OBJECT
 
 public:
     // `schleife` gives the main window's loop, `blatt` the tuning range's sheet or
     // nothing when there is none; the window first stands beside `neben`;
     // `settingsFile` empty is the user's store.
-    frmSicherheitsabstand(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
-                          std::function<const tuning::Sheet*()> blatt, QWidget& neben,
-                          QString settingsFile = QString());
-    ~frmSicherheitsabstand() override;
+    ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
+                   std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile = QString());
+    ~ExposureWindow() override;
 
     // Shows the window (or brings it to the front) and computes.
     void Zeigen();
@@ -111,10 +110,10 @@ private:
     QTableWidget* normen_ = nullptr;
     QChartView* diagrammAnsicht_ = nullptr;
     QChart* chart_ = nullptr;
-    std::unique_ptr<SicherheitDiagramm> diagramm_;
+    std::unique_ptr<ExposureChart> diagramm_;
     QLabel* bereich_ = nullptr;
     QTableView* frequenzen_ = nullptr;
-    SicherheitModell modell_;
+    ExposureModel modell_;
     QLabel* modellText_ = nullptr;
 
     Stand stand_;

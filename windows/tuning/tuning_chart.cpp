@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "tuning/abstimm_diagramm.h"
+#include "tuning/tuning_chart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@
 #include "presentation/tuning_chart_data.h"
 #include "text/catalog/tuning_texts.h"
 #include "text/text_lines.h"
-#include "tuning/abstimm_modell.h"
+#include "tuning/tuning_model.h"
 
 namespace ringfeld::tuning {
 namespace {
@@ -79,7 +79,7 @@ void grenze(QLineSeries& s, const std::optional<double>& wert, const Achse& f, c
 
 }  // namespace
 
-AbstimmDiagramm::AbstimmDiagramm(QChart& chart) {
+TuningChart::TuningChart(QChart& chart) {
     frequenzAchse_ = new QValueAxis(&chart);
     kapazitaetAchse_ = new QValueAxis(&chart);
     spannungAchse_ = new QValueAxis(&chart);
@@ -115,7 +115,7 @@ AbstimmDiagramm::AbstimmDiagramm(QChart& chart) {
         });
 }
 
-void AbstimmDiagramm::zeigen(const Sheet& sheet, Language lang) {
+void TuningChart::zeigen(const Sheet& sheet, Language lang) {
     sheet_ = &sheet;
     lang_ = lang;
     const DiagrammDaten d = DiagrammVon(sheet);
@@ -139,7 +139,7 @@ void AbstimmDiagramm::zeigen(const Sheet& sheet, Language lang) {
     wirkungsgradAchse_->setTitleText(qs(texte::kAchseWirkungsgrad.in(lang)));
 }
 
-void AbstimmDiagramm::ablesen(double mhz) const {
+void TuningChart::ablesen(double mhz) const {
     if (!sheet_ || sheet_->rows.empty()) return;
     // The row nearest the mouse: the rows run up in frequency.
     const auto& rows = sheet_->rows;

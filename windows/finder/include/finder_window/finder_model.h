@@ -12,11 +12,11 @@
 
 namespace ringfeld::finder {
 
-class FinderModell : public QAbstractTableModel {
+class FinderModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit FinderModell(QObject* parent = nullptr);
+    explicit FinderModel(QObject* parent = nullptr);
 
     // Replaces every row in one reset.
     void setErgebnis(Ergebnis ergebnis, Language lang);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 #include <algorithm>
 
@@ -34,7 +34,7 @@
 #include "export/tuning_export.h"
 #include "forms/accessibility.h"
 #include "forms/forms.h"
-#include "forms/sprach_anwendung.h"
+#include "forms/widget_texts.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
 #include "presentation/tuning_report_inputs.h"
@@ -42,8 +42,8 @@
 #include "text/input_rules.h"
 #include "text/language.h"
 #include "text/window_texts.h"
-#include "tuning/abstimm_diagramm.h"
-#include "tuning/abstimm_zusammenfassung.h"
+#include "tuning/tuning_chart.h"
+#include "tuning/tuning_summary.h"
 
 namespace ringfeld::tuning {
 namespace {
@@ -89,14 +89,15 @@ int gruppe(Field f) {
 
 }  // namespace
 
-frmAbstimmbereich::frmAbstimmbereich(DesignRecord& rec, DesktopServices& dienste,
-                                     std::function<LoopEingaben()> schleife, QWidget& neben, QString settingsFile)
+TuningWindow::TuningWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
+                           QWidget& neben, QString settingsFile)
     : QWidget(nullptr, Qt::Window),
       rec_(rec),
       dienste_(dienste),
       schleife_(std::move(schleife)),
       neben_(neben),
       settingsFile_(std::move(settingsFile)) {
+    // The name UI automation and the caption table know the window by, kept from its first release.
     setObjectName(QStringLiteral("frmAbstimmbereich"));
     initUiResources();
     setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
@@ -108,13 +109,13 @@ frmAbstimmbereich::frmAbstimmbereich(DesignRecord& rec, DesktopServices& dienste
     resize(kStartGroesse);
 }
 
-frmAbstimmbereich::~frmAbstimmbereich() {
+TuningWindow::~TuningWindow() {
     try {
         einstellungenSchreiben();
     } catch (...) {}
 }
 
-void frmAbstimmbereich::aufbauen() {
+void TuningWindow::aufbauen() {
     auto* aussen = new QVBoxLayout(this);
     gruppenRaster_ = new QGridLayout;
     aussen->addLayout(gruppenRaster_);
@@ -207,7 +208,7 @@ void frmAbstimmbereich::aufbauen() {
     tabelle_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 4);
     chart_ = new QChart;
-    diagramm_ = std::make_unique<AbstimmDiagramm>(*chart_);
+    diagramm_ = std::make_unique<TuningChart>(*chart_);
     diagrammAnsicht_ = new QChartView(chart_, teiler);
     diagrammAnsicht_->setObjectName(QStringLiteral("chtDiagramm"));
     // Smoothed wide lines cost several times the whole rest of a keystroke's redraw.
@@ -219,7 +220,7 @@ void frmAbstimmbereich::aufbauen() {
 
 // Three groups side by side, or (`zwei`) range and measurement in one column and the
 // losses beside them, for a narrow screen.
-void frmAbstimmbereich::anordnen(bool zwei) {
+void TuningWindow::anordnen(bool zwei) {
     zweiSpalten_ = zwei;
     for (QWidget* g : gruppen_) gruppenRaster_->removeWidget(g);
     if (zwei) {
@@ -233,15 +234,15 @@ void frmAbstimmbereich::anordnen(bool zwei) {
 }
 
 // Every heading fits its column in the language.
-void frmAbstimmbereich::spaltenBreiten() {
+void TuningWindow::spaltenBreiten() {
     QHeaderView& kopf = *tabelle_->horizontalHeader();
     const QFontMetrics fm(kopf.font());
     for (int i = 0; i + 1 < modell_.columnCount(); ++i)
         kopf.resizeSection(
-            i, std::max(kSpaltenBreite, fm.horizontalAdvance(AbstimmModell::heading(i, sprache())) + 2 * kKopfRand));
+            i, std::max(kSpaltenBreite, fm.horizontalAdvance(TuningModel::heading(i, sprache())) + 2 * kKopfRand));
 }
 
-void frmAbstimmbereich::verbinden() {
+void TuningWindow::verbinden() {
     spaeter_.setSingleShot(true);
     spaeter_.setInterval(0);
     connect(&spaeter_, &QTimer::timeout, this, [this] { Rechnen(); });
@@ -257,7 +258,7 @@ void frmAbstimmbereich::verbinden() {
         bandGewaehlt(index);
         emit EingabenGeaendert();
     });
-    for (QLineEdit* feld : felder_) connect(feld, &QLineEdit::textChanged, this, &frmAbstimmbereich::EingabenGeaendert);
+    for (QLineEdit* feld : felder_) connect(feld, &QLineEdit::textChanged, this, &TuningWindow::EingabenGeaendert);
 
     connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this,
             [this] { exportieren(false); });
@@ -266,16 +267,16 @@ void frmAbstimmbereich::verbinden() {
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
 }
 
-Language frmAbstimmbereich::sprache() const {
+Language TuningWindow::sprache() const {
     const Language lang = SpracheVon(rec_.Sprache);
     return lang == Language::None ? kStandardSprache : lang;
 }
 
-void frmAbstimmbereich::LoopGeaendert() {
+void TuningWindow::LoopGeaendert() {
     if (isVisible()) spaeter_.start();
 }
 
-void frmAbstimmbereich::SpracheAnwenden() {
+void TuningWindow::SpracheAnwenden() {
     const Language lang = SpracheVon(rec_.Sprache);
     if (lang == Language::None) return;  // as in the main window: the texts stay
     for (const SprachText& row : SprachTexte())
@@ -292,7 +293,7 @@ void frmAbstimmbereich::SpracheAnwenden() {
     Rechnen();
 }
 
-void frmAbstimmbereich::bandGewaehlt(int index) {
+void TuningWindow::bandGewaehlt(int index) {
     if (index < 1 || index > static_cast<int>(kBands.size())) return;
     const Band& b = kBands[static_cast<std::size_t>(index - 1)];
     felder_[static_cast<std::size_t>(Field::From)]->setText(ZahlText(b.fromMHz, 4));
@@ -300,15 +301,15 @@ void frmAbstimmbereich::bandGewaehlt(int index) {
     felder_[static_cast<std::size_t>(Field::Step)]->setText(ZahlText(b.stepMHz, 4));
 }
 
-FieldTexts frmAbstimmbereich::Felder() const {
+FieldTexts TuningWindow::Felder() const {
     FieldTexts texte;
     for (std::size_t i = 0; i < kFieldCount; ++i) texte[i] = str(felder_[i]->text());
     return texte;
 }
 
-int frmAbstimmbereich::BandEintrag() const { return std::max(0, band_->currentIndex()); }
+int TuningWindow::BandEintrag() const { return std::max(0, band_->currentIndex()); }
 
-void frmAbstimmbereich::FelderSetzen(const FieldTexts& texte, int band) {
+void TuningWindow::FelderSetzen(const FieldTexts& texte, int band) {
     {
         // The band's own bounds must not overwrite the fields given.
         const QSignalBlocker ruhig(band_);
@@ -317,7 +318,7 @@ void frmAbstimmbereich::FelderSetzen(const FieldTexts& texte, int band) {
     for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(texte[i]));
 }
 
-void frmAbstimmbereich::Rechnen() {
+void TuningWindow::Rechnen() {
     spaeter_.stop();
     const Language lang = sprache();
     const ReadOptions gelesen = LiesOptionen(Felder(), lang);
@@ -343,7 +344,7 @@ void frmAbstimmbereich::Rechnen() {
     emit BlattGeaendert();
 }
 
-void frmAbstimmbereich::Zeigen() {
+void TuningWindow::Zeigen() {
     if (!platziert_) {
         platziert_ = true;
         platzieren();
@@ -360,7 +361,7 @@ void frmAbstimmbereich::Zeigen() {
 // beside the main window at its size, it is narrowed (its groups in two columns)
 // down to its least width; only where even that does not fit, it stands at the
 // side with more room, as far from the main window as the screen allows.
-void frmAbstimmbereich::platzieren() {
+void TuningWindow::platzieren() {
     const QScreen* schirm = neben_.screen() ? neben_.screen() : QGuiApplication::primaryScreen();
     if (!schirm) return;
     // The window's own area may fill what the screen leaves less the frame the window
@@ -407,7 +408,7 @@ void frmAbstimmbereich::platzieren() {
     setGeometry(einpassen(ziel));
 }
 
-void frmAbstimmbereich::hideEvent(QHideEvent* event) {
+void TuningWindow::hideEvent(QHideEvent* event) {
     einstellungenSchreiben();
     QWidget::hideEvent(event);
     emit BlattGeaendert();
@@ -432,7 +433,7 @@ GespeicherteEingaben EingabenImSpeicher(const QString& settingsFile) {
     return out;
 }
 
-void frmAbstimmbereich::einstellungenLesen() {
+void TuningWindow::einstellungenLesen() {
     const GespeicherteEingaben gespeichert = EingabenImSpeicher(settingsFile_);
     for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(gespeichert.felder[i]));
     band_->addItem(QString());  // the list is filled with the language; keep the index
@@ -440,7 +441,7 @@ void frmAbstimmbereich::einstellungenLesen() {
     band_->setCurrentIndex(gespeichert.band);
 }
 
-void frmAbstimmbereich::einstellungenSchreiben() const {
+void TuningWindow::einstellungenSchreiben() const {
     auto store = settings::open(settingsFile_, kSettingsApplication);
     if (!store->isWritable()) return;
     store->beginGroup(qs(kSettingsGroup));
@@ -454,14 +455,14 @@ void frmAbstimmbereich::einstellungenSchreiben() const {
 
 // ---------------------------------------------------------------- exports and report
 
-QString frmAbstimmbereich::dateiVorschlag(const QString& endung) const {
+QString TuningWindow::dateiVorschlag(const QString& endung) const {
     // "Ringfeld-Abstimmbereich", "Ringfeld-Plage-d-accord": a name without blanks or quotes.
     QString name = QStringLiteral("Ringfeld-") + qs(Beschriftung(TextWindow::Tuning, "frmAbstimmbereich", sprache()));
     name.replace(QRegularExpression(QStringLiteral("[\\s'’/]+")), QStringLiteral("-"));
     return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + endung);
 }
 
-void frmAbstimmbereich::exportieren(bool json) {
+void TuningWindow::exportieren(bool json) {
     const Language lang = sprache();
     const QString name =
         QFileDialog::getSaveFileName(this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
@@ -480,7 +481,7 @@ void frmAbstimmbereich::exportieren(bool json) {
             Meldung{std::string(texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
 }
 
-BerichtInhalt frmAbstimmbereich::berichtInhalt() const {
+BerichtInhalt TuningWindow::berichtInhalt() const {
     BerichtInhalt inhalt;
     inhalt.sheet = &modell_.sheet();
     inhalt.lang = sprache();
@@ -491,7 +492,7 @@ BerichtInhalt frmAbstimmbereich::berichtInhalt() const {
     return inhalt;
 }
 
-void frmAbstimmbereich::drucken() {
+void TuningWindow::drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     const QString pdf = dateiVorschlag(QStringLiteral(".pdf"));
     drucker.setDocName(QFileInfo(pdf).completeBaseName());
@@ -509,7 +510,7 @@ void frmAbstimmbereich::drucken() {
         if (name.isEmpty()) return;
         drucker.setOutputFileName(name);
     }
-    if (!AbstimmBericht(berichtInhalt()).drucken(drucker))
+    if (!TuningReport(berichtInhalt()).drucken(drucker))
         dienste_.messageBox(
             Meldung{std::string(texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
 }

@@ -19,10 +19,10 @@ class QValueAxis;
 
 namespace ringfeld::tuning {
 
-class AbstimmDiagramm {
+class TuningChart {
 public:
     // Builds the series and axes in `chart`, which keeps them.
-    explicit AbstimmDiagramm(QChart& chart);
+    explicit TuningChart(QChart& chart);
 
     // Shows the accepted rows of the sheet that have a capacitor; the sheet must
     // outlive the next call (the read-out looks its rows up).

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "tuning/abstimm_modell.h"
+#include "tuning/tuning_model.h"
 
 #include <array>
 #include <cmath>
@@ -35,46 +35,46 @@ std::string Dezimaltrenner() {
 
 QString ZahlText(double value, int decimals) { return qs(FensterZahl(value, decimals, Dezimaltrenner())); }
 
-AbstimmModell::AbstimmModell(QObject* parent) : QAbstractTableModel(parent) {}
+TuningModel::TuningModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void AbstimmModell::setSheet(Sheet sheet, Language lang) {
+void TuningModel::setSheet(Sheet sheet, Language lang) {
     beginResetModel();
     sheet_ = std::move(sheet);
     lang_ = lang;
     endResetModel();
 }
 
-int AbstimmModell::rowCount(const QModelIndex& parent) const {
+int TuningModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(sheet_.rows.size());
 }
 
-int AbstimmModell::columnCount(const QModelIndex& parent) const {
+int TuningModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(kSpalten.size());
 }
 
-int AbstimmModell::column(std::string_view key) {
+int TuningModel::column(std::string_view key) {
     for (std::size_t i = 0; i < kSpalten.size(); ++i)
         if (kSpalten[i]->key == key) return static_cast<int>(i);
     return -1;
 }
 
-QString AbstimmModell::heading(int column, Language lang) {
+QString TuningModel::heading(int column, Language lang) {
     if (column < 0 || column >= static_cast<int>(kSpalten.size())) return QString();
     return qs(kSpalten[static_cast<std::size_t>(column)]->heading.in(lang));
 }
 
-bool AbstimmModell::verworfen(int row) const {
+bool TuningModel::verworfen(int row) const {
     return row >= 0 && row < rowCount() && !sheet_.rows[static_cast<std::size_t>(row)].values;
 }
 
-QVariant AbstimmModell::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TuningModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return heading(section, lang_);
     if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section <= kHinweis)
         return qs(kSpalten[static_cast<std::size_t>(section)]->explanation.in(lang_));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QVariant AbstimmModell::data(const QModelIndex& index, int role) const {
+QVariant TuningModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const SheetRow& row = sheet_.rows[static_cast<std::size_t>(index.row())];
     const SheetColumn& spalte = *kSpalten[static_cast<std::size_t>(index.column())];
