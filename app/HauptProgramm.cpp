@@ -6,7 +6,7 @@
 
 #include "app/about_text.h"
 #include "app/help_command.h"
-#include "app/qt_uebersetzung.h"
+#include "app/qt_translation.h"
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
 #include "exposure/exposure_window.h"

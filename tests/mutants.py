@@ -235,8 +235,8 @@ m('platform/base/include/platform/settings_store.h', '    if (store->status() !=
 # ---------------------------------------------------------------- platform/desktop_open.cpp
 m('platform/desktop_open.cpp', '    return launched;\n', '    return true;\n', 'help', "GIO's failure is not reported")
 
-# ---------------------------------------------------------------- platform/fenster_drucken.cpp
-m('platform/fenster_drucken.cpp', '    kopf.label.setVisible(kopf.danachSichtbar);\n', '    kopf.label.setVisible(true);\n', 'const', 'print heading stays visible')
+# ---------------------------------------------------------------- platform/window_print.cpp
+m('platform/window_print.cpp', '    kopf.label.setVisible(kopf.danachSichtbar);\n', '    kopf.label.setVisible(true);\n', 'const', 'print heading stays visible')
 
 # ---------------------------------------------------------------- platform/print_renderer.cpp
 m('platform/print_renderer.cpp', '    painter.scale(scale / inches, scale / inches);\n', '    painter.scale(scale, scale);\n', 'const', "print scale counts the picture's inches twice")
@@ -452,4 +452,4 @@ m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensa
 m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
 m('windows/tuning/tuning_window.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
-m('app/qt_uebersetzung.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
+m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "app/qt_uebersetzung.h"
+#include "app/qt_translation.h"
 
 #include <memory>
 

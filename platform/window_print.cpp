@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "platform/fenster_drucken.h"
+#include "platform/window_print.h"
 
 #include <stdexcept>
 
