@@ -133,14 +133,14 @@ m('text/include/text/number_format.h', 'inline constexpr Muster Kiloohm{"0.0##"}
 m('text/include/text/number_format.h', 'inline constexpr Muster ProzentFein{"0.0########"};\n', 'inline constexpr Muster ProzentFein{"0.0#######"};\n', 'pattern', 'ProzentFein pattern one decimal fewer (shared 19)')
 
 # ---------------------------------------------------------------- presentation/include/presentation/sheet_columns.h
-m('presentation/include/presentation/sheet_columns.h', '         number<&RowValues::R_proximity_ohm>,\n', '         number<&RowValues::R_skin_ohm>,\n', 'swap', 'proximity column shows the skin loss')
-m('presentation/include/presentation/sheet_columns.h', '         "C_tune_pF",\n', '         "C_tune_pf",\n', 'text', "C tune's export key misspelt")
-m('presentation/include/presentation/sheet_columns.h', '         "R_total_ohm",\n         "Ohm",\n', '         "R_total_ohm",\n         "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
-m('presentation/include/presentation/sheet_columns.h', '         {"Rv", "Rv", "Rskin"},\n         kOhm,\n', '         {"Rv", "Rv", "Rskin"},\n         kOne,\n', 'pattern', "text table's skin loss with one decimal")
-m('presentation/include/presentation/sheet_columns.h', '          "capacitance"},\n         1,\n         {"C Kond.", "C cond.", "C tune"},\n', '          "capacitance"},\n         2,\n         {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
-m('presentation/include/presentation/sheet_columns.h', '         FlagBit(Flag::SelfCapacitance),\n', '         0,\n', 'drop', 'self_capacitance no longer marks C self')
-m('presentation/include/presentation/sheet_columns.h', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, E, -1},\n', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, 0, -1},\n', 'drop', 'exports leave out C total')
-m('presentation/include/presentation/sheet_columns.h', '         W | R | kTextViewWithCapQ | E,\n', '         W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
+m('presentation/include/presentation/sheet_columns.h', '         .value = number<&RowValues::R_proximity_ohm>,\n', '         .value = number<&RowValues::R_skin_ohm>,\n', 'swap', 'proximity column shows the skin loss')
+m('presentation/include/presentation/sheet_columns.h', '         .key = "C_tune_pF",\n', '         .key = "C_tune_pf",\n', 'text', "C tune's export key misspelt")
+m('presentation/include/presentation/sheet_columns.h', '         .key = "R_total_ohm",\n         .unit = "Ohm",\n', '         .key = "R_total_ohm",\n         .unit = "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
+m('presentation/include/presentation/sheet_columns.h', '         .shortHeading = {"Rv", "Rv", "Rskin"},\n         .pattern = kOhm,\n', '         .shortHeading = {"Rv", "Rv", "Rskin"},\n         .pattern = kOne,\n', 'pattern', "text table's skin loss with one decimal")
+m('presentation/include/presentation/sheet_columns.h', '         .decimals = 1,\n         .shortHeading = {"C Kond.", "C cond.", "C tune"},\n', '         .decimals = 2,\n         .shortHeading = {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
+m('presentation/include/presentation/sheet_columns.h', '         .marks = FlagBit(Flag::SelfCapacitance),\n', '         .marks = 0,\n', 'drop', 'self_capacitance no longer marks C self')
+m('presentation/include/presentation/sheet_columns.h', '         .value = number<&RowValues::C_total_pF>,\n', '         .value = number<&RowValues::C_tune_pF>,\n', 'swap', 'exports give C tune as C total')
+m('presentation/include/presentation/sheet_columns.h', '         .views = W | R | kTextViewWithCapQ | E,\n', '         .views = W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
 
 # ---------------------------------------------------------------- text/include/text/text_lines.h
 m('text/include/text/text_lines.h', '        text += nl;\n', "        text += '\\n';\n", 'swap', "message lines joined with LF, not the record's line break")
