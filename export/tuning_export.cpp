@@ -3,9 +3,8 @@
 // The tuning-range sheet as JSON and CSV, numbers at full precision.
 
 #include <array>
-#include <charconv>
-#include <cmath>
 
+#include "export/export_cells.h"
 #include "export/field_keys.h"
 #include "export/json_writer.h"
 #include "export/tuning_export.h"
@@ -153,27 +152,6 @@ void measuredJson(JsonWriter& w, const SheetExport& e, const MeasuredResult& m) 
     w.endObject();
 }
 
-// RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
-void csvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-void csvNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) return;  // the engine never gives one; an empty field if it did
-    char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, r.ptr);
-}
-
 // Flags in one CSV field, separated by a blank.
 constexpr char kCsvFlagSeparator = ' ';
 
@@ -222,29 +200,29 @@ void SheetCsvHeader(std::string& out) {
         out += column.key;
         if (column.kind == ColumnKind::Frequency) out += ",ending,message";
     }
-    out += "\r\n";
+    out += kCsvLineEnd;
 }
 
 void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
     // The loop's inputs lead every line: each line stands on its own.
     eachInput(e.loop, [&](std::string_view, std::string_view text) {
-        csvField(out, text);
+        AppendCsvField(out, text);
         out += ',';
     });
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         switch (column.kind) {
             case ColumnKind::Frequency:
-                csvNumber(out, row.frequencyMHz);
+                AppendNumber(out, row.frequencyMHz);
                 out += ',';
                 out += EndingName(row.ending);
                 out += ',';
-                if (!row.values) csvField(out, ZeilenMeldung(e.sheet, row, e.lang));
+                if (!row.values) AppendCsvField(out, ZeilenMeldung(e.sheet, row, e.lang));
                 break;
             case ColumnKind::Number:
                 out += ',';
                 if (!row.values) break;
-                if (const auto value = column.value(row)) csvNumber(out, *value);
+                if (const auto value = column.value(row)) AppendNumber(out, *value);
                 break;
             case ColumnKind::Flags:
                 out += ',';
@@ -256,7 +234,7 @@ void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
                 break;
         }
     }
-    out += "\r\n";
+    out += kCsvLineEnd;
 }
 
 std::string SheetJson(const SheetExport& e) {
