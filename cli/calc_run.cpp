@@ -7,12 +7,11 @@
 #include <algorithm>
 #include <array>
 
-#include "cli/calc_values.h"
 #include "cli/exposure_run.h"
 #include "cli/row_blocks.h"
 #include "cli/tuning_run.h"
 #include "design/design_file.h"
-#include "export/json_writer.h"
+#include "export/loop_export.h"
 #include "platform/qt_text.h"
 #include "text/catalog/cli_texts.h"
 #include "text/interface_titles.h"
@@ -27,69 +26,6 @@ DesignRecord freshRecord(const std::string& sprache) {
     return rec;
 }
 
-void inputsJson(JsonWriter& w, const LoopEingaben& in, const std::string& text5, const std::string& ratio) {
-    w.beginObject();
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"Text1", &in.Text1}, {"Text2", &in.Text2},   {"Text3", &in.Text3},   {"Text4", &in.Text4},
-        {"Text5", &text5},    {"Text6", &in.Text6},   {"Text7", &in.Text7},   {"Text8", &in.Text8},
-        {"Text9", &in.Text9}, {"Combo1", &in.Combo1}, {"Combo2", &in.Combo2}, {"ratio", &ratio}};
-    for (const auto& [name, text] : fields) {
-        w.key(name);
-        w.value(*text);
-    }
-    w.endObject();
-}
-
-void recordJson(JsonWriter& w, const DesignRecord& r) {
-    w.beginObject();
-    const std::pair<const char*, double> members[] = {
-        {"Windungen", r.Windungen},         {"Umfang", r.Umfang},         {"Frequenz", r.Frequenz},
-        {"Induktivitaet", r.Induktivitaet}, {"Kapazitaet", r.Kapazitaet}, {"XL", r.XL},
-        {"RVerlust", r.RVerlust},           {"RGesamt", r.RGesamt},       {"Guete", r.Guete}};
-    for (const auto& [name, value] : members) {
-        w.key(name);
-        w.value(value);
-    }
-    w.endObject();
-}
-
-void couplingJson(JsonWriter& w, const CalcRow& row) {
-    if (!row.ankopplung) {
-        w.null();
-        return;
-    }
-    const AnkopplungAusgang& a = *row.ankopplung;
-    // The coupling window as it reads after its first calculation.
-    w.beginObject();
-    w.key("Label11");
-    w.value(row.resonanz ? row.resonanz->wert : std::string());
-    w.key("Label12");
-    w.value(row.resonanz ? row.resonanz->einheit : std::string("KOhm"));
-    w.key("Label2");
-    w.value(a.label2.value_or(std::string()));
-    w.key("Label4");
-    w.value(a.label4.value_or(std::string()));
-    w.key("outcome");
-    w.value(a.art == KopplungsArt::Normal ? "normal" : a.art == KopplungsArt::Bereich ? "range" : "refused");
-    w.key("Zusatzhinweis");
-    w.value(a.zusatzhinweis.value_or(std::string()));
-    if (a.art == KopplungsArt::Abgelehnt && a.meldung) {
-        w.key("message");
-        w.value(a.meldung->text);
-    }
-    w.endObject();
-}
-
-void valuesJson(JsonWriter& w, const RowValues& values) {
-    w.beginObject();
-    for (std::size_t i = 0; i < kValueKeys.size(); ++i) {
-        if (!values[i]) continue;
-        w.key(kValueKeys[i]);
-        w.value(*values[i]);
-    }
-    w.endObject();
-}
-
 QStringList rowCells(const CalcRow& row) {
     QStringList cells{qs(row.frequenz)};
     for (const std::string& shown : AngezeigteTexte(row.ausgang)) cells << qs(shown);
@@ -97,41 +33,6 @@ QStringList rowCells(const CalcRow& row) {
     cells << (coupled ? qs(row.ankopplung->label2.value_or(std::string())) : QString());
     cells << (coupled ? qs(row.ankopplung->label4.value_or(std::string())) : QString());
     return cells;
-}
-
-void rowJson(JsonWriter& w, const CalcOptions& options, const CalcRow& row) {
-    w.beginObject();
-    w.key("inputs");
-    inputsJson(w, options.felder, row.frequenz, options.verhaeltnis);
-    w.key("ending");
-    w.value(EndingName(row.ausgang.ending));
-    w.key("message");
-    if (row.ausgang.meldung)
-        w.value(row.ausgang.meldung->text);
-    else
-        w.null();
-    w.key("shown");
-    w.beginObject();
-    const auto texts = AngezeigteTexte(row.ausgang);
-    for (std::size_t i = 0; i < kResultLabelCount; ++i) {
-        w.key(kResultLabelNames[i]);
-        w.value(texts[i]);
-    }
-    w.endObject();
-    w.key("tooltip_lbC");
-    if (row.ausgang.darstellung.tooltipC)
-        w.value(*row.ausgang.darstellung.tooltipC);
-    else
-        w.null();
-    w.key("record");
-    recordJson(w, row.record);
-    w.key("coupling");
-    couplingJson(w, row);
-    if (!options.asTyped && row.ausgang.ending == Ending::Ok) {
-        w.key("values");
-        valuesJson(w, ValuesOf(row));
-    }
-    w.endObject();
 }
 
 }  // namespace
@@ -189,23 +90,24 @@ int writeInBlocks(const CalcOptions& options, std::string_view sep, Output& out,
 }
 
 int writeJson(const CalcOptions& options, Output& out) {
-    out.write("[");
-    const int status = writeInBlocks(options, ".", out, [&](std::string& text, const CalcRow& row, std::size_t i) {
-        if (i > 0) text += ',';
-        text += '\n';
-        JsonWriter w(text);
-        rowJson(w, options, row);
-    });
-    out.write("\n]\n");
+    const LoopExport e{options.felder, options.verhaeltnis, !options.asTyped};
+    std::string text;
+    LoopJsonStart(text);
+    out.write(text);
+    const int status = writeInBlocks(
+        options, ".", out, [&](std::string& t, const CalcRow& row, std::size_t i) { LoopJsonRow(t, e, row, i); });
+    text.clear();
+    LoopJsonEnd(text);
+    out.write(text);
     return status;
 }
 
 int writeCsv(const CalcOptions& options, Output& out) {
     std::string header;
-    CsvHeader(header);
+    LoopCsvHeader(header);
     out.write(header);
     return writeInBlocks(options, ".", out,
-                         [](std::string& text, const CalcRow& row, std::size_t) { CsvRow(text, row); });
+                         [](std::string& text, const CalcRow& row, std::size_t) { LoopCsvRow(text, row); });
 }
 
 // The table: the loop's inputs, the column names and units, then a line per row and
@@ -256,10 +158,10 @@ int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
     out.write((line(names) + line(units)).toUtf8().toStdString());
     return writeInBlocks(options, sep, out, [&](std::string& text, const CalcRow& row, std::size_t) {
         QString lines = line(rowCells(row));
-        if (row.ausgang.meldung) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + '\n';
+        if (row.ausgang.meldung) lines += "    ! " + qs(MessageLine(row.ausgang.meldung->text)) + '\n';
         const auto& a = row.ankopplung;
         if (a && a->art == KopplungsArt::Abgelehnt && a->meldung)
-            lines += "    ! " + MessageLine(a->meldung->text) + '\n';
+            lines += "    ! " + qs(MessageLine(a->meldung->text)) + '\n';
         text += lines.toStdString();
     });
 }

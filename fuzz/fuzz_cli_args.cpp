@@ -20,7 +20,6 @@
 
 #include "cli/calc_options.h"
 #include "cli/calc_run.h"
-#include "cli/calc_values.h"
 #include "cli/tuning_run.h"
 #include "core/frequency_steps.h"
 #include "fuzz_support.h"

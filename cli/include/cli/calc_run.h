@@ -12,20 +12,12 @@
 
 #include "cli/calc_options.h"
 #include "cli/output.h"
-#include "presentation/coupling_results.h"
-#include "presentation/loop_rechnen.h"
+#include "export/loop_export.h"
 
 namespace ringfeld::cli {
 
 // One frequency, calculated as in a freshly started window.
-struct CalcRow {
-    std::string frequenz;  // the row's Text5; the other fields are the options'
-    DesignRecord record;
-    LoopAusgang ausgang;
-    // Only for a calculation that ended "ok": the coupling window after its calculate button.
-    std::optional<ResonanzText> resonanz;
-    std::optional<AnkopplungAusgang> ankopplung;
-};
+using CalcRow = LoopRow;
 
 // Row `index` of the options' frequencies; `loop` is the options' fields read once
 // (LoopLesen(options.felder)), `decimalSeparator` is used for every shown number.
@@ -42,10 +34,6 @@ bool RowComputed(const CalcRow& row);
 // `localeSeparator`, one row per frequency. Returns the exit status: 0 when every row
 // was computed, else 1.
 int WriteRows(const CalcOptions& options, std::string_view localeSeparator, Output& out);
-
-// The CSV's lines.
-void CsvHeader(std::string& out);
-void CsvRow(std::string& out, const CalcRow& row);
 
 // The whole command: parse, run, write. Returns the exit status; output goes to `out`,
 // usage errors to `err`.
