@@ -7,6 +7,7 @@
 #include "core/constants.h"
 #include "export/export_cells.h"
 #include "export/json_writer.h"
+#include "export/loop_inputs.h"
 #include "text/messages.h"
 
 namespace ringfeld::exposure {
@@ -76,16 +77,7 @@ void ExposureJsonStart(std::string& out, const ExposureExport& e) {
     JsonWriter w(out);
     w.beginObject();
     w.key("inputs");
-    w.beginObject();
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"Text1", &e.loop.Text1},   {"Text2", &e.loop.Text2},  {"Text3", &e.loop.Text3}, {"Text4", &e.loop.Text4},
-        {"Text6", &e.loop.Text6},   {"Text7", &e.loop.Text7},  {"Text8", &e.loop.Text8}, {"Text9", &e.loop.Text9},
-        {"Combo1", &e.loop.Combo1}, {"Combo2", &e.loop.Combo2}};
-    for (const auto& [name, text] : fields) {
-        w.key(name);
-        w.value(*text);
-    }
-    w.endObject();
+    LoopInputsJson(w, e.loop);
     w.key("options");
     w.beginObject();
     w.key("standard");

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "export/export_cells.h"
-#include "export/field_keys.h"
 #include "export/json_writer.h"
+#include "export/loop_inputs.h"
 #include "export/tuning_export.h"
 #include "presentation/sheet_columns.h"
 #include "presentation/tuning_row_texts.h"
@@ -33,27 +33,6 @@ void flagsJson(JsonWriter& w, std::string_view key, const std::vector<Flag>& fla
     w.beginArray();
     for (Flag flag : flags) w.value(FlagName(flag));
     w.endArray();
-}
-
-// The loop's inputs under their design-file names (export/field_keys.h), the texts as
-// typed, the shape and the material by their keys; a material no list knows keeps its
-// text. The main window's frequency is not the sheet's: it is left out.
-template <typename Put>
-void eachInput(const LoopEingaben& in, Put put) {
-    for (const FeldSchluessel& f : kLoopSchluessel)
-        if (f.text != &LoopEingaben::Text5) put(f.key, std::string_view(in.*f.text));
-    put(kFormSchluessel, FormKey(FormVon(in.Combo1)));
-    const auto material = MaterialVon(in.Combo2);
-    put(kMaterialSchluessel, material ? MaterialKey(*material) : std::string_view(in.Combo2));
-}
-
-void inputsJson(JsonWriter& w, const LoopEingaben& in) {
-    w.beginObject();
-    eachInput(in, [&](std::string_view key, std::string_view text) {
-        w.key(key);
-        w.value(text);
-    });
-    w.endObject();
 }
 
 void optionsJson(JsonWriter& w, const SheetOptions& o) {
@@ -161,7 +140,7 @@ void SheetJsonStart(std::string& out, const SheetExport& e) {
     JsonWriter w(out);
     w.beginObject();
     w.key("inputs");
-    inputsJson(w, e.loop);
+    LoopInputsJson(w, e.loop);
     w.key("options");
     optionsJson(w, e.sheet.options);
     w.key("rows");
@@ -190,10 +169,7 @@ void SheetJsonEnd(std::string& out, const SheetExport& e) {
 }
 
 void SheetCsvHeader(std::string& out) {
-    eachInput(LoopEingaben{}, [&](std::string_view key, std::string_view) {
-        out += key;
-        out += ',';
-    });
+    LoopInputsCsvHeader(out);
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         if (column.kind != ColumnKind::Frequency) out += ',';
@@ -205,10 +181,7 @@ void SheetCsvHeader(std::string& out) {
 
 void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
     // The loop's inputs lead every line: each line stands on its own.
-    eachInput(e.loop, [&](std::string_view, std::string_view text) {
-        AppendCsvField(out, text);
-        out += ',';
-    });
+    LoopInputsCsvCells(out, e.loop);
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         switch (column.kind) {
