@@ -4,11 +4,9 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <array>
-
 #include "cli/exposure_run.h"
 #include "cli/row_blocks.h"
+#include "cli/text_table.h"
 #include "cli/tuning_run.h"
 #include "design/design_file.h"
 #include "export/loop_export.h"
@@ -58,35 +56,22 @@ bool RowComputed(const CalcRow& row) {
 
 namespace {
 
-// A block of rows written out, and whether each of them was computed.
-struct Block {
-    std::string text;
-    bool computed = true;
+// Whether every row was computed.
+struct Computed {
+    bool all = true;
+    void add(const CalcRow& row) { all = all && RowComputed(row); }
+    void add(const Computed& later) { all = all && later.all; }
 };
+
+constexpr std::size_t kBytesPerRow = 2048;  // the longest rows, in any format
 
 // Computes the rows in blocks on every core; `put(text, row, index)` writes a row to
 // its block's text, and the blocks go out in order. Returns the exit status.
 template <typename Put>
-int writeInBlocks(const CalcOptions& options, std::string_view sep, Output& out, Put put) {
+int writeRows(const CalcOptions& options, std::string_view sep, Output& out, Put put) {
     const LoopZahlen loop = LoopLesen(options.felder);
-    int status = 0;
-    RunInBlocks<Block>(
-        options.frequenzen.size(),
-        [&](std::size_t begin, std::size_t end, Block& block) {
-            block.text.clear();
-            block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
-            block.computed = true;
-            for (std::size_t i = begin; i < end; ++i) {
-                const CalcRow row = RunRow(options, loop, i, sep);
-                block.computed = block.computed && RowComputed(row);
-                put(block.text, row, i);
-            }
-        },
-        [&](const Block& block) {
-            out.write(block.text);
-            if (!block.computed) status = 1;
-        });
-    return status;
+    const auto rowAt = [&](std::size_t i) { return RunRow(options, loop, i, sep); };
+    return StreamRows<Computed>(options.frequenzen.size(), kBytesPerRow, out, rowAt, put).all ? 0 : 1;
 }
 
 int writeJson(const CalcOptions& options, Output& out) {
@@ -94,8 +79,8 @@ int writeJson(const CalcOptions& options, Output& out) {
     std::string text;
     LoopJsonStart(text);
     out.write(text);
-    const int status = writeInBlocks(
-        options, ".", out, [&](std::string& t, const CalcRow& row, std::size_t i) { LoopJsonRow(t, e, row, i); });
+    const int status = writeRows(options, ".", out,
+                                 [&](std::string& t, const CalcRow& row, std::size_t i) { LoopJsonRow(t, e, row, i); });
     text.clear();
     LoopJsonEnd(text);
     out.write(text);
@@ -106,8 +91,8 @@ int writeCsv(const CalcOptions& options, Output& out) {
     std::string header;
     LoopCsvHeader(header);
     out.write(header);
-    return writeInBlocks(options, ".", out,
-                         [](std::string& text, const CalcRow& row, std::size_t) { LoopCsvRow(text, row); });
+    return writeRows(options, ".", out,
+                     [](std::string& text, const CalcRow& row, std::size_t) { LoopCsvRow(text, row); });
 }
 
 // The table: the loop's inputs, the column names and units, then a line per row and
@@ -115,53 +100,25 @@ int writeCsv(const CalcOptions& options, Output& out) {
 // the rows takes the widths, the second computes the rows again and writes them.
 int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
     const Language lang = SpracheVon(options.sprache);
-    const LoopEingaben& in = options.felder;
-    const LoopZahlen loop = LoopLesen(in);
-    // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-    const QString inputs = QStringLiteral(
-                               "%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, "
-                               "Rs = %9 Ohm, Rp = ")
-                               .arg(qs(in.Combo1), qs(in.Combo2), qs(in.Text1), qs(in.Text2), qs(in.Text3),
-                                    qs(in.Text4), qs(in.Text8), qs(in.Text6), qs(in.Text7)) +
-                           qs(in.Text9) + QStringLiteral(" kOhm\n");
-    out.write(inputs.toUtf8().toStdString());
+    const LoopZahlen loop = LoopLesen(options.felder);
+    out.write(LoopInputsLine(options.felder).toUtf8().toStdString());
 
     QStringList names, units;
     for (const texte::RowColumn& c : texte::kRowColumns) {
         names << qs(c.name.in(lang == Language::None ? kStandardSprache : lang));
         units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
     }
-    using Widths = std::array<qsizetype, texte::kRowColumns.size()>;
-    Widths width{};
-    auto widen = [](Widths& w, const QStringList& cells) {
-        for (qsizetype i = 0; i < cells.size(); ++i) w[i] = std::max(w[i], cells[i].size());
-    };
-    widen(width, names);
-    widen(width, units);
-    const std::size_t count = options.frequenzen.size();
-    RunInBlocks<Widths>(
-        count,
-        [&](std::size_t begin, std::size_t end, Widths& w) {
-            w = {};
-            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));
-        },
-        [&](const Widths& w) {
-            for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
-        });
-
-    auto line = [&](const QStringList& cells) {
-        QString text;
-        for (qsizetype i = 0; i < cells.size(); ++i) text += (i ? "  " : "") + cells[i].rightJustified(width[i]);
-        while (text.endsWith(' ')) text.chop(1);
-        return text + '\n';
-    };
-    out.write((line(names) + line(units)).toUtf8().toStdString());
-    return writeInBlocks(options, sep, out, [&](std::string& text, const CalcRow& row, std::size_t) {
-        QString lines = line(rowCells(row));
-        if (row.ausgang.meldung) lines += "    ! " + qs(MessageLine(row.ausgang.meldung->text)) + '\n';
+    TextTable table(texte::kRowColumns.size(), LastCell::Aligned);
+    table.widen(names);
+    table.widen(units);
+    WidenInBlocks(table, options.frequenzen.size(),
+                  [&](std::size_t i) { return rowCells(RunRow(options, loop, i, sep)); });
+    out.write((table.line(names) + table.line(units)).toUtf8().toStdString());
+    return writeRows(options, sep, out, [&](std::string& text, const CalcRow& row, std::size_t) {
+        QString lines = table.line(rowCells(row));
+        if (row.ausgang.meldung) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));
         const auto& a = row.ankopplung;
-        if (a && a->art == KopplungsArt::Abgelehnt && a->meldung)
-            lines += "    ! " + qs(MessageLine(a->meldung->text)) + '\n';
+        if (a && a->art == KopplungsArt::Abgelehnt && a->meldung) lines += NoteLine(qs(MessageLine(a->meldung->text)));
         text += lines.toStdString();
     });
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/numeric_options.h"
+#include "cli/text_table.h"
 #include "cli/tuning_run.h"
 #include "cli/usage_errors.h"
 #include "export/finder_export.h"
@@ -165,15 +166,6 @@ FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang) {
 
 namespace {
 
-// Every cell but a line's last is as wide as the widest in its column.
-QString line(const std::vector<qsizetype>& width, const QStringList& cells) {
-    QString text;
-    for (qsizetype i = 0; i < cells.size(); ++i)
-        text += (i ? "  " : "") + cells[i].rightJustified(width[static_cast<std::size_t>(i)]);
-    while (text.endsWith(' ')) text.chop(1);
-    return text + '\n';
-}
-
 QString head(const FindOptions& f, Language lang, std::string_view sep) {
     const finder::FinderOptionen& o = f.options;
     auto given = [&](Feld field) {
@@ -205,15 +197,12 @@ QString table(const finder::Ergebnis& e, std::size_t shown, Language lang, std::
             cells << qs(finder::ZellenText(s, e.designs[i], lang, sep));
         rows.push_back(cells);
     }
-    std::vector<qsizetype> width(finder::kFinderSpalten.size());
-    for (const QStringList* cells : {&names, &units})
-        for (qsizetype i = 0; i < cells->size(); ++i)
-            width[static_cast<std::size_t>(i)] = std::max(width[static_cast<std::size_t>(i)], (*cells)[i].size());
-    for (const QStringList& cells : rows)
-        for (qsizetype i = 0; i < cells.size(); ++i)
-            width[static_cast<std::size_t>(i)] = std::max(width[static_cast<std::size_t>(i)], cells[i].size());
-    QString text = line(width, names) + line(width, units);
-    for (const QStringList& cells : rows) text += line(width, cells);
+    TextTable t(finder::kFinderSpalten.size(), LastCell::Aligned);
+    t.widen(names);
+    t.widen(units);
+    for (const QStringList& cells : rows) t.widen(cells);
+    QString text = t.line(names) + t.line(units);
+    for (const QStringList& cells : rows) text += t.line(cells);
     return text;
 }
 

@@ -10,6 +10,7 @@
 
 #include "cli/numeric_options.h"
 #include "cli/row_blocks.h"
+#include "cli/text_table.h"
 #include "cli/usage_errors.h"
 #include "core/frequency_steps.h"
 #include "export/tuning_export.h"
@@ -185,19 +186,6 @@ QStringList rowCells(const SheetRow& row, bool capacitorLoss, Language lang, con
     return cells;
 }
 
-// Every cell but a line's last is as wide as the widest in its column.
-void widen(std::vector<qsizetype>& width, const QStringList& cells) {
-    for (qsizetype i = 0; i + 1 < cells.size(); ++i) width[i] = std::max(width[i], cells[i].size());
-}
-
-QString line(const std::vector<qsizetype>& width, const QStringList& cells) {
-    QString text;
-    for (qsizetype i = 0; i < cells.size(); ++i)
-        text += (i ? "  " : "") + (i + 1 < cells.size() ? cells[i].rightJustified(width[i]) : cells[i]);
-    while (text.endsWith(' ')) text.chop(1);
-    return text + '\n';
-}
-
 QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
     using tuning::texte::kCSpanne, tuning::texte::kPKondensator;
     const tuning::Summary& s = sheet.summary;
@@ -239,7 +227,7 @@ QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Langua
                       .arg(fmt(m.input.bandwidthKHz, kMhz), fmt(m.input.vswr, kMhz), fmt(m.input.frequencyMHz, kMhz)) +
                   '\n';
     if (m.ending != Ending::Ok)
-        return out + "    ! " + qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang, m.cause)) + '\n';
+        return out + NoteLine(qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang, m.cause)));
     out += qs(texte::kMeasuredResult, lang)
                .arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
                     fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),
@@ -250,38 +238,20 @@ QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Langua
     return out;
 }
 
-// A block of the sheet's rows written out, and the summary of them.
-struct Block {
-    std::string text;
-    SummaryAccumulator summary;
-};
-
 SheetRow rowAt(const Sheet& sheet, std::size_t index, std::size_t count) {
     const SheetOptions& o = sheet.options;
     return BerechneZeile(sheet.loop, SheetFrequency(o, static_cast<long long>(index), static_cast<long long>(count)),
                          o);
 }
 
+constexpr std::size_t kBytesPerRow = 2048;  // the longest rows, in any format
+
 // Computes the sheet's rows in blocks on every core; `put(text, row, index)` writes a
 // row to its block's text, and the blocks go out in order and into the summary.
 template <typename Put>
 void writeInBlocks(const Sheet& sheet, std::size_t count, Output& out, SummaryAccumulator& summary, Put put) {
-    RunInBlocks<Block>(
-        count,
-        [&](std::size_t begin, std::size_t end, Block& block) {
-            block.text.clear();
-            block.text.reserve(kBlockRows * 2048);  // room for the longest rows: the text is not moved as it grows
-            block.summary = {};
-            for (std::size_t i = begin; i < end; ++i) {
-                const SheetRow row = rowAt(sheet, i, count);
-                block.summary.add(row);
-                put(block.text, row, i);
-            }
-        },
-        [&](const Block& block) {
-            out.write(block.text);
-            summary.add(block.summary);
-        });
+    summary = StreamRows<SummaryAccumulator>(
+        count, kBytesPerRow, out, [&](std::size_t i) { return rowAt(sheet, i, count); }, put);
 }
 
 // The table: column names and units, then a line per row and the message of each
@@ -296,23 +266,15 @@ void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Form
         names << qs(c.shortHeading, lang);
         units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
     }
-    std::vector<qsizetype> width(static_cast<std::size_t>(names.size()));
-    widen(width, names);
-    widen(width, units);
-    RunInBlocks<std::vector<qsizetype>>(
-        count,
-        [&](std::size_t begin, std::size_t end, std::vector<qsizetype>& w) {
-            w.assign(width.size(), 0);
-            for (std::size_t i = begin; i < end; ++i)
-                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));
-        },
-        [&](const std::vector<qsizetype>& w) {
-            for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
-        });
-    out.write((line(width, names) + line(width, units)).toUtf8().toStdString());
+    TextTable table(static_cast<std::size_t>(names.size()), LastCell::AsItIs);  // the flags stand as they are
+    table.widen(names);
+    table.widen(units);
+    WidenInBlocks(table, count,
+                  [&](std::size_t i) { return rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt); });
+    out.write((table.line(names) + table.line(units)).toUtf8().toStdString());
     writeInBlocks(sheet, count, out, summary, [&](std::string& text, const SheetRow& row, std::size_t) {
-        QString lines = line(width, rowCells(row, capacitorLoss, lang, fmt));
-        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + '\n';
+        QString lines = table.line(rowCells(row, capacitorLoss, lang, fmt));
+        if (!row.values) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));
         text += lines.toStdString();
     });
 }
@@ -345,13 +307,7 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat forma
                           [&](std::string& t, const SheetRow& row, std::size_t) { SheetCsvRow(t, e, row); });
             break;
         case TuningFormat::Text: {
-            // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-            const QString inputs =
-                QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
-                    .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4), qs(l.Text8),
-                         qs(l.Text6), qs(l.Text7)) +
-                ", Rp = " + qs(l.Text9) + " kOhm\n";
-            out.write(inputs.toUtf8().toStdString());
+            out.write(LoopInputsLine(l).toUtf8().toStdString());
             writeTable(sheet, count, lang, fmt, out, summary);
             break;
         }
