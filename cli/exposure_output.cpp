@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "cli/exposure_run.h"
+#include "cli/exposure_output.h"
 
 #include <QStringList>
 
@@ -10,7 +10,6 @@
 #include "cli/calc_options.h"
 #include "cli/row_blocks.h"
 #include "cli/text_table.h"
-#include "cli/usage_errors.h"
 #include "core/constants.h"
 #include "core/frequency_steps.h"
 #include "export/exposure_export.h"
@@ -19,125 +18,12 @@
 #include "text/catalog/tuning_texts.h"
 #include "text/messages.h"
 #include "text/number_format.h"
-#include "text/strict_number.h"
 
 namespace ringfeld::cli {
 namespace {
 
 using namespace exposure;
 namespace et = exposure::texte;
-
-struct ExposureOption {
-    std::string_view name, valueName;  // no value name: a switch
-    const Tri& help;
-};
-constexpr std::array<ExposureOption, 7> kExposureOptions{{
-    {"exposure", "", et::kHelpExposure},
-    {"standard", "name", et::kHelpStandard},
-    {"population", "name", et::kHelpPopulation},
-    {"mode-factor", "x", et::kHelpModeFactor},
-    {"tx-share", "percent", et::kHelpTxShare},
-    {"distance", "m", et::kHelpDistance},
-    {"current-source", "source", et::kHelpCurrentSource},
-}};
-
-QStringList keys(auto all, auto key) {
-    QStringList out;
-    for (const auto& item : all) out << qs(key(item));
-    return out;
-}
-
-QString expected(std::string_view name, Language lang) {
-    if (name == "standard") return OneOf(lang, keys(kStandards, StandardKey));
-    if (name == "population") return OneOf(lang, keys(kPopulations, PopulationKey));
-    if (name == "current-source")
-        return OneOf(lang, keys(std::array{CurrentSource::Model, CurrentSource::Measured}, CurrentSourceKey));
-    if (name == "mode-factor") return qs(et::kExpectModeFactor, lang);
-    if (name == "tx-share") return qs(et::kExpectTxShare, lang);
-    if (name == "distance") return qs(et::kExpectDistance, lang);
-    return {};
-}
-
-// A plain number within [low, high].
-std::optional<double> within(const QString& text, double low, double high) {
-    const auto value = StrikteZahl(text.toStdString());
-    if (!value || !(*value >= low && *value <= high)) return std::nullopt;
-    return value;
-}
-
-// The entry `text` names (any case, blanks around), by the key each entry has.
-template <typename T>
-std::optional<T> named(const QString& text, auto all, auto key) {
-    for (const T& item : all)
-        if (text.trimmed().compare(qs(key(item)), Qt::CaseInsensitive) == 0) return item;
-    return std::nullopt;
-}
-
-}  // namespace
-
-void DefineExposureOptions(QCommandLineParser& parser, Language lang) {
-    for (const ExposureOption& o : kExposureOptions)
-        parser.addOption(QCommandLineOption(qs(o.name), qs(o.help, lang), qs(o.valueName)));
-}
-
-QString ExposureExpected(const QString& name, Language lang) { return expected(name.toStdString(), lang); }
-
-ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
-                                   const std::optional<tuning::SheetOptions>& sheet) {
-    ExposureParse out;
-    if (!parser.isSet("exposure")) {
-        for (const ExposureOption& o : kExposureOptions)
-            if (parser.isSet(qs(o.name))) {
-                out.usageError = qs(et::kOnlyWithExposure, lang).arg("--" + qs(o.name));
-                break;
-            }
-        return out;
-    }
-    auto refuse = [&](std::string_view name, const QString& given) {
-        out.usageError = UsageError(lang, "--" + qs(name), given, expected(name, lang));
-        return out;
-    };
-    ExposureOptions o;
-    if (parser.isSet("standard")) {
-        const auto s = named<Standard>(parser.value("standard"), kStandards, StandardKey);
-        if (!s) return refuse("standard", parser.value("standard"));
-        o.standard = *s;
-    }
-    if (parser.isSet("population")) {
-        const auto p = named<Population>(parser.value("population"), kPopulations, PopulationKey);
-        if (!p) return refuse("population", parser.value("population"));
-        o.population = *p;
-    }
-    if (parser.isSet("mode-factor")) {
-        const auto f = within(parser.value("mode-factor"), 0, 1);
-        if (!f) return refuse("mode-factor", parser.value("mode-factor"));
-        o.settings.modeFactor = *f;
-    }
-    if (parser.isSet("tx-share")) {
-        const auto share = within(parser.value("tx-share"), 0, constants::kPercentPerUnit);
-        if (!share) return refuse("tx-share", parser.value("tx-share"));
-        o.settings.transmitShare = *share / constants::kPercentPerUnit;
-    }
-    for (const QString& text : parser.values("distance")) {
-        const auto d = within(text, kNearestM, kFarthestM);
-        if (!d) return refuse("distance", text);
-        o.distances.push_back(*d);
-    }
-    if (parser.isSet("current-source")) {
-        const auto sources = std::array{CurrentSource::Model, CurrentSource::Measured};
-        const auto s = named<CurrentSource>(parser.value("current-source"), sources, CurrentSourceKey);
-        if (!s) return refuse("current-source", parser.value("current-source"));
-        if (*s == CurrentSource::Measured && !(sheet && sheet->measured)) {
-            out.usageError = qs(et::kMeasuredNeedsSheet, lang);
-            return out;
-        }
-        o.settings.source = *s;
-    }
-    out.options = o;
-    return out;
-}
-
-namespace {
 
 // The rows: the options' frequencies with the sheet's default options, or the sheet's.
 struct Rows {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "cli/tuning_run.h"
+#include "cli/tuning_output.h"
 
 #include <QStringList>
 
@@ -8,148 +8,21 @@
 #include <array>
 #include <vector>
 
-#include "cli/numeric_options.h"
 #include "cli/row_blocks.h"
 #include "cli/text_table.h"
-#include "cli/usage_errors.h"
 #include "core/frequency_steps.h"
 #include "export/tuning_export.h"
 #include "platform/qt_text.h"
 #include "presentation/sheet_columns.h"
 #include "presentation/tuning_display.h"
 #include "presentation/tuning_row_texts.h"
+#include "text/catalog/cli_texts.h"
 #include "text/number_format.h"
-#include "text/strict_number.h"
 
 namespace ringfeld::cli {
 namespace {
 
 using namespace tuning;
-
-struct TuningOption {
-    std::string_view name, valueName;
-    const Tri& help;
-};
-
-constexpr std::array<TuningOption, 7> kTuningOptions{{
-    {"tuning", "from:to:step", texte::kHelpTuning},
-    {"cap-q", "Q", texte::kHelpCapQ},
-    {"ground-ratio", "k", texte::kHelpGroundRatio},
-    {"stray-c", "pF", texte::kHelpStrayC},
-    {"cap-range", "cmin:cmax", texte::kHelpCapRange},
-    {"cap-vpeak", "V", texte::kHelpCapVpeak},
-    {"measured", "MHz:kHz[:vswr]", texte::kHelpMeasured},
-}};
-
-// The single numbers, read and described as the loop's numeric options are.
-constexpr NumericOption kCapQ{"cap-q", "Q", "", RangeRule::Positive, {"", "", ""}};
-constexpr NumericOption kGroundRatio{"ground-ratio", "k", "", RangeRule::NonNegative, {"", "", ""}};
-constexpr NumericOption kStray{"stray-c", "pF", "pF", RangeRule::NonNegative, {"", "", ""}};
-constexpr NumericOption kVPeak{"cap-vpeak", "V", "V", RangeRule::Positive, {"", "", ""}};
-
-QString expectedFor(std::string_view name, Language lang) {
-    if (name == "tuning") return qs(texte::kExpectTuning, lang).arg(tuning::kMaxSheetRows);
-    if (name == "cap-range") return qs(texte::kExpectCapRange, lang);
-    if (name == "measured") return qs(texte::kExpectMeasured, lang);
-    for (const NumericOption* o : {&kCapQ, &kGroundRatio, &kStray, &kVPeak})
-        if (name == o->name) return ExpectedNumber(*o, lang);
-    return {};
-}
-
-// COUNT numbers separated by colons, each plain (StrikteZahl).
-std::optional<std::vector<double>> numbers(const QString& text, qsizetype least, qsizetype most) {
-    const QStringList parts = text.split(':');
-    if (parts.size() < least || parts.size() > most) return std::nullopt;
-    std::vector<double> out;
-    for (const QString& part : parts) {
-        const auto value = StrikteZahl(part.toStdString());
-        if (!value) return std::nullopt;
-        out.push_back(*value);
-    }
-    return out;
-}
-
-std::string_view optionOf(tuning::OptionFault fault) {
-    switch (fault) {
-        case tuning::OptionFault::Range: return "tuning";
-        case tuning::OptionFault::CapacitorQ: return "cap-q";
-        case tuning::OptionFault::GroundRatio: return "ground-ratio";
-        case tuning::OptionFault::Stray: return "stray-c";
-        case tuning::OptionFault::CapacitorRange: return "cap-range";
-        case tuning::OptionFault::CapacitorVoltage: return "cap-vpeak";
-        case tuning::OptionFault::Measured: return "measured";
-        case tuning::OptionFault::None: break;
-    }
-    return {};
-}
-
-}  // namespace
-
-QString TuningExpected(const QString& name, Language lang) { return expectedFor(name.toStdString(), lang); }
-
-void DefineTuningOptions(QCommandLineParser& parser, Language lang) {
-    for (const TuningOption& o : kTuningOptions)
-        parser.addOption(QCommandLineOption(qs(o.name), qs(o.help, lang), qs(o.valueName)));
-}
-
-TuningParse ParseTuningOptions(const QCommandLineParser& parser, Language lang) {
-    TuningParse out;
-    if (!parser.isSet("tuning")) {
-        // The capacitor's options serve --find too, which reads them itself.
-        const bool find = parser.isSet("find");
-        for (const TuningOption& o : kTuningOptions) {
-            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;
-            const bool alsoFind = o.name != "measured";
-            if (find && alsoFind) continue;
-            out.usageError =
-                qs(alsoFind ? texte::kOnlyWithTuningOrFind : texte::kOnlyWithTuning, lang).arg("--" + qs(o.name));
-        }
-        return out;
-    }
-    for (const char* other : {"frequency", "sweep", "find"})
-        if (parser.isSet(other)) {
-            out.usageError = qs(texte::kNotWithTuning, lang).arg("--" + QString(other));
-            return out;
-        }
-    auto refuse = [&](std::string_view name) {
-        out.usageError = UsageError(lang, "--" + qs(name), parser.value(qs(name)), expectedFor(name, lang));
-        return out;
-    };
-    // Each option's numbers, or none when it is absent; a value that does not read refuses.
-    bool unreadable = false;
-    std::string_view unreadableName;
-    auto read = [&](std::string_view name, qsizetype least, qsizetype most) -> std::optional<std::vector<double>> {
-        if (unreadable || !parser.isSet(qs(name))) return std::nullopt;
-        auto values = numbers(parser.value(qs(name)), least, most);
-        if (!values) unreadable = true, unreadableName = name;
-        return values;
-    };
-
-    SheetOptions o;
-    const auto range = read("tuning", 3, 3);
-    const auto capQ = read("cap-q", 1, 1);
-    const auto ground = read("ground-ratio", 1, 1);
-    const auto stray = read("stray-c", 1, 1);
-    const auto capRange = read("cap-range", 2, 2);
-    const auto vPeak = read("cap-vpeak", 1, 1);
-    const auto measured = read("measured", 2, 3);
-    if (unreadable) return refuse(unreadableName);
-    o.fromMHz = (*range)[0], o.toMHz = (*range)[1], o.stepMHz = (*range)[2];
-    if (!(o.fromMHz > 0)) return refuse("tuning");
-    if (capQ) o.capacitorQ = (*capQ)[0];
-    if (ground) o.groundRatio = (*ground)[0];
-    if (stray) o.strayPf = (*stray)[0];
-    if (capRange) o.capMinPf = (*capRange)[0], o.capMaxPf = (*capRange)[1];
-    if (vPeak) o.capVPeakV = (*vPeak)[0];
-    if (measured)
-        o.measured = tuning::Messung{(*measured)[0], (*measured)[1], measured->size() > 2 ? (*measured)[2] : 2};
-    if (const auto fault = tuning::PruefeOptionen(o); fault != tuning::OptionFault::None)
-        return refuse(optionOf(fault));
-    out.options = o;
-    return out;
-}
-
-namespace {
 
 // ---- the text table
 
@@ -281,7 +154,7 @@ void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Form
 
 }  // namespace
 
-int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat format, Language lang, std::string_view sep,
+int WriteTuning(const LoopEingaben& l, const SheetOptions& o, OutputFormat format, Language lang, std::string_view sep,
                 Output& out) {
     // The sheet without its rows: they are written as they are computed and taken
     // into the summary, which comes last with the measured block.
@@ -294,19 +167,19 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat forma
     SummaryAccumulator summary;
     std::string text;
     switch (format) {
-        case TuningFormat::Json:
+        case OutputFormat::Json:
             SheetJsonStart(text, e);
             out.write(text);
             writeInBlocks(sheet, count, out, summary,
                           [&](std::string& t, const SheetRow& row, std::size_t i) { SheetJsonRow(t, e, row, i); });
             break;
-        case TuningFormat::Csv:
+        case OutputFormat::Csv:
             SheetCsvHeader(text);
             out.write(text);
             writeInBlocks(sheet, count, out, summary,
                           [&](std::string& t, const SheetRow& row, std::size_t) { SheetCsvRow(t, e, row); });
             break;
-        case TuningFormat::Text: {
+        case OutputFormat::Text: {
             out.write(LoopInputsLine(l).toUtf8().toStdString());
             writeTable(sheet, count, lang, fmt, out, summary);
             break;
@@ -315,9 +188,9 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, TuningFormat forma
     sheet.summary = summary.summary(o);
     if (o.measured) sheet.measured = BerechneMessung(sheet.loop, o);
     text.clear();
-    if (format == TuningFormat::Json) {
+    if (format == OutputFormat::Json) {
         SheetJsonEnd(text, e);
-    } else if (format == TuningFormat::Text) {
+    } else if (format == OutputFormat::Text) {
         QString end = '\n' + summaryText(sheet, lang, fmt);
         if (sheet.measured) end += measuredText(sheet, *sheet.measured, lang, fmt);
         text = end.toStdString();
