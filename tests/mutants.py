@@ -328,66 +328,85 @@ m('app/help_command.cpp', '    return orte.front();\n', '    return orte.back();
 m('app/help_command.cpp', '    dienste.processEvents();\n', '', 'drop', 'no event processing after starting the viewer')
 
 # ---------------------------------------------------------------- cli/calc_options.cpp
-m('cli/calc_options.cpp', '                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))\n', '                if (false)\n', 'drop', 'numeric options not checked')
-m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));\n', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseSensitive) == 0) return std::string(name(entry));\n', 'cmp', 'list entries case-sensitive')
+m('cli/calc_options.cpp', '                    if (!ReadNumber(n, text.toStdString())) return refuse(n, text);\n', '                    if (false) return refuse(n, text);\n', 'drop', 'numeric options not checked')
+m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(entry), Qt::CaseInsensitive) == 0) return std::string(entry);\n', '        if (text.trimmed().compare(qs(entry), Qt::CaseSensitive) == 0) return std::string(entry);\n', 'cmp', 'list entries case-sensitive')
 m('cli/calc_options.cpp', '            in.Combo1 = *entry;\n', '', 'drop', 'shape entry not written as the list writes it')
 m('cli/calc_options.cpp', '            in.Combo2 = *entry;\n', '', 'drop', 'material entry not written as the list writes it')
 m('cli/calc_options.cpp', '    if (!from || !to || !step || (!asTyped && !(*from > 0))) return std::nullopt;\n', '    if (!from || !to || !step) return std::nullopt;\n', 'drop', 'sweep FROM > 0 not checked')
 m('cli/calc_options.cpp', '    if (givenLanguage) o.sprache = *givenLanguage;\n', '    ;\n', 'drop', '--lang ignored')
-m('cli/calc_options.cpp', '        else if (f == "csv")\n            o.format = OutputFormat::Csv;\n', '\n', 'drop', 'csv format not recognised')
-m('cli/calc_options.cpp', '        out.infoText = parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = parser.isSet("version") ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
-m('cli/calc_options.cpp', '    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n', '', 'drop', "--lang's usage error lists no codes")
+m('cli/calc_options.cpp', '        out.infoText = help ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = !help ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
 m('cli/calc_options.cpp', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));\n', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row)));\n', 'drop', 'a later sweep counts its steps from the first row')
-m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
+m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !given(sweepOption)) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
 m('export/design/include/design/design.h', '    std::string verhaeltnis = "4,05";  // the ratio the first site proposes\n', '    std::string verhaeltnis = "4,50";  // the ratio the first site proposes\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
 
-# ---------------------------------------------------------------- cli/calc_run.cpp
-m('cli/calc_run.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
-m('cli/calc_run.cpp', '    if (!options.asTyped && row.ausgang.ending == Ending::Ok) {\n', '    if (row.ausgang.ending == Ending::Ok) {\n', 'drop', '--as-typed JSON gains values')
-m('cli/calc_run.cpp', "        if (i > 0) text += ',';\n", '', 'drop', 'JSON rows without a comma between them')
-m('cli/calc_run.cpp', '    out.write("\\n]\\n");\n', '    out.write("\\n]");\n', 'drop', 'JSON sweep without its last line end')
-m('cli/calc_run.cpp', '            if (!block.computed) status = 1;\n', '', 'drop', 'a refused row in a sweep exits 0')
-m('cli/calc_run.cpp', '    if (row.ausgang.ending != Ending::Ok) return false;\n', '    if (row.ausgang.ending == Ending::Fault) return false;\n', 'cmp', 'exit status 1 only for faults')
-m('cli/calc_run.cpp', '        if (row.ausgang.meldung) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + \'\\n\';\n', '        if (false) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + \'\\n\';\n', 'drop', 'text table drops refusal messages')
-m('cli/calc_run.cpp', '            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));\n', '', 'drop', "text table's widths from the headings alone")
+# ---------------------------------------------------------------- cli/calc_output.cpp
+m('cli/calc_output.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
+m('cli/calc_output.cpp', '    void add(const Computed& later) { all = all && later.all; }\n', '    void add(const Computed&) {}\n', 'drop', 'a refused row in a sweep exits 0')
+m('cli/calc_output.cpp', '    if (row.ausgang.ending != Ending::Ok) return false;\n', '    if (row.ausgang.ending == Ending::Fault) return false;\n', 'cmp', 'exit status 1 only for faults')
+m('cli/calc_output.cpp', '        if (row.ausgang.meldung) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));\n', '        if (false) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));\n', 'drop', 'text table drops refusal messages')
 
-# ---------------------------------------------------------------- cli/calc_values.cpp
-m('cli/calc_values.cpp', 'constexpr double kVoltsPerKilovolt = 1000;\n', 'constexpr double kVoltsPerKilovolt = 100;\n', 'const', 'capacitor voltage kV -> V factor 100')
-m('cli/calc_values.cpp', '         row.record.RGesamt,\n         row.record.XL,\n', '         row.record.XL,\n         row.record.RGesamt,\n', 'swap', 'R_total and X swapped')
-m('cli/calc_values.cpp', '         w.strahlung,\n         w.verlust,\n', '         w.verlust,\n         w.strahlung,\n', 'swap', 'radiation and loss resistance swapped')
-m('cli/calc_values.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
-m('cli/calc_values.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
+# ---------------------------------------------------------------- cli/find_output.cpp
+m('cli/find_output.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
 
-# ---------------------------------------------------------------- cli/find_run.cpp
-m('cli/find_run.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
+# ---------------------------------------------------------------- cli/find_options.cpp
+m('cli/find_options.cpp', '        if (parts.size() < static_cast<qsizetype>(option.finder.least) ||\n', '        if (false ||\n', 'drop', 'a value of too few parts taken by --find (--sizes SMIN alone)')
+m('cli/find_options.cpp', '    if (!put(band)) return refuse(band);\n', '    if (!put(band)) return out;\n', 'drop', 'an unusable --find band gives no usage error')
 
-# ---------------------------------------------------------------- cli/include/cli/numeric_options.h
-m('cli/include/cli/numeric_options.h', '    {"series-loss", "Ohm", "Ohm", RangeRule::NonNegative, texte::kHelpSeriesLoss},\n', '    {"series-loss", "Ohm", "Ohm", RangeRule::Positive, texte::kHelpSeriesLoss},\n', 'const', 'series loss must be > 0')
-m('cli/include/cli/numeric_options.h', '    {"length", "mm", "mm", RangeRule::NonNegative, texte::kHelpLength},\n', '    {"length", "mm", "mm", RangeRule::Positive, texte::kHelpLength},\n', 'const', 'coil length must be > 0')
+# ---------------------------------------------------------------- cli/include/cli/option_table.h
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "Ohm"),\n', '         .takes = Number(Range::Positive, "Ohm"),\n', 'const', 'series loss must be > 0')
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "mm"),\n', '         .takes = Number(Range::Positive, "mm"),\n', 'const', 'coil length must be > 0')
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "pF"),\n', '         .takes = Number(Range::Positive, "pF"),\n', 'const', 'stray capacitance said and checked as > 0 where the sheet takes 0')
+m('cli/include/cli/option_table.h', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = T | F},\n', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = F},\n', 'drop', '--tuning combines with --sweep')
+m('cli/include/cli/option_table.h', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = E,\n', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = kNoRun,\n', 'drop', '--standard taken without --exposure')
+m('cli/include/cli/option_table.h', '         .finder = FinderFields(2, Feld::From, Feld::To)},\n', '         .finder = FinderFields(1, Feld::From, Feld::To)},\n', 'const', '--find takes FROM alone')
+
+# ---------------------------------------------------------------- cli/option_table.cpp
+m('cli/option_table.cpp', '        case Range::Positive: return value > 0;\n', '        case Range::Positive: return value >= 0;\n', 'cmp', 'range rule > 0 admits 0')
+m('cli/option_table.cpp', '        case Range::NonNegative: return value >= 0;\n', '        case Range::NonNegative: return value > 0;\n', 'cmp', 'range rule >= 0 refuses 0')
+m('cli/option_table.cpp', '    if (!t.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(t.unit);\n', '\n', 'drop', 'usage error without the unit')
+m('cli/option_table.cpp', '                           names(kSprachen, [](const SprachEintrag& e) { return e.code; }));\n', '                           QStringList());\n', 'drop', "--lang's usage error lists no codes")
+m('cli/option_table.cpp', '        if (!(given & run) && (o.needs & run) && !(o.needs & given))\n', '        if (false)\n', 'drop', 'options taken without the run they need')
+m('cli/option_table.cpp', '        if ((given & run) && (o.refusedWith & run))\n', '        if (false)\n', 'drop', 'a run combines with every option')
+m('cli/option_table.cpp', '    return option.finder.rule ? qs(*option.finder.rule, lang) : Expected(option, lang, true);\n', '    return Expected(option, lang, true);\n', 'drop', '--find --turns says a number where the finder takes a list')
+m('cli/option_table.cpp', '    if (t.sentence) return qs(*t.sentence, lang);\n', '    if (false) return qs(*t.sentence, lang);\n', 'drop', 'usage errors of sentence options say nothing expected')
 
 # ---------------------------------------------------------------- cli/include/cli/row_blocks.h
 m('cli/include/cli/row_blocks.h', '        make(b * kBlockRows, std::min(count, (b + 1) * kBlockRows), result);\n', '        make(b * kBlockRows + 1, std::min(count, (b + 1) * kBlockRows), result);\n', 'drop', "each block's first row skipped")
+m('cli/include/cli/row_blocks.h', '            all.add(block.tally);\n', '', 'drop', 'the blocks tell nothing: no sheet summary, a refused row exits 0')
+m('cli/include/cli/row_blocks.h', '            block.tally = Tally{};\n', '', 'drop', "a block's tally keeps the rows of the block made before it in the same place")
 
-# ---------------------------------------------------------------- cli/numeric_options.cpp
-m('cli/numeric_options.cpp', '        case RangeRule::Positive: return value > 0;\n', '        case RangeRule::Positive: return value >= 0;\n', 'cmp', 'range rule > 0 admits 0')
-m('cli/numeric_options.cpp', '        case RangeRule::NonNegative: return value >= 0;\n', '        case RangeRule::NonNegative: return value > 0;\n', 'cmp', 'range rule >= 0 refuses 0')
-m('cli/numeric_options.cpp', '    if (!option.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(option.unit);\n', '\n', 'drop', 'usage error without the unit')
+# ---------------------------------------------------------------- cli/text_table.h and .cpp
+m('cli/include/cli/text_table.h', '            for (std::size_t i = begin; i < end; ++i) block.widen(cellsOf(i));\n', '            ;\n', 'drop', "text tables' widths from the headings alone")
+m('cli/include/cli/text_table.h', '        return cell < static_cast<qsizetype>(width_.size()) && (last_ == LastCell::Aligned || cell + 1 < cells);\n', '        return cell < static_cast<qsizetype>(width_.size());\n', 'drop', 'the flags of the sheet and the safety table widen their column')
+m('cli/text_table.cpp', "    while (text.endsWith(' ')) text.chop(1);\n", '', 'drop', 'text table lines end in blanks')
 
-# ---------------------------------------------------------------- cli/render_csv.cpp
-m('cli/render_csv.cpp', 'constexpr std::string_view kLineEnd = "\\r\\n";  // RFC 4180, 2.1\n', 'constexpr std::string_view kLineEnd = "\\n";  // RFC 4180, 2.1\n', 'const', 'CSV lines end in LF')
-m('cli/render_csv.cpp', '    appendQuoted(out, RowMessage(row).toStdString());\n', '    out += RowMessage(row).toStdString();\n', 'drop', 'CSV message unquoted')
-m('cli/render_csv.cpp', '    out += kLineEnd;\n', '', 'drop', 'CSV rows without line ends')
-
-# ---------------------------------------------------------------- cli/tuning_run.cpp
-m('cli/tuning_run.cpp', '    for (const char* other : {"frequency", "sweep", "find"})\n', '    for (const char* other : {"frequency", "find"})\n', 'drop', '--tuning combines with --sweep')
-m('cli/tuning_run.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
-m('cli/tuning_run.cpp', '            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;\n', '            if (true) continue;\n', 'drop', 'sheet options accepted without --tuning')
-m('cli/tuning_run.cpp', '                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '                ;\n', 'drop', "sheet table's widths from the headings alone")
-m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
-m('cli/tuning_run.cpp', '            summary.add(block.summary);\n', '', 'drop', 'sheet summary without the rows')
+# ---------------------------------------------------------------- cli/tuning_options.cpp and tuning_output.cpp
+m('cli/tuning_options.cpp', '            if (option.sheet.count > 0 && option.sheet.fault == fault) return refuse(option);\n', '            if (option.sheet.count > 0 && option.sheet.fault == fault) return refuse(range);\n', 'swap', "the sheet's refusals name --tuning")
+m('cli/tuning_options.cpp', '                                     v(Field::MeasVswr).value_or(tuning::Messung{}.vswr)};\n', '                                     v(Field::MeasVswr).value_or(2.618)};\n', 'const', '--measured without VSWR takes 2.618, not 2')
+m('cli/tuning_output.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
+m('cli/tuning_output.cpp', '        if (!row.values) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));\n', '        if (false) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));\n', 'drop', 'sheet table drops refusal messages')
 
 # ---------------------------------------------------------------- cli/usage_errors.cpp
 m('cli/usage_errors.cpp', '    return qs(texte::kInvalidValue, lang).arg(option, given, expected);\n', '    return qs(texte::kInvalidValue, lang).arg(option).arg(given).arg(expected);\n', 'swap', 'usage error fills placeholders typed by the user')
+
+# ---------------------------------------------------------------- export/loop_export.cpp
+m('export/loop_export.cpp', '    if (e.values && row.ausgang.ending == Ending::Ok) {\n', '    if (row.ausgang.ending == Ending::Ok) {\n', 'drop', '--as-typed JSON gains values')
+m('export/loop_export.cpp', "    if (index > 0) out += ',';\n", '', 'drop', 'JSON rows without a comma between them')
+m('export/loop_export.cpp', 'void LoopJsonEnd(std::string& out) { out += "\\n]\\n"; }\n', 'void LoopJsonEnd(std::string& out) { out += "\\n]"; }\n', 'drop', 'JSON sweep without its last line end')
+m('export/loop_export.cpp', 'constexpr double kVoltsPerKilovolt = 1000;\n', 'constexpr double kVoltsPerKilovolt = 100;\n', 'const', 'capacitor voltage kV -> V factor 100')
+m('export/loop_export.cpp', '         row.record.RGesamt,\n         row.record.XL,\n', '         row.record.XL,\n         row.record.RGesamt,\n', 'swap', 'R_total and X swapped')
+m('export/loop_export.cpp', '         w.strahlung,\n         w.verlust,\n', '         w.verlust,\n         w.strahlung,\n', 'swap', 'radiation and loss resistance swapped')
+m('export/loop_export.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
+m('export/loop_export.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
+m('export/loop_export.cpp', '    AppendCsvQuoted(out, RowMessage(row));\n', '    out += RowMessage(row);\n', 'drop', 'CSV message unquoted')
+m('export/loop_export.cpp', '    AppendCsvQuoted(out, RowMessage(row));\n    out += kCsvLineEnd;\n', '    AppendCsvQuoted(out, RowMessage(row));\n', 'drop', 'CSV rows without line ends')
+m('export/loop_export.cpp', '        if (!line.empty()) (out += out.empty() ? "" : " ") += line;\n', '        if (!line.empty()) out += line;\n', 'drop', "a message's lines joined without a blank")
+
+# ---------------------------------------------------------------- export/export_cells.h and loop_inputs.h
+m('export/include/export/export_cells.h', 'inline constexpr std::string_view kCsvLineEnd = "\\r\\n";  // RFC 4180, 2.1\n', 'inline constexpr std::string_view kCsvLineEnd = "\\n";  // RFC 4180, 2.1\n', 'const', 'CSV lines end in LF')
+m('export/include/export/export_cells.h', '    if (text.find_first_of(",\\"\\r\\n") == std::string_view::npos)\n', '    if (text.find_first_of(",\\r\\n") == std::string_view::npos)\n', 'drop', 'a CSV field with a quote left unquoted')
+m('export/include/export/loop_inputs.h', '    put(kFormSchluessel, FormKey(FormVon(in.Combo1)));\n', '    put(kFormSchluessel, std::string_view(in.Combo1));\n', 'drop', 'exports give the shape as the list text, not its key')
+m('export/include/export/loop_inputs.h', '        if (f.text != &LoopEingaben::Text5) put(f.key, std::string_view(in.*f.text));\n', '        put(f.key, std::string_view(in.*f.text));\n', 'drop', "the sheet's and the safety distances' inputs carry the main window's frequency")
 
 # ---------------------------------------------------------------- help/pdf_outline.cpp
 m('help/pdf_outline.cpp', '    const QDateTime when = QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC);\n', '    const QDateTime when = QDateTime::currentDateTimeUtc();\n', 'help pdf', 'the creation date comes from the clock')
