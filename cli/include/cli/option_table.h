@@ -122,7 +122,7 @@ inline constexpr auto kCalcOptions = [] {
     using namespace texte;
     namespace et = exposure::texte;
     constexpr unsigned T = kTuningRun, F = kFindRun, E = kExposureRun;
-    return std::array<CalcOption, 41>{{
+    return std::to_array<CalcOption>({
         {.name = "help",
          .valueName = "",
          .help = kHelpHelp,
@@ -396,7 +396,7 @@ inline constexpr auto kCalcOptions = [] {
          .takes = Sentence(kExpectTop),
          .needs = F,
          .refusedWith = kNoRun},
-    }};
+    });
 }();
 
 // The most rows a sweep may produce.
