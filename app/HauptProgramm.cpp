@@ -114,15 +114,15 @@ void HauptProgramm::DokumentVerbinden() {
 void HauptProgramm::SicherheitMitAbstimmung() {
     if (abstimmfenster_ && sicherheitsfenster_)
         QObject::connect(abstimmfenster_.get(), &tuning::TuningWindow::BlattGeaendert, sicherheitsfenster_.get(),
-                         &exposure::ExposureWindow::LoopGeaendert, Qt::UniqueConnection);
+                         &exposure::ExposureWindow::SpaeterRechnen, Qt::UniqueConnection);
 }
 
 tuning::TuningWindow& HauptProgramm::Abstimmbereich() {
     if (!abstimmfenster_) {
-        abstimmfenster_ = std::make_unique<tuning::TuningWindow>(
+        abstimmfenster_ = makeToolWindow<tuning::TuningWindow>(
             rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
         QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
-                         &tuning::TuningWindow::LoopGeaendert);
+                         &tuning::TuningWindow::SpaeterRechnen);
         // A design shown before the window existed brings its inputs.
         if (abstimmVorgabe_) abstimmfenster_->FelderSetzen(abstimmVorgabe_->felder, abstimmVorgabe_->band);
         abstimmVorgabe_.reset();
@@ -150,7 +150,7 @@ void HauptProgramm::FinderZeigen() {
             abstimmung.Zeigen();
             hauptfenster_->Command1_Click();
         };
-        finderfenster_ = std::make_unique<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+        finderfenster_ = makeToolWindow<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
         if (finderVorgabe_) finderfenster_->EingabenSetzen(*finderVorgabe_);
         finderVorgabe_.reset();
         QObject::connect(finderfenster_.get(), &finder::FinderWindow::EingabenGeaendert, [this] {
@@ -181,10 +181,10 @@ void HauptProgramm::Main() {
                     const tuning::Sheet& sheet = abstimmfenster_->modell().sheet();
                     return sheet.rows.empty() ? nullptr : &sheet;
                 };
-                sicherheitsfenster_ = std::make_unique<exposure::ExposureWindow>(
+                sicherheitsfenster_ = makeToolWindow<exposure::ExposureWindow>(
                     rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
                 QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
-                                 &exposure::ExposureWindow::LoopGeaendert);
+                                 &exposure::ExposureWindow::SpaeterRechnen);
                 if (sicherheitVorgabe_)
                     sicherheitsfenster_->EingabenSetzen(
                         exposure::KeyTexts(sicherheitVorgabe_->begin(), sicherheitVorgabe_->end()));

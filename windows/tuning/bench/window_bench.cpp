@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 #include <QApplication>
@@ -55,8 +56,9 @@ int main(int argc, char* argv[]) {
     RecordingDesktopServices dienste;
     const QString store = QDir::temp().filePath(QStringLiteral("ringfeld-bench-tuning.conf"));
     QFile::remove(store);
-    tuning::TuningWindow fenster(
+    const std::unique_ptr<tuning::TuningWindow> gebaut = makeToolWindow<tuning::TuningWindow>(
         rec, dienste, [&] { return loop; }, haupt, store);
+    tuning::TuningWindow& fenster = *gebaut;
     fenster.Zeigen();
     auto* von = fenster.findChild<QLineEdit*>(QStringLiteral("txtVon"));
     auto* bis = fenster.findChild<QLineEdit*>(QStringLiteral("txtBis"));

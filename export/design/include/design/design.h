@@ -48,11 +48,10 @@ struct Kopplung {
 };
 
 // The tuning-range window's fields and its band list (0: the range typed,
-// i: tuning::kBands[i - 1]); it starts with the 40 m band.
-inline constexpr int kStartBand = 4;
+// i: tuning::kBands[i - 1]).
 struct Abstimmung {
     tuning::FieldTexts felder = tuning::kFieldDefaults;
-    int band = kStartBand;
+    int band = tuning::kStartBand;
     bool operator==(const Abstimmung&) const = default;
 };
 
