@@ -278,7 +278,7 @@ m('windows/forms/widget_texts.cpp', '    if (entry >= 0) list.setCurrentIndex(en
 m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
 
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
-m('windows/main/frmMain.cpp', '    if (AnkopplungNeueLoop) AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
+m('windows/main/frmMain.cpp', '    programm_.AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
 m('windows/main/frmMain.cpp', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text3->text()),\n                        str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text4->text()),\n                        str(ui_.Text3->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', 'swap', 'loop fields Text3 and Text4 swapped')
 m('windows/main/frmMain.cpp', '        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);\n', '        ;\n', 'drop', "main window's field changes not followed")
 m('windows/main/frmMain.cpp', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));\n', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, kCodeGerman);\n', 'locale', 'nothing stored starts in German again')
