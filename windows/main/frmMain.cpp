@@ -143,9 +143,16 @@ void frmMain::Form_Load() {
     rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));
     SpracheAnwenden();
 
-    QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5,
-                                 ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9};
-    for (std::size_t i = 0; i < kStartTexte.size(); ++i) felder[i]->setText(qs(kStartTexte[i]));
+    for (const auto& [feld, text] : {std::pair{ui_.Text1, &LoopEingaben::Text1},
+                                     {ui_.Text2, &LoopEingaben::Text2},
+                                     {ui_.Text3, &LoopEingaben::Text3},
+                                     {ui_.Text4, &LoopEingaben::Text4},
+                                     {ui_.Text5, &LoopEingaben::Text5},
+                                     {ui_.Text6, &LoopEingaben::Text6},
+                                     {ui_.Text7, &LoopEingaben::Text7},
+                                     {ui_.Text8, &LoopEingaben::Text8},
+                                     {ui_.Text9, &LoopEingaben::Text9}})
+        feld->setText(qs(kStartEingaben.*text));
 
     resultLabel(ResultLabel::lbLamda)->setText(QString());
     ui_.Command2->setEnabled(false);

@@ -46,10 +46,8 @@ int main(int argc, char* argv[]) {
 
     // The main window's loop: the start values.
     QWidget haupt;
-    LoopEingaben loop;
-    loop.Text1 = kStartTexte[0], loop.Text2 = kStartTexte[1], loop.Text3 = kStartTexte[2], loop.Text4 = kStartTexte[3];
-    loop.Text5 = kStartTexte[4], loop.Text6 = kStartTexte[5], loop.Text7 = kStartTexte[6], loop.Text8 = kStartTexte[7];
-    loop.Text9 = kStartTexte[8], loop.Combo1 = "Kreis", loop.Combo2 = "Cu";
+    LoopEingaben loop = kStartEingaben;
+    loop.Combo1 = "Kreis", loop.Combo2 = "Cu";
 
     DesignRecord rec;
     rec.Sprache = "deutsch";

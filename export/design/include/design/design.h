@@ -16,6 +16,7 @@
 #include "presentation/tuning_inputs.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
+#include "text/start_values.h"
 
 namespace ringfeld::design {
 
@@ -43,7 +44,7 @@ Schleife SchleifeAus(const LoopEingaben& eingaben);
 inline constexpr std::array<std::string_view, 3> kOrte{"indoors", "balcony", "free"};
 struct Kopplung {
     int ort = 0;
-    std::string verhaeltnis = "4,05";  // the ratio the first site proposes
+    std::string verhaeltnis{kStartVerhaeltnis};  // the ratio the first site proposes
     bool operator==(const Kopplung&) const = default;
 };
 
