@@ -263,11 +263,22 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vo
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
 
+# ---------------------------------------------------------------- windows/forms/tool_window.cpp
+m('windows/forms/tool_window.cpp', '    restoreKept(ReadKeptTexts(kind_.settingsGroup, settingsFile()));\n', '\n', 'drop', 'tool windows start without their kept inputs')
+m('windows/forms/tool_window.cpp', '    exposeObjectNames(this);\n', '\n', 'drop', "tool windows' widgets not found by their names")
+m('windows/forms/tool_window.cpp', '        if (row.window == kind_.texts) TextAnwenden(row, lang, *this);\n', '        if (row.window == TextWindow::Tuning) TextAnwenden(row, lang, *this);\n', 'swap', "every tool window takes the tuning window's captions")
+m('windows/forms/tool_window.cpp', '    applyLanguage(lang);\n', '\n', 'drop', "a tool window's own texts do not follow the language")
+m('windows/forms/tool_window.cpp', '    if (isVisible()) spaeter_.start();\n', '\n', 'drop', 'tool windows do not follow their inputs')
+m('windows/forms/tool_window.cpp', '    writeSettings();\n    QWidget::hideEvent(event);\n', '    QWidget::hideEvent(event);\n', 'drop', "a closed tool window's inputs reach the store only when the program ends")
+m('windows/forms/tool_window.cpp', '    if (platziert_) store->setValue(QString::fromLatin1(kGeometrieSchluessel), saveGeometry().toBase64());\n', '\n', 'drop', "tool windows' places not kept")
+m('windows/forms/tool_window.cpp', '    if (!restoreKeptGeometry(*schirm)) placeFirst(*schirm);\n', '    placeFirst(*schirm);\n', 'drop', 'tool windows always start beside the main window')
+m('windows/forms/include/forms/tool_window.h', '    ~BuiltToolWindow() override { this->finish(); }\n', '    ~BuiltToolWindow() override {}\n', 'drop', 'inputs lost when the program ends with a tool window open')
+
 # ---------------------------------------------------------------- windows/finder/finder_window.cpp
 m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
 m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
 m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/finder_window.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
+m('windows/finder/finder_window.cpp', '        texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '        (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
@@ -309,8 +320,8 @@ m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\
 
 # ---------------------------------------------------------------- windows/tuning/tuning_window.cpp
 m('windows/tuning/tuning_window.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
-m('windows/tuning/tuning_window.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
-m('windows/tuning/tuning_window.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
+m('windows/tuning/tuning_window.cpp', '    for (std::size_t i = 0; i < kFieldCount; ++i) texte[kFelder[i].schluessel] = str(felder_[i]->text());\n', '\n', 'drop', 'fields not stored')
+m('windows/tuning/tuning_window.cpp', '    texte[kBandSchluessel] = std::to_string(band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
 # ---------------------------------------------------------------- app/HauptProgramm.cpp
 m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
@@ -339,7 +350,7 @@ m('cli/calc_options.cpp', '        out.infoText = parser.isSet("help") ? CalcHel
 m('cli/calc_options.cpp', '    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n', '', 'drop', "--lang's usage error lists no codes")
 m('cli/calc_options.cpp', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));\n', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row)));\n', 'drop', 'a later sweep counts its steps from the first row')
 m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
-m('export/design/include/design/design.h', '    std::string verhaeltnis = "4,05";  // the ratio the first site proposes\n', '    std::string verhaeltnis = "4,50";  // the ratio the first site proposes\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
+m('text/include/text/start_values.h', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[0];\n', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[1];\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
 
 # ---------------------------------------------------------------- cli/calc_run.cpp
 m('cli/calc_run.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
@@ -451,5 +462,5 @@ m('presentation/tuning_chart_data.cpp', '    a.min = from, a.max = to;\n', '    
 m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
 m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
-m('windows/tuning/tuning_window.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
