@@ -36,8 +36,8 @@ KeptTexts ReadKeptTexts(std::string_view group, const QString& settingsFile) {
     return out;
 }
 
-ToolWindow::ToolWindow(const ToolWindowKind& kind, ToolWindowPlace place)
-    : QWidget(nullptr, Qt::Window), kind_(kind), place_(std::move(place)) {
+ToolWindow::ToolWindow(const ToolWindowKind& kind, ToolWindowContext context)
+    : QWidget(nullptr, Qt::Window), kind_(kind), context_(std::move(context)) {
     setObjectName(QString::fromLatin1(kind_.objectName));
     initUiResources();
     setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));

@@ -54,7 +54,7 @@ struct ToolWindowKind {
 // What every tool window gets from the application: the design record (for the
 // language), the desktop services, the main window it first stands beside, and
 // the settings file (empty: the user's store).
-struct ToolWindowPlace {
+struct ToolWindowContext {
     DesignRecord& rec;
     DesktopServices& dienste;
     QWidget& neben;
@@ -94,7 +94,7 @@ signals:
     void EingabenGeaendert();
 
 protected:
-    ToolWindow(const ToolWindowKind& kind, ToolWindowPlace place);
+    ToolWindow(const ToolWindowKind& kind, ToolWindowContext context);
 
     // ------------------------------------------------ what each window implements
     // Its widgets, each with its objectName; lists filled as far as the kept texts need.
@@ -124,11 +124,11 @@ protected:
     // ------------------------------------------------ for the window's own code
     // The language the window shows: rec.Sprache, or the standard one.
     Language sprache() const;
-    DesignRecord& rec() const { return place_.rec; }
-    DesktopServices& dienste() const { return place_.dienste; }
+    DesignRecord& rec() const { return context_.rec; }
+    DesktopServices& dienste() const { return context_.dienste; }
     // The main window it stands beside.
-    const QWidget& neben() const { return place_.neben; }
-    const QString& settingsFile() const { return place_.settingsFile; }
+    const QWidget& neben() const { return context_.neben; }
+    const QString& settingsFile() const { return context_.settingsFile; }
     // An input of the window changed: SpaeterRechnen() and EingabenGeaendert().
     void inputChanged();
     // Right of the main window, moved left and up as far as needed to stay within
@@ -153,7 +153,7 @@ private:
     bool restoreKeptGeometry(const QScreen& screen);
 
     const ToolWindowKind& kind_;
-    ToolWindowPlace place_;
+    ToolWindowContext context_;
     bool platziert_ = false;  // placed beside the main window once: its geometry is kept from then on
     QTimer spaeter_;          // gathers the changes of one event round into one computation
 };
