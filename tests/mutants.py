@@ -255,7 +255,7 @@ m('platform/qt_desktop_services.cpp', '    return info.exists() && info.isFile()
 m('windows/coupling/frmAnkopplung.cpp', '    WiederWaehlen(ui_.Combo1, sprachEintrag_);\n', '', 'drop', 'language switch resets the coupling site')
 m('windows/coupling/frmAnkopplung.cpp', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n', 'void frmAnkopplung::NeueLoop() {\n', 'drop', 'new loop keeps the coupling circumference')
 m('windows/coupling/frmAnkopplung.cpp', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n    ui_.Command3->setEnabled(false);\n', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n', 'drop', 'new loop keeps the coupling print button')
-m('windows/coupling/frmAnkopplung.cpp', 'constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,50", "4,95"};\n', 'constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,95", "4,50"};\n', 'swap', 'site ratios 4,50 and 4,95 swapped (shared 89)')
+m('text/include/text/start_values.h', 'inline constexpr std::array<std::string_view, 3> kOrtVerhaeltnisse{"4,05", "4,50", "4,95"};\n', 'inline constexpr std::array<std::string_view, 3> kOrtVerhaeltnisse{"4,05", "4,95", "4,50"};\n', 'swap', 'site ratios 4,50 and 4,95 swapped (shared 89)')
 m('windows/coupling/frmAnkopplung.cpp', '    Cancel = true;\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n    ui_.Command3->setEnabled(false);\n', '    Cancel = true;\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n', 'drop', 'close box leaves print enabled (shared 90)')
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { Zusatzhinweis.clear(); });\n', '\n', 'drop', 'activation keeps old explanation (shared 91)')
 m('windows/coupling/frmAnkopplung.cpp', '    if (aus.hinweisZeigen) Command2_Click();\n', '', 'drop', 'range with C<=1000 shows no note (shared 92)')
@@ -263,11 +263,22 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vo
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
 
+# ---------------------------------------------------------------- windows/forms/tool_window.cpp
+m('windows/forms/tool_window.cpp', '    restoreKept(ReadKeptTexts(kind_.settingsGroup, settingsFile()));\n', '\n', 'drop', 'tool windows start without their kept inputs')
+m('windows/forms/tool_window.cpp', '    exposeObjectNames(this);\n', '\n', 'drop', "tool windows' widgets not found by their names")
+m('windows/forms/tool_window.cpp', '        if (row.window == kind_.texts) TextAnwenden(row, lang, *this);\n', '        if (row.window == TextWindow::Tuning) TextAnwenden(row, lang, *this);\n', 'swap', "every tool window takes the tuning window's captions")
+m('windows/forms/tool_window.cpp', '    applyLanguage(lang);\n', '\n', 'drop', "a tool window's own texts do not follow the language")
+m('windows/forms/tool_window.cpp', '    if (isVisible()) spaeter_.start();\n', '\n', 'drop', 'tool windows do not follow their inputs')
+m('windows/forms/tool_window.cpp', '    writeSettings();\n    QWidget::hideEvent(event);\n', '    QWidget::hideEvent(event);\n', 'drop', "a closed tool window's inputs reach the store only when the program ends")
+m('windows/forms/tool_window.cpp', '    if (platziert_) store->setValue(QString::fromLatin1(kGeometrieSchluessel), saveGeometry().toBase64());\n', '\n', 'drop', "tool windows' places not kept")
+m('windows/forms/tool_window.cpp', '    if (!restoreKeptGeometry(*schirm)) placeFirst(*schirm);\n', '    placeFirst(*schirm);\n', 'drop', 'tool windows always start beside the main window')
+m('windows/forms/include/forms/tool_window.h', '    ~BuiltToolWindow() override { this->finish(); }\n', '    ~BuiltToolWindow() override {}\n', 'drop', 'inputs lost when the program ends with a tool window open')
+
 # ---------------------------------------------------------------- windows/finder/finder_window.cpp
 m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
 m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
 m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/finder_window.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
+m('windows/finder/finder_window.cpp', '        texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '        (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
@@ -278,7 +289,7 @@ m('windows/forms/widget_texts.cpp', '    if (entry >= 0) list.setCurrentIndex(en
 m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
 
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
-m('windows/main/frmMain.cpp', '    if (AnkopplungNeueLoop) AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
+m('windows/main/frmMain.cpp', '    programm_.AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
 m('windows/main/frmMain.cpp', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text3->text()),\n                        str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text4->text()),\n                        str(ui_.Text3->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', 'swap', 'loop fields Text3 and Text4 swapped')
 m('windows/main/frmMain.cpp', '        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);\n', '        ;\n', 'drop', "main window's field changes not followed")
 m('windows/main/frmMain.cpp', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));\n', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, kCodeGerman);\n', 'locale', 'nothing stored starts in German again')
@@ -309,8 +320,8 @@ m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\
 
 # ---------------------------------------------------------------- windows/tuning/tuning_window.cpp
 m('windows/tuning/tuning_window.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
-m('windows/tuning/tuning_window.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
-m('windows/tuning/tuning_window.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
+m('windows/tuning/tuning_window.cpp', '    for (std::size_t i = 0; i < kFieldCount; ++i) texte[kFelder[i].schluessel] = str(felder_[i]->text());\n', '\n', 'drop', 'fields not stored')
+m('windows/tuning/tuning_window.cpp', '    texte[kBandSchluessel] = std::to_string(band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
 # ---------------------------------------------------------------- app/HauptProgramm.cpp
 m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
@@ -337,7 +348,7 @@ m('cli/calc_options.cpp', '    if (givenLanguage) o.sprache = *givenLanguage;\n'
 m('cli/calc_options.cpp', '        out.infoText = help ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = !help ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
 m('cli/calc_options.cpp', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));\n', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row)));\n', 'drop', 'a later sweep counts its steps from the first row')
 m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !given(sweepOption)) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
-m('export/design/include/design/design.h', '    std::string verhaeltnis = "4,05";  // the ratio the first site proposes\n', '    std::string verhaeltnis = "4,50";  // the ratio the first site proposes\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
+m('text/include/text/start_values.h', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[0];\n', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[1];\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
 
 # ---------------------------------------------------------------- cli/calc_output.cpp
 m('cli/calc_output.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
@@ -470,5 +481,5 @@ m('presentation/tuning_chart_data.cpp', '    a.min = from, a.max = to;\n', '    
 m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
 m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
-m('windows/tuning/tuning_window.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")

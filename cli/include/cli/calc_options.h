@@ -20,6 +20,7 @@
 #include "core/tuning_sheet.h"
 #include "design/design.h"
 #include "text/loop_fields.h"
+#include "text/start_values.h"
 
 namespace ringfeld::cli {
 
@@ -45,10 +46,10 @@ private:
 };
 
 struct CalcOptions {
-    LoopEingaben felder;               // Text5 is replaced per row by the frequencies below
-    RowFrequencies frequenzen;         // field texts, one row each
-    std::string verhaeltnis = "4,05";  // coupling window's ratio field
-    std::string sprache;               // language code
+    LoopEingaben felder;                         // Text5 is replaced per row by the frequencies below
+    RowFrequencies frequenzen;                   // field texts, one row each
+    std::string verhaeltnis{kStartVerhaeltnis};  // coupling window's ratio field
+    std::string sprache;                         // language code
     OutputFormat format = OutputFormat::Text;
     // --as-typed: values read as the window reads its fields, no range rules,
     // text and JSON exactly as before the strict rule (JSON without values).
