@@ -83,8 +83,6 @@ public:
     const TuningModel& modell() const { return modell_; }
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
-    // A file name for the sheet in the user's documents folder: "Ringfeld-Abstimmbereich.pdf".
-    QString dateiVorschlag(const QString& endung) const;
 
 signals:
     // A field or the band changed.
