@@ -29,6 +29,7 @@
 #include "forms/forms.h"
 #include "forms/widget_texts.h"
 #include "forms/window_place.h"
+#include "platform/file_proposal.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
 #include "presentation/tuning_row_texts.h"
@@ -523,10 +524,10 @@ void FinderWindow::einstellungenSchreiben() const {
 void FinderWindow::exportieren(bool json) {
     if (!gesucht_) return;
     const Language lang = sprache();
-    const QString name =
-        QFileDialog::getSaveFileName(this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
-                                     qs((json ? texte::kJsonName : texte::kCsvName).in(lang)),
-                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(
+        this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
+        ProposedFile(TextWindow::Finder, lang, json ? QStringLiteral("json") : QStringLiteral("csv")),
+        json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty()) return;
     const FinderExport x{gesuchteTexte_, *gesucht_, modell_.ergebnis(), lang, std::nullopt};
     const std::string inhalt = json ? FinderJson(x) : FinderCsv(x);
