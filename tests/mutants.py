@@ -117,10 +117,10 @@ m('text/include/text/catalog/tuning_texts.h', '    {Flag::NoCapacitorFits, {"kei
 m('text/include/text/catalog/tuning_texts.h', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C : ", "C: "};  // then kCSpanne\n', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C: ", "C: "};  // then kCSpanne\n', 'text', 'French summary strip C: without its blank')
 
 # ---------------------------------------------------------------- text/include/text/language.h
-m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},\n', 'locale', 'a German desktop no longer starts in German')
+m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', 'locale', 'a German desktop no longer starts in German')
 m('text/include/text/language.h', '    return SprachCode(kFremdeLocaleSprache);\n', '    return SprachCode(Language::French);\n', 'locale', 'an English desktop starts in French')
 m('text/include/text/language.h', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_-.@"));\n', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_.@"));\n', 'locale', 'BCP 47 names (fr-CA) lose their language')
-m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},\n', 'swap', '--lang fr not recognised (en maps to French)')
+m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', 'swap', '--lang fr not recognised (en maps to French)')
 
 # ---------------------------------------------------------------- text/include/text/list_texts.h
 m('text/include/text/list_texts.h', '    {Material::Fe, {"Fe", "Fe", "Fe"}},\n    {Material::Ag, {"Ag", "Ag", "Ag"}},\n', '    {Material::Ag, {"Ag", "Ag", "Ag"}},\n    {Material::Fe, {"Fe", "Fe", "Fe"}},\n', 'swap', 'material list entries Fe/Ag swapped')
@@ -245,6 +245,22 @@ m('platform/print_renderer.cpp', '            if (s.field) s.field->setSelection
 m('platform/print_renderer.cpp', '            field->deselect();\n', '', 'drop', 'selection printed')
 m('platform/print_renderer.cpp', '        if (focus_) focus_->clearFocus();\n', '', 'drop', 'focus frame printed')
 
+# ---------------------------------------------------------------- platform/report*.cpp, platform/fonts, file_proposal.cpp
+m('platform/report_page.cpp', '    painter_->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, footer_.page.arg(number_).arg(pages_));\n', '    painter_->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, footer_.page.arg(number_).arg(number_));\n', 'swap', 'footer counts this page as all pages')
+m('platform/report.cpp', '    flow(document, device, &painter, footer, pages);\n', '    flow(document, device, &painter, footer, 0);\n', 'drop', 'pages not counted before painting: page x of 0')
+m('platform/report.cpp', '    margins = QMarginsF(std::max(margins.left(), kLeastMargin), std::max(margins.top(), kLeastMargin),\n', '    margins = QMarginsF(margins.left(), std::max(margins.top(), kLeastMargin),\n', 'drop', 'left margin not widened to 15 mm')
+m('platform/report.cpp', '            const QSizeF points(w / page_.dotsPerPoint(), h / page_.dotsPerPoint());\n', '            const QSizeF points(2 * w / page_.dotsPerPoint(), 2 * h / page_.dotsPerPoint());\n', 'const', 'chart laid out at twice its printed size: labels at half their size')
+m('platform/report.cpp', '            const double after = next_ ? std::visit([this](const auto& b) { return start(b); }, *next_) : 0;\n', '            const double after = 0;\n', 'drop', 'a heading may end a page')
+m('platform/report.cpp', "                        qs(texte::kSeite, lang), DateLocale(lang).toString(document.made.date(), QLocale::LongFormat)};\n", "                        qs(texte::kSeite, lang), QLocale().toString(document.made.date(), QLocale::LongFormat)};\n", 'swap', "footer's date in the desktop's locale, not the report's language")
+m('platform/report_page.h', 'inline constexpr double kBodyPoints = 10, kTitlePoints = 16, kHeadingPoints = 11.5, kSmallPoints = 8.5;\n', 'inline constexpr double kBodyPoints = 10, kTitlePoints = 16, kHeadingPoints = 11.5, kSmallPoints = 7;\n', 'const', 'tables at 7 pt')
+m('platform/report_table.cpp', '        if (page_.room(h)) headings();\n', '        page_.room(h);\n', 'drop', "a table's headings only on its first page")
+m('platform/report_table.cpp', '    if (sum(out) <= width) {\n', '    if (sum(out) <= 2 * width) {\n', 'cmp', 'columns as wide as they want when twice the page holds them')
+m('platform/report_table.cpp', "        if (ch == QLatin1Char(' ') && depth == 0) {\n", "        if (ch == QLatin1Char(' ') || ch == QLatin1Char('/')) {\n", 'cmp', 'a heading wraps inside its unit')
+m('platform/fonts/fonts.cpp', '    QFont font(Family(face));\n', '    QFont font(face == Face::Mono ? QStringLiteral("monospace") : Family(face));\n', 'swap', 'code left to fontconfig\'s monospace')
+m('help/make_help_pdf.cpp', '    codeSchrift(doc);\n', '', 'drop', "help PDFs' code in the desktop's fixed-pitch font")
+m('text/include/text/language.h', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},\n', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_US"},\n', 'const', 'English reports with US dates')
+m('platform/file_proposal.cpp', "    if (const QString t = title(window, lang); !t.isEmpty()) name += QLatin1Char('-') + t;\n", '', 'drop', 'dialogs propose "Ringfeld.pdf" for every window')
+
 # ---------------------------------------------------------------- platform/qt_desktop_services.cpp
 m('platform/qt_desktop_services.cpp', '        case BoxIcon::Exclamation: return QMessageBox::Warning;\n', '        case BoxIcon::Exclamation: return QMessageBox::Critical;\n', 'swap', 'exclamation shown as critical (shared 114)')
 m('platform/qt_desktop_services.cpp', '    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());\n    box.setTextFormat(Qt::PlainText);\n', '    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());\n', 'drop', 'message text read as markup (shared 115)')
@@ -312,8 +328,8 @@ m('windows/main/sprache_anwenden.cpp', '        if (auto* a = findeIn<QAction>(&
 m('windows/main/sprache_anwenden.cpp', '    TitelSetzen(rec);\n', '\n', 'drop', 'box titles not set for the language (shared 99)')
 
 # ---------------------------------------------------------------- windows/tuning/tuning_report.cpp
-m('windows/tuning/tuning_report.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
-m('windows/tuning/tuning_report.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
+m('windows/tuning/tuning_report.cpp', '        for (int r = 0; r < model.rowCount(); ++r) {\n', '        for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
+m('windows/tuning/tuning_report.cpp', '        if (window[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (window[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
 
 # ---------------------------------------------------------------- windows/tuning/tuning_model.cpp
 m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')

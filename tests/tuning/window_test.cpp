@@ -67,7 +67,7 @@ class TuningWindowTest : public QObject {
         const QString pdf = out.filePath(QStringLiteral("report.pdf"));
         {
             QPdfWriter writer(pdf);
-            if (!tuning::TuningReport(w->berichtInhalt()).drucken(writer)) return {};
+            if (!tuning::TuningReport(w->berichtInhalt()).drucken(writer).isEmpty()) return {};
         }
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

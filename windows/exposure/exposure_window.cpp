@@ -7,7 +7,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -27,6 +24,7 @@
 #include "exposure/exposure_chart.h"
 #include "exposure/exposure_report.h"
 #include "platform/qt_text.h"
+#include "platform/report_dialog.h"
 #include "text/catalog/tuning_texts.h"
 #include "text/window_texts.h"
 
@@ -316,19 +314,12 @@ void ExposureWindow::restoreKept(const KeptTexts& texte) {
 // ---------------------------------------------------------------- report
 
 void ExposureWindow::drucken() {
-    QPrinter drucker(QPrinter::HighResolution);
-    QPrintDialog dialog(&drucker, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    // Without a printer, Qt prints to a PDF file; it needs a name.
-    if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty()) {
-        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), QStringLiteral("sicherheitsabstand.pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (name.isEmpty()) return;
-        drucker.setOutputFileName(name);
-    }
-    if (!ExposureReport(stand_, QDateTime::currentDateTime()).drucken(drucker))
-        dienste().messageBox(
-            Meldung{std::string(tuning::texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
+    PrintReport(*this, dienste(),
+                {TextWindow::Exposure, sprache(), QPageLayout::Portrait,
+                 [this](QPagedPaintDevice& device) {
+                     return ExposureReport(stand_, QDateTime::currentDateTime()).drucken(device);
+                 },
+                 std::string(tuning::texte::kNichtGespeichert.in(sprache()))});
 }
 
 }  // namespace ringfeld::exposure

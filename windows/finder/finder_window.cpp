@@ -25,6 +25,7 @@
 #include "export/field_keys.h"
 #include "export/finder_export.h"
 #include "finder/finder_message.h"
+#include "platform/file_proposal.h"
 #include "platform/qt_text.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
@@ -455,10 +456,10 @@ void FinderWindow::restoreKept(const KeptTexts& werte) {
 void FinderWindow::exportieren(bool json) {
     if (!gesucht_) return;
     const Language lang = sprache();
-    const QString name =
-        QFileDialog::getSaveFileName(this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
-                                     qs((json ? texte::kJsonName : texte::kCsvName).in(lang)),
-                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(
+        this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
+        ProposedFile(TextWindow::Finder, lang, json ? QStringLiteral("json") : QStringLiteral("csv")),
+        json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty()) return;
     const FinderExport x{gesuchteTexte_, *gesucht_, modell_.ergebnis(), lang, std::nullopt};
     const std::string inhalt = json ? FinderJson(x) : FinderCsv(x);

@@ -9,30 +9,25 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "export/tuning_export.h"
+#include "platform/file_proposal.h"
 #include "platform/qt_text.h"
+#include "platform/report_dialog.h"
 #include "presentation/tuning_report_inputs.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/input_rules.h"
@@ -368,19 +363,12 @@ void TuningWindow::restoreKept(const KeptTexts& texte) {
 
 // ---------------------------------------------------------------- exports and report
 
-QString TuningWindow::dateiVorschlag(const QString& endung) const {
-    // "Ringfeld-Abstimmbereich", "Ringfeld-Plage-d-accord": a name without blanks or quotes.
-    QString name = QStringLiteral("Ringfeld-") + qs(Beschriftung(TextWindow::Tuning, "frmAbstimmbereich", sprache()));
-    name.replace(QRegularExpression(QStringLiteral("[\\s'’/]+")), QStringLiteral("-"));
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + endung);
-}
-
 void TuningWindow::exportieren(bool json) {
     const Language lang = sprache();
-    const QString name =
-        QFileDialog::getSaveFileName(this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
-                                     dateiVorschlag(json ? QStringLiteral(".json") : QStringLiteral(".csv")),
-                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(
+        this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
+        ProposedFile(TextWindow::Tuning, lang, json ? QStringLiteral("json") : QStringLiteral("csv")),
+        json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty()) return;
     const SheetExport sheet{schleifenTexte_, modell_.sheet(), lang};
     const std::string inhalt = json ? SheetJson(sheet) : SheetCsv(sheet);
@@ -406,26 +394,11 @@ BerichtInhalt TuningWindow::berichtInhalt() const {
 }
 
 void TuningWindow::drucken() {
-    QPrinter drucker(QPrinter::HighResolution);
-    const QString pdf = dateiVorschlag(QStringLiteral(".pdf"));
-    drucker.setDocName(QFileInfo(pdf).completeBaseName());
     // The table has room for its notes across a landscape page.
-    drucker.setPageOrientation(QPageLayout::Landscape);
-    // Without a printer Qt can only write a PDF: it gets the name proposed.
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) drucker.setOutputFileName(pdf);
-    QPrintDialog dialog(&drucker, this);
-    // Qt's dialog proposes its own name in the home folder; the file field is its "filename".
-    if (auto* datei = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) datei->setText(pdf);
-    if (dialog.exec() != QDialog::Accepted) return;
-    // Without a printer, Qt prints to a PDF file; it needs a name.
-    if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty()) {
-        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), pdf, QStringLiteral("PDF (*.pdf)"));
-        if (name.isEmpty()) return;
-        drucker.setOutputFileName(name);
-    }
-    if (!TuningReport(berichtInhalt()).drucken(drucker))
-        dienste().messageBox(
-            Meldung{std::string(texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
+    PrintReport(*this, dienste(),
+                {TextWindow::Tuning, sprache(), QPageLayout::Landscape,
+                 [this](QPagedPaintDevice& device) { return TuningReport(berichtInhalt()).drucken(device); },
+                 std::string(texte::kNichtGespeichert.in(sprache()))});
 }
 
 }  // namespace ringfeld::tuning

@@ -67,8 +67,6 @@ public:
     const TuningModel& modell() const { return modell_; }
     // What the printed report shows.
     BerichtInhalt berichtInhalt() const;
-    // A file name for the sheet in the user's documents folder: "Ringfeld-Abstimmbereich.pdf".
-    QString dateiVorschlag(const QString& endung) const;
 
 signals:
     // The sheet was computed anew, or the window was hidden.
