@@ -256,7 +256,7 @@ bool RangVor(const Entwurf& a, const Entwurf& b, const std::vector<Material>& ma
         return a.efficiencyWorstPercent > b.efficiencyWorstPercent;
     if (a.turns != b.turns) return a.turns < b.turns;
     if (a.conductorMm != b.conductorMm) return a.conductorMm < b.conductorMm;
-    if (a.form != b.form) return a.form == Form::Kreis;
+    if (a.form != b.form) return a.form < b.form;  // the shape list's order: the circle first
     auto platz = [&](Material m) { return std::find(materials.begin(), materials.end(), m) - materials.begin(); };
     return platz(a.material) < platz(b.material);
 }

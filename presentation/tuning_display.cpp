@@ -91,7 +91,7 @@ std::string SchleifenZeile(const LoopZahlen& z, Language lang, std::string_view 
     std::string material;
     for (const MaterialEintrag& m : kMaterialListe)
         if (z.material == m.material) material = tr(m.text, lang);
-    std::string muster = tr(z.form == Form::Kreis ? texte::kSchleifeKreis : texte::kSchleifeQuadrat, lang);
+    std::string muster = tr(FormTexte(z.form).schleife, lang);
     muster += tr(texte::kSchleifeLeiter, lang);
     muster += tr(z.N.wert == 1 ? texte::kSchleifeWindung : texte::kSchleifeWindungen, lang);
     // The coil's length counts for more than one turn only (the model takes d for one).

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "presentation/tuning_row_texts.h"
+#include "text/catalog/shape_texts.h"
 #include "text/text_lines.h"
 #include "text/window_texts.h"
 
@@ -65,7 +66,7 @@ std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& loop, const Field
     };
     add(texte::kBerichtForm, loop.Combo1);
     add(texte::kBerichtMaterial, loop.Combo2);
-    add(zahlen.form == Form::Kreis ? texte::kBerichtDurchmesser : texte::kBerichtSeitenlaenge, loop.Text1);
+    add(FormTexte(zahlen.form).bericht, loop.Text1);
     add(texte::kBerichtUmfang, loop.Text2);
     add(texte::kBerichtLeiter, loop.Text3);
     add(texte::kBerichtWindungen, loop.Text4);

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
-#include "core/constants.h"
+#include "core/shapes.h"
 #include "text/list_texts.h"
 #include "text/loop_fields.h"
 #include "text/number_format.h"
@@ -65,8 +65,8 @@ const FormEintrag* formEintrag(std::string_view shape, Language& lang) {
     return nullptr;
 }
 
-// Circumference over size: the window works with the 15-digit decimal of pi, as the loop model does.
-double seitenTeiler(Form form) { return form == Form::Kreis ? constants::kPiAsStored : 4.0; }
+// Circumference over size as the loop model reckons it (the circle's 15-digit pi).
+double seitenTeiler(Form form) { return ShapeOf(form).perimeterPerSize; }
 
 }  // namespace
 

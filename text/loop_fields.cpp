@@ -17,9 +17,10 @@ Feldzahl FeldLesen(std::string_view text) {
 }
 
 Form FormVon(std::string_view shapeText) {
-    for (const SprachEintrag& sprache : kSprachen)
-        if (kFormListe[0].text.in(sprache.lang) == shapeText) return Form::Kreis;
-    return Form::Quadrat;
+    for (const FormEintrag& form : kFormListe)
+        for (const SprachEintrag& sprache : kSprachen)
+            if (form.text.in(sprache.lang) == shapeText) return form.form;
+    return Form::Quadrat;  // any other text, as the window has always read it
 }
 
 std::optional<Material> MaterialVon(std::string_view text) {

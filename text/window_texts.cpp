@@ -40,7 +40,8 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Main, "Label8", T::Caption, {"&Wdg:", "&Nbre boucles:", "&turn:"}},
     {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},
 
-    // Material list, then the shape list; circle and square stay entries 1 and 2.
+    // Material list, then the shape list, one entry per shape (the check below the
+    // table counts them); circle and square stay entries 1 and 2.
     {W::Main, "Combo2", T::ListEntry, kMaterialListe[0].text},
     {W::Main, "Combo2", T::ListEntry, kMaterialListe[1].text},
     {W::Main, "Combo2", T::ListEntry, kMaterialListe[2].text},
@@ -50,6 +51,8 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Main, "Combo2", T::ListText, kMaterialListe[0].text},
     {W::Main, "Combo1", T::ListEntry, kFormListe[0].text},
     {W::Main, "Combo1", T::ListEntry, kFormListe[1].text},
+    {W::Main, "Combo1", T::ListEntry, kFormListe[2].text},
+    {W::Main, "Combo1", T::ListEntry, kFormListe[3].text},
     {W::Main, "Combo1", T::ListText, kFormListe[0].text},
 
     // Frequency, power, additional losses.
@@ -294,8 +297,9 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Finder,
      "txtGroesseVon",
      T::ToolTip,
-     {"Durchmesser eines Kreises, Seitenlänge eines Quadrats", "diamètre d'un cercle, côté d'un carré",
-      "the diameter of a circle, the side of a square"}},
+     {"Durchmesser eines Kreises, Seitenlänge eines Quadrats, Breite über Flächen eines Vielecks",
+      "diamètre d'un cercle, côté d'un carré, largeur sur plats d'un polygone",
+      "the diameter of a circle, the side of a square, the width across flats of a polygon"}},
     {W::Finder,
      "txtLeiter",
      T::ToolTip,
@@ -328,6 +332,19 @@ constexpr auto kTexte = std::to_array<SprachText>({
       "met la boucle dans la fenêtre principale (fréquence = de), la plage dans la plage d'accord, et calcule",
       "puts the loop into the main window (frequency = from), the range into the tuning range, and calculates"}},
 });
+
+// Each shape is an entry of the main window's shape list, in the table's order.
+constexpr bool formListeVollstaendig() {
+    std::size_t k = 0;
+    for (const SprachText& row : kTexte)
+        if (row.window == W::Main && row.name == "Combo1" && row.target == T::ListEntry) {
+            if (k >= kFormListe.size() || row.text.in(Language::German) != kFormListe[k].text.in(Language::German))
+                return false;
+            ++k;
+        }
+    return k == kFormListe.size();
+}
+static_assert(formListeVollstaendig(), "every shape needs its entry in the shape list");
 
 }  // namespace
 

@@ -102,9 +102,11 @@ void lesen(const QJsonObject& datei, const Leser& l, Entwurf& e) {
 
     const QJsonObject loop = l.gruppe(datei, "loop");
     for (const FeldSchluessel& k : kLoopSchluessel) l.feld(loop, "loop", k.key, e.schleife.felder.*k.text);
-    int form = e.schleife.form == Form::Kreis ? 0 : 1;
-    l.auswahl(loop, "loop", kFormSchluessel, std::array{FormKey(Form::Kreis), FormKey(Form::Quadrat)}, form);
-    e.schleife.form = form == 0 ? Form::Kreis : Form::Quadrat;
+    std::array<std::string_view, kShapes.size()> formen{};
+    for (std::size_t i = 0; i < kShapes.size(); ++i) formen[i] = kShapes[i].key;
+    int form = static_cast<int>(e.schleife.form);
+    l.auswahl(loop, "loop", kFormSchluessel, formen, form);
+    e.schleife.form = kShapes[static_cast<std::size_t>(form)].form;
     std::array<std::string_view, kMaterialien.size()> materialien{};
     int material = 0;
     for (std::size_t i = 0; i < kMaterialien.size(); ++i) {

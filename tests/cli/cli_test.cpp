@@ -84,7 +84,7 @@ TEST(CalcUsage, RefusedArgumentsNameOptionTextAndExpectedFormWithExitTwo) {
         {{"--ratio", "0"}, 2, "--ratio: '0'"},
         {{"--shape", "triangle"},
          2,
-         "--shape: 'triangle'; erwartet wird eines von: Kreis, Quadrat, circulaire, carrée"},
+         "--shape: 'triangle'; erwartet wird eines von: Kreis, Quadrat, Achteck, Sechseck, circulaire, carrée"},
         {{"--material", "gold", "--lang", "en"}, 2, "--material: 'gold'; expected one of: Cu, Al, Fe, Ag, Zn, Messing"},
         {{"--sweep", "0:1:0.1"}, 2, "--sweep: '0:1:0.1'; erwartet wird VON:BIS:SCHRITT in MHz"},
         {{"--sweep", "%1", "--lang", "en"}, 2, "'%1'; expected FROM:TO:STEP in MHz, plain numbers with FROM > 0"},
@@ -202,6 +202,35 @@ TEST(CalcJson, RowsPerFrequencyAndDerivedFields) {
     EXPECT_EQ(rows[9999]["inputs"]["Text5"].toString(), "11.799");
     EXPECT_EQ(rows[4700]["values"],
               Json({"--frequency", "6.5", "--diameter", "1", "--turns", "2", "--length", "40"}).at(0)["values"]);
+}
+
+// Every word of each polygon, in any case, chooses it; the width across flats gives the
+// perimeter. By hand, 1 m across flats of 22 mm tube, one turn at 7.1 MHz (lambda = 300 / 7.1 m):
+// U = n tan(pi/n) = 3.3137085 (octagon), 3.4641016 (hexagon); A = U / 4; Rr = 31171 A^2 / lambda^4;
+// L = 2e-7 U (ln(U / 0.011) - theta), theta 1.8674643 and 1.9432780 (Grover).
+TEST(CalcShapes, EachWordOfAPolygonAndItsNumbersByHand) {
+    const struct {
+        const char* word;
+        const char* lang;
+        const char* entry;      // the list entry, written as in the list
+        const char* perimeter;  // Text2 as derived (JSON writes a decimal point)
+        double L_uH, Rr_ohm;
+    } cases[] = {
+        {"ACHTECK", "en", "Achteck", "3.314", 2.5452354, 6.711317e-3},
+        {"octogone", "de", "octogone", "3.314", 2.5452354, 6.711317e-3},
+        {"Sechseck", "fr", "Sechseck", "3.464", 2.6389771, 7.334329e-3},
+        {"HEXAGON", "en", "Hexagon", "3.464", 2.6389771, 7.334329e-3},
+    };
+    for (const auto& c : cases) {
+        const QJsonObject row =
+            Json({"--shape", c.word, "--diameter", "1", "--conductor", "22", "--frequency", "7.1", "--lang", c.lang})
+                .at(0)
+                .toObject();
+        EXPECT_EQ(row["inputs"]["Combo1"].toString(), c.entry) << c.word;
+        EXPECT_EQ(row["inputs"]["Text2"].toString(), c.perimeter) << c.word;
+        EXPECT_NEAR(row["values"]["L_uH"].toDouble(), c.L_uH, 1e-6) << c.word;
+        EXPECT_NEAR(row["values"]["R_radiation_ohm"].toDouble(), c.Rr_ohm, 1e-9) << c.word;
+    }
 }
 
 // Table, help and usage errors in the chosen language (--lang, else the stored one,

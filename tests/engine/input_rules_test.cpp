@@ -14,12 +14,16 @@
 
 using namespace ringfeld;
 
-TEST(DurchmesserUmfang, CircleAndSquare) {
+TEST(DurchmesserUmfang, EveryShape) {
     EXPECT_EQ(UmfangAusDurchmesser("1", "Kreis", ".")->text, "3.142");  // pi D
     EXPECT_EQ(UmfangAusDurchmesser("2", "Quadrat", ",")->text, "8,0");  // 4 a
     EXPECT_EQ(UmfangAusDurchmesser("2", "", ".")->text, "8.0");         // any other text is a square
     EXPECT_EQ(DurchmesserAusUmfang("7,069", "circulaire", ",")->text, "2,25");
     EXPECT_EQ(DurchmesserAusUmfang("7,069", "Square", ".")->text, "1.767");
+    // Across flats w, the polygons' perimeter is n w tan(pi/n): 8 (sqrt 2 - 1) w and 2 sqrt 3 w.
+    EXPECT_EQ(UmfangAusDurchmesser("1", "Achteck", ".")->text, "3.314");
+    EXPECT_EQ(UmfangAusDurchmesser("2", "Hexagon", ",")->text, "6,928");
+    EXPECT_EQ(DurchmesserAusUmfang("6,62742", "octogone", ",")->text, "2,0");
     // Out of range: the other field stays as it is.
     EXPECT_FALSE(UmfangAusDurchmesser(std::string(400, '9'), "Kreis", "."));
     EXPECT_FALSE(UmfangAusDurchmesser("1e308", "Quadrat", "."));  // 4e308 is beyond a double
@@ -30,9 +34,14 @@ TEST(FormWechsel, CircumferenceStaysAndTheSizeFollows) {
     struct {
         const char *umfang, *form, *label, *text;
     } const faelle[] = {
-        {"7,069", "Quadrat", "Seitenlänge:", "1,767"},  {"7,069", "Kreis", "Durchmesser:", "2,25"},
-        {"4", "carrée", "longueur d'un côté:", "1,00"}, {"4", "circulaire", "Diamètre:", "1,273"},
+        {"7,069", "Quadrat", "Seitenlänge:", "1,767"},
+        {"7,069", "Kreis", "Durchmesser:", "2,25"},
+        {"4", "carrée", "longueur d'un côté:", "1,00"},
+        {"4", "circulaire", "Diamètre:", "1,273"},
         {"4", "Square", "Side-length:", "1,00"},
+        {"6,6274", "Achteck", "Breite über Flächen:", "2,00"},
+        {"3,4641", "hexagone", "largeur sur plats:", "1,00"},
+        {"3,4641", "Octagon", "Width across flats:", "1,045"},
     };
     for (const auto& f : faelle) {
         const auto out = FormWechsel(f.umfang, f.form, ",");

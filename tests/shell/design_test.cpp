@@ -67,14 +67,19 @@ private slots:
         QTest::addColumn<QString>("sprache");
         QTest::addColumn<QString>("messing");  // the list's entry for brass
         QTest::addColumn<bool>("fenster");     // the coupling, tuning and safety-distance windows are shown
-        QTest::newRow("German, windows closed") << u"deutsch"_qs << u"Messing"_qs << false;
-        QTest::newRow("French, windows shown") << u"französisch"_qs << u"Laiton"_qs << true;
-        QTest::newRow("English, windows shown") << u"englisch"_qs << u"brass"_qs << true;
+        QTest::addColumn<int>("form");         // the shape, as its place in the list
+        QTest::newRow("German, windows closed")
+            << u"deutsch"_qs << u"Messing"_qs << false << static_cast<int>(Form::Quadrat);
+        QTest::newRow("French, windows shown")
+            << u"französisch"_qs << u"Laiton"_qs << true << static_cast<int>(Form::Achteck);
+        QTest::newRow("English, windows shown")
+            << u"englisch"_qs << u"brass"_qs << true << static_cast<int>(Form::Sechseck);
     }
     void everyInputComesBackInEachLanguage() {
         QFETCH(QString, sprache);
         QFETCH(QString, messing);
         QFETCH(bool, fenster);
+        QFETCH(int, form);
         dienste->settings[{"Settings", "Sprache"}] = sprache.toStdString();
         starten();
         if (fenster) {
@@ -85,7 +90,7 @@ private slots:
         // Every input off its start value, a note and the further windows' groups.
         design::Entwurf e;
         e.schleife.felder = {"0,8", "3.2", "&H10", "2", "10,1", "50", "0,1", "40", "5000", "", ""};
-        e.schleife.form = Form::Quadrat;
+        e.schleife.form = static_cast<Form>(form);
         e.schleife.material = Material::Messing;
         e.kopplung = {2, "5,5"};
         e.abstimmung = {{"10,1", "10.15", "0,01", "2000", "0,5", "5", "10", "200", "5000", "10,12", "12", "2,5"}, 5};

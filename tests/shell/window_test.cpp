@@ -427,11 +427,16 @@ private slots:
         c().mnuEnglisch->trigger();
         QCOMPARE(c().Combo1->currentText() + " | " + c().Combo2->currentText() + " | " + site->currentText(),
                  QStringLiteral("Square | Al | * conservatory balcony,garden,but not very high"));
-        QCOMPARE(entries(c().Combo1), (QStringList{"Circle", "Square"}));
+        QCOMPARE(entries(c().Combo1), (QStringList{"Circle", "Square", "Octagon", "Hexagon"}));
         QCOMPARE(c().Combo2->count(), 6);
         QCOMPARE(c().Label1->text(), QStringLiteral("Side-length:"));  // as the shape switch words it
         QCOMPARE(c().Text1->text() + label(ResultLabel::lbC)->text(), text1 + lbC);
         QVERIFY(c().mnuEnglisch->isChecked() && !c().mnuDeutsch->isChecked());
+        // The octagon: its width across flats from the circumference kept, 7,069 / (8 (sqrt 2 - 1)).
+        QTest::keyClick(c().Combo1, Qt::Key_Down);
+        c().mnuFranzösisch->trigger();
+        QCOMPARE(c().Combo1->currentText() + " | " + c().Label1->text() + " | " + c().Text1->text(),
+                 "octogone | largeur sur plats: | " + dec("2.133"));
     }
 
     void calculatingRefreshesAnOpenCouplingWindow() {

@@ -3,6 +3,7 @@
 #include "exposure/exposure_state.h"
 
 #include "platform/qt_text.h"
+#include "text/catalog/shape_texts.h"
 #include "text/catalog/tuning_texts.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -63,10 +64,9 @@ EingabenListe EingabenZeilen(const Stand& s) {
                        std::string_view unit = {}) {
         liste.push_back({qs(caption, lang), wert + (unit.empty() ? QString() : ' ' + qs(unit))});
     };
-    const bool quadrat = LoopLesen(s.loop).form == Form::Quadrat;
+    const FormEintrag& form = FormTexte(LoopLesen(s.loop).form);
     for (const texte::SchleifenFeld& f : texte::kSchleifenFelder)
-        eintrag(out.schleife, quadrat && f.text == &LoopEingaben::Text1 ? texte::kSeitenlaenge : f.caption,
-                qs(s.loop.*f.text), f.unit);
+        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption, qs(s.loop.*f.text), f.unit);
     auto& b = out.betrieb;
     const auto mode = ModeIndex(s.eingaben.mode);
     eintrag(b, texte::kBetriebsart, qs(mode ? texte::kModeTexte[*mode] : texte::kEigenerFaktor, lang));

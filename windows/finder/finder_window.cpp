@@ -64,7 +64,7 @@ constexpr std::array<FeldName, kFeldAnzahl> kNamen{{
     {"txtWindungen", "lblWindungen", "grundWindungen", 2},
     {"txtAbstand", "lblAbstand", "grundAbstand", 2},
 }};
-constexpr std::array<const char*, 2> kFormNamen{"chkKreis", "chkQuadrat"};
+constexpr std::array<const char*, 4> kFormNamen{"chkKreis", "chkQuadrat", "chkAchteck", "chkSechseck"};
 constexpr std::array<const char*, 6> kMaterialNamen{"chkCu", "chkAl", "chkFe", "chkAg", "chkZn", "chkMessing"};
 static_assert(kFormNamen.size() == kFormListe.size() && kMaterialNamen.size() == kMaterialListe.size());
 

@@ -275,16 +275,17 @@ LoopEingaben frmMain::Eingaben() const {
 
 void frmMain::EingabenSetzen(const LoopEingaben& e) {
     const Form form = FormVon(e.Combo1);
-    ui_.Combo1->setCurrentIndex(form == Form::Kreis ? 0 : 1);
+    ui_.Combo1->setCurrentIndex(static_cast<int>(form));  // the list has the shape table's order
     const auto material = MaterialVon(e.Combo2);
     int eintrag = 0;
     for (std::size_t i = 0; i < kMaterialListe.size(); ++i)
         if (material && kMaterialListe[i].material == *material) eintrag = static_cast<int>(i);
     ui_.Combo2->setCurrentIndex(eintrag);
     const Language lang = SpracheVon(rec_.Sprache);
+    // The preset shape's caption is the table's, with its access key; the others are the shape switch's.
     if (lang != Language::None)
-        ui_.Label1->setText(qs(form == Form::Kreis ? Beschriftung(TextWindow::Main, "Label1", lang)
-                                                   : kFormListe[1].beschriftung.in(lang)));
+        ui_.Label1->setText(qs(form == kFormListe.front().form ? Beschriftung(TextWindow::Main, "Label1", lang)
+                                                               : FormTexte(form).beschriftung.in(lang)));
     QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4,
                                  ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text9};
     const std::string* const texte[] = {&e.Text1, &e.Text2, &e.Text3, &e.Text4, &e.Text5, &e.Text6, &e.Text7, &e.Text9};

@@ -2,8 +2,9 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The language-independent names of the loop's inputs, as design files and the
-// exports write them: one name per field, the shape as "circle" or "square",
-// the material by its key ("Cu", "Al", "Fe", "Ag", "Zn", "brass").
+// exports write them: one name per field, the shape by its key ("circle",
+// "square", "octagon", "hexagon"), the material by its key ("Cu", "Al", "Fe",
+// "Ag", "Zn", "brass").
 
 #include <array>
 #include <optional>

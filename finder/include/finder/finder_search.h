@@ -131,7 +131,7 @@ struct Steuerung {
 // worst-case efficiency; of equal ones the smaller size.
 bool Besser(const Entwurf& neu, const Entwurf& alt);
 // Whether `a` ranks before `b`: the higher worst-case efficiency; of equal ones
-// fewer turns, the thinner conductor, the circle before the square, then the
+// fewer turns, the thinner conductor, the shape first in the shape list, then the
 // material that comes first in `materials`.
 bool RangVor(const Entwurf& a, const Entwurf& b, const std::vector<Material>& materials);
 

@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The entries of the main window's shape and material lists in every language,
-// with what each entry means. The lists, the field rules and the command line
-// all take their texts from here.
+// with what each entry means (the shapes' own texts are text/catalog/shape_texts.h).
+// The lists, the field rules and the command line all take their texts from here.
 
 #include <algorithm>
 #include <array>
@@ -11,19 +11,10 @@
 #include <vector>
 
 #include "core/materials.h"
+#include "text/catalog/shape_texts.h"
 #include "text/language.h"
 
 namespace ringfeld {
-
-struct FormEintrag {
-    Form form;
-    Tri text;          // the list entry
-    Tri beschriftung;  // the caption the shape switch gives the size field's label
-};
-inline constexpr std::array<FormEintrag, 2> kFormListe{{
-    {Form::Kreis, {"Kreis", "circulaire", "Circle"}, {"Durchmesser:", "Diamètre:", "Diameter:"}},
-    {Form::Quadrat, {"Quadrat", "carrée", "Square"}, {"Seitenlänge:", "longueur d'un côté:", "Side-length:"}},
-}};
 
 struct MaterialEintrag {
     Material material;

@@ -15,7 +15,7 @@ namespace ringfeld {
 
 // The texts of the main window's inputs.
 struct LoopEingaben {
-    std::string Text1;   // loop diameter (circle) or side length (square), m
+    std::string Text1;   // loop size: diameter, side or width across flats, m
     std::string Text2;   // circumference of one turn, m
     std::string Text3;   // conductor diameter, mm
     std::string Text4;   // number of turns
@@ -36,8 +36,8 @@ Feldzahl FeldLesen(std::string_view text);
 // Every field read once; the lists by their texts in any language.
 LoopZahlen LoopLesen(const LoopEingaben& eingaben);
 
-// The loop is a circle when the shape list text is one of the circle names of
-// any language; every other text means a square.
+// The shape whose list entry the text is, in any language (exact, case-sensitive);
+// every other text means a square.
 Form FormVon(std::string_view shapeText);
 
 // The material a list text names, in any language (exact, case-sensitive).

@@ -66,9 +66,12 @@ inline constexpr Tri kHelpVersion{"Die Version zeigen und beenden.", "Afficher l
 
 // The numeric options of the loop; with --design their defaults are the file's.
 inline constexpr Tri kHelpDiameter{
-    "Durchmesser der Loop, bei quadratischer Loop die Seitenlänge, in m (> 0; Vorgabe 2,25).",
-    "Diamètre de la boucle, ou côté d'une boucle carrée, en m (> 0 ; par défaut 2,25).",
-    "Loop diameter, or side length of a square loop, in m (> 0; default 2,25)."};
+    "Durchmesser der Loop, bei quadratischer Loop die Seitenlänge, bei Acht- und Sechseck die Breite über "
+    "Flächen, in m (> 0; Vorgabe 2,25).",
+    "Diamètre de la boucle, ou côté d'une boucle carrée, ou largeur sur plats d'un octogone ou hexagone, en "
+    "m (> 0 ; par défaut 2,25).",
+    "Loop diameter, or side length of a square loop, or width across flats of an octagon or hexagon, in m "
+    "(> 0; default 2,25)."};
 inline constexpr Tri kHelpCircumference{
     "Umfang einer Windung in m (> 0; Vorgabe 7,069). Allein angegeben, folgt Durchmesser oder Umfang "
     "aus dem anderen wie im Fenster.",
@@ -117,12 +120,12 @@ inline constexpr Tri kHelpSweep{"Frequenzen VON:BIS:SCHRITT in MHz, BIS eingesch
                                 "Fréquences DE:À:PAS en MHz, À compris ; peut être répétée.",
                                 "Frequencies FROM:TO:STEP in MHz, TO included; may be given several times."};
 inline constexpr Tri kHelpShape{
-    "Form der Loop: Kreis, Quadrat, circulaire, carrée, Circle, Square, in beliebiger Schreibung "
-    "(Vorgabe: der Kreis der Sprache).",
-    "Forme de la boucle : Kreis, Quadrat, circulaire, carrée, Circle, Square, majuscules ou minuscules "
-    "(par défaut : le cercle de la langue).",
-    "Loop shape: Kreis, Quadrat, circulaire, carrée, Circle, Square, in any case "
-    "(default: the circle of the language)."};
+    "Form der Loop: Kreis, Quadrat, Achteck, Sechseck, circulaire, carrée, octogone, hexagone, Circle, "
+    "Square, Octagon, Hexagon, in beliebiger Schreibung (Vorgabe: der Kreis der Sprache).",
+    "Forme de la boucle : Kreis, Quadrat, Achteck, Sechseck, circulaire, carrée, octogone, hexagone, "
+    "Circle, Square, Octagon, Hexagon, majuscules ou minuscules (par défaut : le cercle de la langue).",
+    "Loop shape: Kreis, Quadrat, Achteck, Sechseck, circulaire, carrée, octogone, hexagone, Circle, "
+    "Square, Octagon, Hexagon, in any case (default: the circle of the language)."};
 inline constexpr Tri kHelpMaterial{
     "Leiter: Cu, Al, Fe, Ag, Zn, Messing, Laiton, brass, in beliebiger Schreibung (Vorgabe Cu).",
     "Conducteur : Cu, Al, Fe, Ag, Zn, Messing, Laiton, brass, majuscules ou minuscules (par défaut Cu).",
@@ -217,15 +220,17 @@ inline constexpr Tri kHelpFind{
     "frequencies; of each combination the size with the best worst-case efficiency, ranked; not with the "
     "loop's fields, --frequency, --sweep or --tuning."};
 inline constexpr Tri kHelpSizes{
-    "Mit --find: Größen VON:BIS[:SCHRITT] in m, Durchmesser eines Kreises, Seite eines Quadrats (Vorgabe "
-    "0.5:2:0.01).",
-    "Avec --find : tailles DE:À[:PAS] en m, diamètre d'un cercle, côté d'un carré (par défaut 0.5:2:0.01).",
-    "With --find: sizes FROM:TO[:STEP] in m, the diameter of a circle, the side of a square (default "
-    "0.5:2:0.01)."};
+    "Mit --find: Größen VON:BIS[:SCHRITT] in m, Durchmesser eines Kreises, Seite eines Quadrats, Breite "
+    "über Flächen eines Vielecks (Vorgabe 0.5:2:0.01).",
+    "Avec --find : tailles DE:À[:PAS] en m, diamètre d'un cercle, côté d'un carré, largeur sur plats d'un "
+    "polygone (par défaut 0.5:2:0.01).",
+    "With --find: sizes FROM:TO[:STEP] in m, the diameter of a circle, the side of a square, the width "
+    "across flats of a polygon (default 0.5:2:0.01)."};
 inline constexpr Tri kHelpShapes{
-    "Mit --find: Formen, durch Kommas getrennt: circle, square (Vorgabe beide).",
-    "Avec --find : formes séparées par des virgules : circle, square (par défaut les deux).",
-    "With --find: shapes separated by commas: circle, square (default both)."};
+    "Mit --find: Formen, durch Kommas getrennt: circle, square, octagon, hexagon (Vorgabe circle, square).",
+    "Avec --find : formes séparées par des virgules : circle, square, octagon, hexagon (par défaut circle, "
+    "square).",
+    "With --find: shapes separated by commas: circle, square, octagon, hexagon (default circle, square)."};
 inline constexpr Tri kHelpMaterials{
     "Mit --find: Materialien, durch Kommas getrennt, Cu, Al, Fe, Ag, Zn, brass; bei gleichem Wirkungsgrad "
     "in dieser Reihenfolge (Vorgabe Cu,Al).",

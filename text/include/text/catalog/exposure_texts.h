@@ -219,7 +219,8 @@ inline constexpr Tri kBerichtDiagramm{"Feldstärke über dem Abstand", "Champ en
                                       "Field strength against distance"};
 inline constexpr Tri kBerichtFrequenzen{"Über den Abstimmbereich", "Sur la plage d'accord", "Over the tuning range"};
 // The inputs: captions before their values.
-// The main window's fields, each with its caption and unit.
+// The main window's fields, each with its caption and unit; the size (Text1) is
+// captioned by its shape (FormEintrag::groesse), the diameter being the circle's.
 struct SchleifenFeld {
     std::string LoopEingaben::*text;
     Tri caption;
@@ -240,8 +241,6 @@ inline constexpr std::array<SchleifenFeld, 11> kSchleifenFelder{{
      {"Zusätzlicher Parallelverlust", "Perte parallèle additionnelle", "Additional parallel loss"},
      "kΩ"},
 }};
-// The side of a square in place of the diameter.
-inline constexpr Tri kSeitenlaenge{"Seitenlänge", "Côté", "Side length"};
 inline constexpr Tri kBetriebsart{"Betriebsart", "Mode", "Mode"};
 inline constexpr Tri kFaktor{"Betriebsartfaktor", "Facteur de mode", "Mode factor"};
 inline constexpr Tri kAnteil{"Sendeanteil in der Mittelungszeit", "Part d'émission dans le temps de moyenne",

@@ -88,11 +88,9 @@ inline constexpr Tri kUrsacheGuete{" (Kondensator-Güte Q)", " (Q du condensateu
 inline constexpr Tri kUrsacheErde{" (Erdverlust)", " (perte de sol)", " (ground loss)"};
 
 // The loop the sheet computes, in words, above the table and in the report's heading,
-// pieces joined: %1 the size, %2 the conductor's diameter, %3 the material, %4 the
-// turns, %5 the coil's length (several turns only), %6 the power.
-inline constexpr Tri kSchleifeKreis{"Kreis von %1 m Durchmesser", "cercle de %1 m de diamètre",
-                                    "circle of %1 m diameter"};
-inline constexpr Tri kSchleifeQuadrat{"Quadrat von %1 m Seitenlänge", "carré de %1 m de côté", "square of %1 m side"};
+// pieces joined: the shape's own piece with %1 the size (text/catalog/shape_texts.h),
+// %2 the conductor's diameter, %3 the material, %4 the turns, %5 the coil's length
+// (several turns only), %6 the power.
 inline constexpr Tri kSchleifeLeiter{", Leiter %2 mm %3", ", conducteur %2 mm %3", ", conductor %2 mm %3"};
 inline constexpr Tri kSchleifeWindung{", %4 Windung", ", %4 spire", ", %4 turn"};
 inline constexpr Tri kSchleifeWindungen{", %4 Windungen", ", %4 spires", ", %4 turns"};
@@ -174,8 +172,6 @@ inline constexpr Tri kBerichtVerworfen{"nicht verwendet: %1", "non utilisé : %1
 // The main window's fields in the report: caption in words, with the unit.
 inline constexpr Tri kBerichtForm{"Form", "Forme", "Shape"};
 inline constexpr Tri kBerichtMaterial{"Material", "Matériau", "Material"};
-inline constexpr Tri kBerichtDurchmesser{"Durchmesser (m)", "Diamètre (m)", "Diameter (m)"};
-inline constexpr Tri kBerichtSeitenlaenge{"Seitenlänge (m)", "Longueur d'un côté (m)", "Side length (m)"};
 inline constexpr Tri kBerichtUmfang{"Umfang (m)", "Périmètre (m)", "Circumference (m)"};
 inline constexpr Tri kBerichtLeiter{"Leiterdurchmesser (mm)", "Diamètre du conducteur (mm)", "Conductor diameter (mm)"};
 inline constexpr Tri kBerichtWindungen{"Windungen", "Spires", "Turns"};

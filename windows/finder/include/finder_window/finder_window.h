@@ -31,6 +31,7 @@
 #include "finder_window/finder_model.h"
 #include "forms/tool_window.h"
 #include "presentation/tuning_inputs.h"
+#include "text/catalog/shape_texts.h"
 #include "text/loop_fields.h"
 
 class QCheckBox;
@@ -117,7 +118,7 @@ private:
 
     std::array<QLineEdit*, kFeldAnzahl> texte_{};  // null for the shapes and materials
     std::array<QLabel*, kFeldAnzahl> gruende_{};
-    std::array<QCheckBox*, 2> formen_{};
+    std::array<QCheckBox*, kFormListe.size()> formen_{};
     std::array<QCheckBox*, 6> materialien_{};
     QLabel* zaehlung_ = nullptr;
     QProgressBar* fortschritt_ = nullptr;
