@@ -80,6 +80,7 @@ struct RowValues {
     std::optional<double> P_capacitor_W;
     std::optional<double> f_self_resonance_MHz;  // unset when CL <= 0
     double proximity_factor = 0;
+    double conductor_wavelengths = 0;  // N U / lambda, as the model computed it
     std::vector<Flag> flags;
 };
 
