@@ -67,6 +67,8 @@ constexpr std::string_view optionOf(Feld f) {
         case Feld::Conductors: return "conductors";
         case Feld::Turns: return "turns";
         case Feld::Spacing: return "spacing";
+        case Feld::CapMargin: return "cap-margin";
+        case Feld::MaxWavelengths: return "max-wavelengths";
     }
     return {};
 }

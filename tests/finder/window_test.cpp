@@ -53,7 +53,9 @@ private slots:
         for (QWidget* child : w->findChildren<QWidget*>())
             if (!child->objectName().isEmpty()) QCOMPARE(child->accessibleDescription(), child->objectName());
 
-        // 1,501 sizes of 108 combinations: long enough to show its progress; cancelled.
+        // 1,501 sizes of 108 combinations, none of which keeps a 1 V rating, so that every
+        // candidate is computed for the reasons: long enough to show its progress; cancelled.
+        in(w, "txtUmax")->setText(QStringLiteral("1"));
         in(w, "txtGroesseSchritt")->setText(QStringLiteral("0.001"));
         QTRY_VERIFY(in<QPushButton>(w, "cmdAbbrechen")->isVisible());
         QVERIFY(in<QProgressBar>(w, "prgSuche")->isVisible());
@@ -62,11 +64,12 @@ private slots:
         QCOMPARE(in<QLabel>(w, "lblZaehlung")->text(), QStringLiteral("Search cancelled."));
         // Started again, then overtaken by a new input: the result is the new search's, 10 sizes
         // (with a lossy capacitor and stray C, which the tuning range must get too).
+        in(w, "txtUmax")->clear();
         in(w, "txtGuete")->setText(QStringLiteral("1000"));
         in(w, "txtStreu")->setText(QStringLiteral("5"));
-        in(w, "txtGroesseBis")->setText(QStringLiteral("1.99"));
+        in(w, "txtGroesseBis")->setText(QStringLiteral("1.59"));
         QTRY_VERIFY(w->sucht());
-        in(w, "txtGroesseVon")->setText(QStringLiteral("1.9"));
+        in(w, "txtGroesseVon")->setText(QStringLiteral("1.5"));
         in(w, "txtGroesseSchritt")->setText(QStringLiteral("0.01"));
         QTRY_VERIFY(!w->sucht());
         QCOMPARE(w->modell().ergebnis().evaluated, 10 * 108);

@@ -53,6 +53,7 @@ constexpr std::array<FeldName, kFeldAnzahl> kNamen{{
     {"txtCmin", "lblCmin", "grundCmin", 0},
     {"txtCmax", "lblCmax", "grundCmax", 0},
     {"txtUmax", "lblUmax", "grundUmax", 0},
+    {"txtMarge", "lblMarge", "grundMarge", 0},
     {"txtGuete", "lblGuete", "grundGuete", 0},
     {"txtStreu", "lblStreu", "grundStreu", 0},
     {"txtErde", "lblErde", "grundErde", 1},
@@ -67,7 +68,10 @@ constexpr std::array<FeldName, kFeldAnzahl> kNamen{{
     {"txtLeiter", "lblLeiter", "grundLeiter", 2},
     {"txtWindungen", "lblWindungen", "grundWindungen", 2},
     {"txtAbstand", "lblAbstand", "grundAbstand", 2},
+    {"txtWellenlaengen", "lblWellenlaengen", "grundWellenlaengen", 2},
 }};
+// Every field has its row: an entry left out does not compile.
+static_assert(std::all_of(kNamen.begin(), kNamen.end(), [](const FeldName& n) { return n.label != nullptr; }));
 constexpr std::array<const char*, 2> kFormNamen{"chkKreis", "chkQuadrat"};
 constexpr std::array<const char*, 6> kMaterialNamen{"chkCu", "chkAl", "chkFe", "chkAg", "chkZn", "chkMessing"};
 static_assert(kFormNamen.size() == kFormListe.size() && kMaterialNamen.size() == kMaterialListe.size());
