@@ -354,6 +354,7 @@ Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options
         summary.add(sheet.rows.back());
     }
     sheet.summary = summary.summary(options);
+    sheet.voltageCover = CapacitorVoltageCover(loop, options, sheet.summary);
     if (options.measured) sheet.measured = BerechneMessung(loop, options);
     return sheet;
 }
