@@ -102,8 +102,9 @@ private:
             return ausschliessen(t, Ausschluss::CapacitorVoltage);
         }
         ++t.qualified;
-        Entwurf d = r_.entwurf(k, e, std::move(*v));
-        if (!t.best || Besser(d, *t.best)) t.best = std::move(d);
+        // The design is built only where it is better: its size and efficiency decide.
+        v->entwurf.sizeM = e.z.D.wert;
+        if (!t.best || Besser(v->entwurf, *t.best)) t.best = r_.entwurf(k, e, std::move(*v));
     }
 
     // The runs of rows over which the candidate qualifies. A row qualifies when the
