@@ -102,8 +102,12 @@ std::string vorschlaege(const Ergebnis& e, Language lang, std::string_view sep) 
 }  // namespace
 
 std::string Zaehlung(const Ergebnis& e, Language lang) {
-    return MitWerten(texte::kZaehlung.in(lang),
-                     {ganz(e.evaluated), ganz(e.qualified), ganz(static_cast<long long>(e.designs.size()))});
+    using namespace texte;
+    auto zahl = [&](long long n, const Tri& einer, const Tri& viele) {
+        return n == 1 ? std::string(einer.in(lang)) : MitWert(viele.in(lang), ganz(n));
+    };
+    return MitWerten(kZaehlung.in(lang), {anzahl(e.evaluated, lang), zahl(e.qualified, kErfuelltEiner, kErfuellen),
+                                          zahl(static_cast<long long>(e.designs.size()), kEinEntwurf, kEntwuerfe)});
 }
 
 std::string Ausschluesse(const Ergebnis& e, Language lang) {

@@ -450,7 +450,8 @@ TEST(Finder, HalvingFindsWhatTheExhaustiveScanFinds) {
         const char *min, *max, *q, *stray;
     };
     const Kondensator kondensatoren[] = {{"10", "250", "", "0"}, {"40", "60", "", "0"}, {"5", "100", "1000", "20"}};
-    const std::vector<std::pair<const char*, const char*>> festigkeiten{{"", "1.5"}, {"3000", "1.5"}, {"800", "1"}};
+    const std::vector<std::pair<const char*, const char*>> festigkeiten{
+        {"", "1.5"}, {"3000", "1.5"}, {"800", "1"}, {"10000", "1.5"}};
     int mitEntwurf = 0, ohne = 0;
     for (const auto& [von, bis] : baender)
         for (const Kondensator& c : kondensatoren)
@@ -474,6 +475,21 @@ TEST(Finder, HalvingFindsWhatTheExhaustiveScanFinds) {
                           FinderJson({FinderVorgaben(), o, alle, Language::English, std::nullopt}));
                 (alle.qualified > 0 ? mitEntwurf : ohne) += 1;
             }
+    // Around the inductance formula's change for one turn of 35 mm (D = 0.3805 m): at 14 MHz
+    // the ring's 15 % less inductance puts C tune above 200 pF just above it, while both
+    // ends of 0.37 ... 0.45 m fit.
+    const FinderOptionen wechsel = optionen({{Feld::From, "14"},
+                                             {Feld::CapMax, "200"},
+                                             {Feld::SizeMin, "0.37"},
+                                             {Feld::SizeMax, "0.45"},
+                                             {Feld::SizeStep, "0.001"},
+                                             {Feld::Shapes, "circle"},
+                                             {Feld::Materials, "Cu"},
+                                             {Feld::Conductors, "35"},
+                                             {Feld::Turns, "1"}});
+    const Ergebnis schnell = Suchen(wechsel), alle = SuchenVollstaendig(wechsel);
+    EXPECT_GT(alle.excluded[at(Ausschluss::CapacitorRange)], 0);
+    EXPECT_EQ(schnell.excluded, alle.excluded);
     EXPECT_GT(mitEntwurf, 12);  // the grid is not all empty
     EXPECT_GT(ohne, 0);
 }

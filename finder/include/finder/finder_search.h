@@ -166,7 +166,7 @@ struct Ergebnis {
 
 struct Steuerung {
     std::stop_token stop;                        // a stop request ends the search early
-    std::atomic<long long>* erledigt = nullptr;  // candidates done so far
+    std::atomic<long long>* erledigt = nullptr;  // candidates done so far (from 0 again for the second pass)
     unsigned threads = 0;                        // 0: every core
 };
 

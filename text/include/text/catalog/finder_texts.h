@@ -187,11 +187,17 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
 inline constexpr Tri kRandGroesste{"max.", "max.", "max"};
 inline constexpr Tri kRandKleinste{"min.", "min.", "min"};
 
-// ---- the search's counts (window and command line): %1 candidates, %2
-// qualifying, %3 designs (best of each combination), then the exclusions
-inline constexpr Tri kZaehlung{"%1 Kandidaten, %2 erfüllen die Bedingungen, %3 Entwürfe (je Kombination der beste)",
-                               "%1 candidats, %2 conviennent, %3 modèles (le meilleur de chaque combinaison)",
-                               "%1 candidates, %2 qualify, %3 designs (the best of each combination)"};
+// ---- the search's counts (window and command line): %1 candidates (kKandidaten or
+// kEinKandidat), %2 qualifying (kErfuellen or kErfuelltEiner), %3 designs (kEntwuerfe
+// or kEinEntwurf), then the exclusions
+inline constexpr Tri kZaehlung{"%1, %2, %3", "%1, %2, %3", "%1, %2, %3"};
+inline constexpr Tri kErfuellen{"%1 erfüllen die Bedingungen", "%1 conviennent", "%1 qualify"};
+inline constexpr Tri kErfuelltEiner{"1 erfüllt die Bedingungen", "1 convient", "1 qualifies"};
+inline constexpr Tri kEntwuerfe{"%1 Entwürfe (je Kombination der beste)",
+                                "%1 modèles (le meilleur de chaque combinaison)",
+                                "%1 designs (the best of each combination)"};
+inline constexpr Tri kEinEntwurf{"1 Entwurf (je Kombination der beste)", "1 modèle (le meilleur de chaque combinaison)",
+                                 "1 design (the best of each combination)"};
 inline constexpr Tri kAusgeschlossen{
     "ausgeschlossen: von der Berechnung abgelehnt %1, keine kleine Loop %2, kein Kondensator passt %3, "
     "Eigenkapazität %4, Kondensatorbereich %5, Kondensatorspannung %6",
