@@ -402,6 +402,19 @@ TEST(Finder, NothingQualifiesProposesWhatHelps) {
          {{A::Festigkeit, 5175.091, 0, 6.772927, 1, 22, false}, {A::Leistung, 8.401301, 0, 6.772927, 1, 22, false}},
          "the lowest being 2011 V (4 candidates): a capacitor with a higher rating or at most 55.6 W (with a loop "
          "of only 0.3179 % efficiency, less than a tenth of the best, 6.77 %)."},
+        // 7-8 MHz, 95-250 pF, 7800 V / 1.5 = 5200 V, copper of 0.5 and 22 mm: the 22 mm loop
+        // fits the capacitor (C tune 208.4 to 158.9 pF) but reaches 5644.96 V at 8 MHz, so it
+        // needs 8467.44 V, or 100 W (5200 / 5644.96)^2 = 84.856 W, and keeps 5200 V up to
+        // 7.14 MHz (5197.2 V; 5208.3 V at 7.16 MHz), at 6.442094 %. The 0.5 mm loop (L 4.8257
+        // uH, 0.3927 %, below a tenth) covers a wider part, up to 7.32 MHz (C tune 95.18 pF),
+        // and is not proposed.
+        {"a wider part only with a loop below a tenth",
+         kupferkreis(
+             {{F::From, "7"}, {F::To, "8"}, {F::CapMin, "95"}, {F::CapVPeak, "7800"}, {F::Conductors, "0.5, 22"}}),
+         {{A::Festigkeit, 8467.439, 0, 6.442094, 1, 22, false},
+          {A::Leistung, 84.85649, 0, 6.442094, 1, 22, false},
+          {A::Teilband, 7, 7.14, 6.442094, 1, 22, false}},
+         "or only part of the band: 7 to 7.14 MHz (the same loop; η 6.44 %)."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
