@@ -7,13 +7,13 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/calc_run.h"
-#include "cli/tuning_run.h"
+#include "cli/tuning_output.h"
 #include "core/exposure.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
 #include "finder/finder_inputs.h"
+#include "presentation/loop_rechnen.h"
 #include "text/interface_titles.h"
-#include "text/loop_rechnen.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ void TuningSheetStreamedJson10000(benchmark::State& state) {
     const auto options = TuningOptions();
     for (auto _ : state) {
         Discard out;
-        const int status = ringfeld::cli::WriteTuning(kTwoTurns, options, ringfeld::cli::TuningFormat::Json,
+        const int status = ringfeld::cli::WriteTuning(kTwoTurns, options, ringfeld::cli::OutputFormat::Json,
                                                       ringfeld::Language::English, ".", out);
         benchmark::DoNotOptimize(status);
         benchmark::DoNotOptimize(out.size);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
 #include "text/list_texts.h"
 #include "text/start_values.h"
@@ -60,9 +60,9 @@ FeldTexte FinderVorgaben() {
             "",
             "0",
             "0",
-            std::string(kStartTexte[5]),
-            std::string(kStartTexte[6]),
-            std::string(kStartTexte[8]),
+            kStartEingaben.Text6,
+            kStartEingaben.Text7,
+            kStartEingaben.Text9,
             "0.5",
             "2",
             "0.01",

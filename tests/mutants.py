@@ -76,19 +76,19 @@ m('core/tuning_sheet.cpp', '    if (o.capMinPf && !(finite(*o.capMaxPf) && *o.ca
 m('core/tuning_sheet.cpp', '    s.rows_refused += l.rows_refused;\n', '\n', 'drop', 'sheet summary counts the refused rows of the first block only')
 m('core/tuning_sheet.cpp', '    keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, *l.C_tune_min_pF, l.C_tune_min_at_MHz, false);\n', '    keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, *l.C_tune_min_pF, l.C_tune_min_at_MHz, true);\n', 'swap', 'joined blocks: C_tune_min takes the largest')
 
-# ---------------------------------------------------------------- text/abstimm_eingaben.cpp
-m('text/abstimm_eingaben.cpp', '        if (v(f) && *v(f) < 0) reason(f, texte::kNichtNegativ);\n', '        if (v(f) && *v(f) <= 0) reason(f, texte::kNichtNegativ);\n', 'cmp', 'ground loss and stray C: 0 refused')
-m('text/abstimm_eingaben.cpp', '    if (v(Field::From) && v(Field::To) && *v(Field::To) < *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', '    if (v(Field::From) && v(Field::To) && *v(Field::To) <= *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', 'cmp', 'a one-row range from = to refused')
+# ---------------------------------------------------------------- presentation/tuning_inputs.cpp
+m('presentation/tuning_inputs.cpp', '        if (v(f) && *v(f) < 0) reason(f, texte::kNichtNegativ);\n', '        if (v(f) && *v(f) <= 0) reason(f, texte::kNichtNegativ);\n', 'cmp', 'ground loss and stray C: 0 refused')
+m('presentation/tuning_inputs.cpp', '    if (v(Field::From) && v(Field::To) && *v(Field::To) < *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', '    if (v(Field::From) && v(Field::To) && *v(Field::To) <= *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', 'cmp', 'a one-row range from = to refused')
 
-# ---------------------------------------------------------------- text/ankopplung_rechnen.cpp
-m('text/ankopplung_rechnen.cpp', '        out.text += nl;\n', '', 'drop', 'note appends explanation without line break')
-m('text/ankopplung_rechnen.cpp', '    if (Rk > 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', '    if (Rk >= 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', 'cmp', 'resonance display switch >100 -> >=100')
-m('text/ankopplung_rechnen.cpp', '    if (Rk > 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', '    if (Rk >= 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', 'cmp', 'resonance display switch >1 -> >=1')
-m('text/ankopplung_rechnen.cpp', '    if (rec.Kapazitaet > 1000)\n', '    if (rec.Kapazitaet >= 1000)\n', 'cmp', 'box/note switch > 1000 -> >= 1000')
-m('text/ankopplung_rechnen.cpp', '    const float lkaDoppelt = 2.0f * Lka;\n', '    const float lkaDoppelt = 2.5f * Lka;\n', 'const', 'range upper end 2 Lka -> 2.5 Lka')
+# ---------------------------------------------------------------- presentation/coupling_results.cpp
+m('presentation/coupling_results.cpp', '        out.text += nl;\n', '', 'drop', 'note appends explanation without line break')
+m('presentation/coupling_results.cpp', '    if (Rk > 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', '    if (Rk >= 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', 'cmp', 'resonance display switch >100 -> >=100')
+m('presentation/coupling_results.cpp', '    if (Rk > 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', '    if (Rk >= 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', 'cmp', 'resonance display switch >1 -> >=1')
+m('presentation/coupling_results.cpp', '    if (rec.Kapazitaet > 1000)\n', '    if (rec.Kapazitaet >= 1000)\n', 'cmp', 'box/note switch > 1000 -> >= 1000')
+m('presentation/coupling_results.cpp', '    const float lkaDoppelt = 2.0f * Lka;\n', '    const float lkaDoppelt = 2.5f * Lka;\n', 'const', 'range upper end 2 Lka -> 2.5 Lka')
 
-# ---------------------------------------------------------------- text/include/text/abstimm_eingaben.h
-m('text/include/text/abstimm_eingaben.h', '    {"80 m", 3.5, 3.8, 0.01},\n', '    {"80 m", 3.5, 3.8, 0.02},\n', 'const', '80 m step 0.01 -> 0.02')
+# ---------------------------------------------------------------- presentation/include/presentation/tuning_inputs.h
+m('presentation/include/presentation/tuning_inputs.h', '    {"80 m", 3.5, 3.8, 0.01},\n', '    {"80 m", 3.5, 3.8, 0.02},\n', 'const', '80 m step 0.01 -> 0.02')
 
 # ---------------------------------------------------------------- text/include/text/catalog/cli_texts.h
 m('text/include/text/catalog/cli_texts.h', '    {{"Länge", "Longueur", "Length"}, "λ"},\n', '    {{"Gewinn", "Longueur", "Length"}, "λ"},\n', 'swap', 'German column header Länge -> Gewinn')
@@ -117,10 +117,10 @@ m('text/include/text/catalog/tuning_texts.h', '    {Flag::NoCapacitorFits, {"kei
 m('text/include/text/catalog/tuning_texts.h', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C : ", "C: "};  // then kCSpanne\n', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C: ", "C: "};  // then kCSpanne\n', 'text', 'French summary strip C: without its blank')
 
 # ---------------------------------------------------------------- text/include/text/language.h
-m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},\n', 'locale', 'a German desktop no longer starts in German')
+m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', 'locale', 'a German desktop no longer starts in German')
 m('text/include/text/language.h', '    return SprachCode(kFremdeLocaleSprache);\n', '    return SprachCode(Language::French);\n', 'locale', 'an English desktop starts in French')
 m('text/include/text/language.h', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_-.@"));\n', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_.@"));\n', 'locale', 'BCP 47 names (fr-CA) lose their language')
-m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},\n', 'swap', '--lang fr not recognised (en maps to French)')
+m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', 'swap', '--lang fr not recognised (en maps to French)')
 
 # ---------------------------------------------------------------- text/include/text/list_texts.h
 m('text/include/text/list_texts.h', '    {Material::Fe, {"Fe", "Fe", "Fe"}},\n    {Material::Ag, {"Ag", "Ag", "Ag"}},\n', '    {Material::Ag, {"Ag", "Ag", "Ag"}},\n    {Material::Fe, {"Fe", "Fe", "Fe"}},\n', 'swap', 'material list entries Fe/Ag swapped')
@@ -132,15 +132,15 @@ m('text/include/text/number_format.h', 'inline constexpr Muster Ohm{"##0.0##"}; 
 m('text/include/text/number_format.h', 'inline constexpr Muster Kiloohm{"0.0##"};\n', 'inline constexpr Muster Kiloohm{"0.0#"};\n', 'pattern', 'Kiloohm pattern 0.0## -> 0.0# (shared 18)')
 m('text/include/text/number_format.h', 'inline constexpr Muster ProzentFein{"0.0########"};\n', 'inline constexpr Muster ProzentFein{"0.0#######"};\n', 'pattern', 'ProzentFein pattern one decimal fewer (shared 19)')
 
-# ---------------------------------------------------------------- text/include/text/sheet_columns.h
-m('text/include/text/sheet_columns.h', '         number<&RowValues::R_proximity_ohm>,\n', '         number<&RowValues::R_skin_ohm>,\n', 'swap', 'proximity column shows the skin loss')
-m('text/include/text/sheet_columns.h', '         "C_tune_pF",\n', '         "C_tune_pf",\n', 'text', "C tune's export key misspelt")
-m('text/include/text/sheet_columns.h', '         "R_total_ohm",\n         "Ohm",\n', '         "R_total_ohm",\n         "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
-m('text/include/text/sheet_columns.h', '         {"Rv", "Rv", "Rskin"},\n         kOhm,\n', '         {"Rv", "Rv", "Rskin"},\n         kOne,\n', 'pattern', "text table's skin loss with one decimal")
-m('text/include/text/sheet_columns.h', '          "capacitance"},\n         1,\n         {"C Kond.", "C cond.", "C tune"},\n', '          "capacitance"},\n         2,\n         {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
-m('text/include/text/sheet_columns.h', '         FlagBit(Flag::SelfCapacitance),\n', '         0,\n', 'drop', 'self_capacitance no longer marks C self')
-m('text/include/text/sheet_columns.h', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, E, -1},\n', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, 0, -1},\n', 'drop', 'exports leave out C total')
-m('text/include/text/sheet_columns.h', '         W | R | kTextViewWithCapQ | E,\n', '         W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
+# ---------------------------------------------------------------- presentation/include/presentation/sheet_columns.h
+m('presentation/include/presentation/sheet_columns.h', '         .value = number<&RowValues::R_proximity_ohm>,\n', '         .value = number<&RowValues::R_skin_ohm>,\n', 'swap', 'proximity column shows the skin loss')
+m('presentation/include/presentation/sheet_columns.h', '         .key = "C_tune_pF",\n', '         .key = "C_tune_pf",\n', 'text', "C tune's export key misspelt")
+m('presentation/include/presentation/sheet_columns.h', '         .key = "R_total_ohm",\n         .unit = "Ohm",\n', '         .key = "R_total_ohm",\n         .unit = "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
+m('presentation/include/presentation/sheet_columns.h', '         .shortHeading = {"Rv", "Rv", "Rskin"},\n         .pattern = kOhm,\n', '         .shortHeading = {"Rv", "Rv", "Rskin"},\n         .pattern = kOne,\n', 'pattern', "text table's skin loss with one decimal")
+m('presentation/include/presentation/sheet_columns.h', '         .decimals = 1,\n         .shortHeading = {"C Kond.", "C cond.", "C tune"},\n', '         .decimals = 2,\n         .shortHeading = {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
+m('presentation/include/presentation/sheet_columns.h', '         .marks = FlagBit(Flag::SelfCapacitance),\n', '         .marks = 0,\n', 'drop', 'self_capacitance no longer marks C self')
+m('presentation/include/presentation/sheet_columns.h', '         .value = number<&RowValues::C_total_pF>,\n', '         .value = number<&RowValues::C_tune_pF>,\n', 'swap', 'exports give C tune as C total')
+m('presentation/include/presentation/sheet_columns.h', '         .views = W | R | kTextViewWithCapQ | E,\n', '         .views = W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
 
 # ---------------------------------------------------------------- text/include/text/text_lines.h
 m('text/include/text/text_lines.h', '        text += nl;\n', "        text += '\\n';\n", 'swap', "message lines joined with LF, not the record's line break")
@@ -153,13 +153,13 @@ m('text/input_rules.cpp', '        if (windungenGeaendert) out.text8 = FormatZah
 m('text/input_rules.cpp', '    if (!std::isfinite(umfang)) return std::nullopt;\n', '\n', 'drop', 'drop overflow guard in UmfangAusDurchmesser (shared 37)')
 m('text/input_rules.cpp', 'double seitenTeiler(Form form) { return form == Form::Kreis ? constants::kPiAsStored : 4.0; }\n', 'double seitenTeiler(Form form) { return form == Form::Kreis ? 4.0 : constants::kPiAsStored; }\n', 'swap', 'circle/square factor swapped (diameter -> circumference) (shared 34)')
 
-# ---------------------------------------------------------------- text/loop_rechnen.cpp
-m('text/loop_rechnen.cpp', '            // of the last design beside them.\n            out.ergebnisseLoeschen = true;\n', '            // of the last design beside them.\n', 'drop', "capacitance refusal keeps the last design's labels")
-m('text/loop_rechnen.cpp', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.FehlerTitel, BoxIcon::Exclamation};\n', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'input refusal under program title (shared 50)')
-m('text/loop_rechnen.cpp', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL), rec.ProgrammTitel,\n                                  BoxIcon::Information};\n', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen >= 1, rec.NL),\n                                  rec.ProgrammTitel, BoxIcon::Information};\n', 'cmp', 'several-turns hint for one turn (shared 51)')
-m('text/loop_rechnen.cpp', '    out.beep = true;\n', '\n', 'drop', 'no beep on refusal (shared 52)')
-m('text/loop_rechnen.cpp', '        case Ending::Ok: out.ankopplungFreigeben = true; return out;\n', '        case Ending::Ok: out.ankopplungFreigeben = false; return out;\n', 'const', 'coupling button not enabled after ok (shared 53)')
-m('text/loop_rechnen.cpp', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Information};\n', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'length/inductance box icon Information -> Exclamation (shared 54)')
+# ---------------------------------------------------------------- presentation/loop_rechnen.cpp
+m('presentation/loop_rechnen.cpp', '            // of the last design beside them.\n            out.ergebnisseLoeschen = true;\n', '            // of the last design beside them.\n', 'drop', "capacitance refusal keeps the last design's labels")
+m('presentation/loop_rechnen.cpp', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.FehlerTitel, BoxIcon::Exclamation};\n', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'input refusal under program title (shared 50)')
+m('presentation/loop_rechnen.cpp', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL), rec.ProgrammTitel,\n                                  BoxIcon::Information};\n', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen >= 1, rec.NL),\n                                  rec.ProgrammTitel, BoxIcon::Information};\n', 'cmp', 'several-turns hint for one turn (shared 51)')
+m('presentation/loop_rechnen.cpp', '    out.beep = true;\n', '\n', 'drop', 'no beep on refusal (shared 52)')
+m('presentation/loop_rechnen.cpp', '        case Ending::Ok: out.ankopplungFreigeben = true; return out;\n', '        case Ending::Ok: out.ankopplungFreigeben = false; return out;\n', 'const', 'coupling button not enabled after ok (shared 53)')
+m('presentation/loop_rechnen.cpp', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Information};\n', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'length/inductance box icon Information -> Exclamation (shared 54)')
 
 # ---------------------------------------------------------------- text/messages.cpp
 m('text/messages.cpp', '        if (line.empty()) continue;\n', '\n', 'drop', 'empty message lines joined as double blanks')
@@ -172,17 +172,17 @@ m('text/number_format.cpp', '    if (!(value < 0) || isZero) return text;\n', ' 
 m('text/number_format.cpp', '        put(separator);\n', '        put(".");\n', 'swap', "decimal separator ignored (always '.') (shared 23)")
 m('text/number_format.cpp', '            return last;\n', '            return first;\n', 'swap', 'incrementLastDigit returns wrong end (shared 24)')
 
-# ---------------------------------------------------------------- text/result_presentation.cpp
-m('text/result_presentation.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF";\n', 'text', 'tooltip loses trailing blank')
-m('text/result_presentation.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', 'drop', 'tooltip also for no language')
-m('text/result_presentation.cpp', '    if (eta >= 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', '    if (eta > 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', 'cmp', 'efficiency precision switch >= -> > (shared 43)')
-m('text/result_presentation.cpp', '        std::string text = FormatZahl(c, c < 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', '        std::string text = FormatZahl(c, c <= 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', 'cmp', 'C pattern switch < -> <= (shared 44)')
-m('text/result_presentation.cpp', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 100 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 10 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', 'const', 'CL pattern switch 100 -> 10 (shared 45)')
-m('text/result_presentation.cpp', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 1000, muster::Milliohm, sep);\n', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 100, muster::Milliohm, sep);\n', 'const', 'milliohm factor 1000 -> 100 (shared 47)')
-m('text/result_presentation.cpp', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Guete, sep));\n', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Ohm, sep));\n', 'swap', 'bandwidth with Ohm pattern (shared 49)')
+# ---------------------------------------------------------------- presentation/result_labels.cpp
+m('presentation/result_labels.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF";\n', 'text', 'tooltip loses trailing blank')
+m('presentation/result_labels.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', 'drop', 'tooltip also for no language')
+m('presentation/result_labels.cpp', '    if (eta >= 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', '    if (eta > 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', 'cmp', 'efficiency precision switch >= -> > (shared 43)')
+m('presentation/result_labels.cpp', '        std::string text = FormatZahl(c, c < 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', '        std::string text = FormatZahl(c, c <= 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', 'cmp', 'C pattern switch < -> <= (shared 44)')
+m('presentation/result_labels.cpp', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 100 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 10 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', 'const', 'CL pattern switch 100 -> 10 (shared 45)')
+m('presentation/result_labels.cpp', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 1000, muster::Milliohm, sep);\n', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 100, muster::Milliohm, sep);\n', 'const', 'milliohm factor 1000 -> 100 (shared 47)')
+m('presentation/result_labels.cpp', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Guete, sep));\n', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Ohm, sep));\n', 'swap', 'bandwidth with Ohm pattern (shared 49)')
 
-# ---------------------------------------------------------------- text/sprach_texte.cpp
-m('text/sprach_texte.cpp', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},\n', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},\n', 'text', 'English caption typo in the text table')
+# ---------------------------------------------------------------- text/window_texts.cpp
+m('text/window_texts.cpp', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},\n', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},\n', 'text', 'English caption typo in the text table')
 
 # ---------------------------------------------------------------- text/text_zu_zahl.cpp
 m('text/text_zu_zahl.cpp', "        if (c == ' ' || c == '\\t' || c == '\\n') continue;\n", "        if (c == ' ' || c == '\\n') continue;\n", 'drop', 'tabs no longer skipped (shared 25)')
@@ -270,8 +270,8 @@ m('platform/base/include/platform/settings_store.h', '    if (store->status() !=
 # ---------------------------------------------------------------- platform/desktop_open.cpp
 m('platform/desktop_open.cpp', '    return launched;\n', '    return true;\n', 'help', "GIO's failure is not reported")
 
-# ---------------------------------------------------------------- platform/fenster_drucken.cpp
-m('platform/fenster_drucken.cpp', '    kopf.label.setVisible(kopf.danachSichtbar);\n', '    kopf.label.setVisible(true);\n', 'const', 'print heading stays visible')
+# ---------------------------------------------------------------- platform/window_print.cpp
+m('platform/window_print.cpp', '    kopf.label.setVisible(kopf.danachSichtbar);\n', '    kopf.label.setVisible(true);\n', 'const', 'print heading stays visible')
 
 # ---------------------------------------------------------------- platform/print_renderer.cpp
 m('platform/print_renderer.cpp', '    painter.scale(scale / inches, scale / inches);\n', '    painter.scale(scale, scale);\n', 'const', "print scale counts the picture's inches twice")
@@ -279,6 +279,22 @@ m('platform/print_renderer.cpp', '    painter.drawPicture(0, 0, drawing);\n', ' 
 m('platform/print_renderer.cpp', '            if (s.field) s.field->setSelection(s.start, s.length);\n', '            if (s.field) s.field->deselect();\n', 'drop', 'printing loses the selection')
 m('platform/print_renderer.cpp', '            field->deselect();\n', '', 'drop', 'selection printed')
 m('platform/print_renderer.cpp', '        if (focus_) focus_->clearFocus();\n', '', 'drop', 'focus frame printed')
+
+# ---------------------------------------------------------------- platform/report*.cpp, platform/fonts, file_proposal.cpp
+m('platform/report_page.cpp', '    painter_->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, footer_.page.arg(number_).arg(pages_));\n', '    painter_->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, footer_.page.arg(number_).arg(number_));\n', 'swap', 'footer counts this page as all pages')
+m('platform/report.cpp', '    flow(document, device, &painter, footer, pages);\n', '    flow(document, device, &painter, footer, 0);\n', 'drop', 'pages not counted before painting: page x of 0')
+m('platform/report.cpp', '    margins = QMarginsF(std::max(margins.left(), kLeastMargin), std::max(margins.top(), kLeastMargin),\n', '    margins = QMarginsF(margins.left(), std::max(margins.top(), kLeastMargin),\n', 'drop', 'left margin not widened to 15 mm')
+m('platform/report.cpp', '            const QSizeF points(w / page_.dotsPerPoint(), h / page_.dotsPerPoint());\n', '            const QSizeF points(2 * w / page_.dotsPerPoint(), 2 * h / page_.dotsPerPoint());\n', 'const', 'chart laid out at twice its printed size: labels at half their size')
+m('platform/report.cpp', '            const double after = next_ ? std::visit([this](const auto& b) { return start(b); }, *next_) : 0;\n', '            const double after = 0;\n', 'drop', 'a heading may end a page')
+m('platform/report.cpp', "                        qs(texte::kSeite, lang), DateLocale(lang).toString(document.made.date(), QLocale::LongFormat)};\n", "                        qs(texte::kSeite, lang), QLocale().toString(document.made.date(), QLocale::LongFormat)};\n", 'swap', "footer's date in the desktop's locale, not the report's language")
+m('platform/report_page.h', 'inline constexpr double kBodyPoints = 10, kTitlePoints = 16, kHeadingPoints = 11.5, kSmallPoints = 8.5;\n', 'inline constexpr double kBodyPoints = 10, kTitlePoints = 16, kHeadingPoints = 11.5, kSmallPoints = 7;\n', 'const', 'tables at 7 pt')
+m('platform/report_table.cpp', '        if (page_.room(h)) headings();\n', '        page_.room(h);\n', 'drop', "a table's headings only on its first page")
+m('platform/report_table.cpp', '    if (sum(out) <= width) {\n', '    if (sum(out) <= 2 * width) {\n', 'cmp', 'columns as wide as they want when twice the page holds them')
+m('platform/report_table.cpp', "        if (ch == QLatin1Char(' ') && depth == 0) {\n", "        if (ch == QLatin1Char(' ') || ch == QLatin1Char('/')) {\n", 'cmp', 'a heading wraps inside its unit')
+m('platform/fonts/fonts.cpp', '    QFont font(Family(face));\n', '    QFont font(face == Face::Mono ? QStringLiteral("monospace") : Family(face));\n', 'swap', 'code left to fontconfig\'s monospace')
+m('help/make_help_pdf.cpp', '    codeSchrift(doc);\n', '', 'drop', "help PDFs' code in the desktop's fixed-pitch font")
+m('text/include/text/language.h', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},\n', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_US"},\n', 'const', 'English reports with US dates')
+m('platform/file_proposal.cpp', "    if (const QString t = title(window, lang); !t.isEmpty()) name += QLatin1Char('-') + t;\n", '', 'drop', 'dialogs propose "Ringfeld.pdf" for every window')
 
 # ---------------------------------------------------------------- platform/qt_desktop_services.cpp
 m('platform/qt_desktop_services.cpp', '        case BoxIcon::Exclamation: return QMessageBox::Warning;\n', '        case BoxIcon::Exclamation: return QMessageBox::Critical;\n', 'swap', 'exclamation shown as critical (shared 114)')
@@ -290,7 +306,7 @@ m('platform/qt_desktop_services.cpp', '    return info.exists() && info.isFile()
 m('windows/coupling/frmAnkopplung.cpp', '    WiederWaehlen(ui_.Combo1, sprachEintrag_);\n', '', 'drop', 'language switch resets the coupling site')
 m('windows/coupling/frmAnkopplung.cpp', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n', 'void frmAnkopplung::NeueLoop() {\n', 'drop', 'new loop keeps the coupling circumference')
 m('windows/coupling/frmAnkopplung.cpp', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n    ui_.Command3->setEnabled(false);\n', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n', 'drop', 'new loop keeps the coupling print button')
-m('windows/coupling/frmAnkopplung.cpp', 'constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,50", "4,95"};\n', 'constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,95", "4,50"};\n', 'swap', 'site ratios 4,50 and 4,95 swapped (shared 89)')
+m('text/include/text/start_values.h', 'inline constexpr std::array<std::string_view, 3> kOrtVerhaeltnisse{"4,05", "4,50", "4,95"};\n', 'inline constexpr std::array<std::string_view, 3> kOrtVerhaeltnisse{"4,05", "4,95", "4,50"};\n', 'swap', 'site ratios 4,50 and 4,95 swapped (shared 89)')
 m('windows/coupling/frmAnkopplung.cpp', '    Cancel = true;\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n    ui_.Command3->setEnabled(false);\n', '    Cancel = true;\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n', 'drop', 'close box leaves print enabled (shared 90)')
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { Zusatzhinweis.clear(); });\n', '\n', 'drop', 'activation keeps old explanation (shared 91)')
 m('windows/coupling/frmAnkopplung.cpp', '    if (aus.hinweisZeigen) Command2_Click();\n', '', 'drop', 'range with C<=1000 shows no note (shared 92)')
@@ -298,22 +314,33 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vo
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
 
-# ---------------------------------------------------------------- windows/finder/frmFinder.cpp
-m('windows/finder/frmFinder.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
-m('windows/finder/frmFinder.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
-m('windows/finder/frmFinder.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/frmFinder.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
+# ---------------------------------------------------------------- windows/forms/tool_window.cpp
+m('windows/forms/tool_window.cpp', '    restoreKept(ReadKeptTexts(kind_.settingsGroup, settingsFile()));\n', '\n', 'drop', 'tool windows start without their kept inputs')
+m('windows/forms/tool_window.cpp', '    exposeObjectNames(this);\n', '\n', 'drop', "tool windows' widgets not found by their names")
+m('windows/forms/tool_window.cpp', '        if (row.window == kind_.texts) TextAnwenden(row, lang, *this);\n', '        if (row.window == TextWindow::Tuning) TextAnwenden(row, lang, *this);\n', 'swap', "every tool window takes the tuning window's captions")
+m('windows/forms/tool_window.cpp', '    applyLanguage(lang);\n', '\n', 'drop', "a tool window's own texts do not follow the language")
+m('windows/forms/tool_window.cpp', '    if (isVisible()) spaeter_.start();\n', '\n', 'drop', 'tool windows do not follow their inputs')
+m('windows/forms/tool_window.cpp', '    writeSettings();\n    QWidget::hideEvent(event);\n', '    QWidget::hideEvent(event);\n', 'drop', "a closed tool window's inputs reach the store only when the program ends")
+m('windows/forms/tool_window.cpp', '    if (platziert_) store->setValue(QString::fromLatin1(kGeometrieSchluessel), saveGeometry().toBase64());\n', '\n', 'drop', "tool windows' places not kept")
+m('windows/forms/tool_window.cpp', '    if (!restoreKeptGeometry(*schirm)) placeFirst(*schirm);\n', '    placeFirst(*schirm);\n', 'drop', 'tool windows always start beside the main window')
+m('windows/forms/include/forms/tool_window.h', '    ~BuiltToolWindow() override { this->finish(); }\n', '    ~BuiltToolWindow() override {}\n', 'drop', 'inputs lost when the program ends with a tool window open')
+
+# ---------------------------------------------------------------- windows/finder/finder_window.cpp
+m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
+m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
+m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
+m('windows/finder/finder_window.cpp', '        texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '        (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
 m('windows/forms/CMakeLists.txt', '--width ${size} --height ${size}', '--width ${size} --height 48', 'const', 'every icon rendered 48 pixels high')
 
-# ---------------------------------------------------------------- windows/forms/sprach_anwendung.cpp
-m('windows/forms/sprach_anwendung.cpp', '    if (entry >= 0) list.setCurrentIndex(entry);\n', '\n', 'drop', 'list text does not select its entry (shared 98)')
-m('windows/forms/sprach_anwendung.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
+# ---------------------------------------------------------------- windows/forms/widget_texts.cpp
+m('windows/forms/widget_texts.cpp', '    if (entry >= 0) list.setCurrentIndex(entry);\n', '\n', 'drop', 'list text does not select its entry (shared 98)')
+m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
 
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
-m('windows/main/frmMain.cpp', '    if (AnkopplungNeueLoop) AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
+m('windows/main/frmMain.cpp', '    programm_.AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
 m('windows/main/frmMain.cpp', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text3->text()),\n                        str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text4->text()),\n                        str(ui_.Text3->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', 'swap', 'loop fields Text3 and Text4 swapped')
 m('windows/main/frmMain.cpp', '        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);\n', '        ;\n', 'drop', "main window's field changes not followed")
 m('windows/main/frmMain.cpp', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));\n', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, kCodeGerman);\n', 'locale', 'nothing stored starts in German again')
@@ -335,17 +362,17 @@ m('windows/main/sprache_anwenden.cpp', '        if (auto* label = findeIn<QLabel
 m('windows/main/sprache_anwenden.cpp', '        if (auto* a = findeIn<QAction>(&frmMain, e.menue)) a->setChecked(lang == e.lang);\n', '        if (auto* a = findeIn<QAction>(&frmMain, e.menue))\n            a->setChecked(lang == (e.lang == Language::French ? Language::English : e.lang));\n', 'swap', 'French check mark follows English')
 m('windows/main/sprache_anwenden.cpp', '    TitelSetzen(rec);\n', '\n', 'drop', 'box titles not set for the language (shared 99)')
 
-# ---------------------------------------------------------------- windows/tuning/abstimm_bericht.cpp
-m('windows/tuning/abstimm_bericht.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
-m('windows/tuning/abstimm_bericht.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
+# ---------------------------------------------------------------- windows/tuning/tuning_report.cpp
+m('windows/tuning/tuning_report.cpp', '        for (int r = 0; r < model.rowCount(); ++r) {\n', '        for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
+m('windows/tuning/tuning_report.cpp', '        if (window[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (window[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
 
-# ---------------------------------------------------------------- windows/tuning/abstimm_modell.cpp
-m('text/abstimm_anzeige.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
+# ---------------------------------------------------------------- windows/tuning/tuning_model.cpp
+m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
 
-# ---------------------------------------------------------------- windows/tuning/frmAbstimmbereich.cpp
-m('windows/tuning/frmAbstimmbereich.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
-m('windows/tuning/frmAbstimmbereich.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
-m('windows/tuning/frmAbstimmbereich.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
+# ---------------------------------------------------------------- windows/tuning/tuning_window.cpp
+m('windows/tuning/tuning_window.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
+m('windows/tuning/tuning_window.cpp', '    for (std::size_t i = 0; i < kFieldCount; ++i) texte[kFelder[i].schluessel] = str(felder_[i]->text());\n', '\n', 'drop', 'fields not stored')
+m('windows/tuning/tuning_window.cpp', '    texte[kBandSchluessel] = std::to_string(band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
 # ---------------------------------------------------------------- app/HauptProgramm.cpp
 m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
@@ -363,66 +390,85 @@ m('app/help_command.cpp', '    return orte.front();\n', '    return orte.back();
 m('app/help_command.cpp', '    dienste.processEvents();\n', '', 'drop', 'no event processing after starting the viewer')
 
 # ---------------------------------------------------------------- cli/calc_options.cpp
-m('cli/calc_options.cpp', '                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))\n', '                if (false)\n', 'drop', 'numeric options not checked')
-m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));\n', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseSensitive) == 0) return std::string(name(entry));\n', 'cmp', 'list entries case-sensitive')
+m('cli/calc_options.cpp', '                    if (!ReadNumber(n, text.toStdString())) return refuse(n, text);\n', '                    if (false) return refuse(n, text);\n', 'drop', 'numeric options not checked')
+m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(entry), Qt::CaseInsensitive) == 0) return std::string(entry);\n', '        if (text.trimmed().compare(qs(entry), Qt::CaseSensitive) == 0) return std::string(entry);\n', 'cmp', 'list entries case-sensitive')
 m('cli/calc_options.cpp', '            in.Combo1 = *entry;\n', '', 'drop', 'shape entry not written as the list writes it')
 m('cli/calc_options.cpp', '            in.Combo2 = *entry;\n', '', 'drop', 'material entry not written as the list writes it')
 m('cli/calc_options.cpp', '    if (!from || !to || !step || (!asTyped && !(*from > 0))) return std::nullopt;\n', '    if (!from || !to || !step) return std::nullopt;\n', 'drop', 'sweep FROM > 0 not checked')
 m('cli/calc_options.cpp', '    if (givenLanguage) o.sprache = *givenLanguage;\n', '    ;\n', 'drop', '--lang ignored')
-m('cli/calc_options.cpp', '        else if (f == "csv")\n            o.format = OutputFormat::Csv;\n', '\n', 'drop', 'csv format not recognised')
-m('cli/calc_options.cpp', '        out.infoText = parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = parser.isSet("version") ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
-m('cli/calc_options.cpp', '    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n', '', 'drop', "--lang's usage error lists no codes")
+m('cli/calc_options.cpp', '        out.infoText = help ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = !help ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
 m('cli/calc_options.cpp', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));\n', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row)));\n', 'drop', 'a later sweep counts its steps from the first row')
-m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
-m('export/design/include/design/design.h', '    std::string verhaeltnis = "4,05";  // the ratio the first site proposes\n', '    std::string verhaeltnis = "4,50";  // the ratio the first site proposes\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
+m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !given(sweepOption)) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
+m('text/include/text/start_values.h', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[0];\n', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[1];\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
 
-# ---------------------------------------------------------------- cli/calc_run.cpp
-m('cli/calc_run.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
-m('cli/calc_run.cpp', '    if (!options.asTyped && row.ausgang.ending == Ending::Ok) {\n', '    if (row.ausgang.ending == Ending::Ok) {\n', 'drop', '--as-typed JSON gains values')
-m('cli/calc_run.cpp', "        if (i > 0) text += ',';\n", '', 'drop', 'JSON rows without a comma between them')
-m('cli/calc_run.cpp', '    out.write("\\n]\\n");\n', '    out.write("\\n]");\n', 'drop', 'JSON sweep without its last line end')
-m('cli/calc_run.cpp', '            if (!block.computed) status = 1;\n', '', 'drop', 'a refused row in a sweep exits 0')
-m('cli/calc_run.cpp', '    if (row.ausgang.ending != Ending::Ok) return false;\n', '    if (row.ausgang.ending == Ending::Fault) return false;\n', 'cmp', 'exit status 1 only for faults')
-m('cli/calc_run.cpp', '        if (row.ausgang.meldung) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + \'\\n\';\n', '        if (false) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + \'\\n\';\n', 'drop', 'text table drops refusal messages')
-m('cli/calc_run.cpp', '            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));\n', '', 'drop', "text table's widths from the headings alone")
+# ---------------------------------------------------------------- cli/calc_output.cpp
+m('cli/calc_output.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
+m('cli/calc_output.cpp', '    void add(const Computed& later) { all = all && later.all; }\n', '    void add(const Computed&) {}\n', 'drop', 'a refused row in a sweep exits 0')
+m('cli/calc_output.cpp', '    if (row.ausgang.ending != Ending::Ok) return false;\n', '    if (row.ausgang.ending == Ending::Fault) return false;\n', 'cmp', 'exit status 1 only for faults')
+m('cli/calc_output.cpp', '        if (row.ausgang.meldung) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));\n', '        if (false) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));\n', 'drop', 'text table drops refusal messages')
 
-# ---------------------------------------------------------------- cli/calc_values.cpp
-m('cli/calc_values.cpp', 'constexpr double kVoltsPerKilovolt = 1000;\n', 'constexpr double kVoltsPerKilovolt = 100;\n', 'const', 'capacitor voltage kV -> V factor 100')
-m('cli/calc_values.cpp', '         row.record.RGesamt,\n         row.record.XL,\n', '         row.record.XL,\n         row.record.RGesamt,\n', 'swap', 'R_total and X swapped')
-m('cli/calc_values.cpp', '         w.strahlung,\n         w.verlust,\n', '         w.verlust,\n         w.strahlung,\n', 'swap', 'radiation and loss resistance swapped')
-m('cli/calc_values.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
-m('cli/calc_values.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
+# ---------------------------------------------------------------- cli/find_output.cpp
+m('cli/find_output.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
 
-# ---------------------------------------------------------------- cli/find_run.cpp
-m('cli/find_run.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
+# ---------------------------------------------------------------- cli/find_options.cpp
+m('cli/find_options.cpp', '        if (parts.size() < static_cast<qsizetype>(option.finder.least) ||\n', '        if (false ||\n', 'drop', 'a value of too few parts taken by --find (--sizes SMIN alone)')
+m('cli/find_options.cpp', '    if (!put(band)) return refuse(band);\n', '    if (!put(band)) return out;\n', 'drop', 'an unusable --find band gives no usage error')
 
-# ---------------------------------------------------------------- cli/include/cli/numeric_options.h
-m('cli/include/cli/numeric_options.h', '    {"series-loss", "Ohm", "Ohm", RangeRule::NonNegative, texte::kHelpSeriesLoss},\n', '    {"series-loss", "Ohm", "Ohm", RangeRule::Positive, texte::kHelpSeriesLoss},\n', 'const', 'series loss must be > 0')
-m('cli/include/cli/numeric_options.h', '    {"length", "mm", "mm", RangeRule::NonNegative, texte::kHelpLength},\n', '    {"length", "mm", "mm", RangeRule::Positive, texte::kHelpLength},\n', 'const', 'coil length must be > 0')
+# ---------------------------------------------------------------- cli/include/cli/option_table.h
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "Ohm"),\n', '         .takes = Number(Range::Positive, "Ohm"),\n', 'const', 'series loss must be > 0')
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "mm"),\n', '         .takes = Number(Range::Positive, "mm"),\n', 'const', 'coil length must be > 0')
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "pF"),\n', '         .takes = Number(Range::Positive, "pF"),\n', 'const', 'stray capacitance said and checked as > 0 where the sheet takes 0')
+m('cli/include/cli/option_table.h', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = T | F},\n', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = F},\n', 'drop', '--tuning combines with --sweep')
+m('cli/include/cli/option_table.h', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = E,\n', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = kNoRun,\n', 'drop', '--standard taken without --exposure')
+m('cli/include/cli/option_table.h', '         .finder = FinderFields(2, Feld::From, Feld::To)},\n', '         .finder = FinderFields(1, Feld::From, Feld::To)},\n', 'const', '--find takes FROM alone')
+
+# ---------------------------------------------------------------- cli/option_table.cpp
+m('cli/option_table.cpp', '        case Range::Positive: return value > 0;\n', '        case Range::Positive: return value >= 0;\n', 'cmp', 'range rule > 0 admits 0')
+m('cli/option_table.cpp', '        case Range::NonNegative: return value >= 0;\n', '        case Range::NonNegative: return value > 0;\n', 'cmp', 'range rule >= 0 refuses 0')
+m('cli/option_table.cpp', '    if (!t.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(t.unit);\n', '\n', 'drop', 'usage error without the unit')
+m('cli/option_table.cpp', '                           names(kSprachen, [](const SprachEintrag& e) { return e.code; }));\n', '                           QStringList());\n', 'drop', "--lang's usage error lists no codes")
+m('cli/option_table.cpp', '        if (!(given & run) && (o.needs & run) && !(o.needs & given))\n', '        if (false)\n', 'drop', 'options taken without the run they need')
+m('cli/option_table.cpp', '        if ((given & run) && (o.refusedWith & run))\n', '        if (false)\n', 'drop', 'a run combines with every option')
+m('cli/option_table.cpp', '    return option.finder.rule ? qs(*option.finder.rule, lang) : Expected(option, lang, true);\n', '    return Expected(option, lang, true);\n', 'drop', '--find --turns says a number where the finder takes a list')
+m('cli/option_table.cpp', '    if (t.sentence) return qs(*t.sentence, lang);\n', '    if (false) return qs(*t.sentence, lang);\n', 'drop', 'usage errors of sentence options say nothing expected')
 
 # ---------------------------------------------------------------- cli/include/cli/row_blocks.h
 m('cli/include/cli/row_blocks.h', '        make(b * kBlockRows, std::min(count, (b + 1) * kBlockRows), result);\n', '        make(b * kBlockRows + 1, std::min(count, (b + 1) * kBlockRows), result);\n', 'drop', "each block's first row skipped")
+m('cli/include/cli/row_blocks.h', '            all.add(block.tally);\n', '', 'drop', 'the blocks tell nothing: no sheet summary, a refused row exits 0')
+m('cli/include/cli/row_blocks.h', '            block.tally = Tally{};\n', '', 'drop', "a block's tally keeps the rows of the block made before it in the same place")
 
-# ---------------------------------------------------------------- cli/numeric_options.cpp
-m('cli/numeric_options.cpp', '        case RangeRule::Positive: return value > 0;\n', '        case RangeRule::Positive: return value >= 0;\n', 'cmp', 'range rule > 0 admits 0')
-m('cli/numeric_options.cpp', '        case RangeRule::NonNegative: return value >= 0;\n', '        case RangeRule::NonNegative: return value > 0;\n', 'cmp', 'range rule >= 0 refuses 0')
-m('cli/numeric_options.cpp', '    if (!option.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(option.unit);\n', '\n', 'drop', 'usage error without the unit')
+# ---------------------------------------------------------------- cli/text_table.h and .cpp
+m('cli/include/cli/text_table.h', '            for (std::size_t i = begin; i < end; ++i) block.widen(cellsOf(i));\n', '            ;\n', 'drop', "text tables' widths from the headings alone")
+m('cli/include/cli/text_table.h', '        return cell < static_cast<qsizetype>(width_.size()) && (last_ == LastCell::Aligned || cell + 1 < cells);\n', '        return cell < static_cast<qsizetype>(width_.size());\n', 'drop', 'the flags of the sheet and the safety table widen their column')
+m('cli/text_table.cpp', "    while (text.endsWith(' ')) text.chop(1);\n", '', 'drop', 'text table lines end in blanks')
 
-# ---------------------------------------------------------------- cli/render_csv.cpp
-m('cli/render_csv.cpp', 'constexpr std::string_view kLineEnd = "\\r\\n";  // RFC 4180, 2.1\n', 'constexpr std::string_view kLineEnd = "\\n";  // RFC 4180, 2.1\n', 'const', 'CSV lines end in LF')
-m('cli/render_csv.cpp', '    appendQuoted(out, RowMessage(row).toStdString());\n', '    out += RowMessage(row).toStdString();\n', 'drop', 'CSV message unquoted')
-m('cli/render_csv.cpp', '    out += kLineEnd;\n', '', 'drop', 'CSV rows without line ends')
-
-# ---------------------------------------------------------------- cli/tuning_run.cpp
-m('cli/tuning_run.cpp', '    for (const char* other : {"frequency", "sweep", "find"})\n', '    for (const char* other : {"frequency", "find"})\n', 'drop', '--tuning combines with --sweep')
-m('cli/tuning_run.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
-m('cli/tuning_run.cpp', '            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;\n', '            if (true) continue;\n', 'drop', 'sheet options accepted without --tuning')
-m('cli/tuning_run.cpp', '                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '                ;\n', 'drop', "sheet table's widths from the headings alone")
-m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
-m('cli/tuning_run.cpp', '            summary.add(block.summary);\n', '', 'drop', 'sheet summary without the rows')
+# ---------------------------------------------------------------- cli/tuning_options.cpp and tuning_output.cpp
+m('cli/tuning_options.cpp', '            if (option.sheet.count > 0 && option.sheet.fault == fault) return refuse(option);\n', '            if (option.sheet.count > 0 && option.sheet.fault == fault) return refuse(range);\n', 'swap', "the sheet's refusals name --tuning")
+m('cli/tuning_options.cpp', '                                     v(Field::MeasVswr).value_or(tuning::Messung{}.vswr)};\n', '                                     v(Field::MeasVswr).value_or(2.618)};\n', 'const', '--measured without VSWR takes 2.618, not 2')
+m('cli/tuning_output.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
+m('cli/tuning_output.cpp', '        if (!row.values) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));\n', '        if (false) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));\n', 'drop', 'sheet table drops refusal messages')
 
 # ---------------------------------------------------------------- cli/usage_errors.cpp
 m('cli/usage_errors.cpp', '    return qs(texte::kInvalidValue, lang).arg(option, given, expected);\n', '    return qs(texte::kInvalidValue, lang).arg(option).arg(given).arg(expected);\n', 'swap', 'usage error fills placeholders typed by the user')
+
+# ---------------------------------------------------------------- export/loop_export.cpp
+m('export/loop_export.cpp', '    if (e.values && row.ausgang.ending == Ending::Ok) {\n', '    if (row.ausgang.ending == Ending::Ok) {\n', 'drop', '--as-typed JSON gains values')
+m('export/loop_export.cpp', "    if (index > 0) out += ',';\n", '', 'drop', 'JSON rows without a comma between them')
+m('export/loop_export.cpp', 'void LoopJsonEnd(std::string& out) { out += "\\n]\\n"; }\n', 'void LoopJsonEnd(std::string& out) { out += "\\n]"; }\n', 'drop', 'JSON sweep without its last line end')
+m('export/loop_export.cpp', 'constexpr double kVoltsPerKilovolt = 1000;\n', 'constexpr double kVoltsPerKilovolt = 100;\n', 'const', 'capacitor voltage kV -> V factor 100')
+m('export/loop_export.cpp', '         row.record.RGesamt,\n         row.record.XL,\n', '         row.record.XL,\n         row.record.RGesamt,\n', 'swap', 'R_total and X swapped')
+m('export/loop_export.cpp', '         w.strahlung,\n         w.verlust,\n', '         w.verlust,\n         w.strahlung,\n', 'swap', 'radiation and loss resistance swapped')
+m('export/loop_export.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
+m('export/loop_export.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
+m('export/loop_export.cpp', '    AppendCsvQuoted(out, RowMessage(row));\n', '    out += RowMessage(row);\n', 'drop', 'CSV message unquoted')
+m('export/loop_export.cpp', '    AppendCsvQuoted(out, RowMessage(row));\n    out += kCsvLineEnd;\n', '    AppendCsvQuoted(out, RowMessage(row));\n', 'drop', 'CSV rows without line ends')
+m('export/loop_export.cpp', '        if (!line.empty()) (out += out.empty() ? "" : " ") += line;\n', '        if (!line.empty()) out += line;\n', 'drop', "a message's lines joined without a blank")
+
+# ---------------------------------------------------------------- export/export_cells.h and loop_inputs.h
+m('export/include/export/export_cells.h', 'inline constexpr std::string_view kCsvLineEnd = "\\r\\n";  // RFC 4180, 2.1\n', 'inline constexpr std::string_view kCsvLineEnd = "\\n";  // RFC 4180, 2.1\n', 'const', 'CSV lines end in LF')
+m('export/include/export/export_cells.h', '    if (text.find_first_of(",\\"\\r\\n") == std::string_view::npos)\n', '    if (text.find_first_of(",\\r\\n") == std::string_view::npos)\n', 'drop', 'a CSV field with a quote left unquoted')
+m('export/include/export/loop_inputs.h', '    put(kFormSchluessel, FormKey(FormVon(in.Combo1)));\n', '    put(kFormSchluessel, std::string_view(in.Combo1));\n', 'drop', 'exports give the shape as the list text, not its key')
+m('export/include/export/loop_inputs.h', '        if (f.text != &LoopEingaben::Text5) put(f.key, std::string_view(in.*f.text));\n', '        put(f.key, std::string_view(in.*f.text));\n', 'drop', "the sheet's and the safety distances' inputs carry the main window's frequency")
 
 # ---------------------------------------------------------------- help/pdf_outline.cpp
 m('help/pdf_outline.cpp', '    const QDateTime when = QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC);\n', '    const QDateTime when = QDateTime::currentDateTimeUtc();\n', 'help pdf', 'the creation date comes from the clock')
@@ -478,13 +524,13 @@ m('core/tuning_sheet.cpp', '    if (OhneKondensator(row)) {\n', '    if (false) 
 m('core/tuning_sheet.cpp', '        if (in.P.wert > 0) {\n', '        if (in.P.wert >= 0) {\n', 'cmp', 'without a power: voltage and current shown as 0')
 m('core/tuning_sheet.cpp', '    s.rows_no_capacitor += l.rows_no_capacitor;\n', '', 'drop', 'joined blocks lose the rows without a capacitor')
 m('core/tuning_sheet.cpp', '    if (Rcap.zahl() > others + Rground.zahl()) cause = SheetInput::CapacitorQ;\n', '', 'drop', 'an overflow from the capacitor Q does not name it')
-m('text/abstimm_anzeige.cpp', '    if (s.rows_no_capacitor > 0)\n', '    if (s.rows_no_capacitor < 0)\n', 'cmp', 'summary strip keeps quiet about rows without a capacitor')
-m('text/abstimm_anzeige.cpp', '        if (f == Flag::EfficiencyAbove100)\n', '        if (f == Flag::QFarBelowModel)\n', 'swap', 'implausible measurement: MHz and Hz hints swapped')
-m('text/include/text/abstimm_anzeige.h', 'inline constexpr double kKompaktAb = 1e9;\n', 'inline constexpr double kKompaktAb = 1e12;\n', 'const', 'numbers compact only from 1e12')
-m('text/abstimm_diagramm_daten.cpp', 'constexpr double kMindestAnteil = 0.2;\n', 'constexpr double kMindestAnteil = 0;\n', 'const', 'a few volts of ripple on kilovolts fill the chart')
-m('text/abstimm_diagramm_daten.cpp', '    a.min = from, a.max = to;\n', '    a.min = std::floor(from), a.max = std::ceil(to);\n', 'const', 'frequency axis rounded outwards')
-m('text/abstimm_diagramm_daten.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
-m('text/abstimm_bericht_eingaben.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
-m('text/abstimm_bericht_eingaben.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
-m('windows/tuning/frmAbstimmbereich.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
-m('app/qt_uebersetzung.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
+m('presentation/tuning_display.cpp', '    if (s.rows_no_capacitor > 0)\n', '    if (s.rows_no_capacitor < 0)\n', 'cmp', 'summary strip keeps quiet about rows without a capacitor')
+m('presentation/tuning_display.cpp', '        if (f == Flag::EfficiencyAbove100)\n', '        if (f == Flag::QFarBelowModel)\n', 'swap', 'implausible measurement: MHz and Hz hints swapped')
+m('presentation/include/presentation/tuning_display.h', 'inline constexpr double kKompaktAb = 1e9;\n', 'inline constexpr double kKompaktAb = 1e12;\n', 'const', 'numbers compact only from 1e12')
+m('presentation/tuning_chart_data.cpp', 'constexpr double kMindestAnteil = 0.2;\n', 'constexpr double kMindestAnteil = 0;\n', 'const', 'a few volts of ripple on kilovolts fill the chart')
+m('presentation/tuning_chart_data.cpp', '    a.min = from, a.max = to;\n', '    a.min = std::floor(from), a.max = std::ceil(to);\n', 'const', 'frequency axis rounded outwards')
+m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
+m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
+m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
+m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")

@@ -26,7 +26,7 @@
 #include "design/design_file.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 using namespace ringfeld;
 
@@ -73,8 +73,8 @@ int main(int argc, char* argv[]) {
         modul.Main();
         frmMain& f = *modul.Hauptfenster();
         if (alleFenster) {
-            f.AnkopplungZeigen();
-            f.AbstimmbereichZeigen();
+            f.mnuAktAnkopplung_Click();
+            f.mnuAktAbstimmbereich_Click();
         }
         QApplication::processEvents();
 

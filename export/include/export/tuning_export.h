@@ -22,13 +22,13 @@ struct SheetExport {
 };
 
 // JSON {"inputs", "options", "rows", "summary", "measured"}: "inputs" the loop's field
-// texts under their design-file names (export/field_keys.h; shape and material by key,
+// texts under their design-file names (export/loop_inputs.h; shape and material by key,
 // without the main window's frequency); a row's "message" is null when it is ok, and
 // only ok rows (and an ok measured block) carry numbers and "flags".
 std::string SheetJson(const SheetExport& sheet);
 // CSV: a header, then one line per row, each led by the loop's inputs (the keys and
 // texts of "inputs" above), then frequency_MHz, ending, message, the export columns of
-// text/sheet_columns.h and the flags separated by blanks; RFC 4180 quoting and CRLF
+// presentation/sheet_columns.h and the flags separated by blanks; RFC 4180 quoting and CRLF
 // line ends; fields a row has no value for are empty.
 std::string SheetCsv(const SheetExport& sheet);
 

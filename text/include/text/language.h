@@ -4,7 +4,7 @@
 // The interface languages: one registry (command-line code, the word kept in
 // the settings, the locale they are chosen for, the help document, the menu
 // entry), and the type every user-visible text of the catalogue has. The
-// catalogue itself is text/catalog/*.h, the caption table (sprach_texte.h) and
+// catalogue itself is text/catalog/*.h, the caption table (window_texts.h) and
 // the list entries (list_texts.h).
 
 #include <array>
@@ -23,14 +23,15 @@ struct SprachEintrag {
     std::string_view localeSprache;  // the locale's language subtag it is chosen for: "de"
     std::string_view hilfe;          // the help document: "Ringfeld_Hilfe.pdf"
     std::string_view menue;          // the main window's menu entry that chooses it: "mnuDeutsch"
+    std::string_view datum;          // the locale of a printed report's dates: "de_DE"
 };
 
 // German first: the program's default language. English is the language of every
 // other locale.
 inline constexpr std::array<SprachEintrag, 3> kSprachen{{
-    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},
-    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},
-    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch"},
+    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},
+    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},
+    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},
 }};
 inline constexpr std::size_t kSprachAnzahl = kSprachen.size();
 inline constexpr Language kStandardSprache = Language::German;

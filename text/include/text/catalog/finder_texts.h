@@ -4,7 +4,7 @@
 // Catalogue: the loop finder's texts, those of its window and those ringfeld-calc
 // --find shares with it: the columns of the designs, the search's counts, why
 // nothing qualifies, and the reasons beside a field. The window's captions and
-// tooltips are rows of the caption table (text/sprach_texte.cpp); the command
+// tooltips are rows of the caption table (text/window_texts.cpp); the command
 // line's option help and usage errors are in cli_texts.h. "%1" ... are place markers.
 
 #include <array>
@@ -346,8 +346,6 @@ inline constexpr Tri kUnbekannt{"unbekannt: %1", "inconnu : %1", "unknown: %1"};
 inline constexpr Tri kZuVieleKandidaten{"zu viele Kandidaten (höchstens 1 000 000)",
                                         "trop de candidats (1 000 000 au plus)",
                                         "too many candidates (1,000,000 at most)"};
-inline constexpr Tri kCsvName{"loop-finden.csv", "trouver-boucle.csv", "loop-finder.csv"};
-inline constexpr Tri kJsonName{"loop-finden.json", "trouver-boucle.json", "loop-finder.json"};
 
 // ---- the margin and the small-loop limit: reasons beside their fields
 inline constexpr Tri kMargeBereich{"von 1 bis 5", "de 1 à 5", "from 1 to 5"};

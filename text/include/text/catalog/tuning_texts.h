@@ -4,7 +4,7 @@
 // Catalogue: the tuning-range sheet's texts, those of its window and those
 // ringfeld-calc --tuning shares with it (the flags and the common pieces of the
 // summary). The window's captions are rows of the caption table
-// (text/sprach_texte.cpp); the column headings are with the columns.
+// (text/window_texts.cpp); the column headings are with the columns.
 
 #include <array>
 
@@ -169,7 +169,6 @@ inline constexpr Tri kBerichtEingaben{"Eingaben", "Entrées", "Inputs"};
 inline constexpr Tri kBerichtErgebnis{"Zusammenfassung", "Résumé", "Summary"};
 inline constexpr Tri kBerichtTabelle{"Tabelle", "Tableau", "Table"};
 inline constexpr Tri kBerichtHinweise{"Hinweise", "Remarques", "Notes"};
-inline constexpr Tri kBerichtSeite{"Seite %1 von %2", "Page %1 sur %2", "Page %1 of %2"};
 // A field the window did not use: %1 why.
 inline constexpr Tri kBerichtVerworfen{"nicht verwendet: %1", "non utilisé : %1", "not used: %1"};
 // The main window's fields in the report: caption in words, with the unit.
