@@ -140,6 +140,17 @@ std::string Margenhinweis(const Ergebnis& e, const FinderOptionen& o, Language l
                                                    FormatZahl(rating / o.capMargin, "0", sep), kurz(o.capMargin, sep)});
 }
 
+std::vector<std::string> Hinweise(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep) {
+    std::vector<std::string> out;
+    if (e.designs.empty()) return out;
+    if (std::string rand = Randhinweis(e, o, lang, sep); !rand.empty()) out.push_back(std::move(rand));
+    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0)
+        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang),
+                                {anzahl(n, lang), kurz(o.maxWavelengths, sep), kurz(o.toMHz, sep)}));
+    if (std::string marge = Margenhinweis(e, o, lang, sep); !marge.empty()) out.push_back(std::move(marge));
+    return out;
+}
+
 std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep) {
     if (e.qualified > 0 || e.abgebrochen) return {};
     using namespace texte;

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "finder/finder_search.h"
 #include "text/language.h"
@@ -21,6 +22,11 @@ std::string Ausschluesse(const Ergebnis& e, Language lang);
 std::string Randhinweis(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep);
 // How many voltage exclusions keep the rating but not the margin; empty when none.
 std::string Margenhinweis(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep);
+
+// The notes under the counts when designs were found, each a sentence: the search's
+// edge, the candidates beyond the small-loop limit, those within the rating but not
+// the margin; none when nothing qualified (the reason says it) or none applies.
+std::vector<std::string> Hinweise(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep);
 
 // Empty when a design qualified (or the search was stopped); else, first, what a
 // builder can do, each with the efficiency it brings, the most useful first; then

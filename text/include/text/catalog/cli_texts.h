@@ -337,7 +337,8 @@ inline constexpr Tri kExpectTurns{"eine durch Kommas getrennte Liste ganzer Zahl
 inline constexpr Tri kExpectSpacing{"eine einfache Zahl ab 1, etwa 2 oder 1.5",
                                     "un nombre simple dès 1, par exemple 2 ou 1.5",
                                     "a plain number of 1 or more, such as 2 or 1.5"};
-inline constexpr Tri kExpectCapMargin{"eine einfache Zahl von 1 bis 5, etwa 1.5", "un nombre simple de 1 à 5, par exemple 1.5",
+inline constexpr Tri kExpectCapMargin{"eine einfache Zahl von 1 bis 5, etwa 1.5",
+                                      "un nombre simple de 1 à 5, par exemple 1.5",
                                       "a plain number from 1 to 5, such as 1.5"};
 inline constexpr Tri kExpectMaxWavelengths{"eine einfache Zahl von 0.1 bis 0.5, etwa 0.25",
                                            "un nombre simple de 0.1 à 0.5, par exemple 0.25",

@@ -402,6 +402,16 @@ inline constexpr Tri kUnterMarge{
     "Capacitor voltage: %1 of them within the rating of %2 V but above %3 V (the rating divided by the margin "
     "%4)."};
 
+// Designs were found, and %1 (kKandidaten or kEinKandidat) were left out for a
+// conductor N·U longer than %2 λ at TO, %3 MHz.
+inline constexpr Tri kNichtKleinHinweis{
+    "Keine kleine Loop: %1 mit einem Leiter N·U über %2 λ bei %3 MHz ausgeschlossen, dort gelten die Formeln "
+    "kleiner Loops nicht mehr.",
+    "Pas une petite boucle : %1 exclus, leur conducteur N·U dépassant %2 λ à %3 MHz, où les formules des petites "
+    "boucles ne valent plus.",
+    "Not a small loop: %1 left out for a conductor N·U above %2 λ at %3 MHz, where the small-loop formulas no "
+    "longer hold."};
+
 // ---- when nothing qualifies: what would help, then why (kWarum and the clauses
 // above). A sentence of its own when there is something to propose:
 inline constexpr Tri kKeineSatz{"Keine Loop erfüllt die Bedingungen unter %1 Kandidaten.",
