@@ -68,7 +68,7 @@ constexpr std::array<FeldName, kFeldAnzahl> kNamen{{
     {"txtLeiter", "lblLeiter", "grundLeiter", 2, 2},
     {"txtWindungen", "lblWindungen", "grundWindungen", 2, 2},
     {"txtAbstand", "lblAbstand", "grundAbstand", 2, 2},
-    {"txtWellenlaengen", "lblWellenlaengen", "grundWellenlaengen", 2, 1},
+    {"txtWellenlaengen", "lblWellenlaengen", "grundWellenlaengen", 2, 0},
 }};
 // Every field has its row: an entry left out does not compile.
 static_assert(std::all_of(kNamen.begin(), kNamen.end(), [](const FeldName& n) { return n.label != nullptr; }));
@@ -141,8 +141,8 @@ void FinderWindow::build() {
         grund->setVisible(false);
         gruende_[i] = grund;
         g.addWidget(label, zeile, spalte);
-        g.addWidget(grund, zeile, spalte + 2);
         if (n.feld) {
+            g.addWidget(grund, zeile, spalte + 2);
             auto* feld = new QLineEdit(this);
             feld->setObjectName(QString::fromLatin1(n.feld));
             const bool liste = static_cast<Feld>(i) == Feld::Conductors || static_cast<Feld>(i) == Feld::Turns;
@@ -162,6 +162,7 @@ void FinderWindow::build() {
             (formen ? formen_[k] : materialien_[k]) = kasten;
             kaesten->addWidget(kasten);
         }
+        kaesten->addWidget(grund);  // right after the boxes
         kaesten->addStretch(1);
         g.addLayout(kaesten, zeile, spalte + 1);
     }
@@ -329,7 +330,7 @@ void FinderWindow::compute() {
     for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
         const QString grund = qs(gelesen.reasons[i]);
         // A short reason on one line; a long one wraps at kBreiteGrund.
-        gruende_[i]->setMinimumWidth(std::min(kBreiteGrund, gruende_[i]->fontMetrics().horizontalAdvance(grund)));
+        gruende_[i]->setWordWrap(gruende_[i]->fontMetrics().horizontalAdvance(grund) > kBreiteGrund);
         gruende_[i]->setText(grund);
         gruende_[i]->setVisible(!grund.isEmpty());
     }
