@@ -323,6 +323,17 @@ TEST(Finder, MarginAndSmallLoopExclude) {
                       "Capacitor voltage: 1 of them within the rating of 7000 V but above 5385 V (the rating "
                       "divided by the margin 1.3).");
         }
+        // Beside designs, the candidates beyond the limit are counted in a note of their own.
+        if (f.qualified > 0) {
+            const std::vector<std::string> notes = Hinweise(r, f.o, Language::English, ".");
+            const std::string count = f.notSmall == 1 ? "1 candidate" : std::to_string(f.notSmall) + " candidates";
+            const std::string note = "Not a small loop: " + count + " left out for a conductor N·U above " +
+                                     KurzText(f.o.maxWavelengths) +
+                                     " λ at 14.35 MHz, where the small-loop formulas no longer hold.";
+            EXPECT_EQ(std::count(notes.begin(), notes.end(), note), f.notSmall > 0 ? 1 : 0);
+            const std::string marge = Margenhinweis(r, f.o, Language::English, ".");
+            EXPECT_EQ(std::count(notes.begin(), notes.end(), marge), f.unterMarge > 0 ? 1 : 0);
+        }
         if (f.notSmall > 0 && f.qualified == 0) {
             EXPECT_NE(Begruendung(r, f.o, Language::English, ".").find("longer than 0.25 λ at 14.35 MHz"),
                       std::string::npos);
@@ -437,6 +448,14 @@ TEST(Finder, NothingQualifiesProposesWhatHelps) {
         }
         const std::string satz = Begruendung(r, f.o, Language::English, ".");
         EXPECT_NE(satz.find(f.satz), std::string::npos) << satz;
+        // The JSON lists them in the same order, by kind.
+        const std::string json = FinderJson({FinderVorgaben(), f.o, r, Language::English, std::nullopt});
+        std::size_t at = json.find("\"proposals\":[");
+        for (const Erwartet& e : f.vorschlaege) {
+            const char* kind = e.art == A::Festigkeit ? "rating" : e.art == A::Leistung ? "power" : "part_of_band";
+            at = json.find(std::string("{\"kind\":\"") + kind + "\"", at);
+            ASSERT_NE(at, std::string::npos) << kind;
+        }
     }
 }
 
