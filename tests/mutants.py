@@ -534,3 +534,16 @@ m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(text
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
 m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
+
+# ---------------------------------------------------------------- the rating's coverage, the finder's notes and window
+m('presentation/tuning_display.cpp', '        return fixed((auf ? std::ceil(k) : std::floor(k)) / kKhzJeMhz, kDecktMhz, sep);\n', '        return fixed(std::round(k) / kKhzJeMhz, kDecktMhz, sep);\n', 'cmp', 'coverage parts rounded to the nearest kilohertz, not inwards')
+m('presentation/tuning_display.cpp', '    const bool ganz = c.holds.size() == 1 && c.complete && c.vPeakMaxV <= *sheet.options.capVPeakV;\n', '    const bool ganz = c.holds.size() == 1 && c.complete;\n', 'drop', 'one part that holds is taken for the whole range')
+m('presentation/tuning_display.cpp', '                       fixed(std::floor(c.holdsAllPowerW * kZehntelJeWatt) / kZehntelJeWatt, 1, sep));\n', '                       fixed(c.holdsAllPowerW, 1, sep));\n', 'cmp', 'whole-range power rounded to nearest, not down')
+m('cli/tuning_output.cpp', '    sheet.voltageCover = CapacitorVoltageCover(sheet.loop, o, sheet.summary);\n', '', 'drop', '--tuning text and JSON without the rating coverage')
+m('export/tuning_export.cpp', '        w.boolean(cover->complete);\n', '        w.boolean(true);\n', 'drop', 'JSON says the coverage is complete where part was refused')
+m('finder/finder_message.cpp', '    if (e.designs.empty()) return out;\n', '', 'drop', 'notes also when nothing qualified')
+m('finder/finder_message.cpp', '    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0)\n        out.push_back', '    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n >= 0)\n        out.push_back', 'cmp', 'small-loop note with no candidate left out')
+m('export/finder_export.cpp', '    constexpr std::array<std::string_view, 3> kArten{"part_of_band", "rating", "power"};\n', '    constexpr std::array<std::string_view, 3> kArten{"rating", "part_of_band", "power"};\n', 'text', 'proposal kinds swapped in the JSON')
+m('windows/finder/finder_window.cpp', '    if (feldFehler_ || !gesucht_) {\n', '    if (!gesucht_) {\n', 'drop', 'global message kept while a valid search runs')
+m('windows/finder/finder_window.cpp', '        gruende_[i]->setVisible(!grund.isEmpty());\n', '        gruende_[i]->setVisible(true);\n', 'drop', 'empty reasons keep their room')
+m('windows/finder/finder_window.cpp', '                                                  ++nach);\n', '                                                  nach);\n', 'cmp', 'key columns not kept after the size')
