@@ -70,6 +70,14 @@ std::optional<float> geschriebeneMindestlaenge(double n, double d) {
 
 }  // namespace
 
+bool RingFormel(const LoopZahlen& in) {
+    if (in.form != Form::Kreis) return false;
+    const double N = in.N.wert;
+    // For one turn the conductor diameter takes the coil length's place, as in the model.
+    const double l = (N == 1 ? in.d.wert : in.l.wert) / kMillimetresPerMetre;
+    return RingStattSpule(in.D.wert, N == 1 ? l / 2 : l);
+}
+
 // Every step below is checked (core/checked_value.h): a step that would leave the finite
 // numbers ends the calculation with its fault.
 LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {

@@ -18,10 +18,6 @@ constexpr double kWheelerDiameterTerm = 18 * kCentimetresPerInch;
 constexpr double kWheelerLengthTerm = 40 * kCentimetresPerInch;
 static_assert(kWheelerDiameterTerm == 45.72 && kWheelerLengthTerm == 101.6, "the model's literals");
 
-// D / l at or above which the ring formula replaces Wheeler's: where the two meet
-// (computed: 21.729; 21.739 = 1 / 0.046), both about 20 % below a current sheet.
-constexpr double kRingOderSpule = 21.739;
-
 // Square loop, N^2 0.70140854 D (ln(3.5 D / l) - 1.07) uH with D the side in m: a fitted
 // formula of the program, no published source found. It lies within 1.5 % of a circle of
 // equal area and 6-8 % below Grover's square of round wire (2 mu0 / pi) s (ln(s / rho) - 0.774)
@@ -77,7 +73,7 @@ Wert CircleInductance(const Shape& /*shape*/, Wert D, Wert N, Wert l) {
                        (D100 * kWheelerDiameterTerm + kCentimetresPerMetre * l * kWheelerLengthTerm) *
                        kHenriesPerMicrohenry;
     const Wert lStrich = N == 1 ? l / 2 : l;
-    return D / lStrich < kRingOderSpule ? spule : ring;
+    return RingStattSpule(D, lStrich) ? ring : spule;
 }
 
 Wert SquareInductance(const Shape& /*shape*/, Wert D, Wert N, Wert l) {

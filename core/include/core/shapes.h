@@ -52,6 +52,17 @@ struct Shape {
     TurnsInductance inductance;
 };
 
+// D / l' at or above which the circle's ring formula replaces Wheeler's coil: where the two
+// meet (computed: 21.729; 21.739 = 1 / 0.046), both about 20 % below a current sheet.
+inline constexpr double kRingOderSpule = 21.739;
+
+// Whether a circle's inductance is the ring's rather than Wheeler's coil's: D / l' at or
+// above kRingOderSpule, l' the coil length (m), for one turn half the conductor diameter.
+template <typename T>
+bool RingStattSpule(T D, T lStrich) {
+    return !(D / lStrich < kRingOderSpule);
+}
+
 // The circle: Maxwell's ring, or Wheeler's coil where the coil is long for its diameter.
 Wert CircleInductance(const Shape& shape, Wert diameter, Wert turns, Wert coilLength);
 // The square: the program's fitted formula.
