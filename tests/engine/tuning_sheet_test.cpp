@@ -350,6 +350,13 @@ TEST(TuningSheet, CapacitorCoverUnderItsRating) {
         EXPECT_NEAR(c.holdsAllPowerW, f.powerW, 1e-5);
         EXPECT_TRUE(c.complete);
     }
+    // 4766 V: the low end (4768.8 V) is above it, the top end (4763.2 V) within: one part
+    // up to the top, not the whole range; 100 W (4766 / 6979.898)^2 = 46.62 W over it.
+    const Sheet s = Compute(loop, At(7.1, [](auto& o) { o.capMinPf = 10, o.capMaxPf = 250, o.capVPeakV = 4766; }));
+    ASSERT_EQ(s.voltageCover->holds.size(), 1U);
+    const std::string satz = DecktSpannung(s, Language::English, ".");
+    EXPECT_TRUE(satz.starts_with("; at 100 W it keeps the 4766 V rating only from ")) << satz;
+    EXPECT_TRUE(satz.ends_with(" to 28.449 MHz; over the whole range up to 46.6 W")) << satz;
 }
 
 // The loop in words above the sheet and the report's size caption name each shape by its
