@@ -89,11 +89,11 @@ std::string AbstandZahl(const Distance& d, Language lang, std::string_view sep) 
         case Bound::MoreThan10km: return std::string(texte::kUeber10km.in(lang));
         case Bound::Within: break;
     }
-    return MeterText(d.metres, sep);
+    return MeterText(RoundOutwardsToCm(d.metres), sep);
 }
 
 std::string AbstandText(const Distance& d, Language lang, std::string_view sep) {
-    return d.bound == Bound::Within ? MeterText(d.metres, sep) + " m" : AbstandZahl(d, lang, sep);
+    return d.bound == Bound::Within ? AbstandZahl(d, lang, sep) + " m" : AbstandZahl(d, lang, sep);
 }
 
 std::string FlagsText(unsigned flags, Language lang) {

@@ -143,7 +143,7 @@ TEST(DipoleFields, HandValuesNearTransitionAndFar) {
     }
 }
 
-TEST(DipoleFields, SearchFindsTheLimitWithin1cmOutsideItAndTheEndsOfItsRange) {
+TEST(DipoleFields, SearchFindsTheLimitJustOutsideItAndTheEndsOfItsRange) {
     const double k = Wavenumber(47.713452);  // 1 rad/m, as above
     struct Case {
         double f, moment, limit;
@@ -161,12 +161,12 @@ TEST(DipoleFields, SearchFindsTheLimitWithin1cmOutsideItAndTheEndsOfItsRange) {
         const MagneticDipole dipole{c.moment, Wavenumber(c.f)};
         const Distance d = LimitDistance(dipole, c.component, c.limit);
         ASSERT_EQ(d.bound, Bound::Within) << i;
+        // The hand values carry 8 digits: the place they give is good to 1e-7.
         if (i < std::size(expected)) {
-            EXPECT_GE(d.metres, expected[i] - 1e-6) << i;
-            EXPECT_LE(d.metres, expected[i] + kResolutionM) << i;
+            EXPECT_NEAR(d.metres, expected[i], 1e-7 * expected[i]) << i;
         }
         EXPECT_LE(Field(dipole, c.component, d.metres), c.limit) << i;
-        EXPECT_GT(Field(dipole, c.component, d.metres - kResolutionM), c.limit) << i;
+        EXPECT_GT(Field(dipole, c.component, d.metres * (1 - 2 * kRelativeResolution)), c.limit) << i;
     }
     EXPECT_EQ(LimitDistance({1e-9, k}, Component::HAxis, 0.1).bound, Bound::LessThan1cm);
     EXPECT_EQ(LimitDistance({1e10, k}, Component::HAxis, 0.1).bound, Bound::MoreThan10km);
@@ -248,7 +248,7 @@ TEST(Exposure, BeyondTheSafetyDistanceEveryFieldKeepsItsLimit) {
                 for (std::size_t c = 0; c < 3; ++c)
                     EXPECT_LE(Field(row.result->dipole, kComponents[c], r), limit[c]) << c;
                 const auto g = static_cast<std::size_t>(e.governing);
-                EXPECT_GT(Field(row.result->dipole, e.governing, r - kResolutionM), limit[g]);
+                EXPECT_GT(Field(row.result->dipole, e.governing, r * (1 - 2 * kRelativeResolution)), limit[g]);
                 EXPECT_EQ((e.flags & kNearConductor) != 0, r <= 3 * 0.8 / std::sqrt(2.0));
             }
     }

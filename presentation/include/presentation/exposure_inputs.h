@@ -54,8 +54,9 @@ std::optional<std::size_t> ModeIndex(std::string_view key);
 
 // Numbers as the window and the text output show them, with `sep` as the decimal separator.
 std::string Signifikant(double value, std::string_view sep, int digits = 4);
-std::string MeterText(double metres, std::string_view sep);  // "2.58"
-// A distance: "2.58 m", or "< 1 cm" / "> 10 km" at the ends of the search.
+std::string MeterText(double metres, std::string_view sep);  // "2.58", to the nearest cm
+// A distance found, rounded outwards to the centimetre (RoundOutwardsToCm): "2.58 m", or
+// "< 1 cm" / "> 10 km" at the ends of the search.
 std::string AbstandText(const Distance& distance, Language lang, std::string_view sep);
 // A distance in a column headed in m: the number, or "< 1 cm" / "> 10 km".
 std::string AbstandZahl(const Distance& distance, Language lang, std::string_view sep);
