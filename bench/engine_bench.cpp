@@ -119,7 +119,8 @@ void ExposureSheet10000(benchmark::State& state) {
     const ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
     const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(loop, TuningOptions());
     const auto ratio = ringfeld::exposure::MeasuredRatio(*sheet.measured);
-    const ringfeld::exposure::Settings settings{0.4, 1, ringfeld::exposure::CurrentSource::Measured};
+    const ringfeld::exposure::Settings settings{.modeFactor = 0.4,
+                                                .source = ringfeld::exposure::CurrentSource::Measured};
     for (auto _ : state) {
         std::vector<ringfeld::exposure::Row> rows;
         rows.reserve(sheet.rows.size());

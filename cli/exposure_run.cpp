@@ -115,7 +115,7 @@ ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language la
     if (parser.isSet("tx-share")) {
         const auto share = within(parser.value("tx-share"), 0, constants::kPercentPerUnit);
         if (!share) return refuse("tx-share", parser.value("tx-share"));
-        o.settings.transmitShare = *share / constants::kPercentPerUnit;
+        o.settings.share6min = o.settings.share30min = *share / constants::kPercentPerUnit;
     }
     for (const QString& text : parser.values("distance")) {
         const auto d = within(text, kNearestM, kFarthestM);
@@ -281,7 +281,7 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     const CurrentSource used =
         o.settings.source == CurrentSource::Measured && rows.ratio ? CurrentSource::Measured : CurrentSource::Model;
     head += qs(et::kTextEinstellung, lang)
-                .arg(fmt.sig(o.settings.modeFactor), fmt.sig(o.settings.transmitShare * constants::kPercentPerUnit),
+                .arg(fmt.sig(o.settings.modeFactor), fmt.sig(o.settings.share6min * constants::kPercentPerUnit),
                      qs(et::SourceText(used), lang)) +
             '\n';
     if (o.settings.source == CurrentSource::Measured)

@@ -112,7 +112,7 @@ void ExposureJsonStart(std::string& out, const ExposureExport& e) {
     w.key("population");
     w.value(PopulationKey(e.population));
     number(w, "mode_factor", e.settings.modeFactor);
-    number(w, "tx_share_percent", e.settings.transmitShare * constants::kPercentPerUnit);
+    number(w, "tx_share_percent", e.settings.share6min * constants::kPercentPerUnit);
     w.key("current_source");
     w.value(CurrentSourceKey(e.settings.source));
     w.key("distances_m");

@@ -65,7 +65,10 @@ GeleseneEingaben LiesEingaben(const Eingaben& e, Language lang) {
     if (!share || !(*share >= 0 && *share <= constants::kPercentPerUnit))
         out.shareReason = std::string(texte::kAnteilGrund.in(lang));
     if (out.factorReason.empty() && out.shareReason.empty())
-        out.settings = Settings{*factor, *share / constants::kPercentPerUnit, e.source};
+        out.settings = Settings{.modeFactor = *factor,
+                                .share6min = *share / constants::kPercentPerUnit,
+                                .share30min = *share / constants::kPercentPerUnit,
+                                .source = e.source};
     return out;
 }
 

@@ -31,14 +31,75 @@ inline constexpr std::array<StandardText, 3> kStandardTexte{{
       "1999/519/EC, Annex III, Table 2"}},
     {Standard::Icnirp2020,
      {"ICNIRP 2020", "ICNIRP 2020", "ICNIRP 2020"},
-     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 5 (Ganzkörper)",
-      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 5 (corps entier)",
-      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 5 (whole body)"}},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabellen 5 (Ganzkörper, 30 min) und 6 (lokal, 6 min); "
+      "von 3 kHz bis 10 MHz dazu ICNIRP, Health Physics 99(6):818–836 (2010), Tabellen 3 und 4 (bei "
+      "Spitzenleistung)",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableaux 5 (corps entier, 30 min) et 6 (local, 6 min) ; "
+      "de 3 kHz à 10 MHz, en plus ICNIRP, Health Physics 99(6):818–836 (2010), tableaux 3 et 4 (à la "
+      "puissance de crête)",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Tables 5 (whole body, 30 min) and 6 (local, 6 min); "
+      "from 3 kHz to 10 MHz also ICNIRP, Health Physics 99(6):818–836 (2010), Tables 3 and 4 (at peak "
+      "envelope power)"}},
     {Standard::Fcc,
      {"FCC", "FCC", "FCC"},
      {"47 CFR § 1.1310, Tabelle 1 (MPE)", "47 CFR § 1.1310, tableau 1 (MPE)", "47 CFR § 1.1310, Table 1 (MPE)"}},
 }};
 constexpr const StandardText& StandardTexte(Standard s) { return kStandardTexte[static_cast<std::size_t>(s)]; }
+
+// The tables a standard is checked against (TablesOf), each with its source.
+struct TableText {
+    LimitTable table;
+    Tri name;
+    Tri source;
+};
+inline constexpr std::array<TableText, kLimitTables.size()> kTableTexte{{
+    {LimitTable::Icnirp1998,
+     {"ICNIRP 1998", "ICNIRP 1998", "ICNIRP 1998"},
+     {"ICNIRP, Health Physics 74(4):494–522 (1998), Tabellen 6 und 7",
+      "ICNIRP, Health Physics 74(4):494–522 (1998), tableaux 6 et 7",
+      "ICNIRP, Health Physics 74(4):494–522 (1998), Tables 6 and 7"}},
+    {LimitTable::Icnirp2020WholeBody,
+     {"ICNIRP 2020, Ganzkörper", "ICNIRP 2020, corps entier", "ICNIRP 2020, whole body"},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 5",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 5",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 5"}},
+    {LimitTable::Icnirp2020Local,
+     {"ICNIRP 2020, lokal", "ICNIRP 2020, local", "ICNIRP 2020, local"},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 6",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 6",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 6"}},
+    {LimitTable::Icnirp2010,
+     {"ICNIRP 2010, Nervenreizung", "ICNIRP 2010, stimulation nerveuse", "ICNIRP 2010, nerve stimulation"},
+     {"ICNIRP, Health Physics 99(6):818–836 (2010), Tabellen 3 und 4",
+      "ICNIRP, Health Physics 99(6):818–836 (2010), tableaux 3 et 4",
+      "ICNIRP, Health Physics 99(6):818–836 (2010), Tables 3 and 4"}},
+    {LimitTable::Fcc,
+     {"FCC", "FCC", "FCC"},
+     {"47 CFR § 1.1310, Tabelle 1 (MPE)", "47 CFR § 1.1310, tableau 1 (MPE)", "47 CFR § 1.1310, Table 1 (MPE)"}},
+}};
+constexpr const TableText& TableTexte(LimitTable t) { return kTableTexte[static_cast<std::size_t>(t)]; }
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kLimitTables.size(); ++i)
+            if (kTableTexte[i].table != kLimitTables[i]) return false;
+        return true;
+    }(),
+    "kTableTexte in the order of LimitTable");
+
+// How a table is held against the field, by Averaging.
+inline constexpr std::array<Tri, kAveragings.size()> kMittelungTexte{{
+    {"nicht gemittelt, bei Spitzenleistung (PEP)", "sans moyenne, à la puissance de crête (PEP)",
+     "not averaged, at peak envelope power (PEP)"},
+    {"gemittelt über 6 min", "moyenne sur 6 min", "averaged over 6 min"},
+    {"gemittelt über 30 min", "moyenne sur 30 min", "averaged over 30 min"},
+}};
+constexpr const Tri& MittelungText(Averaging a) { return kMittelungTexte[static_cast<std::size_t>(a)]; }
+// The shares per averaging time, as the window and the report name them.
+inline constexpr Tri kAnteil6{"Sendeanteil in 6 min", "Part d'émission sur 6 min", "Transmit share within 6 min"};
+inline constexpr Tri kAnteil30{"Sendeanteil in 30 min", "Part d'émission sur 30 min", "Transmit share within 30 min"};
+inline constexpr Tri kMitIcnirp2010{"ICNIRP 2010 (Nervenreizung) auch mit ICNIRP 1998 prüfen",
+                                    "vérifier aussi ICNIRP 2010 (stimulation nerveuse) avec ICNIRP 1998",
+                                    "check ICNIRP 2010 (nerve stimulation) with ICNIRP 1998 too"};
 
 inline constexpr std::array<Tri, 2> kPopulationTexte{{
     {"Allgemeinbevölkerung", "public", "general public"},
