@@ -8,6 +8,7 @@
 #include <array>
 
 #include "core/exposure.h"
+#include "core/station.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
 
@@ -317,6 +318,41 @@ inline constexpr Tri kKondensatorGuete{"Kondensator-Güte Q", "Q du condensateur
 inline constexpr Tri kErdverlust{"Erdverlust (× Rr)", "Perte de sol (× Rr)", "Ground loss (× Rr)"};
 inline constexpr Tri kStreuC{"Streu-C", "C parasite", "Stray C"};
 inline constexpr Tri kVerlustfrei{"verlustfrei", "sans pertes", "lossless"};
+
+// ---- the station, in the order of kStationFields
+
+inline constexpr std::array<Tri, kStationFields.size()> kStationTexte{{
+    {"Rufzeichen", "Indicatif", "Callsign"},
+    {"Standort", "Site", "Site"},
+    {"Antennenstandort", "Emplacement de l'antenne", "Antenna position"},
+    {"Antennenhöhe über Grund (m)", "Hauteur de l'antenne au-dessus du sol (m)", "Antenna height above ground (m)"},
+    {"Bemerkung", "Remarque", "Note"},
+}};
+inline constexpr Tri kBerichtStation{"Station", "Station", "Station"};
+
+// ---- named places and their verdict
+
+// A place with no name given: %1 its distance in m.
+inline constexpr Tri kOrtOhneName{"Ort in %1 m", "lieu à %1 m", "place at %1 m"};
+inline constexpr Tri kEingehalten{"eingehalten", "respectée", "kept"};
+inline constexpr Tri kUeberschritten{"überschritten", "dépassée", "exceeded"};
+// %1 the place, %2 its distance, %3 the standard and population, %4 the highest
+// percentage, %5 the field that reaches it, %6 kEingehalten or kUeberschritten.
+inline constexpr Tri kOrtUrteil{"%1 (%2 m): %3 zu %4 % ausgeschöpft (%5), Grenze %6",
+                                "%1 (%2 m) : %3 atteinte à %4 % (%5), limite %6",
+                                "%1 (%2 m): %3 at %4 % of its limit (%5), limit %6"};
+inline constexpr Tri kOrtNah{"innerhalb von 3 Loop-Radien: das Dipolmodell gilt dort nicht",
+                             "à moins de 3 rayons : le modèle dipolaire n'y vaut pas",
+                             "within 3 loop radii: the dipole model does not hold there"};
+// The chart of percentages: its axis and the 100 % line.
+inline constexpr Tri kAchseProzent{"Feld in % der Grenze", "champ en % de la limite", "field as % of its limit"};
+inline constexpr Tri kLinie100{"100 % der Grenze", "100 % de la limite", "100 % of the limit"};
+// The worst case over the frequencies: %1 the distance, %2 its frequency in MHz, %3 the field.
+inline constexpr Tri kGroessterAbstand{"Größter Sicherheitsabstand %1 bei %2 MHz (%3)",
+                                       "Plus grande distance de sécurité %1 à %2 MHz (%3)",
+                                       "Largest safety distance %1 at %2 MHz (%3)"};
+// A group of rows: %1 to %2 MHz.
+inline constexpr Tri kFrequenzSpanne{"%1 bis %2", "%1 à %2", "%1 to %2"};
 
 // ---- ringfeld-calc --exposure
 
