@@ -9,6 +9,7 @@
 
 #include "core/checked_value.h"
 #include "core/constants.h"
+#include "core/measured_plausibility.h"
 
 namespace ringfeld::exposure {
 namespace {
@@ -120,7 +121,10 @@ const Drive& DriveFor(const Result& result, Averaging averaging) {
 }
 
 std::optional<double> MeasuredRatio(const tuning::MeasuredResult& measured) {
-    if (measured.ending != Ending::Ok) return std::nullopt;
+    // A bandwidth probably given in another unit, or one that cannot be right, is no
+    // measurement of the loop's losses (read in Hz for kHz it would cut the current).
+    const auto judged = tuning::JudgeMeasured(measured);
+    if (!judged || !tuning::Believable(judged->verdict)) return std::nullopt;
     const double ratio = measured.R_total_ohm / measured.R_model_ohm;
     if (!(ratio > 0) || !std::isfinite(ratio)) return std::nullopt;
     return ratio;

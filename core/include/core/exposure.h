@@ -135,7 +135,7 @@ struct Row {
 };
 
 // R_total measured over the model's at the measured frequency; none when that frequency
-// was refused. A row with the measured source uses its model R_total times this ratio:
+// was refused or the measurement is not believable (tuning::JudgeMeasured). A row with the measured source uses its model R_total times this ratio:
 // exactly the measured R_total at the measured frequency, and the model's frequency
 // dependence elsewhere.
 std::optional<double> MeasuredRatio(const tuning::MeasuredResult& measured);
