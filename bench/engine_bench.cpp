@@ -9,6 +9,7 @@
 #include "cli/calc_run.h"
 #include "cli/tuning_run.h"
 #include "core/exposure.h"
+#include "core/exposure_summary.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
 #include "presentation/loop_rechnen.h"
@@ -129,6 +130,31 @@ void ExposureSheet10000(benchmark::State& state) {
     }
 }
 BENCHMARK(ExposureSheet10000)->Unit(benchmark::kMillisecond);
+
+// The same 10,000 rows as the safety window and its report take them: every row, the
+// worst case and the grouped rows of the chosen standard, and three named places held
+// against every standard over all rows.
+void ExposureSheetPlaces10000(benchmark::State& state) {
+    const ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
+    const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(loop, TuningOptions());
+    const ringfeld::exposure::Settings settings{.modeFactor = 0.4, .share6min = 1, .share30min = 0.5};
+    const std::size_t slot = ringfeld::exposure::LimitIndex(ringfeld::exposure::Standard::Icnirp2020,
+                                                            ringfeld::exposure::Population::Public);
+    for (auto _ : state) {
+        std::vector<ringfeld::exposure::Row> rows;
+        rows.reserve(sheet.rows.size());
+        for (const auto& row : sheet.rows) rows.push_back(ringfeld::exposure::Evaluate(loop, row, settings, {}));
+        auto worst = ringfeld::exposure::WorstCaseOf(rows, slot);
+        auto groups = ringfeld::exposure::GroupRows(rows, slot);
+        for (double metres : {2.5, 5.0, 12.0}) {
+            auto place = ringfeld::exposure::CheckPlaceOverRows(rows, metres);
+            benchmark::DoNotOptimize(place);
+        }
+        benchmark::DoNotOptimize(worst);
+        benchmark::DoNotOptimize(groups);
+    }
+}
+BENCHMARK(ExposureSheetPlaces10000)->Unit(benchmark::kMillisecond);
 
 void ExposureStreamedJson10000(benchmark::State& state) {
     const QStringList args{"--exposure", "--format", "json",     "--tuning", "1.8:11.799:0.001", "--turns", "2",
