@@ -13,11 +13,11 @@
 namespace ringfeld::exposure {
 
 struct Station {
-    std::string callsign;  // "DL1ABC"
-    std::string site;      // the address or locator of the station
-    std::string position;  // where the antenna stands: "garden, 6 m from the house"
-    std::string height;    // the antenna's height above ground, m, as typed
-    std::string note;      // the operator's note
+    std::string callsign{};  // "DL1ABC"
+    std::string site{};      // the address or locator of the station
+    std::string position{};  // where the antenna stands: "garden, 6 m from the house"
+    std::string height{};    // the antenna's height above ground, m, as typed
+    std::string note{};      // the operator's note
 };
 
 struct StationField {
