@@ -115,8 +115,8 @@ ErgebnisTexte ErgebnisZeilen(const Stand& s) {
         return out;
     }
     out.grenzen = qs(texte::kGrenzwerte, lang)
-                      .arg(norm, personen, zahl(s, l.limits->H_Apm), zahl(s, l.limits->E_Vpm),
-                           zahl(s, l.limits->averagingMinutes));
+                      .arg(qs(texte::TableTexte(l.table).name, lang), personen, zahl(s, l.limits->H_Apm),
+                           zahl(s, l.limits->E_Vpm), qs(texte::MittelungText(l.limits->averaging), lang));
     out.abstaende = qs(texte::kAbstaende, lang)
                         .arg(qs(AbstandText(l.safety, lang, s.sep)), qs(texte::ComponentText(l.governing), lang),
                              qs(AbstandText(l.distances[0], lang, s.sep)), qs(AbstandText(l.distances[1], lang, s.sep)),

@@ -211,10 +211,10 @@ inline constexpr Tri kKeineMessungDa{
 inline constexpr Tri kWerte{"Loop bei %1 MHz: R gesamt %2 Ω (%3), P mittel %4 W, I eff %5 A, m %6 A·m²",
                             "Boucle à %1 MHz : R totale %2 Ω (%3), P moyenne %4 W, I eff %5 A, m %6 A·m²",
                             "Loop at %1 MHz: R total %2 Ω (%3), P avg %4 W, I rms %5 A, m %6 A·m²"};
-// %1 standard, %2 population, %3 H limit, %4 E limit, %5 averaging minutes.
-inline constexpr Tri kGrenzwerte{"Grenzwerte %1, %2: H %3 A/m, E %4 V/m, gemittelt über %5 min",
-                                 "Limites %1, %2 : H %3 A/m, E %4 V/m, moyennées sur %5 min",
-                                 "Limits %1, %2: H %3 A/m, E %4 V/m, averaged over %5 min"};
+// %1 the governing table (kTableTexte), %2 population, %3 H limit, %4 E limit, %5 how
+// it is averaged (kMittelungTexte).
+inline constexpr Tri kGrenzwerte{"Grenzwerte %1, %2: H %3 A/m, E %4 V/m, %5", "Limites %1, %2 : H %3 A/m, E %4 V/m, %5",
+                                 "Limits %1, %2: H %3 A/m, E %4 V/m, %5"};
 // %1 the safety distance, %2 the field that sets it, %3 H axis, %4 H plane, %5 E plane.
 inline constexpr Tri kAbstaende{"Sicherheitsabstand %1 (%2); H Achse %3, H Ebene %4, E Ebene %5",
                                 "Distance de sécurité %1 (%2) ; H axe %3, H plan %4, E plan %5",
