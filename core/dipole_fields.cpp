@@ -42,7 +42,7 @@ constexpr double kNewtonTolerance = 1e-14;
 // within the limit (the last digits of the square root and of the field itself).
 constexpr double kOutwardStep = 1e-15;
 constexpr int kMostOutwardSteps = 64;
-// 4.07 m is 407.00000000000006 cm as a double: a whole centimetre within this relative
+// 0.07 m is 7.000000000000001 cm as a double: a whole centimetre within this relative
 // slack is not rounded up to the next one (far below kRelativeResolution).
 constexpr double kWholeCentimetreSlack = 1e-12;
 

@@ -347,6 +347,7 @@ TEST(ExposureRounding, AShownDistanceIsNeverInsideTheExactOne) {
     // The case: 4.063 m exact is shown 4.07; a whole centimetre stays.
     EXPECT_NEAR(RoundOutwardsToCm(4.063), 4.07, 1e-12);
     EXPECT_NEAR(RoundOutwardsToCm(4.07), 4.07, 1e-12);
+    EXPECT_NEAR(RoundOutwardsToCm(0.07), 0.07, 1e-12);  // 7.000000000000001 cm as a double
     EXPECT_NEAR(RoundOutwardsToCm(4.0701), 4.08, 1e-12);
 }
 

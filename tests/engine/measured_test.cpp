@@ -43,6 +43,10 @@ TEST(MeasuredPlausibility, AUnitHintOnlyWhereTheOtherUnitFitsTheModel) {
         {700, 1.5, 66.667, 0.1, 0.045, {Flag::QFarBelowModel}, V::MeantInHz, 1000.0, 0.7, 1500, "meant in Hz?"},
         // The same Q, but in Hz the efficiency would be 200 %: no hint.
         {700, 1.5, 66.667, 0.1, 0.2, {Flag::QFarBelowModel}, V::Lossier, 1000.0, 0, 0, "loses far more"},
+        // Q 3 against 1000: in Hz Q 3000, above twice the model's: a lossy loop.
+        {700, 3, 33.333, 0.1, 0.01, {Flag::QFarBelowModel}, V::Lossier, 1000.0, 0, 0, "loses far more"},
+        // Q 50000 at 120 %: in MHz Q 50, a twentieth of the model's 1000: nothing fits.
+        {0.1, 50000, 0.002, 0.1, 120, {Flag::EfficiencyAbove100}, V::Impossible, 1000.0, 0, 0, "at most 41667"},
         // Q 2899 where the radiation alone allows 2899 / 1.3373 = 2167.8; in MHz Q 2.9: nothing fits.
         {1,
          2899,
