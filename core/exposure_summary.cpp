@@ -81,15 +81,65 @@ PlaceCheck checkPlace(const Row& row, Standard standard, Population population, 
 
 }  // namespace
 
-std::optional<WorstCase> WorstCaseOf(std::span<const Row> rows, std::size_t slot) {
-    std::optional<WorstCase> worst;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].result) continue;
-        const LimitResult& l = rows[i].result->limits[slot];
-        if (!l.limits || (worst && !ReachesFurther(l.safety, worst->safety))) continue;
-        worst = WorstCase{i, rows[i].frequencyMHz, l.safety, l.governing, l.table};
+void Summary::add(const Row& row, std::size_t index, std::span<const PlaceChecks> checks) {
+    if (!row.result) return;
+    for (std::size_t slot = 0; slot < kLimitCount; ++slot) {
+        const LimitResult& l = row.result->limits[slot];
+        std::optional<WorstCase>& w = worst[slot];
+        if (l.limits && (!w || ReachesFurther(l.safety, w->safety)))
+            w = WorstCase{index, row.frequencyMHz, l.safety, l.governing, l.table};
     }
-    return worst;
+    if (places.size() < checks.size()) places.resize(checks.size());
+    for (std::size_t p = 0; p < checks.size(); ++p)
+        for (std::size_t slot = 0; slot < kLimitCount; ++slot) {
+            const PlaceCheck& c = checks[p][slot];
+            PlaceOverRows& o = places[p];
+            if (c.hasLimits && (!o.worst[slot].hasLimits || c.worstPercent > o.worst[slot].worstPercent))
+                o.worst[slot] = c, o.row[slot] = index, o.frequencyMHz[slot] = row.frequencyMHz;
+        }
+}
+
+void Summary::add(const Summary& later) {
+    for (std::size_t slot = 0; slot < kLimitCount; ++slot) {
+        const auto& l = later.worst[slot];
+        if (l && (!worst[slot] || ReachesFurther(l->safety, worst[slot]->safety))) worst[slot] = l;
+    }
+    if (places.size() < later.places.size()) places.resize(later.places.size());
+    for (std::size_t p = 0; p < later.places.size(); ++p)
+        for (std::size_t slot = 0; slot < kLimitCount; ++slot) {
+            const PlaceOverRows& l = later.places[p];
+            PlaceOverRows& o = places[p];
+            if (l.worst[slot].hasLimits &&
+                (!o.worst[slot].hasLimits || l.worst[slot].worstPercent > o.worst[slot].worstPercent))
+                o.worst[slot] = l.worst[slot], o.row[slot] = l.row[slot], o.frequencyMHz[slot] = l.frequencyMHz[slot];
+        }
+}
+
+PlaceChecks CheckPlaceEverywhere(const Row& row, double metres) {
+    PlaceChecks out{};
+    if (!row.result) return out;
+    const auto unit = unitFields(*row.result, metres);
+    for (Standard s : kStandards)
+        for (Population p : kPopulations) out[LimitIndex(s, p)] = checkPlace(row, s, p, metres, unit);
+    return out;
+}
+
+std::vector<PlaceChecks> CheckPlaces(const Row& row, std::span<const NamedDistance> places) {
+    std::vector<PlaceChecks> out;
+    out.reserve(places.size());
+    for (const NamedDistance& place : places) out.push_back(CheckPlaceEverywhere(row, place.metres));
+    return out;
+}
+
+Summary SummaryOf(std::span<const Row> rows, std::span<const NamedDistance> places) {
+    Summary out;
+    out.places.resize(places.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) out.add(rows[i], i, CheckPlaces(rows[i], places));
+    return out;
+}
+
+std::optional<WorstCase> WorstCaseOf(std::span<const Row> rows, std::size_t slot) {
+    return SummaryOf(rows, {}).worst[slot];
 }
 
 std::vector<RowGroup> GroupRows(std::span<const Row> rows, std::size_t slot) {
@@ -119,19 +169,8 @@ PlaceCheck CheckPlace(const Row& row, Standard standard, Population population, 
 }
 
 PlaceOverRows CheckPlaceOverRows(std::span<const Row> rows, double metres) {
-    PlaceOverRows out;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].result) continue;
-        const auto unit = unitFields(*rows[i].result, metres);
-        for (Standard s : kStandards)
-            for (Population p : kPopulations) {
-                const std::size_t slot = LimitIndex(s, p);
-                const PlaceCheck c = checkPlace(rows[i], s, p, metres, unit);
-                PlaceCheck& w = out.worst[slot];
-                if (c.hasLimits && (!w.hasLimits || c.worstPercent > w.worstPercent)) w = c, out.row[slot] = i;
-            }
-    }
-    return out;
+    const NamedDistance place{{}, metres};
+    return SummaryOf(rows, std::span(&place, 1)).places.front();
 }
 
 std::vector<double> LogDistances(double fromM, double toM, std::size_t count) {

@@ -8,6 +8,7 @@
 #include "core/constants.h"
 #include "text/number_format.h"
 #include "text/strict_number.h"
+#include "text/text_lines.h"
 
 namespace ringfeld::exposure {
 namespace {
@@ -97,6 +98,44 @@ std::string AbstandZahl(const Distance& d, Language lang, std::string_view sep) 
 
 std::string AbstandText(const Distance& d, Language lang, std::string_view sep) {
     return d.bound == Bound::Within ? AbstandZahl(d, lang, sep) + " m" : AbstandZahl(d, lang, sep);
+}
+
+std::string OrtName(const NamedDistance& place, Language lang, std::string_view sep) {
+    if (place.name.find_first_not_of(" \t") != std::string::npos) return place.name;
+    return MitWerten(texte::kOrtOhneName.in(lang), {MeterText(place.metres, sep)});
+}
+
+std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
+                      Language lang, std::string_view sep) {
+    if (!check.hasLimits) return {};
+    const std::string norm =
+        std::string(StandardName(standard, lang)) + ", " + std::string(PopulationName(population, lang));
+    std::string out = MitWerten(texte::kOrtUrteil.in(lang),
+                                {OrtName(place, lang, sep), MeterText(place.metres, sep), norm,
+                                 Signifikant(check.worstPercent, sep, 3), texte::ComponentText(check.worst).in(lang),
+                                 (check.within ? texte::kEingehalten : texte::kUeberschritten).in(lang)});
+    if (check.nearConductor) out += "; " + std::string(texte::kOrtNah.in(lang));
+    return out;
+}
+
+std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep) {
+    const std::string by = std::string(texte::ComponentText(worst.governing).in(lang)) + ", " +
+                           std::string(texte::TableTexte(worst.table).name.in(lang));
+    return MitWerten(texte::kGroessterAbstand.in(lang),
+                     {AbstandText(worst.safety, lang, sep), FormatZahl(worst.frequencyMHz, "0.0#####", sep), by});
+}
+
+std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,
+                              Language lang) {
+    std::string out;
+    for (LimitTable table : TablesOf(standard, icnirp2010With1998)) {
+        const auto limits = LimitsAt(table, population, frequencyMHz);
+        if (!limits) continue;
+        out += (out.empty() ? "" : "; ") +
+               MitWerten(texte::kTabelleMittelung.in(lang),
+                         {texte::TableTexte(table).name.in(lang), texte::MittelungText(limits->averaging).in(lang)});
+    }
+    return out;
 }
 
 std::string FlagsText(unsigned flags, Language lang) {

@@ -63,13 +63,33 @@ struct PlaceCheck {
 // verdict for a row without a result.
 PlaceCheck CheckPlace(const Row& row, Standard standard, Population population, double metres);
 
+// One place against every standard and population at one row, by slot (LimitIndex).
+using PlaceChecks = std::array<PlaceCheck, kLimitCount>;
+PlaceChecks CheckPlaceEverywhere(const Row& row, double metres);
+
 // The highest percentages of one place over the rows, per slot (LimitIndex), with the row
-// each comes from; a slot no row has limits for keeps hasLimits false.
+// each comes from and its frequency; a slot no row has limits for keeps hasLimits false.
 struct PlaceOverRows {
     std::array<PlaceCheck, kLimitCount> worst;
     std::array<std::size_t, kLimitCount> row{};
+    std::array<double, kLimitCount> frequencyMHz{};
 };
 PlaceOverRows CheckPlaceOverRows(std::span<const Row> rows, double metres);
+
+// ---- all of it, gathered row by row
+
+// The worst case of every slot and the places over the rows, taken in row by row (or
+// block by block, in row order: a later equal never replaces an earlier one).
+struct Summary {
+    std::array<std::optional<WorstCase>, kLimitCount> worst{};  // by slot
+    std::vector<PlaceOverRows> places;                          // by place, as named
+    // Row `index` with its places' checks (CheckPlaceEverywhere, one per place).
+    void add(const Row& row, std::size_t index, std::span<const PlaceChecks> checks);
+    void add(const Summary& later);
+};
+// The checks of every place at one row, in the order of `places`.
+std::vector<PlaceChecks> CheckPlaces(const Row& row, std::span<const NamedDistance> places);
+Summary SummaryOf(std::span<const Row> rows, std::span<const NamedDistance> places);
 
 // ---- a chart of the percentages against the distance
 

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/exposure.h"
+#include "core/exposure_summary.h"
 #include "text/catalog/exposure_texts.h"
 #include "text/language.h"
 
@@ -62,6 +63,20 @@ std::string AbstandText(const Distance& distance, Language lang, std::string_vie
 std::string AbstandZahl(const Distance& distance, Language lang, std::string_view sep);
 // The flags' texts, joined by "; ".
 std::string FlagsText(unsigned flags, Language lang);
+
+// A place's name as shown: as typed, or "place at 5.00 m" without one.
+std::string OrtName(const NamedDistance& place, Language lang, std::string_view sep);
+// A place against one standard and population: "balcony (5.00 m): ICNIRP 1998, general
+// public at 87.3 % of its limit (H axis), limit kept", and the model's warning within 3
+// loop radii; no verdict where no table holds (an empty text).
+std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
+                      Language lang, std::string_view sep);
+// "Largest safety distance 5.08 m at 7.1 MHz (H axis, ICNIRP 1998)".
+std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep);
+// Each table a standard is held against at a frequency with how it is averaged:
+// "ICNIRP 2020, whole body, averaged over 30 min; ICNIRP 2020, local, averaged over 6 min".
+std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,
+                              Language lang);
 
 // "ICNIRP 1998" and "general public" in the language.
 inline std::string_view StandardName(Standard s, Language lang) { return texte::StandardTexte(s).name.in(lang); }

@@ -382,14 +382,30 @@ inline constexpr Tri kHelpModeFactor{
     "With --exposure: mode factor, average over peak power, 0 to 1 (default 1; SSB 0.2, CW 0.4, FM and "
     "data 1 after FCC OET 65 B)."};
 inline constexpr Tri kHelpTxShare{
-    "Mit --exposure: Sendeanteil in der Mittelungszeit in %, 0 bis 100 (Vorgabe 100).",
-    "Avec --exposure : part d'émission dans le temps de moyenne en %, 0 à 100 (par défaut 100).",
-    "With --exposure: transmit share of the averaging time in %, 0 to 100 (default 100)."};
+    "Mit --exposure: Sendeanteil in %, 0 bis 100, für --share-6min und --share-30min zugleich.",
+    "Avec --exposure : part d'émission en %, 0 à 100, pour --share-6min et --share-30min à la fois.",
+    "With --exposure: transmit share in %, 0 to 100, for --share-6min and --share-30min at once."};
+inline constexpr Tri kHelpShare6{
+    "Mit --exposure: Sendeanteil in beliebigen 6 min in %, 0 bis 100 (Vorgabe 100; ICNIRP 1998, ICNIRP "
+    "2020 lokal, FCC beruflich).",
+    "Avec --exposure : part d'émission sur 6 min quelconques en %, 0 à 100 (par défaut 100 ; ICNIRP 1998, "
+    "ICNIRP 2020 local, FCC professionnel).",
+    "With --exposure: transmit share within any 6 min in %, 0 to 100 (default 100; ICNIRP 1998, ICNIRP "
+    "2020 local, FCC occupational)."};
+inline constexpr Tri kHelpShare30{
+    "Mit --exposure: Sendeanteil in beliebigen 30 min in %, 0 bis 100 (Vorgabe 100; ICNIRP 2020 "
+    "Ganzkörper, FCC Allgemeinbevölkerung).",
+    "Avec --exposure : part d'émission sur 30 min quelconques en %, 0 à 100 (par défaut 100 ; ICNIRP 2020 "
+    "corps entier, FCC public).",
+    "With --exposure: transmit share within any 30 min in %, 0 to 100 (default 100; ICNIRP 2020 whole "
+    "body, FCC general public)."};
 inline constexpr Tri kHelpDistance{
-    "Mit --exposure: Feldstärken in diesem Abstand vom Mittelpunkt in m, 0,01 bis 10000; auch mehrfach.",
-    "Avec --exposure : champs à cette distance du centre en m, 0,01 à 10000 ; peut être répétée.",
-    "With --exposure: the fields at this distance from the centre in m, 0.01 to 10000; may be given "
-    "several times."};
+    "Mit --exposure: ein Ort in diesem Abstand vom Mittelpunkt in m (0,01 bis 10000), auch benannt als "
+    "NAME=M: seine Felder und ob jede Norm eingehalten ist; auch mehrfach.",
+    "Avec --exposure : un lieu à cette distance du centre en m (0,01 à 10000), aussi nommé NOM=M : ses "
+    "champs et si chaque norme est respectée ; peut être répétée.",
+    "With --exposure: a place at this distance from the centre in m (0.01 to 10000), also named as "
+    "NAME=M: its fields and whether each standard is kept; may be given several times."};
 inline constexpr Tri kHelpCurrentSource{
     "Mit --exposure: R gesamt aus model (Vorgabe) oder measured (die mit --tuning und --measured gemessene "
     "Bandbreite).",
@@ -408,17 +424,27 @@ inline constexpr Tri kExpectModeFactor{"eine einfache Zahl von 0 bis 1, etwa 0,4
 inline constexpr Tri kExpectTxShare{"eine einfache Zahl von 0 bis 100 (Prozent), etwa 50",
                                     "un nombre simple de 0 à 100 (pour cent), par exemple 50",
                                     "a plain number from 0 to 100 (per cent), such as 50"};
-inline constexpr Tri kExpectDistance{"eine einfache Zahl von 0,01 bis 10000 in m, etwa 2,5",
-                                     "un nombre simple de 0,01 à 10000 en m, par exemple 2,5",
-                                     "a plain number from 0.01 to 10000 in m, such as 2.5"};
+inline constexpr Tri kExpectDistance{
+    "eine einfache Zahl von 0,01 bis 10000 in m, auch mit Namen davor, etwa 2,5 oder Balkon=5",
+    "un nombre simple de 0,01 à 10000 en m, aussi précédé d'un nom, par exemple 2,5 ou balcon=5",
+    "a plain number from 0.01 to 10000 in m, also after a name, such as 2.5 or balcony=5"};
 
-// The text output: the settings line (%1 mode factor, %2 share in %, %3 P avg rule), the
-// limits line (%1 standard, %2 population, %3 averaging minutes, %4 the source).
-inline constexpr Tri kTextEinstellung{"Betriebsartfaktor %1, Sendeanteil %2 %, R gesamt aus: %3",
-                                      "Facteur de mode %1, part d'émission %2 %, R totale tirée de : %3",
-                                      "Mode factor %1, transmit share %2 %, R total from: %3"};
-inline constexpr Tri kTextNorm{"%1, %2, gemittelt über %3 min: %4", "%1, %2, moyenne sur %3 min : %4",
-                               "%1, %2, averaged over %3 min: %4"};
+// The text output: the settings line (%1 mode factor, %2 share in 6 min in %, %3 in 30
+// min, %4 R total's source), the limits line (%1 standard, %2 population, %3 each of its
+// tables with its averaging (kTabelleMittelung, joined by "; "), %4 the source).
+inline constexpr Tri kTextEinstellung{
+    "Betriebsartfaktor %1, Sendeanteil %2 % in 6 min, %3 % in 30 min, R gesamt aus: %4",
+    "Facteur de mode %1, part d'émission %2 % sur 6 min, %3 % sur 30 min, R totale tirée de : %4",
+    "Mode factor %1, transmit share %2 % within 6 min, %3 % within 30 min, R total from: %4"};
+inline constexpr Tri kTextNorm{"%1, %2 (%3): %4", "%1, %2 (%3) : %4", "%1, %2 (%3): %4"};
+// A table and how it is averaged: %1 its name (kTableTexte), %2 kMittelungTexte.
+inline constexpr Tri kTabelleMittelung{"%1, %2", "%1, %2", "%1, %2"};
+// The text output's summary: a place's verdict line per standard leads with this.
+inline constexpr Tri kTextOrte{
+    "Orte (höchster Wert über die Frequenzen):", "Lieux (valeur la plus haute sur les fréquences) :",
+    "Places (highest value over the frequencies):"};
+// %1 the verdict (kOrtUrteil), %2 the frequency in MHz it is reached at.
+inline constexpr Tri kOrtBei{"%1, bei %2 MHz", "%1, à %2 MHz", "%1, at %2 MHz"};
 inline constexpr Tri kTextFelder{"    bei %1 m: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
                                  "    à %1 m : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
                                  "    at %1 m: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
@@ -426,7 +452,7 @@ struct TextSpalte {
     Tri name;
     std::string_view unit;
 };
-inline constexpr std::array<TextSpalte, 12> kTextSpalten{{
+inline constexpr std::array<TextSpalte, 13> kTextSpalten{{
     {{"f", "f", "f"}, "MHz"},
     {{"P mittel", "P moy.", "P avg"}, "W"},
     {{"R gesamt", "R tot.", "R total"}, "Ohm"},
@@ -439,6 +465,7 @@ inline constexpr std::array<TextSpalte, 12> kTextSpalten{{
     {{"E Ebene", "E plan", "E plane"}, "m"},
     {{"Abstand", "Distance", "Distance"}, "m"},
     {{"durch", "par", "by"}, ""},
+    {{"Tabelle", "Tableau", "Table"}, ""},
 }};
 
 }  // namespace ringfeld::exposure::texte
