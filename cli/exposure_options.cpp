@@ -6,6 +6,7 @@
 #include "cli/usage_errors.h"
 #include "core/constants.h"
 #include "platform/qt_text.h"
+#include "presentation/exposure_inputs.h"
 #include "text/strict_number.h"
 
 namespace ringfeld::cli {
@@ -30,12 +31,7 @@ std::optional<T> named(const QString& text, const auto& all, auto key) {
 
 }  // namespace
 
-std::optional<NamedDistance> ReadPlace(const QString& text) {
-    const qsizetype equals = text.lastIndexOf(QLatin1Char('='));
-    const auto metres = within(equals < 0 ? text : text.mid(equals + 1), kNearestM, kFarthestM);
-    if (!metres) return std::nullopt;
-    return NamedDistance{equals < 0 ? std::string() : str(text.left(equals).trimmed()), *metres};
-}
+std::optional<NamedDistance> ReadPlace(const QString& text) { return LiesOrt(str(text)); }
 
 ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
                                    const std::optional<tuning::SheetOptions>& sheet) {

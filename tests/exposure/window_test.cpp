@@ -68,11 +68,11 @@ private slots:
         in(modul->Hauptfenster(), "Text6")->setText(QStringLiteral("25"));
         QTRY_COMPARE(strom(), voll / 2);
         // A share above 100 % is refused beside its field: no result, nothing to print.
-        in(w, "txtAnteil")->setText(QStringLiteral("120"));
-        QTRY_VERIFY(!in<QLabel>(w, "grundAnteil")->text().isEmpty());
+        in(w, "txtAnteil6")->setText(QStringLiteral("120"));
+        QTRY_VERIFY(!in<QLabel>(w, "grundAnteil6")->text().isEmpty());
         QVERIFY(!w->stand().ergebnis());
         QVERIFY(!in<QPushButton>(w, "cmdDrucken")->isEnabled());
-        in(w, "txtAnteil")->setText(QStringLiteral("100"));
+        in(w, "txtAnteil6")->setText(QStringLiteral("100"));
 
         // The tuning range's frequencies give the table, while that window is open.
         modul->Hauptfenster()->controls().mnuAktAbstimmbereich->trigger();

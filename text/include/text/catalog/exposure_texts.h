@@ -225,6 +225,8 @@ inline constexpr Tri kKeineGrenzwerte{"%1, %2: keine Grenzwerte bei dieser Frequ
                                       "%1, %2: no limits at this frequency"};
 inline constexpr Tri kFaktorGrund{"Zahl von 0 bis 1", "nombre de 0 à 1", "a number from 0 to 1"};
 inline constexpr Tri kAnteilGrund{"Zahl von 0 bis 100", "nombre de 0 à 100", "a number from 0 to 100"};
+inline constexpr Tri kOrtGrund{"Abstand: Zahl von 0,01 bis 10000 m", "distance : nombre de 0,01 à 10000 m",
+                               "distance: a number from 0.01 to 10000 m"};
 inline constexpr Tri kEingabenPruefen{"Bitte die rot begründeten Eingaben prüfen.",
                                       "Veuillez vérifier les entrées signalées en rouge.",
                                       "Please check the inputs with a reason in red."};
@@ -259,10 +261,6 @@ inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
 // The chart.
 inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (m)", "Distance du centre (m)",
                                    "Distance from the centre (m)"};
-inline constexpr Tri kAchseH{"H (A/m)", "H (A/m)", "H (A/m)"};
-inline constexpr Tri kAchseE{"E (V/m)", "E (V/m)", "E (V/m)"};
-inline constexpr Tri kGrenzeH{"Grenze H", "limite H", "H limit"};
-inline constexpr Tri kGrenzeE{"Grenze E", "limite E", "E limit"};
 inline constexpr Tri kDreiRadien{"3 Radien", "3 rayons", "3 radii"};
 
 // ---- the printed report
@@ -329,12 +327,28 @@ inline constexpr std::array<Tri, kStationFields.size()> kStationTexte{{
     {"Bemerkung", "Remarque", "Note"},
 }};
 inline constexpr Tri kBerichtStation{"Station", "Station", "Station"};
+inline constexpr Tri kBerichtOrte{"Benannte Orte", "Lieux nommés", "Named places"};
+// The report's sketch of the loop: its labels and what it shows.
+inline constexpr Tri kSkizzeAchse{"Achse (H Achse)", "axe (H axe)", "axis (H axis)"};
+inline constexpr Tri kSkizzeEbene{"Ebene der Loop (H Ebene, E Ebene)", "plan de la boucle (H plan, E plan)",
+                                  "plane of the loop (H plane, E plane)"};
+inline constexpr Tri kSkizzeText{
+    "Die Loop von der Seite: „Achse“ ist die Richtung senkrecht zur Loop durch ihren Mittelpunkt, „Ebene“ jede "
+    "Richtung in der Ebene der Loop. Die Abstände gelten vom Mittelpunkt aus.",
+    "La boucle vue de côté : « axe » est la direction perpendiculaire à la boucle par son centre, « plan » toute "
+    "direction dans le plan de la boucle. Les distances comptent depuis le centre.",
+    "The loop seen from the side: \"axis\" is the direction at right angles to the loop through its centre, "
+    "\"plane\" any direction in the loop's plane. Distances are measured from the centre."};
 
 // ---- named places and their verdict
 
 // A place with no name given: %1 its distance in m.
 inline constexpr Tri kOrtOhneName{"Ort in %1 m", "lieu à %1 m", "place at %1 m"};
 inline constexpr Tri kEingehalten{"eingehalten", "respectée", "kept"};
+inline constexpr Tri kJa{"ja", "oui", "yes"};
+inline constexpr Tri kNein{"nein", "non", "no"};
+// Beside a distance within 3 loop radii, explained under its table with kOrtNah.
+inline constexpr std::string_view kNahZeichen = "*";
 inline constexpr Tri kUeberschritten{"überschritten", "dépassée", "exceeded"};
 // %1 the place, %2 its distance, %3 the standard and population, %4 the highest
 // percentage, %5 the field that reaches it, %6 kEingehalten or kUeberschritten.
@@ -347,6 +361,12 @@ inline constexpr Tri kOrtNah{"innerhalb von 3 Loop-Radien: das Dipolmodell gilt 
 // The chart of percentages: its axis and the 100 % line.
 inline constexpr Tri kAchseProzent{"Feld in % der Grenze", "champ en % de la limite", "field as % of its limit"};
 inline constexpr Tri kLinie100{"100 % der Grenze", "100 % de la limite", "100 % of the limit"};
+inline constexpr Tri kOrteImDiagramm{"benannte Orte", "lieux nommés", "named places"};
+// The window's places: their columns, a new place's name, the inputs' page.
+inline constexpr Tri kOrtName{"Ort", "Lieu", "Place"};
+inline constexpr Tri kOrtMeter{"Abstand (m)", "Distance (m)", "Distance (m)"};
+inline constexpr Tri kNeuerOrt{"Nachbars Balkon", "balcon du voisin", "neighbour's balcony"};
+inline constexpr Tri kSeiteBetrieb{"Betrieb", "Exploitation", "Operation"};
 // The worst case over the frequencies: %1 the distance, %2 its frequency in MHz, %3 the field.
 inline constexpr Tri kGroessterAbstand{"Größter Sicherheitsabstand %1 bei %2 MHz (%3)",
                                        "Plus grande distance de sécurité %1 à %2 MHz (%3)",
