@@ -485,3 +485,68 @@ TEST(ExposureStation, PrintedOnlyWhenAFieldIsFilled) {
     EXPECT_FALSE(StationFilled({.site = " ", .note = "\t "}));  // blanks are nothing
     EXPECT_TRUE(StationFilled({.height = "6"}));
 }
+
+TEST(ExposureSummary, GatheredInBlocksAsRowByRow) {
+    // The command line gathers the worst case and the places block by block; any cut
+    // gives what one pass gives, ties keeping the first row. Rows: equal pairs, a refusal.
+    const LoopZahlen loop = Loop(1, 1, 100);
+    const std::vector<std::pair<double, double>> sheet = {
+        {7, 0.1}, {7.1, 0.05}, {7.1, 0.05}, {7.2, kRefused}, {0.05, 0.02}, {0.05, 0.02}, {14, 0.2}};
+    std::vector<Row> rows;
+    for (const auto& [f, R] : sheet) rows.push_back(Evaluate(loop, SheetRowAt(f, R), {}, {}));
+    const std::vector<NamedDistance> places{{"a", 2}, {"", 0.3}, {"b", 40}};
+    const Summary whole = SummaryOf(rows, places);
+    for (std::size_t cut = 0; cut <= rows.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        Summary first = SummaryOf(std::span(rows).first(cut), places);
+        Summary rest;
+        for (std::size_t i = cut; i < rows.size(); ++i) rest.add(rows[i], i, CheckPlaces(rows[i], places));
+        first.add(rest);
+        for (std::size_t slot = 0; slot < kLimitCount; ++slot) {
+            ASSERT_EQ(first.worst[slot].has_value(), whole.worst[slot].has_value()) << slot;
+            if (whole.worst[slot]) {
+                EXPECT_EQ(first.worst[slot]->row, whole.worst[slot]->row) << slot;
+            }
+            for (std::size_t p = 0; p < places.size(); ++p) {
+                EXPECT_EQ(first.places[p].row[slot], whole.places[p].row[slot]) << slot << ' ' << p;
+                EXPECT_EQ(first.places[p].worst[slot].worstPercent, whole.places[p].worst[slot].worstPercent);
+            }
+        }
+    }
+    // Of two equal rows never the second (rows 2 and 5 repeat 1 and 4).
+    for (std::size_t slot = 0; slot < kLimitCount; ++slot) {
+        EXPECT_NE(whole.worst[slot]->row % 3, 2u) << slot;
+        for (const PlaceOverRows& p : whole.places) EXPECT_NE(p.row[slot] % 3, 2u) << slot;
+    }
+}
+
+TEST(ExposurePresentation, PercentagesRoundUpwardsAndPlacesComeBackFromTheirKeys) {
+    const std::pair<double, const char*> percents[] = {
+        {100.0004, "100.1"}, {99.96, "100.0"}, {100, "100.0"}, {33.21, "33.3"}, {0.0001, "0.1"}};
+    for (const auto& [value, text] : percents) EXPECT_EQ(ProzentText(value, "."), text) << value;
+
+    Eingaben e;
+    e.txShare6 = "50";
+    e.txShare30 = "10";
+    e.places = {{"Nachbars Balkon", "5"}, {"", "2,5"}, {"a=b", "x"}, {"Straße", "0,001"}};
+    e.station = {.callsign = "DL1ABC", .height = "6", .note = "SSB, CW"};
+    const Eingaben back = AusSchluesseln(ZuSchluesseln(e));
+    EXPECT_EQ(back.txShare6, "50");
+    EXPECT_EQ(back.txShare30, "10");
+    EXPECT_EQ(back.places, e.places);
+    for (const StationField& f : kStationFields) EXPECT_EQ(back.station.*f.text, e.station.*f.text) << f.key;
+    // An older file's one share gives both; the places with a usable distance count.
+    const Eingaben old = AusSchluesseln({{"tx_share", "40"}});
+    EXPECT_EQ(old.txShare6, "40");
+    EXPECT_EQ(old.txShare30, "40");
+    const GeleseneEingaben read = LiesEingaben(back, Language::English);
+    ASSERT_TRUE(read.settings);
+    EXPECT_DOUBLE_EQ(read.settings->share30min, 0.1);
+    ASSERT_EQ(read.places.size(), 2u);
+    EXPECT_DOUBLE_EQ(read.places[1].metres, 2.5);
+    EXPECT_EQ(read.placeReasons[2].empty(), false);
+    EXPECT_EQ(read.placeReasons[3].empty(), false);  // under 1 cm
+    Eingaben over;
+    over.txShare30 = "101";
+    EXPECT_FALSE(LiesEingaben(over, Language::English).settings);
+}

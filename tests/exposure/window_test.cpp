@@ -88,6 +88,14 @@ private slots:
         QCOMPARE(w->Eingaben().at("population"), std::string("occupational"));
         QCOMPARE(w->Eingaben().at("mode"), std::string("cw"));
 
+        // Two places (one within the safety distance) and a station, as the settings give them.
+        w->EingabenSetzen({{"places", "balcony=40\n=0,5"}, {"station_callsign", "DL1ABC"}});
+        w->Rechnen();
+        const auto& orte = w->stand().summary.places;
+        QCOMPARE(orte.size(), std::size_t{2});
+        QVERIFY(orte[0].worst[w->stand().slot()].within);
+        QVERIFY(!orte[1].worst[w->stand().slot()].within);
+
         // The report as a PDF: its text can be extracted, the capacitor's warning included.
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("report.pdf"));
@@ -101,6 +109,10 @@ private slots:
         const QString extracted = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
         QVERIFY2(extracted.contains(QLatin1String("47 CFR")), qPrintable(extracted.left(400)));
         QVERIFY2(extracted.contains(QLatin1String("tuning capacitor")), qPrintable(extracted.left(400)));
+        // The station, the sketch's words, the places' verdicts, units and the pages.
+        for (const char* part : {"Station", "DL1ABC", "plane of the loop", "Named places", "balcony (40.00 m)",
+                                 "limit kept", "limit exceeded", "Largest safety distance", "A/m", "V/m", "Page 1 of"})
+            QVERIFY2(extracted.contains(QLatin1String(part)), part);
     }
 };
 

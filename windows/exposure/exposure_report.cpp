@@ -41,9 +41,9 @@ void sketch(QPainter& p, const QRectF& r, Language lang) {
     p.setFont(f);
     const QRectF right(c.x() + rx * 0.6, c.y() - r.height() * 0.12, r.width() / 2 - rx * 0.6, r.height() * 0.1);
     p.drawText(right, Qt::AlignRight | Qt::AlignVCenter, qs(texte::kSkizzeAchse, lang));
-    const QRectF top(c.x() + r.width() * 0.02, r.top(), r.width() * 0.45, r.height() * 0.12);
+    const QRectF top(r.left(), r.top(), c.x() - r.left() - r.width() * 0.02, r.height() * 0.3);
     p.setPen(QColor(20, 120, 60));
-    p.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, qs(texte::kSkizzeEbene, lang));
+    p.drawText(top, Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap, qs(texte::kSkizzeEbene, lang));
     p.restore();
 }
 
