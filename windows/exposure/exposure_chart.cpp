@@ -23,8 +23,8 @@ namespace {
 constexpr double kVon = 0.1, kBis = 100;
 constexpr std::size_t kPunkte = 121;
 constexpr double kRand = 0.999;
-// The percentages shown at most: a thousandth of the limit to ten million times it.
-constexpr double kWenigstens = 1e-3, kHoechstens = 1e7;
+// The percentages shown at most: a thousandth of the limit to ten thousand times it (0.1 % to 1e6 %).
+constexpr double kWenigstens = 0.1, kHoechstens = 1e6;
 constexpr double kMarke = 8;  // pixels of a place's mark
 
 QLineSeries* reihe(QChart& chart, QLogValueAxis* x, QLogValueAxis* y, QColor farbe, Qt::PenStyle stil) {
@@ -50,6 +50,7 @@ ExposureChart::ExposureChart(QChart& chart) {
     }
     // A hair wider than the curves, so that the decades at both ends are labelled.
     abstand_->setRange(kVon * kRand, kBis / kRand);
+    prozent_->setMinorTickCount(0);  // the decades alone: a short chart keeps its labels
     const std::array farben{QColor(0, 90, 200), QColor(20, 140, 60), QColor(200, 40, 40)};
     for (std::size_t c = 0; c < felder_.size(); ++c)
         felder_[c] = reihe(chart, abstand_, prozent_, farben[c], Qt::SolidLine);

@@ -34,8 +34,8 @@ namespace {
 
 constexpr int kBreiteFeld = 70;            // pixels of an input field
 constexpr int kBreiteGrund = 130;          // pixels of the reason beside it
-constexpr QSize kStartGroesse(1240, 700);  // within a 1366 x 768 screen with its frame
-constexpr int kDiagrammMindesthoehe = 220;
+constexpr QSize kStartGroesse(1240, 730);  // within a 1366 x 768 screen with its frame
+constexpr int kDiagrammMindesthoehe = 250;
 constexpr int kOrtZeilen = 3;        // rows the places' table shows without scrolling
 constexpr int kOrtFeste = 2;         // its columns typed in: name, metres
 constexpr double kNeuerOrtM = 5;     // a new place's distance, m
