@@ -144,21 +144,18 @@ void ExposureSheetPlaces10000(benchmark::State& state) {
         std::vector<ringfeld::exposure::Row> rows;
         rows.reserve(sheet.rows.size());
         for (const auto& row : sheet.rows) rows.push_back(ringfeld::exposure::Evaluate(loop, row, settings, {}));
-        auto worst = ringfeld::exposure::WorstCaseOf(rows, slot);
+        const std::vector<ringfeld::exposure::NamedDistance> places{{"a", 2.5}, {"b", 5}, {"c", 12}};
+        auto summary = ringfeld::exposure::SummaryOf(rows, places);  // the worst cases and the places
         auto groups = ringfeld::exposure::GroupRows(rows, slot);
-        for (double metres : {2.5, 5.0, 12.0}) {
-            auto place = ringfeld::exposure::CheckPlaceOverRows(rows, metres);
-            benchmark::DoNotOptimize(place);
-        }
-        benchmark::DoNotOptimize(worst);
+        benchmark::DoNotOptimize(summary);
         benchmark::DoNotOptimize(groups);
     }
 }
 BENCHMARK(ExposureSheetPlaces10000)->Unit(benchmark::kMillisecond);
 
 void ExposureStreamedJson10000(benchmark::State& state) {
-    const QStringList args{"--exposure", "--format", "json",     "--tuning", "1.8:11.799:0.001", "--turns", "2",
-                           "--diameter", "1",        "--length", "40",       "--distance",       "2"};
+    const QStringList args{"--exposure", "--format", "json",     "--tuning", "1.8:11.799:0.001", "--turns",  "2",
+                           "--diameter", "1",        "--length", "40",       "--distance",       "balcony=2"};
     for (auto _ : state) {
         Discard out, err;
         const int status = ringfeld::cli::RunCalc(args, "deutsch", ",", out, err);
