@@ -97,9 +97,9 @@ Tally writeInBlocks(const Rows& rows, Output& out, Put put) {
     return StreamRows<Tally>(
         rows.count, kBytesPerRow, out,
         [&](std::size_t i) {
-            Row row = rows.at(i);
-            std::vector<PlaceChecks> places = CheckPlaces(row, rows.chosen.places);
-            return CheckedRow{std::move(row), i, std::move(places)};
+            CheckedRow c{rows.at(i), i, {}};
+            c.places = CheckPlaces(c.row, rows.chosen.places);
+            return c;
         },
         [&](std::string& text, const CheckedRow& c, std::size_t i) { put(text, c.row, i); });
 }
