@@ -11,6 +11,7 @@
 #include "cli/tuning_output.h"
 #include "core/exposure.h"
 #include "core/shapes.h"
+#include "core/exposure_summary.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
 #include "finder/finder_inputs.h"
@@ -140,7 +141,8 @@ void ExposureSheet10000(benchmark::State& state) {
     const ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
     const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(loop, TuningOptions());
     const auto ratio = ringfeld::exposure::MeasuredRatio(*sheet.measured);
-    const ringfeld::exposure::Settings settings{0.4, 1, ringfeld::exposure::CurrentSource::Measured};
+    const ringfeld::exposure::Settings settings{.modeFactor = 0.4,
+                                                .source = ringfeld::exposure::CurrentSource::Measured};
     for (auto _ : state) {
         std::vector<ringfeld::exposure::Row> rows;
         rows.reserve(sheet.rows.size());
@@ -150,9 +152,31 @@ void ExposureSheet10000(benchmark::State& state) {
 }
 BENCHMARK(ExposureSheet10000)->Unit(benchmark::kMillisecond);
 
+// The same 10,000 rows as the safety window and its report take them: every row, the
+// worst case and the grouped rows of the chosen standard, and three named places held
+// against every standard over all rows.
+void ExposureSheetPlaces10000(benchmark::State& state) {
+    const ringfeld::LoopZahlen loop = ringfeld::LoopLesen(kTwoTurns);
+    const auto sheet = ringfeld::tuning::BerechneAbstimmbereich(loop, TuningOptions());
+    const ringfeld::exposure::Settings settings{.modeFactor = 0.4, .share6min = 1, .share30min = 0.5};
+    const std::size_t slot = ringfeld::exposure::LimitIndex(ringfeld::exposure::Standard::Icnirp2020,
+                                                            ringfeld::exposure::Population::Public);
+    for (auto _ : state) {
+        std::vector<ringfeld::exposure::Row> rows;
+        rows.reserve(sheet.rows.size());
+        for (const auto& row : sheet.rows) rows.push_back(ringfeld::exposure::Evaluate(loop, row, settings, {}));
+        const std::vector<ringfeld::exposure::NamedDistance> places{{"a", 2.5}, {"b", 5}, {"c", 12}};
+        auto summary = ringfeld::exposure::SummaryOf(rows, places);  // the worst cases and the places
+        auto groups = ringfeld::exposure::GroupRows(rows, slot);
+        benchmark::DoNotOptimize(summary);
+        benchmark::DoNotOptimize(groups);
+    }
+}
+BENCHMARK(ExposureSheetPlaces10000)->Unit(benchmark::kMillisecond);
+
 void ExposureStreamedJson10000(benchmark::State& state) {
-    const QStringList args{"--exposure", "--format", "json",     "--tuning", "1.8:11.799:0.001", "--turns", "2",
-                           "--diameter", "1",        "--length", "40",       "--distance",       "2"};
+    const QStringList args{"--exposure", "--format", "json",     "--tuning", "1.8:11.799:0.001", "--turns",  "2",
+                           "--diameter", "1",        "--length", "40",       "--distance",       "balcony=2"};
     for (auto _ : state) {
         Discard out, err;
         const int status = ringfeld::cli::RunCalc(args, "deutsch", ",", out, err);

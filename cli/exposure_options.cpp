@@ -6,6 +6,7 @@
 #include "cli/usage_errors.h"
 #include "core/constants.h"
 #include "platform/qt_text.h"
+#include "presentation/exposure_inputs.h"
 #include "text/strict_number.h"
 
 namespace ringfeld::cli {
@@ -29,6 +30,8 @@ std::optional<T> named(const QString& text, const auto& all, auto key) {
 }
 
 }  // namespace
+
+std::optional<NamedDistance> ReadPlace(const QString& text) { return LiesOrt(str(text)); }
 
 ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
                                    const std::optional<tuning::SheetOptions>& sheet) {
@@ -55,16 +58,24 @@ ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language la
         if (!f) return refuse(factor, Value(parser, factor));
         o.settings.modeFactor = *f;
     }
-    if (const CalcOption& share = Option("tx-share"); IsSet(parser, share)) {
-        const auto s = within(Value(parser, share), 0, constants::kPercentPerUnit);
-        if (!s) return refuse(share, Value(parser, share));
-        o.settings.transmitShare = *s / constants::kPercentPerUnit;
-    }
+    const auto share = [&](const CalcOption& option, std::initializer_list<double Settings::*> into) {
+        if (!IsSet(parser, option)) return true;
+        const auto s = within(Value(parser, option), 0, constants::kPercentPerUnit);
+        if (!s) {
+            refuse(option, Value(parser, option));
+            return false;
+        }
+        for (double Settings::*field : into) o.settings.*field = *s / constants::kPercentPerUnit;
+        return true;
+    };
+    if (!share(Option("tx-share"), {&Settings::share6min, &Settings::share30min}) ||
+        !share(Option("share-6min"), {&Settings::share6min}) || !share(Option("share-30min"), {&Settings::share30min}))
+        return out;
     const CalcOption& distance = Option("distance");
     for (const QString& text : parser.values(qs(distance.name))) {
-        const auto d = within(text, kNearestM, kFarthestM);
-        if (!d) return refuse(distance, text);
-        o.distances.push_back(*d);
+        const auto place = ReadPlace(text);
+        if (!place) return refuse(distance, text);
+        o.places.push_back(*place);
     }
     if (const CalcOption& source = Option("current-source"); IsSet(parser, source)) {
         const auto s = named<CurrentSource>(Value(parser, source), kCurrentSources, CurrentSourceKey);

@@ -65,29 +65,43 @@ struct Rows {
     }
 };
 
+// A row with its index and its places' checks, computed on the row's core.
+struct CheckedRow {
+    Row row;
+    std::size_t index = 0;
+    std::vector<PlaceChecks> places;
+};
+
 // What the rows tell beside their text: whether every one was computed, the largest
-// capacitor voltage.
+// capacitor voltage, the worst case and the places over the rows.
 struct Tally {
     bool computed = true;
     double vPeak = 0;
-    void add(const Row& row) {
-        computed = computed && row.result.has_value();
-        if (row.result) vPeak = std::max(vPeak, row.result->V_peak_V);
+    Summary summary;
+    void add(const CheckedRow& c) {
+        computed = computed && c.row.result.has_value();
+        if (c.row.result) vPeak = std::max(vPeak, c.row.result->V_peak_V);
+        summary.add(c.row, c.index, c.places);
     }
     void add(const Tally& later) {
         computed = computed && later.computed;
         vPeak = std::max(vPeak, later.vPeak);
+        summary.add(later.summary);
     }
 };
 
 constexpr std::size_t kBytesPerRow = 4096;  // the longest rows, in any format
 
 template <typename Put>
-int writeInBlocks(const Rows& rows, Output& out, double& vPeak, Put put) {
-    const Tally all = StreamRows<Tally>(
-        rows.count, kBytesPerRow, out, [&](std::size_t i) { return rows.at(i); }, put);
-    vPeak = all.vPeak;
-    return all.computed ? 0 : 1;
+Tally writeInBlocks(const Rows& rows, Output& out, Put put) {
+    return StreamRows<Tally>(
+        rows.count, kBytesPerRow, out,
+        [&](std::size_t i) {
+            CheckedRow c{rows.at(i), i, {}};
+            c.places = CheckPlaces(c.row, rows.chosen.places);
+            return c;
+        },
+        [&](std::string& text, const CheckedRow& c, std::size_t i) { put(text, c.row, i); });
 }
 
 // ---- the text table
@@ -108,9 +122,10 @@ QStringList rowCells(const Row& row, const ExposureOptions& o, const Format& fmt
     if (l.limits) {
         cells << fmt.sig(l.limits->H_Apm) << fmt.sig(l.limits->E_Vpm);
         for (const Distance& d : l.distances) cells << fmt.distance(d);
-        cells << fmt.distance(l.safety) << qs(et::ComponentText(l.governing), fmt.lang);
+        cells << fmt.distance(l.safety) << qs(et::ComponentText(l.governing), fmt.lang)
+              << qs(et::TableTexte(l.table).name, fmt.lang);
     } else {
-        for (int i = 0; i < 7; ++i) cells << QStringLiteral("-");
+        for (int i = 0; i < 8; ++i) cells << QStringLiteral("-");
     }
     cells << qs(FlagsText(l.flags, fmt.lang));
     return cells;
@@ -119,7 +134,8 @@ QStringList rowCells(const Row& row, const ExposureOptions& o, const Format& fmt
 QString fieldLines(const Row& row, const ExposureOptions& o, const Format& fmt) {
     QString lines;
     if (!row.result) return lines;
-    for (double d : o.distances) {
+    for (const NamedDistance& place : o.places) {
+        const double d = place.metres;
         const auto f = FieldsAt(*row.result, d);
         if (!f) continue;
         lines += qs(et::kTextFelder, fmt.lang)
@@ -128,6 +144,27 @@ QString fieldLines(const Row& row, const ExposureOptions& o, const Format& fmt) 
         lines += '\n';
     }
     return lines;
+}
+
+// The worst case over the rows of the chosen standard and population, then each place
+// against every standard for the chosen population, at its highest over the rows.
+QString summaryText(const Summary& summary, const ExposureOptions& o, const Format& fmt) {
+    QString text;
+    if (const auto& worst = summary.worst[LimitIndex(o.standard, o.population)])
+        text += qs(GroessterAbstand(*worst, fmt.lang, fmt.sep)) + '\n';
+    if (!o.places.empty()) text += qs(et::kTextOrte, fmt.lang) + '\n';
+    for (std::size_t p = 0; p < o.places.size() && p < summary.places.size(); ++p)
+        for (Standard s : kStandards) {
+            const std::size_t slot = LimitIndex(s, o.population);
+            const PlaceCheck& check = summary.places[p].worst[slot];
+            if (!check.hasLimits) continue;
+            text += "  " +
+                    qs(et::kOrtBei, fmt.lang)
+                        .arg(qs(OrtUrteil(o.places[p], check, s, o.population, fmt.lang, fmt.sep)),
+                             qs(FormatZahl(summary.places[p].frequencyMHz[slot], "0.0#####", fmt.sep))) +
+                    '\n';
+        }
+    return text + (text.isEmpty() ? "" : "\n");
 }
 
 int writeText(const Rows& rows, std::string_view sep, Output& out) {
@@ -140,8 +177,8 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     const CurrentSource used =
         o.settings.source == CurrentSource::Measured && rows.ratio ? CurrentSource::Measured : CurrentSource::Model;
     head += qs(et::kTextEinstellung, lang)
-                .arg(fmt.sig(o.settings.modeFactor), fmt.sig(o.settings.transmitShare * constants::kPercentPerUnit),
-                     qs(et::SourceText(used), lang)) +
+                .arg(fmt.sig(o.settings.modeFactor), fmt.sig(o.settings.share6min * constants::kPercentPerUnit),
+                     fmt.sig(o.settings.share30min * constants::kPercentPerUnit), qs(et::SourceText(used), lang)) +
             '\n';
     if (o.settings.source == CurrentSource::Measured)
         head += (rows.ratio ? qs(et::kGemessenSkaliert, lang)
@@ -151,10 +188,12 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     if (rows.measured && rows.measured->ending != Ending::Ok)
         head += NoteLine(qs(tuning::texte::kGemessenVorsatz, lang) +
                          qs(AbbruchZeile(rows.measured->ending, rows.measured->fault, rows.loop.N.wert, lang)));
-    const TableSpan span = LimitTableSpan(o.standard, o.population);
-    const auto minutes = LimitsAt(o.standard, o.population, span.toMHz)->averagingMinutes;
+    // The tables and their averaging at the first row's frequency (ICNIRP 1998 averages only
+    // from 100 kHz); each row names the table that governs it.
+    const double firstMHz = rows.count > 0 ? rows.at(0).frequencyMHz : 0;
     head += qs(et::kTextNorm, lang)
-                .arg(qs(StandardName(o.standard, lang)), qs(PopulationName(o.population, lang)), fmt.sig(minutes),
+                .arg(qs(StandardName(o.standard, lang)), qs(PopulationName(o.population, lang)),
+                     qs(TabellenMittelung(o.standard, o.population, firstMHz, o.settings.icnirp2010With1998, lang)),
                      qs(et::StandardTexte(o.standard).source, lang)) +
             "\n\n";
     out.write(head.toUtf8().toStdString());
@@ -171,17 +210,18 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     table.widen(units);
     WidenInBlocks(table, rows.count, [&](std::size_t i) { return rowCells(rows.at(i), o, fmt); });
     out.write((table.line(names) + table.line(units)).toUtf8().toStdString());
-    double vPeak = 0;
-    const int status = writeInBlocks(rows, out, vPeak, [&](std::string& text, const Row& row, std::size_t) {
+    const Tally all = writeInBlocks(rows, out, [&](std::string& text, const Row& row, std::size_t) {
         QString lines = table.line(rowCells(row, o, fmt));
         if (!row.result) lines += NoteLine(qs(AbbruchZeile(row.ending, row.fault, rows.loop.N.wert, lang)));
         lines += fieldLines(row, o, fmt);
         text += lines.toStdString();
     });
     const QString capacitor =
-        vPeak > 0 ? qs(et::kKondensator, lang).arg(fmt.sig(vPeak)) : qs(et::kKondensatorOhneWert, lang);
-    out.write(('\n' + qs(et::kModell, lang) + '\n' + capacitor + '\n').toUtf8().toStdString());
-    return status;
+        all.vPeak > 0 ? qs(et::kKondensator, lang).arg(fmt.sig(all.vPeak)) : qs(et::kKondensatorOhneWert, lang);
+    out.write(('\n' + summaryText(all.summary, o, fmt) + qs(et::kModell, lang) + '\n' + capacitor + '\n')
+                  .toUtf8()
+                  .toStdString());
+    return all.computed ? 0 : 1;
 }
 
 }  // namespace
@@ -200,27 +240,31 @@ int WriteExposure(const CalcOptions& options, std::string_view localeSeparator, 
                                o.standard,
                                o.population,
                                o.settings,
-                               o.distances,
+                               o.places,
                                options.tuning ? &*options.tuning : nullptr,
                                rows.measured ? &*rows.measured : nullptr,
                                rows.ratio,
                                lang == Language::None ? kStandardSprache : lang};
         std::string text;
-        double vPeak = 0;
         if (options.format == OutputFormat::Json) {
             ExposureJsonStart(text, e);
             out.write(text);
-            status = writeInBlocks(rows, out, vPeak, [&](std::string& t, const Row& row, std::size_t i) {
-                ExposureJsonRow(t, e, row, i);
-            });
+            const Tally all = writeInBlocks(
+                rows, out, [&](std::string& t, const Row& row, std::size_t i) { ExposureJsonRow(t, e, row, i); });
             text.clear();
-            ExposureJsonEnd(text);
+            ExposureJsonEnd(text, e, all.summary);
             out.write(text);
+            status = all.computed ? 0 : 1;
         } else {
             ExposureCsvHeader(text, e);
             out.write(text);
-            status = writeInBlocks(rows, out, vPeak,
-                                   [&](std::string& t, const Row& row, std::size_t) { ExposureCsvRow(t, e, row); });
+            status = writeInBlocks(
+                         rows, out,
+                         [&](std::string& t, const Row& row, std::size_t) {
+                             ExposureCsvRow(t, e, row);
+                         }).computed
+                         ? 0
+                         : 1;
         }
     }
     return status != 0 || measuredRefused ? 1 : 0;

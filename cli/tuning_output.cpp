@@ -11,6 +11,7 @@
 #include "cli/row_blocks.h"
 #include "cli/text_table.h"
 #include "core/frequency_steps.h"
+#include "core/measured_plausibility.h"
 #include "export/tuning_export.h"
 #include "platform/qt_text.h"
 #include "presentation/sheet_columns.h"
@@ -101,6 +102,9 @@ QString measuredText(const Sheet& sheet, const tuning::MeasuredResult& m, Langua
                   '\n';
     if (m.ending != Ending::Ok)
         return out + NoteLine(qs(tuning::ZeilenMeldung(sheet, m.ending, m.fault, lang, m.cause)));
+    // A number probably in another unit, or one that cannot be right: only the sentence.
+    if (const auto j = tuning::JudgeMeasured(m); j && !tuning::Believable(j->verdict))
+        return out + "  " + qs(tuning::MessHinweis(m, lang, fmt.sep)) + '\n';
     out += qs(texte::kMeasuredResult, lang)
                .arg(fmt(m.bandwidth_halfpower_kHz, kTwo), fmt(m.Q, kWhole), fmt(m.R_total_ohm, kOhm),
                     fmt(m.efficiency_percent, kTwo), fmt(m.gain_dBi, kSigned), fmt(m.R_model_ohm, kOhm),

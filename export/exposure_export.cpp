@@ -56,7 +56,49 @@ void limitJson(JsonWriter& w, const LimitResult& r) {
         w.value(ComponentKey(r.governing));
     else
         w.null();
+    w.key("governing_table");
+    if (r.limits)
+        w.value(LimitTableKey(r.table));
+    else
+        w.null();
     flagsJson(w, r.flags);
+    w.endObject();
+}
+
+// {standard: {population: ...}}, each slot written by `slot`.
+template <typename Slot>
+void forEachSlot(JsonWriter& w, Slot slot) {
+    w.beginObject();
+    for (Standard s : kStandards) {
+        w.key(StandardKey(s));
+        w.beginObject();
+        for (Population p : kPopulations) {
+            w.key(PopulationKey(p));
+            slot(LimitIndex(s, p));
+        }
+        w.endObject();
+    }
+    w.endObject();
+}
+
+// A place's highest percentages over the rows against one standard and population.
+void placeJson(JsonWriter& w, const PlaceCheck& c, double frequencyMHz) {
+    w.beginObject();
+    number(w, "frequency_MHz", frequencyMHz);
+    for (Component component : kComponents) {
+        const auto i = static_cast<std::size_t>(component);
+        w.key(std::string(ComponentKey(component)) + "_percent");
+        w.value(c.percent[i]);
+        w.key(std::string(ComponentKey(component)) + "_table");
+        w.value(LimitTableKey(c.tables[i]));
+    }
+    number(w, "highest_percent", c.worstPercent);
+    w.key("highest");
+    w.value(ComponentKey(c.worst));
+    w.key("within_limits");
+    w.boolean(c.within);
+    w.key("near_conductor");
+    w.boolean(c.nearConductor);
     w.endObject();
 }
 
@@ -66,9 +108,9 @@ std::string message(const ExposureExport& e, const Row& row) {
 
 // ---- CSV
 
-constexpr std::array<std::string_view, 9> kLimitColumns{"H_limit_Apm",       "E_limit_Vpm", "averaging_min",
-                                                        "H_axis_m",          "H_plane_m",   "E_plane_m",
-                                                        "safety_distance_m", "governing",   "flags"};
+constexpr std::array<std::string_view, 10> kLimitColumns{
+    "H_limit_Apm", "E_limit_Vpm",       "averaging_min", "H_axis_m",        "H_plane_m",
+    "E_plane_m",   "safety_distance_m", "governing",     "governing_table", "flags"};
 constexpr std::array<std::string_view, 4> kFieldColumns{"distance_m", "H_axis_Apm", "H_plane_Apm", "E_plane_Vpm"};
 
 }  // namespace
@@ -85,12 +127,19 @@ void ExposureJsonStart(std::string& out, const ExposureExport& e) {
     w.key("population");
     w.value(PopulationKey(e.population));
     number(w, "mode_factor", e.settings.modeFactor);
-    number(w, "tx_share_percent", e.settings.transmitShare * constants::kPercentPerUnit);
+    number(w, "tx_share_6min_percent", e.settings.share6min * constants::kPercentPerUnit);
+    number(w, "tx_share_30min_percent", e.settings.share30min * constants::kPercentPerUnit);
     w.key("current_source");
     w.value(CurrentSourceKey(e.settings.source));
-    w.key("distances_m");
+    w.key("places");
     w.beginArray();
-    for (double d : e.distances) w.value(d);
+    for (const NamedDistance& place : e.places) {
+        w.beginObject();
+        w.key("name");
+        w.value(place.name);
+        number(w, "distance_m", place.metres);
+        w.endObject();
+    }
     w.endArray();
     w.key("tuning");
     if (e.sheet) {
@@ -175,8 +224,11 @@ void ExposureJsonRow(std::string& out, const ExposureExport& e, const Row& row, 
     w.endObject();
     w.key("fields");
     w.beginArray();
-    for (double d : e.distances) {
+    for (const NamedDistance& place : e.places) {
+        const double d = place.metres;
         w.beginObject();
+        w.key("name");
+        w.value(place.name);
         number(w, "distance_m", d);
         const auto fields = FieldsAt(r, d);
         for (std::size_t c = 0; c < 3; ++c) {
@@ -196,7 +248,45 @@ void ExposureJsonRow(std::string& out, const ExposureExport& e, const Row& row, 
     w.endObject();
 }
 
-void ExposureJsonEnd(std::string& out) { out += "\n]}\n"; }
+void ExposureJsonEnd(std::string& out, const ExposureExport& e, const Summary& summary) {
+    out += "\n],";
+    {
+        JsonWriter w(out);
+        w.key("summary");
+        w.beginObject();
+        w.key("worst_case");
+        forEachSlot(w, [&](std::size_t slot) {
+            const auto& worst = summary.worst[slot];
+            if (!worst) return w.null();
+            w.beginObject();
+            number(w, "frequency_MHz", worst->frequencyMHz);
+            number(w, "safety_distance_m", worst->safety.metres);
+            w.key("governing");
+            w.value(ComponentKey(worst->governing));
+            w.key("governing_table");
+            w.value(LimitTableKey(worst->table));
+            w.endObject();
+        });
+        w.key("places");
+        w.beginArray();
+        for (std::size_t p = 0; p < e.places.size(); ++p) {
+            w.beginObject();
+            w.key("name");
+            w.value(e.places[p].name);
+            number(w, "distance_m", e.places[p].metres);
+            w.key("checks");
+            forEachSlot(w, [&](std::size_t slot) {
+                const PlaceOverRows* over = p < summary.places.size() ? &summary.places[p] : nullptr;
+                if (!over || !over->worst[slot].hasLimits) return w.null();
+                placeJson(w, over->worst[slot], over->frequencyMHz[slot]);
+            });
+            w.endObject();
+        }
+        w.endArray();
+        w.endObject();
+    }
+    out += "}\n";
+}
 
 void ExposureCsvHeader(std::string& out, const ExposureExport& e) {
     out += "frequency_MHz,ending,P_avg_W,R_total_ohm,R_source,I_rms_A,moment_Am2,near_conductor_radius_m";
@@ -204,7 +294,7 @@ void ExposureCsvHeader(std::string& out, const ExposureExport& e) {
         for (Population p : kPopulations)
             for (std::string_view column : kLimitColumns)
                 (((((out += ',') += StandardKey(s)) += '_') += PopulationKey(p)) += '_') += column;
-    for (std::size_t i = 1; i <= e.distances.size(); ++i)
+    for (std::size_t i = 1; i <= e.places.size(); ++i)
         for (std::string_view column : kFieldColumns) (((out += ",field") += std::to_string(i)) += '_') += column;
     (out += ",message") += kCsvLineEnd;
 }
@@ -227,22 +317,27 @@ void ExposureCsvRow(std::string& out, const ExposureExport& e, const Row& row) {
     for (std::size_t i = 0; i < kLimitCount; ++i) {
         const LimitResult* l = r ? &r->limits[i] : nullptr;
         const bool has = l && l->limits;
+        // Distances as shown: rounded outwards to the centimetre.
+        const auto shown = [&](const Distance& d) { return RoundOutwardsToCm(d.metres); };
         for (double value :
              {has ? l->limits->H_Apm : 0, has ? l->limits->E_Vpm : 0, has ? l->limits->averagingMinutes : 0,
-              has ? l->distances[0].metres : 0, has ? l->distances[1].metres : 0, has ? l->distances[2].metres : 0,
-              has ? l->safety.metres : 0}) {
+              has ? shown(l->distances[0]) : 0, has ? shown(l->distances[1]) : 0, has ? shown(l->distances[2]) : 0,
+              has ? shown(l->safety) : 0}) {
             out += ',';
             if (has) AppendNumber(out, value);
         }
         out += ',';
         if (has) out += ComponentKey(l->governing);
         out += ',';
+        if (has) out += LimitTableKey(l->table);
+        out += ',';
         bool first = true;
         if (l)
             for (const auto& [flag, name] : kLimitFlagNames)
                 if (l->flags & flag) (out += first ? "" : " ") += name, first = false;
     }
-    for (double d : e.distances) {
+    for (const NamedDistance& place : e.places) {
+        const double d = place.metres;
         const auto fields = r ? FieldsAt(*r, d) : std::nullopt;
         out += ',';
         if (r) AppendNumber(out, d);

@@ -8,6 +8,7 @@
 #include "core/constants.h"
 #include "text/number_format.h"
 #include "text/strict_number.h"
+#include "text/text_lines.h"
 
 namespace ringfeld::exposure {
 namespace {
@@ -30,19 +31,42 @@ std::optional<std::size_t> ModeIndex(std::string_view key) {
 }
 
 KeyTexts ZuSchluesseln(const Eingaben& e) {
-    return {{std::string(kKeyMode), e.mode},
-            {std::string(kKeyModeFactor), e.modeFactor},
-            {std::string(kKeyTxShare), e.txShare},
-            {std::string(kKeyStandard), std::string(StandardKey(e.standard))},
-            {std::string(kKeyPopulation), std::string(PopulationKey(e.population))},
-            {std::string(kKeyCurrentSource), std::string(CurrentSourceKey(e.source))}};
+    KeyTexts out{{std::string(kKeyMode), e.mode},
+                 {std::string(kKeyModeFactor), e.modeFactor},
+                 {std::string(kKeyTxShare6), e.txShare6},
+                 {std::string(kKeyTxShare30), e.txShare30},
+                 {std::string(kKeyStandard), std::string(StandardKey(e.standard))},
+                 {std::string(kKeyPopulation), std::string(PopulationKey(e.population))},
+                 {std::string(kKeyCurrentSource), std::string(CurrentSourceKey(e.source))}};
+    std::string places;
+    for (const OrtEingabe& p : e.places) places += (places.empty() ? "" : "\n") + p.name + '=' + p.metres;
+    out.emplace(kKeyPlaces, places);
+    for (const StationField& f : kStationFields)
+        out.emplace(std::string(kKeyStationPrefix) + std::string(f.key), e.station.*f.text);
+    return out;
 }
 
 Eingaben AusSchluesseln(const KeyTexts& texts, Eingaben e) {
     if (auto mode = texts.find(kKeyMode); mode != texts.end() && (mode->second == kOwnMode || ModeIndex(mode->second)))
         e.mode = mode->second;
     if (auto f = texts.find(kKeyModeFactor); f != texts.end()) e.modeFactor = f->second;
-    if (auto s = texts.find(kKeyTxShare); s != texts.end()) e.txShare = s->second;
+    if (auto s = texts.find(kKeyTxShare); s != texts.end()) e.txShare6 = e.txShare30 = s->second;
+    if (auto s = texts.find(kKeyTxShare6); s != texts.end()) e.txShare6 = s->second;
+    if (auto s = texts.find(kKeyTxShare30); s != texts.end()) e.txShare30 = s->second;
+    if (auto p = texts.find(kKeyPlaces); p != texts.end()) {
+        e.places.clear();
+        std::string_view rest = p->second;
+        while (!rest.empty()) {
+            const std::string_view line = rest.substr(0, rest.find('\n'));
+            rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+            const std::size_t equals = line.rfind('=');
+            if (equals == std::string_view::npos) continue;  // not written by this program
+            e.places.push_back({std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))});
+        }
+    }
+    for (const StationField& f : kStationFields)
+        if (auto t = texts.find(std::string(kKeyStationPrefix) + std::string(f.key)); t != texts.end())
+            e.station.*f.text = t->second;
     if (auto s = known<Standard>(texts, kKeyStandard, [](const std::string& t) { return StandardFromKey(t); }))
         e.standard = *s;
     if (auto p = known<Population>(texts, kKeyPopulation, [](const std::string& t) { return PopulationFromKey(t); }))
@@ -60,13 +84,37 @@ Eingaben AusSchluesseln(const KeyTexts& texts, Eingaben e) {
 GeleseneEingaben LiesEingaben(const Eingaben& e, Language lang) {
     GeleseneEingaben out;
     const auto factor = StrikteZahl(e.modeFactor);
-    const auto share = StrikteZahl(e.txShare);
+    const auto share6 = StrikteZahl(e.txShare6);
+    const auto share30 = StrikteZahl(e.txShare30);
+    const auto percent = [](const std::optional<double>& v) {
+        return v && *v >= 0 && *v <= constants::kPercentPerUnit;
+    };
     if (!factor || !(*factor >= 0 && *factor <= 1)) out.factorReason = std::string(texte::kFaktorGrund.in(lang));
-    if (!share || !(*share >= 0 && *share <= constants::kPercentPerUnit))
-        out.shareReason = std::string(texte::kAnteilGrund.in(lang));
-    if (out.factorReason.empty() && out.shareReason.empty())
-        out.settings = Settings{*factor, *share / constants::kPercentPerUnit, e.source};
+    if (!percent(share6)) out.shareReason6 = std::string(texte::kAnteilGrund.in(lang));
+    if (!percent(share30)) out.shareReason30 = std::string(texte::kAnteilGrund.in(lang));
+    if (out.factorReason.empty() && out.shareReason6.empty() && out.shareReason30.empty())
+        out.settings = Settings{.modeFactor = *factor,
+                                .share6min = *share6 / constants::kPercentPerUnit,
+                                .share30min = *share30 / constants::kPercentPerUnit,
+                                .source = e.source};
+    for (const OrtEingabe& p : e.places) {
+        const auto m = StrikteZahl(p.metres);
+        const bool usable = m && *m >= kNearestM && *m <= kFarthestM;
+        out.placeReasons.push_back(usable ? std::string() : std::string(texte::kOrtGrund.in(lang)));
+        if (usable) out.places.push_back({p.name, *m});
+    }
     return out;
+}
+
+std::optional<NamedDistance> LiesOrt(std::string_view text) {
+    const std::size_t equals = text.rfind('=');
+    const auto metres = StrikteZahl(std::string(equals == std::string_view::npos ? text : text.substr(equals + 1)));
+    if (!metres || !(*metres >= kNearestM && *metres <= kFarthestM)) return std::nullopt;
+    if (equals == std::string_view::npos) return NamedDistance{{}, *metres};
+    std::string_view name = text.substr(0, equals);
+    while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+    return NamedDistance{std::string(name), *metres};
 }
 
 std::string Signifikant(double value, std::string_view sep, int digits) {
@@ -89,11 +137,54 @@ std::string AbstandZahl(const Distance& d, Language lang, std::string_view sep) 
         case Bound::MoreThan10km: return std::string(texte::kUeber10km.in(lang));
         case Bound::Within: break;
     }
-    return MeterText(d.metres, sep);
+    return MeterText(RoundOutwardsToCm(d.metres), sep);
 }
 
 std::string AbstandText(const Distance& d, Language lang, std::string_view sep) {
-    return d.bound == Bound::Within ? MeterText(d.metres, sep) + " m" : AbstandZahl(d, lang, sep);
+    return d.bound == Bound::Within ? AbstandZahl(d, lang, sep) + " m" : AbstandZahl(d, lang, sep);
+}
+
+std::string ProzentText(double percent, std::string_view sep) {
+    constexpr double kTenths = 10;
+    return FormatZahl(std::ceil(percent * kTenths) / kTenths, "0.0", sep);
+}
+
+std::string OrtName(const NamedDistance& place, Language lang, std::string_view sep) {
+    if (place.name.find_first_not_of(" \t") != std::string::npos) return place.name;
+    return MitWerten(texte::kOrtOhneName.in(lang), {MeterText(place.metres, sep)});
+}
+
+std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
+                      Language lang, std::string_view sep) {
+    if (!check.hasLimits) return {};
+    const std::string norm =
+        std::string(StandardName(standard, lang)) + ", " + std::string(PopulationName(population, lang));
+    std::string out = MitWerten(texte::kOrtUrteil.in(lang),
+                                {OrtName(place, lang, sep), MeterText(place.metres, sep), norm,
+                                 ProzentText(check.worstPercent, sep), texte::ComponentText(check.worst).in(lang),
+                                 (check.within ? texte::kEingehalten : texte::kUeberschritten).in(lang)});
+    if (check.nearConductor) out += "; " + std::string(texte::kOrtNah.in(lang));
+    return out;
+}
+
+std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep) {
+    const std::string by = std::string(texte::ComponentText(worst.governing).in(lang)) + ", " +
+                           std::string(texte::TableTexte(worst.table).name.in(lang));
+    return MitWerten(texte::kGroessterAbstand.in(lang),
+                     {AbstandText(worst.safety, lang, sep), FormatZahl(worst.frequencyMHz, "0.0#####", sep), by});
+}
+
+std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,
+                              Language lang) {
+    std::string out;
+    for (LimitTable table : TablesOf(standard, icnirp2010With1998)) {
+        const auto limits = LimitsAt(table, population, frequencyMHz);
+        if (!limits) continue;
+        out += (out.empty() ? "" : "; ") +
+               MitWerten(texte::kTabelleMittelung.in(lang),
+                         {texte::TableTexte(table).name.in(lang), texte::MittelungText(limits->averaging).in(lang)});
+    }
+    return out;
 }
 
 std::string FlagsText(unsigned flags, Language lang) {

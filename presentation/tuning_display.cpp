@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/measured_plausibility.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/list_texts.h"
 #include "text/text_lines.h"
@@ -20,7 +21,6 @@ constexpr int kKompaktStellen = 2;  // decimals of the compact form's mantissa: 
 // No-break space (U+00A0): a label and its value stay on one line.
 constexpr std::string_view kFest = "\u00A0";
 // Kilohertz in a megahertz and hertz in a kilohertz: the units a bandwidth was probably meant in.
-constexpr double kTausend = 1000;
 // Decimals of the summary's numbers: capacitance, frequency, voltage, current, power, Q, ohms, percent.
 constexpr int kPf = 1, kMhz = 4, kVolt = 0, kAmpere = 2, kWatt = 2, kGuete = 0, kOhm = 4, kProzent = 2;
 constexpr int kDecktMhz = 3;
@@ -183,14 +183,20 @@ std::string HinweisText(const std::vector<Flag>& flags, Language lang, std::stri
 
 std::string MessHinweis(const MeasuredResult& m, Language lang, std::string_view sep) {
     constexpr int kStellen = 6;
-    const double b = m.input.bandwidthKHz;
-    for (Flag f : m.flags) {
-        if (f == Flag::EfficiencyAbove100)
-            return MitWerten(tr(texte::kWohlMHz, lang),
-                             {KurzeZahl(b, kStellen, sep), KurzeZahl(b * kTausend, kStellen, sep)});
-        if (f == Flag::QFarBelowModel)
-            return MitWerten(tr(texte::kWohlHz, lang),
-                             {KurzeZahl(b, kStellen, sep), KurzeZahl(b / kTausend, kStellen, sep)});
+    const auto j = JudgeMeasured(m);
+    if (!j) return {};
+    const std::string q = zahl(m.Q, kGuete, sep), modell = zahl(j->modelQ, kGuete, sep);
+    const std::string typed = KurzeZahl(m.input.bandwidthKHz, kStellen, sep);
+    switch (j->verdict) {
+        case MeasuredVerdict::Plausible: return {};
+        case MeasuredVerdict::Lossier: return MitWerten(tr(texte::kVerlustreicher, lang), {q, modell});
+        case MeasuredVerdict::Impossible:
+            return MitWerten(tr(texte::kUnmoeglich, lang), {q, zahl(j->highestQ, kGuete, sep)});
+        case MeasuredVerdict::MeantInMHz:
+        case MeasuredVerdict::MeantInHz:
+            return MitWerten(
+                tr(j->verdict == MeasuredVerdict::MeantInMHz ? texte::kWohlMHz : texte::kWohlHz, lang),
+                {typed, KurzeZahl(j->otherBandwidthKHz, kStellen, sep), zahl(j->otherQ, kGuete, sep), modell});
     }
     return {};
 }
@@ -200,13 +206,17 @@ std::string MessErgebnisText(const Sheet& sheet, Language lang, std::string_view
     const MeasuredResult& m = *sheet.measured;
     const std::string vorsatz = tr(texte::kGemessenVorsatz, lang);
     if (m.ending != Ending::Ok) return vorsatz + ZeilenMeldung(sheet, m.ending, m.fault, lang, m.cause);
+    const std::string hinweis = MessHinweis(m, lang, sep);
+    // A number probably given in another unit, or one that cannot be right: no efficiency
+    // or gain from it, only the sentence.
+    if (const auto j = JudgeMeasured(m); j && !Believable(j->verdict)) return vorsatz + hinweis;
     std::string text =
         vorsatz + MitWerten(tr(texte::kGemessen, lang),
                             {zahl(m.Q, kGuete, sep), zahl(m.R_total_ohm, kOhm, sep), zahl(m.R_model_ohm, kOhm, sep),
                              zahl(m.R_unexplained_ohm, kOhm, sep), zahl(m.efficiency_percent, kProzent, sep),
                              zahl(m.gain_dBi, kProzent, sep)});
     if (!m.flags.empty()) text += " · " + HinweisText(m.flags, lang, " · ");
-    if (const std::string hinweis = MessHinweis(m, lang, sep); !hinweis.empty()) text += ". " + hinweis;
+    if (!hinweis.empty()) text += ". " + hinweis;
     return text;
 }
 

@@ -57,7 +57,9 @@ const std::map<std::string_view, QStringList> kUsable{
     {"population", {"occupational"}},
     {"mode-factor", {"0.4"}},
     {"tx-share", {"50"}},
-    {"distance", {"2"}},
+    {"share-6min", {"60"}},
+    {"share-30min", {"20"}},
+    {"distance", {"balcony=2"}},
     {"current-source", {"model"}},
     {"find", {"7:7.3"}},
     {"sizes", {"0.8:1.2"}},
@@ -186,5 +188,46 @@ TEST_F(OptionTable, SheetOptionsComeBackFromADesignFile) {
         const ParseOutcome read = parse({"--design", saved, "--tuning"});
         ASSERT_TRUE(read.options && read.options->tuning) << o.name << read.usageError.toStdString();
         EXPECT_EQ(sheet(*read.options->tuning), sheet(*typed.options->tuning)) << o.name;
+    }
+}
+
+// --distance as M or NAME=M, and the shares per averaging time: --tx-share sets both,
+// --share-6min and --share-30min each its own, over --tx-share wherever it stands.
+TEST_F(OptionTable, SafetyPlacesAndSharesAreReadAsGiven) {
+    struct Case {
+        QStringList args;
+        std::vector<std::pair<std::string, double>> places;  // none: a usage error
+        double share6 = 1, share30 = 1;
+    };
+    const std::vector<Case> cases{
+        {{"--distance", "5"}, {{"", 5}}},
+        {{"--distance", " balcony = 4,5", "--distance", "0.01"}, {{"balcony", 4.5}, {"", 0.01}}},
+        {{"--distance", "a=b=2"}, {{"a=b", 2}}},
+        {{"--distance", "x=0.009"}, {}},
+        {{"--distance", "x="}, {}},
+        {{"--distance", "10001"}, {}},
+        {{"--share-6min", "40"}, {{}}, 0.4, 1},
+        {{"--share-30min", "40"}, {{}}, 1, 0.4},
+        {{"--share-30min", "10", "--tx-share", "50"}, {{}}, 0.5, 0.1},
+        {{"--share-6min", "101"}, {}},
+    };
+    for (const Case& c : cases) {
+        const ParseOutcome out = parse(QStringList{"--exposure", "--frequency", "7.1"} + c.args);
+        const QString given = c.args.join(' ');
+        if (c.places.empty()) {
+            EXPECT_FALSE(out.options) << given.toStdString();
+            EXPECT_FALSE(out.usageError.isEmpty()) << given.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(out.options && out.options->exposure) << given.toStdString();
+        const ringfeld::cli::ExposureOptions& e = *out.options->exposure;
+        EXPECT_DOUBLE_EQ(e.settings.share6min, c.share6) << given.toStdString();
+        EXPECT_DOUBLE_EQ(e.settings.share30min, c.share30) << given.toStdString();
+        if (c.places.front().second == 0) continue;  // a share case: no place asked for
+        ASSERT_EQ(e.places.size(), c.places.size()) << given.toStdString();
+        for (std::size_t i = 0; i < c.places.size(); ++i) {
+            EXPECT_EQ(e.places[i].name, c.places[i].first) << given.toStdString();
+            EXPECT_DOUBLE_EQ(e.places[i].metres, c.places[i].second) << given.toStdString();
+        }
     }
 }

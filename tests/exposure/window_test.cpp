@@ -68,11 +68,11 @@ private slots:
         in(modul->Hauptfenster(), "Text6")->setText(QStringLiteral("25"));
         QTRY_COMPARE(strom(), voll / 2);
         // A share above 100 % is refused beside its field: no result, nothing to print.
-        in(w, "txtAnteil")->setText(QStringLiteral("120"));
-        QTRY_VERIFY(!in<QLabel>(w, "grundAnteil")->text().isEmpty());
+        in(w, "txtAnteil6")->setText(QStringLiteral("120"));
+        QTRY_VERIFY(!in<QLabel>(w, "grundAnteil6")->text().isEmpty());
         QVERIFY(!w->stand().ergebnis());
         QVERIFY(!in<QPushButton>(w, "cmdDrucken")->isEnabled());
-        in(w, "txtAnteil")->setText(QStringLiteral("100"));
+        in(w, "txtAnteil6")->setText(QStringLiteral("100"));
 
         // The tuning range's frequencies give the table, while that window is open.
         modul->Hauptfenster()->controls().mnuAktAbstimmbereich->trigger();
@@ -88,6 +88,14 @@ private slots:
         QCOMPARE(w->Eingaben().at("population"), std::string("occupational"));
         QCOMPARE(w->Eingaben().at("mode"), std::string("cw"));
 
+        // Two places (one within the safety distance) and a station, as the settings give them.
+        w->EingabenSetzen({{"places", "balcony=40\n=0,5"}, {"station_callsign", "DL1ABC"}});
+        w->Rechnen();
+        const auto& orte = w->stand().summary.places;
+        QCOMPARE(orte.size(), std::size_t{2});
+        QVERIFY(orte[0].worst[w->stand().slot()].within);
+        QVERIFY(!orte[1].worst[w->stand().slot()].within);
+
         // The report as a PDF: its text can be extracted, the capacitor's warning included.
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("report.pdf"));
@@ -101,6 +109,10 @@ private slots:
         const QString extracted = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
         QVERIFY2(extracted.contains(QLatin1String("47 CFR")), qPrintable(extracted.left(400)));
         QVERIFY2(extracted.contains(QLatin1String("tuning capacitor")), qPrintable(extracted.left(400)));
+        // The station, the sketch's words, the places' verdicts, units and the pages.
+        for (const char* part : {"Station", "DL1ABC", "plane of the loop", "Named places", "balcony (40.00 m)",
+                                 "limit kept", "limit exceeded", "Largest safety distance", "A/m", "V/m", "Page 1 of"})
+            QVERIFY2(extracted.contains(QLatin1String(part)), part);
     }
 };
 

@@ -96,8 +96,19 @@ private slots:
         e.abstimmung = {{"10,1", "10.15", "0,01", "2000", "0,5", "5", "10", "200", "5000", "10,12", "12", "2,5"}, 5};
         e.notiz = "Balkon";
         e.weitere["finder"] = {{"from", "7"}, {"to", "7,3"}, {"cap_min", "10"}};
-        e.weitere["exposure"] = {{"mode", "own"},     {"mode_factor", "0,3"},         {"tx_share", "50"},
-                                 {"standard", "fcc"}, {"population", "occupational"}, {"current_source", "measured"}};
+        e.weitere["exposure"] = {{"mode", "own"},
+                                 {"mode_factor", "0,3"},
+                                 {"tx_share_6min", "50"},
+                                 {"tx_share_30min", "20"},
+                                 {"standard", "fcc"},
+                                 {"population", "occupational"},
+                                 {"current_source", "measured"},
+                                 {"places", "Balkon=5\n=2,5"},
+                                 {"station_callsign", "DL1ABC"},
+                                 {"station_site", "JO62"},
+                                 {"station_antenna_position", "Garten"},
+                                 {"station_antenna_height_m", "3"},
+                                 {"station_note", "SSB"}};
         QVERIFY(!design::EntwurfSchreiben(pfad("a.ringfeld").toStdString(), e, Language::English));
 
         oeffnen(pfad("a.ringfeld"));

@@ -7,20 +7,25 @@
 #include <QLogValueAxis>
 #include <QPen>
 #include <QPointF>
+#include <QScatterSeries>
 
 #include <algorithm>
 #include <cmath>
 
+#include "core/constants.h"
 #include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
 
 namespace ringfeld::exposure {
 namespace {
 
-// The distances shown, m, and the points per decade.
+// The distances shown, m, and the points over them (40 a decade).
 constexpr double kVon = 0.1, kBis = 100;
-constexpr int kProDekade = 40;
+constexpr std::size_t kPunkte = 121;
 constexpr double kRand = 0.999;
+// The percentages shown at most: a thousandth of the limit to ten thousand times it (0.1 % to 1e6 %).
+constexpr double kWenigstens = 0.1, kHoechstens = 1e6;
+constexpr double kMarke = 8;  // pixels of a place's mark
 
 QLineSeries* reihe(QChart& chart, QLogValueAxis* x, QLogValueAxis* y, QColor farbe, Qt::PenStyle stil) {
     auto* s = new QLineSeries(&chart);
@@ -31,86 +36,76 @@ QLineSeries* reihe(QChart& chart, QLogValueAxis* x, QLogValueAxis* y, QColor far
     return s;
 }
 
-// Whole decades around the values; a range for nothing at all.
-void dekaden(QLogValueAxis& axis, double lo, double hi) {
-    if (!(lo > 0 && hi >= lo)) lo = 1e-3, hi = 1;
-    axis.setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi) + 1e-9)));
-}
-
 }  // namespace
 
 ExposureChart::ExposureChart(QChart& chart) {
     abstand_ = new QLogValueAxis(&chart);
-    h_ = new QLogValueAxis(&chart);
-    e_ = new QLogValueAxis(&chart);
+    prozent_ = new QLogValueAxis(&chart);
     chart.addAxis(abstand_, Qt::AlignBottom);
-    chart.addAxis(h_, Qt::AlignLeft);
-    chart.addAxis(e_, Qt::AlignRight);
-    for (QLogValueAxis* a : {abstand_, h_, e_}) {
+    chart.addAxis(prozent_, Qt::AlignLeft);
+    for (QLogValueAxis* a : {abstand_, prozent_}) {
         a->setBase(10);
         a->setLabelFormat(QStringLiteral("%g"));
         a->setMinorTickCount(8);
     }
     // A hair wider than the curves, so that the decades at both ends are labelled.
     abstand_->setRange(kVon * kRand, kBis / kRand);
-    const QColor blau(0, 90, 200), gruen(20, 140, 60), rot(200, 40, 40), grau(110, 110, 110);
-    hAchse_ = reihe(chart, abstand_, h_, blau, Qt::SolidLine);
-    hEbene_ = reihe(chart, abstand_, h_, gruen, Qt::SolidLine);
-    eEbene_ = reihe(chart, abstand_, e_, rot, Qt::SolidLine);
-    grenzeH_ = reihe(chart, abstand_, h_, blau, Qt::DashLine);
-    grenzeE_ = reihe(chart, abstand_, e_, rot, Qt::DashLine);
-    radien_ = reihe(chart, abstand_, h_, grau, Qt::DotLine);
-    h_->setLinePenColor(blau);
-    h_->setLabelsColor(blau);
-    e_->setLinePenColor(rot);
-    e_->setLabelsColor(rot);
+    prozent_->setMinorTickCount(0);  // the decades alone: a short chart keeps its labels
+    const std::array farben{QColor(0, 90, 200), QColor(20, 140, 60), QColor(200, 40, 40)};
+    for (std::size_t c = 0; c < felder_.size(); ++c)
+        felder_[c] = reihe(chart, abstand_, prozent_, farben[c], Qt::SolidLine);
+    linie100_ = reihe(chart, abstand_, prozent_, Qt::black, Qt::DashLine);
+    radien_ = reihe(chart, abstand_, prozent_, QColor(110, 110, 110), Qt::DotLine);
+    orte_ = new QScatterSeries(&chart);
+    orte_->setMarkerSize(kMarke);
+    orte_->setColor(QColor(140, 0, 140));
+    orte_->setPointLabelsFormat(QStringLiteral("@xPoint m"));
+    orte_->setPointLabelsVisible(true);
+    orte_->setPointLabelsClipping(false);
+    chart.addSeries(orte_);
+    orte_->attachAxis(abstand_);
+    orte_->attachAxis(prozent_);
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setMargins(QMargins(2, 2, 2, 2));
 }
 
-void ExposureChart::zeigen(const std::optional<Result>& result, std::size_t limit, Language lang) {
-    QList<QPointF> ha, hp, ep, gh, ge, ra;
-    double hLo = INFINITY, hHi = 0, eLo = INFINITY, eHi = 0;
-    auto nimm = [](double v, double& lo, double& hi) {
+void ExposureChart::zeigen(const Row* row, Standard standard, Population population,
+                           std::span<const NamedDistance> places, Language lang) {
+    std::array<QList<QPointF>, 3> felder;
+    QList<QPointF> orte;
+    double lo = constants::kPercentPerUnit, hi = constants::kPercentPerUnit;
+    const auto nimm = [&](double v) {
         if (!(v > 0) || !std::isfinite(v)) return false;
         lo = std::min(lo, v), hi = std::max(hi, v);
         return true;
     };
-    if (result) {
-        const int punkte = 3 * kProDekade;
-        for (int i = 0; i <= punkte; ++i) {
-            const double r = kVon * std::pow(10.0, static_cast<double>(i) / kProDekade);
-            const auto f = FieldsAt(*result, r);
-            if (!f) continue;
-            if (nimm((*f)[0], hLo, hHi)) ha.append({r, (*f)[0]});
-            if (nimm((*f)[1], hLo, hHi)) hp.append({r, (*f)[1]});
-            if (nimm((*f)[2], eLo, eHi)) ep.append({r, (*f)[2]});
-        }
-        if (const auto& l = result->limits[limit].limits) {
-            if (nimm(l->H_Apm, hLo, hHi)) gh = {{kVon, l->H_Apm}, {kBis, l->H_Apm}};
-            if (nimm(l->E_Vpm, eLo, eHi)) ge = {{kVon, l->E_Vpm}, {kBis, l->E_Vpm}};
-        }
+    if (row && row->result) {
+        const PercentCurves curves = PercentOfLimit(*row, standard, population, LogDistances(kVon, kBis, kPunkte));
+        for (std::size_t c = 0; c < felder.size(); ++c)
+            for (std::size_t i = 0; i < curves.distances_m.size(); ++i)
+                if (nimm(curves.percent[c][i])) felder[c].append({curves.distances_m[i], curves.percent[c][i]});
+        for (const NamedDistance& place : places)
+            if (const PlaceCheck c = CheckPlace(*row, standard, population, place.metres);
+                c.hasLimits && place.metres >= kVon && place.metres <= kBis && nimm(c.worstPercent))
+                orte.append({place.metres, c.worstPercent});
     }
-    dekaden(*h_, hLo, hHi);
-    dekaden(*e_, eLo, eHi);
-    if (result && result->nearRadius_m >= kVon && result->nearRadius_m <= kBis)
-        ra = {{result->nearRadius_m, h_->min()}, {result->nearRadius_m, h_->max()}};
-    hAchse_->replace(ha);
-    hEbene_->replace(hp);
-    eEbene_->replace(ep);
-    grenzeH_->replace(gh);
-    grenzeE_->replace(ge);
-    radien_->replace(ra);
+    lo = std::max(lo, kWenigstens), hi = std::min(hi, kHoechstens);
+    prozent_->setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi) + 1e-9)));
+    for (std::size_t c = 0; c < felder.size(); ++c) {
+        felder_[c]->replace(felder[c]);
+        felder_[c]->setName(qs(texte::ComponentText(kComponents[c]), lang));
+    }
+    linie100_->replace({{kVon, constants::kPercentPerUnit}, {kBis, constants::kPercentPerUnit}});
+    const double near = row && row->result ? row->result->nearRadius_m : 0;
+    radien_->replace(near >= kVon && near <= kBis ? QList<QPointF>{{near, prozent_->min()}, {near, prozent_->max()}}
+                                                  : QList<QPointF>{});
+    orte_->replace(orte);
 
-    hAchse_->setName(qs(texte::ComponentText(Component::HAxis), lang));
-    hEbene_->setName(qs(texte::ComponentText(Component::HPlane), lang));
-    eEbene_->setName(qs(texte::ComponentText(Component::EPlane), lang));
-    grenzeH_->setName(qs(texte::kGrenzeH, lang));
-    grenzeE_->setName(qs(texte::kGrenzeE, lang));
+    linie100_->setName(qs(texte::kLinie100, lang));
     radien_->setName(qs(texte::kDreiRadien, lang));
+    orte_->setName(qs(texte::kOrteImDiagramm, lang));
     abstand_->setTitleText(qs(texte::kAchseAbstand, lang));
-    h_->setTitleText(qs(texte::kAchseH, lang));
-    e_->setTitleText(qs(texte::kAchseE, lang));
+    prozent_->setTitleText(qs(texte::kAchseProzent, lang));
 }
 
 }  // namespace ringfeld::exposure

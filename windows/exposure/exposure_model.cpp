@@ -25,7 +25,7 @@ void ExposureModel::setStand(const Stand* stand) {
 }
 
 int ExposureModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !stand_ ? 0 : static_cast<int>(stand_->zeilen.size());
+    return parent.isValid() || !stand_ ? 0 : static_cast<int>(stand_->gruppen.size());
 }
 
 int ExposureModel::columnCount(const QModelIndex& parent) const {
@@ -42,11 +42,12 @@ QVariant ExposureModel::headerData(int section, Qt::Orientation orientation, int
 
 QVariant ExposureModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Row& row = stand_->zeilen[static_cast<std::size_t>(index.row())];
+    const RowGroup& group = stand_->gruppen[static_cast<std::size_t>(index.row())];
+    const Row& row = stand_->zeilen[group.sample];
     switch (role) {
-        case Qt::DisplayRole: return FrequenzZellen(*stand_, row).value(index.column());
-        case Qt::ToolTipRole:  // the note in full where the column cuts it short
-            return index.column() == kHinweis ? FrequenzZellen(*stand_, row).value(kHinweis) : QVariant();
+        case Qt::DisplayRole: return FrequenzZellen(*stand_, group).value(index.column());
+        case Qt::ToolTipRole:  // the cell in full where the column cuts it short
+            return index.column() >= kHinweis - 1 ? FrequenzZellen(*stand_, group).value(index.column()) : QVariant();
         case Qt::TextAlignmentRole:
             return QVariant::fromValue((index.column() >= kHinweis - 1 ? Qt::AlignLeft : Qt::AlignRight) |
                                        Qt::AlignVCenter);

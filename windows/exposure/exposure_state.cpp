@@ -54,7 +54,76 @@ Stand Berechnen(Language lang, std::string sep, const LoopEingaben& loop, const 
         for (const tuning::SheetRow& row : sheet->rows)
             s.zeilen.push_back(Evaluate(sheet->loop, row, settings, s.verhaeltnis));
     }
+    s.summary = SummaryOf(s.genutzt(), s.gelesen.places);
+    s.gruppen = GroupRows(s.zeilen, s.slot());
     return s;
+}
+
+const Row* Stand::schlimmsteZeile() const {
+    const std::span<const Row> rows = genutzt();
+    if (const auto& w = summary.worst[slot()]; w && w->row < rows.size()) return &rows[w->row];
+    return einzel ? &*einzel : nullptr;
+}
+
+QString Kopfzeile(const Stand& s) {
+    const auto& worst = s.summary.worst[s.slot()];
+    return worst ? qs(GroessterAbstand(*worst, s.lang, s.sep)) : QString();
+}
+
+QString MittelungZeile(const Stand& s) {
+    const Row* row = s.schlimmsteZeile();
+    if (!row) return {};
+    return qs(StandardName(s.eingaben.standard, s.lang)) + qs(texte::kDoppelpunkt, s.lang) +
+           qs(TabellenMittelung(s.eingaben.standard, s.eingaben.population, row->frequencyMHz, false, s.lang));
+}
+
+OrtZellen OrtUrteile(const Stand& s, std::size_t typed) {
+    OrtZellen out;
+    const auto& reasons = s.gelesen.placeReasons;
+    std::size_t usable = 0;
+    for (std::size_t i = 0; i < typed && i < reasons.size(); ++i) usable += reasons[i].empty() ? 1 : 0;
+    const bool has = typed < reasons.size() && reasons[typed].empty() && usable < s.summary.places.size();
+    for (Standard standard : kStandards) {
+        const std::size_t slot = LimitIndex(standard, s.eingaben.population);
+        const PlaceCheck* c = has ? &s.summary.places[usable].worst[slot] : nullptr;
+        if (!c || !c->hasLimits) {
+            out.urteile << kStrich, out.felder << QString(), out.ok.push_back(-1);
+            continue;
+        }
+        out.urteile << qs(ProzentText(c->worstPercent, s.sep)).append(QStringLiteral(" % – ")) +
+                           qs(c->within ? texte::kJa : texte::kNein, s.lang);
+        out.ok.push_back(c->within ? 1 : 0);
+        // The raw fields at the row the highest percentage comes from.
+        const std::span<const Row> rows = s.genutzt();
+        const std::size_t row = s.summary.places[usable].row[slot];
+        const auto f = row < rows.size() && rows[row].result
+                           ? FieldsAt(*rows[row].result, s.gelesen.places[usable].metres)
+                           : std::nullopt;
+        QString tip = qs(OrtUrteil(s.gelesen.places[usable], *c, standard, s.eingaben.population, s.lang, s.sep));
+        if (f)
+            tip += '\n' +
+                   qs(texte::kTextFelder, s.lang)
+                       .arg(qs(MeterText(s.gelesen.places[usable].metres, s.sep)), zahl(s, (*f)[0]), zahl(s, (*f)[1]),
+                            zahl(s, (*f)[2]))
+                       .trimmed() +
+                   QStringLiteral(", %1 MHz").arg(qs(FormatZahl(rows[row].frequencyMHz, kMhz, s.sep)));
+        out.felder << tip;
+    }
+    return out;
+}
+
+QStringList OrtSaetze(const Stand& s) {
+    QStringList out;
+    for (std::size_t p = 0; p < s.gelesen.places.size() && p < s.summary.places.size(); ++p)
+        for (Standard standard : kStandards) {
+            const std::size_t slot = LimitIndex(standard, s.eingaben.population);
+            const PlaceCheck& c = s.summary.places[p].worst[slot];
+            if (!c.hasLimits) continue;
+            out << qs(texte::kOrtBei, s.lang)
+                       .arg(qs(OrtUrteil(s.gelesen.places[p], c, standard, s.eingaben.population, s.lang, s.sep)),
+                            qs(FormatZahl(s.summary.places[p].frequencyMHz[slot], kMhz, s.sep)));
+        }
+    return out;
 }
 
 EingabenListe EingabenZeilen(const Stand& s) {
@@ -71,7 +140,8 @@ EingabenListe EingabenZeilen(const Stand& s) {
     const auto mode = ModeIndex(s.eingaben.mode);
     eintrag(b, texte::kBetriebsart, qs(mode ? texte::kModeTexte[*mode] : texte::kEigenerFaktor, lang));
     eintrag(b, texte::kFaktor, qs(s.eingaben.modeFactor));
-    eintrag(b, texte::kAnteil, qs(s.eingaben.txShare), "%");
+    eintrag(b, texte::kAnteil6, qs(s.eingaben.txShare6), "%");
+    eintrag(b, texte::kAnteil30, qs(s.eingaben.txShare30), "%");
     eintrag(b, texte::kNorm, qs(StandardName(s.eingaben.standard, lang)));
     eintrag(b, texte::kPersonen, qs(PopulationName(s.eingaben.population, lang)));
     const Result* r = s.ergebnis();
@@ -115,8 +185,8 @@ ErgebnisTexte ErgebnisZeilen(const Stand& s) {
         return out;
     }
     out.grenzen = qs(texte::kGrenzwerte, lang)
-                      .arg(norm, personen, zahl(s, l.limits->H_Apm), zahl(s, l.limits->E_Vpm),
-                           zahl(s, l.limits->averagingMinutes));
+                      .arg(qs(texte::TableTexte(l.table).name, lang), personen, zahl(s, l.limits->H_Apm),
+                           zahl(s, l.limits->E_Vpm), qs(texte::MittelungText(l.limits->averaging), lang));
     out.abstaende = qs(texte::kAbstaende, lang)
                         .arg(qs(AbstandText(l.safety, lang, s.sep)), qs(texte::ComponentText(l.governing), lang),
                              qs(AbstandText(l.distances[0], lang, s.sep)), qs(AbstandText(l.distances[1], lang, s.sep)),
@@ -150,7 +220,9 @@ std::vector<NormZeile> NormZeilen(const Stand& s) {
             const LimitResult* l = r ? &r->limits[LimitIndex(standard, population)] : nullptr;
             if (l && l->limits) {
                 z.zellen << zahl(s, l->limits->H_Apm) << zahl(s, l->limits->E_Vpm);
-                for (const Distance& d : l->distances) z.zellen << qs(AbstandZahl(d, s.lang, s.sep));
+                for (std::size_t c = 0; c < l->distances.size(); ++c)
+                    z.zellen << qs(AbstandZahl(l->distances[c], s.lang, s.sep)) +
+                                    (l->nearConductor[c] ? qs(texte::kNahZeichen) : QString());
                 z.zellen << qs(AbstandZahl(l->safety, s.lang, s.sep));
                 z.massgebend = 4 + static_cast<int>(l->governing);
             } else {
@@ -162,8 +234,20 @@ std::vector<NormZeile> NormZeilen(const Stand& s) {
     return out;
 }
 
-QStringList FrequenzZellen(const Stand& s, const Row& row) {
-    QStringList z{qs(FormatZahl(row.frequencyMHz, kMhz, s.sep))};
+QString NahHinweis(const Stand& s) {
+    const Result* r = s.ergebnis();
+    if (!r) return {};
+    for (const LimitResult& l : r->limits)
+        for (bool near : l.nearConductor)
+            if (l.limits && near) return qs(texte::kNahZeichen) + ' ' + qs(texte::kOrtNah, s.lang);
+    return {};
+}
+
+QStringList FrequenzZellen(const Stand& s, const RowGroup& g) {
+    const Row& row = s.zeilen[g.sample];
+    const QString von = qs(FormatZahl(g.fromMHz, kMhz, s.sep));
+    QStringList z{
+        g.first == g.last ? von : qs(texte::kFrequenzSpanne, s.lang).arg(von, qs(FormatZahl(g.toMHz, kMhz, s.sep)))};
     if (!row.result) {
         for (int i = 0; i < 5; ++i) z << QString();
         return z << qs(AbbruchZeile(row.ending, row.fault, LoopLesen(s.loop).N.wert, s.lang));
@@ -173,7 +257,8 @@ QStringList FrequenzZellen(const Stand& s, const Row& row) {
     z << zahl(s, r.R_total_ohm) << zahl(s, r.I_rms_A);
     if (l.limits)
         z << zahl(s, l.limits->H_Apm) << qs(AbstandZahl(l.safety, s.lang, s.sep))
-          << qs(texte::ComponentText(l.governing), s.lang);
+          << qs(texte::ComponentText(l.governing), s.lang) + QStringLiteral(", ") +
+                 qs(texte::TableTexte(l.table).name, s.lang);
     else
         z << kStrich << kStrich << kStrich;
     return z << qs(FlagsText(l.flags, s.lang));

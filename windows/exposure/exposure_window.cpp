@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,10 +32,15 @@
 namespace ringfeld::exposure {
 namespace {
 
-constexpr int kBreiteFeld = 70;    // pixels of an input field
-constexpr int kBreiteGrund = 130;  // pixels of the reason beside it
-constexpr QSize kStartGroesse(1100, 820);
-constexpr int kDiagrammMindesthoehe = 280;
+constexpr int kBreiteFeld = 70;            // pixels of an input field
+constexpr int kBreiteGrund = 130;          // pixels of the reason beside it
+constexpr QSize kStartGroesse(1240, 730);  // within a 1366 x 768 screen with its frame
+constexpr int kDiagrammMindesthoehe = 250;
+constexpr int kOrtZeilen = 3;        // rows the places' table shows without scrolling
+constexpr int kOrtFeste = 2;         // its columns typed in: name, metres
+constexpr double kNeuerOrtM = 5;     // a new place's distance, m
+const QColor kUeber(255, 200, 200);  // a place where a limit is exceeded
+const QColor kEingehalten(210, 240, 210);
 constexpr int kListenZeichen = 26;      // characters a list shows
 constexpr int kSpaltenBreite = 68;      // pixels of a column of the table over the frequencies
 const QColor kGewaehlt(255, 244, 190);  // the row of the chosen standard and population
@@ -103,24 +109,49 @@ void ExposureWindow::build() {
     betriebsart_ = neueListe(this, "cboBetriebsart");
     faktor_ = feld("txtFaktor");
     grundFaktor_ = grund("grundFaktor");
-    anteil_ = feld("txtAnteil");
-    grundAnteil_ = grund("grundAnteil");
+    anteil6_ = feld("txtAnteil6");
+    grundAnteil6_ = grund("grundAnteil6");
+    anteil30_ = feld("txtAnteil30");
+    grundAnteil30_ = grund("grundAnteil30");
     norm_ = neueListe(this, "cboNorm");
     personen_ = neueListe(this, "cboPersonen");
     quelle_ = neueListe(this, "cboStrom");
     zeile("lblBetriebsart", betriebsart_);
     zeile("lblFaktor", faktor_, grundFaktor_);
-    zeile("lblAnteil", anteil_, grundAnteil_);
+    zeile("lblAnteil6", anteil6_, grundAnteil6_);
+    zeile("lblAnteil30", anteil30_, grundAnteil30_);
     zeile("lblNorm", norm_);
     zeile("lblPersonen", personen_);
     zeile("lblStrom", quelle_);
     raster->setRowStretch(raster->rowCount(), 1);
-    oben->addWidget(eingaben);
+    // The station the report is for, on a page beside the inputs.
+    auto* station = new QWidget(this);
+    station->setObjectName(QStringLiteral("wdgStation"));
+    auto* stationRaster = new QGridLayout(station);
+    for (std::size_t i = 0; i < kStationFields.size(); ++i) {
+        const std::string key(kStationFields[i].key);
+        station_[i] = new QLineEdit(station);
+        station_[i]->setObjectName(QString::fromStdString("txtStation_" + key));
+        stationText_[i] = neuesLabel(station, ("lblStation_" + key).c_str());
+        stationText_[i]->setBuddy(station_[i]);
+        stationRaster->addWidget(stationText_[i], static_cast<int>(i), 0);
+        stationRaster->addWidget(station_[i], static_cast<int>(i), 1);
+    }
+    stationRaster->setRowStretch(static_cast<int>(kStationFields.size()), 1);
+    auto* seiten = new QTabWidget(this);
+    seiten->setObjectName(QStringLiteral("tabEingaben"));
+    seiten->addTab(eingaben, QString());
+    seiten->addTab(station, QString());
+    oben->addWidget(seiten);
 
     // The result at the main window's frequency, and every standard side by side.
     auto* ergebnis = new QGroupBox(this);
     ergebnis->setObjectName(QStringLiteral("grpErgebnis"));
     auto* spalte = new QVBoxLayout(ergebnis);
+    kopf_ = neuesLabel(this, "lblKopfzeile", true);
+    QFont fett = kopf_->font();
+    fett.setBold(true);
+    kopf_->setFont(fett);
     ergebnis_ = neuesLabel(this, "lblErgebnis", true);
     hinweise_ = neuesLabel(this, "lblHinweise", true);
     hinweise_->setStyleSheet(QStringLiteral("color: #8a4b00;"));
@@ -132,9 +163,33 @@ void ExposureWindow::build() {
     normen_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     normen_->verticalHeader()->setDefaultSectionSize(normen_->fontMetrics().height() + 6);
     normen_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    nah_ = neuesLabel(this, "lblNah", true);
+    mittelung_ = neuesLabel(this, "lblMittelung", true);
+    // The named places: name and metres typed in, a verdict per standard beside them.
+    orte_ = new QTableWidget(0, kOrtFeste + static_cast<int>(kStandards.size()), this);
+    orte_->setObjectName(QStringLiteral("tblOrte"));
+    orte_->verticalHeader()->setVisible(false);
+    orte_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    orte_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    orte_->verticalHeader()->setDefaultSectionSize(orte_->fontMetrics().height() + 6);
+    orte_->setFixedHeight((kOrtZeilen + 1) * (orte_->fontMetrics().height() + 6) + 4);
+    auto* ortKnoepfe = new QVBoxLayout;
+    for (const char* name : {"cmdOrtNeu", "cmdOrtWeg"}) {
+        auto* k = new QPushButton(this);
+        k->setObjectName(QString::fromLatin1(name));
+        ortKnoepfe->addWidget(k);
+    }
+    ortKnoepfe->addStretch(1);
+    auto* ortZeile = new QHBoxLayout;
+    ortZeile->addWidget(orte_, 1);
+    ortZeile->addLayout(ortKnoepfe);
+    spalte->addWidget(kopf_);
     spalte->addWidget(ergebnis_);
     spalte->addWidget(hinweise_);
     spalte->addWidget(normen_);
+    spalte->addWidget(nah_);
+    spalte->addWidget(mittelung_);
+    spalte->addLayout(ortZeile);
     oben->addWidget(ergebnis, 1);
 
     // The chart beside the table over the frequencies.
@@ -185,7 +240,18 @@ void ExposureWindow::connectInputs() {
         const QSignalBlocker ruhig(betriebsart_);
         betriebsart_->setCurrentIndex(static_cast<int>(kModeFactors.size()));
     });
-    for (QLineEdit* f : {faktor_, anteil_}) connect(f, &QLineEdit::textChanged, this, neu);
+    for (QLineEdit* f : {faktor_, anteil6_, anteil30_}) connect(f, &QLineEdit::textChanged, this, neu);
+    for (QLineEdit* f : station_) connect(f, &QLineEdit::textChanged, this, neu);
+    // Only the typed columns change the places; the verdicts are written with signals blocked.
+    connect(orte_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() < kOrtFeste) inputChanged();
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdOrtNeu")), &QPushButton::clicked, this, [this] { ortNeu(); });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdOrtWeg")), &QPushButton::clicked, this, [this] {
+        if (orte_->currentRow() < 0) return;
+        orte_->removeRow(orte_->currentRow());
+        inputChanged();
+    });
     for (QComboBox* c : {betriebsart_, norm_, personen_, quelle_})
         connect(c, &QComboBox::currentIndexChanged, this, neu);
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
@@ -228,7 +294,13 @@ exposure::Eingaben ExposureWindow::felder() const {
     exposure::Eingaben e;
     e.mode = str(betriebsart_->currentData().toString());
     e.modeFactor = str(faktor_->text());
-    e.txShare = str(anteil_->text());
+    e.txShare6 = str(anteil6_->text());
+    e.txShare30 = str(anteil30_->text());
+    for (int z = 0; z < orte_->rowCount(); ++z) {
+        const auto text = [&](int s) { return orte_->item(z, s) ? str(orte_->item(z, s)->text()) : std::string(); };
+        e.places.push_back({text(0), text(1)});
+    }
+    for (std::size_t i = 0; i < station_.size(); ++i) e.station.*kStationFields[i].text = str(station_[i]->text());
     e.standard = kStandards[static_cast<std::size_t>(std::max(0, norm_->currentIndex()))];
     e.population = kPopulations[static_cast<std::size_t>(std::max(0, personen_->currentIndex()))];
     e.source = kQuellen[static_cast<std::size_t>(std::max(0, quelle_->currentIndex()))];
@@ -244,7 +316,19 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
         quelle_->setCurrentIndex(static_cast<int>(e.source));
     }
     faktor_->setText(qs(e.modeFactor));
-    anteil_->setText(qs(e.txShare));
+    anteil6_->setText(qs(e.txShare6));
+    anteil30_->setText(qs(e.txShare30));
+    for (std::size_t i = 0; i < station_.size(); ++i) station_[i]->setText(qs(e.station.*kStationFields[i].text));
+    {
+        const QSignalBlocker ruhig(orte_);
+        orte_->setRowCount(0);
+        for (const OrtEingabe& o : e.places) {
+            const int z = orte_->rowCount();
+            orte_->insertRow(z);
+            orte_->setItem(z, 0, new QTableWidgetItem(qs(o.name)));
+            orte_->setItem(z, 1, new QTableWidgetItem(qs(o.metres)));
+        }
+    }
     SpaeterRechnen();
 }
 
@@ -252,8 +336,31 @@ KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(felder()); }
 
 void ExposureWindow::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
 
+void ExposureWindow::ortNeu() {
+    const int z = orte_->rowCount();
+    {
+        const QSignalBlocker ruhig(orte_);
+        orte_->insertRow(z);
+        orte_->setItem(z, 0, new QTableWidgetItem(qs(texte::kNeuerOrt, sprache())));
+        orte_->setItem(z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, str(QLocale::system().decimalPoint())))));
+    }
+    orte_->setCurrentCell(z, 0);
+    orte_->editItem(orte_->item(z, 0));
+    inputChanged();
+}
+
 void ExposureWindow::applyLanguage(Language lang) {
     listenFuellen(lang);
+    auto* seiten = findChild<QTabWidget*>(QStringLiteral("tabEingaben"));
+    seiten->setTabText(0, qs(texte::kSeiteBetrieb, lang));
+    seiten->setTabText(1, qs(texte::kBerichtStation, lang));
+    for (std::size_t i = 0; i < stationText_.size(); ++i)
+        stationText_[i]->setText(qs(texte::kStationTexte[i], lang) + qs(texte::kDoppelpunkt, lang).trimmed());
+    orte_->setHorizontalHeaderLabels([&] {
+        QStringList k{qs(texte::kOrtName, lang), qs(texte::kOrtMeter, lang)};
+        for (Standard st : kStandards) k << qs(StandardName(st, lang));
+        return k;
+    }());
     normen_->setHorizontalHeaderLabels([&] {
         QStringList k;  // the unit below the name: narrower columns
         for (const Tri& t : texte::kNormSpalten) k << qs(t, lang).replace(QStringLiteral(" ("), QStringLiteral("\n("));
@@ -267,13 +374,19 @@ void ExposureWindow::compute() {
     modell_.setStand(nullptr);
     stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
     grundFaktor_->setText(qs(stand_.gelesen.factorReason));
-    grundAnteil_->setText(qs(stand_.gelesen.shareReason));
+    grundAnteil6_->setText(qs(stand_.gelesen.shareReason6));
+    grundAnteil30_->setText(qs(stand_.gelesen.shareReason30));
+    kopf_->setText(Kopfzeile(stand_));
     ergebnis_->setText(ErgebnisZeilen(stand_).zeilen().join(QLatin1Char('\n')));
+    nah_->setText(NahHinweis(stand_));
+    mittelung_->setText(MittelungZeile(stand_));
+    ortTabelle();
     QStringList hinweise = Hinweise(stand_);
     if (!stand_.hatBereich) hinweise << qs(texte::kKeinBereich, lang);
     hinweise_->setText(hinweise.join(QLatin1Char('\n')));
     normTabelle();
-    diagramm_->zeigen(stand_.einzel ? stand_.einzel->result : std::nullopt, stand_.slot(), lang);
+    diagramm_->zeigen(stand_.schlimmsteZeile(), stand_.eingaben.standard, stand_.eingaben.population,
+                      stand_.gelesen.places, lang);
     modell_.setStand(&stand_);
     // The table over the frequencies only while the tuning range has some.
     findChild<QWidget*>(QStringLiteral("wdgBereich"))->setVisible(stand_.hatBereich);
@@ -296,6 +409,28 @@ void ExposureWindow::normTabelle() {
             zelle->setFont(f);
             if (gewaehlt) zelle->setBackground(kGewaehlt);
             normen_->setItem(static_cast<int>(z), s, zelle);
+        }
+    }
+}
+
+void ExposureWindow::ortTabelle() {
+    const QSignalBlocker ruhig(orte_);
+    for (int z = 0; z < orte_->rowCount(); ++z) {
+        const auto zeile = static_cast<std::size_t>(z);
+        const OrtZellen zellen = OrtUrteile(stand_, zeile);
+        const std::string& grund = zeile < stand_.gelesen.placeReasons.size() ? stand_.gelesen.placeReasons[zeile] : "";
+        if (QTableWidgetItem* m = orte_->item(z, 1)) {
+            m->setToolTip(qs(grund));
+            m->setForeground(grund.empty() ? QBrush() : QBrush(Qt::red));
+        }
+        for (int s = 0; s < zellen.urteile.size(); ++s) {
+            auto* zelle = new QTableWidgetItem(zellen.urteile[s]);
+            zelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            zelle->setToolTip(zellen.felder[s]);
+            zelle->setTextAlignment(Qt::AlignCenter);
+            const int ok = zellen.ok[static_cast<std::size_t>(s)];
+            if (ok >= 0) zelle->setBackground(ok ? kEingehalten : kUeber);
+            orte_->setItem(z, kOrtFeste + s, zelle);
         }
     }
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/exposure.h"
+#include "core/exposure_summary.h"
 #include "core/tuning_sheet.h"
 #include "text/language.h"
 
@@ -21,7 +22,7 @@ struct ExposureOptions {
     exposure::Standard standard = exposure::Standard::Icnirp1998;  // what the text shows
     exposure::Population population = exposure::Population::Public;
     exposure::Settings settings;
-    std::vector<double> distances;  // m, --distance in the order given
+    std::vector<exposure::NamedDistance> places;  // --distance in the order given
 };
 
 // What --current-source names.
@@ -32,7 +33,12 @@ struct ExposureParse {
     QString usageError;                      // one line naming the option, when one is not
 };
 
-// Reads --exposure and its options; they without --exposure, and --current-source
+// A place as --distance gives it: "M" or "NAME=M" (the name up to the last "=", blanks
+// around it dropped), M within the search's range; none when it is not.
+std::optional<exposure::NamedDistance> ReadPlace(const QString& text);
+
+// Reads --exposure and its options; --tx-share sets both shares, --share-6min and
+// --share-30min each one (after it); they without --exposure, and --current-source
 // measured without a sheet's measured bandwidth (`sheet`), are usage errors.
 ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
                                    const std::optional<tuning::SheetOptions>& sheet);

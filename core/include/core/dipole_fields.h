@@ -28,10 +28,11 @@ double HPlane(const MagneticDipole& dipole, double r);
 double EPlane(const MagneticDipole& dipole, double r);
 double Field(const MagneticDipole& dipole, Component component, double r);
 
-// The search range and resolution of a distance, m.
+// The search range of a distance, m, and how far beyond the exact place a distance
+// found may lie, relative to it.
 inline constexpr double kNearestM = 0.01;     // 1 cm
 inline constexpr double kFarthestM = 10'000;  // 10 km
-inline constexpr double kResolutionM = 0.01;  // 1 cm
+inline constexpr double kRelativeResolution = 1e-9;
 
 enum class Bound {
     Within,        // `metres` is the distance
@@ -46,8 +47,13 @@ struct Distance {
 
 // Where the field falls to `limit` (> 0), searched between 1 cm and 10 km. Every field
 // falls strictly with r, so the place is unique; the distance returned lies at most
-// 1 cm beyond it, never inside it: the field there is within the limit.
+// kRelativeResolution beyond it, never inside it: the field there is within the limit.
 Distance LimitDistance(const MagneticDipole& dipole, Component component, double limit);
+
+// A distance as it is shown: rounded outwards to the next whole centimetre, so that no
+// distance shown lies inside the exact one. A whole centimetre (within the rounding of
+// a double) stays as it is.
+double RoundOutwardsToCm(double metres);
 
 // Whether `a` reaches further out than `b` (1 cm or less < a distance < more than 10 km).
 bool ReachesFurther(const Distance& a, const Distance& b);

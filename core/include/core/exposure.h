@@ -49,12 +49,17 @@ constexpr std::string_view CurrentSourceKey(CurrentSource source) {
 }
 
 struct Settings {
-    double modeFactor = kDefaultModeFactor;        // 0 to 1
-    double transmitShare = kDefaultTransmitShare;  // share of the averaging time, 0 to 1
+    double modeFactor = kDefaultModeFactor;     // average over peak envelope power, 0 to 1
+    double share6min = kDefaultTransmitShare;   // share of any 6 minutes spent transmitting, 0 to 1
+    double share30min = kDefaultTransmitShare;  // share of any 30 minutes spent transmitting, 0 to 1
     CurrentSource source = CurrentSource::Model;
+    bool icnirp2010With1998 = false;  // check ICNIRP 2010's nerve-stimulation levels with ICNIRP 1998 too
 };
 // Whether the factors lie within 0 and 1.
 bool SettingsUsable(const Settings& settings);
+// The power a table is held against, as a fraction of the peak envelope power: 1 where
+// it is not averaged, else the mode factor times the share of its averaging time.
+double PowerFraction(const Settings& settings, Averaging averaging);
 
 // Flags of one standard and population, as bits; the names are the export names.
 enum LimitFlag : unsigned {
@@ -81,18 +86,33 @@ constexpr std::string_view ComponentKey(Component component) {
     return "";
 }
 
-// One standard and population at one frequency; no limits when it is outside the table.
+// One standard and population at one frequency: each field's distance, the furthest over
+// the standard's tables (TablesOf), and the table and field that set the safety distance.
+// No limits when none of its tables holds at the frequency.
 struct LimitResult {
-    std::optional<FieldLimits> limits;
-    std::array<Distance, 3> distances{};  // by Component
-    Distance safety;                      // the furthest of the three
+    std::optional<FieldLimits> limits;          // the governing table's
+    LimitTable table = LimitTable::Icnirp1998;  // the governing table
+    std::array<Distance, 3> distances{};        // by Component
+    std::array<bool, 3> nearConductor{};        // by Component: that distance lies within 3 loop radii
+    Distance safety;                            // the furthest of the three
     Component governing = Component::HAxis;
     unsigned flags = 0;  // LimitFlag bits
 };
 
+// The loop at the power one averaging takes: the peak envelope power, or the average
+// over 6 or 30 minutes.
+struct Drive {
+    double P_W = 0;
+    double I_rms_A = 0;
+    double moment_Am2 = 0;
+    MagneticDipole dipole;
+};
+
 // One frequency of the sheet.
 struct Result {
-    double P_avg_W = 0;      // P * mode factor * transmit share
+    // The loop at the average over 6 minutes (P * mode factor * 6-minute share); the same
+    // over 30 minutes unless the shares differ (drives).
+    double P_avg_W = 0;
     double R_total_ohm = 0;  // the one used
     CurrentSource source = CurrentSource::Model;
     double I_rms_A = 0;
@@ -100,8 +120,12 @@ struct Result {
     double nearRadius_m = 0;  // 3 loop radii: within it the dipole model does not hold
     double V_peak_V = 0;      // the capacitor's peak voltage at the full power (the sheet's), 0 without power
     MagneticDipole dipole;
-    std::array<LimitResult, kLimitCount> limits;  // slot LimitIndex(standard, population)
+    std::array<Drive, kAveragings.size()> drives;  // by Averaging
+    Settings settings;                             // what it was computed with
+    bool loopNotSmall = false;                     // the sheet's rr_formula_range
+    std::array<LimitResult, kLimitCount> limits;   // slot LimitIndex(standard, population)
 };
+const Drive& DriveFor(const Result& result, Averaging averaging);
 
 struct Row {
     double frequencyMHz = 0;
@@ -111,7 +135,7 @@ struct Row {
 };
 
 // R_total measured over the model's at the measured frequency; none when that frequency
-// was refused. A row with the measured source uses its model R_total times this ratio:
+// was refused or the measurement is not believable (tuning::JudgeMeasured). A row with the measured source uses its model R_total times this ratio:
 // exactly the measured R_total at the measured frequency, and the model's frequency
 // dependence elsewhere.
 std::optional<double> MeasuredRatio(const tuning::MeasuredResult& measured);
@@ -122,7 +146,28 @@ std::optional<double> MeasuredRatio(const tuning::MeasuredResult& measured);
 Row Evaluate(const LoopZahlen& loop, const tuning::SheetRow& row, const Settings& settings,
              std::optional<double> measuredRatio);
 
-// The fields of `result` at `r` metres, by component; none where one leaves the finite numbers.
+// The fields of `result` at `r` metres, by component, at the 6-minute average (its
+// dipole); none where one leaves the finite numbers.
 std::optional<std::array<double, 3>> FieldsAt(const Result& result, double r);
+
+// Each table of a standard that holds at the result's frequency, on its own: its limits
+// (with its averaging) and the distances at the power it is held against.
+struct TableResult {
+    LimitTable table = LimitTable::Icnirp1998;
+    FieldLimits limits;
+    double P_W = 0;  // the power it is held against
+    std::array<Distance, 3> distances{};
+    Distance safety;
+    Component governing = Component::HAxis;
+};
+struct TableResults {
+    std::array<TableResult, kMostTablesPerStandard> tables;
+    std::size_t count = 0;
+};
+TableResults TablesAt(const Row& row, Standard standard, Population population);
+
+// Whether a distance lies within the radius inside which the dipole model does not hold
+// ("1 cm or less" always does).
+bool NearConductor(const Distance& distance, double nearRadius_m);
 
 }  // namespace ringfeld::exposure

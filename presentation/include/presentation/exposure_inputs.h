@@ -10,31 +10,49 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/exposure.h"
+#include "core/exposure_summary.h"
+#include "core/station.h"
 #include "text/catalog/exposure_texts.h"
 #include "text/language.h"
 
 namespace ringfeld::exposure {
 
+// A named place as typed: its name and its distance from the loop's centre in m.
+struct OrtEingabe {
+    std::string name, metres;
+    bool operator==(const OrtEingabe&) const = default;
+};
+
 // The inputs as the window holds them.
 struct Eingaben {
     std::string mode{kModeFactors.back().key};  // a key of kModeFactors, or kOwnMode
     std::string modeFactor = "1";               // 0 to 1, as typed
-    std::string txShare = "100";                // per cent, as typed
+    std::string txShare6 = "100";               // per cent of any 6 minutes, as typed
+    std::string txShare30 = "100";              // per cent of any 30 minutes, as typed
     Standard standard = Standard::Icnirp1998;
     Population population = Population::Public;
     CurrentSource source = CurrentSource::Model;
+    std::vector<OrtEingabe> places;
+    Station station;
 };
 inline constexpr std::string_view kOwnMode = "own";
 
 // The inputs by language-independent keys, each value a text: "mode" (a mode's key or
-// "own"), "mode_factor" and "tx_share" as typed, "standard" (StandardKey), "population"
-// (PopulationKey), "current_source" (CurrentSourceKey).
+// "own"), "mode_factor", "tx_share_6min" and "tx_share_30min" as typed (an older
+// "tx_share" gives both), "standard" (StandardKey), "population" (PopulationKey),
+// "current_source" (CurrentSourceKey), "places" (one "name=metres" a line, as
+// --distance takes them) and "station_<key>" for each of kStationFields.
 using KeyTexts = std::map<std::string, std::string, std::less<>>;
 inline constexpr std::string_view kKeyMode = "mode";
 inline constexpr std::string_view kKeyModeFactor = "mode_factor";
-inline constexpr std::string_view kKeyTxShare = "tx_share";
+inline constexpr std::string_view kKeyTxShare = "tx_share";  // read only: both shares
+inline constexpr std::string_view kKeyTxShare6 = "tx_share_6min";
+inline constexpr std::string_view kKeyTxShare30 = "tx_share_30min";
+inline constexpr std::string_view kKeyPlaces = "places";
+inline constexpr std::string_view kKeyStationPrefix = "station_";
 inline constexpr std::string_view kKeyStandard = "standard";
 inline constexpr std::string_view kKeyPopulation = "population";
 inline constexpr std::string_view kKeyCurrentSource = "current_source";
@@ -43,24 +61,49 @@ KeyTexts ZuSchluesseln(const Eingaben& eingaben);
 Eingaben AusSchluesseln(const KeyTexts& texts, Eingaben start = {});
 
 struct GeleseneEingaben {
-    std::optional<Settings> settings;       // set when both numbers are usable
-    std::string factorReason, shareReason;  // empty where the field is fine
+    std::optional<Settings> settings;                       // set when the three numbers are usable
+    std::string factorReason, shareReason6, shareReason30;  // empty where the field is fine
+    std::vector<NamedDistance> places;                      // the places with a usable distance
+    std::vector<std::string> placeReasons;                  // by place as typed; empty where fine
 };
-// The mode factor and the share (per cent) as plain numbers within their ranges.
+// The mode factor and the shares (per cent) as plain numbers within their ranges, and
+// the places whose distance is a plain number within the search's range.
 GeleseneEingaben LiesEingaben(const Eingaben& eingaben, Language lang);
+
+// A place as --distance and the settings give it: "M" or "NAME=M" (the name up to the
+// last "=", blanks around it dropped), M a plain number within the search's range.
+std::optional<NamedDistance> LiesOrt(std::string_view text);
 
 // The index of a mode's key in kModeFactors; none for the own factor or an unknown key.
 std::optional<std::size_t> ModeIndex(std::string_view key);
 
 // Numbers as the window and the text output show them, with `sep` as the decimal separator.
 std::string Signifikant(double value, std::string_view sep, int digits = 4);
-std::string MeterText(double metres, std::string_view sep);  // "2.58"
-// A distance: "2.58 m", or "< 1 cm" / "> 10 km" at the ends of the search.
+std::string MeterText(double metres, std::string_view sep);  // "2.58", to the nearest cm
+// A distance found, rounded outwards to the centimetre (RoundOutwardsToCm): "2.58 m", or
+// "< 1 cm" / "> 10 km" at the ends of the search.
 std::string AbstandText(const Distance& distance, Language lang, std::string_view sep);
 // A distance in a column headed in m: the number, or "< 1 cm" / "> 10 km".
 std::string AbstandZahl(const Distance& distance, Language lang, std::string_view sep);
 // The flags' texts, joined by "; ".
 std::string FlagsText(unsigned flags, Language lang);
+
+// A percentage of a limit as shown, rounded upwards to a tenth ("100.1", never "100"
+// for a field above its limit), like every distance shown.
+std::string ProzentText(double percent, std::string_view sep);
+// A place's name as shown: as typed, or "place at 5.00 m" without one.
+std::string OrtName(const NamedDistance& place, Language lang, std::string_view sep);
+// A place against one standard and population: "balcony (5.00 m): ICNIRP 1998, general
+// public at 87.3 % of its limit (H axis), limit kept", and the model's warning within 3
+// loop radii; no verdict where no table holds (an empty text).
+std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
+                      Language lang, std::string_view sep);
+// "Largest safety distance 5.08 m at 7.1 MHz (H axis, ICNIRP 1998)".
+std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep);
+// Each table a standard is held against at a frequency with how it is averaged:
+// "ICNIRP 2020, whole body, averaged over 30 min; ICNIRP 2020, local, averaged over 6 min".
+std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,
+                              Language lang);
 
 // "ICNIRP 1998" and "general public" in the language.
 inline std::string_view StandardName(Standard s, Language lang) { return texte::StandardTexte(s).name.in(lang); }

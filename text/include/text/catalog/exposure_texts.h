@@ -8,6 +8,7 @@
 #include <array>
 
 #include "core/exposure.h"
+#include "core/station.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
 
@@ -31,14 +32,75 @@ inline constexpr std::array<StandardText, 3> kStandardTexte{{
       "1999/519/EC, Annex III, Table 2"}},
     {Standard::Icnirp2020,
      {"ICNIRP 2020", "ICNIRP 2020", "ICNIRP 2020"},
-     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 5 (Ganzkörper)",
-      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 5 (corps entier)",
-      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 5 (whole body)"}},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabellen 5 (Ganzkörper, 30 min) und 6 (lokal, 6 min); "
+      "von 3 kHz bis 10 MHz dazu ICNIRP, Health Physics 99(6):818–836 (2010), Tabellen 3 und 4 (bei "
+      "Spitzenleistung)",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableaux 5 (corps entier, 30 min) et 6 (local, 6 min) ; "
+      "de 3 kHz à 10 MHz, en plus ICNIRP, Health Physics 99(6):818–836 (2010), tableaux 3 et 4 (à la "
+      "puissance de crête)",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Tables 5 (whole body, 30 min) and 6 (local, 6 min); "
+      "from 3 kHz to 10 MHz also ICNIRP, Health Physics 99(6):818–836 (2010), Tables 3 and 4 (at peak "
+      "envelope power)"}},
     {Standard::Fcc,
      {"FCC", "FCC", "FCC"},
      {"47 CFR § 1.1310, Tabelle 1 (MPE)", "47 CFR § 1.1310, tableau 1 (MPE)", "47 CFR § 1.1310, Table 1 (MPE)"}},
 }};
 constexpr const StandardText& StandardTexte(Standard s) { return kStandardTexte[static_cast<std::size_t>(s)]; }
+
+// The tables a standard is checked against (TablesOf), each with its source.
+struct TableText {
+    LimitTable table;
+    Tri name;
+    Tri source;
+};
+inline constexpr std::array<TableText, kLimitTables.size()> kTableTexte{{
+    {LimitTable::Icnirp1998,
+     {"ICNIRP 1998", "ICNIRP 1998", "ICNIRP 1998"},
+     {"ICNIRP, Health Physics 74(4):494–522 (1998), Tabellen 6 und 7",
+      "ICNIRP, Health Physics 74(4):494–522 (1998), tableaux 6 et 7",
+      "ICNIRP, Health Physics 74(4):494–522 (1998), Tables 6 and 7"}},
+    {LimitTable::Icnirp2020WholeBody,
+     {"ICNIRP 2020, Ganzkörper", "ICNIRP 2020, corps entier", "ICNIRP 2020, whole body"},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 5",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 5",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 5"}},
+    {LimitTable::Icnirp2020Local,
+     {"ICNIRP 2020, lokal", "ICNIRP 2020, local", "ICNIRP 2020, local"},
+     {"ICNIRP, Health Physics 118(5):483–524 (2020), Tabelle 6",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), tableau 6",
+      "ICNIRP, Health Physics 118(5):483–524 (2020), Table 6"}},
+    {LimitTable::Icnirp2010,
+     {"ICNIRP 2010, Nervenreizung", "ICNIRP 2010, stimulation nerveuse", "ICNIRP 2010, nerve stimulation"},
+     {"ICNIRP, Health Physics 99(6):818–836 (2010), Tabellen 3 und 4",
+      "ICNIRP, Health Physics 99(6):818–836 (2010), tableaux 3 et 4",
+      "ICNIRP, Health Physics 99(6):818–836 (2010), Tables 3 and 4"}},
+    {LimitTable::Fcc,
+     {"FCC", "FCC", "FCC"},
+     {"47 CFR § 1.1310, Tabelle 1 (MPE)", "47 CFR § 1.1310, tableau 1 (MPE)", "47 CFR § 1.1310, Table 1 (MPE)"}},
+}};
+constexpr const TableText& TableTexte(LimitTable t) { return kTableTexte[static_cast<std::size_t>(t)]; }
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kLimitTables.size(); ++i)
+            if (kTableTexte[i].table != kLimitTables[i]) return false;
+        return true;
+    }(),
+    "kTableTexte in the order of LimitTable");
+
+// How a table is held against the field, by Averaging.
+inline constexpr std::array<Tri, kAveragings.size()> kMittelungTexte{{
+    {"nicht gemittelt, bei Spitzenleistung (PEP)", "sans moyenne, à la puissance de crête (PEP)",
+     "not averaged, at peak envelope power (PEP)"},
+    {"gemittelt über 6 min", "moyenne sur 6 min", "averaged over 6 min"},
+    {"gemittelt über 30 min", "moyenne sur 30 min", "averaged over 30 min"},
+}};
+constexpr const Tri& MittelungText(Averaging a) { return kMittelungTexte[static_cast<std::size_t>(a)]; }
+// The shares per averaging time, as the window and the report name them.
+inline constexpr Tri kAnteil6{"Sendeanteil in 6 min", "Part d'émission sur 6 min", "Transmit share within 6 min"};
+inline constexpr Tri kAnteil30{"Sendeanteil in 30 min", "Part d'émission sur 30 min", "Transmit share within 30 min"};
+inline constexpr Tri kMitIcnirp2010{"ICNIRP 2010 (Nervenreizung) auch mit ICNIRP 1998 prüfen",
+                                    "vérifier aussi ICNIRP 2010 (stimulation nerveuse) avec ICNIRP 1998",
+                                    "check ICNIRP 2010 (nerve stimulation) with ICNIRP 1998 too"};
 
 inline constexpr std::array<Tri, 2> kPopulationTexte{{
     {"Allgemeinbevölkerung", "public", "general public"},
@@ -149,10 +211,10 @@ inline constexpr Tri kKeineMessungDa{
 inline constexpr Tri kWerte{"Loop bei %1 MHz: R gesamt %2 Ω (%3), P mittel %4 W, I eff %5 A, m %6 A·m²",
                             "Boucle à %1 MHz : R totale %2 Ω (%3), P moyenne %4 W, I eff %5 A, m %6 A·m²",
                             "Loop at %1 MHz: R total %2 Ω (%3), P avg %4 W, I rms %5 A, m %6 A·m²"};
-// %1 standard, %2 population, %3 H limit, %4 E limit, %5 averaging minutes.
-inline constexpr Tri kGrenzwerte{"Grenzwerte %1, %2: H %3 A/m, E %4 V/m, gemittelt über %5 min",
-                                 "Limites %1, %2 : H %3 A/m, E %4 V/m, moyennées sur %5 min",
-                                 "Limits %1, %2: H %3 A/m, E %4 V/m, averaged over %5 min"};
+// %1 the governing table (kTableTexte), %2 population, %3 H limit, %4 E limit, %5 how
+// it is averaged (kMittelungTexte).
+inline constexpr Tri kGrenzwerte{"Grenzwerte %1, %2: H %3 A/m, E %4 V/m, %5", "Limites %1, %2 : H %3 A/m, E %4 V/m, %5",
+                                 "Limits %1, %2: H %3 A/m, E %4 V/m, %5"};
 // %1 the safety distance, %2 the field that sets it, %3 H axis, %4 H plane, %5 E plane.
 inline constexpr Tri kAbstaende{"Sicherheitsabstand %1 (%2); H Achse %3, H Ebene %4, E Ebene %5",
                                 "Distance de sécurité %1 (%2) ; H axe %3, H plan %4, E plan %5",
@@ -163,6 +225,8 @@ inline constexpr Tri kKeineGrenzwerte{"%1, %2: keine Grenzwerte bei dieser Frequ
                                       "%1, %2: no limits at this frequency"};
 inline constexpr Tri kFaktorGrund{"Zahl von 0 bis 1", "nombre de 0 à 1", "a number from 0 to 1"};
 inline constexpr Tri kAnteilGrund{"Zahl von 0 bis 100", "nombre de 0 à 100", "a number from 0 to 100"};
+inline constexpr Tri kOrtGrund{"Abstand: Zahl von 0,01 bis 10000 m", "distance : nombre de 0,01 à 10000 m",
+                               "distance: a number from 0.01 to 10000 m"};
 inline constexpr Tri kEingabenPruefen{"Bitte die rot begründeten Eingaben prüfen.",
                                       "Veuillez vérifier les entrées signalées en rouge.",
                                       "Please check the inputs with a reason in red."};
@@ -197,10 +261,6 @@ inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
 // The chart.
 inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (m)", "Distance du centre (m)",
                                    "Distance from the centre (m)"};
-inline constexpr Tri kAchseH{"H (A/m)", "H (A/m)", "H (A/m)"};
-inline constexpr Tri kAchseE{"E (V/m)", "E (V/m)", "E (V/m)"};
-inline constexpr Tri kGrenzeH{"Grenze H", "limite H", "H limit"};
-inline constexpr Tri kGrenzeE{"Grenze E", "limite E", "E limit"};
 inline constexpr Tri kDreiRadien{"3 Radien", "3 rayons", "3 radii"};
 
 // ---- the printed report
@@ -256,6 +316,63 @@ inline constexpr Tri kErdverlust{"Erdverlust (× Rr)", "Perte de sol (× Rr)", "
 inline constexpr Tri kStreuC{"Streu-C", "C parasite", "Stray C"};
 inline constexpr Tri kVerlustfrei{"verlustfrei", "sans pertes", "lossless"};
 
+// ---- the station, in the order of kStationFields
+
+inline constexpr std::array<Tri, kStationFields.size()> kStationTexte{{
+    {"Rufzeichen", "Indicatif", "Callsign"},
+    {"Standort", "Site", "Site"},
+    {"Antennenstandort", "Emplacement de l'antenne", "Antenna position"},
+    {"Antennenhöhe über Grund (m)", "Hauteur de l'antenne au-dessus du sol (m)", "Antenna height above ground (m)"},
+    {"Bemerkung", "Remarque", "Note"},
+}};
+inline constexpr Tri kBerichtStation{"Station", "Station", "Station"};
+inline constexpr Tri kBerichtOrte{"Benannte Orte", "Lieux nommés", "Named places"};
+// The report's sketch of the loop: its labels and what it shows.
+inline constexpr Tri kSkizzeAchse{"Achse (H Achse)", "axe (H axe)", "axis (H axis)"};
+inline constexpr Tri kSkizzeEbene{"Ebene der Loop (H Ebene, E Ebene)", "plan de la boucle (H plan, E plan)",
+                                  "plane of the loop (H plane, E plane)"};
+inline constexpr Tri kSkizzeText{
+    "Die Loop von der Seite: „Achse“ ist die Richtung senkrecht zur Loop durch ihren Mittelpunkt, „Ebene“ jede "
+    "Richtung in der Ebene der Loop. Die Abstände gelten vom Mittelpunkt aus.",
+    "La boucle vue de côté : « axe » est la direction perpendiculaire à la boucle par son centre, « plan » toute "
+    "direction dans le plan de la boucle. Les distances comptent depuis le centre.",
+    "The loop seen from the side: \"axis\" is the direction at right angles to the loop through its centre, "
+    "\"plane\" any direction in the loop's plane. Distances are measured from the centre."};
+
+// ---- named places and their verdict
+
+// A place with no name given: %1 its distance in m.
+inline constexpr Tri kOrtOhneName{"Ort in %1 m", "lieu à %1 m", "place at %1 m"};
+inline constexpr Tri kEingehalten{"eingehalten", "respectée", "kept"};
+inline constexpr Tri kJa{"ja", "oui", "yes"};
+inline constexpr Tri kNein{"nein", "non", "no"};
+// Beside a distance within 3 loop radii, explained under its table with kOrtNah.
+inline constexpr std::string_view kNahZeichen = "*";
+inline constexpr Tri kUeberschritten{"überschritten", "dépassée", "exceeded"};
+// %1 the place, %2 its distance, %3 the standard and population, %4 the highest
+// percentage, %5 the field that reaches it, %6 kEingehalten or kUeberschritten.
+inline constexpr Tri kOrtUrteil{"%1 (%2 m): %3 zu %4 % ausgeschöpft (%5), Grenze %6",
+                                "%1 (%2 m) : %3 atteinte à %4 % (%5), limite %6",
+                                "%1 (%2 m): %3 at %4 % of its limit (%5), limit %6"};
+inline constexpr Tri kOrtNah{"innerhalb von 3 Loop-Radien: das Dipolmodell gilt dort nicht",
+                             "à moins de 3 rayons : le modèle dipolaire n'y vaut pas",
+                             "within 3 loop radii: the dipole model does not hold there"};
+// The chart of percentages: its axis and the 100 % line.
+inline constexpr Tri kAchseProzent{"Feld in % der Grenze", "champ en % de la limite", "field as % of its limit"};
+inline constexpr Tri kLinie100{"100 % der Grenze", "100 % de la limite", "100 % of the limit"};
+inline constexpr Tri kOrteImDiagramm{"benannte Orte", "lieux nommés", "named places"};
+// The window's places: their columns, a new place's name, the inputs' page.
+inline constexpr Tri kOrtName{"Ort", "Lieu", "Place"};
+inline constexpr Tri kOrtMeter{"Abstand (m)", "Distance (m)", "Distance (m)"};
+inline constexpr Tri kNeuerOrt{"Nachbars Balkon", "balcon du voisin", "neighbour's balcony"};
+inline constexpr Tri kSeiteBetrieb{"Betrieb", "Exploitation", "Operation"};
+// The worst case over the frequencies: %1 the distance, %2 its frequency in MHz, %3 the field.
+inline constexpr Tri kGroessterAbstand{"Größter Sicherheitsabstand %1 bei %2 MHz (%3)",
+                                       "Plus grande distance de sécurité %1 à %2 MHz (%3)",
+                                       "Largest safety distance %1 at %2 MHz (%3)"};
+// A group of rows: %1 to %2 MHz.
+inline constexpr Tri kFrequenzSpanne{"%1 bis %2", "%1 à %2", "%1 to %2"};
+
 // ---- ringfeld-calc --exposure
 
 inline constexpr Tri kHelpExposure{
@@ -284,14 +401,30 @@ inline constexpr Tri kHelpModeFactor{
     "With --exposure: mode factor, average over peak power, 0 to 1 (default 1; SSB 0.2, CW 0.4, FM and "
     "data 1 after FCC OET 65 B)."};
 inline constexpr Tri kHelpTxShare{
-    "Mit --exposure: Sendeanteil in der Mittelungszeit in %, 0 bis 100 (Vorgabe 100).",
-    "Avec --exposure : part d'émission dans le temps de moyenne en %, 0 à 100 (par défaut 100).",
-    "With --exposure: transmit share of the averaging time in %, 0 to 100 (default 100)."};
+    "Mit --exposure: Sendeanteil in %, 0 bis 100, für --share-6min und --share-30min zugleich.",
+    "Avec --exposure : part d'émission en %, 0 à 100, pour --share-6min et --share-30min à la fois.",
+    "With --exposure: transmit share in %, 0 to 100, for --share-6min and --share-30min at once."};
+inline constexpr Tri kHelpShare6{
+    "Mit --exposure: Sendeanteil in beliebigen 6 min in %, 0 bis 100 (Vorgabe 100; ICNIRP 1998, ICNIRP "
+    "2020 lokal, FCC beruflich).",
+    "Avec --exposure : part d'émission sur 6 min quelconques en %, 0 à 100 (par défaut 100 ; ICNIRP 1998, "
+    "ICNIRP 2020 local, FCC professionnel).",
+    "With --exposure: transmit share within any 6 min in %, 0 to 100 (default 100; ICNIRP 1998, ICNIRP "
+    "2020 local, FCC occupational)."};
+inline constexpr Tri kHelpShare30{
+    "Mit --exposure: Sendeanteil in beliebigen 30 min in %, 0 bis 100 (Vorgabe 100; ICNIRP 2020 "
+    "Ganzkörper, FCC Allgemeinbevölkerung).",
+    "Avec --exposure : part d'émission sur 30 min quelconques en %, 0 à 100 (par défaut 100 ; ICNIRP 2020 "
+    "corps entier, FCC public).",
+    "With --exposure: transmit share within any 30 min in %, 0 to 100 (default 100; ICNIRP 2020 whole "
+    "body, FCC general public)."};
 inline constexpr Tri kHelpDistance{
-    "Mit --exposure: Feldstärken in diesem Abstand vom Mittelpunkt in m, 0,01 bis 10000; auch mehrfach.",
-    "Avec --exposure : champs à cette distance du centre en m, 0,01 à 10000 ; peut être répétée.",
-    "With --exposure: the fields at this distance from the centre in m, 0.01 to 10000; may be given "
-    "several times."};
+    "Mit --exposure: ein Ort in diesem Abstand vom Mittelpunkt in m (0,01 bis 10000), auch benannt als "
+    "NAME=M: seine Felder und ob jede Norm eingehalten ist; auch mehrfach.",
+    "Avec --exposure : un lieu à cette distance du centre en m (0,01 à 10000), aussi nommé NOM=M : ses "
+    "champs et si chaque norme est respectée ; peut être répétée.",
+    "With --exposure: a place at this distance from the centre in m (0.01 to 10000), also named as "
+    "NAME=M: its fields and whether each standard is kept; may be given several times."};
 inline constexpr Tri kHelpCurrentSource{
     "Mit --exposure: R gesamt aus model (Vorgabe) oder measured (die mit --tuning und --measured gemessene "
     "Bandbreite).",
@@ -310,17 +443,27 @@ inline constexpr Tri kExpectModeFactor{"eine einfache Zahl von 0 bis 1, etwa 0,4
 inline constexpr Tri kExpectTxShare{"eine einfache Zahl von 0 bis 100 (Prozent), etwa 50",
                                     "un nombre simple de 0 à 100 (pour cent), par exemple 50",
                                     "a plain number from 0 to 100 (per cent), such as 50"};
-inline constexpr Tri kExpectDistance{"eine einfache Zahl von 0,01 bis 10000 in m, etwa 2,5",
-                                     "un nombre simple de 0,01 à 10000 en m, par exemple 2,5",
-                                     "a plain number from 0.01 to 10000 in m, such as 2.5"};
+inline constexpr Tri kExpectDistance{
+    "eine einfache Zahl von 0,01 bis 10000 in m, auch mit Namen davor, etwa 2,5 oder Balkon=5",
+    "un nombre simple de 0,01 à 10000 en m, aussi précédé d'un nom, par exemple 2,5 ou balcon=5",
+    "a plain number from 0.01 to 10000 in m, also after a name, such as 2.5 or balcony=5"};
 
-// The text output: the settings line (%1 mode factor, %2 share in %, %3 P avg rule), the
-// limits line (%1 standard, %2 population, %3 averaging minutes, %4 the source).
-inline constexpr Tri kTextEinstellung{"Betriebsartfaktor %1, Sendeanteil %2 %, R gesamt aus: %3",
-                                      "Facteur de mode %1, part d'émission %2 %, R totale tirée de : %3",
-                                      "Mode factor %1, transmit share %2 %, R total from: %3"};
-inline constexpr Tri kTextNorm{"%1, %2, gemittelt über %3 min: %4", "%1, %2, moyenne sur %3 min : %4",
-                               "%1, %2, averaged over %3 min: %4"};
+// The text output: the settings line (%1 mode factor, %2 share in 6 min in %, %3 in 30
+// min, %4 R total's source), the limits line (%1 standard, %2 population, %3 each of its
+// tables with its averaging (kTabelleMittelung, joined by "; "), %4 the source).
+inline constexpr Tri kTextEinstellung{
+    "Betriebsartfaktor %1, Sendeanteil %2 % in 6 min, %3 % in 30 min, R gesamt aus: %4",
+    "Facteur de mode %1, part d'émission %2 % sur 6 min, %3 % sur 30 min, R totale tirée de : %4",
+    "Mode factor %1, transmit share %2 % within 6 min, %3 % within 30 min, R total from: %4"};
+inline constexpr Tri kTextNorm{"%1, %2 (%3): %4", "%1, %2 (%3) : %4", "%1, %2 (%3): %4"};
+// A table and how it is averaged: %1 its name (kTableTexte), %2 kMittelungTexte.
+inline constexpr Tri kTabelleMittelung{"%1, %2", "%1, %2", "%1, %2"};
+// The text output's summary: a place's verdict line per standard leads with this.
+inline constexpr Tri kTextOrte{
+    "Orte (höchster Wert über die Frequenzen):", "Lieux (valeur la plus haute sur les fréquences) :",
+    "Places (highest value over the frequencies):"};
+// %1 the verdict (kOrtUrteil), %2 the frequency in MHz it is reached at.
+inline constexpr Tri kOrtBei{"%1, bei %2 MHz", "%1, à %2 MHz", "%1, at %2 MHz"};
 inline constexpr Tri kTextFelder{"    bei %1 m: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
                                  "    à %1 m : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
                                  "    at %1 m: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
@@ -328,7 +471,7 @@ struct TextSpalte {
     Tri name;
     std::string_view unit;
 };
-inline constexpr std::array<TextSpalte, 12> kTextSpalten{{
+inline constexpr std::array<TextSpalte, 13> kTextSpalten{{
     {{"f", "f", "f"}, "MHz"},
     {{"P mittel", "P moy.", "P avg"}, "W"},
     {{"R gesamt", "R tot.", "R total"}, "Ohm"},
@@ -341,6 +484,7 @@ inline constexpr std::array<TextSpalte, 12> kTextSpalten{{
     {{"E Ebene", "E plan", "E plane"}, "m"},
     {{"Abstand", "Distance", "Distance"}, "m"},
     {{"durch", "par", "by"}, ""},
+    {{"Tabelle", "Tableau", "Table"}, ""},
 }};
 
 }  // namespace ringfeld::exposure::texte

@@ -61,9 +61,8 @@ inline constexpr std::array<FlagEintrag, 9> kFlagTexte{{
       "rendement au-delà de 100 % : la mesure ne peut pas être juste",
       "efficiency above 100 %: the measurement cannot be right"}},
     {Flag::QFarBelowModel,
-     {"Güte unter einem Zehntel der des Modells: die Messung kann kaum stimmen",
-      "Q inférieur au dixième de celui du modèle : la mesure ne peut guère être juste",
-      "Q below a tenth of the model's: the measurement can hardly be right"}},
+     {"Güte unter einem Zehntel der des Modells", "Q inférieur au dixième de celui du modèle",
+      "Q below a tenth of the model's"}},
 }};
 
 // Pieces of the summary that the window's strip and ringfeld-calc's summary
@@ -74,14 +73,37 @@ inline constexpr Tri kCSpanne{"%1 pF (%2 MHz) bis %3 pF (%4 MHz)", "%1 pF (%2 MH
 inline constexpr Tri kPKondensator{"P Kondensator", "P condensateur", "P capacitor"};
 inline constexpr Tri kGemessenVorsatz{"Gemessen: ", "Mesuré : ", "Measured: "};
 
-// Which unit a measured bandwidth that cannot be right was probably given in: %1 the
-// number typed, %2 the same in kHz.
-inline constexpr Tri kWohlMHz{"War die Bandbreite in MHz gemeint? %1 MHz sind %2 kHz.",
-                              "La bande était-elle en MHz ? %1 MHz font %2 kHz.",
-                              "Was the bandwidth meant in MHz? %1 MHz are %2 kHz."};
-inline constexpr Tri kWohlHz{"War die Bandbreite in Hz gemeint? %1 Hz sind %2 kHz.",
-                             "La bande était-elle en Hz ? %1 Hz font %2 kHz.",
-                             "Was the bandwidth meant in Hz? %1 Hz are %2 kHz."};
+// A measured bandwidth the model cannot stand by (core/measured_plausibility.h). Read in
+// the other unit: %1 the number typed, %2 the same in kHz, %3 the Q it gives, %4 the model's.
+inline constexpr Tri kWohlMHz{
+    "War die Bandbreite in MHz gemeint? Als %1 MHz gelesen ist sie %2 kHz breit und ergibt Q %3 (Modell: %4).",
+    "La bande passante était-elle en MHz ? Lue comme %1 MHz, elle fait %2 kHz et donne un Q de %3 (modèle : "
+    "%4).",
+    "Was the bandwidth meant in MHz? Read as %1 MHz it is %2 kHz wide and gives Q %3 (model: %4)."};
+inline constexpr Tri kWohlHz{
+    "War die Bandbreite in Hz gemeint? Als %1 Hz gelesen ist sie %2 kHz breit und ergibt Q %3 (Modell: %4).",
+    "La bande passante était-elle en Hz ? Lue comme %1 Hz, elle fait %2 kHz et donne un Q de %3 (modèle : %4).",
+    "Was the bandwidth meant in Hz? Read as %1 Hz it is %2 kHz wide and gives Q %3 (model: %4)."};
+// No other unit fits, the Q far below the model's: %1 the measured Q, %2 the model's.
+inline constexpr Tri kVerlustreicher{
+    "Die gemessene Bandbreite ergibt Q %1, das Modell %2: Die Loop verliert weit mehr, als das Modell "
+    "annimmt. Übliche Ursachen sind Übergangswiderstände an Verbindungen und Klemmen, ein verlustreicher "
+    "Kondensator, Verluste im Boden und Metall in der Nähe.",
+    "La bande passante mesurée donne un Q de %1, le modèle %2 : la boucle perd bien plus que ne le suppose le "
+    "modèle. Causes habituelles : résistances de contact aux jonctions et aux serrages, un condensateur à "
+    "pertes, les pertes dans le sol et du métal à proximité.",
+    "The measured bandwidth gives Q %1, the model %2: the loop loses far more than the model assumes. The "
+    "usual causes are contact resistance at joints and clamps, a lossy capacitor, losses in the ground and "
+    "metal nearby."};
+// No other unit fits, the efficiency above 100 %: %1 the measured Q, %2 the Q of the radiation alone.
+inline constexpr Tri kUnmoeglich{
+    "Die gemessene Bandbreite ergibt Q %1, mehr als die Abstrahlung allein zulässt (höchstens %2): Die "
+    "Messung kann nicht stimmen. Bitte die Einheit prüfen und das SWR, bei dem die Bandbreite abgelesen "
+    "wurde.",
+    "La bande passante mesurée donne un Q de %1, plus que le rayonnement seul ne le permet (au plus %2) : la "
+    "mesure ne peut pas être juste. Vérifiez l'unité et le ROS auquel la bande a été relevée.",
+    "The measured bandwidth gives Q %1, more than the radiation alone allows (at most %2): the measurement "
+    "cannot be right. Please check the unit and the VSWR at which the bandwidth was read."};
 
 // The sheet's own input that made a number overflow, after the fault's description.
 inline constexpr Tri kUrsacheGuete{" (Kondensator-Güte Q)", " (Q du condensateur)", " (capacitor Q)"};

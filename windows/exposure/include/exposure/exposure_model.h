@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// The tuning range's frequencies as a table model: one row per frequency, the safety
-// distance of the chosen standard and population, what sets it and the notes. The
-// view asks only for the cells it shows.
+// The tuning range's frequencies as a table model: one row per group of frequencies
+// that show the same (core's GroupRows), the safety distance of the chosen standard and
+// population, the field and table that set it and the notes. The view asks only for
+// the cells it shows.
 
 #include <QAbstractTableModel>
 

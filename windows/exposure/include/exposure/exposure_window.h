@@ -7,12 +7,16 @@
 // tuning-range window has a range, for that window's sheet (another function): the
 // loop at the main window's frequency is computed with the sheet's options and, with
 // a measured bandwidth, its measured loss; the sheet's rows give the table over the
-// frequencies. Its own fields: the mode and its factor, the transmit share, the
-// standard, the population and where R total comes from. Every change recomputes once
+// frequencies. Its own fields: the mode and its factor, the transmit shares within 6
+// and 30 minutes, the standard, the population, where R total comes from, the named
+// places (name and metres, each judged against every standard) and the station the
+// report is for. The headline is the worst case over the frequencies in use, the table
+// over the tuning range groups equal rows. Every change recomputes once
 // the pending events are handled; the fields, size and place are kept in the settings
 // store, group "Sicherheitsabstand", and the fields can be given and taken as key -> text.
 // Its life as a tool window (built, shown, kept, placed) is forms/tool_window.h.
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -72,6 +76,8 @@ private:
     exposure::Eingaben felder() const;
     void felderSetzen(const exposure::Eingaben& e);
     void normTabelle();
+    void ortTabelle();
+    void ortNeu();
     void drucken();
 
     std::function<LoopEingaben()> schleife_;
@@ -79,9 +85,17 @@ private:
 
     QComboBox* betriebsart_ = nullptr;
     QLineEdit* faktor_ = nullptr;
-    QLineEdit* anteil_ = nullptr;
+    QLineEdit* anteil6_ = nullptr;
+    QLineEdit* anteil30_ = nullptr;
     QLabel* grundFaktor_ = nullptr;
-    QLabel* grundAnteil_ = nullptr;
+    QLabel* grundAnteil6_ = nullptr;
+    QLabel* grundAnteil30_ = nullptr;
+    std::array<QLineEdit*, kStationFields.size()> station_{};
+    std::array<QLabel*, kStationFields.size()> stationText_{};
+    QLabel* kopf_ = nullptr;
+    QLabel* nah_ = nullptr;
+    QLabel* mittelung_ = nullptr;
+    QTableWidget* orte_ = nullptr;
     QComboBox* norm_ = nullptr;
     QComboBox* personen_ = nullptr;
     QComboBox* quelle_ = nullptr;
