@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 // The resonance fit on sweeps of a known resonator: Q0, beta, the delay, the VSWR and
-// bandwidths recovered for every coupling and cable; the sweeps it refuses.
+// bandwidths recovered for every coupling and cable; the sweeps it refuses; the fitted
+// Q0 carried on to the loop's losses.
 #include <gtest/gtest.h>
 
+#include "core/tuning_sheet.h"
+#include "text/loop_fields.h"
 #include "vna_sweeps.h"
 
+using namespace ringfeld;
 using namespace ringfeld::vna;
 using namespace ringfeld::vna::testing;
 
@@ -103,4 +107,22 @@ TEST(ResonanceFit, RefusesWhatItCannotMeasure) {
         EXPECT_FALSE(out.fit) << c.what;
         EXPECT_EQ(out.refusal.value_or(FitRefusal{}).reason, c.reason) << c.what;
     }
+}
+
+// The fitted Q0 carried to the loop as the measured bandwidth is: a loop that measures
+// at 80 % of its model's Q has 80 % of its efficiency and R_total / 0.8 - R_total of
+// loss the model does not explain; the equivalent bandwidth gives the same block.
+TEST(ResonanceFit, CarriesOnToTheLoop) {
+    const LoopZahlen loop = LoopLesen({"1", "3,1416", "20", "1", "", "100", "0,05", "20", "10000", "Kreis", "Cu"});
+    tuning::SheetOptions options{7.1, 7.1, 1, {}, 0, 0, {}, {}, {}, {}};
+    const tuning::RowValues model = *tuning::BerechneZeile(loop, 7.1, options).values;
+    const ResonanceFit fit = Fitted(FitResonance(Measure({7.1, 0.8 * model.Q, 1, 10, 0, 0.005}, {7.09, 7.11, 401})));
+    const tuning::MeasuredResult m = tuning::BerechneMessungAusGuete(loop, options, fit.f0Hz / 1e6, fit.unloadedQ);
+    EXPECT_NEAR(m.efficiency_percent / model.efficiency_percent, 0.8, 0.016);
+    EXPECT_NEAR(m.R_unexplained_ohm / (model.R_total_ohm * 0.25), 1, 0.08);
+    EXPECT_NEAR(m.gain_dBi - model.gain_dBi, 10 * std::log10(0.8), 0.1);
+    options.measured = m.input;
+    const tuning::MeasuredResult same = tuning::BerechneMessung(loop, options);
+    EXPECT_NEAR(same.R_total_ohm / m.R_total_ohm, 1, 1e-12);
+    EXPECT_NEAR(same.bandwidth_halfpower_kHz / m.bandwidth_halfpower_kHz, 1, 1e-12);
 }
