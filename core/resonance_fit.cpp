@@ -36,7 +36,7 @@
 // resonance t0 = Re t_p, Gamma_d = a1 / a3. A lossless coupling puts Gamma_d on the
 // unit circle and Gamma(f0) = Gamma_d (1 - d), so that (1 - beta) / (1 + beta) = 1 - d,
 // beta = d / (2 - d), and Q0 = QL (1 + beta) (Kajfez 1999; E. L. Ginzton,
-// "Microwave Measurements", McGraw-Hill, 1957, ch. 9). A lossy cable scales the whole
+// "Microwave Measurements", McGraw-Hill, 1957). A lossy cable scales the whole
 // circle by |Gamma_d|, so d is taken over |Gamma_d|.
 //
 // The points. The resonance is the deepest return loss of the sweep (|Gamma|^2 as a
@@ -288,6 +288,12 @@ Dip deepest(const Sweep& s) {
     return dip;
 }
 
+// The sweep's points from `from` to `to` Hz.
+std::size_t pointsWithin(const std::vector<double>& f, double from, double to) {
+    return static_cast<std::size_t>(std::upper_bound(f.begin(), f.end(), to) -
+                                    std::lower_bound(f.begin(), f.end(), from));
+}
+
 FitOutcome refused(FitReason reason, double value = 0, double bound = 0) {
     return {std::nullopt, FitRefusal{reason, value, bound}};
 }
@@ -337,7 +343,8 @@ FitOutcome FitResonance(const Sweep& s) {
     for (int round = 0; round < kWindowRounds; ++round) {
         Window next = window(s, f0, kWindowBandwidths * f0 / QL);
         if (next.u.size() < kFewestWindowPoints)
-            return refused(FitReason::TooFewPoints, static_cast<double>(next.u.size()),
+            return refused(FitReason::TooFewPoints,
+                           static_cast<double>(pointsWithin(f, f0 - f0 / (2 * QL), f0 + f0 / (2 * QL))),
                            static_cast<double>(kFewestPointsInBandwidth));
         const bool same = fit && next.first == w.first && next.last == w.last;
         if (same) break;
