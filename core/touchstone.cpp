@@ -65,8 +65,10 @@ constexpr std::size_t kNumbersPerPoint = 3;
 // 1.x): the frequency and four pairs.
 constexpr std::size_t kMultiPortLineNumbers = 9;
 
-// The first line of a version 2.0 file starts with this keyword.
+// The first line of a version 2.0 file starts with this keyword; the second ends an
+// information block, whose lines are anything else.
 constexpr std::string_view kVersionKeyword = "[version]";
+constexpr std::string_view kEndInformationKeyword = "[end information]";
 
 // The block a file is read in.
 constexpr std::size_t kReadChunkBytes = std::size_t{64} * 1024;
@@ -82,6 +84,10 @@ std::string lower(std::string_view text) {
 }
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool startsWith(std::string_view text, std::string_view lowerPrefix) {
+    return lower(text.substr(0, lowerPrefix.size())) == lowerPrefix;
+}
 
 std::string_view trim(std::string_view text) {
     while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
@@ -202,14 +208,14 @@ private:
         if (text.empty()) return;
         if (!started_) {
             started_ = true;
-            if (lower(text.substr(0, kVersionKeyword.size())) == kVersionKeyword) {
+            if (startsWith(text, kVersionKeyword)) {
                 version(text);
                 return;
             }
             if (text.front() != '#') refuse(Reason::NotTouchstone, line_);
         }
         if (information_) {
-            if (text.front() == '[' && keyword(text) == "end information") information_ = false;
+            if (startsWith(text, kEndInformationKeyword)) information_ = false;
             return;
         }
         if (referencePending_) {

@@ -53,7 +53,7 @@ TEST(Touchstone, ReadsWhatTheSpecificationsAllow) {
         {"later option lines ignored", "# kHz RI\n# GHz DB\n" + tenPoints, 1e3, {0.5, -90}},
         {"CR LF and tabs", "#\tHz\tRI\r\n" + tenPoints, 1, {0.5, -90}},
         {"version 2.0",
-         "[Version] 2.0\n# Hz RI\n[Number of Ports] 1\n[Reference]\n50\n[Begin Information]\nx y\n"
+         "[Version] 2.0\n# Hz RI\n[Number of Ports] 1\n[Reference]\n50\n[Begin Information]\n[x y\n"
          "[End Information]\n[Number of Frequencies] 10\n[Matrix Format] Full\n[Network Data]\n" +
              tenSplit + "[End]\nafter the end\n",
          1,
