@@ -6,13 +6,13 @@
 
 #include "app/about_text.h"
 #include "app/help_command.h"
-#include "app/qt_uebersetzung.h"
+#include "app/qt_translation.h"
 #include "coupling/ankopplung_zeigen.h"
 #include "coupling/frmAnkopplung.h"
-#include "exposure/frmSicherheitsabstand.h"
-#include "finder_window/frmFinder.h"
+#include "exposure/exposure_window.h"
+#include "finder_window/finder_window.h"
 #include "main/frmMain.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 namespace ringfeld {
 
@@ -113,20 +113,20 @@ void HauptProgramm::DokumentVerbinden() {
 
 void HauptProgramm::SicherheitMitAbstimmung() {
     if (abstimmfenster_ && sicherheitsfenster_)
-        QObject::connect(abstimmfenster_.get(), &tuning::frmAbstimmbereich::BlattGeaendert, sicherheitsfenster_.get(),
-                         &exposure::frmSicherheitsabstand::LoopGeaendert, Qt::UniqueConnection);
+        QObject::connect(abstimmfenster_.get(), &tuning::TuningWindow::BlattGeaendert, sicherheitsfenster_.get(),
+                         &exposure::ExposureWindow::LoopGeaendert, Qt::UniqueConnection);
 }
 
-tuning::frmAbstimmbereich& HauptProgramm::Abstimmbereich() {
+tuning::TuningWindow& HauptProgramm::Abstimmbereich() {
     if (!abstimmfenster_) {
-        abstimmfenster_ = std::make_unique<tuning::frmAbstimmbereich>(
+        abstimmfenster_ = std::make_unique<tuning::TuningWindow>(
             rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
         QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
-                         &tuning::frmAbstimmbereich::LoopGeaendert);
+                         &tuning::TuningWindow::LoopGeaendert);
         // A design shown before the window existed brings its inputs.
         if (abstimmVorgabe_) abstimmfenster_->FelderSetzen(abstimmVorgabe_->felder, abstimmVorgabe_->band);
         abstimmVorgabe_.reset();
-        QObject::connect(abstimmfenster_.get(), &tuning::frmAbstimmbereich::EingabenGeaendert, [this] {
+        QObject::connect(abstimmfenster_.get(), &tuning::TuningWindow::EingabenGeaendert, [this] {
             if (dokument_) dokument_->EingabenGeaendert();
         });
         SicherheitMitAbstimmung();
@@ -143,17 +143,17 @@ void HauptProgramm::FinderZeigen() {
         // in the finder's steps and its capacitor, then the calculate button.
         anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
             hauptfenster_->EingabenSetzen(u.loop);
-            tuning::frmAbstimmbereich& abstimmung = Abstimmbereich();
+            tuning::TuningWindow& abstimmung = Abstimmbereich();
             tuning::FieldTexts felder = abstimmung.Felder();
             for (const auto& [feld, text] : u.abstimmung) felder[static_cast<std::size_t>(feld)] = text;
             abstimmung.FelderSetzen(felder, 0);
             abstimmung.Zeigen();
             hauptfenster_->Command1_Click();
         };
-        finderfenster_ = std::make_unique<finder::frmFinder>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+        finderfenster_ = std::make_unique<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
         if (finderVorgabe_) finderfenster_->EingabenSetzen(*finderVorgabe_);
         finderVorgabe_.reset();
-        QObject::connect(finderfenster_.get(), &finder::frmFinder::EingabenGeaendert, [this] {
+        QObject::connect(finderfenster_.get(), &finder::FinderWindow::EingabenGeaendert, [this] {
             if (dokument_) dokument_->EingabenGeaendert();
         });
     }
@@ -181,18 +181,17 @@ void HauptProgramm::Main() {
                     const tuning::Sheet& sheet = abstimmfenster_->modell().sheet();
                     return sheet.rows.empty() ? nullptr : &sheet;
                 };
-                sicherheitsfenster_ = std::make_unique<exposure::frmSicherheitsabstand>(
+                sicherheitsfenster_ = std::make_unique<exposure::ExposureWindow>(
                     rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
                 QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
-                                 &exposure::frmSicherheitsabstand::LoopGeaendert);
+                                 &exposure::ExposureWindow::LoopGeaendert);
                 if (sicherheitVorgabe_)
                     sicherheitsfenster_->EingabenSetzen(
                         exposure::KeyTexts(sicherheitVorgabe_->begin(), sicherheitVorgabe_->end()));
                 sicherheitVorgabe_.reset();
-                QObject::connect(sicherheitsfenster_.get(), &exposure::frmSicherheitsabstand::EingabenGeaendert,
-                                 [this] {
-                                     if (dokument_) dokument_->EingabenGeaendert();
-                                 });
+                QObject::connect(sicherheitsfenster_.get(), &exposure::ExposureWindow::EingabenGeaendert, [this] {
+                    if (dokument_) dokument_->EingabenGeaendert();
+                });
                 SicherheitMitAbstimmung();
             }
             sicherheitsfenster_->Zeigen();

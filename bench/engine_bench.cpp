@@ -11,8 +11,8 @@
 #include "core/exposure.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
+#include "presentation/loop_rechnen.h"
 #include "text/interface_titles.h"
-#include "text/loop_rechnen.h"
 
 namespace {
 

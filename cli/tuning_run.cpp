@@ -14,10 +14,10 @@
 #include "core/frequency_steps.h"
 #include "export/tuning_export.h"
 #include "platform/qt_text.h"
-#include "text/abstimm_anzeige.h"
-#include "text/abstimm_texte.h"
+#include "presentation/sheet_columns.h"
+#include "presentation/tuning_display.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/number_format.h"
-#include "text/sheet_columns.h"
 #include "text/strict_number.h"
 
 namespace ringfeld::cli {

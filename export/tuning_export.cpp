@@ -9,9 +9,9 @@
 #include "export/field_keys.h"
 #include "export/json_writer.h"
 #include "export/tuning_export.h"
-#include "text/abstimm_texte.h"
+#include "presentation/sheet_columns.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/number_format.h"
-#include "text/sheet_columns.h"
 
 namespace ringfeld::tuning {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
 #include "text/list_texts.h"
 #include "text/start_values.h"

@@ -24,7 +24,7 @@
 #include "cli/tuning_run.h"
 #include "core/frequency_steps.h"
 #include "fuzz_support.h"
-#include "text/sheet_columns.h"
+#include "presentation/sheet_columns.h"
 #include "text/strict_number.h"
 
 using namespace ringfeld;

@@ -16,9 +16,9 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "text/ankopplung_rechnen.h"
+#include "presentation/coupling_results.h"
+#include "presentation/loop_rechnen.h"
 #include "text/interface_titles.h"
-#include "text/loop_rechnen.h"
 
 using namespace ringfeld;
 using namespace ringfeld::fuzz;

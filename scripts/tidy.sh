@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 [[ -f $build/compile_commands.json ]] || { echo "tidy.sh: no $build/compile_commands.json (cmake --preset dev)" >&2; exit 2; }
 
-mapfile -t files < <(git ls-files '*.cpp' | grep -E '^(core|text|finder|export|platform|windows|app|cli)/' | grep -v '/bench/')
+mapfile -t files < <(git ls-files '*.cpp' | grep -E '^(core|text|presentation|finder|export|platform|windows|app|cli)/' | grep -v '/bench/')
 log=$build/clang-tidy.log
 run-clang-tidy -p "$build" -quiet -j"$(nproc)" "${files[@]}" >"$log" 2>&1 || true
 findings=$(sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E '^/.*: (warning|error):' | sort -u || true)

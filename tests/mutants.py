@@ -76,19 +76,19 @@ m('core/tuning_sheet.cpp', '    if (o.capMinPf && !(finite(*o.capMaxPf) && *o.ca
 m('core/tuning_sheet.cpp', '    s.rows_refused += l.rows_refused;\n', '\n', 'drop', 'sheet summary counts the refused rows of the first block only')
 m('core/tuning_sheet.cpp', '    keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, *l.C_tune_min_pF, l.C_tune_min_at_MHz, false);\n', '    keepExtreme(s.C_tune_min_pF, s.C_tune_min_at_MHz, *l.C_tune_min_pF, l.C_tune_min_at_MHz, true);\n', 'swap', 'joined blocks: C_tune_min takes the largest')
 
-# ---------------------------------------------------------------- text/abstimm_eingaben.cpp
-m('text/abstimm_eingaben.cpp', '        if (v(f) && *v(f) < 0) reason(f, texte::kNichtNegativ);\n', '        if (v(f) && *v(f) <= 0) reason(f, texte::kNichtNegativ);\n', 'cmp', 'ground loss and stray C: 0 refused')
-m('text/abstimm_eingaben.cpp', '    if (v(Field::From) && v(Field::To) && *v(Field::To) < *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', '    if (v(Field::From) && v(Field::To) && *v(Field::To) <= *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', 'cmp', 'a one-row range from = to refused')
+# ---------------------------------------------------------------- presentation/tuning_inputs.cpp
+m('presentation/tuning_inputs.cpp', '        if (v(f) && *v(f) < 0) reason(f, texte::kNichtNegativ);\n', '        if (v(f) && *v(f) <= 0) reason(f, texte::kNichtNegativ);\n', 'cmp', 'ground loss and stray C: 0 refused')
+m('presentation/tuning_inputs.cpp', '    if (v(Field::From) && v(Field::To) && *v(Field::To) < *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', '    if (v(Field::From) && v(Field::To) && *v(Field::To) <= *v(Field::From)) reason(Field::To, texte::kBisKleiner);\n', 'cmp', 'a one-row range from = to refused')
 
-# ---------------------------------------------------------------- text/ankopplung_rechnen.cpp
-m('text/ankopplung_rechnen.cpp', '        out.text += nl;\n', '', 'drop', 'note appends explanation without line break')
-m('text/ankopplung_rechnen.cpp', '    if (Rk > 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', '    if (Rk >= 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', 'cmp', 'resonance display switch >100 -> >=100')
-m('text/ankopplung_rechnen.cpp', '    if (Rk > 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', '    if (Rk >= 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', 'cmp', 'resonance display switch >1 -> >=1')
-m('text/ankopplung_rechnen.cpp', '    if (rec.Kapazitaet > 1000)\n', '    if (rec.Kapazitaet >= 1000)\n', 'cmp', 'box/note switch > 1000 -> >= 1000')
-m('text/ankopplung_rechnen.cpp', '    const float lkaDoppelt = 2.0f * Lka;\n', '    const float lkaDoppelt = 2.5f * Lka;\n', 'const', 'range upper end 2 Lka -> 2.5 Lka')
+# ---------------------------------------------------------------- presentation/coupling_results.cpp
+m('presentation/coupling_results.cpp', '        out.text += nl;\n', '', 'drop', 'note appends explanation without line break')
+m('presentation/coupling_results.cpp', '    if (Rk > 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', '    if (Rk >= 100) return ResonanzText{FormatZahl(Rk, muster::KapazitaetKlein, sep), "kOhm"};\n', 'cmp', 'resonance display switch >100 -> >=100')
+m('presentation/coupling_results.cpp', '    if (Rk > 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', '    if (Rk >= 1) return ResonanzText{FormatZahl(Rk, muster::Kiloohm, sep), "kOhm"};\n', 'cmp', 'resonance display switch >1 -> >=1')
+m('presentation/coupling_results.cpp', '    if (rec.Kapazitaet > 1000)\n', '    if (rec.Kapazitaet >= 1000)\n', 'cmp', 'box/note switch > 1000 -> >= 1000')
+m('presentation/coupling_results.cpp', '    const float lkaDoppelt = 2.0f * Lka;\n', '    const float lkaDoppelt = 2.5f * Lka;\n', 'const', 'range upper end 2 Lka -> 2.5 Lka')
 
-# ---------------------------------------------------------------- text/include/text/abstimm_eingaben.h
-m('text/include/text/abstimm_eingaben.h', '    {"80 m", 3.5, 3.8, 0.01},\n', '    {"80 m", 3.5, 3.8, 0.02},\n', 'const', '80 m step 0.01 -> 0.02')
+# ---------------------------------------------------------------- presentation/include/presentation/tuning_inputs.h
+m('presentation/include/presentation/tuning_inputs.h', '    {"80 m", 3.5, 3.8, 0.01},\n', '    {"80 m", 3.5, 3.8, 0.02},\n', 'const', '80 m step 0.01 -> 0.02')
 
 # ---------------------------------------------------------------- text/include/text/catalog/cli_texts.h
 m('text/include/text/catalog/cli_texts.h', '    {{"Länge", "Longueur", "Length"}, "λ"},\n', '    {{"Gewinn", "Longueur", "Length"}, "λ"},\n', 'swap', 'German column header Länge -> Gewinn')
@@ -132,15 +132,15 @@ m('text/include/text/number_format.h', 'inline constexpr Muster Ohm{"##0.0##"}; 
 m('text/include/text/number_format.h', 'inline constexpr Muster Kiloohm{"0.0##"};\n', 'inline constexpr Muster Kiloohm{"0.0#"};\n', 'pattern', 'Kiloohm pattern 0.0## -> 0.0# (shared 18)')
 m('text/include/text/number_format.h', 'inline constexpr Muster ProzentFein{"0.0########"};\n', 'inline constexpr Muster ProzentFein{"0.0#######"};\n', 'pattern', 'ProzentFein pattern one decimal fewer (shared 19)')
 
-# ---------------------------------------------------------------- text/include/text/sheet_columns.h
-m('text/include/text/sheet_columns.h', '         number<&RowValues::R_proximity_ohm>,\n', '         number<&RowValues::R_skin_ohm>,\n', 'swap', 'proximity column shows the skin loss')
-m('text/include/text/sheet_columns.h', '         "C_tune_pF",\n', '         "C_tune_pf",\n', 'text', "C tune's export key misspelt")
-m('text/include/text/sheet_columns.h', '         "R_total_ohm",\n         "Ohm",\n', '         "R_total_ohm",\n         "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
-m('text/include/text/sheet_columns.h', '         {"Rv", "Rv", "Rskin"},\n         kOhm,\n', '         {"Rv", "Rv", "Rskin"},\n         kOne,\n', 'pattern', "text table's skin loss with one decimal")
-m('text/include/text/sheet_columns.h', '          "capacitance"},\n         1,\n         {"C Kond.", "C cond.", "C tune"},\n', '          "capacitance"},\n         2,\n         {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
-m('text/include/text/sheet_columns.h', '         FlagBit(Flag::SelfCapacitance),\n', '         0,\n', 'drop', 'self_capacitance no longer marks C self')
-m('text/include/text/sheet_columns.h', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, E, -1},\n', '        {K::Number, "C_total_pF", "pF", number<&RowValues::C_total_pF>, kNone, kNone, 0, kNone, kNoPattern, 0, 0, -1},\n', 'drop', 'exports leave out C total')
-m('text/include/text/sheet_columns.h', '         W | R | kTextViewWithCapQ | E,\n', '         W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
+# ---------------------------------------------------------------- presentation/include/presentation/sheet_columns.h
+m('presentation/include/presentation/sheet_columns.h', '         .value = number<&RowValues::R_proximity_ohm>,\n', '         .value = number<&RowValues::R_skin_ohm>,\n', 'swap', 'proximity column shows the skin loss')
+m('presentation/include/presentation/sheet_columns.h', '         .key = "C_tune_pF",\n', '         .key = "C_tune_pf",\n', 'text', "C tune's export key misspelt")
+m('presentation/include/presentation/sheet_columns.h', '         .key = "R_total_ohm",\n         .unit = "Ohm",\n', '         .key = "R_total_ohm",\n         .unit = "Ω",\n', 'text', "R total's unit Ohm -> Ω in the text table")
+m('presentation/include/presentation/sheet_columns.h', '         .shortHeading = {"Rv", "Rv", "Rskin"},\n         .pattern = kOhm,\n', '         .shortHeading = {"Rv", "Rv", "Rskin"},\n         .pattern = kOne,\n', 'pattern', "text table's skin loss with one decimal")
+m('presentation/include/presentation/sheet_columns.h', '         .decimals = 1,\n         .shortHeading = {"C Kond.", "C cond.", "C tune"},\n', '         .decimals = 2,\n         .shortHeading = {"C Kond.", "C cond.", "C tune"},\n', 'const', "window's C tune with two decimals")
+m('presentation/include/presentation/sheet_columns.h', '         .marks = FlagBit(Flag::SelfCapacitance),\n', '         .marks = 0,\n', 'drop', 'self_capacitance no longer marks C self')
+m('presentation/include/presentation/sheet_columns.h', '         .value = number<&RowValues::C_total_pF>,\n', '         .value = number<&RowValues::C_tune_pF>,\n', 'swap', 'exports give C tune as C total')
+m('presentation/include/presentation/sheet_columns.h', '         .views = W | R | kTextViewWithCapQ | E,\n', '         .views = W | R | kTextView | E,\n', 'cmp', "text table shows the capacitor's power without a Q")
 
 # ---------------------------------------------------------------- text/include/text/text_lines.h
 m('text/include/text/text_lines.h', '        text += nl;\n', "        text += '\\n';\n", 'swap', "message lines joined with LF, not the record's line break")
@@ -153,13 +153,13 @@ m('text/input_rules.cpp', '        if (windungenGeaendert) out.text8 = FormatZah
 m('text/input_rules.cpp', '    if (!std::isfinite(umfang)) return std::nullopt;\n', '\n', 'drop', 'drop overflow guard in UmfangAusDurchmesser (shared 37)')
 m('text/input_rules.cpp', 'double seitenTeiler(Form form) { return form == Form::Kreis ? constants::kPiAsStored : 4.0; }\n', 'double seitenTeiler(Form form) { return form == Form::Kreis ? 4.0 : constants::kPiAsStored; }\n', 'swap', 'circle/square factor swapped (diameter -> circumference) (shared 34)')
 
-# ---------------------------------------------------------------- text/loop_rechnen.cpp
-m('text/loop_rechnen.cpp', '            // of the last design beside them.\n            out.ergebnisseLoeschen = true;\n', '            // of the last design beside them.\n', 'drop', "capacitance refusal keeps the last design's labels")
-m('text/loop_rechnen.cpp', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.FehlerTitel, BoxIcon::Exclamation};\n', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'input refusal under program title (shared 50)')
-m('text/loop_rechnen.cpp', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL), rec.ProgrammTitel,\n                                  BoxIcon::Information};\n', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen >= 1, rec.NL),\n                                  rec.ProgrammTitel, BoxIcon::Information};\n', 'cmp', 'several-turns hint for one turn (shared 51)')
-m('text/loop_rechnen.cpp', '    out.beep = true;\n', '\n', 'drop', 'no beep on refusal (shared 52)')
-m('text/loop_rechnen.cpp', '        case Ending::Ok: out.ankopplungFreigeben = true; return out;\n', '        case Ending::Ok: out.ankopplungFreigeben = false; return out;\n', 'const', 'coupling button not enabled after ok (shared 53)')
-m('text/loop_rechnen.cpp', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Information};\n', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'length/inductance box icon Information -> Exclamation (shared 54)')
+# ---------------------------------------------------------------- presentation/loop_rechnen.cpp
+m('presentation/loop_rechnen.cpp', '            // of the last design beside them.\n            out.ergebnisseLoeschen = true;\n', '            // of the last design beside them.\n', 'drop', "capacitance refusal keeps the last design's labels")
+m('presentation/loop_rechnen.cpp', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.FehlerTitel, BoxIcon::Exclamation};\n', '                Meldung{PruefMeldung(Ending::Input, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'input refusal under program title (shared 50)')
+m('presentation/loop_rechnen.cpp', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen > 1, rec.NL), rec.ProgrammTitel,\n                                  BoxIcon::Information};\n', '            out.meldung = Meldung{PruefMeldung(Ending::Capacitance, lang, rec.Windungen >= 1, rec.NL),\n                                  rec.ProgrammTitel, BoxIcon::Information};\n', 'cmp', 'several-turns hint for one turn (shared 51)')
+m('presentation/loop_rechnen.cpp', '    out.beep = true;\n', '\n', 'drop', 'no beep on refusal (shared 52)')
+m('presentation/loop_rechnen.cpp', '        case Ending::Ok: out.ankopplungFreigeben = true; return out;\n', '        case Ending::Ok: out.ankopplungFreigeben = false; return out;\n', 'const', 'coupling button not enabled after ok (shared 53)')
+m('presentation/loop_rechnen.cpp', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Information};\n', '                Meldung{PruefMeldung(ergebnis.ending, lang, false, rec.NL), rec.ProgrammTitel, BoxIcon::Exclamation};\n', 'swap', 'length/inductance box icon Information -> Exclamation (shared 54)')
 
 # ---------------------------------------------------------------- text/messages.cpp
 m('text/messages.cpp', '        if (line.empty()) continue;\n', '\n', 'drop', 'empty message lines joined as double blanks')
@@ -172,17 +172,17 @@ m('text/number_format.cpp', '    if (!(value < 0) || isZero) return text;\n', ' 
 m('text/number_format.cpp', '        put(separator);\n', '        put(".");\n', 'swap', "decimal separator ignored (always '.') (shared 23)")
 m('text/number_format.cpp', '            return last;\n', '            return first;\n', 'swap', 'incrementLastDigit returns wrong end (shared 24)')
 
-# ---------------------------------------------------------------- text/result_presentation.cpp
-m('text/result_presentation.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF";\n', 'text', 'tooltip loses trailing blank')
-m('text/result_presentation.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', 'drop', 'tooltip also for no language')
-m('text/result_presentation.cpp', '    if (eta >= 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', '    if (eta > 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', 'cmp', 'efficiency precision switch >= -> > (shared 43)')
-m('text/result_presentation.cpp', '        std::string text = FormatZahl(c, c < 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', '        std::string text = FormatZahl(c, c <= 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', 'cmp', 'C pattern switch < -> <= (shared 44)')
-m('text/result_presentation.cpp', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 100 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 10 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', 'const', 'CL pattern switch 100 -> 10 (shared 45)')
-m('text/result_presentation.cpp', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 1000, muster::Milliohm, sep);\n', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 100, muster::Milliohm, sep);\n', 'const', 'milliohm factor 1000 -> 100 (shared 47)')
-m('text/result_presentation.cpp', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Guete, sep));\n', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Ohm, sep));\n', 'swap', 'bandwidth with Ohm pattern (shared 49)')
+# ---------------------------------------------------------------- presentation/result_labels.cpp
+m('presentation/result_labels.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF";\n', 'text', 'tooltip loses trailing blank')
+m('presentation/result_labels.cpp', '        if (lang != Language::None) out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', '        out.tooltipC = std::string(texte::kTooltipKondensator.in(lang)) + text + " pF ";\n', 'drop', 'tooltip also for no language')
+m('presentation/result_labels.cpp', '    if (eta >= 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', '    if (eta > 0.1) return FormatZahl(prozent, muster::Prozent, sep);\n', 'cmp', 'efficiency precision switch >= -> > (shared 43)')
+m('presentation/result_labels.cpp', '        std::string text = FormatZahl(c, c < 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', '        std::string text = FormatZahl(c, c <= 1000 ? muster::KapazitaetKlein : muster::KapazitaetGross, sep);\n', 'cmp', 'C pattern switch < -> <= (shared 44)')
+m('presentation/result_labels.cpp', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 100 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', '        set(ResultLabel::lbCL, FormatZahl(cl, cl < 10 ? muster::KapazitaetKlein : muster::EigenkapazitaetGross, sep));\n', 'const', 'CL pattern switch 100 -> 10 (shared 45)')
+m('presentation/result_labels.cpp', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 1000, muster::Milliohm, sep);\n', '    if (liestSichAlsNull(text)) text = FormatZahl(rr * 100, muster::Milliohm, sep);\n', 'const', 'milliohm factor 1000 -> 100 (shared 47)')
+m('presentation/result_labels.cpp', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Guete, sep));\n', '    if (w.bandbreite) set(ResultLabel::lbB, FormatZahl(*w.bandbreite, muster::Ohm, sep));\n', 'swap', 'bandwidth with Ohm pattern (shared 49)')
 
-# ---------------------------------------------------------------- text/sprach_texte.cpp
-m('text/sprach_texte.cpp', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},\n', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},\n', 'text', 'English caption typo in the text table')
+# ---------------------------------------------------------------- text/window_texts.cpp
+m('text/window_texts.cpp', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Length:"}},\n', '    {W::Main, "Label36", T::Caption, {"L&änge:", "&lon- gueur:", "Lenght:"}},\n', 'text', 'English caption typo in the text table')
 
 # ---------------------------------------------------------------- text/text_zu_zahl.cpp
 m('text/text_zu_zahl.cpp', "        if (c == ' ' || c == '\\t' || c == '\\n') continue;\n", "        if (c == ' ' || c == '\\n') continue;\n", 'drop', 'tabs no longer skipped (shared 25)')
@@ -235,8 +235,8 @@ m('platform/base/include/platform/settings_store.h', '    if (store->status() !=
 # ---------------------------------------------------------------- platform/desktop_open.cpp
 m('platform/desktop_open.cpp', '    return launched;\n', '    return true;\n', 'help', "GIO's failure is not reported")
 
-# ---------------------------------------------------------------- platform/fenster_drucken.cpp
-m('platform/fenster_drucken.cpp', '    kopf.label.setVisible(kopf.danachSichtbar);\n', '    kopf.label.setVisible(true);\n', 'const', 'print heading stays visible')
+# ---------------------------------------------------------------- platform/window_print.cpp
+m('platform/window_print.cpp', '    kopf.label.setVisible(kopf.danachSichtbar);\n', '    kopf.label.setVisible(true);\n', 'const', 'print heading stays visible')
 
 # ---------------------------------------------------------------- platform/print_renderer.cpp
 m('platform/print_renderer.cpp', '    painter.scale(scale / inches, scale / inches);\n', '    painter.scale(scale, scale);\n', 'const', "print scale counts the picture's inches twice")
@@ -263,19 +263,19 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vo
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
 
-# ---------------------------------------------------------------- windows/finder/frmFinder.cpp
-m('windows/finder/frmFinder.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
-m('windows/finder/frmFinder.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
-m('windows/finder/frmFinder.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/frmFinder.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
+# ---------------------------------------------------------------- windows/finder/finder_window.cpp
+m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
+m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
+m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
+m('windows/finder/finder_window.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
 m('windows/forms/CMakeLists.txt', '--width ${size} --height ${size}', '--width ${size} --height 48', 'const', 'every icon rendered 48 pixels high')
 
-# ---------------------------------------------------------------- windows/forms/sprach_anwendung.cpp
-m('windows/forms/sprach_anwendung.cpp', '    if (entry >= 0) list.setCurrentIndex(entry);\n', '\n', 'drop', 'list text does not select its entry (shared 98)')
-m('windows/forms/sprach_anwendung.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
+# ---------------------------------------------------------------- windows/forms/widget_texts.cpp
+m('windows/forms/widget_texts.cpp', '    if (entry >= 0) list.setCurrentIndex(entry);\n', '\n', 'drop', 'list text does not select its entry (shared 98)')
+m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
 
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
 m('windows/main/frmMain.cpp', '    if (AnkopplungNeueLoop) AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
@@ -300,17 +300,17 @@ m('windows/main/sprache_anwenden.cpp', '        if (auto* label = findeIn<QLabel
 m('windows/main/sprache_anwenden.cpp', '        if (auto* a = findeIn<QAction>(&frmMain, e.menue)) a->setChecked(lang == e.lang);\n', '        if (auto* a = findeIn<QAction>(&frmMain, e.menue))\n            a->setChecked(lang == (e.lang == Language::French ? Language::English : e.lang));\n', 'swap', 'French check mark follows English')
 m('windows/main/sprache_anwenden.cpp', '    TitelSetzen(rec);\n', '\n', 'drop', 'box titles not set for the language (shared 99)')
 
-# ---------------------------------------------------------------- windows/tuning/abstimm_bericht.cpp
-m('windows/tuning/abstimm_bericht.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
-m('windows/tuning/abstimm_bericht.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
+# ---------------------------------------------------------------- windows/tuning/tuning_report.cpp
+m('windows/tuning/tuning_report.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
+m('windows/tuning/tuning_report.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
 
-# ---------------------------------------------------------------- windows/tuning/abstimm_modell.cpp
-m('text/abstimm_anzeige.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
+# ---------------------------------------------------------------- windows/tuning/tuning_model.cpp
+m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
 
-# ---------------------------------------------------------------- windows/tuning/frmAbstimmbereich.cpp
-m('windows/tuning/frmAbstimmbereich.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
-m('windows/tuning/frmAbstimmbereich.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
-m('windows/tuning/frmAbstimmbereich.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
+# ---------------------------------------------------------------- windows/tuning/tuning_window.cpp
+m('windows/tuning/tuning_window.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
+m('windows/tuning/tuning_window.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
+m('windows/tuning/tuning_window.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
 # ---------------------------------------------------------------- app/HauptProgramm.cpp
 m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
@@ -443,16 +443,16 @@ m('core/tuning_sheet.cpp', '    if (OhneKondensator(row)) {\n', '    if (false) 
 m('core/tuning_sheet.cpp', '        if (in.P.wert > 0) {\n', '        if (in.P.wert >= 0) {\n', 'cmp', 'without a power: voltage and current shown as 0')
 m('core/tuning_sheet.cpp', '    s.rows_no_capacitor += l.rows_no_capacitor;\n', '', 'drop', 'joined blocks lose the rows without a capacitor')
 m('core/tuning_sheet.cpp', '    if (Rcap.zahl() > others + Rground.zahl()) cause = SheetInput::CapacitorQ;\n', '', 'drop', 'an overflow from the capacitor Q does not name it')
-m('text/abstimm_anzeige.cpp', '    if (s.rows_no_capacitor > 0)\n', '    if (s.rows_no_capacitor < 0)\n', 'cmp', 'summary strip keeps quiet about rows without a capacitor')
-m('text/abstimm_anzeige.cpp', '        if (f == Flag::EfficiencyAbove100)\n', '        if (f == Flag::QFarBelowModel)\n', 'swap', 'implausible measurement: MHz and Hz hints swapped')
-m('text/include/text/abstimm_anzeige.h', 'inline constexpr double kKompaktAb = 1e9;\n', 'inline constexpr double kKompaktAb = 1e12;\n', 'const', 'numbers compact only from 1e12')
-m('text/abstimm_diagramm_daten.cpp', 'constexpr double kMindestAnteil = 0.2;\n', 'constexpr double kMindestAnteil = 0;\n', 'const', 'a few volts of ripple on kilovolts fill the chart')
-m('text/abstimm_diagramm_daten.cpp', '    a.min = from, a.max = to;\n', '    a.min = std::floor(from), a.max = std::ceil(to);\n', 'const', 'frequency axis rounded outwards')
-m('text/abstimm_diagramm_daten.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
-m('text/abstimm_bericht_eingaben.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
-m('text/abstimm_bericht_eingaben.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
-m('windows/tuning/frmAbstimmbereich.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
-m('app/qt_uebersetzung.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
+m('presentation/tuning_display.cpp', '    if (s.rows_no_capacitor > 0)\n', '    if (s.rows_no_capacitor < 0)\n', 'cmp', 'summary strip keeps quiet about rows without a capacitor')
+m('presentation/tuning_display.cpp', '        if (f == Flag::EfficiencyAbove100)\n', '        if (f == Flag::QFarBelowModel)\n', 'swap', 'implausible measurement: MHz and Hz hints swapped')
+m('presentation/include/presentation/tuning_display.h', 'inline constexpr double kKompaktAb = 1e9;\n', 'inline constexpr double kKompaktAb = 1e12;\n', 'const', 'numbers compact only from 1e12')
+m('presentation/tuning_chart_data.cpp', 'constexpr double kMindestAnteil = 0.2;\n', 'constexpr double kMindestAnteil = 0;\n', 'const', 'a few volts of ripple on kilovolts fill the chart')
+m('presentation/tuning_chart_data.cpp', '    a.min = from, a.max = to;\n', '    a.min = std::floor(from), a.max = std::ceil(to);\n', 'const', 'frequency axis rounded outwards')
+m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
+m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
+m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
+m('windows/tuning/tuning_window.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
 
 # ---------------------------------------------------------------- measuring a built loop (Touchstone sweeps, the resonance fit)
 m('core/touchstone.cpp', 'constexpr UnitWord kUnits[] = {{"hz", 1}, {"khz", 1e3}, {"mhz", 1e6}, {"ghz", 1e9}};\n', 'constexpr UnitWord kUnits[] = {{"hz", 1}, {"khz", 1e6}, {"mhz", 1e6}, {"ghz", 1e9}};\n', 'const', 'Touchstone: kHz read as MHz')

@@ -26,7 +26,7 @@
 #include "design/design_file.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 using namespace ringfeld;
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "presentation/loop_rechnen.h"
 #include "text/interface_titles.h"
-#include "text/loop_rechnen.h"
 #include "text/text_zu_zahl.h"
 
 using namespace ringfeld;

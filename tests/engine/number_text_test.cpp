@@ -10,8 +10,8 @@
 #include <string>
 
 #include "core/fault.h"
+#include "presentation/result_labels.h"
 #include "text/number_format.h"
-#include "text/result_presentation.h"
 #include "text/text_zu_zahl.h"
 
 using namespace ringfeld;

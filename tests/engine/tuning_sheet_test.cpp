@@ -9,9 +9,9 @@
 
 #include "core/proximity_factor.h"
 #include "core/tuning_sheet.h"
-#include "text/abstimm_anzeige.h"
-#include "text/abstimm_diagramm_daten.h"
-#include "text/abstimm_texte.h"
+#include "presentation/tuning_chart_data.h"
+#include "presentation/tuning_display.h"
+#include "presentation/tuning_row_texts.h"
 #include "text/design_record.h"
 #include "text/input_rules.h"
 #include "text/loop_fields.h"

@@ -15,11 +15,11 @@
 #include <QTest>
 
 #include "app/HauptProgramm.h"
-#include "exposure/frmSicherheitsabstand.h"
-#include "exposure/sicherheit_bericht.h"
+#include "exposure/exposure_report.h"
+#include "exposure/exposure_window.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 using namespace ringfeld;
 
@@ -28,7 +28,7 @@ class ExposureWindowTest : public QObject {
     QTemporaryDir config;
     RecordingDesktopServices dienste;
     std::unique_ptr<HauptProgramm> modul;
-    exposure::frmSicherheitsabstand* w = nullptr;
+    exposure::ExposureWindow* w = nullptr;
 
     template <typename T = QLineEdit>
     T* in(QWidget* window, const char* name) {
@@ -96,7 +96,7 @@ private slots:
         w->Rechnen();  // now, not once the events are handled
         {
             QPdfWriter writer(pdf);
-            QVERIFY(exposure::SicherheitBericht(w->stand(), QDateTime::currentDateTime()).drucken(writer));
+            QVERIFY(exposure::ExposureReport(w->stand(), QDateTime::currentDateTime()).drucken(writer));
         }
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});

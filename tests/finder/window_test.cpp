@@ -18,10 +18,10 @@
 #include <algorithm>
 
 #include "app/HauptProgramm.h"
-#include "finder_window/frmFinder.h"
+#include "finder_window/finder_window.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 using namespace ringfeld;
 
@@ -47,7 +47,7 @@ private slots:
         frmMain& haupt = *modul.Hauptfenster();
         in(&haupt, "Text6")->setText(QStringLiteral("50"));
         haupt.controls().mnuAktFinder->trigger();
-        finder::frmFinder* w = modul.Finderfenster();
+        finder::FinderWindow* w = modul.Finderfenster();
         QVERIFY(w && w->isVisible());
         QCOMPARE(in(w, "txtLeistung")->text(), QStringLiteral("50"));  // the main window's power
         for (QWidget* child : w->findChildren<QWidget*>())
@@ -75,7 +75,7 @@ private slots:
         // The table sorted worst first, its third row (the design ranked third from the
         // end) used: the main window holds its fields and lists, calculated at FROM,
         // and the tuning range has the finder's 51 rows.
-        w->tabelle().sortByColumn(finder::FinderModell::column("rank"), Qt::DescendingOrder);
+        w->tabelle().sortByColumn(finder::FinderModel::column("rank"), Qt::DescendingOrder);
         const auto& designs = w->modell().ergebnis().designs;
         QVERIFY(designs.size() > 3);
         const finder::Entwurf d = designs[designs.size() - 3];
@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(modul.Record().Frequenz, 7.0);
         QVERIFY(!haupt.resultLabel(ResultLabel::lbC)->text().isEmpty());
 
-        tuning::frmAbstimmbereich* t = modul.Abstimmfenster();
+        tuning::TuningWindow* t = modul.Abstimmfenster();
         QVERIFY(t && t->isVisible());
         const tuning::Sheet& sheet = t->modell().sheet();
         QCOMPARE(sheet.rows.size(), std::size_t{51});

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <cstdio>
 #include <cstring>
-#include "probe_dienste.h"
+#include "probe_services.h"
 #include "text/design_record.h"
 using namespace ringfeld;
 

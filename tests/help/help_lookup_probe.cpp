@@ -4,7 +4,7 @@
 // for a program in the folder given as the argument (the folder when none is found).
 #include <cstdio>
 #include "app/help_command.h"
-#include "probe_dienste.h"
+#include "probe_services.h"
 using namespace ringfeld;
 
 int main(int argc, char* argv[]) {

@@ -19,9 +19,9 @@
 #include "app/HauptProgramm.h"
 #include "coupling/frmAnkopplung.h"
 #include "main/frmMain.h"
+#include "presentation/loop_rechnen.h"
 #include "testing/pdf_page.h"
 #include "testing/recording_desktop_services.h"
-#include "text/loop_rechnen.h"
 
 using namespace ringfeld;
 

@@ -22,7 +22,7 @@
 #include "app/HauptProgramm.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 using namespace ringfeld;
 
@@ -31,7 +31,7 @@ class TuningWindowTest : public QObject {
     QTemporaryDir config;
     RecordingDesktopServices dienste;
     std::unique_ptr<HauptProgramm> modul;
-    tuning::frmAbstimmbereich* w = nullptr;
+    tuning::TuningWindow* w = nullptr;
 
     template <typename T = QLineEdit>
     T* in(QWidget* window, const char* name) {
@@ -55,11 +55,11 @@ class TuningWindowTest : public QObject {
         f.controls().mnuAktAbstimmbereich->trigger();
         w = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* t = qobject_cast<tuning::frmAbstimmbereich*>(top)) w = t;
+            if (auto* t = qobject_cast<tuning::TuningWindow*>(top)) w = t;
         QVERIFY(w && w->isVisible());
     }
     double zelle(int row, const char* key) {
-        return w->modell().data(w->modell().index(row, tuning::AbstimmModell::column(key)), Qt::UserRole).toDouble();
+        return w->modell().data(w->modell().index(row, tuning::TuningModel::column(key)), Qt::UserRole).toDouble();
     }
     // The report printed to a PDF, as pdftotext reads it.
     QString berichtText() {
@@ -67,7 +67,7 @@ class TuningWindowTest : public QObject {
         const QString pdf = out.filePath(QStringLiteral("report.pdf"));
         {
             QPdfWriter writer(pdf);
-            if (!tuning::AbstimmBericht(w->berichtInhalt()).drucken(writer)) return {};
+            if (!tuning::TuningReport(w->berichtInhalt()).drucken(writer)) return {};
         }
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -140,7 +140,7 @@ private slots:
         setze("txtUmax", "5kV");
         QTRY_VERIFY(!w->modell().index(0, w->modell().columnCount() - 1).data().toString().isEmpty());
         // C tune to a tenth of a picofarad, as a capacitor is set.
-        const QString c = w->modell().index(0, tuning::AbstimmModell::column("C_tune_pF")).data().toString();
+        const QString c = w->modell().index(0, tuning::TuningModel::column("C_tune_pF")).data().toString();
         QCOMPARE(c.size() - c.indexOf(QLatin1Char('.')), 2);
         const QString text = berichtText();
         QVERIFY2(text.contains(QLatin1String("Diameter (m): 1")), qPrintable(text.left(600)));

@@ -20,13 +20,13 @@
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
-#include "forms/sprach_anwendung.h"
-#include "platform/fenster_drucken.h"
+#include "forms/widget_texts.h"
 #include "platform/qt_text.h"
-#include "text/ankopplung_rechnen.h"
-#include "text/druck_texte.h"
+#include "platform/window_print.h"
+#include "presentation/coupling_results.h"
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/print_texts.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 namespace {

@@ -25,16 +25,16 @@
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
 #include "main/sprache_anwenden.h"
-#include "platform/fenster_drucken.h"
 #include "platform/qt_text.h"
-#include "text/druck_texte.h"
+#include "platform/window_print.h"
+#include "presentation/loop_rechnen.h"
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
 #include "text/list_texts.h"
-#include "text/loop_rechnen.h"
-#include "text/sprach_texte.h"
+#include "text/print_texts.h"
 #include "text/start_values.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 namespace {

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QMainWindow>
 
-#include "forms/sprach_anwendung.h"
+#include "forms/widget_texts.h"
 #include "platform/qt_text.h"
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
-#include "text/sprach_texte.h"
+#include "text/window_texts.h"
 
 namespace ringfeld {
 

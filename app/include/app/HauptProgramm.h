@@ -19,13 +19,13 @@ namespace ringfeld {
 class frmMain;
 class frmAnkopplung;
 namespace tuning {
-class frmAbstimmbereich;
+class TuningWindow;
 }
 namespace exposure {
-class frmSicherheitsabstand;
+class ExposureWindow;
 }
 namespace finder {
-class frmFinder;
+class FinderWindow;
 }
 
 // Title of the start-up error box while no language has given one.
@@ -54,7 +54,7 @@ public:
     // The coupling window, created hidden on first use.
     frmAnkopplung& Kopplungsfenster();
     // The tuning-range window; null until it was first shown.
-    tuning::frmAbstimmbereich* Abstimmfenster() const { return abstimmfenster_.get(); }
+    tuning::TuningWindow* Abstimmfenster() const { return abstimmfenster_.get(); }
     // The design file; null when the main window could not be created.
     DesignDokument* Dokument() const { return dokument_.get(); }
 
@@ -64,15 +64,15 @@ public:
     void EntwurfZeigen(const design::Entwurf& entwurf);
 
     // The safety-distance window; null until it was first shown.
-    exposure::frmSicherheitsabstand* Sicherheitsfenster() const { return sicherheitsfenster_.get(); }
+    exposure::ExposureWindow* Sicherheitsfenster() const { return sicherheitsfenster_.get(); }
     // The loop finder's window; null until it was first shown.
-    finder::frmFinder* Finderfenster() const { return finderfenster_.get(); }
+    finder::FinderWindow* Finderfenster() const { return finderfenster_.get(); }
 
 private:
     void StartFehler(const char* beschreibung);
     void DokumentVerbinden();
     // The tuning-range window, created hidden on first use.
-    tuning::frmAbstimmbereich& Abstimmbereich();
+    tuning::TuningWindow& Abstimmbereich();
     void FinderZeigen();
     // The safety-distance window follows the tuning range's sheet, once both exist.
     void SicherheitMitAbstimmung();
@@ -80,10 +80,10 @@ private:
     DesktopServices& dienste_;
     DesignRecord rec_;
     std::unique_ptr<frmMain> hauptfenster_;
-    std::unique_ptr<frmAnkopplung> kopplungsfenster_;                      // created hidden on first use
-    std::unique_ptr<tuning::frmAbstimmbereich> abstimmfenster_;            // created on first use
-    std::unique_ptr<exposure::frmSicherheitsabstand> sicherheitsfenster_;  // created on first use
-    std::unique_ptr<finder::frmFinder> finderfenster_;                     // created on first use
+    std::unique_ptr<frmAnkopplung> kopplungsfenster_;               // created hidden on first use
+    std::unique_ptr<tuning::TuningWindow> abstimmfenster_;          // created on first use
+    std::unique_ptr<exposure::ExposureWindow> sicherheitsfenster_;  // created on first use
+    std::unique_ptr<finder::FinderWindow> finderfenster_;           // created on first use
     // The tuning-range window's inputs while it does not exist: those of the
     // design last shown, or of the settings store once a design was read.
     std::optional<design::Abstimmung> abstimmVorgabe_;

@@ -12,8 +12,8 @@
 
 #include "cli/calc_options.h"
 #include "cli/output.h"
-#include "text/ankopplung_rechnen.h"
-#include "text/loop_rechnen.h"
+#include "presentation/coupling_results.h"
+#include "presentation/loop_rechnen.h"
 
 namespace ringfeld::cli {
 

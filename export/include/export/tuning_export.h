@@ -28,7 +28,7 @@ struct SheetExport {
 std::string SheetJson(const SheetExport& sheet);
 // CSV: a header, then one line per row, each led by the loop's inputs (the keys and
 // texts of "inputs" above), then frequency_MHz, ending, message, the export columns of
-// text/sheet_columns.h and the flags separated by blanks; RFC 4180 quoting and CRLF
+// presentation/sheet_columns.h and the flags separated by blanks; RFC 4180 quoting and CRLF
 // line ends; fields a row has no value for are empty.
 std::string SheetCsv(const SheetExport& sheet);
 

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/meldung.h"
+#include "text/message_box.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 // The interface languages: one registry (command-line code, the word kept in
 // the settings, the locale they are chosen for, the help document, the menu
 // entry), and the type every user-visible text of the catalogue has. The
-// catalogue itself is text/catalog/*.h, the caption table (sprach_texte.h) and
+// catalogue itself is text/catalog/*.h, the caption table (window_texts.h) and
 // the list entries (list_texts.h).
 
 #include <array>

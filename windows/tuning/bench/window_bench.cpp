@@ -21,7 +21,7 @@
 
 #include "testing/recording_desktop_services.h"
 #include "text/start_values.h"
-#include "tuning/frmAbstimmbereich.h"
+#include "tuning/tuning_window.h"
 
 using namespace ringfeld;
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     RecordingDesktopServices dienste;
     const QString store = QDir::temp().filePath(QStringLiteral("ringfeld-bench-tuning.conf"));
     QFile::remove(store);
-    tuning::frmAbstimmbereich fenster(
+    tuning::TuningWindow fenster(
         rec, dienste, [&] { return loop; }, haupt, store);
     fenster.Zeigen();
     auto* von = fenster.findChild<QLineEdit*>(QStringLiteral("txtVon"));

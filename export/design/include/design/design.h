@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "core/materials.h"
-#include "text/abstimm_eingaben.h"
+#include "presentation/tuning_inputs.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 // Catalogue: the coupling window's boxes, its explanation of a range, the
 // labels of its diagram and its print texts. Its captions are rows of the
-// caption table (text/sprach_texte.cpp). Lines are separated by "\n"
+// caption table (text/window_texts.cpp). Lines are separated by "\n"
 // (ZeilenVerbinden joins them with the record's line break); every blank is
 // part of the text.
 

@@ -3,7 +3,7 @@
 #pragma once
 // Catalogue: the safety distance's texts, for its window, its printed report and
 // ringfeld-calc --exposure. The window's captions are rows of the caption table
-// (text/sprach_texte.cpp). "%1" ... are the place markers QString::arg fills.
+// (text/window_texts.cpp). "%1" ... are the place markers QString::arg fills.
 
 #include <array>
 

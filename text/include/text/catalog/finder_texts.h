@@ -4,7 +4,7 @@
 // Catalogue: the loop finder's texts, those of its window and those ringfeld-calc
 // --find shares with it: the columns of the designs, the search's counts, why
 // nothing qualifies, and the reasons beside a field. The window's captions and
-// tooltips are rows of the caption table (text/sprach_texte.cpp); the command
+// tooltips are rows of the caption table (text/window_texts.cpp); the command
 // line's option help and usage errors are in cli_texts.h. "%1" ... are place markers.
 
 #include <array>

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // Catalogue: the main window's texts that are not captions of a control (those
-// are rows of the caption table, text/sprach_texte.cpp): the titles of every
+// are rows of the caption table, text/window_texts.cpp): the titles of every
 // window's message boxes, the tooltip of the capacitance and the print texts.
 
 #include "text/language.h"

@@ -4,7 +4,7 @@
 // Catalogue: the tuning-range sheet's texts, those of its window and those
 // ringfeld-calc --tuning shares with it (the flags and the common pieces of the
 // summary). The window's captions are rows of the caption table
-// (text/sprach_texte.cpp); the column headings are with the columns.
+// (text/window_texts.cpp); the column headings are with the columns.
 
 #include <array>
 

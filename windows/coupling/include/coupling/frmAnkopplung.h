@@ -6,7 +6,7 @@
 // resonance, the labelled diagram, a note and printing.
 //
 // One handler per control event, named after control and event. All arithmetic
-// comes from the coupling calculation (ankopplung_rechnen.h), all desktop
+// comes from the coupling calculation (coupling_results.h), all desktop
 // services from DesktopServices. The window has no owner: it stands beside the
 // main window and is shown with AnkopplungZeigen (ankopplung_zeigen.h).
 //
@@ -30,7 +30,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "coupling/ankopplung_diagramm.h"
+#include "coupling/coupling_diagram.h"
 #include "forms/forms.h"
 #include "platform/desktop_services.h"
 #include "text/design_record.h"

@@ -14,9 +14,9 @@
 
 #include "forms/forms.h"
 #include "platform/desktop_services.h"
+#include "presentation/result_labels.h"
 #include "text/design_record.h"
 #include "text/loop_fields.h"
-#include "text/result_presentation.h"
 
 class QAction;
 class QComboBox;

@@ -1,0 +1,411 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "exposure/exposure_window.h"
+
+#include <algorithm>
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "exposure/exposure_chart.h"
+#include "exposure/exposure_report.h"
+#include "forms/accessibility.h"
+#include "forms/forms.h"
+#include "forms/widget_texts.h"
+#include "forms/window_place.h"
+#include "platform/qt_text.h"
+#include "platform/settings_store.h"
+#include "text/catalog/tuning_texts.h"
+#include "text/window_texts.h"
+
+namespace ringfeld::exposure {
+namespace {
+
+constexpr int kBreiteFeld = 70;    // pixels of an input field
+constexpr int kBreiteGrund = 130;  // pixels of the reason beside it
+const QSize kStartGroesse(1100, 820);
+constexpr int kDiagrammMindesthoehe = 280;
+constexpr int kListenZeichen = 26;      // characters a list shows
+constexpr int kSpaltenBreite = 68;      // pixels of a column of the table over the frequencies
+const QColor kGewaehlt(255, 244, 190);  // the row of the chosen standard and population
+
+constexpr std::array kQuellen{CurrentSource::Model, CurrentSource::Measured};
+
+QLabel* neuesLabel(QWidget* eltern, const char* name, bool umbrechen = false) {
+    auto* l = new QLabel(eltern);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setWordWrap(umbrechen);
+    if (umbrechen) l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+QComboBox* neueListe(QWidget* eltern, const char* name) {
+    auto* c = new QComboBox(eltern);
+    c->setObjectName(QString::fromLatin1(name));
+    // As wide as a short entry: the table beside the inputs needs the room.
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(kListenZeichen);
+    return c;
+}
+
+}  // namespace
+
+ExposureWindow::ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
+                               std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile)
+    : QWidget(nullptr, Qt::Window),
+      rec_(rec),
+      dienste_(dienste),
+      schleife_(std::move(schleife)),
+      blatt_(std::move(blatt)),
+      neben_(neben),
+      settingsFile_(std::move(settingsFile)) {
+    // The name UI automation and the caption table know the window by, kept from its first release.
+    setObjectName(QStringLiteral("frmSicherheitsabstand"));
+    initUiResources();
+    setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
+    aufbauen();
+    listenFuellen(sprache());
+    einstellungenLesen();
+    SpracheAnwenden();
+    verbinden();
+    exposeObjectNames(this);
+    resize(kStartGroesse);
+}
+
+ExposureWindow::~ExposureWindow() {
+    try {
+        einstellungenSchreiben();
+    } catch (...) {}
+}
+
+void ExposureWindow::aufbauen() {
+    auto* aussen = new QVBoxLayout(this);
+    auto* oben = new QHBoxLayout;
+    aussen->addLayout(oben);
+
+    // The inputs.
+    auto* eingaben = new QGroupBox(this);
+    eingaben->setObjectName(QStringLiteral("grpEingaben"));
+    auto* raster = new QGridLayout(eingaben);
+    auto zeile = [&](const char* label, QWidget* feld, QLabel* grund = nullptr) {
+        const int z = raster->rowCount();
+        auto* l = neuesLabel(this, label);
+        l->setBuddy(feld);
+        raster->addWidget(l, z, 0);
+        raster->addWidget(feld, z, 1, 1, grund ? 1 : 2);
+        if (grund) raster->addWidget(grund, z, 2);
+    };
+    auto feld = [&](const char* name) {
+        auto* f = new QLineEdit(this);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setFixedWidth(kBreiteFeld);
+        return f;
+    };
+    auto grund = [&](const char* name) {
+        auto* g = neuesLabel(this, name, true);
+        g->setStyleSheet(QStringLiteral("color: #b00000;"));
+        g->setFixedWidth(kBreiteGrund);  // a reason that comes and goes must not move the fields
+        return g;
+    };
+    betriebsart_ = neueListe(this, "cboBetriebsart");
+    faktor_ = feld("txtFaktor");
+    grundFaktor_ = grund("grundFaktor");
+    anteil_ = feld("txtAnteil");
+    grundAnteil_ = grund("grundAnteil");
+    norm_ = neueListe(this, "cboNorm");
+    personen_ = neueListe(this, "cboPersonen");
+    quelle_ = neueListe(this, "cboStrom");
+    zeile("lblBetriebsart", betriebsart_);
+    zeile("lblFaktor", faktor_, grundFaktor_);
+    zeile("lblAnteil", anteil_, grundAnteil_);
+    zeile("lblNorm", norm_);
+    zeile("lblPersonen", personen_);
+    zeile("lblStrom", quelle_);
+    raster->setRowStretch(raster->rowCount(), 1);
+    oben->addWidget(eingaben);
+
+    // The result at the main window's frequency, and every standard side by side.
+    auto* ergebnis = new QGroupBox(this);
+    ergebnis->setObjectName(QStringLiteral("grpErgebnis"));
+    auto* spalte = new QVBoxLayout(ergebnis);
+    ergebnis_ = neuesLabel(this, "lblErgebnis", true);
+    hinweise_ = neuesLabel(this, "lblHinweise", true);
+    hinweise_->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    normen_ = new QTableWidget(static_cast<int>(kLimitCount), static_cast<int>(texte::kNormSpalten.size()), this);
+    normen_->setObjectName(QStringLiteral("tblNormen"));
+    normen_->verticalHeader()->setVisible(false);
+    normen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    normen_->setSelectionMode(QAbstractItemView::NoSelection);
+    normen_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    normen_->verticalHeader()->setDefaultSectionSize(normen_->fontMetrics().height() + 6);
+    normen_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    spalte->addWidget(ergebnis_);
+    spalte->addWidget(hinweise_);
+    spalte->addWidget(normen_);
+    oben->addWidget(ergebnis, 1);
+
+    // The chart beside the table over the frequencies.
+    auto* teiler = new QSplitter(Qt::Horizontal, this);
+    teiler->setObjectName(QStringLiteral("splTeiler"));
+    aussen->addWidget(teiler, 1);
+    chart_ = new QChart;
+    diagramm_ = std::make_unique<ExposureChart>(*chart_);
+    diagrammAnsicht_ = new QChartView(chart_, teiler);
+    diagrammAnsicht_->setObjectName(QStringLiteral("chtFelder"));
+    diagrammAnsicht_->setMinimumHeight(kDiagrammMindesthoehe);
+    auto* rechts = new QWidget(teiler);
+    rechts->setObjectName(QStringLiteral("wdgBereich"));
+    auto* bereich = new QVBoxLayout(rechts);
+    bereich->setContentsMargins(0, 0, 0, 0);
+    bereich_ = neuesLabel(rechts, "lblBereich", true);
+    frequenzen_ = new QTableView(rechts);
+    frequenzen_->setObjectName(QStringLiteral("tblFrequenzen"));
+    frequenzen_->setModel(&modell_);
+    frequenzen_->setAlternatingRowColors(true);
+    frequenzen_->verticalHeader()->setVisible(false);
+    // Fixed sizes: measuring 20,000 rows would cost more than computing them.
+    frequenzen_->horizontalHeader()->setDefaultSectionSize(kSpaltenBreite);
+    frequenzen_->horizontalHeader()->setStretchLastSection(true);
+    frequenzen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frequenzen_->verticalHeader()->setDefaultSectionSize(frequenzen_->fontMetrics().height() + 4);
+    bereich->addWidget(bereich_);
+    bereich->addWidget(frequenzen_, 1);
+    teiler->setSizes({kStartGroesse.width() * 11 / 20, kStartGroesse.width() * 9 / 20});
+
+    // The model's limits of validity and the print command.
+    auto* unten = new QHBoxLayout;
+    aussen->addLayout(unten);
+    modellText_ = neuesLabel(this, "lblModell", true);
+    unten->addWidget(modellText_, 1);
+    auto* knopf = new QPushButton(this);
+    knopf->setObjectName(QStringLiteral("cmdDrucken"));
+    unten->addWidget(knopf, 0, Qt::AlignBottom);
+}
+
+void ExposureWindow::verbinden() {
+    spaeter_.setSingleShot(true);
+    spaeter_.setInterval(0);
+    connect(&spaeter_, &QTimer::timeout, this, [this] { Rechnen(); });
+    auto neu = [this] {
+        LoopGeaendert();
+        emit EingabenGeaendert();
+    };
+    connect(betriebsart_, &QComboBox::activated, this, [this](int index) { betriebsartGewaehlt(index); });
+    // A factor typed by hand is the own factor unless it is the chosen mode's.
+    connect(faktor_, &QLineEdit::textEdited, this, [this] {
+        const QSignalBlocker ruhig(betriebsart_);
+        betriebsart_->setCurrentIndex(static_cast<int>(kModeFactors.size()));
+    });
+    for (QLineEdit* f : {faktor_, anteil_}) connect(f, &QLineEdit::textChanged, this, neu);
+    for (QComboBox* c : {betriebsart_, norm_, personen_, quelle_})
+        connect(c, &QComboBox::currentIndexChanged, this, neu);
+    connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
+}
+
+Language ExposureWindow::sprache() const {
+    const Language lang = SpracheVon(rec_.Sprache);
+    return lang == Language::None ? kStandardSprache : lang;
+}
+
+void ExposureWindow::listenFuellen(Language lang) {
+    const std::string sep = str(QLocale::system().decimalPoint());
+    auto fuellen = [](QComboBox* liste, const QStringList& eintraege, const QStringList& schluessel) {
+        const QSignalBlocker ruhig(liste);
+        const int gewaehlt = std::max(0, liste->currentIndex());
+        liste->clear();
+        for (qsizetype i = 0; i < eintraege.size(); ++i) liste->addItem(eintraege[i], schluessel[i]);
+        liste->setCurrentIndex(std::min(gewaehlt, liste->count() - 1));
+    };
+    QStringList namen, schluessel;
+    for (std::size_t i = 0; i < kModeFactors.size(); ++i) {
+        namen << qs(texte::kModeTexte[i], lang) + QStringLiteral(" (") + qs(Signifikant(kModeFactors[i].factor, sep)) +
+                     QLatin1Char(')');
+        schluessel << qs(kModeFactors[i].key);
+    }
+    fuellen(betriebsart_, namen << qs(texte::kEigenerFaktor, lang), schluessel << qs(kOwnMode));
+    namen.clear(), schluessel.clear();
+    for (Standard s : kStandards) namen << qs(StandardName(s, lang)), schluessel << qs(StandardKey(s));
+    fuellen(norm_, namen, schluessel);
+    namen.clear(), schluessel.clear();
+    for (Population p : kPopulations) namen << qs(PopulationName(p, lang)), schluessel << qs(PopulationKey(p));
+    fuellen(personen_, namen, schluessel);
+    namen.clear(), schluessel.clear();
+    for (CurrentSource q : kQuellen) namen << qs(texte::SourceText(q), lang), schluessel << qs(CurrentSourceKey(q));
+    fuellen(quelle_, namen, schluessel);
+}
+
+void ExposureWindow::betriebsartGewaehlt(int index) {
+    if (index < 0 || index >= static_cast<int>(kModeFactors.size())) return;
+    faktor_->setText(
+        qs(Signifikant(kModeFactors[static_cast<std::size_t>(index)].factor, str(QLocale::system().decimalPoint()))));
+}
+
+exposure::Eingaben ExposureWindow::felder() const {
+    exposure::Eingaben e;
+    e.mode = str(betriebsart_->currentData().toString());
+    e.modeFactor = str(faktor_->text());
+    e.txShare = str(anteil_->text());
+    e.standard = kStandards[static_cast<std::size_t>(std::max(0, norm_->currentIndex()))];
+    e.population = kPopulations[static_cast<std::size_t>(std::max(0, personen_->currentIndex()))];
+    e.source = kQuellen[static_cast<std::size_t>(std::max(0, quelle_->currentIndex()))];
+    return e;
+}
+
+void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
+    {
+        const QSignalBlocker a(betriebsart_), b(norm_), c(personen_), d(quelle_);
+        betriebsart_->setCurrentIndex(std::max(0, betriebsart_->findData(qs(e.mode))));
+        norm_->setCurrentIndex(static_cast<int>(e.standard));
+        personen_->setCurrentIndex(static_cast<int>(e.population));
+        quelle_->setCurrentIndex(static_cast<int>(e.source));
+    }
+    faktor_->setText(qs(e.modeFactor));
+    anteil_->setText(qs(e.txShare));
+    LoopGeaendert();
+}
+
+KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(felder()); }
+
+void ExposureWindow::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
+
+void ExposureWindow::LoopGeaendert() {
+    if (isVisible()) spaeter_.start();
+}
+
+void ExposureWindow::SpracheAnwenden() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    if (lang == Language::None) return;  // as in the main window: the texts stay
+    for (const SprachText& row : SprachTexte())
+        if (row.window == TextWindow::Exposure) TextAnwenden(row, lang, *this);
+    listenFuellen(lang);
+    normen_->setHorizontalHeaderLabels([&] {
+        QStringList k;  // the unit below the name: narrower columns
+        for (const Tri& t : texte::kNormSpalten) k << qs(t, lang).replace(QStringLiteral(" ("), QStringLiteral("\n("));
+        return k;
+    }());
+    Rechnen();
+}
+
+void ExposureWindow::Rechnen() {
+    spaeter_.stop();
+    const Language lang = sprache();
+    modell_.setStand(nullptr);
+    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
+    grundFaktor_->setText(qs(stand_.gelesen.factorReason));
+    grundAnteil_->setText(qs(stand_.gelesen.shareReason));
+    ergebnis_->setText(ErgebnisZeilen(stand_).zeilen().join(QLatin1Char('\n')));
+    QStringList hinweise = Hinweise(stand_);
+    if (!stand_.hatBereich) hinweise << qs(texte::kKeinBereich, lang);
+    hinweise_->setText(hinweise.join(QLatin1Char('\n')));
+    normTabelle();
+    diagramm_->zeigen(stand_.einzel ? stand_.einzel->result : std::nullopt, stand_.slot(), lang);
+    modell_.setStand(&stand_);
+    // The table over the frequencies only while the tuning range has some.
+    findChild<QWidget*>(QStringLiteral("wdgBereich"))->setVisible(stand_.hatBereich);
+    bereich_->setText(qs(texte::kUeberBereich, lang)
+                          .arg(qs(StandardName(stand_.eingaben.standard, lang)),
+                               qs(PopulationName(stand_.eingaben.population, lang))));
+    modellText_->setText(qs(texte::kModell, lang));
+    findChild<QPushButton*>(QStringLiteral("cmdDrucken"))->setEnabled(stand_.ergebnis() != nullptr);
+}
+
+void ExposureWindow::normTabelle() {
+    const std::vector<NormZeile> zeilen = NormZeilen(stand_);
+    for (std::size_t z = 0; z < zeilen.size(); ++z) {
+        const bool gewaehlt = z == stand_.slot();
+        for (int s = 0; s < zeilen[z].zellen.size(); ++s) {
+            auto* zelle = new QTableWidgetItem(zeilen[z].zellen[s]);
+            zelle->setTextAlignment((s < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            QFont f = zelle->font();
+            f.setBold(s == zeilen[z].massgebend || (s == 7 && zeilen[z].massgebend >= 0));
+            zelle->setFont(f);
+            if (gewaehlt) zelle->setBackground(kGewaehlt);
+            normen_->setItem(static_cast<int>(z), s, zelle);
+        }
+    }
+}
+
+void ExposureWindow::Zeigen() {
+    // The first time it stands right of the main window, as far as the screen allows.
+    if (!platziert_) {
+        platziert_ = true;
+        if (const QScreen* schirm = neben_.screen()) {
+            const QRect frei = schirm->availableGeometry();
+            // No larger than the screen leaves room for, nor smaller than the layout needs.
+            resize(size().boundedTo(frei.size() - (frameGeometry().size() - size())).expandedTo(minimumSizeHint()));
+        }
+        move(PlatzNeben(*this, neben_));
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    Rechnen();
+}
+
+void ExposureWindow::hideEvent(QHideEvent* event) {
+    einstellungenSchreiben();
+    QWidget::hideEvent(event);
+}
+
+// ---------------------------------------------------------------- settings
+
+void ExposureWindow::einstellungenLesen() {
+    auto store = settings::open(settingsFile_, kSettingsApplication);
+    store->beginGroup(qs(kSettingsGroup));
+    KeyTexts gespeichert;
+    for (const QString& key : store->childKeys()) {
+        const QVariant wert = store->value(key);
+        // An INI value with a comma reads back as a list; the stored text is wanted.
+        gespeichert[str(key)] =
+            str(wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QLatin1Char(',')) : wert.toString());
+    }
+    felderSetzen(AusSchluesseln(gespeichert));
+}
+
+void ExposureWindow::einstellungenSchreiben() const {
+    auto store = settings::open(settingsFile_, kSettingsApplication);
+    if (!store->isWritable()) return;
+    store->beginGroup(qs(kSettingsGroup));
+    for (const auto& [key, text] : Eingaben()) store->setValue(qs(key), qs(text));
+    store->endGroup();
+    store->sync();
+}
+
+// ---------------------------------------------------------------- report
+
+void ExposureWindow::drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintDialog dialog(&drucker, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // Without a printer, Qt prints to a PDF file; it needs a name.
+    if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty()) {
+        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), QStringLiteral("sicherheitsabstand.pdf"),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (name.isEmpty()) return;
+        drucker.setOutputFileName(name);
+    }
+    if (!ExposureReport(stand_, QDateTime::currentDateTime()).drucken(drucker))
+        dienste_.messageBox(
+            Meldung{std::string(tuning::texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
+}
+
+}  // namespace ringfeld::exposure

@@ -1,0 +1,543 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#include "finder_window/finder_window.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "export/field_keys.h"
+#include "export/finder_export.h"
+#include "finder/finder_message.h"
+#include "forms/accessibility.h"
+#include "forms/forms.h"
+#include "forms/widget_texts.h"
+#include "forms/window_place.h"
+#include "platform/qt_text.h"
+#include "platform/settings_store.h"
+#include "presentation/tuning_row_texts.h"
+#include "text/catalog/finder_texts.h"
+#include "text/list_texts.h"
+#include "text/number_format.h"
+#include "text/window_texts.h"
+
+namespace ringfeld::finder {
+namespace {
+
+// The fields' layout names (none for the two lists of check boxes), labels and reasons, in the order of Feld.
+struct FeldName {
+    const char* feld;
+    const char* label;
+    const char* grund;
+    int gruppe;  // 0 band and capacitor, 1 power and losses, 2 search space
+};
+constexpr std::array<FeldName, kFeldAnzahl> kNamen{{
+    {"txtVon", "lblVon", "grundVon", 0},
+    {"txtBis", "lblBis", "grundBis", 0},
+    {"txtCmin", "lblCmin", "grundCmin", 0},
+    {"txtCmax", "lblCmax", "grundCmax", 0},
+    {"txtUmax", "lblUmax", "grundUmax", 0},
+    {"txtGuete", "lblGuete", "grundGuete", 0},
+    {"txtStreu", "lblStreu", "grundStreu", 0},
+    {"txtErde", "lblErde", "grundErde", 1},
+    {"txtLeistung", "lblLeistung", "grundLeistung", 1},
+    {"txtReihe", "lblReihe", "grundReihe", 1},
+    {"txtParallel", "lblParallel", "grundParallel", 1},
+    {"txtGroesseVon", "lblGroesseVon", "grundGroesseVon", 2},
+    {"txtGroesseBis", "lblGroesseBis", "grundGroesseBis", 2},
+    {"txtGroesseSchritt", "lblGroesseSchritt", "grundGroesseSchritt", 2},
+    {nullptr, "lblFormen", "grundFormen", 2},
+    {nullptr, "lblMaterialien", "grundMaterialien", 2},
+    {"txtLeiter", "lblLeiter", "grundLeiter", 2},
+    {"txtWindungen", "lblWindungen", "grundWindungen", 2},
+    {"txtAbstand", "lblAbstand", "grundAbstand", 2},
+}};
+constexpr std::array<const char*, 2> kFormNamen{"chkKreis", "chkQuadrat"};
+constexpr std::array<const char*, 6> kMaterialNamen{"chkCu", "chkAl", "chkFe", "chkAg", "chkZn", "chkMessing"};
+static_assert(kFormNamen.size() == kFormListe.size() && kMaterialNamen.size() == kMaterialListe.size());
+
+constexpr int kBreiteFeld = 90;     // pixels of an input field
+constexpr int kBreiteListe = 190;   // pixels of a list field
+constexpr int kBreiteGrund = 140;   // pixels of the reason beside it
+constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown
+constexpr int kAnzeigeTakt = 50;    // ms between two looks at the progress
+const QSize kStartGroesse(1240, 820);
+constexpr int kRahmen = 48;  // pixels a window manager's frame and title bar may take
+
+bool leer(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+}  // namespace
+
+// A search on its thread. The thread is the last member: it is joined before the rest goes.
+struct FinderWindow::Lauf {
+    std::atomic<long long> erledigt{0};
+    long long gesamt = 0;
+    FeldTexte texte;
+    FinderOptionen options;
+    QElapsedTimer uhr;
+    std::jthread thread;
+};
+
+FinderWindow::FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
+                           QString settingsFile)
+    : QWidget(nullptr, Qt::Window),
+      rec_(rec),
+      dienste_(dienste),
+      anschluss_(std::move(anschluss)),
+      neben_(neben),
+      settingsFile_(std::move(settingsFile)) {
+    // The name UI automation and the caption table know the window by, kept from its first release.
+    setObjectName(QStringLiteral("frmFinder"));
+    initUiResources();
+    setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
+    aufbauen();
+    einstellungenLesen();
+    SpracheAnwenden();
+    verbinden();
+    exposeObjectNames(this);
+    resize(kStartGroesse);
+}
+
+FinderWindow::~FinderWindow() {
+    lauf_.reset();  // stops and joins a running search
+    try {
+        einstellungenSchreiben();
+    } catch (...) {}
+}
+
+void FinderWindow::aufbauen() {
+    auto* aussen = new QVBoxLayout(this);
+    oben_ = new QGridLayout;
+    aussen->addLayout(oben_);
+    std::array<QGridLayout*, 3> raster{};
+    const char* gruppen[] = {"grpBand", "grpVerluste", "grpSuche"};
+    for (std::size_t i = 0; i < raster.size(); ++i) {
+        gruppen_[i] = new QGroupBox(this);
+        gruppen_[i]->setObjectName(QString::fromLatin1(gruppen[i]));
+        raster[i] = new QGridLayout(gruppen_[i]);
+    }
+    anordnen(false);
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
+        const FeldName& n = kNamen[i];
+        QGridLayout& g = *raster[static_cast<std::size_t>(n.gruppe)];
+        const int zeile = g.rowCount();
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(n.label));
+        auto* grund = new QLabel(this);
+        grund->setObjectName(QString::fromLatin1(n.grund));
+        grund->setStyleSheet(QStringLiteral("color: #b00000;"));
+        grund->setWordWrap(true);
+        grund->setFixedWidth(kBreiteGrund);
+        gruende_[i] = grund;
+        g.addWidget(label, zeile, 0);
+        g.addWidget(grund, zeile, 2);
+        if (n.feld) {
+            auto* feld = new QLineEdit(this);
+            feld->setObjectName(QString::fromLatin1(n.feld));
+            const bool liste = static_cast<Feld>(i) == Feld::Conductors || static_cast<Feld>(i) == Feld::Turns;
+            feld->setFixedWidth(liste ? kBreiteListe : kBreiteFeld);
+            label->setBuddy(feld);
+            g.addWidget(feld, zeile, 1);
+            texte_[i] = feld;
+            continue;
+        }
+        // The shapes and the materials: a check box for each entry of the main window's list.
+        auto* kaesten = new QHBoxLayout;
+        const bool formen = static_cast<Feld>(i) == Feld::Shapes;
+        const std::size_t anzahl = formen ? formen_.size() : materialien_.size();
+        for (std::size_t k = 0; k < anzahl; ++k) {
+            auto* kasten = new QCheckBox(this);
+            kasten->setObjectName(QString::fromLatin1(formen ? kFormNamen[k] : kMaterialNamen[k]));
+            (formen ? formen_[k] : materialien_[k]) = kasten;
+            kaesten->addWidget(kasten);
+        }
+        kaesten->addStretch(1);
+        g.addLayout(kaesten, zeile, 1);
+    }
+    for (QGridLayout* g : raster) {
+        g->setColumnStretch(2, 1);
+        g->setRowStretch(g->rowCount(), 1);
+    }
+
+    // The counts (or why nothing qualifies), the progress and the cancel button.
+    auto* leiste = new QHBoxLayout;
+    aussen->addLayout(leiste);
+    zaehlung_ = new QLabel(this);
+    zaehlung_->setObjectName(QStringLiteral("lblZaehlung"));
+    zaehlung_->setWordWrap(true);
+    zaehlung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    leiste->addWidget(zaehlung_, 1);
+    fortschritt_ = new QProgressBar(this);
+    fortschritt_->setObjectName(QStringLiteral("prgSuche"));
+    fortschritt_->setVisible(false);
+    leiste->addWidget(fortschritt_);
+    abbrechen_ = new QPushButton(this);
+    abbrechen_->setObjectName(QStringLiteral("cmdAbbrechen"));
+    abbrechen_->setVisible(false);
+    leiste->addWidget(abbrechen_);
+
+    tabelle_ = new QTableView(this);
+    tabelle_->setObjectName(QStringLiteral("tblEntwuerfe"));
+    sortiert_ = new QSortFilterProxyModel(this);
+    sortiert_->setSourceModel(&modell_);
+    sortiert_->setSortRole(Qt::UserRole);
+    tabelle_->setModel(sortiert_);
+    tabelle_->setSortingEnabled(true);
+    tabelle_->sortByColumn(0, Qt::AscendingOrder);  // best first
+    tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle_->setAlternatingRowColors(true);
+    tabelle_->verticalHeader()->setVisible(false);
+    // A table of some hundred designs at most: every heading can be read in full.
+    tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 4);
+    aussen->addWidget(tabelle_, 1);
+
+    auto* knoepfe = new QHBoxLayout;
+    aussen->addLayout(knoepfe);
+    knoepfe->addStretch(1);
+    for (const char* name : {"cmdUebernehmen", "cmdCsv", "cmdJson"}) {
+        auto* knopf = new QPushButton(this);
+        knopf->setObjectName(QString::fromLatin1(name));
+        knopf->setEnabled(false);
+        knoepfe->addWidget(knopf);
+    }
+}
+
+void FinderWindow::verbinden() {
+    spaeter_.setSingleShot(true);
+    spaeter_.setInterval(0);
+    connect(&spaeter_, &QTimer::timeout, this, [this] { Suchen(); });
+    anzeige_.setInterval(kAnzeigeTakt);
+    connect(&anzeige_, &QTimer::timeout, this, [this] { fortschritt(); });
+    // Every change searches anew while the window is shown.
+    auto neu = [this] {
+        if (isVisible()) spaeter_.start();
+        emit EingabenGeaendert();
+    };
+    for (QLineEdit* feld : texte_)
+        if (feld) connect(feld, &QLineEdit::textChanged, this, neu);
+    for (QCheckBox* kasten : formen_) connect(kasten, &QCheckBox::toggled, this, neu);
+    for (QCheckBox* kasten : materialien_) connect(kasten, &QCheckBox::toggled, this, neu);
+    connect(abbrechen_, &QPushButton::clicked, this, [this] { Abbrechen(); });
+    connect(tabelle_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { Uebernehmen(i.row()); });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdUebernehmen")), &QPushButton::clicked, this, [this] {
+        const QModelIndex current = tabelle_->currentIndex();
+        Uebernehmen(current.isValid() ? current.row() : 0);
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this,
+            [this] { exportieren(false); });
+    connect(findChild<QPushButton*>(QStringLiteral("cmdJson")), &QPushButton::clicked, this,
+            [this] { exportieren(true); });
+}
+
+Language FinderWindow::sprache() const {
+    const Language lang = SpracheVon(rec_.Sprache);
+    return lang == Language::None ? kStandardSprache : lang;
+}
+
+void FinderWindow::SpracheAnwenden() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    if (lang == Language::None) return;  // as in the main window: the texts stay
+    for (const SprachText& row : SprachTexte())
+        if (row.window == TextWindow::Finder) TextAnwenden(row, lang, *this);
+    for (std::size_t k = 0; k < formen_.size(); ++k) formen_[k]->setText(qs(kFormListe[k].text.in(lang)));
+    for (std::size_t k = 0; k < materialien_.size(); ++k) materialien_[k]->setText(qs(kMaterialListe[k].text.in(lang)));
+    fortschritt_->setFormat(qs(texte::kSucht.in(lang)));
+    // The table's texts and the counts follow the language; the numbers stay.
+    modell_.setErgebnis(modell_.ergebnis(), lang);
+    zaehlungZeigen();
+}
+
+// ---------------------------------------------------------------- inputs
+
+FeldTexte FinderWindow::felder() const {
+    FeldTexte t;
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i)
+        if (texte_[i]) t[i] = str(texte_[i]->text());
+    // The lists by their keys, in the main window's order.
+    auto liste = [](const auto& kaesten, auto key) {
+        std::string text;
+        for (std::size_t k = 0; k < kaesten.size(); ++k)
+            if (kaesten[k]->isChecked()) text += (text.empty() ? "" : ", ") + std::string(key(k));
+        return text;
+    };
+    t[at(Feld::Shapes)] = liste(formen_, [](std::size_t k) { return FormKey(kFormListe[k].form); });
+    t[at(Feld::Materials)] = liste(materialien_, [](std::size_t k) { return MaterialKey(kMaterialListe[k].material); });
+    return t;
+}
+
+void FinderWindow::felderSetzen(const FeldTexte& t) {
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i)
+        if (texte_[i]) texte_[i]->setText(qs(t[i]));
+    // A list's entries checked as its text names them in any language; an unknown name checks none.
+    std::vector<Form> formen;
+    std::vector<Material> materialien;
+    std::string item;
+    for (const std::string* text : {&t[at(Feld::Shapes)], &t[at(Feld::Materials)]})
+        for (char c : *text + ",") {
+            if (c != ',' && c != ';' && c != ' ' && c != '\t') {
+                item += c;
+                continue;
+            }
+            if (auto form = text == &t[at(Feld::Shapes)] ? FormAusText(item) : std::nullopt) formen.push_back(*form);
+            if (auto m = text == &t[at(Feld::Materials)] ? MaterialAusText(item) : std::nullopt)
+                materialien.push_back(*m);
+            item.clear();
+        }
+    for (std::size_t k = 0; k < formen_.size(); ++k)
+        formen_[k]->setChecked(std::find(formen.begin(), formen.end(), kFormListe[k].form) != formen.end());
+    for (std::size_t k = 0; k < materialien_.size(); ++k)
+        materialien_[k]->setChecked(std::find(materialien.begin(), materialien.end(), kMaterialListe[k].material) !=
+                                    materialien.end());
+}
+
+std::map<std::string, std::string> FinderWindow::Eingaben() const { return AlsSchluessel(felder()); }
+
+void FinderWindow::EingabenSetzen(const std::map<std::string, std::string>& werte) {
+    felderSetzen(AusSchluesseln(werte, felder()));
+}
+
+void FinderWindow::anordnen(bool schmal) {
+    for (QGroupBox* g : gruppen_) oben_->removeWidget(g);
+    oben_->addWidget(gruppen_[0], 0, 0);
+    if (schmal) {
+        oben_->addWidget(gruppen_[1], 1, 0);
+        oben_->addWidget(gruppen_[2], 0, 1, 2, 1);
+    } else {
+        oben_->addWidget(gruppen_[1], 0, 1);
+        oben_->addWidget(gruppen_[2], 0, 2);
+    }
+    oben_->setColumnStretch(0, 1);
+    oben_->setColumnStretch(1, schmal ? 2 : 1);
+    oben_->setColumnStretch(2, schmal ? 0 : 2);
+}
+
+// ---------------------------------------------------------------- the search
+
+void FinderWindow::Suchen() {
+    spaeter_.stop();
+    lauf_.reset();  // a search still running is stopped, its result dropped
+    const Language lang = sprache();
+    const FeldTexte texte = felder();
+    const FinderGelesen gelesen = LiesFinder(texte, lang);
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i) gruende_[i]->setText(qs(gelesen.reasons[i]));
+    const unsigned nummer = ++nummer_;
+    if (!gelesen.options) {
+        // No design from half-read inputs.
+        anzeige_.stop();
+        fortschritt_->setVisible(false);
+        abbrechen_->setVisible(false);
+        gesucht_.reset();
+        modell_.setErgebnis({}, lang);
+        zaehlungZeigen();
+        return;
+    }
+    auto lauf = std::make_unique<Lauf>();
+    lauf->texte = texte;
+    lauf->options = *gelesen.options;
+    lauf->gesamt = KandidatenAnzahl(lauf->options);
+    lauf->uhr.start();
+    Lauf* l = lauf.get();
+    lauf->thread = std::jthread([this, l, nummer](std::stop_token stop) {
+        Ergebnis e = finder::Suchen(l->options, Steuerung{std::move(stop), &l->erledigt, 0});
+        QMetaObject::invokeMethod(
+            this, [this, nummer, e = std::move(e)]() mutable { fertig(nummer, std::move(e)); }, Qt::QueuedConnection);
+    });
+    lauf_ = std::move(lauf);
+    fortschritt_->setRange(0, 1000);
+    fortschritt_->setValue(0);
+    anzeige_.start();
+}
+
+void FinderWindow::Abbrechen() {
+    if (!lauf_) return;
+    lauf_.reset();
+    ++nummer_;  // a result already on its way is dropped
+    anzeige_.stop();
+    fortschritt_->setVisible(false);
+    abbrechen_->setVisible(false);
+    zaehlung_->setText(qs(texte::kAbgebrochen.in(sprache())));
+}
+
+void FinderWindow::fertig(unsigned nummer, Ergebnis ergebnis) {
+    if (nummer != nummer_ || !lauf_) return;
+    gesuchteTexte_ = lauf_->texte;
+    gesucht_ = lauf_->options;
+    lauf_.reset();
+    anzeige_.stop();
+    fortschritt_->setVisible(false);
+    abbrechen_->setVisible(false);
+    modell_.setErgebnis(std::move(ergebnis), sprache());
+    zaehlungZeigen();
+}
+
+void FinderWindow::fortschritt() {
+    if (!lauf_) return;
+    if (lauf_->uhr.elapsed() < kSichtbarNach) return;
+    fortschritt_->setVisible(true);
+    abbrechen_->setVisible(true);
+    const long long gesamt = std::max(1LL, lauf_->gesamt);
+    fortschritt_->setValue(static_cast<int>(lauf_->erledigt.load() * 1000 / gesamt));
+}
+
+void FinderWindow::zaehlungZeigen() {
+    const Language lang = sprache();
+    const Ergebnis& e = modell_.ergebnis();
+    const bool entwuerfe = !e.designs.empty();
+    // The exports write an empty result too, with its reason.
+    findChild<QPushButton*>(QStringLiteral("cmdUebernehmen"))->setEnabled(entwuerfe);
+    for (const char* name : {"cmdCsv", "cmdJson"})
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(gesucht_.has_value());
+    if (!gesucht_) {
+        zaehlung_->setText(qs(tuning::texte::kEingabenPruefen.in(lang)));
+        return;
+    }
+    QString text = qs(Zaehlung(e, lang)) + '\n' + qs(Ausschluesse(e, lang));
+    if (const std::string warum = Begruendung(e, *gesucht_, lang, str(QLocale::system().decimalPoint()));
+        !warum.empty())
+        text += '\n' + qs(warum);
+    zaehlung_->setText(text);
+}
+
+void FinderWindow::Uebernehmen(int row) {
+    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));
+    if (!index.isValid() || !gesucht_ || !anschluss_.uebernehmen) return;
+    const Entwurf& e = modell_.ergebnis().designs[static_cast<std::size_t>(index.row())];
+    const FinderOptionen& o = *gesucht_;
+    // The tuning window's sheet gets the finder's 51 frequencies and its capacitor.
+    using tuning::Field;
+    Uebernahme u{e.felder, {{Field::From, o.fromText}, {Field::To, o.toText}}};
+    if (o.toMHz > o.fromMHz) u.abstimmung.emplace_back(Field::Step, FrequenzText((o.toMHz - o.fromMHz) / kSchritte));
+    for (const auto& [hier, dort] : {std::pair{Feld::CapMin, Field::CapMin}, std::pair{Feld::CapMax, Field::CapMax},
+                                     std::pair{Feld::CapVPeak, Field::CapVolts}, std::pair{Feld::CapQ, Field::CapQ},
+                                     std::pair{Feld::Stray, Field::Stray}, std::pair{Feld::Ground, Field::Ground}})
+        u.abstimmung.emplace_back(dort, gesuchteTexte_[at(hier)]);
+    anschluss_.uebernehmen(u);
+}
+
+// ---------------------------------------------------------------- window
+
+void FinderWindow::Zeigen() {
+    // The inputs start from the main window's power and losses and, when the tuning
+    // window has a capacitor range, from its capacitor, stray C and ground loss; else
+    // the finder keeps its own (a rating typed here is not blanked by an unused
+    // tuning window).
+    {
+        if (anschluss_.schleife) {
+            const LoopEingaben loop = anschluss_.schleife();
+            texte_[at(Feld::Power)]->setText(qs(loop.Text6));
+            texte_[at(Feld::SeriesLoss)]->setText(qs(loop.Text7));
+            texte_[at(Feld::ParallelLoss)]->setText(qs(loop.Text9));
+        }
+        if (anschluss_.abstimmung) {
+            using tuning::Field;
+            const tuning::FieldTexts t = anschluss_.abstimmung();
+            auto von = [&](Feld hier, Field dort) { texte_[at(hier)]->setText(qs(t[static_cast<std::size_t>(dort)])); };
+            if (!leer(t[static_cast<std::size_t>(Field::CapMin)]) &&
+                !leer(t[static_cast<std::size_t>(Field::CapMax)])) {
+                von(Feld::CapMin, Field::CapMin);
+                von(Feld::CapMax, Field::CapMax);
+                von(Feld::CapVPeak, Field::CapVolts);
+                von(Feld::CapQ, Field::CapQ);
+                von(Feld::Stray, Field::Stray);
+                von(Feld::Ground, Field::Ground);
+            }
+        }
+    }
+    // The first time it stands right of the main window, as far as the screen allows.
+    if (!platziert_) {
+        platziert_ = true;
+        if (const QScreen* schirm = neben_.screen()) {
+            const QRect frei = schirm->availableGeometry();
+            // On a small screen the window takes what there is, its buttons in sight,
+            // power and losses below the band where the groups do not fit side by side.
+            const QSize platz = frei.size() - QSize(kRahmen, kRahmen);
+            anordnen(false);
+            anordnen(minimumSizeHint().width() > platz.width());
+            resize(size().boundedTo(platz));
+        }
+        move(PlatzNeben(*this, neben_));
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    Suchen();
+}
+
+void FinderWindow::hideEvent(QHideEvent* event) {
+    Abbrechen();
+    einstellungenSchreiben();
+    QWidget::hideEvent(event);
+}
+
+// ---------------------------------------------------------------- settings
+
+void FinderWindow::einstellungenLesen() {
+    auto store = settings::open(settingsFile_, kSettingsApplication);
+    store->beginGroup(qs(kSettingsGroup));
+    FeldTexte t = FinderVorgaben();
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
+        const QVariant wert = store->value(qs(kFeldSchluessel[i]));
+        // A start value of one number is written with the locale's separator, as the main window's are.
+        if (!wert.isValid() && texte_[i] && i != at(Feld::Conductors) && i != at(Feld::Turns))
+            t[i] = str(qs(t[i]).replace(QLatin1Char('.'), QLocale::system().decimalPoint()));
+        if (!wert.isValid()) continue;
+        // An INI value with a comma may read back as a list; the stored text is wanted.
+        t[i] = str(wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QStringLiteral(", "))
+                                                           : wert.toString());
+    }
+    felderSetzen(t);
+}
+
+void FinderWindow::einstellungenSchreiben() const {
+    auto store = settings::open(settingsFile_, kSettingsApplication);
+    if (!store->isWritable()) return;
+    store->beginGroup(qs(kSettingsGroup));
+    const FeldTexte t = felder();
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i) store->setValue(qs(kFeldSchluessel[i]), qs(t[i]));
+    store->endGroup();
+    store->sync();
+}
+
+// ---------------------------------------------------------------- exports
+
+void FinderWindow::exportieren(bool json) {
+    if (!gesucht_) return;
+    const Language lang = sprache();
+    const QString name =
+        QFileDialog::getSaveFileName(this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
+                                     qs((json ? texte::kJsonName : texte::kCsvName).in(lang)),
+                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    if (name.isEmpty()) return;
+    const FinderExport x{gesuchteTexte_, *gesucht_, modell_.ergebnis(), lang, std::nullopt};
+    const std::string inhalt = json ? FinderJson(x) : FinderCsv(x);
+    QSaveFile datei(name);
+    const bool ok =
+        datei.open(QIODevice::WriteOnly) &&
+        datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
+        datei.commit();
+    if (!ok)
+        dienste_.messageBox(
+            Meldung{std::string(tuning::texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
+}
+
+}  // namespace ringfeld::finder

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ringfeld developers
+#pragma once
+// The tuning-range report: title and date, the inputs, the summary and the
+// measured result, the chart, then the table over as many pages as it needs,
+// all as vector text and lines. It paints onto any paged device, a printer or
+// a PDF writer, and knows nothing of the window that asks for it.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+#include "core/tuning_sheet.h"
+#include "presentation/tuning_report_inputs.h"
+#include "text/language.h"
+
+class QPagedPaintDevice;
+
+namespace ringfeld::tuning {
+
+struct BerichtInhalt {
+    const Sheet* sheet = nullptr;
+    Language lang = Language::German;
+    std::vector<EingabeGruppe> eingaben;  // the loop's and the sheet's inputs, by group
+    QDateTime datum;
+};
+
+class TuningReport {
+public:
+    explicit TuningReport(BerichtInhalt inhalt);
+
+    // Paints every page; false when the device could not be painted on.
+    bool drucken(QPagedPaintDevice& device) const;
+
+private:
+    BerichtInhalt inhalt_;
+};
+
+}  // namespace ringfeld::tuning
