@@ -88,8 +88,75 @@ void HauptProgramm::EntwurfZeigen(const design::Entwurf& e) {
     hauptfenster_->Command1_Click();
 }
 
+// ---------------------------------------------------------------- what the main window asks for
+
 void HauptProgramm::DateiOeffnen(const std::string& pfad) {
     if (dokument_) dokument_->OeffnenDatei(pfad);
+}
+
+void HauptProgramm::DateiNeu() {
+    if (dokument_) dokument_->Neu();
+}
+
+void HauptProgramm::DateiOeffnen() {
+    if (dokument_) dokument_->Oeffnen();
+}
+
+void HauptProgramm::DateiSpeichern() {
+    if (dokument_) dokument_->Speichern();
+}
+
+void HauptProgramm::DateiSpeichernUnter() {
+    if (dokument_) dokument_->SpeichernUnter();
+}
+
+bool HauptProgramm::SchliessenErlaubt() { return !dokument_ || dokument_->SchliessenErlaubt(); }
+
+void HauptProgramm::AnkopplungZeigen() { ringfeld::AnkopplungZeigen(Kopplungsfenster(), hauptfenster_.get()); }
+
+void HauptProgramm::AnkopplungNeueLoop() {
+    if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();
+}
+
+void HauptProgramm::AbstimmbereichZeigen() { Abstimmbereich().Zeigen(); }
+
+// The coupling window comes into being with the first language switch.
+void HauptProgramm::AndereFensterLeeren() { Kopplungsfenster().SpracheLeeren(); }
+
+void HauptProgramm::AndereFensterAnwenden() {
+    QtUebersetzungLaden(SpracheVon(rec_.Sprache));  // Qt's own dialogs and buttons
+    Kopplungsfenster().SpracheAnwenden();
+    if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
+    if (sicherheitsfenster_) sicherheitsfenster_->SpracheAnwenden();
+    if (finderfenster_) finderfenster_->SpracheAnwenden();
+}
+
+void HauptProgramm::HilfeAufrufen() { ringfeld::HilfeAufrufen(dienste_, rec_); }
+
+void HauptProgramm::InfoAnzeigen() { ringfeld::InfoAnzeigen(dienste_, rec_); }
+
+void HauptProgramm::SicherheitZeigen() {
+    if (!sicherheitsfenster_) {
+        // The tuning range's sheet while that window shows one, else none.
+        auto blatt = [this]() -> const tuning::Sheet* {
+            if (!abstimmfenster_ || !abstimmfenster_->isVisible()) return nullptr;
+            const tuning::Sheet& sheet = abstimmfenster_->modell().sheet();
+            return sheet.rows.empty() ? nullptr : &sheet;
+        };
+        sicherheitsfenster_ = makeToolWindow<exposure::ExposureWindow>(
+            rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
+        QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
+                         &exposure::ExposureWindow::SpaeterRechnen);
+        if (sicherheitVorgabe_)
+            sicherheitsfenster_->EingabenSetzen(
+                exposure::KeyTexts(sicherheitVorgabe_->begin(), sicherheitVorgabe_->end()));
+        sicherheitVorgabe_.reset();
+        QObject::connect(sicherheitsfenster_.get(), &exposure::ExposureWindow::EingabenGeaendert, [this] {
+            if (dokument_) dokument_->EingabenGeaendert();
+        });
+        SicherheitMitAbstimmung();
+    }
+    sicherheitsfenster_->Zeigen();
 }
 
 void HauptProgramm::DokumentVerbinden() {
@@ -101,28 +168,21 @@ void HauptProgramm::DokumentVerbinden() {
             [this](const std::string& name) { hauptfenster_->DokumentZeigen(name); },
             [this](bool geaendert) { hauptfenster_->setWindowModified(geaendert); },
             [this](const std::vector<std::string>& dateien) { hauptfenster_->ZuletztZeigen(dateien); }});
-    haupt.DateiNeu = [this] { dokument_->Neu(); };
-    haupt.DateiOeffnen = [this] { dokument_->Oeffnen(); };
-    haupt.DateiSpeichern = [this] { dokument_->Speichern(); };
-    haupt.DateiSpeichernUnter = [this] { dokument_->SpeichernUnter(); };
-    haupt.ZuletztOeffnen = [this](const std::string& pfad) { dokument_->OeffnenDatei(pfad); };
-    haupt.DateiFallen = [this](const std::string& pfad) { dokument_->OeffnenDatei(pfad); };
-    haupt.SchliessenErlaubt = [this] { return dokument_->SchliessenErlaubt(); };
     QObject::connect(&haupt, &frmMain::EingabenGeaendert, [this] { dokument_->EingabenGeaendert(); });
 }
 
 void HauptProgramm::SicherheitMitAbstimmung() {
     if (abstimmfenster_ && sicherheitsfenster_)
         QObject::connect(abstimmfenster_.get(), &tuning::TuningWindow::BlattGeaendert, sicherheitsfenster_.get(),
-                         &exposure::ExposureWindow::LoopGeaendert, Qt::UniqueConnection);
+                         &exposure::ExposureWindow::SpaeterRechnen, Qt::UniqueConnection);
 }
 
 tuning::TuningWindow& HauptProgramm::Abstimmbereich() {
     if (!abstimmfenster_) {
-        abstimmfenster_ = std::make_unique<tuning::TuningWindow>(
+        abstimmfenster_ = makeToolWindow<tuning::TuningWindow>(
             rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
         QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
-                         &tuning::TuningWindow::LoopGeaendert);
+                         &tuning::TuningWindow::SpaeterRechnen);
         // A design shown before the window existed brings its inputs.
         if (abstimmVorgabe_) abstimmfenster_->FelderSetzen(abstimmVorgabe_->felder, abstimmVorgabe_->band);
         abstimmVorgabe_.reset();
@@ -150,7 +210,7 @@ void HauptProgramm::FinderZeigen() {
             abstimmung.Zeigen();
             hauptfenster_->Command1_Click();
         };
-        finderfenster_ = std::make_unique<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+        finderfenster_ = makeToolWindow<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
         if (finderVorgabe_) finderfenster_->EingabenSetzen(*finderVorgabe_);
         finderVorgabe_.reset();
         QObject::connect(finderfenster_.get(), &finder::FinderWindow::EingabenGeaendert, [this] {
@@ -165,50 +225,9 @@ void HauptProgramm::Main() {
 
     // Create and load the main window.
     try {
-        hauptfenster_ = std::make_unique<frmMain>(rec_, dienste_);
-        frmMain& haupt = *hauptfenster_;
-        haupt.AnkopplungZeigen = [this] { ringfeld::AnkopplungZeigen(Kopplungsfenster(), hauptfenster_.get()); };
-        haupt.AnkopplungNeueLoop = [this] {
-            if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();
-        };
-        haupt.AbstimmbereichZeigen = [this] { Abstimmbereich().Zeigen(); };
-        haupt.FinderZeigen = [this] { FinderZeigen(); };
-        haupt.SicherheitZeigen = [this] {
-            if (!sicherheitsfenster_) {
-                // The tuning range's sheet while that window shows one, else none.
-                auto blatt = [this]() -> const tuning::Sheet* {
-                    if (!abstimmfenster_ || !abstimmfenster_->isVisible()) return nullptr;
-                    const tuning::Sheet& sheet = abstimmfenster_->modell().sheet();
-                    return sheet.rows.empty() ? nullptr : &sheet;
-                };
-                sicherheitsfenster_ = std::make_unique<exposure::ExposureWindow>(
-                    rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
-                QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
-                                 &exposure::ExposureWindow::LoopGeaendert);
-                if (sicherheitVorgabe_)
-                    sicherheitsfenster_->EingabenSetzen(
-                        exposure::KeyTexts(sicherheitVorgabe_->begin(), sicherheitVorgabe_->end()));
-                sicherheitVorgabe_.reset();
-                QObject::connect(sicherheitsfenster_.get(), &exposure::ExposureWindow::EingabenGeaendert, [this] {
-                    if (dokument_) dokument_->EingabenGeaendert();
-                });
-                SicherheitMitAbstimmung();
-            }
-            sicherheitsfenster_->Zeigen();
-        };
-        // The coupling window comes into being with the first language switch.
-        haupt.AndereFensterLeeren = [this] { Kopplungsfenster().SpracheLeeren(); };
-        haupt.AndereFensterAnwenden = [this] {
-            QtUebersetzungLaden(SpracheVon(rec_.Sprache));  // Qt's own dialogs and buttons
-            Kopplungsfenster().SpracheAnwenden();
-            if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
-            if (sicherheitsfenster_) sicherheitsfenster_->SpracheAnwenden();
-            if (finderfenster_) finderfenster_->SpracheAnwenden();
-        };
-        haupt.HilfeAufrufen = [this] { ringfeld::HilfeAufrufen(dienste_, rec_); };
-        haupt.InfoAnzeigen = [this] { ringfeld::InfoAnzeigen(dienste_, rec_); };
+        MainWindowHost& programm = *this;
+        hauptfenster_ = std::make_unique<frmMain>(rec_, dienste_, programm);
         DokumentVerbinden();
-        if (FensterVerbinden) FensterVerbinden(*hauptfenster_);
         hauptfenster_->Form_Load();
     } catch (const std::exception& e) {
         StartFehler(e.what());

@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/calc_run.h"
-#include "cli/tuning_run.h"
+#include "cli/tuning_output.h"
 #include "core/exposure.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
@@ -94,7 +94,7 @@ void TuningSheetStreamedJson10000(benchmark::State& state) {
     const auto options = TuningOptions();
     for (auto _ : state) {
         Discard out;
-        const int status = ringfeld::cli::WriteTuning(kTwoTurns, options, ringfeld::cli::TuningFormat::Json,
+        const int status = ringfeld::cli::WriteTuning(kTwoTurns, options, ringfeld::cli::OutputFormat::Json,
                                                       ringfeld::Language::English, ".", out);
         benchmark::DoNotOptimize(status);
         benchmark::DoNotOptimize(out.size);

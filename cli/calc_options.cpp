@@ -10,9 +10,8 @@
 
 #include "cli/calc_help.h"
 #include "cli/design_options.h"
-#include "cli/exposure_run.h"
-#include "cli/numeric_options.h"
-#include "cli/tuning_run.h"
+#include "cli/option_table.h"
+#include "cli/tuning_options.h"
 #include "cli/usage_errors.h"
 #include "core/frequency_steps.h"
 #include "design/design_file.h"
@@ -35,49 +34,11 @@ std::optional<std::string> languageCode(const QString& value) {
     return std::nullopt;
 }
 
-// What --lang accepts: every stored word, then every code.
-QStringList languageValues() {
-    QStringList values;
-    for (const SprachEintrag& e : kSprachen) values << qs(e.gespeichert);
-    for (const SprachEintrag& e : kSprachen) values << qs(e.code);
-    return values;
-}
-
 // The list entry `text` names, in any case, written as the list writes it.
-template <typename Entries, typename Name>
-std::optional<std::string> listEntry(const QString& text, const Entries& entries, Name name) {
-    for (const auto& entry : entries)
-        if (text.trimmed().compare(qs(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));
+std::optional<std::string> listEntry(const QString& text, const std::vector<std::string_view>& entries) {
+    for (std::string_view entry : entries)
+        if (text.trimmed().compare(qs(entry), Qt::CaseInsensitive) == 0) return std::string(entry);
     return std::nullopt;
-}
-
-template <typename Entries, typename Name>
-QStringList entryNames(const Entries& entries, Name name) {
-    QStringList names;
-    for (const auto& entry : entries) names << qs(name(entry));
-    return names;
-}
-
-constexpr auto entryName = [](std::string_view s) { return s; };
-
-QString sweepExpected(Language lang, bool strict) {
-    return qs(texte::kExpectSweep.in(lang))
-        .arg(strict ? qs(texte::kExpectFromPositive.in(lang)) : QString(), QString::number(kMaxRows));
-}
-
-// What the option `name` (without dashes) takes, for its usage error.
-QString expectedFor(const QString& name, Language lang, bool strict) {
-    for (const NumericOption& o : kNumericOptions)
-        if (name == qs(o.name)) return ExpectedNumber(o, lang);
-    if (name == "sweep") return sweepExpected(lang, strict);
-    if (name == "shape") return OneOf(lang, entryNames(FormTexteAllerSprachen(), entryName));
-    if (name == "material") return OneOf(lang, entryNames(MaterialTexteAllerSprachen(), entryName));
-    if (name == "lang") return OneOf(lang, languageValues());
-    if (name == "format") return OneOf(lang, {"text", "json", "csv"});
-    if (name == "design" || name == "save-design") return qs(texte::kExpectDesignFile.in(lang));
-    if (QString find = FindExpected(name, lang); !find.isEmpty()) return find;
-    if (QString tuning = TuningExpected(name, lang); !tuning.isEmpty()) return tuning;
-    return ExposureExpected(name, lang);
 }
 
 // The parser's own errors, in the chosen language: an unknown option, a value
@@ -91,7 +52,7 @@ QString parseError(const QCommandLineParser& parser, Language lang, bool strict)
     if (text.startsWith("Unexpected value")) return NoValueExpected(lang, option);
     QString name = option;
     while (name.startsWith('-')) name.remove(0, 1);
-    return UsageError(lang, option, QString(), expectedFor(name, lang, strict));
+    return UsageError(lang, option, QString(), ExpectedNamed(name, lang, strict));
 }
 
 struct Sweep {
@@ -140,19 +101,20 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
     QCommandLineParser parser;
     DefineCalcOptions(parser, Language::English);
     const bool parsed = parser.parse(QStringList{"ringfeld-calc"} + arguments);
-    const bool asTyped = parser.isSet("as-typed");
+    const bool asTyped = IsSet(parser, Option("as-typed"));
 
     // The language first: help and usage errors are written in it.
     CalcOptions o;
     o.sprache =
         SpracheVon(storedLanguage) != Language::None ? storedLanguage : std::string(SprachCode(kStandardSprache));
-    const auto givenLanguage = parser.isSet("lang") ? languageCode(parser.value("lang")) : std::nullopt;
+    const CalcOption& langOption = Option("lang");
+    const auto givenLanguage = IsSet(parser, langOption) ? languageCode(Value(parser, langOption)) : std::nullopt;
     if (givenLanguage) o.sprache = *givenLanguage;
     const Language lang = SpracheVon(o.sprache);
 
     ParseOutcome out;
-    auto refuse = [&](const QString& name, const QString& given) {
-        out.usageError = UsageError(lang, "--" + name, given, expectedFor(name, lang, !asTyped));
+    auto refuse = [&](const CalcOption& option, const QString& given) {
+        out.usageError = UsageError(lang, "--" + qs(option.name), given, Expected(option, lang, !asTyped));
         return out;
     };
     if (!parsed) {
@@ -163,35 +125,33 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         out.usageError = UnexpectedArgument(lang, parser.positionalArguments().first());
         return out;
     }
-    if (parser.isSet("help") || parser.isSet("version")) {
+    if (const bool help = IsSet(parser, Option("help")); help || IsSet(parser, Option("version"))) {
         out.infoShown = true;
-        out.infoText = parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText();
+        out.infoText = help ? CalcHelpText(lang) : CalcVersionText();
         return out;
     }
-    if (parser.isSet("lang") && !givenLanguage) return refuse("lang", parser.value("lang"));
-    if (parser.isSet("format")) {
-        const QString f = parser.value("format").trimmed().toLower();
-        if (f == "text")
-            o.format = OutputFormat::Text;
-        else if (f == "json")
-            o.format = OutputFormat::Json;
-        else if (f == "csv")
-            o.format = OutputFormat::Csv;
-        else
-            return refuse("format", parser.value("format"));
+    if (IsSet(parser, langOption) && !givenLanguage) return refuse(langOption, Value(parser, langOption));
+    if (const CalcOption& format = Option("format"); IsSet(parser, format)) {
+        const QString f = Value(parser, format).trimmed().toLower();
+        const auto named = std::find_if(kOutputFormats.begin(), kOutputFormats.end(),
+                                        [&](const auto& entry) { return f == qs(entry.second); });
+        if (named == kOutputFormats.end()) return refuse(format, Value(parser, format));
+        o.format = named->first;
     }
     // The design file's inputs are the fields' defaults; the sheet's options it
     // gives are read as if given after those of the command line.
     design::Entwurf basis = design::Startentwurf();
     TuningParse sheet;
-    if (parser.isSet("design")) {
-        design::Gelesen gelesen = design::EntwurfLesen(parser.value("design").toStdString(), lang);
+    const CalcOption& designOption = Option("design");
+    const bool withTuning = IsSet(parser, Option("tuning"));
+    if (IsSet(parser, designOption)) {
+        design::Gelesen gelesen = design::EntwurfLesen(Value(parser, designOption).toStdString(), lang);
         if (!gelesen.entwurf) {
             out.usageError = QString::fromStdString(gelesen.meldung);
             return out;
         }
         basis = std::move(*gelesen.entwurf);
-        if (parser.isSet("tuning")) {
+        if (withTuning) {
             QCommandLineParser fromFile;
             DefineCalcOptions(fromFile, Language::English);
             fromFile.parse(QStringList{"ringfeld-calc"} + arguments +
@@ -200,7 +160,7 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         }
     }
     o.asTyped = asTyped;
-    if (!parser.isSet("design") || !parser.isSet("tuning")) sheet = ParseTuningOptions(parser, lang);
+    if (!IsSet(parser, designOption) || !withTuning) sheet = ParseTuningOptions(parser, lang);
     if (!sheet.usageError.isEmpty()) {
         out.usageError = sheet.usageError;
         return out;
@@ -221,77 +181,82 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
 
     const LoopEingaben start = basis.schleife.EingabenIn(lang);
     LoopEingaben& in = o.felder;
-    in.Combo1 = parser.isSet("shape") ? parser.value("shape").toStdString() : start.Combo1;
-    in.Combo2 = parser.isSet("material") ? parser.value("material").toStdString() : start.Combo2;
+    const CalcOption &shape = Option("shape"), &material = Option("material");
+    in.Combo1 = IsSet(parser, shape) ? Value(parser, shape).toStdString() : start.Combo1;
+    in.Combo2 = IsSet(parser, material) ? Value(parser, material).toStdString() : start.Combo2;
     if (!asTyped) {
-        // Every number plain and within its range; list entries from the lists, written as there.
-        for (const NumericOption& n : kNumericOptions)
-            for (const QString& text : parser.values(qs(n.name)))
-                // With --find the turns are a list, which the search reads.
-                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))
-                    return refuse(qs(n.name), text);
-        if (parser.isSet("shape")) {
-            auto entry = listEntry(parser.value("shape"), FormTexteAllerSprachen(), entryName);
-            if (!entry) return refuse("shape", parser.value("shape"));
+        // Every number plain and within its range (unless the finder reads it by its
+        // own rule); list entries from the lists, written as there.
+        for (const CalcOption& n : kCalcOptions)
+            if (FieldNumber(n) && !(o.find && n.finder.rule))
+                for (const QString& text : parser.values(qs(n.name)))
+                    if (!ReadNumber(n, text.toStdString())) return refuse(n, text);
+        if (IsSet(parser, shape)) {
+            auto entry = listEntry(Value(parser, shape), FormTexteAllerSprachen());
+            if (!entry) return refuse(shape, Value(parser, shape));
             in.Combo1 = *entry;
         }
-        if (parser.isSet("material")) {
-            auto entry = listEntry(parser.value("material"), MaterialTexteAllerSprachen(), entryName);
-            if (!entry) return refuse("material", parser.value("material"));
+        if (IsSet(parser, material)) {
+            auto entry = listEntry(Value(parser, material), MaterialTexteAllerSprachen());
+            if (!entry) return refuse(material, Value(parser, material));
             in.Combo2 = *entry;
         }
     }
 
     // The texts go to the fields as given: the window's reading gives the same
     // number as the strict rule for every text that rule accepts.
-    auto value = [&](const char* option, std::string_view fallback) {
-        return parser.isSet(option) ? parser.value(option).toStdString() : std::string(fallback);
+    auto given = [&](const CalcOption& option) { return IsSet(parser, option); };
+    auto text = [&](const CalcOption& option, std::string_view fallback) {
+        return given(option) ? Value(parser, option).toStdString() : std::string(fallback);
     };
+    const CalcOption &diameter = Option("diameter"), &circumference = Option("circumference"),
+                     &conductor = Option("conductor"), &turns = Option("turns"), &length = Option("length");
     const std::string_view sep = o.format == OutputFormat::Text ? textSeparator : std::string_view(".");
-    in.Text1 = value("diameter", start.Text1);
-    in.Text2 = value("circumference", start.Text2);
+    in.Text1 = text(diameter, start.Text1);
+    in.Text2 = text(circumference, start.Text2);
     // One of the two given alone: the other follows as the window writes it on a key release.
-    if (parser.isSet("diameter") && !parser.isSet("circumference")) {
+    if (given(diameter) && !given(circumference)) {
         if (auto u = UmfangAusDurchmesser(in.Text1, in.Combo1, sep)) in.Text2 = u->text;
-    } else if (parser.isSet("circumference") && !parser.isSet("diameter")) {
+    } else if (given(circumference) && !given(diameter)) {
         if (auto d = DurchmesserAusUmfang(in.Text2, in.Combo1, sep)) in.Text1 = d->text;
     }
-    in.Text3 = value("conductor", start.Text3);
-    in.Text4 = value("turns", start.Text4);
-    in.Text6 = value("power", start.Text6);
-    in.Text7 = value("series-loss", start.Text7);
-    in.Text9 = value("parallel-loss", start.Text9);
-    in.Text8 = value("length", start.Text8);
-    if (!parser.isSet("length")) {
+    in.Text3 = text(conductor, start.Text3);
+    in.Text4 = text(turns, start.Text4);
+    in.Text6 = text(Option("power"), start.Text6);
+    in.Text7 = text(Option("series-loss"), start.Text7);
+    in.Text9 = text(Option("parallel-loss"), start.Text9);
+    in.Text8 = text(length, start.Text8);
+    if (!given(length)) {
         // As the window does after the conductor, then the turns, were entered.
-        if (parser.isSet("conductor"))
+        if (given(conductor))
             if (auto r = SpulenlaengeNachLeiter(in.Text8, in.Text3, in.Text4, sep); r && r->text8) in.Text8 = *r->text8;
-        if (parser.isSet("turns"))
+        if (given(turns))
             if (auto r = SpulenlaengeNachWindungen(in.Text8, in.Text3, in.Text4, sep); r && r->text8)
                 in.Text8 = *r->text8;
     }
     in.Text5 = start.Text5;
 
-    const QStringList frequencies = parser.values("frequency");
+    const CalcOption &frequency = Option("frequency"), &sweepOption = Option("sweep");
+    const QStringList frequencies = parser.values(qs(frequency.name));
     for (const QString& f : frequencies) o.frequenzen.add(f.toStdString());
-    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);
-    for (const QString& sweepText : parser.values("sweep")) {
+    if (frequencies.isEmpty() && !given(sweepOption)) o.frequenzen.add(start.Text5);
+    for (const QString& sweepText : parser.values(qs(sweepOption.name))) {
         const auto s = sweep(sweepText, asTyped);
         if (!s || o.frequenzen.size() + static_cast<std::size_t>(s->count) > static_cast<std::size_t>(kMaxRows))
-            return refuse("sweep", sweepText);
+            return refuse(sweepOption, sweepText);
         o.frequenzen.addSweep(s->from, s->step, static_cast<std::size_t>(s->count));
     }
-    o.verhaeltnis = value("ratio", basis.kopplung.verhaeltnis);
+    o.verhaeltnis = text(Option("ratio"), basis.kopplung.verhaeltnis);
 
-    if (parser.isSet("save-design")) {
+    if (const CalcOption& save = Option("save-design"); given(save)) {
         // The lists by their keys: a text no list names has none.
-        if (!MaterialVon(in.Combo2)) return refuse("material", qs(in.Combo2));
+        if (!MaterialVon(in.Combo2)) return refuse(material, qs(in.Combo2));
         basis.schleife = design::SchleifeAus(in);
         basis.schleife.felder.Text5 = o.frequenzen[0];
         basis.kopplung.verhaeltnis = o.verhaeltnis;
         basis.abstimmung = SheetFieldsFrom(parser, basis.abstimmung);
         o.entwurf = std::move(basis);
-        o.entwurfDatei = parser.value("save-design").toStdString();
+        o.entwurfDatei = Value(parser, save).toStdString();
     }
     out.options = std::move(o);
     return out;

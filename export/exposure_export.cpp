@@ -4,11 +4,10 @@
 
 #include "export/exposure_export.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "core/constants.h"
+#include "export/export_cells.h"
 #include "export/json_writer.h"
+#include "export/loop_inputs.h"
 #include "text/messages.h"
 
 namespace ringfeld::exposure {
@@ -67,23 +66,6 @@ std::string message(const ExposureExport& e, const Row& row) {
 
 // ---- CSV
 
-void csvNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) return;
-    char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, r.ptr);
-}
-
-void csvQuoted(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-constexpr std::string_view kLineEnd = "\r\n";  // RFC 4180, 2.1
 constexpr std::array<std::string_view, 9> kLimitColumns{"H_limit_Apm",       "E_limit_Vpm", "averaging_min",
                                                         "H_axis_m",          "H_plane_m",   "E_plane_m",
                                                         "safety_distance_m", "governing",   "flags"};
@@ -95,16 +77,7 @@ void ExposureJsonStart(std::string& out, const ExposureExport& e) {
     JsonWriter w(out);
     w.beginObject();
     w.key("inputs");
-    w.beginObject();
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"Text1", &e.loop.Text1},   {"Text2", &e.loop.Text2},  {"Text3", &e.loop.Text3}, {"Text4", &e.loop.Text4},
-        {"Text6", &e.loop.Text6},   {"Text7", &e.loop.Text7},  {"Text8", &e.loop.Text8}, {"Text9", &e.loop.Text9},
-        {"Combo1", &e.loop.Combo1}, {"Combo2", &e.loop.Combo2}};
-    for (const auto& [name, text] : fields) {
-        w.key(name);
-        w.value(*text);
-    }
-    w.endObject();
+    LoopInputsJson(w, e.loop);
     w.key("options");
     w.beginObject();
     w.key("standard");
@@ -233,16 +206,16 @@ void ExposureCsvHeader(std::string& out, const ExposureExport& e) {
                 (((((out += ',') += StandardKey(s)) += '_') += PopulationKey(p)) += '_') += column;
     for (std::size_t i = 1; i <= e.distances.size(); ++i)
         for (std::string_view column : kFieldColumns) (((out += ",field") += std::to_string(i)) += '_') += column;
-    (out += ",message") += kLineEnd;
+    (out += ",message") += kCsvLineEnd;
 }
 
 void ExposureCsvRow(std::string& out, const ExposureExport& e, const Row& row) {
-    csvNumber(out, row.frequencyMHz);
+    AppendNumber(out, row.frequencyMHz);
     (out += ',') += EndingName(row.ending);
     const Result* r = row.result ? &*row.result : nullptr;
     const auto cell = [&](double value) {
         out += ',';
-        if (r) csvNumber(out, value);
+        if (r) AppendNumber(out, value);
     };
     cell(r ? r->P_avg_W : 0);
     cell(r ? r->R_total_ohm : 0);
@@ -259,7 +232,7 @@ void ExposureCsvRow(std::string& out, const ExposureExport& e, const Row& row) {
               has ? l->distances[0].metres : 0, has ? l->distances[1].metres : 0, has ? l->distances[2].metres : 0,
               has ? l->safety.metres : 0}) {
             out += ',';
-            if (has) csvNumber(out, value);
+            if (has) AppendNumber(out, value);
         }
         out += ',';
         if (has) out += ComponentKey(l->governing);
@@ -272,15 +245,15 @@ void ExposureCsvRow(std::string& out, const ExposureExport& e, const Row& row) {
     for (double d : e.distances) {
         const auto fields = r ? FieldsAt(*r, d) : std::nullopt;
         out += ',';
-        if (r) csvNumber(out, d);
+        if (r) AppendNumber(out, d);
         for (std::size_t c = 0; c < 3; ++c) {
             out += ',';
-            if (fields) csvNumber(out, (*fields)[c]);
+            if (fields) AppendNumber(out, (*fields)[c]);
         }
     }
     out += ',';
-    csvQuoted(out, r ? std::string() : message(e, row));
-    out += kLineEnd;
+    AppendCsvQuoted(out, r ? std::string() : message(e, row));
+    out += kCsvLineEnd;
 }
 
 }  // namespace ringfeld::exposure

@@ -3,9 +3,8 @@
 #include "export/finder_export.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
+#include "export/export_cells.h"
 #include "export/field_keys.h"
 #include "export/json_writer.h"
 #include "finder/finder_columns.h"
@@ -126,8 +125,7 @@ std::string FinderCsv(const FinderExport& e) {
         if (&s != &kFinderSpalten[0]) out += ',';
         out += s.text.key;
     }
-    out += "\r\n";
-    char buffer[32];
+    out += kCsvLineEnd;
     for (std::size_t i = 0; i < shown(e); ++i) {
         const Entwurf& d = e.ergebnis.designs[i];
         for (const FinderSpalte& s : kFinderSpalten) {
@@ -136,11 +134,11 @@ std::string FinderCsv(const FinderExport& e) {
                 out += FormKey(d.form);
             } else if (s.art == SpaltenArt::Material) {
                 out += MaterialKey(d.material);
-            } else if (const double value = s.wert(d); std::isfinite(value)) {
-                out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+            } else {
+                AppendNumber(out, s.wert(d));
             }
         }
-        out += "\r\n";
+        out += kCsvLineEnd;
     }
     return out;
 }

@@ -2,20 +2,14 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "export/json_writer.h"
 
-#include <charconv>
-#include <cmath>
+#include "export/export_cells.h"
 
 namespace ringfeld {
 
 void JsonWriter::value(double number) {
     separate();
-    if (!std::isfinite(number)) {
-        put("null");
-        return;
-    }
-    char buffer[32];
-    auto r = std::to_chars(buffer, buffer + sizeof buffer, number);  // shortest text that reads back exactly
-    put(std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
+    const ShortestNumber text(number);
+    put(text.text().empty() ? std::string_view("null") : text.text());
 }
 
 void JsonWriter::string(std::string_view text) {

@@ -3,11 +3,10 @@
 // The tuning-range sheet as JSON and CSV, numbers at full precision.
 
 #include <array>
-#include <charconv>
-#include <cmath>
 
-#include "export/field_keys.h"
+#include "export/export_cells.h"
 #include "export/json_writer.h"
+#include "export/loop_inputs.h"
 #include "export/tuning_export.h"
 #include "presentation/sheet_columns.h"
 #include "presentation/tuning_row_texts.h"
@@ -34,27 +33,6 @@ void flagsJson(JsonWriter& w, std::string_view key, const std::vector<Flag>& fla
     w.beginArray();
     for (Flag flag : flags) w.value(FlagName(flag));
     w.endArray();
-}
-
-// The loop's inputs under their design-file names (export/field_keys.h), the texts as
-// typed, the shape and the material by their keys; a material no list knows keeps its
-// text. The main window's frequency is not the sheet's: it is left out.
-template <typename Put>
-void eachInput(const LoopEingaben& in, Put put) {
-    for (const FeldSchluessel& f : kLoopSchluessel)
-        if (f.text != &LoopEingaben::Text5) put(f.key, std::string_view(in.*f.text));
-    put(kFormSchluessel, FormKey(FormVon(in.Combo1)));
-    const auto material = MaterialVon(in.Combo2);
-    put(kMaterialSchluessel, material ? MaterialKey(*material) : std::string_view(in.Combo2));
-}
-
-void inputsJson(JsonWriter& w, const LoopEingaben& in) {
-    w.beginObject();
-    eachInput(in, [&](std::string_view key, std::string_view text) {
-        w.key(key);
-        w.value(text);
-    });
-    w.endObject();
 }
 
 void optionsJson(JsonWriter& w, const SheetOptions& o) {
@@ -153,27 +131,6 @@ void measuredJson(JsonWriter& w, const SheetExport& e, const MeasuredResult& m) 
     w.endObject();
 }
 
-// RFC 4180: a field with a comma, a quote or a line break is quoted, quotes doubled.
-void csvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-void csvNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) return;  // the engine never gives one; an empty field if it did
-    char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, r.ptr);
-}
-
 // Flags in one CSV field, separated by a blank.
 constexpr char kCsvFlagSeparator = ' ';
 
@@ -183,7 +140,7 @@ void SheetJsonStart(std::string& out, const SheetExport& e) {
     JsonWriter w(out);
     w.beginObject();
     w.key("inputs");
-    inputsJson(w, e.loop);
+    LoopInputsJson(w, e.loop);
     w.key("options");
     optionsJson(w, e.sheet.options);
     w.key("rows");
@@ -212,39 +169,33 @@ void SheetJsonEnd(std::string& out, const SheetExport& e) {
 }
 
 void SheetCsvHeader(std::string& out) {
-    eachInput(LoopEingaben{}, [&](std::string_view key, std::string_view) {
-        out += key;
-        out += ',';
-    });
+    LoopInputsCsvHeader(out);
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         if (column.kind != ColumnKind::Frequency) out += ',';
         out += column.key;
         if (column.kind == ColumnKind::Frequency) out += ",ending,message";
     }
-    out += "\r\n";
+    out += kCsvLineEnd;
 }
 
 void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
     // The loop's inputs lead every line: each line stands on its own.
-    eachInput(e.loop, [&](std::string_view, std::string_view text) {
-        csvField(out, text);
-        out += ',';
-    });
+    LoopInputsCsvCells(out, e.loop);
     for (const SheetColumn& column : kSheetColumns) {
         if (!(column.views & kExportView)) continue;
         switch (column.kind) {
             case ColumnKind::Frequency:
-                csvNumber(out, row.frequencyMHz);
+                AppendNumber(out, row.frequencyMHz);
                 out += ',';
                 out += EndingName(row.ending);
                 out += ',';
-                if (!row.values) csvField(out, ZeilenMeldung(e.sheet, row, e.lang));
+                if (!row.values) AppendCsvField(out, ZeilenMeldung(e.sheet, row, e.lang));
                 break;
             case ColumnKind::Number:
                 out += ',';
                 if (!row.values) break;
-                if (const auto value = column.value(row)) csvNumber(out, *value);
+                if (const auto value = column.value(row)) AppendNumber(out, *value);
                 break;
             case ColumnKind::Flags:
                 out += ',';
@@ -256,7 +207,7 @@ void SheetCsvRow(std::string& out, const SheetExport& e, const SheetRow& row) {
                 break;
         }
     }
-    out += "\r\n";
+    out += kCsvLineEnd;
 }
 
 std::string SheetJson(const SheetExport& e) {

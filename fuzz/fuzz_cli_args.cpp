@@ -19,9 +19,10 @@
 #include <vector>
 
 #include "cli/calc_options.h"
+#include "cli/calc_output.h"
 #include "cli/calc_run.h"
-#include "cli/calc_values.h"
-#include "cli/tuning_run.h"
+#include "cli/option_table.h"
+#include "cli/tuning_output.h"
 #include "core/frequency_steps.h"
 #include "fuzz_support.h"
 #include "presentation/sheet_columns.h"
@@ -72,7 +73,7 @@ QByteArray written(CalcOptions o, OutputFormat format) {
     return out.bytes();
 }
 
-QByteArray writtenSheet(const CalcOptions& o, TuningFormat format) {
+QByteArray writtenSheet(const CalcOptions& o, OutputFormat format) {
     BufferOutput out;
     WriteTuning(o.felder, *o.tuning, format, SpracheVon(o.sprache), ".", out);
     return out.bytes();
@@ -91,9 +92,9 @@ void checkTuning(const CalcOptions& o) {
         for (const tuning::SheetColumn& c : tuning::kSheetColumns)
             if (c.kind == tuning::ColumnKind::Number)
                 require(!row.values || std::isfinite(c.value(row).value_or(0)), "sheet value not finite", c.key);
-    requireNoNanInf(writtenSheet(o, TuningFormat::Csv).split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
+    requireNoNanInf(writtenSheet(o, OutputFormat::Csv).split('\n').mid(1).join('\n').toStdString(), "tuning CSV");
     QJsonParseError error{};
-    QJsonDocument::fromJson(writtenSheet(o, TuningFormat::Json), &error);
+    QJsonDocument::fromJson(writtenSheet(o, OutputFormat::Json), &error);
     require(error.error == QJsonParseError::NoError, "tuning JSON does not parse", utf8(error.errorString()));
 }
 

@@ -11,8 +11,10 @@
 // heading or a picture never ends a page, a paragraph leaves no single line
 // behind on a page. Two runs on the same sources give the same bytes: the
 // creation date is SOURCE_DATE_EPOCH (or a fixed date), and Qt's hash seed,
-// which decides the order of the embedded fonts, is fixed. Runs without a
-// display (QT_QPA_PLATFORM=offscreen is the default).
+// which decides the order of the embedded fonts, is fixed. The text is set in
+// Liberation Sans, code in Liberation Mono, both loaded from their files
+// (platform/fonts.h), never whatever fontconfig picks for "monospace". Runs
+// without a display (QT_QPA_PLATFORM=offscreen is the default).
 
 #include <cstdio>
 #include <ctime>
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHashSeed>
@@ -42,6 +45,7 @@
 #include <QTextTable>
 
 #include "pdf_outline.h"
+#include "platform/fonts.h"
 
 namespace {
 
@@ -50,6 +54,7 @@ using ringfeld::helpgen::Bookmark;
 // 2026-01-01 00:00:00 UTC: the creation date when SOURCE_DATE_EPOCH is not set.
 constexpr qint64 kStandardEpoch = 1767225600;
 constexpr int kDotsPerInch = 300;
+constexpr double kTextPoints = 10.5;
 constexpr double kPointsPerInch = 72.0;
 constexpr double kMarginCm = 2.0;  // as QTextDocument::print lays out a page
 constexpr double kCmPerInch = 2.54;
@@ -85,6 +90,23 @@ void tabellenGestalten(QTextDocument& doc) {
             QTextCharFormat kopf = zelle.format();
             kopf.setBackground(QColor(0xe8, 0xe8, 0xe8));
             zelle.setFormat(kopf);
+        }
+    }
+}
+
+// Code, which the Markdown reader sets in the desktop's fixed-pitch font, in Liberation Mono.
+void codeSchrift(QTextDocument& doc) {
+    const QString desktop = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    QTextCharFormat mono;
+    mono.setFontFamilies(QStringList{ringfeld::fonts::Family(ringfeld::fonts::Face::Mono)});
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (!f.fontFixedPitch() && !f.fontFamilies().toStringList().contains(desktop)) continue;
+            QTextCursor c(&doc);
+            c.setPosition(it.fragment().position());
+            c.setPosition(it.fragment().position() + it.fragment().length(), QTextCursor::KeepAnchor);
+            c.mergeCharFormat(mono);
         }
     }
 }
@@ -251,6 +273,7 @@ int main(int argc, char* argv[]) {
     tzset();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (const QString fehlt = ringfeld::fonts::Load(); !fehlt.isEmpty()) return fehler(fehlt);
 
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 4)
@@ -274,12 +297,10 @@ int main(int argc, char* argv[]) {
 
     QTextDocument doc;
     doc.documentLayout()->setPaintDevice(&writer);
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPointSizeF(10.5);
-    doc.setDefaultFont(schrift);
+    doc.setDefaultFont(ringfeld::fonts::Font(ringfeld::fonts::Face::Sans, kTextPoints));
     doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
     if (doc.isEmpty()) return fehler(quelle + QStringLiteral(": no text"));
+    codeSchrift(doc);
     tabellenGestalten(doc);
     writer.setTitle(ersteUeberschrift(doc));
 

@@ -117,10 +117,10 @@ m('text/include/text/catalog/tuning_texts.h', '    {Flag::NoCapacitorFits, {"kei
 m('text/include/text/catalog/tuning_texts.h', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C : ", "C: "};  // then kCSpanne\n', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C: ", "C: "};  // then kCSpanne\n', 'text', 'French summary strip C: without its blank')
 
 # ---------------------------------------------------------------- text/include/text/language.h
-m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},\n', 'locale', 'a German desktop no longer starts in German')
+m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', 'locale', 'a German desktop no longer starts in German')
 m('text/include/text/language.h', '    return SprachCode(kFremdeLocaleSprache);\n', '    return SprachCode(Language::French);\n', 'locale', 'an English desktop starts in French')
 m('text/include/text/language.h', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_-.@"));\n', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_.@"));\n', 'locale', 'BCP 47 names (fr-CA) lose their language')
-m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},\n', 'swap', '--lang fr not recognised (en maps to French)')
+m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', 'swap', '--lang fr not recognised (en maps to French)')
 
 # ---------------------------------------------------------------- text/include/text/list_texts.h
 m('text/include/text/list_texts.h', '    {Material::Fe, {"Fe", "Fe", "Fe"}},\n    {Material::Ag, {"Ag", "Ag", "Ag"}},\n', '    {Material::Ag, {"Ag", "Ag", "Ag"}},\n    {Material::Fe, {"Fe", "Fe", "Fe"}},\n', 'swap', 'material list entries Fe/Ag swapped')
@@ -245,6 +245,22 @@ m('platform/print_renderer.cpp', '            if (s.field) s.field->setSelection
 m('platform/print_renderer.cpp', '            field->deselect();\n', '', 'drop', 'selection printed')
 m('platform/print_renderer.cpp', '        if (focus_) focus_->clearFocus();\n', '', 'drop', 'focus frame printed')
 
+# ---------------------------------------------------------------- platform/report*.cpp, platform/fonts, file_proposal.cpp
+m('platform/report_page.cpp', '    painter_->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, footer_.page.arg(number_).arg(pages_));\n', '    painter_->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, footer_.page.arg(number_).arg(number_));\n', 'swap', 'footer counts this page as all pages')
+m('platform/report.cpp', '    flow(document, device, &painter, footer, pages);\n', '    flow(document, device, &painter, footer, 0);\n', 'drop', 'pages not counted before painting: page x of 0')
+m('platform/report.cpp', '    margins = QMarginsF(std::max(margins.left(), kLeastMargin), std::max(margins.top(), kLeastMargin),\n', '    margins = QMarginsF(margins.left(), std::max(margins.top(), kLeastMargin),\n', 'drop', 'left margin not widened to 15 mm')
+m('platform/report.cpp', '            const QSizeF points(w / page_.dotsPerPoint(), h / page_.dotsPerPoint());\n', '            const QSizeF points(2 * w / page_.dotsPerPoint(), 2 * h / page_.dotsPerPoint());\n', 'const', 'chart laid out at twice its printed size: labels at half their size')
+m('platform/report.cpp', '            const double after = next_ ? std::visit([this](const auto& b) { return start(b); }, *next_) : 0;\n', '            const double after = 0;\n', 'drop', 'a heading may end a page')
+m('platform/report.cpp', "                        qs(texte::kSeite, lang), DateLocale(lang).toString(document.made.date(), QLocale::LongFormat)};\n", "                        qs(texte::kSeite, lang), QLocale().toString(document.made.date(), QLocale::LongFormat)};\n", 'swap', "footer's date in the desktop's locale, not the report's language")
+m('platform/report_page.h', 'inline constexpr double kBodyPoints = 10, kTitlePoints = 16, kHeadingPoints = 11.5, kSmallPoints = 8.5;\n', 'inline constexpr double kBodyPoints = 10, kTitlePoints = 16, kHeadingPoints = 11.5, kSmallPoints = 7;\n', 'const', 'tables at 7 pt')
+m('platform/report_table.cpp', '        if (page_.room(h)) headings();\n', '        page_.room(h);\n', 'drop', "a table's headings only on its first page")
+m('platform/report_table.cpp', '    if (sum(out) <= width) {\n', '    if (sum(out) <= 2 * width) {\n', 'cmp', 'columns as wide as they want when twice the page holds them')
+m('platform/report_table.cpp', "        if (ch == QLatin1Char(' ') && depth == 0) {\n", "        if (ch == QLatin1Char(' ') || ch == QLatin1Char('/')) {\n", 'cmp', 'a heading wraps inside its unit')
+m('platform/fonts/fonts.cpp', '    QFont font(Family(face));\n', '    QFont font(face == Face::Mono ? QStringLiteral("monospace") : Family(face));\n', 'swap', 'code left to fontconfig\'s monospace')
+m('help/make_help_pdf.cpp', '    codeSchrift(doc);\n', '', 'drop', "help PDFs' code in the desktop's fixed-pitch font")
+m('text/include/text/language.h', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},\n', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_US"},\n', 'const', 'English reports with US dates')
+m('platform/file_proposal.cpp', "    if (const QString t = title(window, lang); !t.isEmpty()) name += QLatin1Char('-') + t;\n", '', 'drop', 'dialogs propose "Ringfeld.pdf" for every window')
+
 # ---------------------------------------------------------------- platform/qt_desktop_services.cpp
 m('platform/qt_desktop_services.cpp', '        case BoxIcon::Exclamation: return QMessageBox::Warning;\n', '        case BoxIcon::Exclamation: return QMessageBox::Critical;\n', 'swap', 'exclamation shown as critical (shared 114)')
 m('platform/qt_desktop_services.cpp', '    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());\n    box.setTextFormat(Qt::PlainText);\n', '    QMessageBox box(qtIcon(meldung.icon), title, text, QMessageBox::Ok, QApplication::activeWindow());\n', 'drop', 'message text read as markup (shared 115)')
@@ -255,7 +271,7 @@ m('platform/qt_desktop_services.cpp', '    return info.exists() && info.isFile()
 m('windows/coupling/frmAnkopplung.cpp', '    WiederWaehlen(ui_.Combo1, sprachEintrag_);\n', '', 'drop', 'language switch resets the coupling site')
 m('windows/coupling/frmAnkopplung.cpp', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n', 'void frmAnkopplung::NeueLoop() {\n', 'drop', 'new loop keeps the coupling circumference')
 m('windows/coupling/frmAnkopplung.cpp', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n    ui_.Command3->setEnabled(false);\n', 'void frmAnkopplung::NeueLoop() {\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n', 'drop', 'new loop keeps the coupling print button')
-m('windows/coupling/frmAnkopplung.cpp', 'constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,50", "4,95"};\n', 'constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,95", "4,50"};\n', 'swap', 'site ratios 4,50 and 4,95 swapped (shared 89)')
+m('text/include/text/start_values.h', 'inline constexpr std::array<std::string_view, 3> kOrtVerhaeltnisse{"4,05", "4,50", "4,95"};\n', 'inline constexpr std::array<std::string_view, 3> kOrtVerhaeltnisse{"4,05", "4,95", "4,50"};\n', 'swap', 'site ratios 4,50 and 4,95 swapped (shared 89)')
 m('windows/coupling/frmAnkopplung.cpp', '    Cancel = true;\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n    ui_.Command3->setEnabled(false);\n', '    Cancel = true;\n    ui_.Label2->setText(QString());\n    ui_.Label4->setText(QString());\n', 'drop', 'close box leaves print enabled (shared 90)')
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { Zusatzhinweis.clear(); });\n', '\n', 'drop', 'activation keeps old explanation (shared 91)')
 m('windows/coupling/frmAnkopplung.cpp', '    if (aus.hinweisZeigen) Command2_Click();\n', '', 'drop', 'range with C<=1000 shows no note (shared 92)')
@@ -263,11 +279,22 @@ m('windows/coupling/frmAnkopplung.cpp', '    if (fenster == windowHandle() && vo
 m('windows/coupling/frmAnkopplung.cpp', '    weiter([&] { ui_.Label9->setVisible(false); });\n', '\n', 'drop', 'activation does not hide print heading (shared 95)')
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Label11->setText(QString());\n', '', 'drop', 'resonance label not emptied (shared 97)')
 
+# ---------------------------------------------------------------- windows/forms/tool_window.cpp
+m('windows/forms/tool_window.cpp', '    restoreKept(ReadKeptTexts(kind_.settingsGroup, settingsFile()));\n', '\n', 'drop', 'tool windows start without their kept inputs')
+m('windows/forms/tool_window.cpp', '    exposeObjectNames(this);\n', '\n', 'drop', "tool windows' widgets not found by their names")
+m('windows/forms/tool_window.cpp', '        if (row.window == kind_.texts) TextAnwenden(row, lang, *this);\n', '        if (row.window == TextWindow::Tuning) TextAnwenden(row, lang, *this);\n', 'swap', "every tool window takes the tuning window's captions")
+m('windows/forms/tool_window.cpp', '    applyLanguage(lang);\n', '\n', 'drop', "a tool window's own texts do not follow the language")
+m('windows/forms/tool_window.cpp', '    if (isVisible()) spaeter_.start();\n', '\n', 'drop', 'tool windows do not follow their inputs')
+m('windows/forms/tool_window.cpp', '    writeSettings();\n    QWidget::hideEvent(event);\n', '    QWidget::hideEvent(event);\n', 'drop', "a closed tool window's inputs reach the store only when the program ends")
+m('windows/forms/tool_window.cpp', '    if (platziert_) store->setValue(QString::fromLatin1(kGeometrieSchluessel), saveGeometry().toBase64());\n', '\n', 'drop', "tool windows' places not kept")
+m('windows/forms/tool_window.cpp', '    if (!restoreKeptGeometry(*schirm)) placeFirst(*schirm);\n', '    placeFirst(*schirm);\n', 'drop', 'tool windows always start beside the main window')
+m('windows/forms/include/forms/tool_window.h', '    ~BuiltToolWindow() override { this->finish(); }\n', '    ~BuiltToolWindow() override {}\n', 'drop', 'inputs lost when the program ends with a tool window open')
+
 # ---------------------------------------------------------------- windows/finder/finder_window.cpp
 m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
 m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
 m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/finder_window.cpp', '            texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '            (void)loop;\n', 'drop', "finder does not start from the main window's power")
+m('windows/finder/finder_window.cpp', '        texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '        (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
@@ -278,7 +305,7 @@ m('windows/forms/widget_texts.cpp', '    if (entry >= 0) list.setCurrentIndex(en
 m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\n', '    if (false) {\n', 'drop', 'appending an entry may select it (shared 100)')
 
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
-m('windows/main/frmMain.cpp', '    if (AnkopplungNeueLoop) AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
+m('windows/main/frmMain.cpp', '    programm_.AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
 m('windows/main/frmMain.cpp', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text3->text()),\n                        str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text4->text()),\n                        str(ui_.Text3->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', 'swap', 'loop fields Text3 and Text4 swapped')
 m('windows/main/frmMain.cpp', '        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);\n', '        ;\n', 'drop', "main window's field changes not followed")
 m('windows/main/frmMain.cpp', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));\n', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, kCodeGerman);\n', 'locale', 'nothing stored starts in German again')
@@ -301,16 +328,16 @@ m('windows/main/sprache_anwenden.cpp', '        if (auto* a = findeIn<QAction>(&
 m('windows/main/sprache_anwenden.cpp', '    TitelSetzen(rec);\n', '\n', 'drop', 'box titles not set for the language (shared 99)')
 
 # ---------------------------------------------------------------- windows/tuning/tuning_report.cpp
-m('windows/tuning/tuning_report.cpp', '    for (int r = 0; r < modell.rowCount(); ++r) {\n', '    for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
-m('windows/tuning/tuning_report.cpp', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (fenster[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
+m('windows/tuning/tuning_report.cpp', '        for (int r = 0; r < model.rowCount(); ++r) {\n', '        for (int r = 0; r < 0; ++r) {\n', 'drop', 'report without table rows')
+m('windows/tuning/tuning_report.cpp', '        if (window[i]->views & views) out.push_back(static_cast<int>(i));\n', '        if (window[i]->views & views) out.push_back(static_cast<int>(i) + 1);\n', 'const', 'report shows the column right of each one chosen')
 
 # ---------------------------------------------------------------- windows/tuning/tuning_model.cpp
 m('presentation/tuning_display.cpp', '    if (!std::isfinite(value)) return {};\n', '', 'drop', 'non-finite numbers shown')
 
 # ---------------------------------------------------------------- windows/tuning/tuning_window.cpp
 m('windows/tuning/tuning_window.cpp', '    const Band& b = kBands[static_cast<std::size_t>(index - 1)];\n', '    const Band& b = kBands[static_cast<std::size_t>(index) % kBands.size()];\n', 'const', 'band list off by one')
-m('windows/tuning/tuning_window.cpp', '        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());\n    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n        store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', 'drop', 'fields not stored')
-m('windows/tuning/tuning_window.cpp', '    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());\n', '\n', 'drop', 'band not stored')
+m('windows/tuning/tuning_window.cpp', '    for (std::size_t i = 0; i < kFieldCount; ++i) texte[kFelder[i].schluessel] = str(felder_[i]->text());\n', '\n', 'drop', 'fields not stored')
+m('windows/tuning/tuning_window.cpp', '    texte[kBandSchluessel] = std::to_string(band_->currentIndex());\n', '\n', 'drop', 'band not stored')
 
 # ---------------------------------------------------------------- app/HauptProgramm.cpp
 m('app/HauptProgramm.cpp', '            hauptfenster_->Command1_Click();\n', '            (void)0;\n', 'drop', 'use this design does not calculate')
@@ -328,66 +355,85 @@ m('app/help_command.cpp', '    return orte.front();\n', '    return orte.back();
 m('app/help_command.cpp', '    dienste.processEvents();\n', '', 'drop', 'no event processing after starting the viewer')
 
 # ---------------------------------------------------------------- cli/calc_options.cpp
-m('cli/calc_options.cpp', '                if (!(o.find && n.name == "turns") && !ReadNumber(n, text.toStdString()))\n', '                if (false)\n', 'drop', 'numeric options not checked')
-m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseInsensitive) == 0) return std::string(name(entry));\n', '        if (text.trimmed().compare(qs(name(entry)), Qt::CaseSensitive) == 0) return std::string(name(entry));\n', 'cmp', 'list entries case-sensitive')
+m('cli/calc_options.cpp', '                    if (!ReadNumber(n, text.toStdString())) return refuse(n, text);\n', '                    if (false) return refuse(n, text);\n', 'drop', 'numeric options not checked')
+m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(entry), Qt::CaseInsensitive) == 0) return std::string(entry);\n', '        if (text.trimmed().compare(qs(entry), Qt::CaseSensitive) == 0) return std::string(entry);\n', 'cmp', 'list entries case-sensitive')
 m('cli/calc_options.cpp', '            in.Combo1 = *entry;\n', '', 'drop', 'shape entry not written as the list writes it')
 m('cli/calc_options.cpp', '            in.Combo2 = *entry;\n', '', 'drop', 'material entry not written as the list writes it')
 m('cli/calc_options.cpp', '    if (!from || !to || !step || (!asTyped && !(*from > 0))) return std::nullopt;\n', '    if (!from || !to || !step) return std::nullopt;\n', 'drop', 'sweep FROM > 0 not checked')
 m('cli/calc_options.cpp', '    if (givenLanguage) o.sprache = *givenLanguage;\n', '    ;\n', 'drop', '--lang ignored')
-m('cli/calc_options.cpp', '        else if (f == "csv")\n            o.format = OutputFormat::Csv;\n', '\n', 'drop', 'csv format not recognised')
-m('cli/calc_options.cpp', '        out.infoText = parser.isSet("help") ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = parser.isSet("version") ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
-m('cli/calc_options.cpp', '    for (const SprachEintrag& e : kSprachen) values << qs(e.code);\n', '', 'drop', "--lang's usage error lists no codes")
+m('cli/calc_options.cpp', '        out.infoText = help ? CalcHelpText(lang) : CalcVersionText();\n', '        out.infoText = !help ? CalcHelpText(lang) : CalcVersionText();\n', 'swap', '--help and --version swapped')
 m('cli/calc_options.cpp', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row - s->firstRow)));\n', '    return FrequenzText(FrequenzSchritt(s->fromMHz, s->stepMHz, static_cast<long long>(row)));\n', 'drop', 'a later sweep counts its steps from the first row')
-m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !parser.isSet("sweep")) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
-m('export/design/include/design/design.h', '    std::string verhaeltnis = "4,05";  // the ratio the first site proposes\n', '    std::string verhaeltnis = "4,50";  // the ratio the first site proposes\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
+m('cli/calc_options.cpp', '    if (frequencies.isEmpty() && !given(sweepOption)) o.frequenzen.add(start.Text5);\n', '    if (frequencies.isEmpty()) o.frequenzen.add(start.Text5);\n', 'drop', 'a sweep alone starts with the default frequency')
+m('text/include/text/start_values.h', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[0];\n', 'inline constexpr std::string_view kStartVerhaeltnis = kOrtVerhaeltnisse[1];\n', 'const', 'default ratio 4,05 -> 4,50 (shared 69)')
 
-# ---------------------------------------------------------------- cli/calc_run.cpp
-m('cli/calc_run.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
-m('cli/calc_run.cpp', '    if (!options.asTyped && row.ausgang.ending == Ending::Ok) {\n', '    if (row.ausgang.ending == Ending::Ok) {\n', 'drop', '--as-typed JSON gains values')
-m('cli/calc_run.cpp', "        if (i > 0) text += ',';\n", '', 'drop', 'JSON rows without a comma between them')
-m('cli/calc_run.cpp', '    out.write("\\n]\\n");\n', '    out.write("\\n]");\n', 'drop', 'JSON sweep without its last line end')
-m('cli/calc_run.cpp', '            if (!block.computed) status = 1;\n', '', 'drop', 'a refused row in a sweep exits 0')
-m('cli/calc_run.cpp', '    if (row.ausgang.ending != Ending::Ok) return false;\n', '    if (row.ausgang.ending == Ending::Fault) return false;\n', 'cmp', 'exit status 1 only for faults')
-m('cli/calc_run.cpp', '        if (row.ausgang.meldung) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + \'\\n\';\n', '        if (false) lines += "    ! " + MessageLine(row.ausgang.meldung->text) + \'\\n\';\n', 'drop', 'text table drops refusal messages')
-m('cli/calc_run.cpp', '            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(RunRow(options, loop, i, sep)));\n', '', 'drop', "text table's widths from the headings alone")
+# ---------------------------------------------------------------- cli/calc_output.cpp
+m('cli/calc_output.cpp', '    return !(row.ankopplung && row.ankopplung->art == KopplungsArt::Abgelehnt);\n', '    return true;\n', 'drop', 'refused coupling loop exits 0')
+m('cli/calc_output.cpp', '    void add(const Computed& later) { all = all && later.all; }\n', '    void add(const Computed&) {}\n', 'drop', 'a refused row in a sweep exits 0')
+m('cli/calc_output.cpp', '    if (row.ausgang.ending != Ending::Ok) return false;\n', '    if (row.ausgang.ending == Ending::Fault) return false;\n', 'cmp', 'exit status 1 only for faults')
+m('cli/calc_output.cpp', '        if (row.ausgang.meldung) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));\n', '        if (false) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));\n', 'drop', 'text table drops refusal messages')
 
-# ---------------------------------------------------------------- cli/calc_values.cpp
-m('cli/calc_values.cpp', 'constexpr double kVoltsPerKilovolt = 1000;\n', 'constexpr double kVoltsPerKilovolt = 100;\n', 'const', 'capacitor voltage kV -> V factor 100')
-m('cli/calc_values.cpp', '         row.record.RGesamt,\n         row.record.XL,\n', '         row.record.XL,\n         row.record.RGesamt,\n', 'swap', 'R_total and X swapped')
-m('cli/calc_values.cpp', '         w.strahlung,\n         w.verlust,\n', '         w.verlust,\n         w.strahlung,\n', 'swap', 'radiation and loss resistance swapped')
-m('cli/calc_values.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
-m('cli/calc_values.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
+# ---------------------------------------------------------------- cli/find_output.cpp
+m('cli/find_output.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
 
-# ---------------------------------------------------------------- cli/find_run.cpp
-m('cli/find_run.cpp', '    const int status = e.qualified > 0 ? 0 : 1;\n', '    const int status = e.qualified > 0 ? 0 : 0;\n', 'drop', '--find exits 0 when nothing qualifies')
+# ---------------------------------------------------------------- cli/find_options.cpp
+m('cli/find_options.cpp', '        if (parts.size() < static_cast<qsizetype>(option.finder.least) ||\n', '        if (false ||\n', 'drop', 'a value of too few parts taken by --find (--sizes SMIN alone)')
+m('cli/find_options.cpp', '    if (!put(band)) return refuse(band);\n', '    if (!put(band)) return out;\n', 'drop', 'an unusable --find band gives no usage error')
 
-# ---------------------------------------------------------------- cli/include/cli/numeric_options.h
-m('cli/include/cli/numeric_options.h', '    {"series-loss", "Ohm", "Ohm", RangeRule::NonNegative, texte::kHelpSeriesLoss},\n', '    {"series-loss", "Ohm", "Ohm", RangeRule::Positive, texte::kHelpSeriesLoss},\n', 'const', 'series loss must be > 0')
-m('cli/include/cli/numeric_options.h', '    {"length", "mm", "mm", RangeRule::NonNegative, texte::kHelpLength},\n', '    {"length", "mm", "mm", RangeRule::Positive, texte::kHelpLength},\n', 'const', 'coil length must be > 0')
+# ---------------------------------------------------------------- cli/include/cli/option_table.h
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "Ohm"),\n', '         .takes = Number(Range::Positive, "Ohm"),\n', 'const', 'series loss must be > 0')
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "mm"),\n', '         .takes = Number(Range::Positive, "mm"),\n', 'const', 'coil length must be > 0')
+m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "pF"),\n', '         .takes = Number(Range::Positive, "pF"),\n', 'const', 'stray capacitance said and checked as > 0 where the sheet takes 0')
+m('cli/include/cli/option_table.h', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = T | F},\n', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = F},\n', 'drop', '--tuning combines with --sweep')
+m('cli/include/cli/option_table.h', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = E,\n', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = kNoRun,\n', 'drop', '--standard taken without --exposure')
+m('cli/include/cli/option_table.h', '         .finder = FinderFields(2, Feld::From, Feld::To)},\n', '         .finder = FinderFields(1, Feld::From, Feld::To)},\n', 'const', '--find takes FROM alone')
+
+# ---------------------------------------------------------------- cli/option_table.cpp
+m('cli/option_table.cpp', '        case Range::Positive: return value > 0;\n', '        case Range::Positive: return value >= 0;\n', 'cmp', 'range rule > 0 admits 0')
+m('cli/option_table.cpp', '        case Range::NonNegative: return value >= 0;\n', '        case Range::NonNegative: return value > 0;\n', 'cmp', 'range rule >= 0 refuses 0')
+m('cli/option_table.cpp', '    if (!t.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(t.unit);\n', '\n', 'drop', 'usage error without the unit')
+m('cli/option_table.cpp', '                           names(kSprachen, [](const SprachEintrag& e) { return e.code; }));\n', '                           QStringList());\n', 'drop', "--lang's usage error lists no codes")
+m('cli/option_table.cpp', '        if (!(given & run) && (o.needs & run) && !(o.needs & given))\n', '        if (false)\n', 'drop', 'options taken without the run they need')
+m('cli/option_table.cpp', '        if ((given & run) && (o.refusedWith & run))\n', '        if (false)\n', 'drop', 'a run combines with every option')
+m('cli/option_table.cpp', '    return option.finder.rule ? qs(*option.finder.rule, lang) : Expected(option, lang, true);\n', '    return Expected(option, lang, true);\n', 'drop', '--find --turns says a number where the finder takes a list')
+m('cli/option_table.cpp', '    if (t.sentence) return qs(*t.sentence, lang);\n', '    if (false) return qs(*t.sentence, lang);\n', 'drop', 'usage errors of sentence options say nothing expected')
 
 # ---------------------------------------------------------------- cli/include/cli/row_blocks.h
 m('cli/include/cli/row_blocks.h', '        make(b * kBlockRows, std::min(count, (b + 1) * kBlockRows), result);\n', '        make(b * kBlockRows + 1, std::min(count, (b + 1) * kBlockRows), result);\n', 'drop', "each block's first row skipped")
+m('cli/include/cli/row_blocks.h', '            all.add(block.tally);\n', '', 'drop', 'the blocks tell nothing: no sheet summary, a refused row exits 0')
+m('cli/include/cli/row_blocks.h', '            block.tally = Tally{};\n', '', 'drop', "a block's tally keeps the rows of the block made before it in the same place")
 
-# ---------------------------------------------------------------- cli/numeric_options.cpp
-m('cli/numeric_options.cpp', '        case RangeRule::Positive: return value > 0;\n', '        case RangeRule::Positive: return value >= 0;\n', 'cmp', 'range rule > 0 admits 0')
-m('cli/numeric_options.cpp', '        case RangeRule::NonNegative: return value >= 0;\n', '        case RangeRule::NonNegative: return value > 0;\n', 'cmp', 'range rule >= 0 refuses 0')
-m('cli/numeric_options.cpp', '    if (!option.unit.empty()) text += qs(texte::kExpectIn.in(lang)) + qs(option.unit);\n', '\n', 'drop', 'usage error without the unit')
+# ---------------------------------------------------------------- cli/text_table.h and .cpp
+m('cli/include/cli/text_table.h', '            for (std::size_t i = begin; i < end; ++i) block.widen(cellsOf(i));\n', '            ;\n', 'drop', "text tables' widths from the headings alone")
+m('cli/include/cli/text_table.h', '        return cell < static_cast<qsizetype>(width_.size()) && (last_ == LastCell::Aligned || cell + 1 < cells);\n', '        return cell < static_cast<qsizetype>(width_.size());\n', 'drop', 'the flags of the sheet and the safety table widen their column')
+m('cli/text_table.cpp', "    while (text.endsWith(' ')) text.chop(1);\n", '', 'drop', 'text table lines end in blanks')
 
-# ---------------------------------------------------------------- cli/render_csv.cpp
-m('cli/render_csv.cpp', 'constexpr std::string_view kLineEnd = "\\r\\n";  // RFC 4180, 2.1\n', 'constexpr std::string_view kLineEnd = "\\n";  // RFC 4180, 2.1\n', 'const', 'CSV lines end in LF')
-m('cli/render_csv.cpp', '    appendQuoted(out, RowMessage(row).toStdString());\n', '    out += RowMessage(row).toStdString();\n', 'drop', 'CSV message unquoted')
-m('cli/render_csv.cpp', '    out += kLineEnd;\n', '', 'drop', 'CSV rows without line ends')
-
-# ---------------------------------------------------------------- cli/tuning_run.cpp
-m('cli/tuning_run.cpp', '    for (const char* other : {"frequency", "sweep", "find"})\n', '    for (const char* other : {"frequency", "find"})\n', 'drop', '--tuning combines with --sweep')
-m('cli/tuning_run.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
-m('cli/tuning_run.cpp', '            if (!parser.isSet(qs(o.name)) || o.name == "tuning") continue;\n', '            if (true) continue;\n', 'drop', 'sheet options accepted without --tuning')
-m('cli/tuning_run.cpp', '                widen(w, rowCells(rowAt(sheet, i, count), capacitorLoss, lang, fmt));\n', '                ;\n', 'drop', "sheet table's widths from the headings alone")
-m('cli/tuning_run.cpp', '        if (!row.values) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', '        if (false) lines += "    ! " + qs(tuning::ZeilenMeldung(sheet, row, lang)) + \'\\n\';\n', 'drop', 'sheet table drops refusal messages')
-m('cli/tuning_run.cpp', '            summary.add(block.summary);\n', '', 'drop', 'sheet summary without the rows')
+# ---------------------------------------------------------------- cli/tuning_options.cpp and tuning_output.cpp
+m('cli/tuning_options.cpp', '            if (option.sheet.count > 0 && option.sheet.fault == fault) return refuse(option);\n', '            if (option.sheet.count > 0 && option.sheet.fault == fault) return refuse(range);\n', 'swap', "the sheet's refusals name --tuning")
+m('cli/tuning_options.cpp', '                                     v(Field::MeasVswr).value_or(tuning::Messung{}.vswr)};\n', '                                     v(Field::MeasVswr).value_or(2.618)};\n', 'const', '--measured without VSWR takes 2.618, not 2')
+m('cli/tuning_output.cpp', '    if (sheet.summary.rows_refused > 0) return 1;\n', '    if (sheet.summary.rows_refused > 1) return 1;\n', 'cmp', 'one refused row exits 0')
+m('cli/tuning_output.cpp', '        if (!row.values) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));\n', '        if (false) lines += NoteLine(qs(tuning::ZeilenMeldung(sheet, row, lang)));\n', 'drop', 'sheet table drops refusal messages')
 
 # ---------------------------------------------------------------- cli/usage_errors.cpp
 m('cli/usage_errors.cpp', '    return qs(texte::kInvalidValue, lang).arg(option, given, expected);\n', '    return qs(texte::kInvalidValue, lang).arg(option).arg(given).arg(expected);\n', 'swap', 'usage error fills placeholders typed by the user')
+
+# ---------------------------------------------------------------- export/loop_export.cpp
+m('export/loop_export.cpp', '    if (e.values && row.ausgang.ending == Ending::Ok) {\n', '    if (row.ausgang.ending == Ending::Ok) {\n', 'drop', '--as-typed JSON gains values')
+m('export/loop_export.cpp', "    if (index > 0) out += ',';\n", '', 'drop', 'JSON rows without a comma between them')
+m('export/loop_export.cpp', 'void LoopJsonEnd(std::string& out) { out += "\\n]\\n"; }\n', 'void LoopJsonEnd(std::string& out) { out += "\\n]"; }\n', 'drop', 'JSON sweep without its last line end')
+m('export/loop_export.cpp', 'constexpr double kVoltsPerKilovolt = 1000;\n', 'constexpr double kVoltsPerKilovolt = 100;\n', 'const', 'capacitor voltage kV -> V factor 100')
+m('export/loop_export.cpp', '         row.record.RGesamt,\n         row.record.XL,\n', '         row.record.XL,\n         row.record.RGesamt,\n', 'swap', 'R_total and X swapped')
+m('export/loop_export.cpp', '         w.strahlung,\n         w.verlust,\n', '         w.verlust,\n         w.strahlung,\n', 'swap', 'radiation and loss resistance swapped')
+m('export/loop_export.cpp', '    if (row.ausgang.ending != Ending::Ok) return v;\n', '\n', 'drop', 'refused rows get values')
+m('export/loop_export.cpp', '        v[kFirstCouplingValue + 1] = a->lkaCm / kCentimetresPerMetre;\n', '        v[kFirstCouplingValue + 1] = a->umfangCm / kCentimetresPerMetre;\n', 'swap', 'Lka reports the circumference')
+m('export/loop_export.cpp', '    AppendCsvQuoted(out, RowMessage(row));\n', '    out += RowMessage(row);\n', 'drop', 'CSV message unquoted')
+m('export/loop_export.cpp', '    AppendCsvQuoted(out, RowMessage(row));\n    out += kCsvLineEnd;\n', '    AppendCsvQuoted(out, RowMessage(row));\n', 'drop', 'CSV rows without line ends')
+m('export/loop_export.cpp', '        if (!line.empty()) (out += out.empty() ? "" : " ") += line;\n', '        if (!line.empty()) out += line;\n', 'drop', "a message's lines joined without a blank")
+
+# ---------------------------------------------------------------- export/export_cells.h and loop_inputs.h
+m('export/include/export/export_cells.h', 'inline constexpr std::string_view kCsvLineEnd = "\\r\\n";  // RFC 4180, 2.1\n', 'inline constexpr std::string_view kCsvLineEnd = "\\n";  // RFC 4180, 2.1\n', 'const', 'CSV lines end in LF')
+m('export/include/export/export_cells.h', '    if (text.find_first_of(",\\"\\r\\n") == std::string_view::npos)\n', '    if (text.find_first_of(",\\r\\n") == std::string_view::npos)\n', 'drop', 'a CSV field with a quote left unquoted')
+m('export/include/export/loop_inputs.h', '    put(kFormSchluessel, FormKey(FormVon(in.Combo1)));\n', '    put(kFormSchluessel, std::string_view(in.Combo1));\n', 'drop', 'exports give the shape as the list text, not its key')
+m('export/include/export/loop_inputs.h', '        if (f.text != &LoopEingaben::Text5) put(f.key, std::string_view(in.*f.text));\n', '        put(f.key, std::string_view(in.*f.text));\n', 'drop', "the sheet's and the safety distances' inputs carry the main window's frequency")
 
 # ---------------------------------------------------------------- help/pdf_outline.cpp
 m('help/pdf_outline.cpp', '    const QDateTime when = QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC);\n', '    const QDateTime when = QDateTime::currentDateTimeUtc();\n', 'help pdf', 'the creation date comes from the clock')
@@ -451,7 +497,7 @@ m('presentation/tuning_chart_data.cpp', '    a.min = from, a.max = to;\n', '    
 m('presentation/tuning_chart_data.cpp', '        if (!row.values || OhneKondensator(row)) return;\n', '        if (!row.values) return;\n', 'drop', 'rows with C tune <= 0 plotted')
 m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);\n', '    add(texte::kBerichtSpule, loop.Text8);\n', 'drop', 'report lists the coil length of one turn')
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
-m('windows/tuning/tuning_window.cpp', '    anordnen(raum < dreiSpalten);\n', '    anordnen(false);\n', 'drop', 'on a small screen the groups stay side by side')
+m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
 
 # ---------------------------------------------------------------- measuring a built loop (Touchstone sweeps, the resonance fit)

@@ -73,8 +73,8 @@ int main(int argc, char* argv[]) {
         modul.Main();
         frmMain& f = *modul.Hauptfenster();
         if (alleFenster) {
-            f.AnkopplungZeigen();
-            f.AbstimmbereichZeigen();
+            f.mnuAktAnkopplung_Click();
+            f.mnuAktAbstimmbereich_Click();
         }
         QApplication::processEvents();
 

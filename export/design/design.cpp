@@ -29,10 +29,7 @@ Schleife SchleifeAus(const LoopEingaben& eingaben) {
 
 Entwurf Startentwurf() {
     Entwurf e;
-    std::string* const felder[] = {&e.schleife.felder.Text1, &e.schleife.felder.Text2, &e.schleife.felder.Text3,
-                                   &e.schleife.felder.Text4, &e.schleife.felder.Text5, &e.schleife.felder.Text6,
-                                   &e.schleife.felder.Text7, &e.schleife.felder.Text8, &e.schleife.felder.Text9};
-    for (std::size_t i = 0; i < kStartTexte.size(); ++i) *felder[i] = std::string(kStartTexte[i]);
+    e.schleife.felder = kStartEingaben;
     return e;
 }
 

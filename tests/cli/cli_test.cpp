@@ -243,6 +243,9 @@ TEST(CalcTuning, SheetAsJsonCsvAndText) {
     // The loop's inputs under the design files' names, the shape by its key, in JSON and leading each CSV line.
     EXPECT_EQ(sheet["inputs"]["diameter"], "1");
     EXPECT_EQ(sheet["inputs"]["shape"], "circle");
+    // The safety distances' export keys them the same way.
+    const Result exposure = Calc(loop + QStringList{"--exposure", "--format", "json"});
+    EXPECT_EQ(QJsonDocument::fromJson(exposure.out.toUtf8())["inputs"], sheet["inputs"]);
     const Result csv = Calc(loop + QStringList{"--format", "csv"});
     EXPECT_TRUE(
         csv.out.startsWith("diameter,circumference,conductor,turns,length,power,series_loss,parallel_loss,"

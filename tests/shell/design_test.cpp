@@ -78,9 +78,9 @@ private slots:
         dienste->settings[{"Settings", "Sprache"}] = sprache.toStdString();
         starten();
         if (fenster) {
-            f().AnkopplungZeigen();
-            f().AbstimmbereichZeigen();
-            f().SicherheitZeigen();
+            f().mnuAktAnkopplung_Click();
+            f().mnuAktAbstimmbereich_Click();
+            f().controls().mnuAktSicherheit->trigger();
         }
         // Every input off its start value, a note and the further windows' groups.
         design::Entwurf e;

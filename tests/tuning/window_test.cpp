@@ -67,7 +67,7 @@ class TuningWindowTest : public QObject {
         const QString pdf = out.filePath(QStringLiteral("report.pdf"));
         {
             QPdfWriter writer(pdf);
-            if (!tuning::TuningReport(w->berichtInhalt()).drucken(writer)) return {};
+            if (!tuning::TuningReport(w->berichtInhalt()).drucken(writer).isEmpty()) return {};
         }
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -80,7 +80,7 @@ private slots:
         dienste.settings[{"Settings", "Sprache"}] = "englisch";
     }
 
-    void bandRowsBadFieldsSettingsAndReport() {
+    void bandRowsBadFieldsAndReport() {
         oeffnen();
         in<QComboBox>(w, "cboBand")->setCurrentIndex(2);  // 80 m
         // 3.5 to 3.8 MHz in 10 kHz steps: 30 steps, 31 rows; row 10 is 3.6 MHz.
@@ -119,12 +119,6 @@ private slots:
                         .contains(QLatin1String("with no capacitor that fits")));
         setze("txtStreu", "0");
 
-        // Closed, the program ended and started again: the fields come back.
-        w->close();
-        modul.reset();
-        oeffnen();
-        QCOMPARE(in(w, "txtGuete")->text(), QStringLiteral("500"));
-        QCOMPARE(in<QComboBox>(w, "cboBand")->currentText(), QStringLiteral("80 m"));
         QTRY_COMPARE(w->modell().rowCount(), 31);
         setze("txtVon", "3.6");
         setze("txtBis", "3.6");  // one frequency: a sheet of one row
@@ -167,19 +161,13 @@ private slots:
     }
 
     // On a screen of 1366 x 768 (tests/tuning/small_screen.json) the window opens within
-    // it beside the main window, and comes back where the user left it.
+    // it beside the main window.
     void kleinerSchirm() {
         if (QGuiApplication::primaryScreen()->size() != QSize(1366, 768)) QSKIP("needs the 1366 x 768 screen");
         oeffnen();
         const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(frei.contains(w->frameGeometry()));
         QVERIFY(!w->frameGeometry().intersects(modul->Hauptfenster()->frameGeometry()));
-        w->setGeometry(w->geometry().adjusted(0, 40, 0, -20));
-        const QRect verlassen = w->geometry();
-        w->close();
-        modul.reset();
-        oeffnen();
-        QCOMPARE(w->geometry(), verlassen);
     }
 };
 

@@ -26,6 +26,7 @@
 #include "presentation/coupling_results.h"
 #include "text/language.h"
 #include "text/print_texts.h"
+#include "text/start_values.h"
 #include "text/window_texts.h"
 
 namespace ringfeld {
@@ -33,9 +34,6 @@ namespace {
 
 using keys::keyCode;
 using keys::shiftState;
-
-// The ratio each site proposes, by the index of the site list.
-constexpr std::array<std::string_view, 3> kVerhaeltnis{"4,05", "4,50", "4,95"};
 
 // Runs one step of a sequence that goes on whatever the step does.
 template <typename Step>
@@ -52,7 +50,7 @@ frmAnkopplung::frmAnkopplung(DesignRecord& rec, DesktopServices& dienste)
       rec_(rec),
       dienste_(dienste),
       ui_(setupFrmAnkopplung(*this)),
-      start_{0, std::string(kVerhaeltnis[0])} {
+      start_{0, std::string(kStartVerhaeltnis)} {
     // The program ends with its main window, whatever this one shows.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -126,7 +124,7 @@ KopplungsEingaben frmAnkopplung::Eingaben() const {
 
 void frmAnkopplung::EingabenSetzen(const KopplungsEingaben& eingaben) {
     start_ = eingaben;
-    if (start_.ort < -1 || start_.ort >= static_cast<int>(kVerhaeltnis.size())) start_.ort = -1;
+    if (start_.ort < -1 || start_.ort >= static_cast<int>(kOrtVerhaeltnisse.size())) start_.ort = -1;
     if (ui_.Combo1->count() > 0) ui_.Combo1->setCurrentIndex(start_.ort);
     ui_.Text1->setText(qs(start_.verhaeltnis));
 }
@@ -222,8 +220,8 @@ void frmAnkopplung::DiagrammMalen() {
 
 void frmAnkopplung::Combo1_Click() {
     const int index = ui_.Combo1->currentIndex();
-    if (index < 0 || index >= static_cast<int>(kVerhaeltnis.size())) return;
-    ui_.Text1->setText(qs(kVerhaeltnis[static_cast<std::size_t>(index)]));
+    if (index < 0 || index >= static_cast<int>(kOrtVerhaeltnisse.size())) return;
+    ui_.Text1->setText(qs(kOrtVerhaeltnisse[static_cast<std::size_t>(index)]));
 }
 
 void frmAnkopplung::Combo1_KeyDown(int& KeyCode, int& Shift) { keys::PfeilFilter(KeyCode, Shift); }

@@ -7,7 +7,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,10 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
@@ -27,12 +23,8 @@
 
 #include "exposure/exposure_chart.h"
 #include "exposure/exposure_report.h"
-#include "forms/accessibility.h"
-#include "forms/forms.h"
-#include "forms/widget_texts.h"
-#include "forms/window_place.h"
 #include "platform/qt_text.h"
-#include "platform/settings_store.h"
+#include "platform/report_dialog.h"
 #include "text/catalog/tuning_texts.h"
 #include "text/window_texts.h"
 
@@ -41,7 +33,7 @@ namespace {
 
 constexpr int kBreiteFeld = 70;    // pixels of an input field
 constexpr int kBreiteGrund = 130;  // pixels of the reason beside it
-const QSize kStartGroesse(1100, 820);
+constexpr QSize kStartGroesse(1100, 820);
 constexpr int kDiagrammMindesthoehe = 280;
 constexpr int kListenZeichen = 26;      // characters a list shows
 constexpr int kSpaltenBreite = 68;      // pixels of a column of the table over the frequencies
@@ -66,37 +58,20 @@ QComboBox* neueListe(QWidget* eltern, const char* name) {
     return c;
 }
 
+// The name UI automation and the caption table know the window by is kept from its first release.
+constexpr ToolWindowKind kFenster{"frmSicherheitsabstand", TextWindow::Exposure, kSettingsGroup, kStartGroesse};
+
 }  // namespace
 
 ExposureWindow::ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
                                std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile)
-    : QWidget(nullptr, Qt::Window),
-      rec_(rec),
-      dienste_(dienste),
+    : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}),
       schleife_(std::move(schleife)),
-      blatt_(std::move(blatt)),
-      neben_(neben),
-      settingsFile_(std::move(settingsFile)) {
-    // The name UI automation and the caption table know the window by, kept from its first release.
-    setObjectName(QStringLiteral("frmSicherheitsabstand"));
-    initUiResources();
-    setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
-    aufbauen();
-    listenFuellen(sprache());
-    einstellungenLesen();
-    SpracheAnwenden();
-    verbinden();
-    exposeObjectNames(this);
-    resize(kStartGroesse);
-}
+      blatt_(std::move(blatt)) {}
 
-ExposureWindow::~ExposureWindow() {
-    try {
-        einstellungenSchreiben();
-    } catch (...) {}
-}
+ExposureWindow::~ExposureWindow() = default;
 
-void ExposureWindow::aufbauen() {
+void ExposureWindow::build() {
     auto* aussen = new QVBoxLayout(this);
     auto* oben = new QHBoxLayout;
     aussen->addLayout(oben);
@@ -198,16 +173,12 @@ void ExposureWindow::aufbauen() {
     auto* knopf = new QPushButton(this);
     knopf->setObjectName(QStringLiteral("cmdDrucken"));
     unten->addWidget(knopf, 0, Qt::AlignBottom);
+    // The lists before the kept inputs choose their entries.
+    listenFuellen(sprache());
 }
 
-void ExposureWindow::verbinden() {
-    spaeter_.setSingleShot(true);
-    spaeter_.setInterval(0);
-    connect(&spaeter_, &QTimer::timeout, this, [this] { Rechnen(); });
-    auto neu = [this] {
-        LoopGeaendert();
-        emit EingabenGeaendert();
-    };
+void ExposureWindow::connectInputs() {
+    auto neu = [this] { inputChanged(); };
     connect(betriebsart_, &QComboBox::activated, this, [this](int index) { betriebsartGewaehlt(index); });
     // A factor typed by hand is the own factor unless it is the chosen mode's.
     connect(faktor_, &QLineEdit::textEdited, this, [this] {
@@ -218,11 +189,6 @@ void ExposureWindow::verbinden() {
     for (QComboBox* c : {betriebsart_, norm_, personen_, quelle_})
         connect(c, &QComboBox::currentIndexChanged, this, neu);
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
-}
-
-Language ExposureWindow::sprache() const {
-    const Language lang = SpracheVon(rec_.Sprache);
-    return lang == Language::None ? kStandardSprache : lang;
 }
 
 void ExposureWindow::listenFuellen(Language lang) {
@@ -279,22 +245,14 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
     }
     faktor_->setText(qs(e.modeFactor));
     anteil_->setText(qs(e.txShare));
-    LoopGeaendert();
+    SpaeterRechnen();
 }
 
 KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(felder()); }
 
 void ExposureWindow::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
 
-void ExposureWindow::LoopGeaendert() {
-    if (isVisible()) spaeter_.start();
-}
-
-void ExposureWindow::SpracheAnwenden() {
-    const Language lang = SpracheVon(rec_.Sprache);
-    if (lang == Language::None) return;  // as in the main window: the texts stay
-    for (const SprachText& row : SprachTexte())
-        if (row.window == TextWindow::Exposure) TextAnwenden(row, lang, *this);
+void ExposureWindow::applyLanguage(Language lang) {
     listenFuellen(lang);
     normen_->setHorizontalHeaderLabels([&] {
         QStringList k;  // the unit below the name: narrower columns
@@ -304,8 +262,7 @@ void ExposureWindow::SpracheAnwenden() {
     Rechnen();
 }
 
-void ExposureWindow::Rechnen() {
-    spaeter_.stop();
+void ExposureWindow::compute() {
     const Language lang = sprache();
     modell_.setStand(nullptr);
     stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
@@ -343,69 +300,26 @@ void ExposureWindow::normTabelle() {
     }
 }
 
-void ExposureWindow::Zeigen() {
-    // The first time it stands right of the main window, as far as the screen allows.
-    if (!platziert_) {
-        platziert_ = true;
-        if (const QScreen* schirm = neben_.screen()) {
-            const QRect frei = schirm->availableGeometry();
-            // No larger than the screen leaves room for, nor smaller than the layout needs.
-            resize(size().boundedTo(frei.size() - (frameGeometry().size() - size())).expandedTo(minimumSizeHint()));
-        }
-        move(PlatzNeben(*this, neben_));
-    }
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-    Rechnen();
-}
-
-void ExposureWindow::hideEvent(QHideEvent* event) {
-    einstellungenSchreiben();
-    QWidget::hideEvent(event);
-}
-
 // ---------------------------------------------------------------- settings
 
-void ExposureWindow::einstellungenLesen() {
-    auto store = settings::open(settingsFile_, kSettingsApplication);
-    store->beginGroup(qs(kSettingsGroup));
-    KeyTexts gespeichert;
-    for (const QString& key : store->childKeys()) {
-        const QVariant wert = store->value(key);
-        // An INI value with a comma reads back as a list; the stored text is wanted.
-        gespeichert[str(key)] =
-            str(wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QLatin1Char(',')) : wert.toString());
-    }
-    felderSetzen(AusSchluesseln(gespeichert));
+KeptTexts ExposureWindow::keptTexts() const {
+    const KeyTexts texte = Eingaben();
+    return {texte.begin(), texte.end()};
 }
 
-void ExposureWindow::einstellungenSchreiben() const {
-    auto store = settings::open(settingsFile_, kSettingsApplication);
-    if (!store->isWritable()) return;
-    store->beginGroup(qs(kSettingsGroup));
-    for (const auto& [key, text] : Eingaben()) store->setValue(qs(key), qs(text));
-    store->endGroup();
-    store->sync();
+void ExposureWindow::restoreKept(const KeptTexts& texte) {
+    felderSetzen(AusSchluesseln(KeyTexts(texte.begin(), texte.end())));
 }
 
 // ---------------------------------------------------------------- report
 
 void ExposureWindow::drucken() {
-    QPrinter drucker(QPrinter::HighResolution);
-    QPrintDialog dialog(&drucker, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    // Without a printer, Qt prints to a PDF file; it needs a name.
-    if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty()) {
-        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), QStringLiteral("sicherheitsabstand.pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (name.isEmpty()) return;
-        drucker.setOutputFileName(name);
-    }
-    if (!ExposureReport(stand_, QDateTime::currentDateTime()).drucken(drucker))
-        dienste_.messageBox(
-            Meldung{std::string(tuning::texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
+    PrintReport(*this, dienste(),
+                {TextWindow::Exposure, sprache(), QPageLayout::Portrait,
+                 [this](QPagedPaintDevice& device) {
+                     return ExposureReport(stand_, QDateTime::currentDateTime()).drucken(device);
+                 },
+                 std::string(tuning::texte::kNichtGespeichert.in(sprache()))});
 }
 
 }  // namespace ringfeld::exposure

@@ -25,12 +25,8 @@
 #include "export/field_keys.h"
 #include "export/finder_export.h"
 #include "finder/finder_message.h"
-#include "forms/accessibility.h"
-#include "forms/forms.h"
-#include "forms/widget_texts.h"
-#include "forms/window_place.h"
+#include "platform/file_proposal.h"
 #include "platform/qt_text.h"
-#include "platform/settings_store.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
 #include "text/list_texts.h"
@@ -77,10 +73,13 @@ constexpr int kBreiteListe = 190;   // pixels of a list field
 constexpr int kBreiteGrund = 140;   // pixels of the reason beside it
 constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown
 constexpr int kAnzeigeTakt = 50;    // ms between two looks at the progress
-const QSize kStartGroesse(1240, 820);
+constexpr QSize kStartGroesse(1240, 820);
 constexpr int kRahmen = 48;  // pixels a window manager's frame and title bar may take
 
 bool leer(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+// The name UI automation and the caption table know the window by is kept from its first release.
+constexpr ToolWindowKind kFenster{"frmFinder", TextWindow::Finder, kSettingsGroup, kStartGroesse};
 
 }  // namespace
 
@@ -96,32 +95,12 @@ struct FinderWindow::Lauf {
 
 FinderWindow::FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
                            QString settingsFile)
-    : QWidget(nullptr, Qt::Window),
-      rec_(rec),
-      dienste_(dienste),
-      anschluss_(std::move(anschluss)),
-      neben_(neben),
-      settingsFile_(std::move(settingsFile)) {
-    // The name UI automation and the caption table know the window by, kept from its first release.
-    setObjectName(QStringLiteral("frmFinder"));
-    initUiResources();
-    setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
-    aufbauen();
-    einstellungenLesen();
-    SpracheAnwenden();
-    verbinden();
-    exposeObjectNames(this);
-    resize(kStartGroesse);
-}
+    : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}), anschluss_(std::move(anschluss)) {}
 
-FinderWindow::~FinderWindow() {
-    lauf_.reset();  // stops and joins a running search
-    try {
-        einstellungenSchreiben();
-    } catch (...) {}
-}
+// A running search is stopped and joined with its member, before the rest goes.
+FinderWindow::~FinderWindow() = default;
 
-void FinderWindow::aufbauen() {
+void FinderWindow::build() {
     auto* aussen = new QVBoxLayout(this);
     oben_ = new QGridLayout;
     aussen->addLayout(oben_);
@@ -132,7 +111,7 @@ void FinderWindow::aufbauen() {
         gruppen_[i]->setObjectName(QString::fromLatin1(gruppen[i]));
         raster[i] = new QGridLayout(gruppen_[i]);
     }
-    anordnen(false);
+    arrange(false);
     for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
         const FeldName& n = kNamen[i];
         QGridLayout& g = *raster[static_cast<std::size_t>(n.gruppe)];
@@ -221,17 +200,11 @@ void FinderWindow::aufbauen() {
     }
 }
 
-void FinderWindow::verbinden() {
-    spaeter_.setSingleShot(true);
-    spaeter_.setInterval(0);
-    connect(&spaeter_, &QTimer::timeout, this, [this] { Suchen(); });
+void FinderWindow::connectInputs() {
     anzeige_.setInterval(kAnzeigeTakt);
     connect(&anzeige_, &QTimer::timeout, this, [this] { fortschritt(); });
     // Every change searches anew while the window is shown.
-    auto neu = [this] {
-        if (isVisible()) spaeter_.start();
-        emit EingabenGeaendert();
-    };
+    auto neu = [this] { inputChanged(); };
     for (QLineEdit* feld : texte_)
         if (feld) connect(feld, &QLineEdit::textChanged, this, neu);
     for (QCheckBox* kasten : formen_) connect(kasten, &QCheckBox::toggled, this, neu);
@@ -248,16 +221,7 @@ void FinderWindow::verbinden() {
             [this] { exportieren(true); });
 }
 
-Language FinderWindow::sprache() const {
-    const Language lang = SpracheVon(rec_.Sprache);
-    return lang == Language::None ? kStandardSprache : lang;
-}
-
-void FinderWindow::SpracheAnwenden() {
-    const Language lang = SpracheVon(rec_.Sprache);
-    if (lang == Language::None) return;  // as in the main window: the texts stay
-    for (const SprachText& row : SprachTexte())
-        if (row.window == TextWindow::Finder) TextAnwenden(row, lang, *this);
+void FinderWindow::applyLanguage(Language lang) {
     for (std::size_t k = 0; k < formen_.size(); ++k) formen_[k]->setText(qs(kFormListe[k].text.in(lang)));
     for (std::size_t k = 0; k < materialien_.size(); ++k) materialien_[k]->setText(qs(kMaterialListe[k].text.in(lang)));
     fortschritt_->setFormat(qs(texte::kSucht.in(lang)));
@@ -315,7 +279,7 @@ void FinderWindow::EingabenSetzen(const std::map<std::string, std::string>& wert
     felderSetzen(AusSchluesseln(werte, felder()));
 }
 
-void FinderWindow::anordnen(bool schmal) {
+void FinderWindow::arrange(bool schmal) {
     for (QGroupBox* g : gruppen_) oben_->removeWidget(g);
     oben_->addWidget(gruppen_[0], 0, 0);
     if (schmal) {
@@ -332,8 +296,7 @@ void FinderWindow::anordnen(bool schmal) {
 
 // ---------------------------------------------------------------- the search
 
-void FinderWindow::Suchen() {
-    spaeter_.stop();
+void FinderWindow::compute() {
     lauf_.reset();  // a search still running is stopped, its result dropped
     const Language lang = sprache();
     const FeldTexte texte = felder();
@@ -435,87 +398,57 @@ void FinderWindow::Uebernehmen(int row) {
 
 // ---------------------------------------------------------------- window
 
-void FinderWindow::Zeigen() {
-    // The inputs start from the main window's power and losses and, when the tuning
-    // window has a capacitor range, from its capacitor, stray C and ground loss; else
-    // the finder keeps its own (a rating typed here is not blanked by an unused
-    // tuning window).
-    {
-        if (anschluss_.schleife) {
-            const LoopEingaben loop = anschluss_.schleife();
-            texte_[at(Feld::Power)]->setText(qs(loop.Text6));
-            texte_[at(Feld::SeriesLoss)]->setText(qs(loop.Text7));
-            texte_[at(Feld::ParallelLoss)]->setText(qs(loop.Text9));
-        }
-        if (anschluss_.abstimmung) {
-            using tuning::Field;
-            const tuning::FieldTexts t = anschluss_.abstimmung();
-            auto von = [&](Feld hier, Field dort) { texte_[at(hier)]->setText(qs(t[static_cast<std::size_t>(dort)])); };
-            if (!leer(t[static_cast<std::size_t>(Field::CapMin)]) &&
-                !leer(t[static_cast<std::size_t>(Field::CapMax)])) {
-                von(Feld::CapMin, Field::CapMin);
-                von(Feld::CapMax, Field::CapMax);
-                von(Feld::CapVPeak, Field::CapVolts);
-                von(Feld::CapQ, Field::CapQ);
-                von(Feld::Stray, Field::Stray);
-                von(Feld::Ground, Field::Ground);
-            }
+// The inputs start from the main window's power and losses and, when the tuning
+// window has a capacitor range, from its capacitor, stray C and ground loss; else
+// the finder keeps its own (a rating typed here is not blanked by an unused
+// tuning window).
+void FinderWindow::beforeShow() {
+    if (anschluss_.schleife) {
+        const LoopEingaben loop = anschluss_.schleife();
+        texte_[at(Feld::Power)]->setText(qs(loop.Text6));
+        texte_[at(Feld::SeriesLoss)]->setText(qs(loop.Text7));
+        texte_[at(Feld::ParallelLoss)]->setText(qs(loop.Text9));
+    }
+    if (anschluss_.abstimmung) {
+        using tuning::Field;
+        const tuning::FieldTexts t = anschluss_.abstimmung();
+        auto von = [&](Feld hier, Field dort) { texte_[at(hier)]->setText(qs(t[static_cast<std::size_t>(dort)])); };
+        if (!leer(t[static_cast<std::size_t>(Field::CapMin)]) && !leer(t[static_cast<std::size_t>(Field::CapMax)])) {
+            von(Feld::CapMin, Field::CapMin);
+            von(Feld::CapMax, Field::CapMax);
+            von(Feld::CapVPeak, Field::CapVolts);
+            von(Feld::CapQ, Field::CapQ);
+            von(Feld::Stray, Field::Stray);
+            von(Feld::Ground, Field::Ground);
         }
     }
-    // The first time it stands right of the main window, as far as the screen allows.
-    if (!platziert_) {
-        platziert_ = true;
-        if (const QScreen* schirm = neben_.screen()) {
-            const QRect frei = schirm->availableGeometry();
-            // On a small screen the window takes what there is, its buttons in sight,
-            // power and losses below the band where the groups do not fit side by side.
-            const QSize platz = frei.size() - QSize(kRahmen, kRahmen);
-            anordnen(false);
-            anordnen(minimumSizeHint().width() > platz.width());
-            resize(size().boundedTo(platz));
-        }
-        move(PlatzNeben(*this, neben_));
-    }
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-    Suchen();
 }
 
-void FinderWindow::hideEvent(QHideEvent* event) {
-    Abbrechen();
-    einstellungenSchreiben();
-    QWidget::hideEvent(event);
+// Right of the main window, as far as the screen allows. On a small screen the
+// window takes what there is, its buttons in sight, power and losses below the
+// band where the groups do not fit side by side.
+void FinderWindow::placeFirst(const QScreen& schirm) {
+    const QSize platz = schirm.availableGeometry().size() - QSize(kRahmen, kRahmen);
+    arrange(false);
+    arrange(minimumSizeHint().width() > platz.width());
+    resize(size().boundedTo(platz));
+    move(besideMain());
 }
+
+void FinderWindow::hidden() { Abbrechen(); }
 
 // ---------------------------------------------------------------- settings
 
-void FinderWindow::einstellungenLesen() {
-    auto store = settings::open(settingsFile_, kSettingsApplication);
-    store->beginGroup(qs(kSettingsGroup));
-    FeldTexte t = FinderVorgaben();
-    for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
-        const QVariant wert = store->value(qs(kFeldSchluessel[i]));
-        // A start value of one number is written with the locale's separator, as the main window's are.
-        if (!wert.isValid() && texte_[i] && i != at(Feld::Conductors) && i != at(Feld::Turns))
-            t[i] = str(qs(t[i]).replace(QLatin1Char('.'), QLocale::system().decimalPoint()));
-        if (!wert.isValid()) continue;
-        // An INI value with a comma may read back as a list; the stored text is wanted.
-        t[i] = str(wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QStringLiteral(", "))
-                                                           : wert.toString());
-    }
-    felderSetzen(t);
-}
+KeptTexts FinderWindow::keptTexts() const { return Eingaben(); }
 
-void FinderWindow::einstellungenSchreiben() const {
-    auto store = settings::open(settingsFile_, kSettingsApplication);
-    if (!store->isWritable()) return;
-    store->beginGroup(qs(kSettingsGroup));
-    const FeldTexte t = felder();
-    for (std::size_t i = 0; i < kFeldAnzahl; ++i) store->setValue(qs(kFeldSchluessel[i]), qs(t[i]));
-    store->endGroup();
-    store->sync();
+void FinderWindow::restoreKept(const KeptTexts& werte) {
+    FeldTexte t = FinderVorgaben();
+    // A start value of one number is written with the locale's separator, as the main window's are.
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i)
+        if (!werte.contains(std::string(kFeldSchluessel[i])) && texte_[i] && i != at(Feld::Conductors) &&
+            i != at(Feld::Turns))
+            t[i] = str(qs(t[i]).replace(QLatin1Char('.'), QLocale::system().decimalPoint()));
+    felderSetzen(AusSchluesseln(werte, t));
 }
 
 // ---------------------------------------------------------------- exports
@@ -523,10 +456,10 @@ void FinderWindow::einstellungenSchreiben() const {
 void FinderWindow::exportieren(bool json) {
     if (!gesucht_) return;
     const Language lang = sprache();
-    const QString name =
-        QFileDialog::getSaveFileName(this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
-                                     qs((json ? texte::kJsonName : texte::kCsvName).in(lang)),
-                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(
+        this, qs((json ? tuning::texte::kJsonTitel : tuning::texte::kCsvTitel).in(lang)),
+        ProposedFile(TextWindow::Finder, lang, json ? QStringLiteral("json") : QStringLiteral("csv")),
+        json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty()) return;
     const FinderExport x{gesuchteTexte_, *gesucht_, modell_.ergebnis(), lang, std::nullopt};
     const std::string inhalt = json ? FinderJson(x) : FinderCsv(x);
@@ -536,7 +469,7 @@ void FinderWindow::exportieren(bool json) {
         datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
         datei.commit();
     if (!ok)
-        dienste_.messageBox(
+        dienste().messageBox(
             Meldung{std::string(tuning::texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
 }
 

@@ -58,8 +58,8 @@ QString gezogeneDatei(const QMimeData* daten) {
 
 }  // namespace
 
-frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, QWidget* parent)
-    : QMainWindow(parent), rec_(rec), dienste_(dienste), ui_(setupFrmMain(*this)) {
+frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, MainWindowHost& programm, QWidget* parent)
+    : QMainWindow(parent), rec_(rec), dienste_(dienste), programm_(programm), ui_(setupFrmMain(*this)) {
     for (std::size_t i = 0; i < kResultLabelCount; ++i) results_[i] = findeLabel(*this, kResultLabelNames[i]);
     filtered_ = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8};
 
@@ -106,18 +106,16 @@ void frmMain::connectHandlers() {
     connect(ui_.mnuAktRechnen, &QAction::triggered, this, [this] { mnuAktRechnen_Click(); });
     connect(ui_.mnuAktAnkopplung, &QAction::triggered, this, [this] { mnuAktAnkopplung_Click(); });
     connect(ui_.mnuAktAbstimmbereich, &QAction::triggered, this, [this] { mnuAktAbstimmbereich_Click(); });
-    // The commands of the File menu and the two further windows: each runs what the program handed in.
-    auto befehl = [this](QAction* entry, std::function<void()> frmMain::*hook) {
-        connect(entry, &QAction::triggered, this, [this, hook] {
-            if (this->*hook) (this->*hook)();
-        });
+    // The commands of the File menu and the two further windows: each is the program's.
+    auto befehl = [this](QAction* entry, void (MainWindowHost::*schritt)()) {
+        connect(entry, &QAction::triggered, this, [this, schritt] { (programm_.*schritt)(); });
     };
-    befehl(ui_.mnuDateiNeu, &frmMain::DateiNeu);
-    befehl(ui_.mnuDateiOeffnen, &frmMain::DateiOeffnen);
-    befehl(ui_.mnuDateiSpeichern, &frmMain::DateiSpeichern);
-    befehl(ui_.mnuDateiSpeichernUnter, &frmMain::DateiSpeichernUnter);
-    befehl(ui_.mnuAktFinder, &frmMain::FinderZeigen);
-    befehl(ui_.mnuAktSicherheit, &frmMain::SicherheitZeigen);
+    befehl(ui_.mnuDateiNeu, &MainWindowHost::DateiNeu);
+    befehl(ui_.mnuDateiOeffnen, &MainWindowHost::DateiOeffnen);
+    befehl(ui_.mnuDateiSpeichern, &MainWindowHost::DateiSpeichern);
+    befehl(ui_.mnuDateiSpeichernUnter, &MainWindowHost::DateiSpeichernUnter);
+    befehl(ui_.mnuAktFinder, &MainWindowHost::FinderZeigen);
+    befehl(ui_.mnuAktSicherheit, &MainWindowHost::SicherheitZeigen);
     connect(ui_.mnuDruck, &QAction::triggered, this, [this] { mnuDruck_Click(); });
     connect(ui_.mnuAktEnde, &QAction::triggered, this, [this] { mnuAktEnde_Click(); });
     connect(ui_.mnuQuesHelp, &QAction::triggered, this, [this] { mnuQuesHelp_Click(); });
@@ -145,9 +143,16 @@ void frmMain::Form_Load() {
     rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));
     SpracheAnwenden();
 
-    QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5,
-                                 ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9};
-    for (std::size_t i = 0; i < kStartTexte.size(); ++i) felder[i]->setText(qs(kStartTexte[i]));
+    for (const auto& [feld, text] : {std::pair{ui_.Text1, &LoopEingaben::Text1},
+                                     {ui_.Text2, &LoopEingaben::Text2},
+                                     {ui_.Text3, &LoopEingaben::Text3},
+                                     {ui_.Text4, &LoopEingaben::Text4},
+                                     {ui_.Text5, &LoopEingaben::Text5},
+                                     {ui_.Text6, &LoopEingaben::Text6},
+                                     {ui_.Text7, &LoopEingaben::Text7},
+                                     {ui_.Text8, &LoopEingaben::Text8},
+                                     {ui_.Text9, &LoopEingaben::Text9}})
+        feld->setText(qs(kStartEingaben.*text));
 
     resultLabel(ResultLabel::lbLamda)->setText(QString());
     ui_.Command2->setEnabled(false);
@@ -160,7 +165,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_Unload(bool& cancel) {
-    if (SchliessenErlaubt && !SchliessenErlaubt()) {
+    if (!programm_.SchliessenErlaubt()) {
         cancel = true;
         return;
     }
@@ -191,7 +196,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::SpracheAnwenden() {
-    ringfeld::SpracheAnwenden(*this, rec_, AndereFensterLeeren, AndereFensterAnwenden);
+    ringfeld::SpracheAnwenden(
+        *this, rec_, [this] { programm_.AndereFensterLeeren(); }, [this] { programm_.AndereFensterAnwenden(); });
     if (!dokument_.isEmpty()) TitelZeigen();
 }
 
@@ -223,16 +229,13 @@ void frmMain::ZuletztZeigen(const std::vector<std::string>& dateien) {
         eintrag->setToolTip(pfad);
         eintrag->setStatusTip(pfad);
         const std::string& datei = dateien[i];  // the lambda keeps its own copy
-        connect(eintrag, &QAction::triggered, this, [this, datei] {
-            if (ZuletztOeffnen) ZuletztOeffnen(datei);
-        });
+        connect(eintrag, &QAction::triggered, this, [this, datei] { programm_.DateiOeffnen(datei); });
     }
     menue->setToolTipsVisible(true);
     menue->setEnabled(!dateien.empty());
 }
 
 bool frmMain::dateiGezogen(QEvent* event) {
-    if (!DateiFallen) return false;
     switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
@@ -246,7 +249,7 @@ bool frmMain::dateiGezogen(QEvent* event) {
             const QString datei = gezogeneDatei(fallen->mimeData());
             if (datei.isEmpty()) return false;
             fallen->acceptProposedAction();
-            DateiFallen(str(datei));
+            programm_.DateiOeffnen(str(datei));
             return true;
         }
         default: return false;
@@ -303,7 +306,7 @@ void frmMain::LoopRechnen() {
     if (aus.meldung) dienste_.messageBox(*aus.meldung);
     if (aus.ankopplungFreigeben) ui_.Command2->setEnabled(true);
     // A coupling window left open must not go on with the last loop's values.
-    if (AnkopplungNeueLoop) AnkopplungNeueLoop();
+    programm_.AnkopplungNeueLoop();
     emit EingabenGeaendert();
 }
 
@@ -469,17 +472,11 @@ void frmMain::Command1_Click() {
 
 void frmMain::mnuAktRechnen_Click() { LoopRechnen(); }
 
-void frmMain::Command2_Click() {
-    if (AnkopplungZeigen) AnkopplungZeigen();
-}
+void frmMain::Command2_Click() { programm_.AnkopplungZeigen(); }
 
-void frmMain::mnuAktAnkopplung_Click() {
-    if (AnkopplungZeigen) AnkopplungZeigen();
-}
+void frmMain::mnuAktAnkopplung_Click() { programm_.AnkopplungZeigen(); }
 
-void frmMain::mnuAktAbstimmbereich_Click() {
-    if (AbstimmbereichZeigen) AbstimmbereichZeigen();
-}
+void frmMain::mnuAktAbstimmbereich_Click() { programm_.AbstimmbereichZeigen(); }
 
 void frmMain::Command3_Click() {
     const DruckTexte texte = DruckTexteFuer(DruckFenster::Main, rec_);
@@ -504,11 +501,7 @@ void frmMain::mnuDeutsch_Click() { SpracheWaehlen(kCodeGerman); }
 void frmMain::mnuFranzösisch_Click() { SpracheWaehlen(kCodeFrench); }
 void frmMain::mnuEnglisch_Click() { SpracheWaehlen(kCodeEnglish); }
 
-void frmMain::mnuQuesHelp_Click() {
-    if (HilfeAufrufen) HilfeAufrufen();
-}
-void frmMain::mnuQuesInfo_Click() {
-    if (InfoAnzeigen) InfoAnzeigen();
-}
+void frmMain::mnuQuesHelp_Click() { programm_.HilfeAufrufen(); }
+void frmMain::mnuQuesInfo_Click() { programm_.InfoAnzeigen(); }
 
 }  // namespace ringfeld

@@ -9,34 +9,25 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "export/tuning_export.h"
-#include "forms/accessibility.h"
-#include "forms/forms.h"
-#include "forms/widget_texts.h"
+#include "platform/file_proposal.h"
 #include "platform/qt_text.h"
-#include "platform/settings_store.h"
+#include "platform/report_dialog.h"
 #include "presentation/tuning_report_inputs.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/input_rules.h"
@@ -70,13 +61,12 @@ constexpr std::array<FeldName, kFieldCount> kFelder{{
     {"txtMessSwr", "lblMessSwr", "grundMessSwr", "MessSwr"},
 }};
 constexpr const char* kBandSchluessel = "Band";
-constexpr const char* kGeometrieSchluessel = "Geometrie";
 
 constexpr int kBreiteFeld = 90;     // pixels of an input field
 constexpr int kBreiteGrund = 150;   // pixels of the reason beside it
 constexpr int kSpaltenBreite = 86;  // pixels of a table column at least
 constexpr int kKopfRand = 12;       // pixels a heading needs beside its text
-const QSize kStartGroesse(1180, 900);
+constexpr QSize kStartGroesse(1180, 900);
 constexpr int kDiagrammMindesthoehe = 200;  // pixels: room for the axes' labels and the legend
 constexpr int kTabellenMindesthoehe = 90;   // pixels: the headings and a few rows
 
@@ -87,35 +77,35 @@ int gruppe(Field f) {
     return 2;
 }
 
+// The name UI automation and the caption table know the window by is kept from its first release.
+constexpr ToolWindowKind kFenster{"frmAbstimmbereich", TextWindow::Tuning, kSettingsGroup, kStartGroesse};
+
+// The kept texts as the window's inputs; a field not kept has its start text.
+GespeicherteEingaben AusGespeichert(const KeptTexts& texte) {
+    GespeicherteEingaben out;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto it = texte.find(kFelder[i].schluessel);
+        out.felder[i] = it == texte.end() ? kFieldDefaults[i] : it->second;
+    }
+    const auto band = texte.find(kBandSchluessel);
+    const int eintrag = band == texte.end() ? kStartBand : qs(band->second).toInt();
+    out.band = eintrag >= 0 && eintrag <= static_cast<int>(kBands.size()) ? eintrag : 0;
+    return out;
+}
+
 }  // namespace
+
+GespeicherteEingaben EingabenImSpeicher(const QString& settingsFile) {
+    return AusGespeichert(ReadKeptTexts(kSettingsGroup, settingsFile));
+}
 
 TuningWindow::TuningWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
                            QWidget& neben, QString settingsFile)
-    : QWidget(nullptr, Qt::Window),
-      rec_(rec),
-      dienste_(dienste),
-      schleife_(std::move(schleife)),
-      neben_(neben),
-      settingsFile_(std::move(settingsFile)) {
-    // The name UI automation and the caption table know the window by, kept from its first release.
-    setObjectName(QStringLiteral("frmAbstimmbereich"));
-    initUiResources();
-    setWindowIcon(QIcon(QString::fromLatin1(kFensterSymbol)));
-    aufbauen();
-    einstellungenLesen();
-    SpracheAnwenden();
-    verbinden();
-    exposeObjectNames(this);
-    resize(kStartGroesse);
-}
+    : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}), schleife_(std::move(schleife)) {}
 
-TuningWindow::~TuningWindow() {
-    try {
-        einstellungenSchreiben();
-    } catch (...) {}
-}
+TuningWindow::~TuningWindow() = default;
 
-void TuningWindow::aufbauen() {
+void TuningWindow::build() {
     auto* aussen = new QVBoxLayout(this);
     gruppenRaster_ = new QGridLayout;
     aussen->addLayout(gruppenRaster_);
@@ -128,7 +118,7 @@ void TuningWindow::aufbauen() {
         raster[i] = new QGridLayout(box);
         gruppen_[i] = box;
     }
-    anordnen(false);
+    arrange(false);
 
     // The band list heads the range group.
     auto* bandLabel = new QLabel(this);
@@ -216,12 +206,14 @@ void TuningWindow::aufbauen() {
     diagrammAnsicht_->setMinimumHeight(kDiagrammMindesthoehe);
     tabelle_->setMinimumHeight(kTabellenMindesthoehe);
     teiler->setSizes({kDiagrammMindesthoehe, kDiagrammMindesthoehe});
+
+    band_->addItem(QString());  // the list is filled with the language; keep the index
+    for (const Band& b : kBands) band_->addItem(qs(b.name));
 }
 
 // Three groups side by side, or (`zwei`) range and measurement in one column and the
 // losses beside them, for a narrow screen.
-void TuningWindow::anordnen(bool zwei) {
-    zweiSpalten_ = zwei;
+void TuningWindow::arrange(bool zwei) {
     for (QWidget* g : gruppen_) gruppenRaster_->removeWidget(g);
     if (zwei) {
         gruppenRaster_->addWidget(gruppen_[0], 0, 0);
@@ -242,23 +234,17 @@ void TuningWindow::spaltenBreiten() {
             i, std::max(kSpaltenBreite, fm.horizontalAdvance(TuningModel::heading(i, sprache())) + 2 * kKopfRand));
 }
 
-void TuningWindow::verbinden() {
-    spaeter_.setSingleShot(true);
-    spaeter_.setInterval(0);
-    connect(&spaeter_, &QTimer::timeout, this, [this] { Rechnen(); });
-    auto neu = [this] { LoopGeaendert(); };
-
+void TuningWindow::connectInputs() {
     // The window's own fields; typing a bound leaves the band chosen in the list.
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        connect(felder_[i], &QLineEdit::textChanged, this, neu);
+        connect(felder_[i], &QLineEdit::textChanged, this, [this] { inputChanged(); });
         if (static_cast<Field>(i) <= Field::To)
             connect(felder_[i], &QLineEdit::textEdited, this, [this] { band_->setCurrentIndex(0); });
     }
     connect(band_, &QComboBox::currentIndexChanged, this, [this](int index) {
         bandGewaehlt(index);
-        emit EingabenGeaendert();
+        inputChanged();
     });
-    for (QLineEdit* feld : felder_) connect(feld, &QLineEdit::textChanged, this, &TuningWindow::EingabenGeaendert);
 
     connect(findChild<QPushButton*>(QStringLiteral("cmdCsv")), &QPushButton::clicked, this,
             [this] { exportieren(false); });
@@ -267,20 +253,7 @@ void TuningWindow::verbinden() {
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
 }
 
-Language TuningWindow::sprache() const {
-    const Language lang = SpracheVon(rec_.Sprache);
-    return lang == Language::None ? kStandardSprache : lang;
-}
-
-void TuningWindow::LoopGeaendert() {
-    if (isVisible()) spaeter_.start();
-}
-
-void TuningWindow::SpracheAnwenden() {
-    const Language lang = SpracheVon(rec_.Sprache);
-    if (lang == Language::None) return;  // as in the main window: the texts stay
-    for (const SprachText& row : SprachTexte())
-        if (row.window == TextWindow::Tuning) TextAnwenden(row, lang, *this);
+void TuningWindow::applyLanguage(Language lang) {
     {
         const QSignalBlocker ruhig(band_);
         const int gewaehlt = std::max(0, band_->currentIndex());
@@ -318,8 +291,7 @@ void TuningWindow::FelderSetzen(const FieldTexts& texte, int band) {
     for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(texte[i]));
 }
 
-void TuningWindow::Rechnen() {
-    spaeter_.stop();
+void TuningWindow::compute() {
     const Language lang = sprache();
     const ReadOptions gelesen = LiesOptionen(Felder(), lang);
     for (std::size_t i = 0; i < kFieldCount; ++i) gruende_[i]->setText(qs(gelesen.reasons[i]));
@@ -344,60 +316,25 @@ void TuningWindow::Rechnen() {
     emit BlattGeaendert();
 }
 
-void TuningWindow::Zeigen() {
-    if (!platziert_) {
-        platziert_ = true;
-        platzieren();
-    }
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-    Rechnen();
-}
-
-// The first time: the size and place kept from the last run, else beside the main
-// window, within the available area of its screen. Where the window does not fit
-// beside the main window at its size, it is narrowed (its groups in two columns)
-// down to its least width; only where even that does not fit, it stands at the
-// side with more room, as far from the main window as the screen allows.
-void TuningWindow::platzieren() {
-    const QScreen* schirm = neben_.screen() ? neben_.screen() : QGuiApplication::primaryScreen();
-    if (!schirm) return;
-    // The window's own area may fill what the screen leaves less the frame the window
-    // manager adds, taken from the main window (this one has none before it is shown).
-    const QMargins rahmen(neben_.geometry().left() - neben_.frameGeometry().left(),
-                          neben_.geometry().top() - neben_.frameGeometry().top(),
-                          neben_.frameGeometry().right() - neben_.geometry().right(),
-                          neben_.frameGeometry().bottom() - neben_.geometry().bottom());
-    const QRect frei = schirm->availableGeometry().marginsRemoved(rahmen);
-    const QRect haupt = neben_.frameGeometry();
+// Where no place is kept: beside the main window, within the available area of its
+// screen. Where the window does not fit beside the main window at its size, it is
+// narrowed (its groups in two columns) down to its least width; only where even
+// that does not fit, it stands at the side with more room, as far from the main
+// window as the screen allows.
+void TuningWindow::placeFirst(const QScreen& schirm) {
+    const QMargins rahmen = mainFrame();
+    const QRect frei = freeArea(schirm);
+    const QRect haupt = neben().frameGeometry();
     const int rand = rahmen.left() + rahmen.right();
-    auto einpassen = [&](QRect r) {
-        r.setSize(r.size().boundedTo(frei.size()));
-        r.moveLeft(std::max(frei.left(), std::min(r.left(), frei.right() + 1 - r.width())));
-        r.moveTop(std::max(frei.top(), std::min(r.top(), frei.bottom() + 1 - r.height())));
-        return r;
-    };
-
-    auto store = settings::open(settingsFile_, kSettingsApplication);
-    store->beginGroup(qs(kSettingsGroup));
-    const QByteArray gespeichert = QByteArray::fromBase64(store->value(kGeometrieSchluessel).toByteArray());
     // The groups side by side need this width; narrower, they stand in two columns.
-    anordnen(false);
+    arrange(false);
     const int dreiSpalten = minimumSizeHint().width();
-    anordnen(true);
-    if (!gespeichert.isEmpty() && restoreGeometry(gespeichert) && frei.intersects(geometry())) {
-        anordnen(width() < dreiSpalten);
-        setGeometry(einpassen(geometry()));
-        return;
-    }
 
     // The room beside the main window, right and left.
     const int rechts = frei.right() + rahmen.right() - haupt.right() - rand;
     const int links = haupt.left() - frei.left() + rahmen.left() - rand;
     const int raum = std::max(rechts, links);
-    anordnen(raum < dreiSpalten);
+    arrange(raum < dreiSpalten);
     QRect ziel(QPoint(), kStartGroesse.expandedTo(minimumSizeHint()).boundedTo(frei.size()));
     ziel.setWidth(std::max(minimumSizeHint().width(), std::min(ziel.width(), raum)));
     ziel.moveTop(haupt.top() + rahmen.top());
@@ -405,69 +342,33 @@ void TuningWindow::platzieren() {
         ziel.moveLeft(haupt.right() + 1 + rahmen.left());
     else
         ziel.moveLeft(haupt.left() - rahmen.right() - ziel.width());
-    setGeometry(einpassen(ziel));
+    setGeometry(fitted(ziel, schirm));
 }
 
-void TuningWindow::hideEvent(QHideEvent* event) {
-    einstellungenSchreiben();
-    QWidget::hideEvent(event);
-    emit BlattGeaendert();
-}
+void TuningWindow::hidden() { emit BlattGeaendert(); }
 
 // ---------------------------------------------------------------- settings
 
-GespeicherteEingaben EingabenImSpeicher(const QString& settingsFile) {
-    GespeicherteEingaben out;
-    auto store = settings::open(settingsFile, kSettingsApplication);
-    store->beginGroup(qs(kSettingsGroup));
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        const QVariant wert = store->value(QString::fromLatin1(kFelder[i].schluessel));
-        // An INI value with a comma reads back as a list; the stored text is wanted.
-        const QString text = !wert.isValid()                           ? qs(kFieldDefaults[i])
-                             : wert.typeId() == QMetaType::QStringList ? wert.toStringList().join(QLatin1Char(','))
-                                                                       : wert.toString();
-        out.felder[i] = str(text);
-    }
-    const int band = store->value(QString::fromLatin1(kBandSchluessel), 4).toInt();  // 40 m
-    out.band = band >= 0 && band <= static_cast<int>(kBands.size()) ? band : 0;
-    return out;
+KeptTexts TuningWindow::keptTexts() const {
+    KeptTexts texte;
+    for (std::size_t i = 0; i < kFieldCount; ++i) texte[kFelder[i].schluessel] = str(felder_[i]->text());
+    texte[kBandSchluessel] = std::to_string(band_->currentIndex());
+    return texte;
 }
 
-void TuningWindow::einstellungenLesen() {
-    const GespeicherteEingaben gespeichert = EingabenImSpeicher(settingsFile_);
-    for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(gespeichert.felder[i]));
-    band_->addItem(QString());  // the list is filled with the language; keep the index
-    for (const Band& b : kBands) band_->addItem(qs(b.name));
-    band_->setCurrentIndex(gespeichert.band);
-}
-
-void TuningWindow::einstellungenSchreiben() const {
-    auto store = settings::open(settingsFile_, kSettingsApplication);
-    if (!store->isWritable()) return;
-    store->beginGroup(qs(kSettingsGroup));
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        store->setValue(QString::fromLatin1(kFelder[i].schluessel), felder_[i]->text());
-    store->setValue(QString::fromLatin1(kBandSchluessel), band_->currentIndex());
-    if (platziert_) store->setValue(QString::fromLatin1(kGeometrieSchluessel), saveGeometry().toBase64());
-    store->endGroup();
-    store->sync();
+void TuningWindow::restoreKept(const KeptTexts& texte) {
+    const GespeicherteEingaben gespeichert = AusGespeichert(texte);
+    FelderSetzen(gespeichert.felder, gespeichert.band);
 }
 
 // ---------------------------------------------------------------- exports and report
 
-QString TuningWindow::dateiVorschlag(const QString& endung) const {
-    // "Ringfeld-Abstimmbereich", "Ringfeld-Plage-d-accord": a name without blanks or quotes.
-    QString name = QStringLiteral("Ringfeld-") + qs(Beschriftung(TextWindow::Tuning, "frmAbstimmbereich", sprache()));
-    name.replace(QRegularExpression(QStringLiteral("[\\s'’/]+")), QStringLiteral("-"));
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + endung);
-}
-
 void TuningWindow::exportieren(bool json) {
     const Language lang = sprache();
-    const QString name =
-        QFileDialog::getSaveFileName(this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
-                                     dateiVorschlag(json ? QStringLiteral(".json") : QStringLiteral(".csv")),
-                                     json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
+    const QString name = QFileDialog::getSaveFileName(
+        this, qs((json ? texte::kJsonTitel : texte::kCsvTitel).in(lang)),
+        ProposedFile(TextWindow::Tuning, lang, json ? QStringLiteral("json") : QStringLiteral("csv")),
+        json ? QStringLiteral("JSON (*.json)") : QStringLiteral("CSV (*.csv)"));
     if (name.isEmpty()) return;
     const SheetExport sheet{schleifenTexte_, modell_.sheet(), lang};
     const std::string inhalt = json ? SheetJson(sheet) : SheetCsv(sheet);
@@ -477,7 +378,7 @@ void TuningWindow::exportieren(bool json) {
         datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
         datei.commit();
     if (!ok)
-        dienste_.messageBox(
+        dienste().messageBox(
             Meldung{std::string(texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
 }
 
@@ -493,26 +394,11 @@ BerichtInhalt TuningWindow::berichtInhalt() const {
 }
 
 void TuningWindow::drucken() {
-    QPrinter drucker(QPrinter::HighResolution);
-    const QString pdf = dateiVorschlag(QStringLiteral(".pdf"));
-    drucker.setDocName(QFileInfo(pdf).completeBaseName());
     // The table has room for its notes across a landscape page.
-    drucker.setPageOrientation(QPageLayout::Landscape);
-    // Without a printer Qt can only write a PDF: it gets the name proposed.
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) drucker.setOutputFileName(pdf);
-    QPrintDialog dialog(&drucker, this);
-    // Qt's dialog proposes its own name in the home folder; the file field is its "filename".
-    if (auto* datei = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) datei->setText(pdf);
-    if (dialog.exec() != QDialog::Accepted) return;
-    // Without a printer, Qt prints to a PDF file; it needs a name.
-    if (drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty()) {
-        const QString name = QFileDialog::getSaveFileName(this, windowTitle(), pdf, QStringLiteral("PDF (*.pdf)"));
-        if (name.isEmpty()) return;
-        drucker.setOutputFileName(name);
-    }
-    if (!TuningReport(berichtInhalt()).drucken(drucker))
-        dienste_.messageBox(
-            Meldung{std::string(texte::kNichtGespeichert.in(sprache())), std::string(), BoxIcon::Exclamation});
+    PrintReport(*this, dienste(),
+                {TextWindow::Tuning, sprache(), QPageLayout::Landscape,
+                 [this](QPagedPaintDevice& device) { return TuningReport(berichtInhalt()).drucken(device); },
+                 std::string(texte::kNichtGespeichert.in(sprache()))});
 }
 
 }  // namespace ringfeld::tuning

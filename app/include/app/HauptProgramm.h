@@ -4,13 +4,13 @@
 // The program's module: it owns the loop design record and the interface texts
 // for the whole run, and starts the program with Main.
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/design_document.h"
 #include "design/design.h"
+#include "main/main_window_host.h"
 #include "platform/desktop_services.h"
 #include "text/design_record.h"
 
@@ -31,22 +31,20 @@ class FinderWindow;
 // Title of the start-up error box while no language has given one.
 inline constexpr std::string_view kStartFehlerTitel = " Kalvor Ringfeld Error: ";
 
-class HauptProgramm {
+// It is what the main window asks the program to do (main/main_window_host.h).
+class HauptProgramm : private MainWindowHost {
 public:
     explicit HauptProgramm(DesktopServices& dienste);
-    ~HauptProgramm();
+    ~HauptProgramm() override;
     HauptProgramm(const HauptProgramm&) = delete;
     HauptProgramm& operator=(const HauptProgramm&) = delete;
-
-    // Runs after the main window is built and before it loads, so that the
-    // coupling window can hook in before the language routine first needs it.
-    std::function<void(frmMain&)> FensterVerbinden;
 
     // Start-up: builds NL, creates and loads the main window and shows it. A
     // failing step is reported in a box and start-up goes on with the next one.
     void Main();
-    // Opens a design file, as `ringfeld FILE` asks.
-    void DateiOeffnen(const std::string& pfad);
+    // Opens a design file, as `ringfeld FILE` asks (and a recent file's entry or a
+    // file dropped on the main window).
+    void DateiOeffnen(const std::string& pfad) override;
 
     DesignRecord& Record() { return rec_; }
     // The main window; null when it could not be created.
@@ -69,11 +67,26 @@ public:
     finder::FinderWindow* Finderfenster() const { return finderfenster_.get(); }
 
 private:
+    // What the main window asks for.
+    void AnkopplungZeigen() override;
+    void AnkopplungNeueLoop() override;
+    void AbstimmbereichZeigen() override;
+    void FinderZeigen() override;
+    void SicherheitZeigen() override;
+    void AndereFensterLeeren() override;
+    void AndereFensterAnwenden() override;
+    void DateiNeu() override;
+    void DateiOeffnen() override;
+    void DateiSpeichern() override;
+    void DateiSpeichernUnter() override;
+    bool SchliessenErlaubt() override;
+    void HilfeAufrufen() override;
+    void InfoAnzeigen() override;
+
     void StartFehler(const char* beschreibung);
     void DokumentVerbinden();
     // The tuning-range window, created hidden on first use.
     tuning::TuningWindow& Abstimmbereich();
-    void FinderZeigen();
     // The safety-distance window follows the tuning range's sheet, once both exist.
     void SicherheitMitAbstimmung();
 

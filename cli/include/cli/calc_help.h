@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// ringfeld-calc's options as the parser knows them, its --help in the three
+// ringfeld-calc's options as the parser knows them (option_table), its --help in the three
 // languages and its --version.
 
 #include <QCommandLineParser>

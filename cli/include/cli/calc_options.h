@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Command-line options of ringfeld-calc: the main window's field texts, each a plain
-// number within its range (or, with --as-typed, any text the window would take).
+// ringfeld-calc's arguments read into a plain struct: the main window's field texts,
+// each a plain number within its range (or, with --as-typed, any text the window would
+// take), the rows' frequencies, the output, and the options of the run chosen, read by
+// its own reader (tuning_options, find_options, exposure_options). Every option is an
+// entry of option_table.
 
 #include <QString>
 #include <QStringList>
@@ -11,15 +14,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/exposure_run.h"
-#include "cli/find_run.h"
+#include "cli/exposure_options.h"
+#include "cli/find_options.h"
+#include "cli/output.h"
 #include "core/tuning_sheet.h"
 #include "design/design.h"
 #include "text/loop_fields.h"
+#include "text/start_values.h"
 
 namespace ringfeld::cli {
-
-enum class OutputFormat { Text, Json, Csv };
 
 // The rows' frequency field texts: those given one by one (--frequency), then the
 // steps of each sweep. A sweep's texts are written when a row asks for them, so the
@@ -43,10 +46,10 @@ private:
 };
 
 struct CalcOptions {
-    LoopEingaben felder;               // Text5 is replaced per row by the frequencies below
-    RowFrequencies frequenzen;         // field texts, one row each
-    std::string verhaeltnis = "4,05";  // coupling window's ratio field
-    std::string sprache;               // language code
+    LoopEingaben felder;                         // Text5 is replaced per row by the frequencies below
+    RowFrequencies frequenzen;                   // field texts, one row each
+    std::string verhaeltnis{kStartVerhaeltnis};  // coupling window's ratio field
+    std::string sprache;                         // language code
     OutputFormat format = OutputFormat::Text;
     // --as-typed: values read as the window reads its fields, no range rules,
     // text and JSON exactly as before the strict rule (JSON without values).
@@ -79,8 +82,5 @@ struct ParseOutcome {
 // and with a point for JSON.
 ParseOutcome ParseCalcArgs(const QStringList& arguments, const std::string& storedLanguage,
                            std::string_view textSeparator = ".");
-
-// The most rows a sweep may produce.
-inline constexpr long long kMaxRows = 1'000'000;
 
 }  // namespace ringfeld::cli

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
-// Where ringfeld-calc writes: a stream such as stdout (stdio buffers it), or a
+// What ringfeld-calc writes: text (a table), JSON or CSV, by the names --format
+// takes; and where it writes: a stream such as stdout (stdio buffers it), or a
 // buffer that keeps everything, for the fuzz target and the benchmarks.
 
 #include <QByteArray>
 
+#include <array>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace ringfeld::cli {
+
+enum class OutputFormat { Text, Json, Csv };
+inline constexpr std::array<std::pair<OutputFormat, std::string_view>, 3> kOutputFormats{
+    {{OutputFormat::Text, "text"}, {OutputFormat::Json, "json"}, {OutputFormat::Csv, "csv"}}};
 
 class Output {
 public:

@@ -9,13 +9,19 @@
 // then used again for later blocks, so the memory does not grow with the rows and a
 // text keeps its capacity (make() first empties what it fills). The blocks, hence the
 // output, do not depend on the number of cores.
+//
+// StreamRows is what every long output of ringfeld-calc is written with: each block's
+// rows computed and written into its text, the texts written out in order.
 
 #include <algorithm>
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
+
+#include "cli/output.h"
 
 namespace ringfeld::cli {
 
@@ -70,6 +76,37 @@ void RunInBlocks(std::size_t count, Make make, Take take) {
     std::vector<std::jthread> helpers;
     for (std::size_t i = 1; i < cores; ++i) helpers.emplace_back(work);
     work();
+}
+
+// Computes rows [0, count) in blocks on every core and writes them to `out` in order:
+// `rowAt(index)` computes a row, `put(text, row, index)` appends it to its block's text
+// (`bytesPerRow` is the room reserved for the longest rows, so the text is not moved as
+// it grows). A `Tally` (default-constructed, with add(row) and add(tally)) takes in
+// what each row tells, block by block in order; the tally of every row is returned.
+template <typename Tally, typename RowAt, typename Put>
+Tally StreamRows(std::size_t count, std::size_t bytesPerRow, Output& out, RowAt rowAt, Put put) {
+    struct Block {
+        std::string text;
+        Tally tally;
+    };
+    Tally all{};
+    RunInBlocks<Block>(
+        count,
+        [&](std::size_t begin, std::size_t end, Block& block) {
+            block.text.clear();
+            block.text.reserve(kBlockRows * bytesPerRow);
+            block.tally = Tally{};
+            for (std::size_t i = begin; i < end; ++i) {
+                const auto row = rowAt(i);
+                block.tally.add(row);
+                put(block.text, row, i);
+            }
+        },
+        [&](const Block& block) {
+            out.write(block.text);
+            all.add(block.tally);
+        });
+    return all;
 }
 
 }  // namespace ringfeld::cli

@@ -17,7 +17,7 @@ namespace ringfeld::exposure {
 
 // What the rows were computed from.
 struct ExposureExport {
-    const LoopEingaben& loop;  // the field texts (Text5 stands in each row's frequency)
+    const LoopEingaben& loop;  // the field texts (the rows have their own frequency)
     const LoopZahlen& zahlen;  // the same read, for the refusals' texts
     Standard standard;         // the text output's choice, named in the options
     Population population;
@@ -29,8 +29,9 @@ struct ExposureExport {
     Language lang;
 };
 
-// JSON {"inputs", "options", "rows": [...]}: the start up to the rows' array, one row
-// (`index` from 0), the end.
+// JSON {"inputs", "options", "rows": [...]}: "inputs" the loop's field texts under
+// the design file's names (export/loop_inputs.h); the start up to the rows' array, one
+// row (`index` from 0), the end.
 void ExposureJsonStart(std::string& out, const ExposureExport& e);
 void ExposureJsonRow(std::string& out, const ExposureExport& e, const Row& row, std::size_t index);
 void ExposureJsonEnd(std::string& out);

@@ -22,7 +22,7 @@ struct SheetExport {
 };
 
 // JSON {"inputs", "options", "rows", "summary", "measured"}: "inputs" the loop's field
-// texts under their design-file names (export/field_keys.h; shape and material by key,
+// texts under their design-file names (export/loop_inputs.h; shape and material by key,
 // without the main window's frequency); a row's "message" is null when it is ok, and
 // only ok rows (and an ok measured block) carry numbers and "flags".
 std::string SheetJson(const SheetExport& sheet);

@@ -46,6 +46,8 @@ using FieldTexts = std::array<std::string, kFieldCount>;
 
 // What the fields start with: the 40 m band, no capacitor data, no measurement.
 inline const FieldTexts kFieldDefaults{"7", "7,2", "0,01", "", "0", "0", "", "", "", "", "", "2"};
+// The band list's entry it starts with (0 is the range typed, i is kBands[i - 1]): 40 m.
+inline constexpr int kStartBand = 4;
 
 struct ReadOptions {
     std::optional<SheetOptions> options;           // set when range and losses are usable

@@ -23,14 +23,15 @@ struct SprachEintrag {
     std::string_view localeSprache;  // the locale's language subtag it is chosen for: "de"
     std::string_view hilfe;          // the help document: "Ringfeld_Hilfe.pdf"
     std::string_view menue;          // the main window's menu entry that chooses it: "mnuDeutsch"
+    std::string_view datum;          // the locale of a printed report's dates: "de_DE"
 };
 
 // German first: the program's default language. English is the language of every
 // other locale.
 inline constexpr std::array<SprachEintrag, 3> kSprachen{{
-    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch"},
-    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch"},
-    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch"},
+    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},
+    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},
+    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},
 }};
 inline constexpr std::size_t kSprachAnzahl = kSprachen.size();
 inline constexpr Language kStandardSprache = Language::German;

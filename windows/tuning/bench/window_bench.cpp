@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 #include <QApplication>
@@ -45,18 +46,17 @@ int main(int argc, char* argv[]) {
 
     // The main window's loop: the start values.
     QWidget haupt;
-    LoopEingaben loop;
-    loop.Text1 = kStartTexte[0], loop.Text2 = kStartTexte[1], loop.Text3 = kStartTexte[2], loop.Text4 = kStartTexte[3];
-    loop.Text5 = kStartTexte[4], loop.Text6 = kStartTexte[5], loop.Text7 = kStartTexte[6], loop.Text8 = kStartTexte[7];
-    loop.Text9 = kStartTexte[8], loop.Combo1 = "Kreis", loop.Combo2 = "Cu";
+    LoopEingaben loop = kStartEingaben;
+    loop.Combo1 = "Kreis", loop.Combo2 = "Cu";
 
     DesignRecord rec;
     rec.Sprache = "deutsch";
     RecordingDesktopServices dienste;
     const QString store = QDir::temp().filePath(QStringLiteral("ringfeld-bench-tuning.conf"));
     QFile::remove(store);
-    tuning::TuningWindow fenster(
+    const std::unique_ptr<tuning::TuningWindow> gebaut = makeToolWindow<tuning::TuningWindow>(
         rec, dienste, [&] { return loop; }, haupt, store);
+    tuning::TuningWindow& fenster = *gebaut;
     fenster.Zeigen();
     auto* von = fenster.findChild<QLineEdit*>(QStringLiteral("txtVon"));
     auto* bis = fenster.findChild<QLineEdit*>(QStringLiteral("txtBis"));

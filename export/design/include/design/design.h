@@ -16,6 +16,7 @@
 #include "presentation/tuning_inputs.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
+#include "text/start_values.h"
 
 namespace ringfeld::design {
 
@@ -43,16 +44,15 @@ Schleife SchleifeAus(const LoopEingaben& eingaben);
 inline constexpr std::array<std::string_view, 3> kOrte{"indoors", "balcony", "free"};
 struct Kopplung {
     int ort = 0;
-    std::string verhaeltnis = "4,05";  // the ratio the first site proposes
+    std::string verhaeltnis{kStartVerhaeltnis};  // the ratio the first site proposes
     bool operator==(const Kopplung&) const = default;
 };
 
 // The tuning-range window's fields and its band list (0: the range typed,
-// i: tuning::kBands[i - 1]); it starts with the 40 m band.
-inline constexpr int kStartBand = 4;
+// i: tuning::kBands[i - 1]).
 struct Abstimmung {
     tuning::FieldTexts felder = tuning::kFieldDefaults;
-    int band = kStartBand;
+    int band = tuning::kStartBand;
     bool operator==(const Abstimmung&) const = default;
 };
 

@@ -208,7 +208,5 @@ inline constexpr Tri kUnbekannt{"unbekannt: %1", "inconnu : %1", "unknown: %1"};
 inline constexpr Tri kZuVieleKandidaten{"zu viele Kandidaten (höchstens 1 000 000)",
                                         "trop de candidats (1 000 000 au plus)",
                                         "too many candidates (1,000,000 at most)"};
-inline constexpr Tri kCsvName{"loop-finden.csv", "trouver-boucle.csv", "loop-finder.csv"};
-inline constexpr Tri kJsonName{"loop-finden.json", "trouver-boucle.json", "loop-finder.json"};
 
 }  // namespace ringfeld::finder::texte

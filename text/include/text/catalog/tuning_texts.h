@@ -169,7 +169,6 @@ inline constexpr Tri kBerichtEingaben{"Eingaben", "Entrées", "Inputs"};
 inline constexpr Tri kBerichtErgebnis{"Zusammenfassung", "Résumé", "Summary"};
 inline constexpr Tri kBerichtTabelle{"Tabelle", "Tableau", "Table"};
 inline constexpr Tri kBerichtHinweise{"Hinweise", "Remarques", "Notes"};
-inline constexpr Tri kBerichtSeite{"Seite %1 von %2", "Page %1 sur %2", "Page %1 of %2"};
 // A field the window did not use: %1 why.
 inline constexpr Tri kBerichtVerworfen{"nicht verwendet: %1", "non utilisé : %1", "not used: %1"};
 // The main window's fields in the report: caption in words, with the unit.

@@ -4,10 +4,12 @@
 // The safety-distance report a station owner can file: title and date, the inputs
 // with their units, the model and its limits of validity, the limits used with their
 // source, the distances for every standard, the chart, and the distances over the
-// tuning range, all as vector text and lines. It paints onto any paged device, a
-// printer or a PDF writer, and knows nothing of the window that asks for it.
+// tuning range, as blocks for the report engine (platform/report.h), which puts them
+// on the pages of a printer or a PDF writer. It knows nothing of the window that
+// asks for it.
 
 #include <QDateTime>
+#include <QString>
 
 #include "exposure/exposure_state.h"
 
@@ -19,8 +21,8 @@ class ExposureReport {
 public:
     ExposureReport(const Stand& stand, QDateTime datum);
 
-    // Paints every page; false when the device could not be painted on.
-    bool drucken(QPagedPaintDevice& device) const;
+    // Prints every page; empty when done, else why not.
+    QString drucken(QPagedPaintDevice& device) const;
 
 private:
     const Stand& stand_;

@@ -9,22 +9,20 @@
 // a measured bandwidth, its measured loss; the sheet's rows give the table over the
 // frequencies. Its own fields: the mode and its factor, the transmit share, the
 // standard, the population and where R total comes from. Every change recomputes once
-// the pending events are handled; the fields are kept in the settings store, group
-// "Sicherheitsabstand", and can be given and taken as key -> text.
+// the pending events are handled; the fields, size and place are kept in the settings
+// store, group "Sicherheitsabstand", and the fields can be given and taken as key -> text.
+// Its life as a tool window (built, shown, kept, placed) is forms/tool_window.h.
 
 #include <functional>
 #include <memory>
 
 #include <QString>
-#include <QTimer>
-#include <QWidget>
 
 #include "core/tuning_sheet.h"
 #include "exposure/exposure_model.h"
 #include "exposure/exposure_state.h"
-#include "platform/desktop_services.h"
+#include "forms/tool_window.h"
 #include "presentation/exposure_inputs.h"
-#include "text/design_record.h"
 #include "text/loop_fields.h"
 
 class QChart;
@@ -42,26 +40,11 @@ class ExposureChart;
 // The settings group of the window's fields.
 inline constexpr std::string_view kSettingsGroup = "Sicherheitsabstand";
 
-class ExposureWindow : public QWidget {
+class ExposureWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    // `schleife` gives the main window's loop, `blatt` the tuning range's sheet or
-    // nothing when there is none; the window first stands beside `neben`;
-    // `settingsFile` empty is the user's store.
-    ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
-                   std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile = QString());
     ~ExposureWindow() override;
-
-    // Shows the window (or brings it to the front) and computes.
-    void Zeigen();
-    // Puts the window's texts into the language rec.Sprache.
-    void SpracheAnwenden();
-    // The loop or the tuning range changed: the window follows once the pending
-    // events are handled, while it is shown.
-    void LoopGeaendert();
-    // Computes now.
-    void Rechnen();
 
     // The window's inputs by key (presentation/exposure_inputs.h), and putting them back.
     KeyTexts Eingaben() const;
@@ -70,32 +53,29 @@ public:
     // What the window shows, and what its report prints.
     const Stand& stand() const { return stand_; }
 
-signals:
-    // An input of the window changed.
-    void EingabenGeaendert();
-
 protected:
-    void hideEvent(QHideEvent* event) override;
+    // `schleife` gives the main window's loop, `blatt` the tuning range's sheet or
+    // nothing when there is none (made with makeToolWindow).
+    ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std::function<LoopEingaben()> schleife,
+                   std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile = QString());
 
 private:
-    void aufbauen();
-    void verbinden();
+    void build() override;
+    void connectInputs() override;
+    void applyLanguage(Language lang) override;
+    KeptTexts keptTexts() const override;
+    void restoreKept(const KeptTexts& texts) override;
+    void compute() override;
+
     void listenFuellen(Language lang);
     void betriebsartGewaehlt(int index);
     exposure::Eingaben felder() const;
     void felderSetzen(const exposure::Eingaben& e);
-    void einstellungenLesen();
-    void einstellungenSchreiben() const;
-    Language sprache() const;
     void normTabelle();
     void drucken();
 
-    DesignRecord& rec_;
-    DesktopServices& dienste_;
     std::function<LoopEingaben()> schleife_;
     std::function<const tuning::Sheet*()> blatt_;
-    QWidget& neben_;
-    QString settingsFile_;
 
     QComboBox* betriebsart_ = nullptr;
     QLineEdit* faktor_ = nullptr;
@@ -117,8 +97,6 @@ private:
     QLabel* modellText_ = nullptr;
 
     Stand stand_;
-    bool platziert_ = false;
-    QTimer spaeter_;  // gathers the changes of one event round into one computation
 };
 
 }  // namespace ringfeld::exposure

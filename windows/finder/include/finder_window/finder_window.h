@@ -7,14 +7,14 @@
 // longer than 200 ms shows a progress bar and a cancel button. The designs stand
 // in a sortable table, best first, under the search's counts or the reason why
 // nothing qualifies; "use this design" hands the chosen one to the application.
-// The fields are kept in the settings store, group "Finder".
+// The fields, size and place are kept in the settings store, group "Finder"; its life
+// as a tool window (built, shown, kept, placed) is forms/tool_window.h.
 //
 // It knows no other window: the application hands it the main window's inputs,
 // the tuning window's inputs, and what using a design does.
 
 #include <QString>
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 #include <atomic>
@@ -29,9 +29,8 @@
 
 #include "finder/finder_inputs.h"
 #include "finder_window/finder_model.h"
-#include "platform/desktop_services.h"
+#include "forms/tool_window.h"
 #include "presentation/tuning_inputs.h"
-#include "text/design_record.h"
 #include "text/loop_fields.h"
 
 class QCheckBox;
@@ -64,28 +63,17 @@ struct FinderAnschluss {
     std::function<void(const Uebernahme&)> uebernehmen;  // sets them and calculates
 };
 
-class FinderWindow : public QWidget {
+class FinderWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    // The window first stands beside `neben`; `settingsFile` empty is the user's store.
-    FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
-                 QString settingsFile = QString());
     ~FinderWindow() override;
-
-    // Shows the window (or brings it to the front): the power and losses start from
-    // the main window's, the capacitor, stray C and ground loss from the tuning window's when it has a range.
-    void Zeigen();
-    // Puts the window's texts into the language rec.Sprache.
-    void SpracheAnwenden();
 
     // The inputs by their keys (finder/finder_inputs.h), for design files; putting
     // them in searches anew.
     std::map<std::string, std::string> Eingaben() const;
     void EingabenSetzen(const std::map<std::string, std::string>& werte);
 
-    // Searches now, from the fields (a search still running is cancelled).
-    void Suchen();
     // Stops a running search; the table keeps what it showed.
     void Abbrechen();
     bool sucht() const { return lauf_ != nullptr; }
@@ -95,23 +83,29 @@ public:
     const FinderModel& modell() const { return modell_; }
     QTableView& tabelle() const { return *tabelle_; }
 
-signals:
-    // An input of the window changed.
-    void EingabenGeaendert();
-
 protected:
-    void hideEvent(QHideEvent* event) override;
+    // (made with makeToolWindow)
+    FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
+                 QString settingsFile = QString());
 
 private:
     struct Lauf;
 
-    void aufbauen();
+    void build() override;
+    void connectInputs() override;
+    void applyLanguage(Language lang) override;
+    KeptTexts keptTexts() const override;
+    void restoreKept(const KeptTexts& texts) override;
+    // Searches from the fields (a search still running is cancelled).
+    void compute() override;
+    // The power and losses start from the main window's, the capacitor, stray C and
+    // ground loss from the tuning window's when it has a range.
+    void beforeShow() override;
+    void placeFirst(const QScreen& screen) override;
     // The three groups side by side, or on a narrow screen power and losses below the band.
-    void anordnen(bool schmal);
-    void verbinden();
-    void einstellungenLesen();
-    void einstellungenSchreiben() const;
-    Language sprache() const;
+    void arrange(bool schmal) override;
+    void hidden() override;
+
     FeldTexte felder() const;
     void felderSetzen(const FeldTexte& texte);
     void fertig(unsigned nummer, Ergebnis ergebnis);
@@ -119,11 +113,7 @@ private:
     void zaehlungZeigen();
     void exportieren(bool json);
 
-    DesignRecord& rec_;
-    DesktopServices& dienste_;
     FinderAnschluss anschluss_;
-    QWidget& neben_;
-    QString settingsFile_;
 
     std::array<QLineEdit*, kFeldAnzahl> texte_{};  // null for the shapes and materials
     std::array<QLabel*, kFeldAnzahl> gruende_{};
@@ -141,9 +131,7 @@ private:
     std::optional<FinderOptionen> gesucht_;
     std::unique_ptr<Lauf> lauf_;
     unsigned nummer_ = 0;  // of the search started last: a finished older one is dropped
-    QTimer spaeter_;       // gathers the changes of one event round into one search
     QTimer anzeige_;       // progress while a search runs
-    bool platziert_ = false;
     QGridLayout* oben_ = nullptr;
     std::array<QGroupBox*, 3> gruppen_{};
 };

@@ -6,13 +6,13 @@
 // arithmetic comes from the engine, all desktop services from DesktopServices.
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include <QMainWindow>
 
 #include "forms/forms.h"
+#include "main/main_window_host.h"
 #include "platform/desktop_services.h"
 #include "presentation/result_labels.h"
 #include "text/design_record.h"
@@ -32,36 +32,10 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Builds the window from its form, hidden; Form_Load fills it.
-    frmMain(DesignRecord& rec, DesktopServices& dienste, QWidget* parent = nullptr);
+    // Builds the window from its form, hidden; Form_Load fills it. What the program's
+    // other windows and routines do for it, `programm` does.
+    frmMain(DesignRecord& rec, DesktopServices& dienste, MainWindowHost& programm, QWidget* parent = nullptr);
     ~frmMain() override;
-
-    // What the program's other windows and routines do for this one; each does
-    // nothing until it is set. The window knows no other window itself.
-    // Shows the coupling window beside this one.
-    std::function<void()> AnkopplungZeigen;
-    // Brings a shown coupling window up to the loop just calculated.
-    std::function<void()> AnkopplungNeueLoop;
-    // Shows the tuning-range window.
-    std::function<void()> AbstimmbereichZeigen;
-    // The language routine's steps for the other windows (see sprache_anwenden.h).
-    std::function<void()> AndereFensterLeeren;
-    std::function<void()> AndereFensterAnwenden;
-    // The design file commands (File menu) and the finder and safety-distance windows.
-    std::function<void()> DateiNeu;
-    std::function<void()> DateiOeffnen;
-    std::function<void()> DateiSpeichern;
-    std::function<void()> DateiSpeichernUnter;
-    // Opens the design file of the recent list's entry, or the one dropped on the window.
-    std::function<void(const std::string&)> ZuletztOeffnen;
-    std::function<void(const std::string&)> DateiFallen;
-    // Asked before the window closes: false keeps it open.
-    std::function<bool()> SchliessenErlaubt;
-    std::function<void()> FinderZeigen;
-    std::function<void()> SicherheitZeigen;
-    // The help document and the About box.
-    std::function<void()> HilfeAufrufen;
-    std::function<void()> InfoAnzeigen;
 
     // Start values, stored language and initial states.
     void Form_Load();
@@ -143,6 +117,7 @@ private:
 
     DesignRecord& rec_;
     DesktopServices& dienste_;
+    MainWindowHost& programm_;
     Ui::frmMain ui_;
     std::array<QLabel*, kResultLabelCount> results_{};
     std::array<QLineEdit*, 8> filtered_{};  // Text1 to Text8, in order

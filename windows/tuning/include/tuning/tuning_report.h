@@ -2,13 +2,12 @@
 // Copyright (C) 2026 The Ringfeld developers
 #pragma once
 // The tuning-range report: title and date, the inputs, the summary and the
-// measured result, the chart, then the table over as many pages as it needs,
-// all as vector text and lines. It paints onto any paged device, a printer or
-// a PDF writer, and knows nothing of the window that asks for it.
+// measured result, the chart, then the table with its notes, as blocks for the
+// report engine (platform/report.h), which puts them on the pages of a printer or
+// a PDF writer. It knows nothing of the window that asks for it.
 
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -31,8 +30,9 @@ class TuningReport {
 public:
     explicit TuningReport(BerichtInhalt inhalt);
 
-    // Paints every page; false when the device could not be painted on.
-    bool drucken(QPagedPaintDevice& device) const;
+    // Prints every page, the table's further columns on a landscape page. Empty when
+    // done, else why not.
+    QString drucken(QPagedPaintDevice& device) const;
 
 private:
     BerichtInhalt inhalt_;

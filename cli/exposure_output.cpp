@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-#include "cli/exposure_run.h"
+#include "cli/exposure_output.h"
 
 #include <QStringList>
 
@@ -9,7 +9,7 @@
 
 #include "cli/calc_options.h"
 #include "cli/row_blocks.h"
-#include "cli/usage_errors.h"
+#include "cli/text_table.h"
 #include "core/constants.h"
 #include "core/frequency_steps.h"
 #include "export/exposure_export.h"
@@ -18,125 +18,12 @@
 #include "text/catalog/tuning_texts.h"
 #include "text/messages.h"
 #include "text/number_format.h"
-#include "text/strict_number.h"
 
 namespace ringfeld::cli {
 namespace {
 
 using namespace exposure;
 namespace et = exposure::texte;
-
-struct ExposureOption {
-    std::string_view name, valueName;  // no value name: a switch
-    const Tri& help;
-};
-constexpr std::array<ExposureOption, 7> kExposureOptions{{
-    {"exposure", "", et::kHelpExposure},
-    {"standard", "name", et::kHelpStandard},
-    {"population", "name", et::kHelpPopulation},
-    {"mode-factor", "x", et::kHelpModeFactor},
-    {"tx-share", "percent", et::kHelpTxShare},
-    {"distance", "m", et::kHelpDistance},
-    {"current-source", "source", et::kHelpCurrentSource},
-}};
-
-QStringList keys(auto all, auto key) {
-    QStringList out;
-    for (const auto& item : all) out << qs(key(item));
-    return out;
-}
-
-QString expected(std::string_view name, Language lang) {
-    if (name == "standard") return OneOf(lang, keys(kStandards, StandardKey));
-    if (name == "population") return OneOf(lang, keys(kPopulations, PopulationKey));
-    if (name == "current-source")
-        return OneOf(lang, keys(std::array{CurrentSource::Model, CurrentSource::Measured}, CurrentSourceKey));
-    if (name == "mode-factor") return qs(et::kExpectModeFactor, lang);
-    if (name == "tx-share") return qs(et::kExpectTxShare, lang);
-    if (name == "distance") return qs(et::kExpectDistance, lang);
-    return {};
-}
-
-// A plain number within [low, high].
-std::optional<double> within(const QString& text, double low, double high) {
-    const auto value = StrikteZahl(text.toStdString());
-    if (!value || !(*value >= low && *value <= high)) return std::nullopt;
-    return value;
-}
-
-// The entry `text` names (any case, blanks around), by the key each entry has.
-template <typename T>
-std::optional<T> named(const QString& text, auto all, auto key) {
-    for (const T& item : all)
-        if (text.trimmed().compare(qs(key(item)), Qt::CaseInsensitive) == 0) return item;
-    return std::nullopt;
-}
-
-}  // namespace
-
-void DefineExposureOptions(QCommandLineParser& parser, Language lang) {
-    for (const ExposureOption& o : kExposureOptions)
-        parser.addOption(QCommandLineOption(qs(o.name), qs(o.help, lang), qs(o.valueName)));
-}
-
-QString ExposureExpected(const QString& name, Language lang) { return expected(name.toStdString(), lang); }
-
-ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
-                                   const std::optional<tuning::SheetOptions>& sheet) {
-    ExposureParse out;
-    if (!parser.isSet("exposure")) {
-        for (const ExposureOption& o : kExposureOptions)
-            if (parser.isSet(qs(o.name))) {
-                out.usageError = qs(et::kOnlyWithExposure, lang).arg("--" + qs(o.name));
-                break;
-            }
-        return out;
-    }
-    auto refuse = [&](std::string_view name, const QString& given) {
-        out.usageError = UsageError(lang, "--" + qs(name), given, expected(name, lang));
-        return out;
-    };
-    ExposureOptions o;
-    if (parser.isSet("standard")) {
-        const auto s = named<Standard>(parser.value("standard"), kStandards, StandardKey);
-        if (!s) return refuse("standard", parser.value("standard"));
-        o.standard = *s;
-    }
-    if (parser.isSet("population")) {
-        const auto p = named<Population>(parser.value("population"), kPopulations, PopulationKey);
-        if (!p) return refuse("population", parser.value("population"));
-        o.population = *p;
-    }
-    if (parser.isSet("mode-factor")) {
-        const auto f = within(parser.value("mode-factor"), 0, 1);
-        if (!f) return refuse("mode-factor", parser.value("mode-factor"));
-        o.settings.modeFactor = *f;
-    }
-    if (parser.isSet("tx-share")) {
-        const auto share = within(parser.value("tx-share"), 0, constants::kPercentPerUnit);
-        if (!share) return refuse("tx-share", parser.value("tx-share"));
-        o.settings.transmitShare = *share / constants::kPercentPerUnit;
-    }
-    for (const QString& text : parser.values("distance")) {
-        const auto d = within(text, kNearestM, kFarthestM);
-        if (!d) return refuse("distance", text);
-        o.distances.push_back(*d);
-    }
-    if (parser.isSet("current-source")) {
-        const auto sources = std::array{CurrentSource::Model, CurrentSource::Measured};
-        const auto s = named<CurrentSource>(parser.value("current-source"), sources, CurrentSourceKey);
-        if (!s) return refuse("current-source", parser.value("current-source"));
-        if (*s == CurrentSource::Measured && !(sheet && sheet->measured)) {
-            out.usageError = qs(et::kMeasuredNeedsSheet, lang);
-            return out;
-        }
-        o.settings.source = *s;
-    }
-    out.options = o;
-    return out;
-}
-
-namespace {
 
 // The rows: the options' frequencies with the sheet's default options, or the sheet's.
 struct Rows {
@@ -178,37 +65,29 @@ struct Rows {
     }
 };
 
-// A block of rows written out: its text, whether every row was computed, the largest
+// What the rows tell beside their text: whether every one was computed, the largest
 // capacitor voltage.
-struct Block {
-    std::string text;
+struct Tally {
     bool computed = true;
     double vPeak = 0;
+    void add(const Row& row) {
+        computed = computed && row.result.has_value();
+        if (row.result) vPeak = std::max(vPeak, row.result->V_peak_V);
+    }
+    void add(const Tally& later) {
+        computed = computed && later.computed;
+        vPeak = std::max(vPeak, later.vPeak);
+    }
 };
+
+constexpr std::size_t kBytesPerRow = 4096;  // the longest rows, in any format
 
 template <typename Put>
 int writeInBlocks(const Rows& rows, Output& out, double& vPeak, Put put) {
-    int status = 0;
-    RunInBlocks<Block>(
-        rows.count,
-        [&](std::size_t begin, std::size_t end, Block& block) {
-            block.text.clear();
-            block.text.reserve(kBlockRows * 4096);
-            block.computed = true;
-            block.vPeak = 0;
-            for (std::size_t i = begin; i < end; ++i) {
-                const Row row = rows.at(i);
-                block.computed = block.computed && row.result.has_value();
-                if (row.result) block.vPeak = std::max(block.vPeak, row.result->V_peak_V);
-                put(block.text, row, i);
-            }
-        },
-        [&](const Block& block) {
-            out.write(block.text);
-            if (!block.computed) status = 1;
-            vPeak = std::max(vPeak, block.vPeak);
-        });
-    return status;
+    const Tally all = StreamRows<Tally>(
+        rows.count, kBytesPerRow, out, [&](std::size_t i) { return rows.at(i); }, put);
+    vPeak = all.vPeak;
+    return all.computed ? 0 : 1;
 }
 
 // ---- the text table
@@ -237,21 +116,6 @@ QStringList rowCells(const Row& row, const ExposureOptions& o, const Format& fmt
     return cells;
 }
 
-void widen(std::vector<qsizetype>& width, const QStringList& cells) {
-    for (qsizetype i = 0; i + 1 < cells.size() && i < static_cast<qsizetype>(width.size()); ++i)
-        width[static_cast<std::size_t>(i)] = std::max(width[static_cast<std::size_t>(i)], cells[i].size());
-}
-
-QString line(const std::vector<qsizetype>& width, const QStringList& cells) {
-    QString text;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        const bool last = i + 1 == cells.size() || i >= static_cast<qsizetype>(width.size());
-        text += (i ? "  " : "") + (last ? cells[i] : cells[i].rightJustified(width[static_cast<std::size_t>(i)]));
-    }
-    while (text.endsWith(' ')) text.chop(1);
-    return text + '\n';
-}
-
 QString fieldLines(const Row& row, const ExposureOptions& o, const Format& fmt) {
     QString lines;
     if (!row.result) return lines;
@@ -272,12 +136,7 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     const Language lang =
         SpracheVon(options.sprache) == Language::None ? kStandardSprache : SpracheVon(options.sprache);
     const Format fmt{sep, lang};
-    const LoopEingaben& l = options.felder;
-    // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-    QString head = QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
-                       .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4), qs(l.Text8),
-                            qs(l.Text6), qs(l.Text7)) +
-                   ", Rp = " + qs(l.Text9) + " kOhm\n";
+    QString head = LoopInputsLine(options.felder);
     const CurrentSource used =
         o.settings.source == CurrentSource::Measured && rows.ratio ? CurrentSource::Measured : CurrentSource::Model;
     head += qs(et::kTextEinstellung, lang)
@@ -290,8 +149,8 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
                             : qs(et::kKeineMessungDa, lang)) +
                 '\n';
     if (rows.measured && rows.measured->ending != Ending::Ok)
-        head += "    ! " + qs(tuning::texte::kGemessenVorsatz, lang) +
-                qs(AbbruchZeile(rows.measured->ending, rows.measured->fault, rows.loop.N.wert, lang)) + '\n';
+        head += NoteLine(qs(tuning::texte::kGemessenVorsatz, lang) +
+                         qs(AbbruchZeile(rows.measured->ending, rows.measured->fault, rows.loop.N.wert, lang)));
     const TableSpan span = LimitTableSpan(o.standard, o.population);
     const auto minutes = LimitsAt(o.standard, o.population, span.toMHz)->averagingMinutes;
     head += qs(et::kTextNorm, lang)
@@ -307,23 +166,15 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     }
     names << QString();  // the note, last, needs no heading
     units << QString();
-    std::vector<qsizetype> width(static_cast<std::size_t>(names.size()));
-    widen(width, names);
-    widen(width, units);
-    RunInBlocks<std::vector<qsizetype>>(
-        rows.count,
-        [&](std::size_t begin, std::size_t end, std::vector<qsizetype>& w) {
-            w.assign(width.size(), 0);
-            for (std::size_t i = begin; i < end; ++i) widen(w, rowCells(rows.at(i), o, fmt));
-        },
-        [&](const std::vector<qsizetype>& w) {
-            for (std::size_t i = 0; i < w.size(); ++i) width[i] = std::max(width[i], w[i]);
-        });
-    out.write((line(width, names) + line(width, units)).toUtf8().toStdString());
+    TextTable table(static_cast<std::size_t>(names.size()), LastCell::AsItIs);  // the flags stand as they are
+    table.widen(names);
+    table.widen(units);
+    WidenInBlocks(table, rows.count, [&](std::size_t i) { return rowCells(rows.at(i), o, fmt); });
+    out.write((table.line(names) + table.line(units)).toUtf8().toStdString());
     double vPeak = 0;
     const int status = writeInBlocks(rows, out, vPeak, [&](std::string& text, const Row& row, std::size_t) {
-        QString lines = line(width, rowCells(row, o, fmt));
-        if (!row.result) lines += "    ! " + qs(AbbruchZeile(row.ending, row.fault, rows.loop.N.wert, lang)) + '\n';
+        QString lines = table.line(rowCells(row, o, fmt));
+        if (!row.result) lines += NoteLine(qs(AbbruchZeile(row.ending, row.fault, rows.loop.N.wert, lang)));
         lines += fieldLines(row, o, fmt);
         text += lines.toStdString();
     });
