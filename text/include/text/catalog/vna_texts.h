@@ -15,7 +15,8 @@
 namespace ringfeld::vna::texte {
 
 // The limits the texts name, as the reader has them.
-static_assert(kMostSweepBytes == std::size_t{16} * 1024 * 1024 && kFewestSweepPoints == 10 && kMostSweepPoints == 100'000);
+static_assert(kMostSweepBytes == std::size_t{16} * 1024 * 1024 && kFewestSweepPoints == 10 &&
+              kMostSweepPoints == 100'000);
 
 struct GrundText {
     Tri text;
@@ -166,5 +167,85 @@ constexpr GrundText Grund(FitReason reason) {
     }
     return {{"", "", ""}};
 }
+
+// ---- ringfeld-calc --vna
+
+inline constexpr Tri kHelpVna{
+    "Die Resonanz einer gemessenen Loop auswerten: eine Eintor-Messung eines Netzwerkanalysators (Touchstone "
+    ".s1p) lesen, f0, belastete und unbelastete Güte und die Kopplung anpassen und mit dem Modell der Loop "
+    "(ihre Optionen oder --design) bei f0 den Gesamtverlust, den Verlust über dem Modell, Wirkungsgrad und "
+    "Gewinn ausgeben.",
+    "Évaluer la résonance d'une boucle mesurée : lire la mesure à un port d'un analyseur de réseau (Touchstone "
+    ".s1p), ajuster f0, le Q en charge et à vide et le couplage, et donner avec le modèle de la boucle (ses "
+    "options ou --design) à f0 la résistance totale, la perte au-delà du modèle, le rendement et le gain.",
+    "Evaluate a measured loop's resonance: read a network analyser's one-port sweep (Touchstone .s1p), fit f0, "
+    "the loaded and unloaded Q and the coupling, and give with the loop's model (its options or --design) at "
+    "f0 the total loss resistance, the loss beyond the model, the efficiency and the gain."};
+inline constexpr Tri kExpectSweepFile{"eine Touchstone-Datei (.s1p)", "un fichier Touchstone (.s1p)",
+                                      "a Touchstone file (.s1p)"};
+inline constexpr Tri kNotWithVna{"--vna lässt sich nicht mit %1 verbinden.", "--vna ne se combine pas avec %1.",
+                                 "--vna cannot be combined with %1."};
+inline constexpr Tri kTextMessung{"Messung: %1 (%2 Punkte, %3 bis %4 MHz)", "Mesure : %1 (%2 points, %3 à %4 MHz)",
+                                  "Sweep: %1 (%2 points, %3 to %4 MHz)"};
+inline constexpr Tri kTextLoop{"Loop: %1", "Boucle : %1", "Loop: %1"};
+inline constexpr Tri kTextOhneLoop{"Das Modell der Loop gilt bei f0 nicht: %1",
+                                   "Le modèle de la boucle ne vaut pas à f0 : %1",
+                                   "The loop's model does not hold at f0: %1"};
+
+// ---- the measurement window
+
+inline constexpr Tri kDateiDialog{"Messung öffnen", "Ouvrir une mesure", "Open a sweep"};
+inline constexpr Tri kDateiFilter{"Touchstone-Messungen (*.s1p *.S1P *.ts);;Alle Dateien (*)",
+                                  "Mesures Touchstone (*.s1p *.S1P *.ts);;Tous les fichiers (*)",
+                                  "Touchstone sweeps (*.s1p *.S1P *.ts);;All files (*)"};
+inline constexpr Tri kKeineMessung{
+    "Noch keine Messung: eine Eintor-Messung (.s1p) öffnen oder auf das Fenster ziehen.",
+    "Pas encore de mesure : ouvrez une mesure à un port (.s1p) ou déposez-la sur la fenêtre.",
+    "No sweep yet: open a one-port sweep (.s1p) or drop one on the window."};
+inline constexpr Tri kGespeicherteMessung{
+    "Aus der Loop-Datei: %1 (die Messdatei ist nicht lesbar, die Diagramme fehlen)",
+    "Tiré du fichier de boucle : %1 (le fichier de mesure est illisible, sans graphiques)",
+    "From the design file: %1 (the sweep file cannot be read, no charts)"};
+inline constexpr Tri kAchseFrequenz{"Frequenz (MHz)", "Fréquence (MHz)", "Frequency (MHz)"};
+inline constexpr Tri kAchseSwr{"SWR", "ROS", "VSWR"};
+inline constexpr Tri kReiheGemessen{"gemessen", "mesuré", "measured"};
+inline constexpr Tri kReiheAngepasst{"angepasst (Fit)", "ajusté", "fitted"};
+inline constexpr Tri kReiheModell{"Modell der Loop bei f0, angepasst (β = 1)",
+                                  "modèle de la boucle à f0, adapté (β = 1)",
+                                  "the loop's model at f0, matched (β = 1)"};
+inline constexpr Tri kSmithGemessen{"gemessen, Kabellaufzeit abgezogen", "mesuré, retard du câble retiré",
+                                    "measured, cable delay removed"};
+inline constexpr Tri kSmithKreis{"angepasster Resonanzkreis", "cercle de résonance ajusté", "fitted resonance circle"};
+
+// ---- the report
+
+inline constexpr Tri kBerichtTitel{"Gemessene Loop", "Boucle mesurée", "Measured loop"};
+inline constexpr Tri kBerichtDatum{"Ausgewertet am %1", "Évaluée le %1", "Evaluated on %1"};
+inline constexpr Tri kBerichtMessung{"Messung", "Mesure", "Sweep"};
+inline constexpr Tri kBerichtErgebnis{"Ergebnis", "Résultat", "Result"};
+inline constexpr Tri kBerichtSwr{"SWR über der Frequenz", "ROS en fonction de la fréquence", "VSWR against frequency"};
+inline constexpr Tri kBerichtSmith{"Reflexion (Smith-Diagramm)", "Réflexion (abaque de Smith)",
+                                   "Reflection (Smith chart)"};
+inline constexpr Tri kBerichtMethode{"Verfahren", "Méthode", "Method"};
+inline constexpr Tri kMethode{
+    "Die Reflexion S11 einer Eintor-Resonanz liegt auf einem Kreis. Angepasst wird das lineare gebrochene Modell "
+    "nach D. Kajfez (Linear fractional curve fitting for measurement of high Q factors, IEEE Trans. MTT 42 "
+    "(1994) 1149-1153), iterativ gewichtet, mit einem Laufzeitterm für das Messkabel (wie A. P. Gregory, NPL "
+    "Report MAT 58, 2021): er entfernt die Drehung des Kreises über den Sweep. Daraus folgen f0, die belastete Güte "
+    "QL, "
+    "der Koppelfaktor β und die unbelastete Güte Q0 = QL (1 + β); mit dem Blindwiderstand X des Modells der Loop "
+    "bei f0 ist R gesamt = X / Q0.",
+    "La réflexion S11 d'une résonance à un port décrit un cercle. Le modèle linéaire fractionnaire de D. Kajfez "
+    "(Linear fractional curve fitting for measurement of high Q factors, IEEE Trans. MTT 42 (1994) "
+    "1149-1153) est ajusté par pondération itérative, avec un terme de retard pour le câble de mesure (comme A. P. "
+    "Gregory, NPL Report MAT 58, 2021) qui retire la rotation du cercle sur le balayage. On en tire f0, le Q en charge "
+    "QL, le coefficient de couplage β et le Q à vide Q0 = QL (1 + β) ; avec la réactance X du modèle de la boucle "
+    "à f0, R totale = X / Q0.",
+    "The reflection S11 of a one-port resonance lies on a circle. D. Kajfez's linear fractional model (Linear "
+    "fractional curve fitting for measurement of high Q factors, IEEE Trans. MTT 42 (1994) 1149-1153) is "
+    "fitted with iterative weights and a delay term for the measuring cable (as in A. P. Gregory, NPL Report MAT "
+    "58, 2021), which removes the circle's rotation over the sweep. It gives f0, the loaded Q QL, the coupling "
+    "coefficient β and the unloaded Q Q0 = QL (1 + β); with the reactance X of the loop's model at f0, "
+    "R total = X / Q0."};
 
 }  // namespace ringfeld::vna::texte
