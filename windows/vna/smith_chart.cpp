@@ -17,7 +17,10 @@ namespace {
 
 // The normalised resistances and reactances of the grid.
 constexpr std::array kGrid{0.2, 0.5, 1.0, 2.0, 5.0};
-constexpr double kPoint = 2.5;  // radius of a measured point, in the drawing's pixels
+// Sizes in units of the chart's diameter over kScale, so that a printed chart at the
+// printer's resolution looks as the window's does: a measured point's radius, the lines.
+constexpr double kScale = 300;
+constexpr double kPoint = 2.5, kThin = 1, kThick = 2;
 const QColor kGitter(190, 190, 190), kGemessen(0, 90, 200), kKreis(200, 40, 40);
 
 }  // namespace
@@ -27,14 +30,14 @@ void SmithZeichnen(QPainter& p, const QRectF& area, const SmithChartData* data, 
     p.setRenderHint(QPainter::Antialiasing);
     const double legend = p.fontMetrics().height() * 2.6;
     const double side = std::max(1.0, std::min(area.width(), area.height() - legend));
-    const double r = side / 2;
+    const double r = side / 2, u = side / kScale;
     const QPointF mitte(area.center().x(), area.top() + r);
     auto at = [&](double re, double im) { return QPointF(mitte.x() + re * r, mitte.y() - im * r); };
 
     // The grid within the unit circle.
     QPainterPath einheit;
     einheit.addEllipse(mitte, r, r);
-    p.setPen(QPen(kGitter, 1));
+    p.setPen(QPen(kGitter, kThin * u));
     p.setBrush(Qt::NoBrush);
     p.drawPath(einheit);
     p.drawLine(at(-1, 0), at(1, 0));
@@ -51,26 +54,26 @@ void SmithZeichnen(QPainter& p, const QRectF& area, const SmithChartData* data, 
     if (data) {
         QPolygonF kreis;
         for (const ChartPoint& c : data->circle) kreis << at(c.x, c.y);
-        p.setPen(QPen(kKreis, 2));
+        p.setPen(QPen(kKreis, kThick * u));
         p.drawPolyline(kreis);
         p.setPen(Qt::NoPen);
         p.setBrush(kGemessen);
-        for (const ChartPoint& m : data->measured) p.drawEllipse(at(m.x, m.y), kPoint, kPoint);
+        for (const ChartPoint& m : data->measured) p.drawEllipse(at(m.x, m.y), kPoint * u, kPoint * u);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kKreis, 2));
-        p.drawEllipse(at(data->resonance.x, data->resonance.y), 3 * kPoint, 3 * kPoint);
+        p.setPen(QPen(kKreis, kThick * u));
+        p.drawEllipse(at(data->resonance.x, data->resonance.y), 3 * kPoint * u, 3 * kPoint * u);
     }
 
     // The legend below the chart.
     const double zeile = p.fontMetrics().height();
     const double y = mitte.y() + r + zeile * 0.3;
-    p.setPen(QPen(kGemessen, 1));
+    p.setPen(Qt::NoPen);
     p.setBrush(kGemessen);
-    p.drawEllipse(QPointF(area.left() + zeile / 2, y + zeile / 2), kPoint, kPoint);
+    p.drawEllipse(QPointF(area.left() + zeile / 2, y + zeile / 2), kPoint * u, kPoint * u);
     p.setPen(Qt::black);
     p.drawText(QRectF(area.left() + zeile, y, area.width() - zeile, zeile), Qt::AlignLeft | Qt::AlignVCenter,
                qs(texte::kSmithGemessen, lang));
-    p.setPen(QPen(kKreis, 2));
+    p.setPen(QPen(kKreis, kThick * u));
     p.drawLine(QPointF(area.left(), y + zeile * 1.7), QPointF(area.left() + zeile * 0.8, y + zeile * 1.7));
     p.setPen(Qt::black);
     p.drawText(QRectF(area.left() + zeile, y + zeile * 1.2, area.width() - zeile, zeile),

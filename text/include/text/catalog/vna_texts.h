@@ -210,9 +210,7 @@ inline constexpr Tri kAchseFrequenz{"Frequenz (MHz)", "Fréquence (MHz)", "Frequ
 inline constexpr Tri kAchseSwr{"SWR", "ROS", "VSWR"};
 inline constexpr Tri kReiheGemessen{"gemessen", "mesuré", "measured"};
 inline constexpr Tri kReiheAngepasst{"angepasst (Fit)", "ajusté", "fitted"};
-inline constexpr Tri kReiheModell{"Modell der Loop bei f0, angepasst (β = 1)",
-                                  "modèle de la boucle à f0, adapté (β = 1)",
-                                  "the loop's model at f0, matched (β = 1)"};
+inline constexpr Tri kReiheModell{"Modell bei f0, β = 1", "modèle à f0, β = 1", "model at f0, β = 1"};
 inline constexpr Tri kSmithGemessen{"gemessen, Kabellaufzeit abgezogen", "mesuré, retard du câble retiré",
                                     "measured, cable delay removed"};
 inline constexpr Tri kSmithKreis{"angepasster Resonanzkreis", "cercle de résonance ajusté", "fitted resonance circle"};
