@@ -279,7 +279,7 @@ QString SweepFile(const QTemporaryDir& dir, double f0, double q0, double beta, d
 }
 
 // --vna: exactly the documented keys, the resonator given back, the VSWR figures of
-// its coupling worked out by hand, and the efficiency's Rr that of the plain calculation.
+// its coupling worked out by hand, and X, Rr and R total those of the plain calculation.
 TEST(CalcVna, KeysOfTheFitOnASyntheticSweep) {
     QTemporaryDir dir;
     const QString sweep = SweepFile(dir, 7.1, 600, 0.8, 6);
@@ -315,9 +315,14 @@ TEST(CalcVna, KeysOfTheFitOnASyntheticSweep) {
     // efficiency = Rr / R_total, with Rr as the single-frequency calculation gives it at f0.
     const QJsonArray plain =
         Json({"--frequency", QString::number(o["f0_MHz"].toDouble(), 'g', 12), "--diameter", "1.5"}, 0);
-    const double rr = plain[0].toObject()["values"].toObject()["R_radiation_ohm"].toDouble();
+    const QJsonObject values = plain[0].toObject()["values"].toObject();
+    const double rr = values["R_radiation_ohm"].toDouble(), x = values["X_ohm"].toDouble();
     EXPECT_GT(rr, 0);
     EXPECT_NEAR(o["efficiency_percent"].toDouble() / 100 * o["R_total_ohm"].toDouble(), rr, rr * 1e-9);
+    // R_total = X / Q0, and the loss beyond the model is R_total less the model's.
+    EXPECT_NEAR(o["R_total_ohm"].toDouble() * o["Q0"].toDouble(), x, x * 1e-9);
+    EXPECT_NEAR(o["R_unexplained_ohm"].toDouble(), o["R_total_ohm"].toDouble() - values["R_total_ohm"].toDouble(),
+                1e-9);
 
     const Result csv = Calc({"--vna", sweep, "--format", "csv"});
     EXPECT_EQ(csv.out.section("\r\n", 0, 0).split(','), keys);
