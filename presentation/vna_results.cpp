@@ -59,7 +59,7 @@ const std::array<Quantity, 13> kQuantities{{
      [](const LoopMeasurement& m) { return Value(m.fit.unloadedQ); },
      [](ResonanceFit& f, double v) { f.unloadedQ = v; }},
     {"residual",
-     {"Abweichung vom Kreis (rms, in |Γ|)", "Écart au cercle (rms, en |Γ|)", "Deviation from the circle (rms, in |Γ|)"},
+     {"Abweichung vom Kreis (rms)", "Écart au cercle (rms)", "Deviation from the circle (rms)"},
      "",
      Muster("0.00000"),
      [](const LoopMeasurement& m) { return Value(m.fit.rmsResidual); },
