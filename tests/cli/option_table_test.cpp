@@ -50,6 +50,7 @@ const std::map<std::string_view, QStringList> kUsable{
     {"stray-c", {"7"}},
     {"cap-range", {"12:240"}},
     {"cap-vpeak", {"4000"}},
+    {"cap-margin", {"2"}},
     {"measured", {"7.1:5:2.5"}},
     {"exposure", {}},
     {"standard", {"fcc"}},
@@ -64,6 +65,7 @@ const std::map<std::string_view, QStringList> kUsable{
     {"materials", {"Cu"}},
     {"conductors", {"10,12"}},
     {"spacing", {"3"}},
+    {"max-wavelengths", {"0.3"}},
     {"top", {"5"}},
     {"vna", {RINGFELD_TEST_SWEEP}},
 };
