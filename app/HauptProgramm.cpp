@@ -4,6 +4,8 @@
 
 #include <exception>
 
+#include <QLocale>
+
 #include "app/about_text.h"
 #include "app/help_command.h"
 #include "app/qt_translation.h"
@@ -12,7 +14,11 @@
 #include "exposure/exposure_window.h"
 #include "finder_window/finder_window.h"
 #include "main/frmMain.h"
+#include "platform/qt_text.h"
+#include "presentation/exposure_inputs.h"
+#include "presentation/vna_results.h"
 #include "tuning/tuning_window.h"
+#include "vna_window/vna_window.h"
 
 namespace ringfeld {
 
@@ -61,6 +67,9 @@ design::Entwurf HauptProgramm::AktuellerEntwurf() {
         e.weitere[std::string(design::kFinderGruppe)] = finderfenster_->Eingaben();
     else if (finderVorgabe_)
         e.weitere[std::string(design::kFinderGruppe)] = *finderVorgabe_;
+    // The measured loop's fit and sweep file, where it has one.
+    const design::Gruppe messung = messfenster_ ? messfenster_->Eingaben() : messungVorgabe_.value_or(design::Gruppe{});
+    if (!messung.empty()) e.weitere[std::string(design::kMessungGruppe)] = messung;
     return e;
 }
 
@@ -84,6 +93,13 @@ void HauptProgramm::EntwurfZeigen(const design::Entwurf& e) {
         else
             finderVorgabe_ = gruppe->second;
     }
+    // A design without a measurement clears the window's.
+    const auto gruppe = e.weitere.find(std::string(design::kMessungGruppe));
+    const design::Gruppe messung = gruppe == e.weitere.end() ? design::Gruppe{} : gruppe->second;
+    if (messfenster_)
+        messfenster_->EingabenSetzen(messung);
+    else
+        messungVorgabe_ = messung;
     // As the calculate button: a refusal shows its box, an open coupling window follows.
     hauptfenster_->Command1_Click();
 }
@@ -129,6 +145,7 @@ void HauptProgramm::AndereFensterAnwenden() {
     if (abstimmfenster_) abstimmfenster_->SpracheAnwenden();
     if (sicherheitsfenster_) sicherheitsfenster_->SpracheAnwenden();
     if (finderfenster_) finderfenster_->SpracheAnwenden();
+    if (messfenster_) messfenster_->SpracheAnwenden();
 }
 
 void HauptProgramm::HilfeAufrufen() { ringfeld::HilfeAufrufen(dienste_, rec_); }
@@ -157,6 +174,50 @@ void HauptProgramm::SicherheitZeigen() {
         SicherheitMitAbstimmung();
     }
     sicherheitsfenster_->Zeigen();
+}
+
+void HauptProgramm::MessungZeigen() {
+    if (!messfenster_) {
+        vna::VnaAnschluss anschluss;
+        anschluss.schleife = [this] { return hauptfenster_->Eingaben(); };
+        anschluss.abstimmung = [this] {
+            if (abstimmfenster_) return abstimmfenster_->Felder();
+            return abstimmVorgabe_ ? abstimmVorgabe_->felder : tuning::EingabenImSpeicher().felder;
+        };
+        anschluss.nutzen = [this](const vna::ResonanceFit& fit) { MessungNutzen(fit); };
+        messfenster_ = makeToolWindow<vna::VnaWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
+        QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, messfenster_.get(),
+                         &vna::VnaWindow::SpaeterRechnen);
+        if (messungVorgabe_) messfenster_->EingabenSetzen(*messungVorgabe_);
+        messungVorgabe_.reset();
+        QObject::connect(messfenster_.get(), &vna::VnaWindow::EingabenGeaendert, [this] {
+            if (dokument_) dokument_->EingabenGeaendert();
+        });
+    }
+    messfenster_->Zeigen();
+}
+
+void HauptProgramm::MessungNutzen(const vna::ResonanceFit& fit) {
+    // The tuning range shows the measured block; its sheet is what the safety distance's measured source takes.
+    tuning::TuningWindow& abstimmung = Abstimmbereich();
+    tuning::FieldTexts felder = abstimmung.Felder();
+    const vna::MeasuredFields block = vna::MessblockTexte(fit, str(QLocale::system().decimalPoint()));
+    felder[static_cast<std::size_t>(tuning::Field::MeasFreq)] = block.frequencyMHz;
+    felder[static_cast<std::size_t>(tuning::Field::MeasBandwidth)] = block.bandwidthKHz;
+    felder[static_cast<std::size_t>(tuning::Field::MeasVswr)] = block.vswr;
+    abstimmung.FelderSetzen(felder, abstimmung.BandEintrag());
+    abstimmung.Zeigen();
+    const std::string quelle(exposure::CurrentSourceKey(exposure::CurrentSource::Measured));
+    if (sicherheitsfenster_) {
+        exposure::KeyTexts eingaben = sicherheitsfenster_->Eingaben();
+        eingaben[std::string(exposure::kKeyCurrentSource)] = quelle;
+        sicherheitsfenster_->EingabenSetzen(eingaben);
+    } else {
+        design::Gruppe gruppe = sicherheitVorgabe_.value_or(design::Gruppe{});
+        gruppe[std::string(exposure::kKeyCurrentSource)] = quelle;
+        sicherheitVorgabe_ = gruppe;
+    }
+    if (dokument_) dokument_->EingabenGeaendert();
 }
 
 void HauptProgramm::DokumentVerbinden() {

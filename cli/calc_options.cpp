@@ -178,6 +178,12 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         return out;
     }
     o.find = std::move(find.options);
+    VnaParse vna = ParseVnaOptions(parser, basis.abstimmung.felder, lang);
+    if (!vna.usageError.isEmpty()) {
+        out.usageError = vna.usageError;
+        return out;
+    }
+    o.vna = std::move(vna.options);
 
     const LoopEingaben start = basis.schleife.EingabenIn(lang);
     LoopEingaben& in = o.felder;

@@ -7,6 +7,7 @@
 #include "cli/exposure_output.h"
 #include "cli/find_output.h"
 #include "cli/tuning_output.h"
+#include "cli/vna_output.h"
 #include "design/design_file.h"
 
 namespace ringfeld::cli {
@@ -29,6 +30,7 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         if (fehler) err.write("ringfeld-calc: " + *fehler + '\n');
         return fehler ? 1 : 0;
     }
+    if (options.vna) return WriteVna(options.felder, *options.vna, options.format, lang, localeSeparator, out);
     if (options.exposure) return WriteExposure(options, localeSeparator, out);
     if (options.find) return WriteFind(*options.find, options.format, lang, localeSeparator, out, err);
     if (options.tuning) return WriteTuning(options.felder, *options.tuning, options.format, lang, localeSeparator, out);

@@ -305,9 +305,14 @@ Summary SummaryAccumulator::summary(const SheetOptions& o) const {
     return s;
 }
 
-MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& o) {
+namespace {
+
+// The measured block at the input's frequency: from its bandwidth, or from an unloaded Q
+// measured there (a swept resonance's, core/resonance_fit.h).
+MeasuredResult measuredBlock(const LoopZahlen& loop, const SheetOptions& o, const Messung& input,
+                             std::optional<double> unloadedQ) {
     MeasuredResult m;
-    m.input = *o.measured;
+    m.input = input;
     const SheetRow row = BerechneZeile(loop, m.input.frequencyMHz, o);
     m.ending = row.ending;
     m.fault = row.fault;
@@ -316,9 +321,10 @@ MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& o) {
     try {
         // A bandwidth B between the points of VSWR s is the half-power bandwidth
         // B sqrt(s) / (s - 1) (Yaghjian & Best, see the top); Q = f / B, R = X / Q.
+        // A measured Q gives the half-power bandwidth f / Q.
         const Wert f = m.input.frequencyMHz, B = m.input.bandwidthKHz, s = m.input.vswr;
-        const Wert halfpower = B * sqrt(s) / (s - 1);
-        const Wert Q = f * kKilohertzPerMegahertz / halfpower;
+        const Wert halfpower = unloadedQ ? f * kKilohertzPerMegahertz / *unloadedQ : B * sqrt(s) / (s - 1);
+        const Wert Q = unloadedQ ? Wert(*unloadedQ) : f * kKilohertzPerMegahertz / halfpower;
         const Wert R = row.values->X_ohm / Q;
         const Wert efficiency = row.values->R_radiation_ohm / R;
         const Wert Rmodel = row.values->R_total_ohm;
@@ -335,11 +341,23 @@ MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& o) {
         if (m.Q * kImplausibleQRatio < row.values->Q) m.flags.push_back(Flag::QFarBelowModel);
     } catch (const ArithmeticFault& fault) {
         m = MeasuredResult{};
-        m.input = *o.measured;
+        m.input = input;
         m.ending = Ending::Fault;
         m.fault = fault.kind();
     }
     return m;
+}
+
+}  // namespace
+
+MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& o) {
+    return measuredBlock(loop, o, *o.measured, std::nullopt);
+}
+
+MeasuredResult BerechneMessungAusGuete(const LoopZahlen& loop, const SheetOptions& o, double frequencyMHz,
+                                       double unloadedQ) {
+    const Messung input{frequencyMHz, frequencyMHz * kKilohertzPerMegahertz / unloadedQ, kHalfPowerVswr};
+    return measuredBlock(loop, o, input, unloadedQ);
 }
 
 Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options) {

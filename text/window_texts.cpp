@@ -369,6 +369,31 @@ constexpr auto kTexte = std::to_array<SprachText>({
      {"setzt die Loop ins Hauptfenster (Frequenz = von), den Bereich in den Abstimmbereich und berechnet",
       "met la boucle dans la fenêtre principale (fréquence = de), la plage dans la plage d'accord, et calcule",
       "puts the loop into the main window (frequency = from), the range into the tuning range, and calculates"}},
+    // The measured loop: its menu entry, its captions, then its tooltips.
+    {W::Main, "mnuAktMessung", T::Caption, {"Loop &messen", "&Mesurer la boucle", "&Measure the loop"}},
+    {W::Vna, "frmMessung", T::WindowCaption, {"Loop messen", "Mesurer la boucle", "Measure the loop"}},
+    {W::Vna, "cmdOeffnen", T::Caption, {"Messung ö&ffnen...", "&Ouvrir une mesure...", "&Open sweep..."}},
+    {W::Vna, "lblZuletzt", T::Caption, {"&Zuletzt:", "&Récentes :", "&Recent:"}},
+    {W::Vna, "grpErgebnis", T::Caption, {"Ergebnis bei f0", "Résultat à f0", "Result at f0"}},
+    {W::Vna, "grpSwr", T::Caption, {"SWR über der Frequenz", "ROS selon la fréquence", "VSWR against frequency"}},
+    {W::Vna,
+     "grpSmith",
+     T::Caption,
+     {"Reflexion (Smith-Diagramm)", "Réflexion (abaque de Smith)", "Reflection (Smith chart)"}},
+    {W::Vna,
+     "cmdUebernehmen",
+     T::Caption,
+     {"In Abstimmbereich und Sicherheitsabstand ü&bernehmen", "&Utiliser pour la plage d'accord et la sécurité",
+      "&Use in tuning range and safety distance"}},
+    {W::Vna, "cmdDrucken", T::Caption, {"&Drucken...", "&Imprimer...", "&Print..."}},
+    {W::Vna,
+     "cmdUebernehmen",
+     T::ToolTip,
+     {"setzt f0 und die Bandbreite f0 / Q0 in den Messblock des Abstimmbereichs und den Sicherheitsabstand auf "
+      "„gemessen“",
+      "met f0 et la bande f0 / Q0 dans le bloc mesuré de la plage d'accord et la distance de sécurité sur « mesurée »",
+      "puts f0 and the bandwidth f0 / Q0 into the tuning range's measured block and the safety distance on "
+      "\"measured\""}},
 });
 
 // Each shape is an entry of the main window's shape list, in the table's order.

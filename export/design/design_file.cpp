@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "design/design_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,6 +14,14 @@ namespace ringfeld::design {
 namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The sweep file's name of the design's measurement, if it has one.
+std::string* sweepFile(Entwurf& e) {
+    const auto gruppe = e.weitere.find(std::string(kMessungGruppe));
+    if (gruppe == e.weitere.end()) return nullptr;
+    const auto datei = gruppe->second.find(std::string(kMessungDatei));
+    return datei == gruppe->second.end() || datei->second.empty() ? nullptr : &datei->second;
+}
 
 }  // namespace
 
@@ -39,11 +48,23 @@ Gelesen EntwurfLesen(const std::string& path, Language lang) {
     if (!datei.open(QIODevice::ReadOnly)) return abweisen(texte::kNichtLesbar, datei.errorString());
     const QByteArray bytes = datei.read(static_cast<qint64>(kGroessteDatei) + 1);
     if (datei.error() != QFileDevice::NoError) return abweisen(texte::kNichtLesbar, datei.errorString());
-    return EntwurfAusJson(bytes, path, lang);
+    Gelesen out = EntwurfAusJson(bytes, path, lang);
+    // A sweep named relative to the design's folder is found from anywhere.
+    if (std::string* sweep = out.entwurf ? sweepFile(*out.entwurf) : nullptr)
+        *sweep = QDir::cleanPath(info.absoluteDir().absoluteFilePath(q(*sweep))).toStdString();
+    return out;
 }
 
 std::optional<std::string> EntwurfSchreiben(const std::string& path, const Entwurf& entwurf, Language lang) {
-    const std::string text = EntwurfAlsJson(entwurf);
+    // The sweep relative to the design's folder, so that both may move together; on
+    // another drive (no relative path) it stays absolute.
+    Entwurf kept = entwurf;
+    if (std::string* sweep = sweepFile(kept); sweep && QFileInfo(q(*sweep)).isAbsolute()) {
+        const QDir folder = QFileInfo(q(path)).absoluteDir();
+        const QString relative = folder.relativeFilePath(q(*sweep));
+        if (!QDir::isAbsolutePath(relative)) *sweep = relative.toStdString();
+    }
+    const std::string text = EntwurfAlsJson(kept);
     QSaveFile datei(q(path));
     const bool ok = datei.open(QIODevice::WriteOnly) &&
                     datei.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&

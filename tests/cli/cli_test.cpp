@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <complex>
 
 #include "text/text_zu_zahl.h"
 
@@ -284,4 +285,99 @@ TEST(CalcTuning, SheetAsJsonCsvAndText) {
     const Result text = Calc(loop, "de_DE.UTF-8");
     EXPECT_TRUE(text.out.contains("[pF]") && text.out.contains("\n  7,1  ") &&
                 text.out.contains("\n    ! Unrealistic datal! The length"));
+}
+
+// A one-port sweep of a parallel resonator of unloaded Q `q0` at `f0` MHz coupled with
+// `beta`, seen through `cableM` of lossless coax (velocity factor 0.66), written as
+// Touchstone (MHz, RI) into `dir`.
+QString SweepFile(const QTemporaryDir& dir, double f0, double q0, double beta, double cableM) {
+    const QString path = dir.filePath("loop.s1p");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray text = "# MHz S RI R 50\n";
+    const double delay = 2 * cableM / (0.66 * 299792458.0);
+    for (int i = 0; i <= 400; ++i) {
+        const double f = f0 * (1 + (i - 200) * 2e-5);
+        const std::complex<double> x(0, q0 * (f / f0 - f0 / f));
+        const std::complex<double> g = (beta - 1 - x) / (beta + 1 + x) * std::polar(1.0, -2 * M_PI * f * 1e6 * delay);
+        text += QByteArray::number(f, 'g', 12) + ' ' + QByteArray::number(g.real(), 'g', 12) + ' ' +
+                QByteArray::number(g.imag(), 'g', 12) + '\n';
+    }
+    file.write(text);
+    return path;
+}
+
+// --vna: exactly the documented keys, the resonator given back, the VSWR figures of
+// its coupling worked out by hand, and X, Rr and R total those of the plain calculation.
+TEST(CalcVna, KeysOfTheFitOnASyntheticSweep) {
+    QTemporaryDir dir;
+    const QString sweep = SweepFile(dir, 7.1, 600, 0.8, 6);
+    const Result r = Calc({"--vna", sweep, "--format", "json", "--diameter", "1.5"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const QStringList keys{"f0_MHz",
+                           "QL",
+                           "beta",
+                           "Q0",
+                           "coupling",
+                           "residual",
+                           "points_used",
+                           "R_total_ohm",
+                           "R_unexplained_ohm",
+                           "efficiency_percent",
+                           "gain_dBi",
+                           "vswr_min",
+                           "bandwidth_vswr2_kHz",
+                           "bandwidth_halfpower_kHz"};
+    EXPECT_EQ(QStringList(o.keys()).size(), keys.size());
+    for (const QString& key : keys) EXPECT_TRUE(o.contains(key)) << key.toStdString();
+    EXPECT_NEAR(o["f0_MHz"].toDouble(), 7.1, 1e-4);
+    EXPECT_NEAR(o["Q0"].toDouble(), 600, 6);
+    EXPECT_NEAR(o["QL"].toDouble(), 600 / 1.8, 3);
+    EXPECT_NEAR(o["beta"].toDouble(), 0.8, 0.008);
+    EXPECT_EQ(o["coupling"].toString(), "under");
+    EXPECT_GT(o["points_used"].toInt(), 10);
+    // VSWR 1/beta at resonance; |Gamma| = 1/3 where (beta-1)^2 + x^2 = ((beta+1)^2 + x^2)/9, x = Q0 * 2 df/f0.
+    EXPECT_NEAR(o["vswr_min"].toDouble(), 1.25, 1e-3);
+    EXPECT_NEAR(o["bandwidth_vswr2_kHz"].toDouble(), 0.6 * 7100 / 600, 0.05);
+    EXPECT_NEAR(o["bandwidth_halfpower_kHz"].toDouble(), 7100.0 / 600, 0.1);
+    // efficiency = Rr / R_total, with Rr as the single-frequency calculation gives it at f0.
+    const QJsonArray plain =
+        Json({"--frequency", QString::number(o["f0_MHz"].toDouble(), 'g', 12), "--diameter", "1.5"}, 0);
+    const QJsonObject values = plain[0].toObject()["values"].toObject();
+    const double rr = values["R_radiation_ohm"].toDouble(), x = values["X_ohm"].toDouble();
+    EXPECT_GT(rr, 0);
+    EXPECT_NEAR(o["efficiency_percent"].toDouble() / 100 * o["R_total_ohm"].toDouble(), rr, rr * 1e-9);
+    // R_total = X / Q0, and the loss beyond the model is R_total less the model's.
+    EXPECT_NEAR(o["R_total_ohm"].toDouble() * o["Q0"].toDouble(), x, x * 1e-9);
+    EXPECT_NEAR(o["R_unexplained_ohm"].toDouble(), o["R_total_ohm"].toDouble() - values["R_total_ohm"].toDouble(),
+                1e-9);
+
+    const Result csv = Calc({"--vna", sweep, "--format", "csv"});
+    EXPECT_EQ(csv.out.section("\r\n", 0, 0).split(','), keys);
+}
+
+// A file that cannot be read, or shows no resonance, is a usage error naming it.
+TEST(CalcVna, BadFileIsAUsageErrorWithTheWindowsMessage) {
+    QTemporaryDir dir;
+    QFile flat(dir.filePath("flat.s1p"));
+    ASSERT_TRUE(flat.open(QIODevice::WriteOnly));
+    flat.write("# MHz S RI R 50\n");
+    for (int i = 0; i < 50; ++i) flat.write(QByteArray::number(7 + i * 0.01) + " 0.9 0\n");
+    flat.close();
+    QFile twoPort(dir.filePath("two.s2p"));
+    ASSERT_TRUE(twoPort.open(QIODevice::WriteOnly));
+    twoPort.write("# MHz S RI R 50\n7 0.1 0 0.9 0 0.9 0 0.1 0\n");
+    twoPort.close();
+    const struct {
+        QString file, says;
+    } cases[] = {{"two.s2p", "more than one port"},
+                 {"flat.s1p", "No resonance can be evaluated"},
+                 {"gone.s1p", "does not exist"}};
+    for (const auto& c : cases) {
+        const Result r = Calc({"--vna", dir.filePath(c.file), "--lang", "en"});
+        EXPECT_EQ(r.status, 2) << c.file.toStdString();
+        EXPECT_TRUE(r.err.contains("\"" + c.file + "\"") && r.err.contains(c.says)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
 }

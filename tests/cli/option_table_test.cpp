@@ -69,12 +69,14 @@ const std::map<std::string_view, QStringList> kUsable{
     {"spacing", {"3"}},
     {"max-wavelengths", {"0.3"}},
     {"top", {"5"}},
+    {"vna", {RINGFELD_TEST_SWEEP}},
 };
 
 // What each run needs besides its option to be usable.
 QStringList runArguments(unsigned run) {
     if (run == kTuningRun) return {"--tuning", "7:7.2:0.1"};
     if (run == kFindRun) return {"--find", "7:7.3", "--cap-range", "10:250"};
+    if (run == kVnaRun) return {"--vna", RINGFELD_TEST_SWEEP};
     return {"--exposure"};
 }
 

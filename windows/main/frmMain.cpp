@@ -116,6 +116,7 @@ void frmMain::connectHandlers() {
     befehl(ui_.mnuDateiSpeichernUnter, &MainWindowHost::DateiSpeichernUnter);
     befehl(ui_.mnuAktFinder, &MainWindowHost::FinderZeigen);
     befehl(ui_.mnuAktSicherheit, &MainWindowHost::SicherheitZeigen);
+    befehl(ui_.mnuAktMessung, &MainWindowHost::MessungZeigen);
     connect(ui_.mnuDruck, &QAction::triggered, this, [this] { mnuDruck_Click(); });
     connect(ui_.mnuAktEnde, &QAction::triggered, this, [this] { mnuAktEnde_Click(); });
     connect(ui_.mnuQuesHelp, &QAction::triggered, this, [this] { mnuQuesHelp_Click(); });

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/design_document.h"
+#include "core/resonance_fit.h"
 #include "design/design.h"
 #include "main/main_window_host.h"
 #include "platform/desktop_services.h"
@@ -26,6 +27,9 @@ class ExposureWindow;
 }
 namespace finder {
 class FinderWindow;
+}
+namespace vna {
+class VnaWindow;
 }
 
 // Title of the start-up error box while no language has given one.
@@ -65,6 +69,8 @@ public:
     exposure::ExposureWindow* Sicherheitsfenster() const { return sicherheitsfenster_.get(); }
     // The loop finder's window; null until it was first shown.
     finder::FinderWindow* Finderfenster() const { return finderfenster_.get(); }
+    // The measured loop's window; null until it was first shown.
+    vna::VnaWindow* Messfenster() const { return messfenster_.get(); }
 
 private:
     // What the main window asks for.
@@ -73,6 +79,7 @@ private:
     void AbstimmbereichZeigen() override;
     void FinderZeigen() override;
     void SicherheitZeigen() override;
+    void MessungZeigen() override;
     void AndereFensterLeeren() override;
     void AndereFensterAnwenden() override;
     void DateiNeu() override;
@@ -89,6 +96,8 @@ private:
     tuning::TuningWindow& Abstimmbereich();
     // The safety-distance window follows the tuning range's sheet, once both exist.
     void SicherheitMitAbstimmung();
+    // A swept loop's fit into the tuning range's measured block and the safety distance's current source.
+    void MessungNutzen(const vna::ResonanceFit& fit);
 
     DesktopServices& dienste_;
     DesignRecord rec_;
@@ -97,12 +106,14 @@ private:
     std::unique_ptr<tuning::TuningWindow> abstimmfenster_;          // created on first use
     std::unique_ptr<exposure::ExposureWindow> sicherheitsfenster_;  // created on first use
     std::unique_ptr<finder::FinderWindow> finderfenster_;           // created on first use
+    std::unique_ptr<vna::VnaWindow> messfenster_;                   // created on first use
     // The tuning-range window's inputs while it does not exist: those of the
     // design last shown, or of the settings store once a design was read.
     std::optional<design::Abstimmung> abstimmVorgabe_;
     // The safety-distance window's inputs while it does not exist, from the design last shown.
     std::optional<design::Gruppe> sicherheitVorgabe_;
-    std::optional<design::Gruppe> finderVorgabe_;  // the same for the loop finder
+    std::optional<design::Gruppe> finderVorgabe_;   // the same for the loop finder
+    std::optional<design::Gruppe> messungVorgabe_;  // and for the measured loop
     std::unique_ptr<DesignDokument> dokument_;
 };
 

@@ -17,6 +17,7 @@
 #include "cli/exposure_options.h"
 #include "cli/find_options.h"
 #include "cli/output.h"
+#include "cli/vna_options.h"
 #include "core/tuning_sheet.h"
 #include "design/design.h"
 #include "text/loop_fields.h"
@@ -63,6 +64,8 @@ struct CalcOptions {
     std::optional<ExposureOptions> exposure;
     // --find: the loop finder's search instead of the rows above.
     std::optional<FindOptions> find;
+    // --vna: a swept loop's resonance applied to the loop of the fields above.
+    std::optional<VnaOptions> vna;
 };
 
 struct ParseOutcome {

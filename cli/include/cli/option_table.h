@@ -28,6 +28,7 @@
 #include "presentation/tuning_inputs.h"
 #include "text/catalog/cli_texts.h"
 #include "text/catalog/exposure_texts.h"
+#include "text/catalog/vna_texts.h"
 #include "text/language.h"
 
 namespace ringfeld::cli {
@@ -38,6 +39,7 @@ enum RunBit : unsigned {
     kTuningRun = 1u << 0,    // --tuning
     kFindRun = 1u << 1,      // --find
     kExposureRun = 1u << 2,  // --exposure
+    kVnaRun = 1u << 3,       // --vna
 };
 
 // The range of a plain number (StrikteZahl).
@@ -121,7 +123,7 @@ inline constexpr auto kCalcOptions = [] {
     using tuning::Field, tuning::OptionFault, finder::Feld;
     using namespace texte;
     namespace et = exposure::texte;
-    constexpr unsigned T = kTuningRun, F = kFindRun, E = kExposureRun;
+    constexpr unsigned T = kTuningRun, F = kFindRun, E = kExposureRun, V = kVnaRun;
     return std::to_array<CalcOption>({
         {.name = "help",
          .valueName = "",
@@ -172,7 +174,7 @@ inline constexpr auto kCalcOptions = [] {
          .help = kHelpFrequency,
          .takes = Number(Range::Positive, "MHz"),
          .needs = kNoRun,
-         .refusedWith = T | F},
+         .refusedWith = T | F | V},
         {.name = "power",
          .valueName = "W",
          .help = kHelpPower,
@@ -206,7 +208,7 @@ inline constexpr auto kCalcOptions = [] {
          .help = kHelpSweep,
          .takes = Described(describe::Sweep),
          .needs = kNoRun,
-         .refusedWith = T | F},
+         .refusedWith = T | F | V},
         {.name = "shape",
          .valueName = "text",
          .help = kHelpShape,
@@ -317,7 +319,7 @@ inline constexpr auto kCalcOptions = [] {
          .help = et::kHelpExposure,
          .takes = NoValue(),
          .needs = kNoRun,
-         .refusedWith = kNoRun},
+         .refusedWith = V},
         {.name = "standard",
          .valueName = "name",
          .help = et::kHelpStandard,
@@ -366,6 +368,13 @@ inline constexpr auto kCalcOptions = [] {
          .takes = Described(describe::CurrentSource),
          .needs = E,
          .refusedWith = kNoRun},
+        // A swept loop's resonance.
+        {.name = "vna",
+         .valueName = "file",
+         .help = vna::texte::kHelpVna,
+         .takes = Sentence(vna::texte::kExpectSweepFile),
+         .needs = kNoRun,
+         .refusedWith = T | F},
         // The loop finder's search.
         {.name = "find",
          .valueName = "from:to",
@@ -429,8 +438,8 @@ inline constexpr auto kCalcOptions = [] {
 inline constexpr long long kMaxRows = 1'000'000;
 
 // The run options, by their bit.
-inline constexpr std::array<std::pair<RunBit, std::string_view>, 3> kRunOptions{
-    {{kTuningRun, "tuning"}, {kFindRun, "find"}, {kExposureRun, "exposure"}}};
+inline constexpr std::array<std::pair<RunBit, std::string_view>, 4> kRunOptions{
+    {{kTuningRun, "tuning"}, {kFindRun, "find"}, {kExposureRun, "exposure"}, {kVnaRun, "vna"}}};
 
 // What a usage error says of an option given without the runs it needs, for each set
 // of runs an option needs, and of one given with a run it is refused with.
@@ -439,8 +448,8 @@ inline constexpr std::array<std::pair<unsigned, const Tri*>, 4> kNeedsMessages{
      {kTuningRun | kFindRun, &texte::kOnlyWithTuningOrFind},
      {kFindRun, &texte::kOnlyWithFind},
      {kExposureRun, &exposure::texte::kOnlyWithExposure}}};
-inline constexpr std::array<std::pair<unsigned, const Tri*>, 2> kRefusedMessages{
-    {{kTuningRun, &texte::kNotWithTuning}, {kFindRun, &texte::kNotWithFind}}};
+inline constexpr std::array<std::pair<unsigned, const Tri*>, 3> kRefusedMessages{
+    {{kTuningRun, &texte::kNotWithTuning}, {kFindRun, &texte::kNotWithFind}, {kVnaRun, &vna::texte::kNotWithVna}}};
 
 // The entry of the option `name` (without dashes); none for a name the table lacks.
 constexpr const CalcOption* OptionNamed(std::string_view name) {

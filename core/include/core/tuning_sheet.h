@@ -16,6 +16,10 @@
 
 namespace ringfeld::tuning {
 
+// The VSWR between whose points a tuned, matched loop's bandwidth is f / Q, the half-power
+// bandwidth: (s - 1) / sqrt(s) = 1 gives s = phi^2 = (3 + sqrt(5)) / 2 (see tuning_sheet.cpp).
+inline constexpr double kHalfPowerVswr = 2.6180339887498949;
+
 // A measured bandwidth: B in kHz between the points of the given VSWR, at one frequency.
 struct Messung {
     double frequencyMHz = 0;
@@ -178,6 +182,12 @@ Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options
 // row by row and the measured block is computed on its own.
 SheetRow BerechneZeile(const LoopZahlen& loop, double mhz, const SheetOptions& options);
 MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& options);  // options.measured set
+// The measured block from the unloaded Q measured at a frequency, as a swept resonance's
+// fit gives it (core/resonance_fit.h): R_total = X / Q0 and what follows, as for a
+// bandwidth. Its input is the equivalent bandwidth f / Q0 between the points of VSWR
+// kHalfPowerVswr. The frequency and Q0 must be positive and finite.
+MeasuredResult BerechneMessungAusGuete(const LoopZahlen& loop, const SheetOptions& options, double frequencyMHz,
+                                       double unloadedQ);
 
 // With a rating, a capacitor range that tunes the loop (summary's cover) and a power:
 // where the capacitor keeps the rating (core/capacitor_cover.cpp); else none.

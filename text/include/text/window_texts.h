@@ -14,7 +14,7 @@
 
 namespace ringfeld {
 
-enum class TextWindow { Main, Coupling, Tuning, Exposure, Finder };
+enum class TextWindow { Main, Coupling, Tuning, Exposure, Finder, Vna };
 
 enum class TextTarget {
     WindowCaption,  // title bar of the window named by the row

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/materials.h"
+#include "export/vna_export.h"
 #include "presentation/tuning_inputs.h"
 #include "text/language.h"
 #include "text/loop_fields.h"
@@ -62,7 +63,11 @@ using Gruppe = std::map<std::string, std::string>;
 // and the safety distance.
 inline constexpr std::string_view kFinderGruppe = "finder";
 inline constexpr std::string_view kSicherheitGruppe = "exposure";
-inline constexpr std::array<std::string_view, 2> kWeitereGruppen{kFinderGruppe, kSicherheitGruppe};
+// A swept loop's fitted resonance (not the sweep) and the sweep file's name, which
+// the file keeps relative to its own folder where it can (design_file.h).
+inline constexpr std::string_view kMessungGruppe = "vna";
+inline constexpr std::string_view kMessungDatei = vna::kSweepFileKey;
+inline constexpr std::array<std::string_view, 3> kWeitereGruppen{kFinderGruppe, kSicherheitGruppe, kMessungGruppe};
 
 struct Entwurf {
     Schleife schleife;

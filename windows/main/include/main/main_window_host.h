@@ -21,6 +21,8 @@ public:
     virtual void AbstimmbereichZeigen() = 0;
     virtual void FinderZeigen() = 0;
     virtual void SicherheitZeigen() = 0;
+    // Shows the window that reads a swept loop's resonance.
+    virtual void MessungZeigen() = 0;
     // The language routine's two steps for the other windows (see sprache_anwenden.h).
     virtual void AndereFensterLeeren() = 0;
     virtual void AndereFensterAnwenden() = 0;
