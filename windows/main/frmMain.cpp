@@ -24,6 +24,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
+#include "forms/unit_labels.h"
 #include "main/sprache_anwenden.h"
 #include "platform/qt_text.h"
 #include "platform/window_print.h"
@@ -31,7 +32,9 @@
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/list_texts.h"
+#include "text/loop_field_units.h"
 #include "text/print_texts.h"
 #include "text/start_values.h"
 #include "text/window_texts.h"
@@ -71,6 +74,7 @@ frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, MainWindowHost& pr
         }
     }
 
+    EinheitenMenueBauen();
     installKeyFilters();
     connectHandlers();
     exposeObjectNames(this);
@@ -87,6 +91,39 @@ void frmMain::installKeyFilters() {
         list->installEventFilter(this);
         if (list->lineEdit()) list->lineEdit()->installEventFilter(this);
     }
+}
+
+void frmMain::EinheitenMenueBauen() {
+    // One entry per unit system of the registry, after the language submenu.
+    auto* menue = new QMenu(ui_.mnuOpt);
+    menue->setObjectName(qs(kUnitsMenu));
+    ui_.mnuOpt->addMenu(menue);
+    for (const UnitSystem& system : kUnitSystems) {
+        auto* entry = menue->addAction(QString());
+        entry->setObjectName(qs(system.menu));
+        entry->setCheckable(true);
+        const Units units = system.units;
+        connect(entry, &QAction::triggered, this, [this, units] { EinheitenWaehlen(units); });
+    }
+}
+
+void frmMain::EinheitenBeschriften() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    const Language shown = lang == Language::None ? kStandardSprache : lang;
+    if (auto* menue = findChild<QMenu*>(qs(kUnitsMenu))) menue->setTitle(qs(kUnitsMenuCaption.in(shown)));
+    for (const UnitSystem& system : kUnitSystems)
+        if (auto* entry = findChild<QAction*>(qs(system.menu))) {
+            entry->setText(qs(system.caption.in(shown)));
+            entry->setChecked(system.units == rec_.Einheiten);
+        }
+    ::ringfeld::EinheitenBeschriften(*this, rec_.Einheiten, shown);
+}
+
+bool frmMain::istLaengenfeld(const QObject* watched) const {
+    if (rec_.Einheiten == Units::Metric) return false;
+    for (const LoopLengthField& f : kLoopLengthFields)
+        if (watched->objectName() == qs(f.field)) return true;
+    return false;
 }
 
 void frmMain::connectHandlers() {
@@ -141,8 +178,14 @@ std::string frmMain::dezimaltrenner() const { return str(QLocale::system().decim
 void frmMain::Form_Load() {
     // A stored language, valid or not, wins over the desktop's.
     rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));
+    // Metric unless a known other system is stored.
+    const UnitSystem* einheiten =
+        UnitSystemNamed(dienste_.readSetting(kSettingsSection, kUnitsSettingsKey, UnitSystemOf(kDefaultUnits).word));
+    rec_.Einheiten = einheiten ? einheiten->units : kDefaultUnits;
     SpracheAnwenden();
 
+    // The start values are metric; in other units they are shown converted.
+    const LoopEingaben start = InputsIn(kStartEingaben, rec_.Einheiten, dezimaltrenner());
     for (const auto& [feld, text] : {std::pair{ui_.Text1, &LoopEingaben::Text1},
                                      {ui_.Text2, &LoopEingaben::Text2},
                                      {ui_.Text3, &LoopEingaben::Text3},
@@ -152,7 +195,7 @@ void frmMain::Form_Load() {
                                      {ui_.Text7, &LoopEingaben::Text7},
                                      {ui_.Text8, &LoopEingaben::Text8},
                                      {ui_.Text9, &LoopEingaben::Text9}})
-        feld->setText(qs(kStartEingaben.*text));
+        feld->setText(qs(start.*text));
 
     resultLabel(ResultLabel::lbLamda)->setText(QString());
     ui_.Command2->setEnabled(false);
@@ -172,6 +215,7 @@ void frmMain::Form_Unload(bool& cancel) {
     // A settings store that cannot be written must not keep the program open.
     try {
         dienste_.writeSetting(kSettingsSection, kSettingsKey, rec_.Sprache);
+        dienste_.writeSetting(kSettingsSection, kUnitsSettingsKey, std::string(UnitSystemOf(rec_.Einheiten).word));
     } catch (...) {}
     // The other windows, newest first; the coupling window really closes here.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -198,6 +242,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::SpracheAnwenden() {
     ringfeld::SpracheAnwenden(
         *this, rec_, [this] { programm_.AndereFensterLeeren(); }, [this] { programm_.AndereFensterAnwenden(); });
+    EinheitenBeschriften();
     if (!dokument_.isEmpty()) TitelZeigen();
 }
 
@@ -294,8 +339,14 @@ void frmMain::EingabenSetzen(const LoopEingaben& e) {
     ui_.Text8->setText(qs(e.Text8));
 }
 
+LoopEingaben frmMain::MetrischeEingaben() const { return MetricInputs(Eingaben(), rec_.Einheiten); }
+
+void frmMain::MetrischeEingabenSetzen(const LoopEingaben& metrisch) {
+    EingabenSetzen(InputsIn(metrisch, rec_.Einheiten, dezimaltrenner()));
+}
+
 void frmMain::LoopRechnen() {
-    const LoopAusgang aus = ::ringfeld::LoopRechnen(Eingaben(), rec_, dezimaltrenner());
+    const LoopAusgang aus = ::ringfeld::LoopRechnen(MetrischeEingaben(), rec_, dezimaltrenner());
 
     if (aus.spulenlaengeSichtbar) SpulenfeldZeigen(*aus.spulenlaengeSichtbar);
     if (aus.ergebnisseLoeschen) ErgebnisseLoeschen();
@@ -325,7 +376,8 @@ void frmMain::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 void frmMain::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
 void frmMain::Combo1_Click() {
-    const auto folge = FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner());
+    const auto folge =
+        FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner(), rec_.Einheiten);
     if (!folge) return;  // circumference out of range: the size stays
     rec_.Umfang = folge->umfang;
     if (folge->label1) ui_.Label1->setText(qs(*folge->label1));
@@ -333,7 +385,8 @@ void frmMain::Combo1_Click() {
 }
 
 void frmMain::Text1_KeyUp() {
-    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), dezimaltrenner())) {
+    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), dezimaltrenner(),
+                                          rec_.Einheiten)) {
         rec_.Umfang = folge->umfang;
         ui_.Text2->setText(qs(folge->text));
     }
@@ -341,7 +394,8 @@ void frmMain::Text1_KeyUp() {
 }
 
 void frmMain::Text2_KeyUp() {
-    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner())) {
+    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner(),
+                                          rec_.Einheiten)) {
         rec_.Umfang = folge->umfang;
         ui_.Text1->setText(qs(folge->text));
     }
@@ -356,8 +410,9 @@ void frmMain::SpulenfeldZeigen(bool sichtbar) {
 }
 
 void frmMain::Text3_Change() {
+    if (umstellen_) return;
     const auto folge = SpulenlaengeNachLeiter(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
-                                              dezimaltrenner());
+                                              dezimaltrenner(), rec_.Einheiten);
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -366,7 +421,7 @@ void frmMain::Text3_Change() {
 void frmMain::Text4_Change() {
     ui_.Command2->setEnabled(false);
     const auto folge = SpulenlaengeNachWindungen(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
-                                                 dezimaltrenner());
+                                                 dezimaltrenner(), rec_.Einheiten);
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -413,7 +468,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (watched == ui_.Text9) return false;
             for (QChar c : commit) {
                 int KeyAscii = c.unicode();
-                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end())
+                if (istLaengenfeld(watched))
+                    keys::LaengenFilter(KeyAscii);
+                else if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end())
                     keys::ZifferFilter(KeyAscii);
                 else
                     KeyAscii = 0;  // a list
@@ -435,7 +492,10 @@ bool frmMain::keyPressOnField(QObject* watched, QKeyEvent& key) {
 
     for (QChar c : text) {
         int KeyAscii = c.unicode();
-        Ziffernfeld_KeyPress(KeyAscii);
+        if (istLaengenfeld(watched))
+            keys::LaengenFilter(KeyAscii);
+        else
+            Ziffernfeld_KeyPress(KeyAscii);
         if (KeyAscii == 0) return true;  // discarded: nothing is inserted
     }
     return false;
@@ -500,6 +560,28 @@ void frmMain::SpracheWaehlen(std::string_view code) {
 void frmMain::mnuDeutsch_Click() { SpracheWaehlen(kCodeGerman); }
 void frmMain::mnuFranzösisch_Click() { SpracheWaehlen(kCodeFrench); }
 void frmMain::mnuEnglisch_Click() { SpracheWaehlen(kCodeEnglish); }
+
+void frmMain::EinheitenWaehlen(Units units) {
+    if (rec_.Einheiten == units) {
+        EinheitenBeschriften();  // the toggle of the entry clicked is undone
+        return;
+    }
+    const LoopEingaben neu = InputsSwitched(Eingaben(), rec_.Einheiten, units, dezimaltrenner());
+    // The coil-length rules must not read a half-converted pair of fields.
+    umstellen_ = true;
+    for (const LoopLengthField& f : kLoopLengthFields)
+        if (auto* feld = findChild<QLineEdit*>(qs(f.field))) feld->setText(qs(neu.*f.text));
+    umstellen_ = false;
+    EinheitenUebernehmen(units);
+    emit EingabenGeaendert();
+}
+
+void frmMain::EinheitenUebernehmen(Units units) {
+    const bool anders = rec_.Einheiten != units;
+    rec_.Einheiten = units;
+    EinheitenBeschriften();
+    if (anders) programm_.EinheitenAnwenden();
+}
 
 void frmMain::mnuQuesHelp_Click() { programm_.HilfeAufrufen(); }
 void frmMain::mnuQuesInfo_Click() { programm_.InfoAnzeigen(); }

@@ -75,6 +75,7 @@ private:
     void SicherheitZeigen() override;
     void AndereFensterLeeren() override;
     void AndereFensterAnwenden() override;
+    void EinheitenAnwenden() override;
     void DateiNeu() override;
     void DateiOeffnen() override;
     void DateiSpeichern() override;
