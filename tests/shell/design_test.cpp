@@ -119,8 +119,8 @@ private slots:
         QTest::newRow("other format") << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld\", \"version\": 1}")
                                       << "it is not a Ringfeld loop (\"format\" is not \"ringfeld-design\")." << false;
         QTest::newRow("future version")
-            << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 2}")
-            << "it has format version 2; this Ringfeld reads version 1. A newer Ringfeld opens it." << false;
+            << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 3}")
+            << "it has format version 3; this Ringfeld reads up to version 2. A newer Ringfeld opens it." << false;
         QTest::newRow("number for a text") << "x.ringfeld" << v1 + "\"loop\": {\"turns\": 2}}"
                                            << "\"loop.turns\" must be a text in quotes." << false;
         QTest::newRow("unknown site")
