@@ -15,6 +15,7 @@
 #include "text/length_texts.h"
 #include "text/length_units.h"
 #include "text/loop_field_units.h"
+#include "text/tube_sizes.h"
 
 using namespace ringfeld;
 
@@ -144,4 +145,25 @@ TEST(LengthUnits, FieldRulesInFeetAndInches) {
     ASSERT_TRUE(spule && spule->text8);
     EXPECT_EQ(*spule->text8, "1.039");  // 2 * 12.7 mm + 1 mm = 26.4 mm
     EXPECT_FALSE(UmfangAusDurchmesser("1/0", "Circle", ".", Units::Imperial));
+}
+
+// US copper tube is sold by a nominal size 1/8 inch below its outside diameter;
+// metric tube by its outside diameter; each series grows from entry to entry.
+TEST(TubeSizes, OutsideDiametersFollowTheirNames) {
+    const TubeSize* vorher = nullptr;
+    for (const TubeSize& rohr : kTubeSizes) {
+        if (rohr.series == TubeSeries::UsCopper) {
+            std::string nominal(rohr.name);
+            nominal.pop_back();  // the inches' mark
+            const auto zoll = ReadImperialLength(nominal, ImperialUnit::Inches);
+            ASSERT_TRUE(zoll) << rohr.name;
+            EXPECT_DOUBLE_EQ(rohr.outsideMm, (*zoll + 0.125) * 25.4) << rohr.name;
+        } else if (rohr.series == TubeSeries::MetricCopper) {
+            EXPECT_EQ(std::to_string(static_cast<int>(rohr.outsideMm)) + " mm", rohr.name);
+        }
+        if (vorher && vorher->series == rohr.series) {
+            EXPECT_LT(vorher->outsideMm, rohr.outsideMm) << rohr.name;
+        }
+        vorher = &rohr;
+    }
 }

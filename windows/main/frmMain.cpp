@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
@@ -29,14 +30,17 @@
 #include "platform/qt_text.h"
 #include "platform/window_print.h"
 #include "presentation/loop_rechnen.h"
+#include "text/catalog/units_texts.h"
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
+#include "text/length_texts.h"
 #include "text/length_units.h"
 #include "text/list_texts.h"
 #include "text/loop_field_units.h"
 #include "text/print_texts.h"
 #include "text/start_values.h"
+#include "text/tube_sizes.h"
 #include "text/window_texts.h"
 
 namespace ringfeld {
@@ -75,6 +79,16 @@ frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, MainWindowHost& pr
     }
 
     EinheitenMenueBauen();
+    // At the end of the conductor field, which gives up that much of its width.
+    constexpr int kRohrKnopf = 16;
+    rohre_ = new QToolButton(ui_.Text3->parentWidget());
+    rohre_->setObjectName(QStringLiteral("cmdRohre"));
+    ui_.Text3->resize(ui_.Text3->width() - kRohrKnopf - 1, ui_.Text3->height());
+    rohre_->setGeometry(ui_.Text3->x() + ui_.Text3->width() + 1, ui_.Text3->y(), kRohrKnopf, ui_.Text3->height());
+    rohre_->setPopupMode(QToolButton::InstantPopup);
+    rohre_->setArrowType(Qt::DownArrow);
+    rohre_->setMenu(new QMenu(rohre_));
+    rohre_->menu()->setObjectName(QStringLiteral("mnuRohre"));
     installKeyFilters();
     connectHandlers();
     exposeObjectNames(this);
@@ -117,6 +131,31 @@ void frmMain::EinheitenBeschriften() {
             entry->setChecked(system.units == rec_.Einheiten);
         }
     ::ringfeld::EinheitenBeschriften(*this, rec_.Einheiten, shown);
+    RohrlisteFuellen();
+}
+
+void frmMain::RohrlisteFuellen() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    const Language shown = lang == Language::None ? kStandardSprache : lang;
+    rohre_->setToolTip(qs(texte::kRohrListe.in(shown)));
+    QMenu* menue = rohre_->menu();
+    menue->clear();
+    const std::string sep = dezimaltrenner();
+    const QString einheit = qs(UnitCaption(LengthQuantity::Conductor, rec_.Einheiten, shown));
+    int breite = 0;  // a section's heading does not widen a menu on its own
+    for (const TubeSeriesName& reihe : kTubeSeries) {
+        menue->addSection(qs(reihe.name.in(shown)));
+        breite = std::max(breite, menue->fontMetrics().horizontalAdvance(qs(reihe.name.in(shown))));
+        for (std::size_t i = 0; i < kTubeSizes.size(); ++i) {
+            const TubeSize& rohr = kTubeSizes[i];
+            if (rohr.series != reihe.series) continue;
+            const std::string text = LengthText(rohr.outsideMm, LengthQuantity::Conductor, rec_.Einheiten, sep);
+            QAction* eintrag = menue->addAction(qs(rohr.name) + QStringLiteral("  –  ") + qs(text) + ' ' + einheit);
+            eintrag->setObjectName(QStringLiteral("mnuRohr%1").arg(i + 1));
+            connect(eintrag, &QAction::triggered, this, [this, text] { ui_.Text3->setText(qs(text)); });
+        }
+    }
+    menue->setMinimumWidth(breite + 2 * menue->fontMetrics().averageCharWidth() * 2);
 }
 
 bool frmMain::istLaengenfeld(const QObject* watched) const {

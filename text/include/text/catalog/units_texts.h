@@ -22,4 +22,9 @@ inline constexpr Tri kHelpUnits{
 // "lengths in ..." as a report or a table states them, then the units' captions.
 inline constexpr Tri kLaengenIn{"Längen in ", "Longueurs en ", "Lengths in "};
 
+// The list of common conductors beside the conductor field.
+inline constexpr Tri kRohrListe{"Gängige Rohre und Kabel: Außendurchmesser einsetzen",
+                                "Tubes et câbles courants : reprendre le diamètre extérieur",
+                                "Common tubes and cables: use the outside diameter"};
+
 }  // namespace ringfeld::texte

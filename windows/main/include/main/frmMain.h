@@ -25,6 +25,7 @@ class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace ringfeld {
 
@@ -118,6 +119,8 @@ private:
     void installKeyFilters();
     void SpracheWaehlen(std::string_view code);
     void EinheitenMenueBauen();
+    // The list of common conductors beside the conductor field, in the language and units.
+    void RohrlisteFuellen();
     // The units menu's captions and check mark and the unit labels.
     void EinheitenBeschriften();
     bool istLaengenfeld(const QObject* watched) const;
@@ -135,6 +138,7 @@ private:
     std::array<QLabel*, kResultLabelCount> results_{};
     std::array<QLineEdit*, 8> filtered_{};  // Text1 to Text8, in order
     QString dokument_;                      // the design file's name shown in the title
+    QToolButton* rohre_ = nullptr;          // the tube sizes beside Text3
     bool umstellen_ = false;                // the length fields are being carried into other units
 };
 
