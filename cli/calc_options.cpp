@@ -198,7 +198,13 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         for (const CalcOption& n : kCalcOptions)
             if (FieldNumber(n) && !(o.find && n.finder.rule))
                 for (const QString& text : parser.values(qs(n.name)))
-                    if (!ReadNumber(n, text.toStdString(), o.einheiten)) return refuse(n, text);
+                    if (!ReadNumber(n, text.toStdString(), o.einheiten)) {
+                        if (!n.length || o.einheiten == Units::Metric) return refuse(n, text);
+                        const std::string_view unit = UnitCaption(*n.length, o.einheiten, lang);
+                        out.usageError = UsageError(lang, "--" + qs(n.name), text,
+                                                    qs(ringfeld::texte::kExpectImperial, lang).arg(qs(unit)));
+                        return out;
+                    }
         if (IsSet(parser, shape)) {
             auto entry = listEntry(Value(parser, shape), FormTexteAllerSprachen());
             if (!entry) return refuse(shape, Value(parser, shape));
