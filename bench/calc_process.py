@@ -31,6 +31,9 @@ CASES = [
     ("sheet 1M text", ["--tuning", "1:1000.999:0.001"] + SHEET, "null"),
     ("find default text", ["--find", "7:14.35", "--cap-range", "10:250"], "null"),
     ("find default json", ["--format", "json", "--find", "7:14.35", "--cap-range", "10:250"], "null"),
+    ("find none at 5 kV", ["--find", "7:14.35", "--cap-range", "10:250", "--cap-vpeak", "5000"], "null"),
+    ("find largest", ["--find", "7:7.2", "--cap-range", "10:250", "--sizes", "0.5:2:0.001", "--materials",
+                      "Cu,Al,Fe,Ag,Zn,brass", "--turns", "1,2,3,4,5,6"], "null"),
 ]
 
 

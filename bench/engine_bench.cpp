@@ -11,6 +11,7 @@
 #include "core/exposure.h"
 #include "core/tuning_sheet.h"
 #include "export/tuning_export.h"
+#include "finder/finder_inputs.h"
 #include "presentation/loop_rechnen.h"
 #include "text/interface_titles.h"
 
@@ -140,6 +141,46 @@ void ExposureStreamedJson10000(benchmark::State& state) {
     }
 }
 BENCHMARK(ExposureStreamedJson10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// The loop finder: the default search (16,308 candidates), the largest of the issue
+// (7-7.2 MHz, sizes 0.5-2 m in mm, six materials, one to six turns: 972,648), and a
+// search where nothing qualifies (the default at 5 kV), which is scanned exhaustively
+// for the reasons and proposals; the largest also by the exhaustive scan, for comparison.
+ringfeld::finder::FinderOptionen finderOptionen(
+    std::initializer_list<std::pair<ringfeld::finder::Feld, const char*>> felder) {
+    ringfeld::finder::FeldTexte t = ringfeld::finder::FinderVorgaben();
+    for (const auto& [f, text] : felder) t[ringfeld::finder::at(f)] = text;
+    return *ringfeld::finder::LiesFinder(t, ringfeld::Language::English).options;
+}
+const std::initializer_list<std::pair<ringfeld::finder::Feld, const char*>> kGroessteSuche{
+    {ringfeld::finder::Feld::To, "7.2"},
+    {ringfeld::finder::Feld::SizeStep, "0.001"},
+    {ringfeld::finder::Feld::Materials, "Cu, Al, Fe, Ag, Zn, brass"},
+    {ringfeld::finder::Feld::Turns, "1, 2, 3, 4, 5, 6"}};
+
+void FinderDefault(benchmark::State& state) {
+    const ringfeld::finder::FinderOptionen o = finderOptionen({});
+    for (auto _ : state) benchmark::DoNotOptimize(ringfeld::finder::Suchen(o).qualified);
+}
+BENCHMARK(FinderDefault)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void FinderNothingQualifies(benchmark::State& state) {
+    const ringfeld::finder::FinderOptionen o = finderOptionen({{ringfeld::finder::Feld::CapVPeak, "5000"}});
+    for (auto _ : state) benchmark::DoNotOptimize(ringfeld::finder::Suchen(o).vorschlaege.size());
+}
+BENCHMARK(FinderNothingQualifies)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void FinderLargest(benchmark::State& state) {
+    const ringfeld::finder::FinderOptionen o = finderOptionen(kGroessteSuche);
+    for (auto _ : state) benchmark::DoNotOptimize(ringfeld::finder::Suchen(o).qualified);
+}
+BENCHMARK(FinderLargest)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void FinderLargestExhaustive(benchmark::State& state) {
+    const ringfeld::finder::FinderOptionen o = finderOptionen(kGroessteSuche);
+    for (auto _ : state) benchmark::DoNotOptimize(ringfeld::finder::SuchenVollstaendig(o).qualified);
+}
+BENCHMARK(FinderLargestExhaustive)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(1);
 
 }  // namespace
 

@@ -78,6 +78,7 @@ int WriteFind(const FindOptions& f, OutputFormat format, Language lang, std::str
         case OutputFormat::Text: break;
     }
     QString text = head(f, lang, sep) + qs(finder::Zaehlung(e, lang)) + '\n' + qs(finder::Ausschluesse(e, lang)) + '\n';
+    for (const std::string& note : finder::Hinweise(e, f.options, lang, sep)) text += qs(note) + '\n';
     if (status) {
         text += '\n' + qs(finder::Begruendung(e, f.options, lang, sep)) + '\n';
     } else {

@@ -91,7 +91,7 @@ QString summaryText(const Sheet& sheet, Language lang, const Format& fmt) {
         out += qs(covered ? texte::kSummaryCover : texte::kSummaryCoverUnknown, lang)
                    .arg(fmt(sheet.options.capMinPf, kOne), fmt(sheet.options.capMaxPf, kOne),
                         fmt(s.capacitor_covers_from_MHz, kCoverMhz), fmt(s.capacitor_covers_to_MHz, kCoverMhz)) +
-               '\n';
+               (covered ? qs(tuning::DecktSpannung(sheet, lang, fmt.sep)) : QString()) + '\n';
     return out + qs(texte::kSummaryEfficiency, lang) + '\n';
 }
 
@@ -186,6 +186,7 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, OutputFormat forma
         }
     }
     sheet.summary = summary.summary(o);
+    sheet.voltageCover = CapacitorVoltageCover(sheet.loop, o, sheet.summary);
     if (o.measured) sheet.measured = BerechneMessung(sheet.loop, o);
     text.clear();
     if (format == OutputFormat::Json) {

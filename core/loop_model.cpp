@@ -37,6 +37,13 @@ static_assert(kWheelerDiameterTerm == 45.72 && kWheelerLengthTerm == 101.6, "the
 // (computed: 21.729; 21.739 = 1 / 0.046), both about 20 % below a current sheet.
 constexpr double kRingOderSpule = 21.739;
 
+// Whether a circle's inductance is the ring's rather than Wheeler's coil's: D / l' at or
+// above kRingOderSpule, l' the coil length (m), for one turn half the conductor diameter.
+template <typename T>
+bool ringStattSpule(T D, T lStrich) {
+    return !(D / lStrich < kRingOderSpule);
+}
+
 // Square loop, N^2 0.70140854 D (ln(3.5 D / l) - 1.07) uH with D the side in m: a fitted
 // formula of the program, no published source found. It lies within 1.5 % of a circle of
 // equal area and 6-8 % below Grover's square of round wire (2 mu0 / pi) s (ln(s / rho) - 0.774)
@@ -87,6 +94,14 @@ std::optional<float> geschriebeneMindestlaenge(double n, double d) {
 }
 
 }  // namespace
+
+bool RingFormel(const LoopZahlen& in) {
+    if (in.form != Form::Kreis) return false;
+    const double N = in.N.wert;
+    // For one turn the conductor diameter takes the coil length's place, as in the model.
+    const double l = (N == 1 ? in.d.wert : in.l.wert) / kMillimetresPerMetre;
+    return ringStattSpule(in.D.wert, N == 1 ? l / 2 : l);
+}
 
 // Every step below is checked (core/checked_value.h): a step that would leave the finite
 // numbers ends the calculation with its fault.
@@ -168,7 +183,7 @@ LoopErgebnis LoopModell(const LoopZahlen& in, LoopRecord& rec) {
                                (D100 * kWheelerDiameterTerm + kCentimetresPerMetre * l * kWheelerLengthTerm) *
                                kHenriesPerMicrohenry;
             const Wert lStrich = N == 1 ? l / 2 : l;
-            L = D / lStrich < kRingOderSpule ? spule : ring;
+            L = ringStattSpule(D, lStrich) ? ring : spule;
         } else {
             L = N * N * (D * kSquareMicrohenryPerMetre) * (ln(D * kSquareLogFactor / l) - kSquareLogOffset) *
                 kHenriesPerMicrohenry;

@@ -142,6 +142,7 @@ RowValues rowValues(const LoopZahlen& in, const LoopRecord& rec, const LoopWerte
         throw RowFault{fault.kind(), cause};
     }
     v.f_self_resonance_MHz = resonanceMHz(L.zahl(), CL.zahl());
+    v.conductor_wavelengths = w.lambdaAnteil.value_or(0);
 
     if (w.lambdaAnteil && *w.lambdaAnteil > kRrFormulaLimit) v.flags.push_back(Flag::RrFormulaRange);
     if (v.C_tune_pF > 0 && CL >= v.C_tune_pF) v.flags.push_back(Flag::SelfCapacitance);
@@ -353,6 +354,7 @@ Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options
         summary.add(sheet.rows.back());
     }
     sheet.summary = summary.summary(options);
+    sheet.voltageCover = CapacitorVoltageCover(loop, options, sheet.summary);
     if (options.measured) sheet.measured = BerechneMessung(loop, options);
     return sheet;
 }

@@ -3,6 +3,7 @@
 #include "export/finder_export.h"
 
 #include <algorithm>
+#include <array>
 
 #include "export/export_cells.h"
 #include "export/field_keys.h"
@@ -53,6 +54,8 @@ void optionsJson(JsonWriter& w, const FinderOptionen& o, std::optional<int> top)
     list(w, "conductors_mm", o.conductorsMm, [&](double d) { w.value(d); });
     list(w, "turns", o.turns, [&](int n) { w.value(n); });
     number(w, "spacing", o.spacing);
+    number(w, "capacitor_margin", o.capMargin);
+    number(w, "max_wavelengths", o.maxWavelengths);
     if (top) number(w, "top", *top);
     w.endObject();
 }
@@ -68,6 +71,25 @@ void designJson(JsonWriter& w, const Entwurf& e) {
         else
             w.value(s.wert(e));
     }
+    w.endObject();
+}
+
+// What a builder can do when nothing qualifies, the most useful first.
+void proposalJson(JsonWriter& w, const Vorschlag& v) {
+    constexpr std::array<std::string_view, 3> kArten{"part_of_band", "rating", "power"};
+    w.beginObject();
+    w.key("kind");
+    w.value(kArten[static_cast<std::size_t>(v.art)]);
+    if (v.art == VorschlagArt::Teilband) {
+        number(w, "from_MHz", v.fromMHz);
+        number(w, "to_MHz", v.toMHz);
+    }
+    if (v.art == VorschlagArt::Festigkeit) number(w, "rating_V", v.ratingV);
+    if (v.art == VorschlagArt::Leistung) number(w, "power_W", v.powerW);
+    w.key("below_a_tenth_of_the_best");
+    w.boolean(v.unterZehntel);
+    w.key("design");
+    designJson(w, v.loop);
     w.endObject();
 }
 
@@ -100,6 +122,9 @@ std::string FinderJson(const FinderExport& e) {
         for (std::size_t i = 0; i < kAusschlussAnzahl; ++i)
             number(w, kAusschlussKeys[i], static_cast<double>(r.excluded[i]));
         w.endObject();
+        number(w, "excluded_within_rating_below_margin", static_cast<double>(r.unterMarge));
+        list(w, "notes", Hinweise(r, e.options, e.lang, "."), [&](const std::string& note) { w.value(note); });
+        list(w, "proposals", r.vorschlaege, [&](const Vorschlag& v) { proposalJson(w, v); });
         w.key("message");
         if (const std::string message = Begruendung(r, e.options, e.lang, "."); !message.empty())
             w.value(message);

@@ -77,7 +77,7 @@ void rowJson(JsonWriter& w, const SheetExport& e, const SheetRow& row) {
     w.endObject();
 }
 
-void summaryJson(JsonWriter& w, const Summary& s) {
+void summaryJson(JsonWriter& w, const Summary& s, const std::optional<VoltageCover>& cover) {
     w.beginObject();
     number(w, "rows_ok", s.rows_ok);
     number(w, "rows_no_capacitor", s.rows_no_capacitor);
@@ -103,6 +103,28 @@ void summaryJson(JsonWriter& w, const Summary& s) {
     } else {
         w.null();
     }
+    // Where the capacitor also keeps its rating at the loop's power, and the power at
+    // which it keeps it over its whole range; null without a rating.
+    w.key("capacitor_keeps_rating_MHz");
+    if (cover) {
+        w.beginArray();
+        for (const VoltageCover::Part& p : cover->holds) {
+            w.beginArray();
+            w.value(p.fromMHz);
+            w.value(p.toMHz);
+            w.endArray();
+        }
+        w.endArray();
+    } else {
+        w.null();
+    }
+    optionalNumber(w, "capacitor_keeps_rating_up_to_W",
+                   cover ? std::optional<double>(cover->holdsAllPowerW) : std::nullopt);
+    w.key("capacitor_keeps_rating_complete");
+    if (cover)
+        w.boolean(cover->complete);
+    else
+        w.null();
     w.endObject();
 }
 
@@ -158,7 +180,7 @@ void SheetJsonEnd(std::string& out, const SheetExport& e) {
     out += "\n],";
     JsonWriter w(out);
     w.key("summary");
-    summaryJson(w, e.sheet.summary);
+    summaryJson(w, e.sheet.summary, e.sheet.voltageCover);
     w.key("measured");
     if (e.sheet.measured)
         measuredJson(w, e, *e.sheet.measured);

@@ -28,7 +28,12 @@ std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language la
             return {};
         case SpaltenArt::Ganz:
         case SpaltenArt::Kurz: return mitTrenner(KurzText(spalte.wert(e)), sep);
+        case SpaltenArt::Rand:
+            return spalte.wert(e) > 0   ? std::string(texte::kRandGroesste.in(lang))
+                   : spalte.wert(e) < 0 ? std::string(texte::kRandKleinste.in(lang))
+                                        : std::string();
         case SpaltenArt::Zahl: {
+            if (!std::isfinite(spalte.wert(e))) return {};
             // "0.00": a fixed number of decimals, as the tuning sheet's text table writes them.
             std::string pattern = "0";
             if (spalte.decimals > 0) pattern += '.' + std::string(static_cast<std::size_t>(spalte.decimals), '0');

@@ -56,6 +56,7 @@ FeldTexte FinderVorgaben() {
             "10",
             "250",
             "",
+            "1.5",
             "",
             "0",
             "0",
@@ -69,7 +70,8 @@ FeldTexte FinderVorgaben() {
             "Cu, Al",
             "6, 8, 10, 12, 15, 18, 22, 28, 35",
             "1, 2, 3",
-            "2"};
+            "2",
+            "0.25"};
 }
 
 std::map<std::string, std::string> AlsSchluessel(const FeldTexte& texte) {
@@ -114,8 +116,9 @@ FinderGelesen LiesFinder(const FeldTexte& t, Language lang) {
     // The single numbers: plain, the required ones given.
     using F = Feld;
     std::array<std::optional<double>, kFeldAnzahl> v;
-    for (F f : {F::From, F::To, F::CapMin, F::CapMax, F::CapVPeak, F::CapQ, F::Stray, F::Ground, F::Power,
-                F::SeriesLoss, F::ParallelLoss, F::SizeMin, F::SizeMax, F::SizeStep, F::Spacing}) {
+    for (F f :
+         {F::From, F::To, F::CapMin, F::CapMax, F::CapVPeak, F::CapQ, F::Stray, F::Ground, F::Power, F::SeriesLoss,
+          F::ParallelLoss, F::SizeMin, F::SizeMax, F::SizeStep, F::Spacing, F::CapMargin, F::MaxWavelengths}) {
         if (blank(t[at(f)])) {
             if (f != F::CapVPeak && f != F::CapQ && f != F::Stray && f != F::Ground) reason(f, tri(tt::kFehlt));
             continue;
@@ -130,6 +133,11 @@ FinderGelesen LiesFinder(const FeldTexte& t, Language lang) {
     for (F f : {F::Stray, F::Ground, F::SeriesLoss})
         if (wert(f) && *wert(f) < 0) reason(f, tri(tt::kNichtNegativ));
     if (wert(F::Spacing) && !(*wert(F::Spacing) >= 1)) reason(F::Spacing, tri(texte::kMindestensEins));
+    if (wert(F::CapMargin) && !(*wert(F::CapMargin) >= kKleinsteMarge && *wert(F::CapMargin) <= kGroessteMarge))
+        reason(F::CapMargin, tri(texte::kMargeBereich));
+    if (wert(F::MaxWavelengths) &&
+        !(*wert(F::MaxWavelengths) >= kKleinsteWellenlaengen && *wert(F::MaxWavelengths) <= kGroessteWellenlaengen))
+        reason(F::MaxWavelengths, tri(texte::kWellenlaengenBereich));
     if (wert(F::From) && wert(F::To) && *wert(F::To) < *wert(F::From)) reason(F::To, tri(tt::kBisKleiner));
     if (wert(F::SizeMin) && wert(F::SizeMax) && *wert(F::SizeMax) < *wert(F::SizeMin))
         reason(F::SizeMax, tri(tt::kBisKleiner));
@@ -187,6 +195,8 @@ FinderGelesen LiesFinder(const FeldTexte& t, Language lang) {
     o.sizeMaxM = *wert(F::SizeMax);
     o.sizeStepM = *wert(F::SizeStep);
     o.spacing = *wert(F::Spacing);
+    o.capMargin = *wert(F::CapMargin);
+    o.maxWavelengths = *wert(F::MaxWavelengths);
     o.listenSprache = sprache;
     const auto groessen = GroessenAnzahl(o);
     if (!groessen || KandidatenAnzahl(o) > kMaxKandidaten) {

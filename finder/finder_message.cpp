@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "text/catalog/finder_texts.h"
+#include "text/list_texts.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/strict_number.h"
@@ -37,16 +38,117 @@ std::string anzahl(long long n, Language lang) {
     return n == 1 ? std::string(texte::kEinKandidat.in(lang)) : MitWert(texte::kKandidaten.in(lang), ganz(n));
 }
 
+// A power that keeps a rating, rounded down to 0.1 W, below 1 W to 1 mW, and below
+// 1 mW to its first digit (never "at most 0.0 W").
+std::string leistungAbgerundet(double exakt, std::string_view sep) {
+    constexpr double kZehntelJeWatt = 10, kMilliwattJeWatt = 1000;
+    const double teiler =
+        exakt >= 1 ? kZehntelJeWatt : std::max(kMilliwattJeWatt, std::pow(10.0, std::ceil(-std::log10(exakt))));
+    return FormatZahl(std::floor(exakt * teiler) / teiler, exakt >= 1 ? "0.0" : "0.0###############", sep);
+}
+
+// An efficiency in %: two decimals, more below 1 % so that a small one does not read 0.
+std::string prozent(double value, std::string_view sep) {
+    return FormatZahl(value, value >= 1 ? "0.00" : "0.00##", sep);
+}
+
+// "loop: circle 1.2 m, 22 mm Cu, 1 turn".
+std::string loopText(const Entwurf& d, Language lang, std::string_view sep) {
+    const std::string form((d.form == Form::Kreis ? texte::kKreis : texte::kQuadrat).in(lang));
+    std::string material;
+    for (const MaterialEintrag& m : kMaterialListe)
+        if (m.material == d.material) material = m.text.in(lang);
+    const std::string windungen = d.turns == 1 ? std::string(texte::kEineWindung.in(lang))
+                                               : MitWert(texte::kWindungenZahl.in(lang), ganz(d.turns));
+    return MitWerten(texte::kLoop.in(lang), {form, kurz(d.sizeM, sep), kurz(d.conductorMm, sep), material, windungen});
+}
+
+bool gleicheLoop(const Entwurf& a, const Entwurf& b) {
+    return a.form == b.form && a.material == b.material && a.conductorMm == b.conductorMm && a.turns == b.turns &&
+           a.sizeM == b.sizeM;
+}
+
+// What would help, the most useful first: " What would help: ...; or ...".
+std::string vorschlaege(const Ergebnis& e, Language lang, std::string_view sep) {
+    using namespace texte;
+    std::string out;
+    const double beste = e.vorschlaege.front().loop.efficiencyWorstPercent;
+    const Entwurf* vorige = nullptr;
+    for (const Vorschlag& v : e.vorschlaege) {
+        out += std::string(vorige ? kOder.in(lang) : kHilft.in(lang));
+        const std::string loop =
+            vorige && gleicheLoop(*vorige, v.loop) ? std::string(kDieselbeLoop.in(lang)) : loopText(v.loop, lang, sep);
+        const std::string eta = prozent(v.loop.efficiencyWorstPercent, sep);
+        const std::string zehntel = v.unterZehntel ? MitWert(kUnterZehntel.in(lang), prozent(beste, sep)) : "";
+        switch (v.art) {
+            case VorschlagArt::Festigkeit:
+                out += MitWerten(kVorschlagFestigkeit.in(lang),
+                                 {FormatZahl(std::ceil(v.ratingV), "0", sep), loop, eta, "", zehntel});
+                break;
+            case VorschlagArt::Leistung:
+                out +=
+                    MitWerten(kVorschlagLeistung.in(lang), {leistungAbgerundet(v.powerW, sep), loop, eta, "", zehntel});
+                break;
+            case VorschlagArt::Teilband:
+                out += MitWerten(kVorschlagTeilband.in(lang),
+                                 {kurz(v.fromMHz, sep), loop, eta, kurz(v.toMHz, sep), zehntel});
+                break;
+        }
+        vorige = &v.loop;
+    }
+    return out + '.';
+}
+
 }  // namespace
 
 std::string Zaehlung(const Ergebnis& e, Language lang) {
-    return MitWerten(texte::kZaehlung.in(lang),
-                     {ganz(e.evaluated), ganz(e.qualified), ganz(static_cast<long long>(e.designs.size()))});
+    using namespace texte;
+    auto zahl = [&](long long n, const Tri& einer, const Tri& viele) {
+        return n == 1 ? std::string(einer.in(lang)) : MitWert(viele.in(lang), ganz(n));
+    };
+    return MitWerten(kZaehlung.in(lang), {anzahl(e.evaluated, lang), zahl(e.qualified, kErfuelltEiner, kErfuellen),
+                                          zahl(static_cast<long long>(e.designs.size()), kEinEntwurf, kEntwuerfe)});
 }
 
 std::string Ausschluesse(const Ergebnis& e, Language lang) {
     const auto& x = e.excluded;
-    return MitWerten(texte::kAusgeschlossen.in(lang), {ganz(x[0]), ganz(x[1]), ganz(x[2]), ganz(x[3]), ganz(x[4])});
+    return MitWerten(texte::kAusgeschlossen.in(lang),
+                     {ganz(x[0]), ganz(x[1]), ganz(x[2]), ganz(x[3]), ganz(x[4]), ganz(x[5])});
+}
+
+std::string Randhinweis(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep) {
+    using namespace texte;
+    long long oben = 0, unten = 0;
+    for (const Entwurf& d : e.designs) {
+        oben += d.searchEdge > 0;
+        unten += d.searchEdge < 0;
+    }
+    std::string out;
+    auto satz = [&](long long n, const Tri& einer, const Tri& viele, double size) {
+        if (n == 0) return;
+        out += (out.empty() ? "" : " ") + MitWerten((n == 1 ? einer : viele).in(lang), {ganz(n), kurz(size, sep)});
+    };
+    satz(oben, kRandObenEiner, kRandOben, Groesse(o, GroessenAnzahl(o).value_or(1) - 1));
+    satz(unten, kRandUntenEiner, kRandUnten, o.sizeMinM);
+    return out;
+}
+
+std::string Margenhinweis(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep) {
+    if (e.unterMarge == 0 || !o.sheet.capVPeakV) return {};
+    const double rating = *o.sheet.capVPeakV;
+    return MitWerten(texte::kUnterMarge.in(lang), {ganz(e.unterMarge), kurz(rating, sep),
+                                                   FormatZahl(rating / o.capMargin, "0", sep), kurz(o.capMargin, sep)});
+}
+
+std::vector<std::string> Hinweise(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep) {
+    std::vector<std::string> out;
+    if (e.designs.empty()) return out;
+    if (std::string rand = Randhinweis(e, o, lang, sep); !rand.empty()) out.push_back(std::move(rand));
+    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0)
+        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang),
+                                {anzahl(n, lang), kurz(o.maxWavelengths, sep), kurz(o.toMHz, sep)}));
+    if (std::string marge = Margenhinweis(e, o, lang, sep); !marge.empty()) out.push_back(std::move(marge));
+    return out;
 }
 
 std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lang, std::string_view sep) {
@@ -59,7 +161,7 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
         teile.push_back(MitWerten(text.in(lang), werte));
     };
 
-    const long long andere = e.excluded[0] - b.laenge - b.kapazitaet;
+    const long long andere = e.excluded[at(Ausschluss::ModelRefused)] - b.laenge - b.kapazitaet;
     if (b.laenge > 0) {
         const std::string n = anzahl(b.laenge, lang);
         if (b.laengsterInnerhalb)
@@ -72,8 +174,17 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
         const auto& a = *b.ersteAndere;
         teil(kGrundAbgelehnt, {anzahl(andere, lang), AbbruchZeile(a.ending, a.fault, a.turns, lang)});
     }
-    if (e.excluded[1] > 0) teil(kGrundKeinKondensator, {anzahl(e.excluded[1], lang), to});
-    if (e.excluded[2] > 0) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});
+    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0) {
+        const std::string limit = kurz(o.maxWavelengths, sep);
+        if (b.laengsterKlein)
+            teil(kGrundNichtKlein, {anzahl(n, lang), to, limit, kurz(*b.laengsterKlein, sep)});
+        else
+            teil(kGrundNichtKleinAlle, {anzahl(n, lang), to, limit});
+    }
+    if (const long long n = e.excluded[at(Ausschluss::NoCapacitorFits)]; n > 0)
+        teil(kGrundKeinKondensator, {anzahl(n, lang), to});
+    if (const long long n = e.excluded[at(Ausschluss::SelfCapacitance)]; n > 0)
+        teil(kGrundEigenkapazitaet, {anzahl(n, lang), to});
     // "Every loop larger than X" where loops larger than X are in the search, else
     // where the excluded ones begin.
     const double groesste = Groesse(o, GroessenAnzahl(o).value_or(1) - 1);
@@ -95,21 +206,34 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
         else
             teil(kGrundMaximumBis, {n, c, from, kurz(b.groessteUeberMaximum.value_or(o.sizeMinM), sep)});
     }
-    if (e.excluded[4] > 0 && b.kleinsteSpannung && o.sheet.capVPeakV) {
-        // The peak voltage grows with the square root of the power (V = sqrt(2 P / R) X, as
-        // the sheet computes it): the lowest of them stays at the rating below
-        // P (rating / V)^2, rounded down to 0.1 W, below 1 W to 1 mW, and below 1 mW
-        // to its first digit (never "at most 0.0 W").
-        constexpr double kZehntelJeWatt = 10, kMilliwattJeWatt = 1000;
-        const double rating = *o.sheet.capVPeakV, power = StrikteZahl(o.power).value_or(0);
-        const double exakt = power * (rating / *b.kleinsteSpannung) * (rating / *b.kleinsteSpannung);
-        const double teiler =
-            exakt >= 1 ? kZehntelJeWatt : std::max(kMilliwattJeWatt, std::pow(10.0, std::ceil(-std::log10(exakt))));
-        const double keeps = std::floor(exakt * teiler) / teiler;
-        teil(kGrundSpannung, {anzahl(e.excluded[4], lang), kurz(rating, sep), FormatZahl(*b.kleinsteSpannung, "0", sep),
-                              FormatZahl(keeps, exakt >= 1 ? "0.0" : "0.0###############", sep)});
+    const long long spannung = e.excluded[at(Ausschluss::CapacitorVoltage)];
+    if (spannung > 0 && b.kleinsteSpannung && o.sheet.capVPeakV) {
+        // The lowest peak voltage V stays at the limit G = rating / margin below P (G / V)^2:
+        // V grows with the square root of the power (V = sqrt(2 P / R) X, as the sheet computes it).
+        const double rating = *o.sheet.capVPeakV, grenze = rating / o.capMargin;
+        const double power = StrikteZahl(o.power).value_or(0);
+        const double keeps = power * (grenze / *b.kleinsteSpannung) * (grenze / *b.kleinsteSpannung);
+        const std::string n = anzahl(spannung, lang), v = FormatZahl(*b.kleinsteSpannung, "0", sep);
+        if (o.capMargin == 1)
+            teil(kGrundSpannung, {n, kurz(rating, sep), v, leistungAbgerundet(keeps, sep)});
+        else
+            teil(kGrundSpannungMarge, {n, kurz(rating, sep), v, leistungAbgerundet(keeps, sep),
+                                       FormatZahl(grenze, "0", sep), kurz(o.capMargin, sep)});
+        // That loop may be a poor one: said so when it is below a tenth of the best proposal.
+        if (!e.vorschlaege.empty() && b.kleinsteSpannungEta) {
+            const double beste = e.vorschlaege.front().loop.efficiencyWorstPercent;
+            if (*b.kleinsteSpannungEta < beste / 10)
+                teile.back() +=
+                    MitWerten(kNurZehntel.in(lang), {prozent(*b.kleinsteSpannungEta, sep), prozent(beste, sep)});
+        }
     }
-    std::string out = MitWert(kKeine.in(lang), ganz(e.evaluated));
+    const bool einer = e.evaluated == 1;
+    std::string out;
+    if (e.vorschlaege.empty())
+        out = einer ? std::string(kKeineEiner.in(lang)) : MitWert(kKeine.in(lang), ganz(e.evaluated));
+    else
+        out = (einer ? std::string(kKeineEinerSatz.in(lang)) : MitWert(kKeineSatz.in(lang), ganz(e.evaluated))) +
+              vorschlaege(e, lang, sep) + std::string(kWarum.in(lang));
     for (std::size_t i = 0; i < teile.size(); ++i) out += (i ? std::string(kZwischen.in(lang)) : "") + teile[i];
     // A refusal quoted last ("... incomplete input!") already ends the sentence.
     return out.ends_with('!') ? out : out + '.';

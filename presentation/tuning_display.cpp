@@ -132,12 +132,44 @@ std::vector<std::string> ZusammenfassungTeile(const Sheet& sheet, Language lang,
     if (s.hasCapacitorCover) {
         if (s.capacitor_covers_from_MHz && s.capacitor_covers_to_MHz)
             teile.push_back(MitWerten(tr(texte::kDeckt, lang), {zahl(s.capacitor_covers_from_MHz, kDecktMhz, sep),
-                                                                zahl(s.capacitor_covers_to_MHz, kDecktMhz, sep)}));
+                                                                zahl(s.capacitor_covers_to_MHz, kDecktMhz, sep)}) +
+                            DecktSpannung(sheet, lang, sep));
         else
             teile.push_back(MitWerten(tr(texte::kDecktUnbekannt, lang), {zahl(sheet.options.capMinPf, kPf, sep),
                                                                          zahl(sheet.options.capMaxPf, kPf, sep)}));
     }
     return teile;
+}
+
+std::string DecktSpannung(const Sheet& sheet, Language lang, std::string_view sep) {
+    if (!sheet.voltageCover || !sheet.options.capVPeakV) return {};
+    const VoltageCover& c = *sheet.voltageCover;
+    // Rounded inwards to the kilohertz and down to 0.1 W: what is said holds.
+    constexpr double kKhzJeMhz = 1000, kZehntelJeWatt = 10;
+    auto innen = [&](double mhz, bool auf) {
+        const double k = mhz * kKhzJeMhz;
+        return fixed((auf ? std::ceil(k) : std::floor(k)) / kKhzJeMhz, kDecktMhz, sep);
+    };
+    const std::string power = KurzeZahl(sheet.loop.P.wert, kMhz, sep),
+                      rating = KurzeZahl(*sheet.options.capVPeakV, kMhz, sep);
+    const bool ganz = c.holds.size() == 1 && c.complete && c.vPeakMaxV <= *sheet.options.capVPeakV;
+    std::string out;
+    if (ganz) {
+        out = MitWerten(tr(texte::kDecktSpannungGanz, lang), {power, rating});
+    } else if (c.holds.empty()) {
+        out = MitWerten(tr(texte::kDecktSpannungNirgends, lang), {power, rating});
+    } else {
+        std::string teile;
+        for (const VoltageCover::Part& t : c.holds)
+            teile += (teile.empty() ? "" : tr(texte::kDecktUnd, lang)) +
+                     MitWerten(tr(texte::kDecktVonBis, lang), {innen(t.fromMHz, true), innen(t.toMHz, false)});
+        out = MitWerten(tr(texte::kDecktSpannungTeile, lang), {power, rating, teile});
+    }
+    if (!c.complete) out += tr(texte::kDecktTeilsAbgelehnt, lang);
+    if (!ganz)
+        out += MitWert(tr(texte::kDecktLeistung, lang),
+                       fixed(std::floor(c.holdsAllPowerW * kZehntelJeWatt) / kZehntelJeWatt, 1, sep));
+    return out;
 }
 
 std::string HinweisText(const std::vector<Flag>& flags, Language lang, std::string_view join) {

@@ -199,17 +199,52 @@ m('finder/finder_inputs.cpp', '            einmal(o.materials, *material);\n', '
 m('finder/finder_inputs.cpp', '        if (!n || !(*n >= 1 && *n <= kMaxWindungen && std::floor(*n) == *n))\n', '        if (!n || !(*n >= 1 && *n <= kMaxWindungen ))\n', 'drop', 'finder accepts fractional turns')
 
 # ---------------------------------------------------------------- finder/finder_message.cpp
-m('finder/finder_message.cpp', '    if (e.excluded[2] > 0) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});\n', '    if (false) teil(kGrundEigenkapazitaet, {anzahl(e.excluded[2], lang), to});\n', 'drop', 'no sentence for the self-capacitance')
+m('finder/finder_message.cpp', '    if (const long long n = e.excluded[at(Ausschluss::SelfCapacitance)]; n > 0)\n', '    if (const long long n = e.excluded[at(Ausschluss::SelfCapacitance)]; false)\n', 'drop', 'no sentence for the self-capacitance')
+m('finder/finder_message.cpp', '        out += (out.empty() ? "" : " ") + MitWerten((n == 1 ? einer : viele).in(lang), {ganz(n), kurz(size, sep)});\n', '        out += (out.empty() ? "" : " ") + MitWerten(viele.in(lang), {ganz(n), kurz(size, sep)});\n', 'drop', 'search edge hint: "1 designs are"')
+m('finder/finder_message.cpp', '    if (e.unterMarge == 0 || !o.sheet.capVPeakV) return {};\n', '    return {};\n', 'drop', 'exclusions under the margin not explained')
+m('finder/finder_message.cpp', '            if (*b.kleinsteSpannungEta < beste / 10)\n', '            if (*b.kleinsteSpannungEta < beste / 100)\n', 'const', 'the lowest-voltage loop said to be poor only below a hundredth of the best')
 m('finder/finder_message.cpp', "    return out.ends_with('!') ? out : out + '.';\n", "    return out + '.';\n", 'drop', 'a full stop after a quoted refusal\'s "!"')
-m('finder/finder_message.cpp', '            exakt >= 1 ? kZehntelJeWatt : std::max(kMilliwattJeWatt, std::pow(10.0, std::ceil(-std::log10(exakt))));\n', '            exakt >= 1 ? kZehntelJeWatt : kMilliwattJeWatt;\n', 'drop', 'the power that keeps the rating rounded to 1 mW even below 1 mW ("at most 0.0 W")')
+m('finder/finder_message.cpp', '        exakt >= 1 ? kZehntelJeWatt : std::max(kMilliwattJeWatt, std::pow(10.0, std::ceil(-std::log10(exakt))));\n', '        exakt >= 1 ? kZehntelJeWatt : kMilliwattJeWatt;\n', 'drop', 'the power that keeps the rating rounded to 1 mW even below 1 mW ("at most 0.0 W")')
+
+# ---------------------------------------------------------------- finder/candidate.cpp
+m('finder/candidate.cpp', '    const int count = o.toMHz > o.fromMHz ? kSchritte + 1 : 1;\n', '    const int count = o.toMHz > o.fromMHz ? kSchritte : 1;\n', 'const', 'finder band of 50 rows, TO left out')
+m('finder/candidate.cpp', '                if (hat(vTo, flag) || hat(vFrom, flag)) {\n', '                if (hat(vTo, flag)) {\n', 'drop', 'finder checks only TO before the rows')
+m('finder/candidate.cpp', '            d.gainWorstDbi = r.gain_dBi;\n        }\n', '        }\n        d.gainWorstDbi = r.gain_dBi;\n', 'drop', 'gain of the last row, not of the worst')
+m('finder/candidate.cpp', '        d.vPeakMaxV = std::max(d.vPeakMaxV, r.V_peak_V.value_or(0));\n', '        d.vPeakMaxV = r.V_peak_V.value_or(0);\n', 'drop', 'peak voltage of the last row, not the highest')
+m('finder/candidate.cpp', '        d.rowsRrFormulaRange += hat(r, Flag::RrFormulaRange);\n', '        d.rowsRrFormulaRange = hat(r, Flag::RrFormulaRange);\n', 'drop', 'rr_formula_range rows not counted')
+m('finder/candidate.cpp', '    if (o.sheet.capVPeakV) sheet_.capVPeakV = *o.sheet.capVPeakV / o.capMargin;\n', '', 'drop', 'the rating not divided by the margin')
+m('finder/candidate.cpp', '        s.notSmall = vTo.conductor_wavelengths > o_.maxWavelengths;\n', '        s.notSmall = false;\n', 'drop', 'loops beyond the small-loop limit not excluded')
+m('finder/candidate.cpp', '    if (o_.sheet.capVPeakV) d.headroom = *o_.sheet.capVPeakV / d.vPeakMaxV;\n', '    if (o_.sheet.capVPeakV) d.headroom = *o_.sheet.capVPeakV / o_.capMargin / d.vPeakMaxV;\n', 'const', 'headroom against the rating divided by the margin')
+m('finder/candidate.cpp', '    s.ring = RingFormel(e.z);\n', '    s.ring = false;\n', 'drop', "halving ignores the inductance formula's change")
+m('finder/candidate.cpp', '        s.belowMin = vTo.C_tune_pF < *sheet_.capMinPf;\n', '        s.belowMin = false;\n', 'drop', 'halving key without the capacitor minimum')
+
+# ---------------------------------------------------------------- finder/size_bisection.cpp
+m('finder/size_bisection.cpp', '        if (ea.schluessel == ende(b).schluessel) return zuweisen(a, b - 1, ea);\n', '        if (ea.klasse == ende(b).klasse) return zuweisen(a, b - 1, ea);\n', 'drop', 'sizes halved by the class alone, not by every condition')
+m('finder/size_bisection.cpp', '        const double hoechste = kSqrt2 * std::sqrt(P / aFrom.R_total_ohm) * bTo.X_ohm;\n', '        const double hoechste = kSqrt2 * std::sqrt(P / bFrom.R_total_ohm) * bTo.X_ohm;\n', 'swap', 'voltage bound with the largest size\'s loss')
+m('finder/size_bisection.cpp', '        const double schranke = ende(b).from.values->R_radiation_ohm / ende(a).from.values->R_total_ohm * kProzent;\n', '        const double schranke = ende(a).from.values->R_radiation_ohm / ende(a).from.values->R_total_ohm * kProzent;\n', 'swap', "efficiency bound with the smallest size's Rr")
+m('finder/size_bisection.cpp', '        bester(m + 1, b);\n        bester(a, m);\n', '        bester(m + 1, b);\n', 'drop', 'the best searched in the upper half only')
+m('finder/size_bisection.cpp', '        if (s == Spannung::Marge) t_.unterMarge += anzahl;\n', '', 'drop', 'halving does not count the exclusions under the margin')
+
+# ---------------------------------------------------------------- finder/exhaustive_scan.cpp
+m('finder/exhaustive_scan.cpp', '        if (v->spannung) {\n', '        if (false) {\n', 'drop', 'exhaustive scan ignores the capacitor voltage rating')
+m('finder/exhaustive_scan.cpp', '                    (unten(m) ? a : z) = m;\n', '                    (unten(m) ? z : a) = m;\n', 'swap', 'part of the band: its top halved the wrong way')
+m('finder/exhaustive_scan.cpp', '                t.toMHz = r_.frequenz(j);\n', '                t.toMHz = r_.frequenz(j + 1);\n', 'const', 'part of the band ends a row late')
+
+# ---------------------------------------------------------------- finder/proposals.cpp
+m('finder/proposals.cpp', '        Vorschlag festigkeit{VorschlagArt::Festigkeit, loop, 0, 0, loop.vPeakMaxV * o.capMargin, 0, false};\n', '        Vorschlag festigkeit{VorschlagArt::Festigkeit, loop, 0, 0, loop.vPeakMaxV, 0, false};\n', 'drop', 'rating proposed without the margin')
+m('finder/proposals.cpp', '                           power * (grenze / loop.vPeakMaxV) * (grenze / loop.vPeakMaxV),\n', '                           power * (grenze / loop.vPeakMaxV),\n', 'drop', 'power proposed in proportion to the voltage, not its square')
+m('finder/proposals.cpp', '        if (*t && (*t)->loop.efficiencyWorstPercent >= kZehntel * beste) teil = &**t;\n', '        if (*t) teil = &**t;\n', 'drop', 'the widest part of the band even with a loop below a tenth of the best')
+
+# ---------------------------------------------------------------- finder/finder_columns.cpp
+m('finder/finder_columns.cpp', '            return spalte.wert(e) > 0   ? std::string(texte::kRandGroesste.in(lang))\n', '            return spalte.wert(e) < 0   ? std::string(texte::kRandGroesste.in(lang))\n', 'cmp', 'search edge cells swapped')
+
+# ---------------------------------------------------------------- core/capacitor_cover.cpp
+m('core/capacitor_cover.cpp', '            (haelt(m) == drin ? x : y) = m;\n', '            (haelt(m) == drin ? y : x) = m;\n', 'swap', 'coverage under the rating: a change halved the wrong way')
+m('core/capacitor_cover.cpp', '        (*vc > *vd ? b : a) = *vc > *vd ? d : c;\n', '        (*vc > *vd ? a : b) = *vc > *vd ? c : d;\n', 'swap', 'golden-section search for the lowest voltage')
+m('core/capacitor_cover.cpp', '    out.holdsAllPowerW = loop.P.wert * (rating / out.vPeakMaxV) * (rating / out.vPeakMaxV);\n', '    out.holdsAllPowerW = loop.P.wert * (rating / out.vPeakMaxV);\n', 'drop', 'power for the whole range in proportion to the voltage')
+m('core/capacitor_cover.cpp', '    if (drin) out.holds.push_back({start, punkte.back()});\n', '', 'drop', 'the last part that holds left out')
 
 # ---------------------------------------------------------------- finder/finder_search.cpp
-m('finder/finder_search.cpp', '        const int count = o.toMHz > o.fromMHz ? kSchritte + 1 : 1;\n', '        const int count = o.toMHz > o.fromMHz ? kSchritte : 1;\n', 'const', 'finder band of 50 rows, TO left out')
-m('finder/finder_search.cpp', '            if (!hat(vTo, flag) && !hat(vFrom, flag)) continue;\n', '            if (!hat(vTo, flag)) continue;\n', 'drop', 'finder checks only TO before the rows')
-m('finder/finder_search.cpp', '                e.gainWorstDbi = v.gain_dBi;\n            }\n', '            }\n            e.gainWorstDbi = v.gain_dBi;\n', 'drop', 'gain of the last row, not of the worst')
-m('finder/finder_search.cpp', '            e.vPeakMaxV = std::max(e.vPeakMaxV, v.V_peak_V.value_or(0));\n', '            e.vPeakMaxV = v.V_peak_V.value_or(0);\n', 'drop', 'peak voltage of the last row, not the highest')
-m('finder/finder_search.cpp', '            e.rowsRrFormulaRange += hat(v, Flag::RrFormulaRange);\n', '            e.rowsRrFormulaRange = hat(v, Flag::RrFormulaRange);\n', 'drop', 'rr_formula_range rows not counted')
-m('finder/finder_search.cpp', '        if (spannung) {\n', '        if (false) {\n', 'drop', 'finder ignores the capacitor voltage rating')
 m('finder/finder_search.cpp', '    return neu.sizeM < alt.sizeM;\n', '    return neu.sizeM > alt.sizeM;\n', 'cmp', 'equal efficiencies keep the larger size')
 m('finder/finder_search.cpp', '    if (a.turns != b.turns) return a.turns < b.turns;\n', '    if (a.turns != b.turns) return a.turns > b.turns;\n', 'cmp', 'ranking ties: more turns first')
 m('finder/finder_search.cpp', '    if (a.form != b.form) return a.form == Form::Kreis;\n', '    if (a.form != b.form) return a.form == Form::Quadrat;\n', 'cmp', 'ranking ties: square before circle')
@@ -499,6 +534,19 @@ m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(text
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
 m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
+
+# ---------------------------------------------------------------- the rating's coverage, the finder's notes and window
+m('presentation/tuning_display.cpp', '        return fixed((auf ? std::ceil(k) : std::floor(k)) / kKhzJeMhz, kDecktMhz, sep);\n', '        return fixed(std::round(k) / kKhzJeMhz, kDecktMhz, sep);\n', 'cmp', 'coverage parts rounded to the nearest kilohertz, not inwards')
+m('presentation/tuning_display.cpp', '    const bool ganz = c.holds.size() == 1 && c.complete && c.vPeakMaxV <= *sheet.options.capVPeakV;\n', '    const bool ganz = c.holds.size() == 1 && c.complete;\n', 'drop', 'one part that holds is taken for the whole range')
+m('presentation/tuning_display.cpp', '                       fixed(std::floor(c.holdsAllPowerW * kZehntelJeWatt) / kZehntelJeWatt, 1, sep));\n', '                       fixed(c.holdsAllPowerW, 1, sep));\n', 'cmp', 'whole-range power rounded to nearest, not down')
+m('cli/tuning_output.cpp', '    sheet.voltageCover = CapacitorVoltageCover(sheet.loop, o, sheet.summary);\n', '', 'drop', '--tuning text and JSON without the rating coverage')
+m('export/tuning_export.cpp', '        w.boolean(cover->complete);\n', '        w.boolean(true);\n', 'drop', 'JSON says the coverage is complete where part was refused')
+m('finder/finder_message.cpp', '    if (e.designs.empty()) return out;\n', '', 'drop', 'notes also when nothing qualified')
+m('finder/finder_message.cpp', '    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0)\n        out.push_back', '    if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n >= 0)\n        out.push_back', 'cmp', 'small-loop note with no candidate left out')
+m('export/finder_export.cpp', '    constexpr std::array<std::string_view, 3> kArten{"part_of_band", "rating", "power"};\n', '    constexpr std::array<std::string_view, 3> kArten{"rating", "part_of_band", "power"};\n', 'text', 'proposal kinds swapped in the JSON')
+m('windows/finder/finder_window.cpp', '        zaehlung_->setText(feldFehler_ ? qs(tuning::texte::kEingabenPruefen.in(lang)) : QString());\n', '        zaehlung_->setText(qs(tuning::texte::kEingabenPruefen.in(lang)));\n', 'drop', 'global message kept while a valid search runs')
+m('windows/finder/finder_window.cpp', '        gruende_[i]->setVisible(!grund.isEmpty());\n', '        gruende_[i]->setVisible(true);\n', 'drop', 'empty reasons keep their room')
+m('windows/finder/finder_window.cpp', '                                                  ++nach);\n', '                                                  nach);\n', 'cmp', 'key columns not kept after the size')
 
 # ---------------------------------------------------------------- feet and inches
 m('text/length_reader.cpp', '            if (!rest || *rest >= kInchesPerFoot) return std::nullopt;\n', '            if (!rest || *rest > kInchesPerFoot) return std::nullopt;\n', 'cmp', "12 inches after feet accepted (3' 12\")")

@@ -51,6 +51,7 @@ const std::map<std::string_view, QStringList> kUsable{
     {"stray-c", {"7"}},
     {"cap-range", {"12:240"}},
     {"cap-vpeak", {"4000"}},
+    {"cap-margin", {"2"}},
     {"measured", {"7.1:5:2.5"}},
     {"exposure", {}},
     {"standard", {"fcc"}},
@@ -65,6 +66,7 @@ const std::map<std::string_view, QStringList> kUsable{
     {"materials", {"Cu"}},
     {"conductors", {"10,12"}},
     {"spacing", {"3"}},
+    {"max-wavelengths", {"0.3"}},
     {"top", {"5"}},
 };
 

@@ -13,6 +13,7 @@
 
 #include "core/tuning_sheet.h"
 #include "export/finder_export.h"
+#include "finder/finder_columns.h"
 #include "finder/finder_inputs.h"
 #include "finder/finder_message.h"
 
@@ -164,7 +165,12 @@ TEST(Finder, NothingQualifiesSaysWhy) {
          Ausschluss::CapacitorRange,
          "the capacitor's maximum 20 pF is below C tune at 7 MHz for every loop of the search (3 candidates)"},
         {"a 40-60 pF capacitor",
-         mit({{Feld::CapMin, "40"}, {Feld::CapMax, "60"}, {Feld::SizeMin, "1"}, {Feld::SizeStep, "0.1"}}, "1"),
+         mit({{Feld::CapMin, "40"},
+              {Feld::CapMax, "60"},
+              {Feld::SizeMin, "1"},
+              {Feld::SizeStep, "0.1"},
+              {Feld::MaxWavelengths, "0.5"}},
+             "1"),
          Ausschluss::CapacitorRange,
          "the capacitor's minimum 40 pF is above C tune at 14.35 MHz for every loop larger than 1.1 m (9 candidates)"},
         {"a 100 V rating",
@@ -174,7 +180,7 @@ TEST(Finder, NothingQualifiesSaysWhy) {
               {Feld::SizeMax, "1.2"},
               {Feld::SizeStep, "0.1"}},
              "1"),
-         Ausschluss::CapacitorVoltage, "the peak voltage exceeds the rating 100 V, the lowest being "},
+         Ausschluss::CapacitorVoltage, "the peak voltage exceeds 67 V, the rating 100 V divided by the margin 1.5, "},
         {"a 1 V rating",
          mit({{Feld::To, "7.2"},
               {Feld::CapVPeak, "1"},
@@ -182,7 +188,7 @@ TEST(Finder, NothingQualifiesSaysWhy) {
               {Feld::SizeMax, "1.1"},
               {Feld::SizeStep, "0.1"}},
              "1"),
-         Ausschluss::CapacitorVoltage, "the peak voltage exceeds the rating 1 V, the lowest being "},
+         Ausschluss::CapacitorVoltage, "the peak voltage exceeds 1 V, the rating 1 V divided by the margin 1.5, "},
         {"a conductor of 0.1 µm",
          mit({{Feld::Conductors, "0.0001"}, {Feld::SizeMin, "1"}, {Feld::SizeMax, "1.1"}, {Feld::SizeStep, "0.1"}},
              "1"),
@@ -197,11 +203,11 @@ TEST(Finder, NothingQualifiesSaysWhy) {
         EXPECT_NE(satz.find(f.satz), std::string::npos) << satz;
         EXPECT_TRUE((satz.ends_with('.') || satz.ends_with('!')) && !satz.ends_with("!.")) << satz;  // one closing mark
         if (f.grund == Ausschluss::CapacitorVoltage) {
-            // The power named keeps the lowest peak voltage V at the rating: P (rating / V)^2 of
-            // the 100 W, rounded down to its first significant digit at the latest.
-            const double rating = std::stod(satz.substr(satz.find("rating ") + 7));
+            // The power named keeps the lowest peak voltage V at the rating / margin G: P (G / V)^2
+            // of the 100 W, rounded down to its first significant digit at the latest.
+            const double rating = std::stod(satz.substr(satz.find("the rating ") + 11)) / 1.5;
             const double lowest = std::stod(satz.substr(satz.find("lowest being ") + 13));
-            const double keeps = std::stod(satz.substr(satz.find("at most ") + 8));
+            const double keeps = std::stod(satz.substr(satz.rfind("at most ") + 8));
             const double exact = 100 * (rating / lowest) * (rating / lowest);
             EXPECT_GT(keeps, 0) << satz;
             EXPECT_LE(keeps, exact) << satz;
@@ -245,6 +251,214 @@ TEST(Finder, RankingAndTies) {
     EXPECT_FALSE(Besser(entwurf(10, 1, 8, F::Kreis, M::Cu, 2), entwurf(10, 1, 8, F::Kreis, M::Cu, 1)));
 }
 
+// The loop of the hand-worked examples below: a circle of 22 mm copper, one turn, at the
+// finder's start power (100 W) and losses (Rs 0.05 Ohm, Rp 10 MOhm), a 10-250 pF capacitor,
+// worked by hand from the formulas the model cites (ring inductance, Rr = 31171 N^2 A^2 /
+// lambda^4, skin loss with sigma 57.1428 MS/m; V = sqrt(2 P / R) X): at 7.1 MHz a 1 m circle
+// has L 2.448026 uH, R 0.0890641 Ohm, X 109.20795 Ohm, V peak 5175.091 V, efficiency 6.772927 %;
+// the 0.9 m and 1.1 m circles 4679.6 V and 5635.8 V. At 14.35 MHz N U / lambda is 0.135225,
+// 0.150292 and 0.165312 for 0.9, 1 and 1.1 m (U = 2.827, 3.142, 3.456 m).
+FinderOptionen kupferkreis(const std::vector<std::pair<Feld, const char*>>& felder) {
+    FeldTexte t = FinderVorgaben();
+    t[at(Feld::From)] = "7.1", t[at(Feld::To)] = "7.1", t[at(Feld::SizeMin)] = "1", t[at(Feld::SizeMax)] = "1";
+    t[at(Feld::Shapes)] = "circle", t[at(Feld::Materials)] = "Cu", t[at(Feld::Conductors)] = "22";
+    t[at(Feld::Turns)] = "1", t[at(Feld::SizeStep)] = "0.1";
+    for (const auto& [f, text] : felder) t[at(f)] = text;
+    const FinderGelesen g = LiesFinder(t, Language::English);
+    if (!g.options) ADD_FAILURE() << "inputs refused";
+    return g.options.value_or(FinderOptionen{});
+}
+
+TEST(Finder, MarginAndSmallLoopExclude) {
+    using F = Feld;
+    const char* drei[] = {"0.9", "1.1"};  // sizes 0.9, 1 and 1.1 m
+    struct Fall {
+        const char* name;
+        FinderOptionen o;
+        long long qualified, notSmall, voltage, unterMarge;
+        double headroom;  // of the best design; 0: none, -1: not a number
+    } faelle[] = {
+        {"5175 V against 7000 V / 1.5", kupferkreis({{F::CapVPeak, "7000"}}), 0, 0, 1, 1, 0},
+        {"5175 V against 7000 V / 1.3", kupferkreis({{F::CapVPeak, "7000"}, {F::CapMargin, "1.3"}}), 1, 0, 0, 0,
+         7000 / 5175.091},
+        {"5175 V against 5000 V / 1", kupferkreis({{F::CapVPeak, "5000"}, {F::CapMargin, "1"}}), 0, 0, 1, 0, 0},
+        {"no rating", kupferkreis({}), 1, 0, 0, 0, -1},
+        {"three sizes against 7000 V / 1.3: 1.1 m keeps the rating only",
+         kupferkreis({{F::SizeMin, drei[0]}, {F::SizeMax, drei[1]}, {F::CapVPeak, "7000"}, {F::CapMargin, "1.3"}}), 2,
+         0, 1, 1, 7000 / 5175.091},
+        {"N U / lambda 0.1353, 0.1503, 0.1653 against 0.15",
+         kupferkreis({{F::From, "14"},
+                      {F::To, "14.35"},
+                      {F::SizeMin, drei[0]},
+                      {F::SizeMax, drei[1]},
+                      {F::MaxWavelengths, "0.15"}}),
+         1, 2, 0, 0, -1},
+        {"the same against 0.151",
+         kupferkreis({{F::From, "14"},
+                      {F::To, "14.35"},
+                      {F::SizeMin, drei[0]},
+                      {F::SizeMax, drei[1]},
+                      {F::MaxWavelengths, "0.151"}}),
+         2, 1, 0, 0, -1},
+        {"1.8 m, U 5.655 m: 0.2705 against 0.25",
+         kupferkreis({{F::From, "14"}, {F::To, "14.35"}, {F::SizeMin, "1.8"}, {F::SizeMax, "1.8"}}), 0, 1, 0, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Ergebnis r = Suchen(f.o);
+        EXPECT_EQ(r.qualified, f.qualified);
+        EXPECT_EQ(r.excluded[at(Ausschluss::NotSmall)], f.notSmall);
+        EXPECT_EQ(r.excluded[at(Ausschluss::CapacitorVoltage)], f.voltage);
+        EXPECT_EQ(r.unterMarge, f.unterMarge);
+        ASSERT_EQ(r.designs.empty(), f.headroom == 0);
+        if (f.headroom > 0) {
+            EXPECT_NEAR(r.designs[0].headroom, f.headroom, 1e-6);
+        }
+        if (f.headroom < 0) {
+            EXPECT_TRUE(std::isnan(r.designs[0].headroom));
+        }
+        // Each exclusion is explained: the margin's beside the designs, the limit's when none is left.
+        if (f.unterMarge > 0 && f.qualified > 0) {
+            EXPECT_EQ(Margenhinweis(r, f.o, Language::English, "."),
+                      "Capacitor voltage: 1 of them within the rating of 7000 V but above 5385 V (the rating "
+                      "divided by the margin 1.3).");
+        }
+        // Beside designs, the candidates beyond the limit are counted in a note of their own.
+        if (f.qualified > 0) {
+            const std::vector<std::string> notes = Hinweise(r, f.o, Language::English, ".");
+            const std::string count = f.notSmall == 1 ? "1 candidate" : std::to_string(f.notSmall) + " candidates";
+            const std::string note = "Not a small loop: " + count + " left out for a conductor N·U above " +
+                                     KurzText(f.o.maxWavelengths) +
+                                     " λ at 14.35 MHz, where the small-loop formulas no longer hold.";
+            EXPECT_EQ(std::count(notes.begin(), notes.end(), note), f.notSmall > 0 ? 1 : 0);
+            const std::string marge = Margenhinweis(r, f.o, Language::English, ".");
+            EXPECT_EQ(std::count(notes.begin(), notes.end(), marge), f.unterMarge > 0 ? 1 : 0);
+        }
+        if (f.notSmall > 0 && f.qualified == 0) {
+            EXPECT_NE(Begruendung(r, f.o, Language::English, ".").find("longer than 0.25 λ at 14.35 MHz"),
+                      std::string::npos);
+        }
+    }
+}
+
+TEST(Finder, SearchEdgeIsMarked) {
+    using F = Feld;
+    // 7-7.2 MHz, 0.9, 1 and 1.1 m: C tune at 7 MHz 238.6, 208.4, 184.3 pF, at 7.2 MHz 225.4,
+    // 196.8, 174.1 pF; the efficiency grows with the size.
+    auto band = [](std::vector<std::pair<Feld, const char*>> mehr) {
+        mehr.insert(mehr.begin(), {{F::From, "7"}, {F::To, "7.2"}, {F::SizeMin, "0.9"}, {F::SizeMax, "1.1"}});
+        return kupferkreis(mehr);
+    };
+    struct Fall {
+        const char* name;
+        FinderOptionen o;
+        int edge;
+        const char* hinweis;
+    } faelle[] = {
+        {"all three fit: 1.1 m, the largest", band({}), 1,
+         "1 design is at the search's largest size (1.1 m): a search with larger loops may find a better one."},
+        {"200-250 pF: only 0.9 m, the smallest", band({{F::CapMin, "200"}}), -1,
+         "1 design is at the search's smallest size (0.9 m): a search with smaller loops may find a better one."},
+        {"180-220 pF: only 1 m, inside", band({{F::CapMin, "180"}, {F::CapMax, "220"}}), 0, ""},
+        {"one size: no edge", band({{F::SizeMin, "1"}, {F::SizeMax, "1"}}), 0, ""},
+        {"two conductors at the largest", band({{F::Conductors, "22, 28"}}), 1,
+         "2 designs are at the search's largest size (1.1 m): a search with larger loops may find a better one."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Ergebnis r = Suchen(f.o);
+        ASSERT_FALSE(r.designs.empty());
+        for (const Entwurf& d : r.designs) EXPECT_EQ(d.searchEdge, f.edge);
+        EXPECT_EQ(Randhinweis(r, f.o, Language::English, "."), f.hinweis);
+    }
+}
+
+TEST(Finder, NothingQualifiesProposesWhatHelps) {
+    using F = Feld;
+    using A = VorschlagArt;
+    struct Erwartet {
+        A art;
+        double wert;  // rating (V), power (W) or FROM of the part (MHz)
+        double bis;   // TO of the part (MHz)
+        double eta;   // %
+        double size, conductor;
+        bool unterZehntel;
+    };
+    struct Fall {
+        const char* name;
+        FinderOptionen o;
+        std::vector<Erwartet> vorschlaege;
+        const char* satz;  // part of the sentence
+    } faelle[] = {
+        // 5175.091 V at 100 W against 4000 V / 1.5: a rating of 1.5 x 5175.091 V; or
+        // 100 W (2666.67 / 5175.091)^2 = 26.552 W.
+        {"one loop, its voltage too high",
+         kupferkreis({{F::CapVPeak, "4000"}}),
+         {{A::Festigkeit, 7762.637, 0, 6.772927, 1, 22, false}, {A::Leistung, 26.55226, 0, 6.772927, 1, 22, false}},
+         "The only candidate does not qualify. What would help: a capacitor rated at least 7763 V (loop: circle 1 m, "
+         "22 mm Cu, 1 turn; η 6.77 %); or at most 26.5 W (the same loop; η 6.77 %). Why: "},
+        // 7-14 MHz with a 60-250 pF capacitor: C tune = 25330.2 / (f^2 2.448026) - 2.7838 pF
+        // reaches 60 pF at 12.8377 MHz, so the rows 7 ... 12.74 MHz (7 + 41 x 0.14) qualify;
+        // the worst efficiency over them is the lowest frequency's, 6.442094 %.
+        {"the capacitor's minimum cuts the band",
+         kupferkreis({{F::From, "7"}, {F::To, "14"}, {F::CapMin, "60"}}),
+         {{A::Teilband, 7, 12.74, 6.442094, 1, 22, false}},
+         "What would help: only part of the band: 7 to 12.74 MHz (loop: circle 1 m, 22 mm Cu, 1 turn; η 6.44 %)."},
+        // Copper and iron of 1 and 22 mm against 1500 V / 1: copper 22 mm is the most
+        // efficient (5175.091 V, 6.772927 %), iron 1 mm (sigma 8.3 MS/m: 2010.538 V,
+        // 0.3178568 %) the lowest voltage, below a tenth of the best; it keeps the rating
+        // up to 100 W (1500 / 2010.538)^2 = 55.66 W, the copper loop up to 8.4013 W.
+        {"a lossy loop of low voltage",
+         kupferkreis({{F::CapVPeak, "1500"}, {F::CapMargin, "1"}, {F::Materials, "Cu, Fe"}, {F::Conductors, "1, 22"}}),
+         {{A::Festigkeit, 5175.091, 0, 6.772927, 1, 22, false}, {A::Leistung, 8.401301, 0, 6.772927, 1, 22, false}},
+         "the lowest being 2011 V (4 candidates): a capacitor with a higher rating or at most 55.6 W (with a loop "
+         "of only 0.3179 % efficiency, less than a tenth of the best, 6.77 %)."},
+        // 7-8 MHz, 95-250 pF, 7800 V / 1.5 = 5200 V, copper of 0.5 and 22 mm: the 22 mm loop
+        // fits the capacitor (C tune 208.4 to 158.9 pF) but reaches 5644.96 V at 8 MHz, so it
+        // needs 8467.44 V, or 100 W (5200 / 5644.96)^2 = 84.856 W, and keeps 5200 V up to
+        // 7.14 MHz (5197.2 V; 5208.3 V at 7.16 MHz), at 6.442094 %. The 0.5 mm loop (L 4.8257
+        // uH, 0.3927 %, below a tenth) covers a wider part, up to 7.32 MHz (C tune 95.18 pF),
+        // and is not proposed.
+        {"a wider part only with a loop below a tenth",
+         kupferkreis(
+             {{F::From, "7"}, {F::To, "8"}, {F::CapMin, "95"}, {F::CapVPeak, "7800"}, {F::Conductors, "0.5, 22"}}),
+         {{A::Festigkeit, 8467.439, 0, 6.442094, 1, 22, false},
+          {A::Leistung, 84.85649, 0, 6.442094, 1, 22, false},
+          {A::Teilband, 7, 7.14, 6.442094, 1, 22, false}},
+         "or only part of the band: 7 to 7.14 MHz (the same loop; η 6.44 %)."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Ergebnis r = Suchen(f.o);
+        EXPECT_EQ(r.qualified, 0);
+        ASSERT_EQ(r.vorschlaege.size(), f.vorschlaege.size());
+        for (std::size_t i = 0; i < f.vorschlaege.size(); ++i) {
+            const Vorschlag& v = r.vorschlaege[i];
+            const Erwartet& e = f.vorschlaege[i];
+            EXPECT_EQ(v.art, e.art);
+            const double wert = e.art == A::Festigkeit ? v.ratingV : e.art == A::Leistung ? v.powerW : v.fromMHz;
+            EXPECT_NEAR(wert, e.wert, 1e-6 * e.wert);
+            if (e.art == A::Teilband) {
+                EXPECT_NEAR(v.toMHz, e.bis, 1e-9);
+            }
+            EXPECT_NEAR(v.loop.efficiencyWorstPercent, e.eta, 1e-6);
+            EXPECT_EQ(v.loop.sizeM, e.size);
+            EXPECT_EQ(v.loop.conductorMm, e.conductor);
+            EXPECT_EQ(v.unterZehntel, e.unterZehntel);
+        }
+        const std::string satz = Begruendung(r, f.o, Language::English, ".");
+        EXPECT_NE(satz.find(f.satz), std::string::npos) << satz;
+        // The JSON lists them in the same order, by kind.
+        const std::string json = FinderJson({FinderVorgaben(), f.o, r, Language::English, std::nullopt});
+        std::size_t at = json.find("\"proposals\":[");
+        for (const Erwartet& e : f.vorschlaege) {
+            const char* kind = e.art == A::Festigkeit ? "rating" : e.art == A::Leistung ? "power" : "part_of_band";
+            at = json.find(std::string("{\"kind\":\"") + kind + "\"", at);
+            ASSERT_NE(at, std::string::npos) << kind;
+        }
+    }
+}
+
 TEST(Finder, ResultDoesNotDependOnTheThreads) {
     const FinderOptionen o = optionen({{Feld::SizeStep, "0.05"}, {Feld::CapVPeak, "7000"}});
     const FeldTexte t = FinderVorgaben();
@@ -257,4 +471,57 @@ TEST(Finder, ResultDoesNotDependOnTheThreads) {
         if (erster.empty()) erster = json;
         EXPECT_EQ(json, erster) << threads << " threads";
     }
+}
+
+TEST(Finder, HalvingFindsWhatTheExhaustiveScanFinds) {
+    // Bands, capacitors and ratings across the conditions; sizes across the inductance
+    // formula's change for one turn (D = 10.87 d: 0.24 m for 22 mm, 0.38 m for 35 mm).
+    const std::vector<std::pair<const char*, const char*>> baender{{"7", "7.2"},   {"7", "14.35"},   {"14", "14.35"},
+                                                                   {"3.5", "3.8"}, {"10.1", "10.1"}, {"21", "29.7"}};
+    struct Kondensator {
+        const char *min, *max, *q, *stray;
+    };
+    const Kondensator kondensatoren[] = {{"10", "250", "", "0"}, {"40", "60", "", "0"}, {"5", "100", "1000", "20"}};
+    const std::vector<std::pair<const char*, const char*>> festigkeiten{
+        {"", "1.5"}, {"3000", "1.5"}, {"800", "1"}, {"10000", "1.5"}};
+    int mitEntwurf = 0, ohne = 0;
+    for (const auto& [von, bis] : baender)
+        for (const Kondensator& c : kondensatoren)
+            for (const auto& [volt, marge] : festigkeiten) {
+                const FinderOptionen o = optionen({{Feld::From, von},
+                                                   {Feld::To, bis},
+                                                   {Feld::CapMin, c.min},
+                                                   {Feld::CapMax, c.max},
+                                                   {Feld::CapQ, c.q},
+                                                   {Feld::Stray, c.stray},
+                                                   {Feld::CapVPeak, volt},
+                                                   {Feld::CapMargin, marge},
+                                                   {Feld::SizeMin, "0.2"},
+                                                   {Feld::SizeStep, "0.05"},
+                                                   {Feld::Conductors, "6, 22, 35"}});
+                SCOPED_TRACE(std::string(von) + "-" + bis + " MHz, " + c.min + "-" + c.max + " pF, " + volt + " V");
+                const Ergebnis schnell = Suchen(o), alle = SuchenVollstaendig(o);
+                EXPECT_EQ(schnell.excluded, alle.excluded);
+                EXPECT_EQ(schnell.unterMarge, alle.unterMarge);
+                EXPECT_EQ(FinderJson({FinderVorgaben(), o, schnell, Language::English, std::nullopt}),
+                          FinderJson({FinderVorgaben(), o, alle, Language::English, std::nullopt}));
+                (alle.qualified > 0 ? mitEntwurf : ohne) += 1;
+            }
+    // Around the inductance formula's change for one turn of 35 mm (D = 0.3805 m): at 14 MHz
+    // the ring's 15 % less inductance puts C tune above 200 pF just above it, while both
+    // ends of 0.37 ... 0.45 m fit.
+    const FinderOptionen wechsel = optionen({{Feld::From, "14"},
+                                             {Feld::CapMax, "200"},
+                                             {Feld::SizeMin, "0.37"},
+                                             {Feld::SizeMax, "0.45"},
+                                             {Feld::SizeStep, "0.001"},
+                                             {Feld::Shapes, "circle"},
+                                             {Feld::Materials, "Cu"},
+                                             {Feld::Conductors, "35"},
+                                             {Feld::Turns, "1"}});
+    const Ergebnis schnell = Suchen(wechsel), alle = SuchenVollstaendig(wechsel);
+    EXPECT_GT(alle.excluded[at(Ausschluss::CapacitorRange)], 0);
+    EXPECT_EQ(schnell.excluded, alle.excluded);
+    EXPECT_GT(mitEntwurf, 12);  // the grid is not all empty
+    EXPECT_GT(ohne, 0);
 }

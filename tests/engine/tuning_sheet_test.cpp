@@ -303,3 +303,50 @@ TEST(TuningTexts, WideNumbersAreCompact) {
         {123456789.123, "123456789,12"}, {1.46e307, "1,46×10³⁰⁷"}, {-9.996e9, "-1,00×10¹⁰"}, {INFINITY, ""}, {NAN, ""}};
     for (const auto& [value, text] : cases) EXPECT_EQ(FensterZahl(value, 2, ","), text);
 }
+
+TEST(TuningSheet, CapacitorCoverUnderItsRating) {
+    // A circle of 1 m, one turn of 22 mm copper (U 3.142 m), 100 W, a 10-250 pF capacitor,
+    // worked by hand: L = r mu0 (ln(8 r / a) - 2) = 2.448026 uH and CL = 0.886 U = 2.7838 pF
+    // tune it from 6.397901 MHz (250 pF) to 28.449978 MHz (10 pF), f = 1 / (2 pi sqrt(L C)). V = sqrt(2 P / R) X rises
+    // from 4768.8 V to 6979.898 V at 13.68045 MHz and falls to 4763.2 V: 5000 V hold up to
+    // 6.790578 and from 26.871006 MHz; the whole range holds up to 100 W (rating / 6979.898)^2.
+    // The sentence rounds the parts inwards to the kilohertz and the power down to 0.1 W.
+    const LoopEingaben loop{"1", "3,142", "22", "1", "", "100", "0,05", "22", "10000", "Kreis", "Cu"};
+    const double von = 6.397901, bis = 28.449978;
+    struct Fall {
+        std::optional<double> rating;
+        std::vector<VoltageCover::Part> holds;
+        double powerW;
+        const char* satz;
+    } faelle[] = {
+        {7000, {{von, bis}}, 100.57683, "; at 100 W it keeps the 7000 V rating over the whole range"},
+        {5000,
+         {{von, 6.790578}, {26.871006, bis}},
+         51.314710,
+         "; at 100 W it keeps the 5000 V rating only from 6.398 to 6.790 MHz and from 26.872 to 28.449 MHz; over "
+         "the whole range up to 51.3 W"},
+        {4000,
+         {},
+         32.841414,
+         "; at 100 W the voltage exceeds the 4000 V rating over the whole range; over the whole range up to 32.8 W"},
+        {std::nullopt, {}, 0, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.rating.value_or(0));
+        const Sheet s =
+            Compute(loop, At(7.1, [&](auto& o) { o.capMinPf = 10, o.capMaxPf = 250, o.capVPeakV = f.rating; }));
+        ASSERT_EQ(s.voltageCover.has_value(), f.rating.has_value());
+        EXPECT_EQ(DecktSpannung(s, Language::English, "."), f.satz);
+        if (!f.rating) continue;
+        const VoltageCover& c = *s.voltageCover;
+        ASSERT_EQ(c.holds.size(), f.holds.size());
+        for (std::size_t i = 0; i < f.holds.size(); ++i) {
+            EXPECT_NEAR(c.holds[i].fromMHz, f.holds[i].fromMHz, 1e-6);
+            EXPECT_NEAR(c.holds[i].toMHz, f.holds[i].toMHz, 1e-6);
+        }
+        EXPECT_NEAR(c.vPeakMaxV, 6979.8978, 1e-3);
+        EXPECT_NEAR(c.vPeakMaxAtMHz, 13.68045, 1e-3);
+        EXPECT_NEAR(c.holdsAllPowerW, f.powerW, 1e-5);
+        EXPECT_TRUE(c.complete);
+    }
+}

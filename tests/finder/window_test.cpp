@@ -7,6 +7,7 @@
 // range (its capacitor set from the finder's) show exactly the finder's numbers.
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -51,7 +52,9 @@ private slots:
         QVERIFY(w && w->isVisible());
         QCOMPARE(in(w, "txtLeistung")->text(), QStringLiteral("50"));  // the main window's power
 
-        // 1,501 sizes of 108 combinations: long enough to show its progress; cancelled.
+        // 1,501 sizes of 108 combinations, none of which keeps a 1 V rating, so that every
+        // candidate is computed for the reasons: long enough to show its progress; cancelled.
+        in(w, "txtUmax")->setText(QStringLiteral("1"));
         in(w, "txtGroesseSchritt")->setText(QStringLiteral("0.001"));
         QTRY_VERIFY(in<QPushButton>(w, "cmdAbbrechen")->isVisible());
         QVERIFY(in<QProgressBar>(w, "prgSuche")->isVisible());
@@ -60,11 +63,12 @@ private slots:
         QCOMPARE(in<QLabel>(w, "lblZaehlung")->text(), QStringLiteral("Search cancelled."));
         // Started again, then overtaken by a new input: the result is the new search's, 10 sizes
         // (with a lossy capacitor and stray C, which the tuning range must get too).
+        in(w, "txtUmax")->clear();
         in(w, "txtGuete")->setText(QStringLiteral("1000"));
         in(w, "txtStreu")->setText(QStringLiteral("5"));
-        in(w, "txtGroesseBis")->setText(QStringLiteral("1.99"));
+        in(w, "txtGroesseBis")->setText(QStringLiteral("1.59"));
         QTRY_VERIFY(w->sucht());
-        in(w, "txtGroesseVon")->setText(QStringLiteral("1.9"));
+        in(w, "txtGroesseVon")->setText(QStringLiteral("1.5"));
         in(w, "txtGroesseSchritt")->setText(QStringLiteral("0.01"));
         QTRY_VERIFY(!w->sucht());
         QCOMPARE(w->modell().ergebnis().evaluated, 10 * 108);
@@ -102,6 +106,52 @@ private slots:
         QCOMPARE(*sheet.summary.P_capacitor_max_W, d.pCapacitorMaxW);
         QCOMPARE(*sheet.summary.V_peak_max_V, d.vPeakMaxV);
         QCOMPARE(*sheet.summary.I_rms_max_A, d.iRmsMaxA);
+    }
+
+    // A wrong field: its reason beside it, the global message while some field is
+    // wrong and not a moment longer; the key columns in sight at 1366 px.
+    void reasonsKeyColumnsAndTheGlobalMessage() {
+        HauptProgramm modul(dienste);
+        modul.Main();
+        modul.Hauptfenster()->controls().mnuAktFinder->trigger();
+        finder::FinderWindow* w = modul.Finderfenster();
+        QVERIFY(w);
+        const QString pruefen = QStringLiteral("Please check the inputs with a reason in red.");
+        struct {
+            const char *feld, *text, *grund, *reason;
+        } const faelle[] = {
+            {"txtMarge", "5.01", "grundMarge", "from 1 to 5"},
+            {"txtMarge", "0.99", "grundMarge", "from 1 to 5"},
+            {"txtWellenlaengen", "0.51", "grundWellenlaengen", "from 0.1 to 0.5"},
+            {"txtWellenlaengen", "0.09", "grundWellenlaengen", "from 0.1 to 0.5"},
+        };
+        for (const auto& f : faelle) {
+            const QString vorher = in(w, f.feld)->text();
+            in(w, f.feld)->setText(QString::fromLatin1(f.text));
+            QLabel* grund = in<QLabel>(w, f.grund);
+            QTRY_COMPARE(grund->text(), QString::fromLatin1(f.reason));
+            QVERIFY(grund->isVisible());
+            QCOMPARE(in<QLabel>(w, "lblZaehlung")->text(), pruefen);
+            // Beside its field: right of it, on its line.
+            auto beside = [&] {
+                const QRect feld = in(w, f.feld)->geometry(), neben = grund->geometry();
+                return neben.left() > feld.right() && neben.left() - feld.right() < 20 && neben.top() < feld.bottom() &&
+                       neben.bottom() > feld.top();
+            };
+            QTRY_VERIFY(beside());
+            in(w, f.feld)->setText(vorher);
+            QTRY_VERIFY(!grund->isVisible());
+            QVERIFY(in<QLabel>(w, "lblZaehlung")->text() != pruefen);  // at once, while the search runs
+        }
+        QTRY_VERIFY(!w->sucht());
+        w->resize(1366 - 48, w->height());
+        QTest::qWait(0);
+        const QHeaderView& kopf = *w->tabelle().horizontalHeader();
+        for (const char* key : {"efficiency_worst_percent", "gain_worst_dBi", "V_peak_max_V", "headroom",
+                                "C_tune_from_pF", "C_tune_to_pF"}) {
+            const int spalte = finder::FinderModel::column(key);
+            QVERIFY2(kopf.sectionViewportPosition(spalte) + kopf.sectionSize(spalte) <= kopf.viewport()->width(), key);
+        }
     }
 };
 

@@ -42,8 +42,11 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
 
 QVariant FinderModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return qs(kFinderSpalten[static_cast<std::size_t>(section)].text.heading, lang_);
+    const texte::SpaltenText& t = kFinderSpalten[static_cast<std::size_t>(section)].text;
+    // The text table's short heading over its unit keeps the key columns in sight on a
+    // small screen; the tooltip gives the full heading and what the column holds.
+    if (role == Qt::DisplayRole) return qs(t.shortHeading, lang_) + (t.unit.empty() ? QString() : "\n" + qs(t.unit));
+    if (role == Qt::ToolTipRole) return qs(t.heading, lang_) + '\n' + qs(t.tooltip, lang_);
     return {};
 }
 

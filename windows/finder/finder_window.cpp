@@ -36,41 +36,53 @@
 namespace ringfeld::finder {
 namespace {
 
-// The fields' layout names (none for the two lists of check boxes), labels and reasons, in the order of Feld.
+// The fields' layout names (none for the two lists of check boxes), labels and
+// reasons, in the order of Feld, and where each stands: its group and, within the
+// group, its column of fields (the band in two columns and the search space in
+// three keep the inputs low and leave the height to the table).
 struct FeldName {
     const char* feld;
     const char* label;
     const char* grund;
     int gruppe;  // 0 band and capacitor, 1 power and losses, 2 search space
+    int spalte;  // 0, 1 or 2
 };
 constexpr std::array<FeldName, kFeldAnzahl> kNamen{{
-    {"txtVon", "lblVon", "grundVon", 0},
-    {"txtBis", "lblBis", "grundBis", 0},
-    {"txtCmin", "lblCmin", "grundCmin", 0},
-    {"txtCmax", "lblCmax", "grundCmax", 0},
-    {"txtUmax", "lblUmax", "grundUmax", 0},
-    {"txtGuete", "lblGuete", "grundGuete", 0},
-    {"txtStreu", "lblStreu", "grundStreu", 0},
-    {"txtErde", "lblErde", "grundErde", 1},
-    {"txtLeistung", "lblLeistung", "grundLeistung", 1},
-    {"txtReihe", "lblReihe", "grundReihe", 1},
-    {"txtParallel", "lblParallel", "grundParallel", 1},
-    {"txtGroesseVon", "lblGroesseVon", "grundGroesseVon", 2},
-    {"txtGroesseBis", "lblGroesseBis", "grundGroesseBis", 2},
-    {"txtGroesseSchritt", "lblGroesseSchritt", "grundGroesseSchritt", 2},
-    {nullptr, "lblFormen", "grundFormen", 2},
-    {nullptr, "lblMaterialien", "grundMaterialien", 2},
-    {"txtLeiter", "lblLeiter", "grundLeiter", 2},
-    {"txtWindungen", "lblWindungen", "grundWindungen", 2},
-    {"txtAbstand", "lblAbstand", "grundAbstand", 2},
+    {"txtVon", "lblVon", "grundVon", 0, 0},
+    {"txtBis", "lblBis", "grundBis", 0, 0},
+    {"txtCmin", "lblCmin", "grundCmin", 0, 0},
+    {"txtCmax", "lblCmax", "grundCmax", 0, 0},
+    {"txtUmax", "lblUmax", "grundUmax", 0, 1},
+    {"txtMarge", "lblMarge", "grundMarge", 0, 1},
+    {"txtGuete", "lblGuete", "grundGuete", 0, 1},
+    {"txtStreu", "lblStreu", "grundStreu", 0, 1},
+    {"txtErde", "lblErde", "grundErde", 1, 0},
+    {"txtLeistung", "lblLeistung", "grundLeistung", 1, 0},
+    {"txtReihe", "lblReihe", "grundReihe", 1, 0},
+    {"txtParallel", "lblParallel", "grundParallel", 1, 0},
+    {"txtGroesseVon", "lblGroesseVon", "grundGroesseVon", 2, 0},
+    {"txtGroesseBis", "lblGroesseBis", "grundGroesseBis", 2, 0},
+    {"txtGroesseSchritt", "lblGroesseSchritt", "grundGroesseSchritt", 2, 0},
+    {nullptr, "lblFormen", "grundFormen", 2, 1},
+    {nullptr, "lblMaterialien", "grundMaterialien", 2, 1},
+    {"txtLeiter", "lblLeiter", "grundLeiter", 2, 2},
+    {"txtWindungen", "lblWindungen", "grundWindungen", 2, 2},
+    {"txtAbstand", "lblAbstand", "grundAbstand", 2, 2},
+    {"txtWellenlaengen", "lblWellenlaengen", "grundWellenlaengen", 2, 0},
 }};
+// Every field has its row: an entry left out does not compile.
+static_assert(std::all_of(kNamen.begin(), kNamen.end(), [](const FeldName& n) { return n.label != nullptr; }));
 constexpr std::array<const char*, 2> kFormNamen{"chkKreis", "chkQuadrat"};
 constexpr std::array<const char*, 6> kMaterialNamen{"chkCu", "chkAl", "chkFe", "chkAg", "chkZn", "chkMessing"};
 static_assert(kFormNamen.size() == kFormListe.size() && kMaterialNamen.size() == kMaterialListe.size());
 
-constexpr int kBreiteFeld = 90;     // pixels of an input field
-constexpr int kBreiteListe = 190;   // pixels of a list field
-constexpr int kBreiteGrund = 140;   // pixels of the reason beside it
+constexpr int kBreiteFeld = 80;    // pixels of an input field
+constexpr int kBreiteListe = 200;  // pixels of a list field
+constexpr int kBreiteGrund = 150;  // pixels a reason beside its field may take before it wraps
+constexpr int kGrundSpalten = 3;   // grid columns of a column of fields: label, field, reason
+// The key columns, in the window's order after the size.
+constexpr std::array<std::string_view, 6> kSchluesselSpalten{
+    "efficiency_worst_percent", "gain_worst_dBi", "V_peak_max_V", "headroom", "C_tune_from_pF", "C_tune_to_pF"};
 constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown
 constexpr int kAnzeigeTakt = 50;    // ms between two looks at the progress
 constexpr QSize kStartGroesse(1240, 820);
@@ -115,24 +127,28 @@ void FinderWindow::build() {
     for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
         const FeldName& n = kNamen[i];
         QGridLayout& g = *raster[static_cast<std::size_t>(n.gruppe)];
-        const int zeile = g.rowCount();
+        int zeile = 0;
+        for (std::size_t k = 0; k < i; ++k) zeile += int(kNamen[k].gruppe == n.gruppe && kNamen[k].spalte == n.spalte);
+        const int spalte = n.spalte * kGrundSpalten;
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(n.label));
+        // The reason stands right beside its field and takes room only while it is shown.
         auto* grund = new QLabel(this);
         grund->setObjectName(QString::fromLatin1(n.grund));
         grund->setStyleSheet(QStringLiteral("color: #b00000;"));
         grund->setWordWrap(true);
-        grund->setFixedWidth(kBreiteGrund);
+        grund->setMaximumWidth(kBreiteGrund);
+        grund->setVisible(false);
         gruende_[i] = grund;
-        g.addWidget(label, zeile, 0);
-        g.addWidget(grund, zeile, 2);
+        g.addWidget(label, zeile, spalte);
         if (n.feld) {
+            g.addWidget(grund, zeile, spalte + 2);
             auto* feld = new QLineEdit(this);
             feld->setObjectName(QString::fromLatin1(n.feld));
             const bool liste = static_cast<Feld>(i) == Feld::Conductors || static_cast<Feld>(i) == Feld::Turns;
             feld->setFixedWidth(liste ? kBreiteListe : kBreiteFeld);
             label->setBuddy(feld);
-            g.addWidget(feld, zeile, 1);
+            g.addWidget(feld, zeile, spalte + 1);
             texte_[i] = feld;
             continue;
         }
@@ -146,11 +162,13 @@ void FinderWindow::build() {
             (formen ? formen_[k] : materialien_[k]) = kasten;
             kaesten->addWidget(kasten);
         }
+        kaesten->addWidget(grund);  // right after the boxes
         kaesten->addStretch(1);
-        g.addLayout(kaesten, zeile, 1);
+        g.addLayout(kaesten, zeile, spalte + 1);
     }
+    // The room left over goes to the right of the last column, not between a field and its reason.
     for (QGridLayout* g : raster) {
-        g->setColumnStretch(2, 1);
+        g->setColumnStretch(g->columnCount(), 1);
         g->setRowStretch(g->rowCount(), 1);
     }
 
@@ -187,7 +205,18 @@ void FinderWindow::build() {
     // A table of some hundred designs at most: every heading can be read in full.
     tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 4);
+    // What decides between designs stands right after the design itself, in sight
+    // without scrolling on a small screen; the exports keep the registry's order.
+    int nach = tabelle_->horizontalHeader()->visualIndex(FinderModel::column("size_m"));
+    for (std::string_view key : kSchluesselSpalten)
+        tabelle_->horizontalHeader()->moveSection(tabelle_->horizontalHeader()->visualIndex(FinderModel::column(key)),
+                                                  ++nach);
     aussen->addWidget(tabelle_, 1);
+    // How the designs are ranked and what the columns hold, as the command line's footnote says.
+    rangfolge_ = new QLabel(this);
+    rangfolge_->setObjectName(QStringLiteral("lblRangfolge"));
+    rangfolge_->setWordWrap(true);
+    aussen->addWidget(rangfolge_);
 
     auto* knoepfe = new QHBoxLayout;
     aussen->addLayout(knoepfe);
@@ -225,6 +254,7 @@ void FinderWindow::applyLanguage(Language lang) {
     for (std::size_t k = 0; k < formen_.size(); ++k) formen_[k]->setText(qs(kFormListe[k].text.in(lang)));
     for (std::size_t k = 0; k < materialien_.size(); ++k) materialien_[k]->setText(qs(kMaterialListe[k].text.in(lang)));
     fortschritt_->setFormat(qs(texte::kSucht.in(lang)));
+    rangfolge_->setText(qs(texte::kRangfolge.in(lang)) + ' ' + qs(texte::kFussnote.in(lang)) + '.');
     // The table's texts and the counts follow the language; the numbers stay.
     modell_.setErgebnis(modell_.ergebnis(), lang);
     zaehlungZeigen();
@@ -282,16 +312,12 @@ void FinderWindow::EingabenSetzen(const std::map<std::string, std::string>& wert
 void FinderWindow::arrange(bool schmal) {
     for (QGroupBox* g : gruppen_) oben_->removeWidget(g);
     oben_->addWidget(gruppen_[0], 0, 0);
-    if (schmal) {
-        oben_->addWidget(gruppen_[1], 1, 0);
-        oben_->addWidget(gruppen_[2], 0, 1, 2, 1);
-    } else {
-        oben_->addWidget(gruppen_[1], 0, 1);
+    oben_->addWidget(gruppen_[1], 0, 1);
+    if (schmal)
+        oben_->addWidget(gruppen_[2], 1, 0, 1, 2);
+    else
         oben_->addWidget(gruppen_[2], 0, 2);
-    }
-    oben_->setColumnStretch(0, 1);
-    oben_->setColumnStretch(1, schmal ? 2 : 1);
-    oben_->setColumnStretch(2, schmal ? 0 : 2);
+    for (int spalte = 0; spalte < 3; ++spalte) oben_->setColumnStretch(spalte, spalte == 2 && !schmal ? 1 : 0);
 }
 
 // ---------------------------------------------------------------- the search
@@ -301,8 +327,15 @@ void FinderWindow::compute() {
     const Language lang = sprache();
     const FeldTexte texte = felder();
     const FinderGelesen gelesen = LiesFinder(texte, lang);
-    for (std::size_t i = 0; i < kFeldAnzahl; ++i) gruende_[i]->setText(qs(gelesen.reasons[i]));
+    for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
+        const QString grund = qs(gelesen.reasons[i]);
+        // A short reason on one line; a long one wraps at kBreiteGrund.
+        gruende_[i]->setWordWrap(gruende_[i]->fontMetrics().horizontalAdvance(grund) > kBreiteGrund);
+        gruende_[i]->setText(grund);
+        gruende_[i]->setVisible(!grund.isEmpty());
+    }
     const unsigned nummer = ++nummer_;
+    feldFehler_ = !gelesen.options;
     if (!gelesen.options) {
         // No design from half-read inputs.
         anzeige_.stop();
@@ -328,6 +361,7 @@ void FinderWindow::compute() {
     fortschritt_->setRange(0, 1000);
     fortschritt_->setValue(0);
     anzeige_.start();
+    zaehlungZeigen();
 }
 
 void FinderWindow::Abbrechen() {
@@ -369,14 +403,16 @@ void FinderWindow::zaehlungZeigen() {
     findChild<QPushButton*>(QStringLiteral("cmdUebernehmen"))->setEnabled(entwuerfe);
     for (const char* name : {"cmdCsv", "cmdJson"})
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(gesucht_.has_value());
-    if (!gesucht_) {
-        zaehlung_->setText(qs(tuning::texte::kEingabenPruefen.in(lang)));
+    // The global message only while a field is wrong; a valid search that has not
+    // finished yet keeps the last result's counts, or says nothing.
+    if (feldFehler_ || !gesucht_) {
+        zaehlung_->setText(feldFehler_ ? qs(tuning::texte::kEingabenPruefen.in(lang)) : QString());
         return;
     }
+    const std::string sep = str(QLocale::system().decimalPoint());
     QString text = qs(Zaehlung(e, lang)) + '\n' + qs(Ausschluesse(e, lang));
-    if (const std::string warum = Begruendung(e, *gesucht_, lang, str(QLocale::system().decimalPoint()));
-        !warum.empty())
-        text += '\n' + qs(warum);
+    for (const std::string& hinweis : Hinweise(e, *gesucht_, lang, sep)) text += '\n' + qs(hinweis);
+    if (const std::string warum = Begruendung(e, *gesucht_, lang, sep); !warum.empty()) text += '\n' + qs(warum);
     zaehlung_->setText(text);
 }
 

@@ -80,6 +80,7 @@ struct RowValues {
     std::optional<double> P_capacitor_W;
     std::optional<double> f_self_resonance_MHz;  // unset when CL <= 0
     double proximity_factor = 0;
+    double conductor_wavelengths = 0;  // N U / lambda, as the model computed it
     std::vector<Flag> flags;
 };
 
@@ -127,12 +128,26 @@ struct MeasuredResult {
     std::vector<Flag> flags;
 };
 
+// Where the capacitor both tunes the loop and keeps its peak-voltage rating at the
+// loop's power: over the capacitor's range [capacitor_covers_from_MHz,
+// capacitor_covers_to_MHz], the frequencies whose peak voltage is at most the rating.
+struct VoltageCover {
+    struct Part {
+        double fromMHz = 0, toMHz = 0;
+    };
+    std::vector<Part> holds;                  // in order of frequency; empty: nowhere
+    double vPeakMaxV = 0, vPeakMaxAtMHz = 0;  // the highest peak voltage over the range
+    double holdsAllPowerW = 0;                // the power at which the rating holds over the whole range
+    bool complete = true;                     // false: the model refuses part of the range, left out above
+};
+
 struct Sheet {
     LoopZahlen loop;  // the loop as given (its frequency unused)
     SheetOptions options;
     std::vector<SheetRow> rows;
     Summary summary;
     std::optional<MeasuredResult> measured;
+    std::optional<VoltageCover> voltageCover;  // CapacitorVoltageCover's
 };
 
 // Which sheet option is unusable, if any: step <= 0 or from > to or too many rows (TO included),
@@ -163,6 +178,11 @@ Sheet BerechneAbstimmbereich(const LoopZahlen& loop, const SheetOptions& options
 // row by row and the measured block is computed on its own.
 SheetRow BerechneZeile(const LoopZahlen& loop, double mhz, const SheetOptions& options);
 MeasuredResult BerechneMessung(const LoopZahlen& loop, const SheetOptions& options);  // options.measured set
+
+// With a rating, a capacitor range that tunes the loop (summary's cover) and a power:
+// where the capacitor keeps the rating (core/capacitor_cover.cpp); else none.
+std::optional<VoltageCover> CapacitorVoltageCover(const LoopZahlen& loop, const SheetOptions& options,
+                                                  const Summary& summary);
 
 // The summary of rows taken in order. Rows taken in blocks apart give the same
 // summary when the blocks are joined in their order. Rows without a capacitor

@@ -23,8 +23,11 @@ struct FinderExport {
 
 // {"inputs" (the texts by key), "options" (the numbers read from them),
 // "candidates_evaluated", "candidates_qualified", "excluded" (a count per
-// condition), "message" (why nothing qualifies, else null), "designs" (one object
-// a line, the keys of finder/finder_columns.h)}.
+// condition), "excluded_within_rating_below_margin" (of those excluded by their
+// voltage), "notes" (the sentences under the counts), "proposals" (when nothing
+// qualifies: {"kind", its numbers, "below_a_tenth_of_the_best", "design"}),
+// "message" (why nothing qualifies, else null), "designs" (one object a line, the
+// keys of finder/finder_columns.h)}.
 std::string FinderJson(const FinderExport& e);
 // A header line of the columns' keys, then a line per design; CRLF line ends.
 std::string FinderCsv(const FinderExport& e);

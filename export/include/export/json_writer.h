@@ -62,6 +62,10 @@ public:
         separate();
         put("null");
     }
+    void boolean(bool yes) {
+        separate();
+        put(yes ? "true" : "false");
+    }
 
 private:
     void separate() {

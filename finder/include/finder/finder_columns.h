@@ -22,7 +22,8 @@ enum class SpaltenArt {
     Material,  // the material likewise
     Ganz,      // a whole number
     Kurz,      // a number as its field holds it: the shortest text, no trailing zeros
-    Zahl,      // a computed number, to the column's decimals
+    Zahl,      // a computed number, to the column's decimals; empty where it is not a number
+    Rand,      // the search's edge: +1 largest size, -1 smallest, 0 neither; "max", "min" or empty
 };
 
 struct FinderSpalte {
@@ -57,20 +58,22 @@ inline constexpr std::array<FinderSpalte, texte::kSpalten.size()> kFinderSpalten
         {t[3], A::Kurz, zahl<&E::conductorMm>, 0},
         {t[4], A::Ganz, ganz<&E::turns>, 0},
         {t[5], A::Kurz, zahl<&E::sizeM>, 0},
-        {t[6], A::Kurz, zahl<&E::lengthMm>, 0},
-        {t[7], A::Zahl, zahl<&E::conductorLengthM>, 3},
-        {t[8], A::Zahl, zahl<&E::efficiencyFromPercent>, 2},
-        {t[9], A::Zahl, zahl<&E::efficiencyToPercent>, 2},
-        {t[10], A::Zahl, zahl<&E::efficiencyWorstPercent>, 2},
-        {t[11], A::Zahl, zahl<&E::gainWorstDbi>, 2},
-        {t[12], A::Zahl, zahl<&E::bandwidthFromKHz>, 1},
-        {t[13], A::Zahl, zahl<&E::bandwidthToKHz>, 1},
-        {t[14], A::Zahl, zahl<&E::cTuneFromPf>, 1},
-        {t[15], A::Zahl, zahl<&E::cTuneToPf>, 1},
-        {t[16], A::Zahl, zahl<&E::vPeakMaxV>, 0},
-        {t[17], A::Zahl, zahl<&E::iRmsMaxA>, 2},
-        {t[18], A::Zahl, zahl<&E::pCapacitorMaxW>, 2},
-        {t[19], A::Ganz, ganz<&E::rowsRrFormulaRange>, 0},
+        {t[6], A::Rand, ganz<&E::searchEdge>, 0},
+        {t[7], A::Kurz, zahl<&E::lengthMm>, 0},
+        {t[8], A::Zahl, zahl<&E::conductorLengthM>, 3},
+        {t[9], A::Zahl, zahl<&E::efficiencyFromPercent>, 2},
+        {t[10], A::Zahl, zahl<&E::efficiencyToPercent>, 2},
+        {t[11], A::Zahl, zahl<&E::efficiencyWorstPercent>, 2},
+        {t[12], A::Zahl, zahl<&E::gainWorstDbi>, 2},
+        {t[13], A::Zahl, zahl<&E::bandwidthFromKHz>, 1},
+        {t[14], A::Zahl, zahl<&E::bandwidthToKHz>, 1},
+        {t[15], A::Zahl, zahl<&E::cTuneFromPf>, 1},
+        {t[16], A::Zahl, zahl<&E::cTuneToPf>, 1},
+        {t[17], A::Zahl, zahl<&E::vPeakMaxV>, 0},
+        {t[18], A::Zahl, zahl<&E::headroom>, 2},
+        {t[19], A::Zahl, zahl<&E::iRmsMaxA>, 2},
+        {t[20], A::Zahl, zahl<&E::pCapacitorMaxW>, 2},
+        {t[21], A::Ganz, ganz<&E::rowsRrFormulaRange>, 0},
     }};
 }();
 

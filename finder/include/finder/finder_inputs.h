@@ -24,6 +24,7 @@ enum class Feld {
     CapMin,
     CapMax,
     CapVPeak,
+    CapMargin,  // the rating is divided by it
     CapQ,
     Stray,
     Ground,
@@ -38,19 +39,25 @@ enum class Feld {
     Conductors,
     Turns,
     Spacing,
+    MaxWavelengths,  // the small-loop limit, N U in wavelengths at TO
 };
-inline constexpr std::size_t kFeldAnzahl = 19;
+inline constexpr std::size_t kFeldAnzahl = 21;
 
 inline constexpr std::array<std::string_view, kFeldAnzahl> kFeldSchluessel{
-    "from",         "to",        "cap_min",     "cap_max",       "cap_vpeak", "cap_q",    "stray_c",
-    "ground_ratio", "power",     "series_loss", "parallel_loss", "size_min",  "size_max", "size_step",
-    "shapes",       "materials", "conductors",  "turns",         "spacing"};
+    "from",      "to",           "cap_min",   "cap_max",     "cap_vpeak",     "cap_margin", "cap_q",
+    "stray_c",   "ground_ratio", "power",     "series_loss", "parallel_loss", "size_min",   "size_max",
+    "size_step", "shapes",       "materials", "conductors",  "turns",         "spacing",    "max_wavelengths"};
+
+// What the margin and the small-loop limit may be.
+inline constexpr double kKleinsteMarge = 1, kGroessteMarge = 5;
+inline constexpr double kKleinsteWellenlaengen = 0.1, kGroessteWellenlaengen = 0.5;
 
 using FeldTexte = std::array<std::string, kFeldAnzahl>;
 
 // What the inputs start with: the 40 m to 20 m search of a 10-250 pF capacitor at
 // the main window's start power and losses, sizes 0.5 to 2 m, both shapes, copper
-// and aluminium, nine tube diameters, one to three turns spaced two diameters.
+// and aluminium, nine tube diameters, one to three turns spaced two diameters; a
+// rating divided by 1.5, and loops of at most a quarter wavelength of conductor.
 FeldTexte FinderVorgaben();
 
 constexpr std::size_t at(Feld f) { return static_cast<std::size_t>(f); }

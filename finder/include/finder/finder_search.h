@@ -5,13 +5,15 @@
 // power? Every candidate (shape, material, conductor, turns, size) is put into
 // the main window's fields as a user would type it, and the tuning-range sheet,
 // unchanged, is computed at 51 frequencies over the band. A candidate qualifies
-// when every row is accepted and none is flagged no_capacitor_fits,
-// self_capacitance, capacitor_range or (with a rating) capacitor_voltage. Of each
-// combination the qualifying size with the highest worst-case efficiency is kept.
-// No Qt: the window and ringfeld-calc --find run the same search.
+// when every row is accepted, its conductor N U stays within the small-loop limit
+// at the band's top, and no row is flagged no_capacitor_fits, self_capacitance,
+// capacitor_range or (with a rating, divided by the margin) capacitor_voltage. Of
+// each combination the qualifying size with the highest worst-case efficiency is
+// kept. No Qt: the window and ringfeld-calc --find run the same search.
 
 #include <array>
 #include <atomic>
+#include <limits>
 #include <optional>
 #include <stop_token>
 #include <string>
@@ -49,6 +51,11 @@ struct FinderOptionen {
     std::vector<double> conductorsMm;
     std::vector<int> turns;
     double spacing = 2;
+    // The capacitor's rating is divided by this margin before a peak voltage is
+    // compared with it; and the small-loop limit: the most conductor N U, in
+    // wavelengths at TO, that a design may have.
+    double capMargin = 1.5;
+    double maxWavelengths = 0.25;
     // The language of the shape and material list texts in a candidate's fields.
     Language listenSprache = kStandardSprache;
 };
@@ -68,10 +75,13 @@ LoopEingaben KandidatFelder(const FinderOptionen& o, Form form, Material materia
                             double sizeM);
 
 // What excluded a candidate: the first of these that its rows show, in this order.
-enum class Ausschluss { ModelRefused, NoCapacitorFits, SelfCapacitance, CapacitorRange, CapacitorVoltage };
-inline constexpr std::size_t kAusschlussAnzahl = 5;
+// NotSmall: N U above the small-loop limit at TO, where the model's formulas no
+// longer hold. CapacitorVoltage: a peak voltage above the rating divided by the margin.
+enum class Ausschluss { ModelRefused, NotSmall, NoCapacitorFits, SelfCapacitance, CapacitorRange, CapacitorVoltage };
+inline constexpr std::size_t kAusschlussAnzahl = 6;
 inline constexpr std::array<std::string_view, kAusschlussAnzahl> kAusschlussKeys{
-    "model_refused", "no_capacitor_fits", "self_capacitance", "capacitor_range", "capacitor_voltage"};
+    "model_refused", "not_small", "no_capacitor_fits", "self_capacitance", "capacitor_range", "capacitor_voltage"};
+constexpr std::size_t at(Ausschluss a) { return static_cast<std::size_t>(a); }
 
 // A qualifying design: the numbers of its rows.
 struct Entwurf {
@@ -88,8 +98,11 @@ struct Entwurf {
     double bandwidthFromKHz = 0, bandwidthToKHz = 0;  // half-power
     double cTuneFromPf = 0, cTuneToPf = 0;
     double vPeakMaxV = 0, iRmsMaxA = 0, pCapacitorMaxW = 0;
-    int rowsRrFormulaRange = 0;
-    LoopEingaben felder;  // the main window's fields and lists, the frequency FROM
+    // The rating (undivided) over vPeakMaxV; not a number without a rating.
+    double headroom = std::numeric_limits<double>::quiet_NaN();
+    int rowsRrFormulaRange = 0;  // rows above 0.1 lambda: the small-loop formulas approximate
+    int searchEdge = 0;          // +1: the search's largest size, -1: its smallest (of two or more)
+    LoopEingaben felder;         // the main window's fields and lists, the frequency FROM
 };
 
 // What the sentence about an empty result needs besides the counts. Sizes are the
@@ -111,19 +124,49 @@ struct Befund {
     std::optional<double> kleinsteUnterMaximum;  // smallest size with C tune <= Cmax at FROM
     std::optional<double> groessteUeberMaximum;  // largest size with C tune > Cmax at FROM
     std::optional<double> kleinsteSpannung;      // lowest peak voltage of those above the rating
+    std::optional<double> kleinsteSpannungEta;   // the worst efficiency of that loop
+    std::optional<double> laengsterKlein;        // longest N U within the small-loop limit at TO
+    std::optional<Entwurf> besteSpannung;        // the most efficient loop excluded by its voltage alone
+    // Runs of the band's rows over which one loop qualifies: the loop, its worst
+    // efficiency over the run, the run. Of each width (index: rows - 1) the most
+    // efficient, of equal ones the first found.
+    struct Teilband {
+        Entwurf loop;
+        int first = 0, last = 0;  // rows
+        double fromMHz = 0, toMHz = 0;
+    };
+    std::vector<std::optional<Teilband>> teilbaender;
+};
+
+// What a builder can do when nothing qualifies, each with the efficiency it brings
+// (loop.efficiencyWorstPercent): a part of the band that one loop covers; the
+// rating that the most efficient loop the capacitor tunes needs (its highest peak
+// voltage times the margin); the power at which that loop keeps the rating as it is.
+enum class VorschlagArt { Teilband, Festigkeit, Leistung };
+struct Vorschlag {
+    VorschlagArt art = VorschlagArt::Festigkeit;
+    Entwurf loop;
+    double fromMHz = 0, toMHz = 0;  // Teilband
+    double ratingV = 0;             // Festigkeit
+    double powerW = 0;              // Leistung
+    bool unterZehntel = false;      // below a tenth of the best proposal's efficiency
 };
 
 struct Ergebnis {
     long long evaluated = 0, qualified = 0;
     std::array<long long, kAusschlussAnzahl> excluded{};
+    // Of those excluded by their voltage, how many keep the rating itself but not the margin.
+    long long unterMarge = 0;
+    // Why nothing qualifies: filled only when nothing does.
     Befund befund;
-    std::vector<Entwurf> designs;  // the best of each combination, ranked
-    bool abgebrochen = false;      // a stop was requested: the result is incomplete
+    std::vector<Vorschlag> vorschlaege;  // ranked by the efficiency they bring; only when nothing qualifies
+    std::vector<Entwurf> designs;        // the best of each combination, ranked
+    bool abgebrochen = false;            // a stop was requested: the result is incomplete
 };
 
 struct Steuerung {
     std::stop_token stop;                        // a stop request ends the search early
-    std::atomic<long long>* erledigt = nullptr;  // candidates done so far
+    std::atomic<long long>* erledigt = nullptr;  // candidates done so far (from 0 again for the second pass)
     unsigned threads = 0;                        // 0: every core
 };
 
@@ -135,8 +178,16 @@ bool Besser(const Entwurf& neu, const Entwurf& alt);
 // material that comes first in `materials`.
 bool RangVor(const Entwurf& a, const Entwurf& b, const std::vector<Material>& materials);
 
-// Searches. The result does not depend on the number of threads.
+// Searches. The result does not depend on the number of threads. The sizes of a
+// combination are not all computed: what the band's end rows decide (the model's
+// refusals, the small-loop limit, the capacitor's range) is found by halving the
+// sizes, the voltage and the best efficiency by bounds (finder/size_bisection.cpp).
+// When nothing qualifies, the search is repeated exhaustively for the reasons and
+// the proposals.
 Ergebnis Suchen(const FinderOptionen& o, const Steuerung& steuerung = {});
+// Every candidate through the band's end rows and, where they leave it open, every
+// row: the reference the search is held to, with the reasons and proposals.
+Ergebnis SuchenVollstaendig(const FinderOptionen& o, const Steuerung& steuerung = {});
 
 // The shortest text with a decimal point that reads back as `value`, no exponent.
 std::string KurzText(double value);

@@ -34,6 +34,11 @@ std::string SchleifenZeile(const LoopZahlen& loop, Language lang, std::string_vi
 // the capacitor is lossless), what a capacitor range covers.
 std::vector<std::string> ZusammenfassungTeile(const Sheet& sheet, Language lang, std::string_view sep);
 
+// After the capacitor's coverage, with a rating and a power: where the capacitor also
+// keeps its rating ("; at 100 W it keeps the 5000 V rating only from 6.518 to 9.2 MHz"),
+// and the power at which it would keep it over its whole range; empty without.
+std::string DecktSpannung(const Sheet& sheet, Language lang, std::string_view sep);
+
 // The measured bandwidth's result with its notes, its refusal, or that none was given.
 std::string MessErgebnisText(const Sheet& sheet, Language lang, std::string_view sep);
 

@@ -196,6 +196,12 @@ inline constexpr Tri kHelpCapRange{
 inline constexpr Tri kHelpCapVpeak{"Mit --tuning oder --find: Spitzenspannungsfestigkeit des Kondensators in V (> 0).",
                                    "Avec --tuning ou --find : tension de crête admissible du condensateur en V (> 0).",
                                    "With --tuning or --find: the capacitor's peak-voltage rating in V (> 0)."};
+inline constexpr Tri kHelpCapMargin{
+    "Mit --find: Sicherheitsfaktor, durch den die Spannungsfestigkeit vor dem Vergleich geteilt wird (1 bis 5; "
+    "Vorgabe 1,5).",
+    "Avec --find : facteur de sécurité par lequel la tension admissible est divisée avant la comparaison (1 à 5 ; "
+    "par défaut 1,5).",
+    "With --find: safety factor the voltage rating is divided by before it is compared (1 to 5; default 1.5)."};
 inline constexpr Tri kHelpMeasured{
     "Mit --tuning: gemessene Bandbreite, Frequenz in MHz und Bandbreite in kHz zwischen den Punkten des "
     "SWR (> 1; Vorgabe 2).",
@@ -245,6 +251,13 @@ inline constexpr Tri kHelpSpacing{
     "Avec --find : écartement des spires d'axe en axe en diamètres du conducteur, longueur de bobine (N - 1) S d "
     "(>= 1 ; par défaut 2).",
     "With --find: centre spacing of the turns in conductor diameters, coil length (N - 1) S d (>= 1; default 2)."};
+inline constexpr Tri kHelpMaxWavelengths{
+    "Mit --find: größte Leiterlänge N U in Wellenlängen bei der oberen Frequenz, für die das Modell gilt (0,1 bis "
+    "0,5; Vorgabe 0,25).",
+    "Avec --find : plus grande longueur de conducteur N U en longueurs d'onde à la fréquence haute, pour laquelle "
+    "le modèle vaut (0,1 à 0,5 ; par défaut 0,25).",
+    "With --find: the largest conductor length N U in wavelengths at the top frequency for which the model holds "
+    "(0.1 to 0.5; default 0.25)."};
 inline constexpr Tri kHelpTop{"Mit --find: höchstens N Entwürfe zeigen (>= 1; Vorgabe 20).",
                               "Avec --find : montrer au plus N modèles (>= 1 ; par défaut 20).",
                               "With --find: show at most N designs (>= 1; default 20)."};
@@ -326,6 +339,12 @@ inline constexpr Tri kExpectTurns{"eine durch Kommas getrennte Liste ganzer Zahl
 inline constexpr Tri kExpectSpacing{"eine einfache Zahl ab 1, etwa 2 oder 1.5",
                                     "un nombre simple dès 1, par exemple 2 ou 1.5",
                                     "a plain number of 1 or more, such as 2 or 1.5"};
+inline constexpr Tri kExpectCapMargin{"eine einfache Zahl von 1 bis 5, etwa 1.5",
+                                      "un nombre simple de 1 à 5, par exemple 1.5",
+                                      "a plain number from 1 to 5, such as 1.5"};
+inline constexpr Tri kExpectMaxWavelengths{"eine einfache Zahl von 0.1 bis 0.5, etwa 0.25",
+                                           "un nombre simple de 0.1 à 0.5, par exemple 0.25",
+                                           "a plain number from 0.1 to 0.5, such as 0.25"};
 inline constexpr Tri kExpectTop{"eine ganze Zahl ab 1", "un entier dès 1", "a whole number of 1 or more"};
 
 // ---- the table of rows: heading and unit of each column

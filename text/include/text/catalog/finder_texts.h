@@ -15,58 +15,196 @@
 namespace ringfeld::finder::texte {
 
 // ---- the columns of a design: export key, unit, the window's heading (unit
-// included) and the text table's (its unit stands in the line below)
+// included), the text table's (its unit stands in the line below), and the
+// heading's tooltip: what the column holds, in a sentence with its unit
 
 struct SpaltenText {
     std::string_view key;
     std::string_view unit;  // empty for a pure number or a name
     Tri heading;
     Tri shortHeading;
+    Tri tooltip;
 };
-inline constexpr std::array<SpaltenText, 20> kSpalten{{
-    {"rank", "", {"Rang", "Rang", "Rank"}, {"#", "#", "#"}},
-    {"shape", "", {"Form", "Forme", "Shape"}, {"Form", "Forme", "Shape"}},
-    {"material", "", {"Material", "Matériau", "Material"}, {"Mat.", "Mat.", "Mat."}},
-    {"conductor_mm", "mm", {"Leiter (mm)", "Conducteur (mm)", "Conductor (mm)"}, {"d", "d", "d"}},
-    {"turns", "", {"Wdg.", "Spires", "Turns"}, {"N", "N", "N"}},
-    {"size_m", "m", {"Größe (m)", "Taille (m)", "Size (m)"}, {"D", "D", "D"}},
-    {"length_mm", "mm", {"Spulenlänge (mm)", "Longueur bobine (mm)", "Coil length (mm)"}, {"l", "l", "l"}},
+inline constexpr std::array<SpaltenText, 22> kSpalten{{
+    {"rank",
+     "",
+     {"Rang", "Rang", "Rank"},
+     {"#", "#", "#"},
+     {"Rang des Entwurfs: nach dem schlechtesten Wirkungsgrad über das Band geordnet, der beste zuerst.",
+      "Rang du modèle : classé selon le plus mauvais rendement sur la bande, le meilleur d'abord.",
+      "The design's rank: ordered by the worst efficiency over the band, the best first."}},
+    {"shape",
+     "",
+     {"Form", "Forme", "Shape"},
+     {"Form", "Forme", "Shape"},
+     {"Form der Schleife: Kreis (Größe = Durchmesser) oder Quadrat (Größe = Seitenlänge).",
+      "Forme de la boucle : cercle (taille = diamètre) ou carré (taille = côté).",
+      "The loop's shape: circle (size = diameter) or square (size = side length)."}},
+    {"material",
+     "",
+     {"Material", "Matériau", "Material"},
+     {"Mat.", "Mat.", "Mat."},
+     {"Werkstoff des Leiters.", "Matériau du conducteur.", "The conductor's material."}},
+    {"conductor_mm",
+     "mm",
+     {"Leiter (mm)", "Conducteur (mm)", "Conductor (mm)"},
+     {"d", "d", "d"},
+     {"Außendurchmesser des Leiters (Rohr oder Draht) in Millimetern.",
+      "Diamètre extérieur du conducteur (tube ou fil) en millimètres.",
+      "The conductor's outer diameter (tube or wire) in millimetres."}},
+    {"turns",
+     "",
+     {"Wdg.", "Spires", "Turns"},
+     {"N", "N", "N"},
+     {"Zahl der Windungen.", "Nombre de spires.", "The number of turns."}},
+    {"size_m",
+     "m",
+     {"Größe (m)", "Taille (m)", "Size (m)"},
+     {"D", "D", "D"},
+     {"Durchmesser des Kreises oder Seitenlänge des Quadrats in Metern.",
+      "Diamètre du cercle ou côté du carré en mètres.", "The circle's diameter or the square's side in metres."}},
+    {"search_edge",
+     "",
+     {"Suchrand", "Bord de recherche", "Search edge"},
+     {"Rand", "Bord", "Edge"},
+     {"„max.“: die Größe ist die größte der Suche, „min.“: die kleinste; eine Suche darüber hinaus findet "
+      "vielleicht eine bessere Schleife.",
+      "« max. » : la taille est la plus grande de la recherche, « min. » : la plus petite ; une recherche au-delà "
+      "trouvera peut-être une meilleure boucle.",
+      "\"max\": the size is the search's largest, \"min\": its smallest; a search beyond it may find a better loop."}},
+    {"length_mm",
+     "mm",
+     {"Spulenlänge (mm)", "Longueur bobine (mm)", "Coil length (mm)"},
+     {"l", "l", "l"},
+     {"Spulenlänge in Millimetern, von der ersten bis zur letzten Windung (bei einer Windung der "
+      "Leiterdurchmesser).",
+      "Longueur de la bobine en millimètres, de la première à la dernière spire (pour une spire, le diamètre du "
+      "conducteur).",
+      "The coil length in millimetres, from the first turn to the last (for one turn the conductor's diameter)."}},
     {"conductor_length_m",
      "m",
      {"Leiterlänge N·U (m)", "Long. conducteur N·U (m)", "Conductor N·U (m)"},
-     {"N·U", "N·U", "N·U"}},
-    {"efficiency_from_percent", "%", {"η von (%)", "η de (%)", "η from (%)"}, {"η von", "η de", "η from"}},
-    {"efficiency_to_percent", "%", {"η bis (%)", "η à (%)", "η to (%)"}, {"η bis", "η à", "η to"}},
-    {"efficiency_worst_percent", "%", {"η min (%)", "η min (%)", "η worst (%)"}, {"η min", "η min", "η worst"}},
-    {"gain_worst_dBi", "dBi", {"Gewinn min (dBi)", "Gain min (dBi)", "Gain worst (dBi)"}, {"Gewinn", "Gain", "Gain"}},
-    {"bandwidth_from_kHz", "kHz", {"B von (kHz)", "B de (kHz)", "B from (kHz)"}, {"B von", "B de", "B from"}},
-    {"bandwidth_to_kHz", "kHz", {"B bis (kHz)", "B à (kHz)", "B to (kHz)"}, {"B bis", "B à", "B to"}},
-    {"C_tune_from_pF", "pF", {"C von (pF)", "C de (pF)", "C from (pF)"}, {"C von", "C de", "C from"}},
-    {"C_tune_to_pF", "pF", {"C bis (pF)", "C à (pF)", "C to (pF)"}, {"C bis", "C à", "C to"}},
-    {"V_peak_max_V", "V", {"Û max (V)", "Û max (V)", "V peak max (V)"}, {"Û", "Û", "Vpeak"}},
-    {"I_rms_max_A", "A", {"I eff max (A)", "I eff max (A)", "I rms max (A)"}, {"I", "I", "I"}},
+     {"N·U", "N·U", "N·U"},
+     {"Länge des Leiters aller Windungen N·U in Metern, ohne Zuleitungen.",
+      "Longueur du conducteur de toutes les spires N·U en mètres, sans les connexions.",
+      "The length of the conductor of all turns N·U in metres, without leads."}},
+    {"efficiency_from_percent",
+     "%",
+     {"η von (%)", "η de (%)", "η from (%)"},
+     {"η von", "η de", "η from"},
+     {"Wirkungsgrad Rr/R in Prozent am unteren Bandende (VON).", "Rendement Rr/R en pour cent au bas de la bande (DE).",
+      "The efficiency Rr/R in percent at the band's lower end (FROM)."}},
+    {"efficiency_to_percent",
+     "%",
+     {"η bis (%)", "η à (%)", "η to (%)"},
+     {"η bis", "η à", "η to"},
+     {"Wirkungsgrad Rr/R in Prozent am oberen Bandende (BIS).", "Rendement Rr/R en pour cent au haut de la bande (À).",
+      "The efficiency Rr/R in percent at the band's upper end (TO)."}},
+    {"efficiency_worst_percent",
+     "%",
+     {"η min (%)", "η min (%)", "η worst (%)"},
+     {"η min", "η min", "η worst"},
+     {"Schlechtester Wirkungsgrad Rr/R in Prozent über die 51 Frequenzen des Bandes; nach ihm wird geordnet.",
+      "Plus mauvais rendement Rr/R en pour cent sur les 51 fréquences de la bande ; le classement le suit.",
+      "The worst efficiency Rr/R in percent over the band's 51 frequencies; the ranking follows it."}},
+    {"gain_worst_dBi",
+     "dBi",
+     {"Gewinn min (dBi)", "Gain min (dBi)", "Gain worst (dBi)"},
+     {"Gewinn", "Gain", "Gain"},
+     {"Gewinn in dBi an der Frequenz des schlechtesten Wirkungsgrads (Richtfaktor 1,5 mal Wirkungsgrad).",
+      "Gain en dBi à la fréquence du plus mauvais rendement (directivité 1,5 fois le rendement).",
+      "The gain in dBi at the frequency of the worst efficiency (directivity 1.5 times the efficiency)."}},
+    {"bandwidth_from_kHz",
+     "kHz",
+     {"B von (kHz)", "B de (kHz)", "B from (kHz)"},
+     {"B von", "B de", "B from"},
+     {"3-dB-Bandbreite in Kilohertz am unteren Bandende.", "Bande passante à 3 dB en kilohertz au bas de la bande.",
+      "The 3 dB bandwidth in kilohertz at the band's lower end."}},
+    {"bandwidth_to_kHz",
+     "kHz",
+     {"B bis (kHz)", "B à (kHz)", "B to (kHz)"},
+     {"B bis", "B à", "B to"},
+     {"3-dB-Bandbreite in Kilohertz am oberen Bandende.", "Bande passante à 3 dB en kilohertz au haut de la bande.",
+      "The 3 dB bandwidth in kilohertz at the band's upper end."}},
+    {"C_tune_from_pF",
+     "pF",
+     {"C von (pF)", "C de (pF)", "C from (pF)"},
+     {"C von", "C de", "C from"},
+     {"Abstimmkapazität des Kondensators in Picofarad am unteren Bandende, die größte.",
+      "Capacité d'accord du condensateur en picofarads au bas de la bande, la plus grande.",
+      "The capacitor's tuning capacitance in picofarads at the band's lower end, the largest."}},
+    {"C_tune_to_pF",
+     "pF",
+     {"C bis (pF)", "C à (pF)", "C to (pF)"},
+     {"C bis", "C à", "C to"},
+     {"Abstimmkapazität des Kondensators in Picofarad am oberen Bandende, die kleinste.",
+      "Capacité d'accord du condensateur en picofarads au haut de la bande, la plus petite.",
+      "The capacitor's tuning capacitance in picofarads at the band's upper end, the smallest."}},
+    {"V_peak_max_V",
+     "V",
+     {"Û max (V)", "Û max (V)", "V peak max (V)"},
+     {"Û", "Û", "Vpeak"},
+     {"Höchste Spitzenspannung am Kondensator in Volt über das Band, bei der Sendeleistung.",
+      "Tension de crête la plus haute aux bornes du condensateur en volts sur la bande, à la puissance d'émission.",
+      "The highest peak voltage across the capacitor in volts over the band, at the transmitter power."}},
+    {"headroom",
+     "×",
+     {"Reserve Û (×)", "Marge Û (×)", "Headroom (×)"},
+     {"Res.", "Marge", "Head"},
+     {"Spannungsreserve: Festigkeit des Kondensators geteilt durch die höchste Spitzenspannung, als Faktor; "
+      "mindestens die verlangte Reserve, leer ohne Festigkeit.",
+      "Marge de tension : tension admissible du condensateur divisée par la tension de crête la plus haute, en "
+      "facteur ; au moins la marge demandée, vide sans tension admissible.",
+      "The voltage headroom: the capacitor's rating divided by the highest peak voltage, as a factor; at least the "
+      "margin asked for, empty without a rating."}},
+    {"I_rms_max_A",
+     "A",
+     {"I eff max (A)", "I eff max (A)", "I rms max (A)"},
+     {"I", "I", "I"},
+     {"Höchster Effektivstrom in der Schleife in Ampere über das Band.",
+      "Courant efficace le plus fort dans la boucle en ampères sur la bande.",
+      "The highest rms current in the loop in amperes over the band."}},
     {"P_capacitor_max_W",
      "W",
      {"P Kond. max (W)", "P cond. max (W)", "P cap. max (W)"},
-     {"P Kond.", "P cond.", "P cap"}},
+     {"P Kond.", "P cond.", "P cap"},
+     {"Höchste Verlustleistung im Kondensator in Watt über das Band; null ohne Kondensator-Güte.",
+      "Puissance dissipée la plus haute dans le condensateur en watts sur la bande ; nulle sans Q du condensateur.",
+      "The highest power lost in the capacitor in watts over the band; zero without a capacitor Q."}},
     {"rows_rr_formula_range",
      "",
-     {"Zeilen Rr-Formel außerhalb", "Lignes formule Rr hors domaine", "Rows Rr formula out of range"},
-     {"Rr>0,1", "Rr>0,1", "Rr>0.1"}},
+     {"Zeilen über 0,1 λ (Näherung)", "Lignes au-delà de 0,1 λ (approché)", "Rows above 0.1 λ (approximate)"},
+     {">0,1λ", ">0,1λ", ">0.1λ"},
+     {"Zahl der 51 Frequenzen, an denen der Leiter N·U länger als 0,1 λ ist: dort rechnen die Formeln für "
+      "kleine Schleifen nur näherungsweise.",
+      "Nombre des 51 fréquences où le conducteur N·U dépasse 0,1 λ : les formules des petites boucles n'y sont "
+      "qu'approchées.",
+      "How many of the 51 frequencies have a conductor N·U longer than 0.1 λ: there the small-loop formulas are "
+      "approximate."}},
 }};
 
-// ---- the search's counts (window and command line): %1 candidates, %2
-// qualifying, %3 designs (best of each combination), then the exclusions
-inline constexpr Tri kZaehlung{"%1 Kandidaten, %2 erfüllen die Bedingungen, %3 Entwürfe (je Kombination der beste)",
-                               "%1 candidats, %2 conviennent, %3 modèles (le meilleur de chaque combinaison)",
-                               "%1 candidates, %2 qualify, %3 designs (the best of each combination)"};
+// The search edge's cells: the size is the search's largest, or its smallest.
+inline constexpr Tri kRandGroesste{"max.", "max.", "max"};
+inline constexpr Tri kRandKleinste{"min.", "min.", "min"};
+
+// ---- the search's counts (window and command line): %1 candidates (kKandidaten or
+// kEinKandidat), %2 qualifying (kErfuellen or kErfuelltEiner), %3 designs (kEntwuerfe
+// or kEinEntwurf), then the exclusions
+inline constexpr Tri kZaehlung{"%1, %2, %3", "%1, %2, %3", "%1, %2, %3"};
+inline constexpr Tri kErfuellen{"%1 erfüllen die Bedingungen", "%1 conviennent", "%1 qualify"};
+inline constexpr Tri kErfuelltEiner{"1 erfüllt die Bedingungen", "1 convient", "1 qualifies"};
+inline constexpr Tri kEntwuerfe{"%1 Entwürfe (je Kombination der beste)",
+                                "%1 modèles (le meilleur de chaque combinaison)",
+                                "%1 designs (the best of each combination)"};
+inline constexpr Tri kEinEntwurf{"1 Entwurf (je Kombination der beste)", "1 modèle (le meilleur de chaque combinaison)",
+                                 "1 design (the best of each combination)"};
 inline constexpr Tri kAusgeschlossen{
-    "ausgeschlossen: von der Berechnung abgelehnt %1, kein Kondensator passt %2, Eigenkapazität %3, "
-    "Kondensatorbereich %4, Kondensatorspannung %5",
-    "exclus : refusés par le calcul %1, aucun condensateur ne convient %2, capacité propre %3, "
-    "plage du condensateur %4, tension du condensateur %5",
-    "excluded: refused by the calculation %1, no capacitor fits %2, self-capacitance %3, "
-    "capacitor range %4, capacitor voltage %5"};
+    "ausgeschlossen: von der Berechnung abgelehnt %1, keine kleine Loop %2, kein Kondensator passt %3, "
+    "Eigenkapazität %4, Kondensatorbereich %5, Kondensatorspannung %6",
+    "exclus : refusés par le calcul %1, pas une petite boucle %2, aucun condensateur ne convient %3, "
+    "capacité propre %4, plage du condensateur %5, tension du condensateur %6",
+    "excluded: refused by the calculation %1, not a small loop %2, no capacitor fits %3, self-capacitance %4, "
+    "capacitor range %5, capacitor voltage %6"};
 
 // The command line's head line: %1 from, %2 to (MHz), %3 Cmin, %4 Cmax (pF), %5 P (W),
 // %6 Rs (Ohm), %7 Rp (kOhm).
@@ -208,5 +346,140 @@ inline constexpr Tri kUnbekannt{"unbekannt: %1", "inconnu : %1", "unknown: %1"};
 inline constexpr Tri kZuVieleKandidaten{"zu viele Kandidaten (höchstens 1 000 000)",
                                         "trop de candidats (1 000 000 au plus)",
                                         "too many candidates (1,000,000 at most)"};
+
+// ---- the margin and the small-loop limit: reasons beside their fields
+inline constexpr Tri kMargeBereich{"von 1 bis 5", "de 1 à 5", "from 1 to 5"};
+inline constexpr Tri kWellenlaengenBereich{"von 0,1 bis 0,5", "de 0,1 à 0,5", "from 0.1 to 0.5"};
+
+// ---- how the designs are ranked (the window, beside the table)
+inline constexpr Tri kRangfolge{
+    "Geordnet nach dem schlechtesten Wirkungsgrad über die 51 Frequenzen des Bandes, der beste zuerst; bei "
+    "gleichem weniger Windungen, dann der dünnere Leiter, der Kreis vor dem Quadrat, dann die Werkstoffe in der "
+    "gewählten Reihenfolge. Von jeder Kombination aus Form, Werkstoff, Leiter und Windungen steht nur die Größe "
+    "mit dem besten schlechtesten Wirkungsgrad in der Liste.",
+    "Classés selon le plus mauvais rendement sur les 51 fréquences de la bande, le meilleur d'abord ; à égalité, "
+    "moins de spires, puis le conducteur le plus fin, le cercle avant le carré, puis les matériaux dans l'ordre "
+    "choisi. De chaque combinaison de forme, matériau, conducteur et spires, seule la taille au meilleur rendement "
+    "minimal figure dans la liste.",
+    "Ranked by the worst efficiency over the band's 51 frequencies, the best first; of equal ones fewer turns, "
+    "then the thinner conductor, the circle before the square, then the materials in the order chosen. Of each "
+    "combination of shape, material, conductor and turns only the size with the best worst efficiency is listed."};
+
+// ---- under the counts when designs were found
+// Designs at the search's largest (Oben) or smallest (Unten) size, one or %1 of
+// them; %2 that size (m).
+inline constexpr Tri kRandObenEiner{
+    "1 Entwurf liegt am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht eine "
+    "bessere.",
+    "1 modèle est à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes boucles en "
+    "trouvera peut-être une meilleure.",
+    "1 design is at the search's largest size (%2 m): a search with larger loops may find a better one."};
+inline constexpr Tri kRandOben{
+    "%1 Entwürfe liegen am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht eine "
+    "bessere.",
+    "%1 modèles sont à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes boucles "
+    "en trouvera peut-être une meilleure.",
+    "%1 designs are at the search's largest size (%2 m): a search with larger loops may find a better one."};
+inline constexpr Tri kRandUntenEiner{
+    "1 Entwurf liegt am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht eine "
+    "bessere.",
+    "1 modèle est à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites boucles en "
+    "trouvera peut-être une meilleure.",
+    "1 design is at the search's smallest size (%2 m): a search with smaller loops may find a better one."};
+inline constexpr Tri kRandUnten{
+    "%1 Entwürfe liegen am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht eine "
+    "bessere.",
+    "%1 modèles sont à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites boucles "
+    "en trouvera peut-être une meilleure.",
+    "%1 designs are at the search's smallest size (%2 m): a search with smaller loops may find a better one."};
+// Of the candidates excluded by their voltage, %1 keep the rating %2 V but exceed
+// %3 V, the rating divided by the margin %4.
+inline constexpr Tri kUnterMarge{
+    "Kondensatorspannung: %1 davon unter der Festigkeit %2 V, aber über %3 V (Festigkeit geteilt durch die "
+    "Reserve %4).",
+    "Tension du condensateur : %1 d'entre eux sous la tension admissible de %2 V, mais au-dessus de %3 V (tension "
+    "admissible divisée par la marge %4).",
+    "Capacitor voltage: %1 of them within the rating of %2 V but above %3 V (the rating divided by the margin "
+    "%4)."};
+
+// Designs were found, and %1 (kKandidaten or kEinKandidat) were left out for a
+// conductor N·U longer than %2 λ at TO, %3 MHz.
+inline constexpr Tri kNichtKleinHinweis{
+    "Keine kleine Loop: %1 mit einem Leiter N·U über %2 λ bei %3 MHz ausgeschlossen, dort gelten die Formeln "
+    "kleiner Loops nicht mehr.",
+    "Pas une petite boucle : %1 exclus, leur conducteur N·U dépassant %2 λ à %3 MHz, où les formules des petites "
+    "boucles ne valent plus.",
+    "Not a small loop: %1 left out for a conductor N·U above %2 λ at %3 MHz, where the small-loop formulas no "
+    "longer hold."};
+
+// ---- when nothing qualifies: what would help, then why (kWarum and the clauses
+// above). A sentence of its own when there is something to propose:
+inline constexpr Tri kKeineSatz{"Keine Loop erfüllt die Bedingungen unter %1 Kandidaten.",
+                                "Aucune boucle ne convient parmi %1 candidats.",
+                                "No loop qualifies among %1 candidates."};
+// In place of kKeine and kKeineSatz when the search has one candidate.
+inline constexpr Tri kKeineEiner{"Der einzige Kandidat erfüllt die Bedingungen nicht: ",
+                                 "Le seul candidat ne convient pas : ", "The only candidate does not qualify: "};
+inline constexpr Tri kKeineEinerSatz{"Der einzige Kandidat erfüllt die Bedingungen nicht.",
+                                     "Le seul candidat ne convient pas.", "The only candidate does not qualify."};
+inline constexpr Tri kHilft{" Was helfen würde: ", " Ce qui aiderait : ", " What would help: "};
+inline constexpr Tri kOder{"; oder ", " ; ou ", "; or "};
+inline constexpr Tri kWarum{" Warum: ", " Pourquoi : ", " Why: "};
+// The proposals: %1 the rating (V), the power (W) or FROM of the part (MHz); %2 the
+// loop (kLoop or kDieselbeLoop); %3 its efficiency (%); %4 TO of the part (MHz); %5
+// kUnterZehntel or nothing. The part is the widest that a loop of at least a tenth
+// of the best efficiency covers, else the widest.
+inline constexpr Tri kVorschlagFestigkeit{"ein Kondensator mit mindestens %1 V Festigkeit (%2; η %3 %%5)",
+                                          "un condensateur d'au moins %1 V de tension admissible (%2 ; η %3 %%5)",
+                                          "a capacitor rated at least %1 V (%2; η %3 %%5)"};
+inline constexpr Tri kVorschlagLeistung{"höchstens %1 W (%2; η %3 %%5)", "au plus %1 W (%2 ; η %3 %%5)",
+                                        "at most %1 W (%2; η %3 %%5)"};
+inline constexpr Tri kVorschlagTeilband{"nur ein Teil des Bandes: %1 bis %4 MHz (%2; η %3 %%5)",
+                                        "une partie de la bande seulement : %1 à %4 MHz (%2 ; η %3 %%5)",
+                                        "only part of the band: %1 to %4 MHz (%2; η %3 %%5)"};
+// %1 the shape (kKreis, kQuadrat), %2 the size (m), %3 the conductor (mm), %4 the
+// material, %5 the turns.
+inline constexpr Tri kKreis{"Kreis", "cercle", "circle"};
+inline constexpr Tri kQuadrat{"Quadrat", "carré", "square"};
+inline constexpr Tri kLoop{"Loop: %1 %2 m, %3 mm %4, %5", "boucle : %1 %2 m, %3 mm %4, %5",
+                           "loop: %1 %2 m, %3 mm %4, %5"};
+inline constexpr Tri kDieselbeLoop{"dieselbe Loop", "la même boucle", "the same loop"};
+inline constexpr Tri kEineWindung{"1 Windung", "1 spire", "1 turn"};
+inline constexpr Tri kWindungenZahl{"%1 Windungen", "%1 spires", "%1 turns"};
+// %1 the best proposal's efficiency (%).
+inline constexpr Tri kUnterZehntel{", weniger als ein Zehntel der besten, %1 %",
+                                   ", moins d'un dixième de la meilleure, %1 %",
+                                   ", less than a tenth of the best, %1 %"};
+// The small-loop limit: %2 TO (MHz), %3 the limit (wavelengths), %4 the longest
+// conductor N U within it (m).
+inline constexpr Tri kGrundNichtKlein{
+    "der Leiter N·U ist bei %2 MHz länger als %3 λ, wo die Formeln für kleine Loops nicht mehr gelten, für jede "
+    "Loop mit N·U über %4 m (%1): eine kleinere Loop oder weniger Windungen",
+    "le conducteur N·U dépasse %3 λ à %2 MHz, où les formules des petites boucles ne valent plus, pour toute "
+    "boucle dont N·U dépasse %4 m (%1) : une boucle plus petite ou moins de spires",
+    "the conductor N·U is longer than %3 λ at %2 MHz, where the small-loop formulas no longer hold, for every "
+    "loop with N·U above %4 m (%1): a smaller loop or fewer turns"};
+inline constexpr Tri kGrundNichtKleinAlle{
+    "der Leiter N·U ist bei %2 MHz länger als %3 λ, wo die Formeln für kleine Loops nicht mehr gelten, für jede "
+    "Loop der Suche (%1): eine kleinere Loop oder weniger Windungen",
+    "le conducteur N·U dépasse %3 λ à %2 MHz, où les formules des petites boucles ne valent plus, pour toute "
+    "boucle de la recherche (%1) : une boucle plus petite ou moins de spires",
+    "the conductor N·U is longer than %3 λ at %2 MHz, where the small-loop formulas no longer hold, for every "
+    "loop of the search (%1): a smaller loop or fewer turns"};
+// kGrundSpannung with a margin above 1: %5 the rating divided by the margin (V), %6 the margin.
+inline constexpr Tri kGrundSpannungMarge{
+    "die Spitzenspannung übersteigt %5 V, die Festigkeit %2 V geteilt durch die Reserve %6, die kleinste ist %3 V "
+    "(%1): ein Kondensator mit höherer Festigkeit oder höchstens %4 W",
+    "la tension de crête dépasse %5 V, la tension admissible %2 V divisée par la marge %6, la plus basse étant "
+    "%3 V (%1) : un condensateur plus résistant ou au plus %4 W",
+    "the peak voltage exceeds %5 V, the rating %2 V divided by the margin %6, the lowest being %3 V (%1): a "
+    "capacitor with a higher rating or at most %4 W"};
+// After the power of kGrundSpannung when the loop of the lowest voltage is below a
+// tenth of the best proposal: %1 its efficiency, %2 the best's (%).
+inline constexpr Tri kNurZehntel{
+    " (mit einer Loop von nur %1 % Wirkungsgrad, weniger als ein Zehntel der besten, %2 %)",
+    " (avec une boucle de seulement %1 % de rendement, moins d'un dixième de la "
+    "meilleure, %2 %)",
+    " (with a loop of only %1 % efficiency, less than a tenth of the best, %2 %)"};
 
 }  // namespace ringfeld::finder::texte

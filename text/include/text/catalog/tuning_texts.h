@@ -186,4 +186,26 @@ inline constexpr Tri kBerichtSerie{"Zusätzlicher Serienverlust (Ω)", "Perte s�
 inline constexpr Tri kBerichtParallel{"Zusätzlicher Parallelverlust (kΩ)", "Perte parallèle supplémentaire (kΩ)",
                                       "Additional parallel loss (kΩ)"};
 
+// After kDeckt when a rating is given (VoltageCover): %1 the power (W), %2 the rating
+// (V), %3 the parts that hold, each kDecktVonBis, joined by kDecktUnd.
+inline constexpr Tri kDecktSpannungTeile{"; bei %1 W hält er die Festigkeit %2 V nur %3",
+                                         " ; à %1 W, il ne tient sa tension admissible de %2 V que %3",
+                                         "; at %1 W it keeps the %2 V rating only %3"};
+inline constexpr Tri kDecktVonBis{"von %1 bis %2 MHz", "de %1 à %2 MHz", "from %1 to %2 MHz"};
+inline constexpr Tri kDecktUnd{" und ", " et ", " and "};
+inline constexpr Tri kDecktSpannungGanz{"; bei %1 W hält er die Festigkeit %2 V im ganzen Bereich",
+                                        " ; à %1 W, il tient sa tension admissible de %2 V sur toute la plage",
+                                        "; at %1 W it keeps the %2 V rating over the whole range"};
+inline constexpr Tri kDecktSpannungNirgends{
+    "; bei %1 W übersteigt die Spannung die Festigkeit %2 V im ganzen Bereich",
+    " ; à %1 W, la tension dépasse sa tension admissible de %2 V sur toute la plage",
+    "; at %1 W the voltage exceeds the %2 V rating over the whole range"};
+// Then, unless it holds everywhere: %1 the power (W) at which it holds over the whole range.
+inline constexpr Tri kDecktLeistung{"; im ganzen Bereich bis %1 W", " ; sur toute la plage jusqu'à %1 W",
+                                    "; over the whole range up to %1 W"};
+// When the model refuses part of the range (VoltageCover::complete false).
+inline constexpr Tri kDecktTeilsAbgelehnt{" (wo die Berechnung die Loop annimmt)",
+                                          " (là où le calcul accepte la boucle)",
+                                          " (where the calculation accepts the loop)"};
+
 }  // namespace ringfeld::tuning::texte

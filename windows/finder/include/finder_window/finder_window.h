@@ -102,7 +102,7 @@ private:
     // ground loss from the tuning window's when it has a range.
     void beforeShow() override;
     void placeFirst(const QScreen& screen) override;
-    // The three groups side by side, or on a narrow screen power and losses below the band.
+    // The three groups side by side, or on a narrow screen the search space below the others.
     void arrange(bool schmal) override;
     void hidden() override;
 
@@ -120,6 +120,8 @@ private:
     std::array<QCheckBox*, 2> formen_{};
     std::array<QCheckBox*, 6> materialien_{};
     QLabel* zaehlung_ = nullptr;
+    QLabel* rangfolge_ = nullptr;  // how the designs are ranked, under the table
+    bool feldFehler_ = false;      // some field cannot be used: the global message stands
     QProgressBar* fortschritt_ = nullptr;
     QPushButton* abbrechen_ = nullptr;
     QTableView* tabelle_ = nullptr;
