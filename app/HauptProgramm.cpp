@@ -43,6 +43,7 @@ frmAnkopplung& HauptProgramm::Kopplungsfenster() {
 
 design::Entwurf HauptProgramm::AktuellerEntwurf() {
     design::Entwurf e;
+    e.einheiten = rec_.Einheiten;
     e.schleife = design::SchleifeAus(hauptfenster_->Eingaben());
     const KopplungsEingaben kopplung = Kopplungsfenster().Eingaben();
     e.kopplung = {kopplung.ort, kopplung.verhaeltnis};
@@ -74,7 +75,15 @@ design::Entwurf HauptProgramm::AktuellerEntwurf() {
 }
 
 void HauptProgramm::EntwurfZeigen(const design::Entwurf& e) {
-    hauptfenster_->EingabenSetzen(e.schleife.EingabenIn(SpracheVon(rec_.Sprache)));
+    // A file reopens in the units it was typed in; the start design's metric
+    // texts are shown in the units chosen.
+    const LoopEingaben felder = e.schleife.EingabenIn(SpracheVon(rec_.Sprache));
+    if (e.einheiten) {
+        hauptfenster_->EinheitenUebernehmen(*e.einheiten);
+        hauptfenster_->EingabenSetzen(felder);
+    } else {
+        hauptfenster_->MetrischeEingabenSetzen(felder);
+    }
     Kopplungsfenster().EingabenSetzen({e.kopplung.ort, e.kopplung.verhaeltnis});
     if (abstimmfenster_)
         abstimmfenster_->FelderSetzen(e.abstimmung.felder, e.abstimmung.band);
@@ -148,6 +157,15 @@ void HauptProgramm::AndereFensterAnwenden() {
     if (messfenster_) messfenster_->SpracheAnwenden();
 }
 
+void HauptProgramm::EinheitenAnwenden() {
+    // The captions come with each window's language routine; what they show, computed anew.
+    AndereFensterAnwenden();
+    AnkopplungNeueLoop();
+    if (abstimmfenster_) abstimmfenster_->SpaeterRechnen();
+    if (sicherheitsfenster_) sicherheitsfenster_->SpaeterRechnen();
+    if (finderfenster_) finderfenster_->SpaeterRechnen();
+}
+
 void HauptProgramm::HilfeAufrufen() { ringfeld::HilfeAufrufen(dienste_, rec_); }
 
 void HauptProgramm::InfoAnzeigen() { ringfeld::InfoAnzeigen(dienste_, rec_); }
@@ -161,7 +179,7 @@ void HauptProgramm::SicherheitZeigen() {
             return sheet.rows.empty() ? nullptr : &sheet;
         };
         sicherheitsfenster_ = makeToolWindow<exposure::ExposureWindow>(
-            rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, blatt, *hauptfenster_);
+            rec_, dienste_, [this] { return hauptfenster_->MetrischeEingaben(); }, blatt, *hauptfenster_);
         QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, sicherheitsfenster_.get(),
                          &exposure::ExposureWindow::SpaeterRechnen);
         if (sicherheitVorgabe_)
@@ -241,7 +259,7 @@ void HauptProgramm::SicherheitMitAbstimmung() {
 tuning::TuningWindow& HauptProgramm::Abstimmbereich() {
     if (!abstimmfenster_) {
         abstimmfenster_ = makeToolWindow<tuning::TuningWindow>(
-            rec_, dienste_, [this] { return hauptfenster_->Eingaben(); }, *hauptfenster_);
+            rec_, dienste_, [this] { return hauptfenster_->MetrischeEingaben(); }, *hauptfenster_);
         QObject::connect(hauptfenster_.get(), &frmMain::EingabenGeaendert, abstimmfenster_.get(),
                          &tuning::TuningWindow::SpaeterRechnen);
         // A design shown before the window existed brings its inputs.
@@ -258,12 +276,12 @@ tuning::TuningWindow& HauptProgramm::Abstimmbereich() {
 void HauptProgramm::FinderZeigen() {
     if (!finderfenster_) {
         finder::FinderAnschluss anschluss;
-        anschluss.schleife = [this] { return hauptfenster_->Eingaben(); };
+        anschluss.schleife = [this] { return hauptfenster_->MetrischeEingaben(); };
         anschluss.abstimmung = [this] { return Abstimmbereich().Felder(); };
         // A design used: the main window's fields and lists, the tuning window's range
         // in the finder's steps and its capacitor, then the calculate button.
         anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
-            hauptfenster_->EingabenSetzen(u.loop);
+            hauptfenster_->MetrischeEingabenSetzen(u.loop);
             tuning::TuningWindow& abstimmung = Abstimmbereich();
             tuning::FieldTexts felder = abstimmung.Felder();
             for (const auto& [feld, text] : u.abstimmung) felder[static_cast<std::size_t>(feld)] = text;

@@ -19,7 +19,9 @@
 #include "text/catalog/cli_texts.h"
 #include "text/input_rules.h"
 #include "text/language.h"
+#include "text/length_texts.h"
 #include "text/list_texts.h"
+#include "text/loop_field_units.h"
 #include "text/number_format.h"
 #include "text/strict_number.h"
 
@@ -138,6 +140,11 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         if (named == kOutputFormats.end()) return refuse(format, Value(parser, format));
         o.format = named->first;
     }
+    if (const CalcOption& units = Option("units"); IsSet(parser, units)) {
+        const UnitSystem* system = UnitSystemNamed(Value(parser, units).trimmed().toLower().toStdString());
+        if (!system) return refuse(units, Value(parser, units));
+        o.einheiten = system->units;
+    }
     // The design file's inputs are the fields' defaults; the sheet's options it
     // gives are read as if given after those of the command line.
     design::Entwurf basis = design::Startentwurf();
@@ -185,7 +192,8 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
     }
     o.vna = std::move(vna.options);
 
-    const LoopEingaben start = basis.schleife.EingabenIn(lang);
+    // A file's texts typed in feet and inches read as the window reads them.
+    const LoopEingaben start = MetricInputs(basis.schleife.EingabenIn(lang), basis.einheiten.value_or(kDefaultUnits));
     LoopEingaben& in = o.felder;
     const CalcOption &shape = Option("shape"), &material = Option("material");
     in.Combo1 = IsSet(parser, shape) ? Value(parser, shape).toStdString() : start.Combo1;
@@ -196,7 +204,13 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         for (const CalcOption& n : kCalcOptions)
             if (FieldNumber(n) && !(o.find && n.finder.rule))
                 for (const QString& text : parser.values(qs(n.name)))
-                    if (!ReadNumber(n, text.toStdString())) return refuse(n, text);
+                    if (!ReadNumber(n, text.toStdString(), o.einheiten)) {
+                        if (!n.length || o.einheiten == Units::Metric) return refuse(n, text);
+                        const std::string_view unit = UnitCaption(*n.length, o.einheiten, lang);
+                        out.usageError = UsageError(lang, "--" + qs(n.name), text,
+                                                    qs(ringfeld::texte::kExpectImperial, lang).arg(qs(unit)));
+                        return out;
+                    }
         if (IsSet(parser, shape)) {
             auto entry = listEntry(Value(parser, shape), FormTexteAllerSprachen());
             if (!entry) return refuse(shape, Value(parser, shape));
@@ -212,8 +226,13 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
     // The texts go to the fields as given: the window's reading gives the same
     // number as the strict rule for every text that rule accepts.
     auto given = [&](const CalcOption& option) { return IsSet(parser, option); };
+    // A length given in other units goes to the field as its metric text (ExactText).
     auto text = [&](const CalcOption& option, std::string_view fallback) {
-        return given(option) ? Value(parser, option).toStdString() : std::string(fallback);
+        if (!given(option)) return std::string(fallback);
+        std::string value = Value(parser, option).toStdString();
+        if (!option.length || o.einheiten == Units::Metric) return value;
+        const auto length = LengthFromText(value, *option.length, o.einheiten);
+        return length ? ExactText(*length) : std::string();
     };
     const CalcOption &diameter = Option("diameter"), &circumference = Option("circumference"),
                      &conductor = Option("conductor"), &turns = Option("turns"), &length = Option("length");
@@ -258,6 +277,7 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         // The lists by their keys: a text no list names has none.
         if (!MaterialVon(in.Combo2)) return refuse(material, qs(in.Combo2));
         basis.schleife = design::SchleifeAus(in);
+        basis.einheiten = kDefaultUnits;  // the fields hold metric texts, whatever was typed
         basis.schleife.felder.Text5 = o.frequenzen[0];
         basis.kopplung.verhaeltnis = o.verhaeltnis;
         basis.abstimmung = SheetFieldsFrom(parser, basis.abstimmung);

@@ -10,6 +10,7 @@
 #include "platform/qt_text.h"
 #include "text/catalog/cli_texts.h"
 #include "text/interface_titles.h"
+#include "text/length_texts.h"
 
 namespace ringfeld::cli {
 namespace {
@@ -21,10 +22,17 @@ DesignRecord freshRecord(const std::string& sprache) {
     return rec;
 }
 
-QStringList rowCells(const CalcRow& row) {
+// The rows are computed in metric for every format; the table shows the
+// coupling loop's lengths in the units chosen.
+QStringList rowCells(const CalcRow& row, Units units, std::string_view sep) {
     QStringList cells{qs(row.frequenz)};
     for (const std::string& shown : AngezeigteTexte(row.ausgang)) cells << qs(shown);
     const bool coupled = row.ankopplung && row.ankopplung->art != KopplungsArt::Abgelehnt;
+    if (coupled && units != Units::Metric) {
+        const AnkopplungAusgang& a = *row.ankopplung;
+        const KopplungsLaengen l = KopplungsLaengenText(a.art, a.umfangCm, a.lkaCm, units, sep);
+        return cells << qs(l.label2) << qs(l.label4.value_or(std::string()));
+    }
     cells << (coupled ? qs(row.ankopplung->label2.value_or(std::string())) : QString());
     cells << (coupled ? qs(row.ankopplung->label4.value_or(std::string())) : QString());
     return cells;
@@ -98,21 +106,22 @@ int writeCsv(const CalcOptions& options, Output& out) {
 int writeText(const CalcOptions& options, std::string_view sep, Output& out) {
     const Language lang = SpracheVon(options.sprache);
     const LoopZahlen loop = LoopLesen(options.felder);
-    out.write(LoopInputsLine(options.felder).toUtf8().toStdString());
+    out.write(LoopInputsLine(options.felder, options.einheiten, sep).toUtf8().toStdString());
 
     QStringList names, units;
     for (const texte::RowColumn& c : texte::kRowColumns) {
         names << qs(c.name.in(lang == Language::None ? kStandardSprache : lang));
-        units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
+        const std::string_view unit = c.length ? UnitCaption(*c.length, options.einheiten, lang) : c.unit;
+        units << (unit.empty() ? QString() : "[" + qs(unit) + "]");
     }
     TextTable table(texte::kRowColumns.size(), LastCell::Aligned);
     table.widen(names);
     table.widen(units);
     WidenInBlocks(table, options.frequenzen.size(),
-                  [&](std::size_t i) { return rowCells(RunRow(options, loop, i, sep)); });
+                  [&](std::size_t i) { return rowCells(RunRow(options, loop, i, sep), options.einheiten, sep); });
     out.write((table.line(names) + table.line(units)).toUtf8().toStdString());
     return writeRows(options, sep, out, [&](std::string& text, const CalcRow& row, std::size_t) {
-        QString lines = table.line(rowCells(row));
+        QString lines = table.line(rowCells(row, options.einheiten, sep));
         if (row.ausgang.meldung) lines += NoteLine(qs(MessageLine(row.ausgang.meldung->text)));
         const auto& a = row.ankopplung;
         if (a && a->art == KopplungsArt::Abgelehnt && a->meldung) lines += NoteLine(qs(MessageLine(a->meldung->text)));

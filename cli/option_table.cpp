@@ -10,6 +10,7 @@
 #include "core/exposure.h"
 #include "export/field_keys.h"
 #include "platform/qt_text.h"
+#include "text/length_texts.h"
 #include "text/list_texts.h"
 #include "text/strict_number.h"
 
@@ -51,6 +52,10 @@ QString Lang(Language lang, bool) {
                            names(kSprachen, [](const SprachEintrag& e) { return e.code; }));
 }
 
+QString UnitSystems(Language lang, bool) {
+    return OneOf(lang, names(kUnitSystems, [](const UnitSystem& s) { return s.word; }));
+}
+
 QString Format(Language lang, bool) {
     return OneOf(lang, names(kOutputFormats, [](const auto& f) { return f.second; }));
 }
@@ -82,8 +87,8 @@ bool InRange(Range range, double value) {
     return false;
 }
 
-std::optional<double> ReadNumber(const CalcOption& option, std::string_view text) {
-    const auto value = StrikteZahl(text);
+std::optional<double> ReadNumber(const CalcOption& option, std::string_view text, Units units) {
+    const auto value = option.length ? LengthFromText(text, *option.length, units) : StrikteZahl(text);
     if (!value || !InRange(option.takes.range, *value)) return std::nullopt;
     return value;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/qt_text.h"
+#include "text/loop_field_units.h"
 
 namespace ringfeld::cli {
 
@@ -31,11 +32,14 @@ QString TextTable::line(const QStringList& cells) const {
 
 QString NoteLine(const QString& message) { return QStringLiteral("    ! ") + message + '\n'; }
 
-QString LoopInputsLine(const LoopEingaben& l) {
+QString LoopInputsLine(const LoopEingaben& metric, Units units, std::string_view sep) {
+    const LoopEingaben l = InputsIn(metric, units, sep);
+    const QString size = ' ' + qs(UnitOf(LengthQuantity::LoopSize, units).caption.in(Language::English));
+    const QString conductor = ' ' + qs(UnitOf(LengthQuantity::Conductor, units).caption.in(Language::English));
     // One pass of arg(): a second one would take a "%1" in a field text for a place marker.
-    return QStringLiteral("%1, %2: D = %3 m, U = %4 m, d = %5 mm, N = %6, l = %7 mm, P = %8 W, Rs = %9 Ohm")
-               .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1), qs(l.Text2), qs(l.Text3), qs(l.Text4), qs(l.Text8),
-                    qs(l.Text6), qs(l.Text7)) +
+    return QStringLiteral("%1, %2: D = %3, U = %4, d = %5, N = %6, l = %7, P = %8 W, Rs = %9 Ohm")
+               .arg(qs(l.Combo1), qs(l.Combo2), qs(l.Text1) + size, qs(l.Text2) + size, qs(l.Text3) + conductor,
+                    qs(l.Text4), qs(l.Text8) + conductor, qs(l.Text6), qs(l.Text7)) +
            ", Rp = " + qs(l.Text9) + " kOhm\n";
 }
 

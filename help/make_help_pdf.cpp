@@ -46,6 +46,7 @@
 
 #include "pdf_outline.h"
 #include "platform/fonts.h"
+#include "text/tube_sizes.h"
 
 namespace {
 
@@ -265,6 +266,18 @@ void seiteZeichnen(QPainter& p, const QTextDocument& doc, int index, double rand
 
 }  // namespace
 
+// The rows of the help's tube table, from the table the program's list is made of:
+// name, outside diameter in mm and in inches.
+QString tubeRows() {
+    QString rows;
+    for (const ringfeld::TubeSize& tube : ringfeld::kTubeSizes)
+        rows += QStringLiteral("| %1 | %2 | %3 |\n")
+                    .arg(QString::fromUtf8(tube.name.data(), static_cast<qsizetype>(tube.name.size())))
+                    .arg(tube.outsideMm, 0, 'f', 2)
+                    .arg(tube.outsideMm / ringfeld::kMillimetresPerInch, 0, 'f', 3);
+    return rows;
+}
+
 int main(int argc, char* argv[]) {
     // Qt's hash order decides the order the fonts are embedded in, and with it their subset names.
     QHashSeed::setDeterministicGlobalSeed();
@@ -287,6 +300,7 @@ int main(int argc, char* argv[]) {
     if (!datei.open(QIODevice::ReadOnly)) return fehler(quelle + QStringLiteral(": ") + datei.errorString());
     QString markdown = QString::fromUtf8(datei.readAll());
     markdown.replace(QStringLiteral("@RINGFELD_VERSION@"), version);
+    markdown.replace(QStringLiteral("@RINGFELD_TUBES@\n"), tubeRows());
 
     QBuffer roh;
     roh.open(QIODevice::WriteOnly);

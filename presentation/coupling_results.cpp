@@ -5,6 +5,7 @@
 #include "core/checked_math.h"
 #include "text/catalog/coupling_texts.h"
 #include "text/language.h"
+#include "text/length_texts.h"
 #include "text/number_format.h"
 #include "text/text_lines.h"
 #include "text/text_zu_zahl.h"
@@ -34,6 +35,17 @@ std::optional<ResonanzText> ResonanzwiderstandAnzeigen(const DesignRecord& rec, 
     return std::nullopt;
 }
 
+KopplungsLaengen KopplungsLaengenText(KopplungsArt art, float umfangCm, float lkaCm, Units units,
+                                      std::string_view sep) {
+    // Metres as the window has always shown them, or the units chosen.
+    auto laenge = [&](float cm) {
+        if (units == Units::Metric) return FormatZahl(cm / 100.0f, muster::Ohm, sep);
+        return LengthText(cm, LengthQuantity::Coupling, units, sep);
+    };
+    if (art == KopplungsArt::Normal) return {laenge(umfangCm), laenge(lkaCm)};
+    return {laenge(umfangCm) + " - " + laenge(2.0f * lkaCm), std::nullopt};
+}
+
 AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignRecord& rec, std::string_view sep) {
     float k = 0;
     try {
@@ -56,26 +68,28 @@ AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignReco
     out.lkaCm = Lka;
     out.resonanzOhm = kopplung.resonanzOhm;
 
-    const float umfangM = Uk / 100.0f;
+    const KopplungsLaengen laengen = KopplungsLaengenText(kopplung.art, Uk, Lka, rec.Einheiten, sep);
+    out.label2 = laengen.label2;
     if (kopplung.art == KopplungsArt::Normal) {
         out.art = KopplungsArt::Normal;
         out.zusatzhinweis = std::string();
-        out.label2 = FormatZahl(umfangM, muster::Ohm, sep);
-        out.label4 = FormatZahl(Lka / 100.0f, muster::Ohm, sep);
+        out.label4 = laengen.label4;
         out.druckFreigeben = true;
         return out;
     }
 
     // The range up to twice the contact length.
     out.art = KopplungsArt::Bereich;
-    out.label2 = FormatZahl(umfangM, muster::Ohm, sep) + " - " + FormatZahl(lkaDoppelt / 100.0f, muster::Ohm, sep);
     const Language lang = SpracheVon(rec.Sprache);
     if (lang == Language::None) {
         out.hinweisZeigen = true;
         return out;
     }
-    out.zusatzhinweis = ZeilenVerbinden(
-        MitWert(texte::kBereichZusatz.in(lang), FormatZahl(lkaDoppelt, muster::Zentimeter, sep)), rec.NL);
+    const std::string doppelt = rec.Einheiten == Units::Metric
+                                    ? FormatZahl(lkaDoppelt, muster::Zentimeter, sep)
+                                    : LengthText(lkaDoppelt, LengthQuantity::Coupling, rec.Einheiten, sep) + " " +
+                                          std::string(UnitCaption(LengthQuantity::Coupling, rec.Einheiten, lang));
+    out.zusatzhinweis = ZeilenVerbinden(MitWert(texte::kBereichZusatz.in(lang), doppelt), rec.NL);
     if (rec.Kapazitaet > 1000)
         out.meldung = bereichMeldung(lang, *out.zusatzhinweis, rec.NL);
     else

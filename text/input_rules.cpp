@@ -6,6 +6,8 @@
 
 #include "core/checked_math.h"
 #include "core/shapes.h"
+#include "core/constants.h"
+#include "text/length_texts.h"
 #include "text/list_texts.h"
 #include "text/loop_fields.h"
 #include "text/number_format.h"
@@ -18,18 +20,27 @@ struct Laengen {
     float L, d, N;
 };
 
-std::optional<Laengen> leseLaengen(std::string_view text8, std::string_view text3, std::string_view text4) {
+// Coil length and conductor in mm, whatever units they were typed in.
+std::optional<Laengen> leseLaengen(std::string_view text8, std::string_view text3, std::string_view text4,
+                                   Units units) {
     try {
-        return Laengen{checked::single(TextZuZahl(text8)), checked::single(TextZuZahl(text3)),
-                       checked::single(TextZuZahl(text4))};
+        const auto L = LengthFromField(text8, LengthQuantity::Conductor, units);
+        const auto d = LengthFromField(text3, LengthQuantity::Conductor, units);
+        if (!L || !d) return std::nullopt;
+        return Laengen{checked::single(*L), checked::single(*d), checked::single(TextZuZahl(text4))};
     } catch (const ArithmeticFault&) {
         return std::nullopt;
     }
 }
 
+std::string spulenText(float mm, Units units, std::string_view sep) {
+    if (units == Units::Metric) return FormatZahl(mm, muster::Prozent, sep);
+    return LengthText(mm, LengthQuantity::Conductor, units, sep);
+}
+
 std::optional<SpulenFolge> spulenRegel(std::string_view text8, std::string_view text3, std::string_view text4,
-                                       bool windungenGeaendert, std::string_view sep) {
-    auto werte = leseLaengen(text8, text3, text4);
+                                       bool windungenGeaendert, std::string_view sep, Units units) {
+    auto werte = leseLaengen(text8, text3, text4, units);
     if (!werte) return std::nullopt;
     const auto [L, d, N] = *werte;
 
@@ -37,22 +48,29 @@ std::optional<SpulenFolge> spulenRegel(std::string_view text8, std::string_view 
     float minimum;
     if (N <= 1) {
         minimum = d;
-        if (windungenGeaendert) out.text8 = FormatZahl(d, muster::Prozent, sep);
+        if (windungenGeaendert) out.text8 = spulenText(d, units, sep);
     } else {
         minimum = (N - 1.0f) * d + 1.0f;
         if (!std::isfinite(minimum)) return std::nullopt;
     }
-    if (L < minimum) out.text8 = FormatZahl(minimum, muster::Prozent, sep);
+    if (L < minimum) out.text8 = spulenText(minimum, units, sep);
     return out;
 }
 
-std::optional<double> zahl(std::string_view text) {
+// A size or circumference in the field's own unit (m or ft): diameter and
+// circumference follow each other in the unit they are typed in.
+std::optional<double> zahl(std::string_view text, Units units) {
     try {
-        return TextZuZahl(text);
+        const auto value = LengthFromField(text, LengthQuantity::LoopSize, units);
+        if (!value) return std::nullopt;
+        return *value / UnitOf(LengthQuantity::LoopSize, units).engineUnits;
     } catch (const ArithmeticFault&) {
         return std::nullopt;
     }
 }
+
+// The record keeps the circumference in metres.
+double inMetern(double umfang, Units units) { return umfang * UnitOf(LengthQuantity::LoopSize, units).engineUnits; }
 
 // The list entry `shape` names in any language, with the caption it gives Text1's label.
 const FormEintrag* formEintrag(std::string_view shape, Language& lang) {
@@ -70,25 +88,28 @@ double seitenTeiler(Form form) { return ShapeOf(form).perimeterPerSize; }
 
 }  // namespace
 
-std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shape, std::string_view sep) {
-    auto D = zahl(text1);
+std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shape, std::string_view sep,
+                                                Units units) {
+    auto D = zahl(text1, units);
     if (!D) return std::nullopt;
     const double umfang = *D * seitenTeiler(FormVon(shape));
     if (!std::isfinite(umfang)) return std::nullopt;
-    return UmfangFolge{umfang, FormatZahl(umfang, muster::Ohm, sep)};
+    return UmfangFolge{inMetern(umfang, units), FormatZahl(umfang, muster::Ohm, sep)};
 }
 
-std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::string_view shape, std::string_view sep) {
-    auto umfang = zahl(text2);
+std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::string_view shape, std::string_view sep,
+                                                Units units) {
+    auto umfang = zahl(text2, units);
     if (!umfang) return std::nullopt;
     const double D = *umfang / seitenTeiler(FormVon(shape));
-    return UmfangFolge{*umfang, FormatZahl(D, muster::Ohm, sep)};
+    return UmfangFolge{inMetern(*umfang, units), FormatZahl(D, muster::Ohm, sep)};
 }
 
-std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view shape, std::string_view sep) {
-    auto umfang = zahl(text2);
+std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view shape, std::string_view sep,
+                                     Units units) {
+    auto umfang = zahl(text2, units);
     if (!umfang) return std::nullopt;
-    FormFolge out{*umfang, std::nullopt, std::nullopt};
+    FormFolge out{inMetern(*umfang, units), std::nullopt, std::nullopt};
     Language lang = Language::None;
     if (const FormEintrag* form = formEintrag(shape, lang)) {
         out.label1 = std::string(form->beschriftung.in(lang));
@@ -104,13 +125,13 @@ std::optional<std::string_view> FormBeschriftung(std::string_view shape) {
 }
 
 std::optional<SpulenFolge> SpulenlaengeNachWindungen(std::string_view text8, std::string_view text3,
-                                                     std::string_view text4, std::string_view sep) {
-    return spulenRegel(text8, text3, text4, true, sep);
+                                                     std::string_view text4, std::string_view sep, Units units) {
+    return spulenRegel(text8, text3, text4, true, sep, units);
 }
 
 std::optional<SpulenFolge> SpulenlaengeNachLeiter(std::string_view text8, std::string_view text3,
-                                                  std::string_view text4, std::string_view sep) {
-    return spulenRegel(text8, text3, text4, false, sep);
+                                                  std::string_view text4, std::string_view sep, Units units) {
+    return spulenRegel(text8, text3, text4, false, sep, units);
 }
 
 }  // namespace ringfeld

@@ -98,7 +98,14 @@ void lesen(const QJsonObject& datei, const Leser& l, Entwurf& e) {
     const double v = version.toDouble(0);
     if (!version.isDouble() || !(v >= 1) || !std::isfinite(v) || v != std::floor(v))
         throw Abbruch{l.text(texte::kFalscheVersion)};
-    if (v > kVersion) throw Abbruch{l.text(texte::kNeuereVersion).arg(QString::number(v, 'g', 17))};
+    if (v > kHoechsteVersion)
+        throw Abbruch{l.text(texte::kNeuereVersion).arg(QString::number(v, 'g', 17)).arg(kHoechsteVersion)};
+
+    std::array<std::string_view, kUnitSystemCount> einheiten{};
+    int gewaehlt = 0;  // metric, as every file before the key
+    for (std::size_t i = 0; i < kUnitSystemCount; ++i) einheiten[i] = kUnitSystems[i].word;
+    l.auswahl(datei, "", kEinheitenSchluessel, einheiten, gewaehlt);
+    e.einheiten = kUnitSystems[static_cast<std::size_t>(gewaehlt)].units;
 
     const QJsonObject loop = l.gruppe(datei, "loop");
     for (const FeldSchluessel& k : kLoopSchluessel) l.feld(loop, "loop", k.key, e.schleife.felder.*k.text);
@@ -210,7 +217,13 @@ std::string EntwurfAlsJson(const Entwurf& e) {
     std::string out = "{";
     Schreiber s(out);
     s.text("format", kFormat);
-    s.zahl("version", kVersion);
+    // Metric designs stay version 1 without the key, as every Ringfeld wrote them.
+    if (e.einheiten.value_or(kDefaultUnits) == kDefaultUnits) {
+        s.zahl("version", kVersion);
+    } else {
+        s.zahl("version", kVersionEinheiten);
+        s.text(kEinheitenSchluessel, UnitSystemOf(*e.einheiten).word);
+    }
 
     s.oeffnen("loop");
     for (const FeldSchluessel& k : kLoopSchluessel) s.text(k.key, e.schleife.felder.*k.text);

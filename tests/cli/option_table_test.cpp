@@ -26,6 +26,7 @@ namespace {
 const std::map<std::string_view, QStringList> kUsable{
     {"help", {}},
     {"version", {}},
+    {"units", {"imperial"}},
     {"diameter", {"1"}},
     {"circumference", {"3"}},
     {"conductor", {"20"}},

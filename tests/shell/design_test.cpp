@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "app/HauptProgramm.h"
 #include "design/design_file.h"
 #include "main/frmMain.h"
+#include "presentation/loop_rechnen.h"
 #include "testing/recording_desktop_services.h"
 
 using namespace ringfeld;
@@ -124,6 +126,52 @@ private slots:
         dienste->boxes.clear();              // the design's own calculation is not the subject
     }
 
+    // A loop typed in feet and inches calculates what the same loop typed in metres
+    // does (converted by hand: 3' 3 3/8" = 1.000125 m, 10 1/4 ft = 3.1242 m, 7/8 in =
+    // 22.225 mm); saved, it reopens in feet and inches in a program started in
+    // either units, with the same results, and an older reader refuses the file.
+    void anImperialDesignComesBackInItsUnits_data() {
+        QTest::addColumn<QString>("start");
+        QTest::newRow("reopened in imperial") << u"imperial"_qs;
+        QTest::newRow("reopened in metric") << u"metric"_qs;
+    }
+    void anImperialDesignComesBackInItsUnits() {
+        QFETCH(QString, start);
+        const LoopEingaben getippt{"3' 3 3/8\"", "10 1/4", "7/8",   "2",      "7,1", "100",
+                                   "0",          "2' 1\"", "10000", "Circle", "Cu"};
+        const LoopEingaben metrisch{"1.000125", "3.1242", "22.225", "2",      "7,1", "100",
+                                    "0",        "635",    "10000",  "Circle", "Cu"};
+        DesignRecord rec;
+        rec.Sprache = "englisch";
+        const auto erwartet =
+            AngezeigteTexte(LoopRechnen(metrisch, rec, QLocale::system().decimalPoint().toStdString()));
+        auto ergebnisse = [&] {
+            std::array<std::string, kResultLabelCount> shown;
+            for (std::size_t i = 0; i < kResultLabelCount; ++i)
+                shown[i] = f().resultLabel(static_cast<ResultLabel>(i))->text().toStdString();
+            return shown;
+        };
+
+        dienste->settings[{"Settings", "Einheiten"}] = "imperial";
+        starten();
+        f().EingabenSetzen(getippt);
+        f().Command1_Click();
+        QVERIFY(erwartet == ergebnisse());
+        speichern(pfad("zoll.ringfeld"));
+        QFile datei(pfad("zoll.ringfeld"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = datei.readAll();
+        QVERIFY(inhalt.contains("\"version\": 2,\n  \"units\": \"imperial\""));
+
+        dienste->settings[{"Settings", "Einheiten"}] = start.toStdString();
+        starten();
+        oeffnen(pfad("zoll.ringfeld"));
+        QCOMPARE(f().Eingaben(), getippt);
+        QCOMPARE(f().controls().Label2->text(), u"ft"_qs);
+        QVERIFY(erwartet == ergebnisse());
+        dienste->boxes.clear();
+    }
+
     void aBadFileLeavesTheScreenAsItWas_data() {
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QByteArray>("inhalt");  // none: the file is not written
@@ -135,8 +183,8 @@ private slots:
         QTest::newRow("other format") << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld\", \"version\": 1}")
                                       << "it is not a Ringfeld loop (\"format\" is not \"ringfeld-design\")." << false;
         QTest::newRow("future version")
-            << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 2}")
-            << "it has format version 2; this Ringfeld reads version 1. A newer Ringfeld opens it." << false;
+            << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 3}")
+            << "it has format version 3; this Ringfeld reads up to version 2. A newer Ringfeld opens it." << false;
         QTest::newRow("number for a text") << "x.ringfeld" << v1 + "\"loop\": {\"turns\": 2}}"
                                            << "\"loop.turns\" must be a text in quotes." << false;
         QTest::newRow("unknown site")

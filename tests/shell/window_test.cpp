@@ -183,6 +183,34 @@ private slots:
         QVERIFY(c().mnuFranzösisch->isChecked() && !c().mnuDeutsch->isChecked());
     }
 
+    // Options > Units: the lengths carried over and back, the captions, a field that
+    // takes fractions, the coupling window in inches, the choice kept at the end.
+    void unitsMenuCarriesTheLengthsAndIsKept() {
+        auto* imperial = f().findChild<QAction*>(QStringLiteral("mnuImperial"));
+        auto* metrisch = f().findChild<QAction*>(QStringLiteral("mnuMetrisch"));
+        QVERIFY(imperial && metrisch && metrisch->isChecked());
+        imperial->trigger();
+        QVERIFY(imperial->isChecked() && !metrisch->isChecked());
+        QCOMPARE(c().Text1->text(), dec("7.382"));  // 2.25 m / 0.3048
+        QCOMPARE(c().Text3->text(), dec("0.472"));  // 12 mm / 25.4
+        QCOMPARE(c().Label2->text(), u"ft"_qs);
+        QCOMPARE(c().Label6->text(), u"in"_qs);
+        c().Text3->clear();
+        QTest::keyClicks(c().Text3, "1 1/4");
+        QCOMPARE(c().Text3->text(), u"1 1/4"_qs);
+        c().Command1->click();
+        c().Command2->click();
+        QCOMPARE(modul->Kopplungsfenster().controls().Label6->text(), u"in"_qs);
+        metrisch->trigger();
+        QCOMPARE(c().Text1->text(), dec("2.250"));
+        QCOMPARE(c().Text3->text(), dec("31.75"));  // 1 1/4 in = 31.75 mm
+        QCOMPARE(c().Label2->text(), u"m"_qs);
+        imperial->trigger();
+        f().close();
+        const std::string gespeichert = dienste->settings[{"Settings", "Einheiten"}];
+        QCOMPARE(gespeichert, std::string("imperial"));
+    }
+
     // ------------------------------------------------------------ keys
 
     void numericFieldsTakeOnlyDigitsAndSeparators_data() {

@@ -20,6 +20,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
+#include "forms/unit_labels.h"
 #include "forms/widget_texts.h"
 #include "platform/qt_text.h"
 #include "platform/window_print.h"
@@ -141,6 +142,7 @@ void frmAnkopplung::SpracheAnwenden() {
     if (lang == Language::None) return;
     for (const SprachText& row : SprachTexte())
         if (row.window == TextWindow::Coupling) TextAnwenden(row, lang, *this);
+    EinheitenBeschriften(*this, rec_.Einheiten, lang);
     WiederWaehlen(ui_.Combo1, sprachEintrag_);
 }
 

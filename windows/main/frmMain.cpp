@@ -21,19 +21,26 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
+#include "forms/unit_labels.h"
 #include "main/sprache_anwenden.h"
 #include "platform/qt_text.h"
 #include "platform/window_print.h"
 #include "presentation/loop_rechnen.h"
+#include "text/catalog/units_texts.h"
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
+#include "text/length_texts.h"
+#include "text/length_units.h"
 #include "text/list_texts.h"
+#include "text/loop_field_units.h"
 #include "text/print_texts.h"
 #include "text/start_values.h"
+#include "text/tube_sizes.h"
 #include "text/window_texts.h"
 
 namespace ringfeld {
@@ -71,6 +78,17 @@ frmMain::frmMain(DesignRecord& rec, DesktopServices& dienste, MainWindowHost& pr
         }
     }
 
+    EinheitenMenueBauen();
+    // At the end of the conductor field, which gives up that much of its width.
+    constexpr int kRohrKnopf = 16;
+    rohre_ = new QToolButton(ui_.Text3->parentWidget());
+    rohre_->setObjectName(QStringLiteral("cmdRohre"));
+    ui_.Text3->resize(ui_.Text3->width() - kRohrKnopf - 1, ui_.Text3->height());
+    rohre_->setGeometry(ui_.Text3->x() + ui_.Text3->width() + 1, ui_.Text3->y(), kRohrKnopf, ui_.Text3->height());
+    rohre_->setPopupMode(QToolButton::InstantPopup);
+    rohre_->setArrowType(Qt::DownArrow);
+    rohre_->setMenu(new QMenu(rohre_));
+    rohre_->menu()->setObjectName(QStringLiteral("mnuRohre"));
     installKeyFilters();
     connectHandlers();
     exposeObjectNames(this);
@@ -87,6 +105,64 @@ void frmMain::installKeyFilters() {
         list->installEventFilter(this);
         if (list->lineEdit()) list->lineEdit()->installEventFilter(this);
     }
+}
+
+void frmMain::EinheitenMenueBauen() {
+    // One entry per unit system of the registry, after the language submenu.
+    auto* menue = new QMenu(ui_.mnuOpt);
+    menue->setObjectName(qs(kUnitsMenu));
+    ui_.mnuOpt->addMenu(menue);
+    for (const UnitSystem& system : kUnitSystems) {
+        auto* entry = menue->addAction(QString());
+        entry->setObjectName(qs(system.menu));
+        entry->setCheckable(true);
+        const Units units = system.units;
+        connect(entry, &QAction::triggered, this, [this, units] { EinheitenWaehlen(units); });
+    }
+}
+
+void frmMain::EinheitenBeschriften() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    const Language shown = lang == Language::None ? kStandardSprache : lang;
+    if (auto* menue = findChild<QMenu*>(qs(kUnitsMenu))) menue->setTitle(qs(kUnitsMenuCaption.in(shown)));
+    for (const UnitSystem& system : kUnitSystems)
+        if (auto* entry = findChild<QAction*>(qs(system.menu))) {
+            entry->setText(qs(system.caption.in(shown)));
+            entry->setChecked(system.units == rec_.Einheiten);
+        }
+    ::ringfeld::EinheitenBeschriften(*this, rec_.Einheiten, shown);
+    RohrlisteFuellen();
+}
+
+void frmMain::RohrlisteFuellen() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    const Language shown = lang == Language::None ? kStandardSprache : lang;
+    rohre_->setToolTip(qs(texte::kRohrListe.in(shown)));
+    QMenu* menue = rohre_->menu();
+    menue->clear();
+    const std::string sep = dezimaltrenner();
+    const QString einheit = qs(UnitCaption(LengthQuantity::Conductor, rec_.Einheiten, shown));
+    int breite = 0;  // a section's heading does not widen a menu on its own
+    for (const TubeSeriesName& reihe : kTubeSeries) {
+        menue->addSection(qs(reihe.name.in(shown)));
+        breite = std::max(breite, menue->fontMetrics().horizontalAdvance(qs(reihe.name.in(shown))));
+        for (std::size_t i = 0; i < kTubeSizes.size(); ++i) {
+            const TubeSize& rohr = kTubeSizes[i];
+            if (rohr.series != reihe.series) continue;
+            const std::string text = LengthText(rohr.outsideMm, LengthQuantity::Conductor, rec_.Einheiten, sep);
+            QAction* eintrag = menue->addAction(qs(rohr.name) + QStringLiteral("  –  ") + qs(text) + ' ' + einheit);
+            eintrag->setObjectName(QStringLiteral("mnuRohr%1").arg(i + 1));
+            connect(eintrag, &QAction::triggered, this, [this, text] { ui_.Text3->setText(qs(text)); });
+        }
+    }
+    menue->setMinimumWidth(breite + 2 * menue->fontMetrics().averageCharWidth() * 2);
+}
+
+bool frmMain::istLaengenfeld(const QObject* watched) const {
+    if (rec_.Einheiten == Units::Metric) return false;
+    for (const LoopLengthField& f : kLoopLengthFields)
+        if (watched->objectName() == qs(f.field)) return true;
+    return false;
 }
 
 void frmMain::connectHandlers() {
@@ -142,8 +218,14 @@ std::string frmMain::dezimaltrenner() const { return str(QLocale::system().decim
 void frmMain::Form_Load() {
     // A stored language, valid or not, wins over the desktop's.
     rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));
+    // Metric unless a known other system is stored.
+    const UnitSystem* einheiten =
+        UnitSystemNamed(dienste_.readSetting(kSettingsSection, kUnitsSettingsKey, UnitSystemOf(kDefaultUnits).word));
+    rec_.Einheiten = einheiten ? einheiten->units : kDefaultUnits;
     SpracheAnwenden();
 
+    // The start values are metric; in other units they are shown converted.
+    const LoopEingaben start = InputsIn(kStartEingaben, rec_.Einheiten, dezimaltrenner());
     for (const auto& [feld, text] : {std::pair{ui_.Text1, &LoopEingaben::Text1},
                                      {ui_.Text2, &LoopEingaben::Text2},
                                      {ui_.Text3, &LoopEingaben::Text3},
@@ -153,7 +235,7 @@ void frmMain::Form_Load() {
                                      {ui_.Text7, &LoopEingaben::Text7},
                                      {ui_.Text8, &LoopEingaben::Text8},
                                      {ui_.Text9, &LoopEingaben::Text9}})
-        feld->setText(qs(kStartEingaben.*text));
+        feld->setText(qs(start.*text));
 
     resultLabel(ResultLabel::lbLamda)->setText(QString());
     ui_.Command2->setEnabled(false);
@@ -173,6 +255,7 @@ void frmMain::Form_Unload(bool& cancel) {
     // A settings store that cannot be written must not keep the program open.
     try {
         dienste_.writeSetting(kSettingsSection, kSettingsKey, rec_.Sprache);
+        dienste_.writeSetting(kSettingsSection, kUnitsSettingsKey, std::string(UnitSystemOf(rec_.Einheiten).word));
     } catch (...) {}
     // The other windows, newest first; the coupling window really closes here.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -199,6 +282,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::SpracheAnwenden() {
     ringfeld::SpracheAnwenden(
         *this, rec_, [this] { programm_.AndereFensterLeeren(); }, [this] { programm_.AndereFensterAnwenden(); });
+    EinheitenBeschriften();
     if (!dokument_.isEmpty()) TitelZeigen();
 }
 
@@ -296,8 +380,14 @@ void frmMain::EingabenSetzen(const LoopEingaben& e) {
     ui_.Text8->setText(qs(e.Text8));
 }
 
+LoopEingaben frmMain::MetrischeEingaben() const { return MetricInputs(Eingaben(), rec_.Einheiten); }
+
+void frmMain::MetrischeEingabenSetzen(const LoopEingaben& metrisch) {
+    EingabenSetzen(InputsIn(metrisch, rec_.Einheiten, dezimaltrenner()));
+}
+
 void frmMain::LoopRechnen() {
-    const LoopAusgang aus = ::ringfeld::LoopRechnen(Eingaben(), rec_, dezimaltrenner());
+    const LoopAusgang aus = ::ringfeld::LoopRechnen(MetrischeEingaben(), rec_, dezimaltrenner());
 
     if (aus.spulenlaengeSichtbar) SpulenfeldZeigen(*aus.spulenlaengeSichtbar);
     if (aus.ergebnisseLoeschen) ErgebnisseLoeschen();
@@ -327,7 +417,8 @@ void frmMain::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 void frmMain::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
 void frmMain::Combo1_Click() {
-    const auto folge = FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner());
+    const auto folge =
+        FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner(), rec_.Einheiten);
     if (!folge) return;  // circumference out of range: the size stays
     rec_.Umfang = folge->umfang;
     if (folge->label1) ui_.Label1->setText(qs(*folge->label1));
@@ -335,7 +426,8 @@ void frmMain::Combo1_Click() {
 }
 
 void frmMain::Text1_KeyUp() {
-    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), dezimaltrenner())) {
+    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), dezimaltrenner(),
+                                          rec_.Einheiten)) {
         rec_.Umfang = folge->umfang;
         ui_.Text2->setText(qs(folge->text));
     }
@@ -343,7 +435,8 @@ void frmMain::Text1_KeyUp() {
 }
 
 void frmMain::Text2_KeyUp() {
-    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner())) {
+    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner(),
+                                          rec_.Einheiten)) {
         rec_.Umfang = folge->umfang;
         ui_.Text1->setText(qs(folge->text));
     }
@@ -358,8 +451,9 @@ void frmMain::SpulenfeldZeigen(bool sichtbar) {
 }
 
 void frmMain::Text3_Change() {
+    if (umstellen_) return;
     const auto folge = SpulenlaengeNachLeiter(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
-                                              dezimaltrenner());
+                                              dezimaltrenner(), rec_.Einheiten);
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -368,7 +462,7 @@ void frmMain::Text3_Change() {
 void frmMain::Text4_Change() {
     ui_.Command2->setEnabled(false);
     const auto folge = SpulenlaengeNachWindungen(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
-                                                 dezimaltrenner());
+                                                 dezimaltrenner(), rec_.Einheiten);
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -415,7 +509,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (watched == ui_.Text9) return false;
             for (QChar c : commit) {
                 int KeyAscii = c.unicode();
-                if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end())
+                if (istLaengenfeld(watched))
+                    keys::LaengenFilter(KeyAscii);
+                else if (std::find(filtered_.begin(), filtered_.end(), watched) != filtered_.end())
                     keys::ZifferFilter(KeyAscii);
                 else
                     KeyAscii = 0;  // a list
@@ -437,7 +533,10 @@ bool frmMain::keyPressOnField(QObject* watched, QKeyEvent& key) {
 
     for (QChar c : text) {
         int KeyAscii = c.unicode();
-        Ziffernfeld_KeyPress(KeyAscii);
+        if (istLaengenfeld(watched))
+            keys::LaengenFilter(KeyAscii);
+        else
+            Ziffernfeld_KeyPress(KeyAscii);
         if (KeyAscii == 0) return true;  // discarded: nothing is inserted
     }
     return false;
@@ -502,6 +601,28 @@ void frmMain::SpracheWaehlen(std::string_view code) {
 void frmMain::mnuDeutsch_Click() { SpracheWaehlen(kCodeGerman); }
 void frmMain::mnuFranzösisch_Click() { SpracheWaehlen(kCodeFrench); }
 void frmMain::mnuEnglisch_Click() { SpracheWaehlen(kCodeEnglish); }
+
+void frmMain::EinheitenWaehlen(Units units) {
+    if (rec_.Einheiten == units) {
+        EinheitenBeschriften();  // the toggle of the entry clicked is undone
+        return;
+    }
+    const LoopEingaben neu = InputsSwitched(Eingaben(), rec_.Einheiten, units, dezimaltrenner());
+    // The coil-length rules must not read a half-converted pair of fields.
+    umstellen_ = true;
+    for (const LoopLengthField& f : kLoopLengthFields)
+        if (auto* feld = findChild<QLineEdit*>(qs(f.field))) feld->setText(qs(neu.*f.text));
+    umstellen_ = false;
+    EinheitenUebernehmen(units);
+    emit EingabenGeaendert();
+}
+
+void frmMain::EinheitenUebernehmen(Units units) {
+    const bool anders = rec_.Einheiten != units;
+    rec_.Einheiten = units;
+    EinheitenBeschriften();
+    if (anders) programm_.EinheitenAnwenden();
+}
 
 void frmMain::mnuQuesHelp_Click() { programm_.HilfeAufrufen(); }
 void frmMain::mnuQuesInfo_Click() { programm_.InfoAnzeigen(); }

@@ -82,6 +82,7 @@ private:
     void MessungZeigen() override;
     void AndereFensterLeeren() override;
     void AndereFensterAnwenden() override;
+    void EinheitenAnwenden() override;
     void DateiNeu() override;
     void DateiOeffnen() override;
     void DateiSpeichern() override;

@@ -52,6 +52,9 @@ struct CalcOptions {
     std::string verhaeltnis{kStartVerhaeltnis};  // coupling window's ratio field
     std::string sprache;                         // language code
     OutputFormat format = OutputFormat::Text;
+    // --units: what length options are read in and the text table shows lengths
+    // in; the fields above hold metric texts whatever was typed.
+    Units einheiten = kDefaultUnits;
     // --as-typed: values read as the window reads its fields, no range rules,
     // text and JSON exactly as before the strict rule (JSON without values).
     bool asTyped = false;

@@ -29,7 +29,9 @@
 #include "text/catalog/cli_texts.h"
 #include "text/catalog/exposure_texts.h"
 #include "text/catalog/vna_texts.h"
+#include "text/catalog/units_texts.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::cli {
 
@@ -103,6 +105,9 @@ struct CalcOption {
     unsigned refusedWith;        // RunBits it does not go with
     SheetParts sheet{};          // for --tuning and design files: none, or the fields it fills
     FinderParts finder{};        // for --find: none, or the fields it fills
+    // A length: read in the units of --units (LengthFromText), the unit of its
+    // placeholder and help being the metric one.
+    std::optional<LengthQuantity> length{};
 };
 
 namespace describe {
@@ -117,6 +122,7 @@ QString Population(Language lang, bool strict);
 QString CurrentSource(Language lang, bool strict);
 QString Shapes(Language lang, bool strict);
 QString Materials(Language lang, bool strict);
+QString UnitSystems(Language lang, bool strict);
 }  // namespace describe
 
 inline constexpr auto kCalcOptions = [] {
@@ -137,25 +143,34 @@ inline constexpr auto kCalcOptions = [] {
          .takes = NoValue(),
          .needs = kNoRun,
          .refusedWith = kNoRun},
+        {.name = "units",
+         .valueName = "system",
+         .help = ringfeld::texte::kHelpUnits,
+         .takes = Described(describe::UnitSystems),
+         .needs = kNoRun,
+         .refusedWith = kNoRun},
         // The main window's numbers; with --design their defaults are the file's.
         {.name = "diameter",
          .valueName = "m",
          .help = kHelpDiameter,
          .takes = Number(Range::Positive, "m"),
          .needs = kNoRun,
-         .refusedWith = F},
+         .refusedWith = F,
+         .length = LengthQuantity::LoopSize},
         {.name = "circumference",
          .valueName = "m",
          .help = kHelpCircumference,
          .takes = Number(Range::Positive, "m"),
          .needs = kNoRun,
-         .refusedWith = F},
+         .refusedWith = F,
+         .length = LengthQuantity::LoopSize},
         {.name = "conductor",
          .valueName = "mm",
          .help = kHelpConductor,
          .takes = Number(Range::Positive, "mm"),
          .needs = kNoRun,
-         .refusedWith = F},
+         .refusedWith = F,
+         .length = LengthQuantity::Conductor},
         {.name = "turns",
          .valueName = "n",
          .help = kHelpTurns,
@@ -168,7 +183,8 @@ inline constexpr auto kCalcOptions = [] {
          .help = kHelpLength,
          .takes = Number(Range::NonNegative, "mm"),
          .needs = kNoRun,
-         .refusedWith = F},
+         .refusedWith = F,
+         .length = LengthQuantity::Conductor},
         {.name = "frequency",
          .valueName = "MHz",
          .help = kHelpFrequency,
@@ -555,7 +571,8 @@ QString ExpectedNamed(const QString& name, Language lang, bool strict);
 // Whether a number that passed the strict rule keeps the range.
 bool InRange(Range range, double value);
 // The option's number when `text` is one plain number within its range.
-std::optional<double> ReadNumber(const CalcOption& option, std::string_view text);
+// A length option's number is read in `units` and given in the calculation's units.
+std::optional<double> ReadNumber(const CalcOption& option, std::string_view text, Units units = Units::Metric);
 
 // Adds every option of the table to the parser, its help in `lang` (-h too for --help).
 void DefineOptions(QCommandLineParser& parser, Language lang);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/row_blocks.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::cli {
@@ -60,6 +61,7 @@ void WidenInBlocks(TextTable& table, std::size_t count, CellsOf cellsOf) {
 QString NoteLine(const QString& message);
 
 // The loop's inputs above a table: "Kreis, Cu: D = 1 m, U = 3,142 m, ...", "\n" included.
-QString LoopInputsLine(const LoopEingaben& loop);
+// The lengths (metric texts) are shown in `units` with the table's decimals.
+QString LoopInputsLine(const LoopEingaben& loop, Units units = Units::Metric, std::string_view decimalSeparator = ".");
 
 }  // namespace ringfeld::cli

@@ -36,6 +36,16 @@ struct AnkopplungAusgang {
     float resonanzOhm = 0;  // R = Q^2 Rs behind Label11, in Ohm
 };
 
+// The coupling loop's labels in `units`: Label2 the circumference (for a range,
+// "circumference - twice the contact length"), Label4 the contact length
+// (unset for a range); metres as always in metric.
+struct KopplungsLaengen {
+    std::string label2;
+    std::optional<std::string> label4;
+};
+KopplungsLaengen KopplungsLaengenText(KopplungsArt art, float umfangCm, float lkaCm, Units units,
+                                      std::string_view decimalSeparator);
+
 // The calculate button of the coupling window, for the ratio text of its Text1.
 AnkopplungAusgang AnkopplungRechnen(std::string_view ratioText, const DesignRecord& rec,
                                     std::string_view decimalSeparator);

@@ -8,14 +8,16 @@
 #include <string>
 
 #include "core/design_record.h"
+#include "text/length_units.h"
 
 namespace ringfeld {
 
 struct DesignRecord : LoopRecord {
-    std::string Sprache;        // "deutsch", "französisch", "englisch" or anything read from the store
-    std::string FehlerTitel;    // title of error boxes
-    std::string ProgrammTitel;  // title of information boxes
-    std::string NL = "\r\n";    // line break inside message texts
+    std::string Sprache;              // "deutsch", "französisch", "englisch" or anything read from the store
+    std::string FehlerTitel;          // title of error boxes
+    std::string ProgrammTitel;        // title of information boxes
+    std::string NL = "\r\n";          // line break inside message texts
+    Units Einheiten = kDefaultUnits;  // the units lengths are typed and shown in
 };
 
 }  // namespace ringfeld

@@ -4,11 +4,14 @@
 // How the main window's fields follow each other while the user types:
 // diameter and circumference, the shape switch, and the smallest coil length.
 // Each rule returns what the window writes; an empty result means the typed
-// number is out of range and the dependent fields stay as they are.
+// number is out of range and the dependent fields stay as they are. Lengths are
+// read and written in `units`; the record's circumference is in metres.
 
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "text/length_units.h"
 
 namespace ringfeld {
 
@@ -19,10 +22,10 @@ struct UmfangFolge {
 
 // Key released in the diameter field: the circumference for Text2.
 std::optional<UmfangFolge> UmfangAusDurchmesser(std::string_view text1, std::string_view shapeText,
-                                                std::string_view decimalSeparator);
+                                                std::string_view decimalSeparator, Units units = Units::Metric);
 // Key released in the circumference field: the diameter or side length for Text1.
 std::optional<UmfangFolge> DurchmesserAusUmfang(std::string_view text2, std::string_view shapeText,
-                                                std::string_view decimalSeparator);
+                                                std::string_view decimalSeparator, Units units = Units::Metric);
 
 struct FormFolge {
     double umfang;
@@ -32,7 +35,7 @@ struct FormFolge {
 
 // A shape picked from the list: the circumference stays, the size follows from it.
 std::optional<FormFolge> FormWechsel(std::string_view text2, std::string_view shapeText,
-                                     std::string_view decimalSeparator);
+                                     std::string_view decimalSeparator, Units units = Units::Metric);
 // The caption the shape switch gives Text1's label for this shape text; none for an unknown text.
 std::optional<std::string_view> FormBeschriftung(std::string_view shapeText);
 
@@ -43,10 +46,13 @@ struct SpulenFolge {
 
 // The number of turns changed: for one turn or less the coil length becomes the
 // conductor diameter; for more it is raised to (N - 1) d + 1 mm when shorter.
+// In imperial the rule works in millimetres and writes inches.
 std::optional<SpulenFolge> SpulenlaengeNachWindungen(std::string_view text8, std::string_view text3,
-                                                     std::string_view text4, std::string_view decimalSeparator);
+                                                     std::string_view text4, std::string_view decimalSeparator,
+                                                     Units units = Units::Metric);
 // The conductor diameter changed: the coil length is only ever raised to the minimum.
 std::optional<SpulenFolge> SpulenlaengeNachLeiter(std::string_view text8, std::string_view text3,
-                                                  std::string_view text4, std::string_view decimalSeparator);
+                                                  std::string_view text4, std::string_view decimalSeparator,
+                                                  Units units = Units::Metric);
 
 }  // namespace ringfeld

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,13 +17,20 @@
 #include "export/vna_export.h"
 #include "presentation/tuning_inputs.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 #include "text/start_values.h"
 
 namespace ringfeld::design {
 
 inline constexpr std::string_view kFormat = "ringfeld-design";
+// A metric design is written as version 1, which every Ringfeld reads. A design
+// typed in other units is written as version 2 with its "units": a reader of
+// version 1 refuses it as newer rather than reading feet as metres.
 inline constexpr int kVersion = 1;
+inline constexpr int kVersionEinheiten = 2;
+inline constexpr int kHoechsteVersion = kVersionEinheiten;  // the newest version read
+inline constexpr std::string_view kEinheitenSchluessel = "units";
 inline constexpr std::string_view kEndung = ".ringfeld";
 inline constexpr std::string_view kMimeTyp = "application/x-ringfeld-design";
 
@@ -70,6 +78,10 @@ inline constexpr std::string_view kMessungDatei = vna::kSweepFileKey;
 inline constexpr std::array<std::string_view, 3> kWeitereGruppen{kFinderGruppe, kSicherheitGruppe, kMessungGruppe};
 
 struct Entwurf {
+    // The units the lengths were typed in; a file always names them (metric when
+    // it does not say), the start design does not: its metric texts are shown
+    // in the units the program shows.
+    std::optional<Units> einheiten;
     Schleife schleife;
     Kopplung kopplung;
     Abstimmung abstimmung;

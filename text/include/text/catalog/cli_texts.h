@@ -7,9 +7,11 @@
 // are in tuning_texts.h. "%1" ... are the place markers QString::arg fills.
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::cli::texte {
 
@@ -354,23 +356,24 @@ inline constexpr Tri kExpectTop{"eine ganze Zahl ab 1", "un entier dès 1", "a w
 
 struct RowColumn {
     Tri name;
-    std::string_view unit;
+    std::string_view unit;                 // the metric unit
+    std::optional<LengthQuantity> length;  // a length: its unit follows --units
 };
 inline constexpr std::array<RowColumn, 14> kRowColumns{{
-    {{"f", "f", "f"}, "MHz"},
-    {{"Länge", "Longueur", "Length"}, "λ"},
-    {{"L", "L", "L"}, "µH"},
-    {{"C", "C", "C"}, "pF"},
-    {{"CL", "CL", "CL"}, "pF"},
-    {{"Rr", "Rr", "Rr"}, "Ohm"},
-    {{"Rv", "Rv", "Rv"}, "Ohm"},
-    {{"η", "η", "η"}, "%"},
-    {{"Gewinn", "Gain", "Gain"}, "dBd"},
-    {{"Güte", "Q", "Q"}, ""},
-    {{"B", "B", "B"}, "kHz"},
-    {{"Uc", "Uc", "Uc"}, "kV"},
-    {{"Koppl. U", "Couplage U", "Coupling U"}, "m"},
-    {{"Lka", "Lccp", "Lka"}, "m"},
+    {{"f", "f", "f"}, "MHz", std::nullopt},
+    {{"Länge", "Longueur", "Length"}, "λ", std::nullopt},
+    {{"L", "L", "L"}, "µH", std::nullopt},
+    {{"C", "C", "C"}, "pF", std::nullopt},
+    {{"CL", "CL", "CL"}, "pF", std::nullopt},
+    {{"Rr", "Rr", "Rr"}, "Ohm", std::nullopt},
+    {{"Rv", "Rv", "Rv"}, "Ohm", std::nullopt},
+    {{"η", "η", "η"}, "%", std::nullopt},
+    {{"Gewinn", "Gain", "Gain"}, "dBd", std::nullopt},
+    {{"Güte", "Q", "Q"}, "", std::nullopt},
+    {{"B", "B", "B"}, "kHz", std::nullopt},
+    {{"Uc", "Uc", "Uc"}, "kV", std::nullopt},
+    {{"Koppl. U", "Couplage U", "Coupling U"}, "m", LengthQuantity::Coupling},
+    {{"Lka", "Lccp", "Lka"}, "m", LengthQuantity::Coupling},
 }};
 
 // ---- --tuning: the summary lines under the table (the flags and the shared

@@ -31,9 +31,9 @@ inline constexpr Tri kKeinEntwurf{"sie ist keine Ringfeld-Loop (\"format\" ist n
                                   "it is not a Ringfeld loop (\"format\" is not \"ringfeld-design\")."};
 // %1: the file's version.
 inline constexpr Tri kNeuereVersion{
-    "sie hat die Formatversion %1; dieses Ringfeld liest Version 1. Ein neueres Ringfeld öffnet sie.",
-    "il est au format de version %1 ; ce Ringfeld lit la version 1. Un Ringfeld plus récent l'ouvrira.",
-    "it has format version %1; this Ringfeld reads version 1. A newer Ringfeld opens it."};
+    "sie hat die Formatversion %1; dieses Ringfeld liest bis Version %2. Ein neueres Ringfeld öffnet sie.",
+    "il est au format de version %1 ; ce Ringfeld lit jusqu'à la version %2. Un Ringfeld plus récent l'ouvrira.",
+    "it has format version %1; this Ringfeld reads up to version %2. A newer Ringfeld opens it."};
 inline constexpr Tri kFalscheVersion{"\"version\" muss eine ganze Zahl ab 1 sein.",
                                      "\"version\" doit être un entier à partir de 1.",
                                      "\"version\" must be a whole number from 1."};

@@ -39,6 +39,13 @@ inline void ZifferFilter(int& KeyAscii) {
     if (!ziffer && KeyAscii != '.' && KeyAscii != ',' && KeyAscii != vbKeyBack) KeyAscii = 0;
 }
 
+// A length field in feet and inches also takes the fraction bar, the marks of
+// feet and inches and the blank ("1 1/8", "3' 6\"").
+inline void LaengenFilter(int& KeyAscii) {
+    if (KeyAscii == '/' || KeyAscii == '\'' || KeyAscii == '"' || KeyAscii == ' ') return;
+    ZifferFilter(KeyAscii);
+}
+
 // A list lets only the Up and Down arrows through.
 inline void PfeilFilter(int& KeyCode, int& Shift) {
     if (KeyCode != vbKeyUp && KeyCode != vbKeyDown) KeyCode = Shift = 0;

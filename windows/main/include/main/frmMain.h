@@ -25,6 +25,7 @@ class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace ringfeld {
 
@@ -55,6 +56,10 @@ public:
     // the lists take the entries the texts name in any language, the size field's
     // caption follows the shape, and the coil length is written last, as given.
     void EingabenSetzen(const LoopEingaben& eingaben);
+    // The same in metric texts, whatever the units: what the other windows read
+    // (the lengths to twelve significant digits) and give (a found design).
+    LoopEingaben MetrischeEingaben() const;
+    void MetrischeEingabenSetzen(const LoopEingaben& metrisch);
 
     // The design file shown: its name heads the title, and Qt's [*] marks unsaved
     // changes (setWindowModified); empty is no file, the title as without one.
@@ -88,6 +93,11 @@ public:
     void mnuFranzösisch_Click();
     void mnuEnglisch_Click();
     void mnuQuesHelp_Click();
+    // Options / Units: the length fields carried into the units chosen, the
+    // captions and every other window following.
+    void EinheitenWaehlen(Units units);
+    // The same without carrying the fields: a design typed in `units` comes next.
+    void EinheitenUebernehmen(Units units);
     void mnuQuesInfo_Click();
 
     // The controls, by their layout names.
@@ -108,6 +118,12 @@ private:
     void connectHandlers();
     void installKeyFilters();
     void SpracheWaehlen(std::string_view code);
+    void EinheitenMenueBauen();
+    // The list of common conductors beside the conductor field, in the language and units.
+    void RohrlisteFuellen();
+    // The units menu's captions and check mark and the unit labels.
+    void EinheitenBeschriften();
+    bool istLaengenfeld(const QObject* watched) const;
     void SpulenfeldZeigen(bool sichtbar);
     void TitelZeigen();
     bool dateiGezogen(QEvent* event);
@@ -122,6 +138,8 @@ private:
     std::array<QLabel*, kResultLabelCount> results_{};
     std::array<QLineEdit*, 8> filtered_{};  // Text1 to Text8, in order
     QString dokument_;                      // the design file's name shown in the title
+    QToolButton* rohre_ = nullptr;          // the tube sizes beside Text3
+    bool umstellen_ = false;                // the length fields are being carried into other units
 };
 
 }  // namespace ringfeld

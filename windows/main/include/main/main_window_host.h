@@ -26,6 +26,9 @@ public:
     // The language routine's two steps for the other windows (see sprache_anwenden.h).
     virtual void AndereFensterLeeren() = 0;
     virtual void AndereFensterAnwenden() = 0;
+    // The units chosen (rec.Einheiten) changed: every other window shows its
+    // lengths, captions and charts in them.
+    virtual void EinheitenAnwenden() = 0;
     // The design file commands of the File menu; a recent file's entry, or a file
     // dropped on the window, opens that file.
     virtual void DateiNeu() = 0;
