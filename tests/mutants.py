@@ -107,8 +107,8 @@ m('presentation/coupling_results.cpp', '    const float lkaDoppelt = 2.0f * Lka;
 m('presentation/include/presentation/tuning_inputs.h', '    {"80 m", 3.5, 3.8, 0.01},\n', '    {"80 m", 3.5, 3.8, 0.02},\n', 'const', '80 m step 0.01 -> 0.02')
 
 # ---------------------------------------------------------------- text/include/text/catalog/cli_texts.h
-m('text/include/text/catalog/cli_texts.h', '    {{"Länge", "Longueur", "Length"}, "λ"},\n', '    {{"Gewinn", "Longueur", "Length"}, "λ"},\n', 'swap', 'German column header Länge -> Gewinn')
-m('text/include/text/catalog/cli_texts.h', '    {{"Uc", "Uc", "Uc"}, "kV"},\n', '    {{"Uc", "Uc", "Uc"}, "V"},\n', 'text', 'Uc unit kV -> V')
+m('text/include/text/catalog/cli_texts.h', '    {{"Länge", "Longueur", "Length"}, "λ", std::nullopt},\n', '    {{"Gewinn", "Longueur", "Length"}, "λ", std::nullopt},\n', 'swap', 'German column header Länge -> Gewinn')
+m('text/include/text/catalog/cli_texts.h', '    {{"Uc", "Uc", "Uc"}, "kV", std::nullopt},\n', '    {{"Uc", "Uc", "Uc"}, "V", std::nullopt},\n', 'text', 'Uc unit kV -> V')
 m('text/include/text/catalog/cli_texts.h', 'inline constexpr Tri kSummaryCapacitor{"Kondensator: ", "Condensateur : de ", "Capacitor: "};  // then kCSpanne\n', 'inline constexpr Tri kSummaryCapacitor{"Kondensator: ", "Condensateur : ", "Capacitor: "};  // then kCSpanne\n', 'text', 'French --tuning capacitor line loses its de')
 
 # ---------------------------------------------------------------- text/include/text/catalog/coupling_texts.h
@@ -178,8 +178,8 @@ m('text/include/text/text_lines.h', '    out += text.substr(at + 2);\n', '    ou
 
 # ---------------------------------------------------------------- text/input_rules.cpp
 m('text/input_rules.cpp', '        minimum = (N - 1.0f) * d + 1.0f;\n', '        minimum = (N - 1.0f) * d + 2.0f;\n', 'const', 'coil minimum +1 mm -> +2 mm (shared 32)')
-m('text/input_rules.cpp', '    if (L < minimum) out.text8 = FormatZahl(minimum, muster::Prozent, sep);\n', '    if (L <= minimum) out.text8 = FormatZahl(minimum, muster::Prozent, sep);\n', 'cmp', 'coil length rewritten when equal to minimum (shared 33)')
-m('text/input_rules.cpp', '        if (windungenGeaendert) out.text8 = FormatZahl(d, muster::Prozent, sep);\n', '        out.text8 = FormatZahl(d, muster::Prozent, sep);\n', 'drop', "drop 'only after turns change' condition (shared 36)")
+m('text/input_rules.cpp', '    if (L < minimum) out.text8 = spulenText(minimum, units, sep);\n', '    if (L <= minimum) out.text8 = spulenText(minimum, units, sep);\n', 'cmp', 'coil length rewritten when equal to minimum (shared 33)')
+m('text/input_rules.cpp', '        if (windungenGeaendert) out.text8 = spulenText(d, units, sep);\n', '        out.text8 = spulenText(d, units, sep);\n', 'drop', "drop 'only after turns change' condition (shared 36)")
 m('text/input_rules.cpp', '    if (!std::isfinite(umfang)) return std::nullopt;\n', '\n', 'drop', 'drop overflow guard in UmfangAusDurchmesser (shared 37)')
 m('text/input_rules.cpp', 'double seitenTeiler(Form form) { return ShapeOf(form).perimeterPerSize; }\n', 'double seitenTeiler(Form form) { return ShapeOf(form == Form::Kreis ? Form::Quadrat : Form::Kreis).perimeterPerSize; }\n', 'swap', 'circle/square factor swapped (diameter -> circumference) (shared 34)')
 
@@ -420,7 +420,7 @@ m('app/help_command.cpp', '    return orte.front();\n', '    return orte.back();
 m('app/help_command.cpp', '    dienste.processEvents();\n', '', 'drop', 'no event processing after starting the viewer')
 
 # ---------------------------------------------------------------- cli/calc_options.cpp
-m('cli/calc_options.cpp', '                    if (!ReadNumber(n, text.toStdString())) return refuse(n, text);\n', '                    if (false) return refuse(n, text);\n', 'drop', 'numeric options not checked')
+m('cli/calc_options.cpp', '                        if (!n.length || o.einheiten == Units::Metric) return refuse(n, text);\n', '                        if (false) return refuse(n, text);\n', 'drop', 'numeric options not checked')
 m('cli/calc_options.cpp', '        if (text.trimmed().compare(qs(entry), Qt::CaseInsensitive) == 0) return std::string(entry);\n', '        if (text.trimmed().compare(qs(entry), Qt::CaseSensitive) == 0) return std::string(entry);\n', 'cmp', 'list entries case-sensitive')
 m('cli/calc_options.cpp', '            in.Combo1 = *entry;\n', '', 'drop', 'shape entry not written as the list writes it')
 m('cli/calc_options.cpp', '            in.Combo2 = *entry;\n', '', 'drop', 'material entry not written as the list writes it')
@@ -448,7 +448,7 @@ m('cli/find_options.cpp', '    if (!put(band)) return refuse(band);\n', '    if 
 m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "Ohm"),\n', '         .takes = Number(Range::Positive, "Ohm"),\n', 'const', 'series loss must be > 0')
 m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "mm"),\n', '         .takes = Number(Range::Positive, "mm"),\n', 'const', 'coil length must be > 0')
 m('cli/include/cli/option_table.h', '         .takes = Number(Range::NonNegative, "pF"),\n', '         .takes = Number(Range::Positive, "pF"),\n', 'const', 'stray capacitance said and checked as > 0 where the sheet takes 0')
-m('cli/include/cli/option_table.h', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = T | F},\n', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = F},\n', 'drop', '--tuning combines with --sweep')
+m('cli/include/cli/option_table.h', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = T | F | V},\n', '         .takes = Described(describe::Sweep),\n         .needs = kNoRun,\n         .refusedWith = F | V},\n', 'drop', '--tuning combines with --sweep')
 m('cli/include/cli/option_table.h', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = E,\n', '         .help = et::kHelpStandard,\n         .takes = Described(describe::Standard),\n         .needs = kNoRun,\n', 'drop', '--standard taken without --exposure')
 m('cli/include/cli/option_table.h', '         .finder = FinderFields(2, Feld::From, Feld::To)},\n', '         .finder = FinderFields(1, Feld::From, Feld::To)},\n', 'const', '--find takes FROM alone')
 
@@ -534,7 +534,7 @@ m('core/exposure.cpp', '        r.source =\n            s.source == CurrentSourc
 m('core/include/core/exposure.h', '    {Mode::Ssb, "ssb", 0.2},                     // conversational SSB, no speech processing\n', '    {Mode::Ssb, "ssb", 0.5},                     // conversational SSB, no speech processing\n', 'const', 'SSB mode factor 0.2 -> 0.5')
 
 # ---------------------------------------------------------------- export/design (design files)
-m('export/design/design_json.cpp', '    if (v > kVersion) throw Abbruch{l.text(texte::kNeuereVersion).arg(QString::number(v, \'g\', 17))};\n', '    if (v > kVersion + 1) throw Abbruch{l.text(texte::kNeuereVersion).arg(QString::number(v, \'g\', 17))};\n', 'cmp', 'version 2 read as version 1')
+m('export/design/design_json.cpp', '    if (v > kHoechsteVersion)\n', '    if (v > kHoechsteVersion + 1)\n', 'cmp', 'a version newer than the highest read as if known')
 m('export/design/design_json.cpp', '    if (!format.isString() || format.toString() != q(kFormat)) throw Abbruch{l.text(texte::kKeinEntwurf)};\n', '    if (!format.isString()) throw Abbruch{l.text(texte::kKeinEntwurf)};\n', 'drop', 'any format name accepted')
 m('export/design/design_json.cpp', '    e.abstimmung.band = band + 1;\n', '    e.abstimmung.band = band;\n', 'const', 'tuning band read one entry off')
 m('export/design/design_file.cpp', '                    datei.commit();\n', '                    true;\n', 'drop', 'saved file never committed (nothing written)')
