@@ -669,3 +669,8 @@ m('export/design/design_json.cpp', '        s.zahl("version", kVersionEinheiten)
 m('export/design/design_json.cpp', '    l.auswahl(datei, "", kEinheitenSchluessel, einheiten, gewaehlt);\n', '', 'drop', "a design's units ignored when read")
 m('presentation/coupling_results.cpp', '        if (units == Units::Metric) return FormatZahl(cm / 100.0f, muster::Ohm, sep);\n', '        if (units != Units::Imperial) return FormatZahl(cm / 100.0f, muster::Ohm, sep);\n        return FormatZahl(cm / 100.0f, muster::Ohm, sep);\n', 'drop', 'coupling loop shown in metres in imperial')
 m('text/include/text/tube_sizes.h', '    {TubeSeries::UsCopper, "3/4\\"", 0.875 * kMillimetresPerInch},', '    {TubeSeries::UsCopper, "3/4\\"", 0.750 * kMillimetresPerInch},', 'const', '3/4" tube given its nominal size as outside diameter')
+# ---------------------------------------------------------------- saving whole or not at all
+m('export/design/save_file.cpp', '    if (!written || file.error() != QFileDevice::NoError || file.size() != bytes.size()) {\n', '    if (!written) {\n', 'drop', 'a write cut short replaces the old file')
+m('export/design/save_file.cpp', '        return reason != 0 ? qt_error_string(reason) : file.errorString();\n', '        return file.errorString();\n', 'cmp', "a failed save hides the system's reason")
+m('cli/calc_run.cpp', '    if (error == 0 || error == EPIPE) return status;\n', '    return status;\n', 'drop', 'lost standard output ends with 0')
+m('cli/include/cli/output.h', '        if (std::fflush(file_) != 0 && error_ == 0) error_ = errno;\n', '', 'drop', 'a failed flush of standard output goes unnoticed')
