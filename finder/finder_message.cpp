@@ -34,9 +34,7 @@ std::string kurz(double value, std::string_view sep) {
     return text;
 }
 
-std::string anzahl(long long n, Language lang) {
-    return n == 1 ? std::string(texte::kEinKandidat.in(lang)) : MitWert(texte::kKandidaten.in(lang), ganz(n));
-}
+std::string anzahl(long long n, Language lang) { return texte::kKandidatenZahl.mit(lang, n, ganz(n)); }
 
 // A power that keeps a rating, rounded down to 0.1 W, below 1 W to 1 mW, and below
 // 1 mW to its first digit (never "at most 0.0 W").
@@ -102,12 +100,11 @@ std::string vorschlaege(const Ergebnis& e, Language lang, std::string_view sep) 
 }  // namespace
 
 std::string Zaehlung(const Ergebnis& e, Language lang) {
-    using namespace texte;
-    auto zahl = [&](long long n, const Tri& einer, const Tri& viele) {
-        return n == 1 ? std::string(einer.in(lang)) : MitWert(viele.in(lang), ganz(n));
-    };
-    return MitWerten(kZaehlung.in(lang), {anzahl(e.evaluated, lang), zahl(e.qualified, kErfuelltEiner, kErfuellen),
-                                          zahl(static_cast<long long>(e.designs.size()), kEinEntwurf, kEntwuerfe)});
+    const auto entwuerfe = static_cast<long long>(e.designs.size());
+    const std::string_view zwischen = texte::kZwischenZahl.in(lang);
+    return anzahl(e.evaluated, lang) + std::string(zwischen) +
+           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +
+           texte::kEntwuerfeZahl.mit(lang, entwuerfe, ganz(entwuerfe));
 }
 
 std::string Ausschluesse(const Ergebnis& e, Language lang) {
@@ -230,7 +227,7 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
     const bool einer = e.evaluated == 1;
     std::string out;
     if (e.vorschlaege.empty())
-        out = einer ? std::string(kKeineEiner.in(lang)) : MitWert(kKeine.in(lang), ganz(e.evaluated));
+        out = einer ? std::string(kKeineEiner.in(lang)) : kKeine.mit(lang, e.evaluated, ganz(e.evaluated));
     else
         out = (einer ? std::string(kKeineEinerSatz.in(lang)) : MitWert(kKeineSatz.in(lang), ganz(e.evaluated))) +
               vorschlaege(e, lang, sep) + std::string(kWarum.in(lang));

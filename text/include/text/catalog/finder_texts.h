@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "text/language.h"
+#include "text/plural.h"
 
 namespace ringfeld::finder::texte {
 
@@ -187,17 +188,20 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
 inline constexpr Tri kRandGroesste{"max.", "max.", "max"};
 inline constexpr Tri kRandKleinste{"min.", "min.", "min"};
 
-// ---- the search's counts (window and command line): %1 candidates (kKandidaten or
-// kEinKandidat), %2 qualifying (kErfuellen or kErfuelltEiner), %3 designs (kEntwuerfe
-// or kEinEntwurf), then the exclusions
-inline constexpr Tri kZaehlung{"%1, %2, %3", "%1, %2, %3", "%1, %2, %3"};
-inline constexpr Tri kErfuellen{"%1 erfüllen die Bedingungen", "%1 conviennent", "%1 qualify"};
-inline constexpr Tri kErfuelltEiner{"1 erfüllt die Bedingungen", "1 convient", "1 qualifies"};
-inline constexpr Tri kEntwuerfe{"%1 Entwürfe (je Kombination der beste)",
-                                "%1 modèles (le meilleur de chaque combinaison)",
-                                "%1 designs (the best of each combination)"};
-inline constexpr Tri kEinEntwurf{"1 Entwurf (je Kombination der beste)", "1 modèle (le meilleur de chaque combinaison)",
-                                 "1 design (the best of each combination)"};
+// ---- the search's counts (window and command line): the candidates, those that
+// qualify and the designs (best of each combination), joined by kZwischenZahl, then
+// the exclusions
+inline constexpr Zaehltext kKandidatenZahl{Formen{"%1 Kandidat", "%1 Kandidaten"},
+                                           Formen{"%1 candidat", "%1 candidats"},
+                                           Formen{"%1 candidate", "%1 candidates"}};
+inline constexpr Zaehltext kErfuellenZahl{Formen{"%1 erfüllt die Bedingungen", "%1 erfüllen die Bedingungen"},
+                                          Formen{"%1 convient", "%1 conviennent"},
+                                          Formen{"%1 qualifies", "%1 qualify"}};
+inline constexpr Zaehltext kEntwuerfeZahl{
+    Formen{"%1 Entwurf (je Kombination der beste)", "%1 Entwürfe (je Kombination der beste)"},
+    Formen{"%1 modèle (le meilleur de chaque combinaison)", "%1 modèles (le meilleur de chaque combinaison)"},
+    Formen{"%1 design (the best of each combination)", "%1 designs (the best of each combination)"}};
+inline constexpr Tri kZwischenZahl{", ", ", ", ", "};
 inline constexpr Tri kAusgeschlossen{
     "ausgeschlossen: von der Berechnung abgelehnt %1, keine kleine Loop %2, kein Kondensator passt %3, "
     "Eigenkapazität %4, Kondensatorbereich %5, Kondensatorspannung %6",
@@ -227,12 +231,14 @@ inline constexpr Tri kFussnote{
 
 // ---- why nothing qualifies: kKeine, then a clause per condition that excluded
 // candidates (joined by "; "), then a full stop. In each clause %1 is how many
-// (kKandidaten or kEinKandidat), the other markers as said above it.
+// (kKandidatenZahl), the other markers as said above it.
 
 // %1 the number of candidates.
-inline constexpr Tri kKeine{
-    "Keine Loop erfüllt die Bedingungen unter %1 Kandidaten: ", "Aucune boucle ne convient parmi %1 candidats : ",
-    "No loop qualifies among %1 candidates: "};
+inline constexpr Zaehltext kKeine{
+    Formen{"Keine Loop erfüllt die Bedingungen unter %1 Kandidaten: ",
+           "Keine Loop erfüllt die Bedingungen unter %1 Kandidaten: "},
+    Formen{"Aucune boucle ne convient parmi %1 candidat : ", "Aucune boucle ne convient parmi %1 candidats : "},
+    Formen{"No loop qualifies among %1 candidate: ", "No loop qualifies among %1 candidates: "}};
 // %2 TO (MHz), %3 the longest conductor N U within the length (m).
 inline constexpr Tri kGrundLaenge{
     "der Leiter N·U ist bei %2 MHz länger als 0,41 λ für jede Loop mit N·U über %3 m, die Berechnung lehnt ab "
@@ -330,8 +336,6 @@ inline constexpr Tri kGrundSpannung{
     "the peak voltage exceeds the rating %2 V, the lowest being %3 V (%1): a capacitor with a higher rating "
     "or at most %4 W"};
 inline constexpr Tri kZwischen{"; ", " ; ", "; "};  // between two clauses
-inline constexpr Tri kKandidaten{"%1 Kandidaten", "%1 candidats", "%1 candidates"};
-inline constexpr Tri kEinKandidat{"1 Kandidat", "1 candidat", "1 candidate"};
 
 // ---- the window
 
