@@ -133,10 +133,10 @@ m('text/include/text/catalog/tuning_texts.h', '    {Flag::NoCapacitorFits, {"kei
 m('text/include/text/catalog/tuning_texts.h', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C : ", "C: "};  // then kCSpanne\n', 'inline constexpr Tri kCSpanneVorsatz{"C: ", "C: ", "C: "};  // then kCSpanne\n', 'text', 'French summary strip C: without its blank')
 
 # ---------------------------------------------------------------- text/include/text/language.h
-m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},\n', 'locale', 'a German desktop no longer starts in German')
+m('text/include/text/language.h', '    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE", false, ","},\n', '    {Language::German, "de", "deutsch", "dea", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE", false, ","},\n', 'locale', 'a German desktop no longer starts in German')
 m('text/include/text/language.h', '    return SprachCode(kFremdeLocaleSprache);\n', '    return SprachCode(Language::French);\n', 'locale', 'an English desktop starts in French')
 m('text/include/text/language.h', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_-.@"));\n', '    const std::string_view subtag = localeName.substr(0, localeName.find_first_of("_.@"));\n', 'locale', 'BCP 47 names (fr-CA) lose their language')
-m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},\n', 'swap', '--lang fr not recognised (en maps to French)')
+m('text/include/text/language.h', '    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR", true, ","},\n', '    {Language::French, "en", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR", true, ","},\n', 'swap', '--lang fr not recognised (en maps to French)')
 
 # ---------------------------------------------------------------- text/include/text/list_texts.h
 m('text/include/text/list_texts.h', '    {Material::Fe, {"Fe", "Fe", "Fe"}},\n    {Material::Ag, {"Ag", "Ag", "Ag"}},\n', '    {Material::Ag, {"Ag", "Ag", "Ag"}},\n    {Material::Fe, {"Fe", "Fe", "Fe"}},\n', 'swap', 'material list entries Fe/Ag swapped')
@@ -323,7 +323,7 @@ m('platform/report_table.cpp', '    if (sum(out) <= width) {\n', '    if (sum(ou
 m('platform/report_table.cpp', "        if (ch == QLatin1Char(' ') && depth == 0) {\n", "        if (ch == QLatin1Char(' ') || ch == QLatin1Char('/')) {\n", 'cmp', 'a heading wraps inside its unit')
 m('platform/fonts/fonts.cpp', '    QFont font(Family(face));\n', '    QFont font(face == Face::Mono ? QStringLiteral("monospace") : Family(face));\n', 'swap', 'code left to fontconfig\'s monospace')
 m('help/make_help_pdf.cpp', '    codeSchrift(doc);\n', '', 'drop', "help PDFs' code in the desktop's fixed-pitch font")
-m('text/include/text/language.h', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},\n', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_US"},\n', 'const', 'English reports with US dates')
+m('text/include/text/language.h', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB", false, "."},\n', '    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_US", false, "."},\n', 'const', 'English reports with US dates')
 m('platform/file_proposal.cpp', "    if (const QString t = title(window, lang); !t.isEmpty()) name += QLatin1Char('-') + t;\n", '', 'drop', 'dialogs propose "Ringfeld.pdf" for every window')
 
 # ---------------------------------------------------------------- platform/qt_desktop_services.cpp
@@ -372,7 +372,7 @@ m('windows/forms/widget_texts.cpp', '    if (list.currentIndex() != selected) {\
 # ---------------------------------------------------------------- windows/main/frmMain.cpp
 m('windows/main/frmMain.cpp', '    programm_.AnkopplungNeueLoop();\n', '', 'drop', 'calculation leaves an open coupling window as it was')
 m('windows/main/frmMain.cpp', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text3->text()),\n                        str(ui_.Text4->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', '    return LoopEingaben{str(ui_.Text1->text()),         str(ui_.Text2->text()),        str(ui_.Text4->text()),\n                        str(ui_.Text3->text()),         str(ui_.Text5->text()),        str(ui_.Text6->text()),\n', 'swap', 'loop fields Text3 and Text4 swapped')
-m('windows/main/frmMain.cpp', '        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);\n', '        ;\n', 'drop', "main window's field changes not followed")
+m('windows/main/frmMain.cpp', '        connect(field, &QLineEdit::textChanged, this, [this] { eingabeBearbeitet(); });\n', '        ;\n', 'drop', "main window's field changes not followed")
 m('windows/main/frmMain.cpp', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, SprachCodeFuerLocale(dienste_.desktopLocale()));\n', '    rec_.Sprache = dienste_.readSetting(kSettingsSection, kSettingsKey, kCodeGerman);\n', 'locale', 'nothing stored starts in German again')
 m('windows/main/frmMain.cpp', 'void frmMain::Command1_Click() {\n    LoopRechnen();\n    ui_.Command3->setEnabled(true);\n}\n', 'void frmMain::Command1_Click() { LoopRechnen(); }\n', 'drop', 'calculate button no longer enables printing (shared 78)')
 m('windows/main/frmMain.cpp', 'void frmMain::Text4_Change() {\n    ui_.Command2->setEnabled(false);\n', 'void frmMain::Text4_Change() {\n', 'drop', 'turns change leaves coupling button on (shared 79)')
@@ -537,7 +537,6 @@ m('core/include/core/exposure.h', '    {Mode::Ssb, "ssb", 0.2},                 
 m('export/design/design_json.cpp', '    if (v > kHoechsteVersion)\n', '    if (v > kHoechsteVersion + 1)\n', 'cmp', 'a version newer than the highest read as if known')
 m('export/design/design_json.cpp', '    if (!format.isString() || format.toString() != q(kFormat)) throw Abbruch{l.text(texte::kKeinEntwurf)};\n', '    if (!format.isString()) throw Abbruch{l.text(texte::kKeinEntwurf)};\n', 'drop', 'any format name accepted')
 m('export/design/design_json.cpp', '    e.abstimmung.band = band + 1;\n', '    e.abstimmung.band = band;\n', 'const', 'tuning band read one entry off')
-m('export/design/design_file.cpp', '                    datei.commit();\n', '                    true;\n', 'drop', 'saved file never committed (nothing written)')
 m('export/design/design_file.cpp', '    if (info.isDir()) return abweisen(texte::kOrdner);\n', '', 'drop', 'a folder is not named as a folder')
 
 # ---------------------------------------------------------------- app/design_document.cpp
