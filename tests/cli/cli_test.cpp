@@ -397,6 +397,8 @@ TEST(CalcVna, BadFileIsAUsageErrorWithTheWindowsMessage) {
         EXPECT_TRUE(r.err.contains("\"" + c.file + "\"") && r.err.contains(c.says)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
+}
+
 // Output that does not reach its place is never reported as success: standard output
 // on a full device, and a design saved under a file-size limit over an older design,
 // which stays byte for byte, with no temporary file left beside it.

@@ -116,7 +116,7 @@ private slots:
         modul.Hauptfenster()->controls().mnuAktFinder->trigger();
         finder::FinderWindow* w = modul.Finderfenster();
         QVERIFY(w);
-        const QString pruefen = QStringLiteral("Please check the inputs with a reason in red.");
+        const QString pruefen = QStringLiteral("Please check the inputs marked in red.");
         struct {
             const char *feld, *text, *grund, *reason;
         } const faelle[] = {

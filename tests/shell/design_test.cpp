@@ -169,6 +169,8 @@ private slots:
         QCOMPARE(f().Eingaben(), getippt);
         QCOMPARE(f().controls().Label2->text(), u"ft"_qs);
         QVERIFY(erwartet == ergebnisse());
+    }
+
     // Two recent files of one name show their folders; every entry's tooltip is its path.
     void recentFilesOfOneNameShowTheirFolders() {
         QDir(dir.path()).mkpath("a");
