@@ -211,17 +211,7 @@ void ExposureJsonRow(std::string& out, const ExposureExport& e, const Row& row, 
     number(w, "moment_Am2", r.moment_Am2);
     number(w, "near_conductor_radius_m", r.nearRadius_m);
     w.key("distances");
-    w.beginObject();
-    for (Standard s : kStandards) {
-        w.key(StandardKey(s));
-        w.beginObject();
-        for (Population p : kPopulations) {
-            w.key(PopulationKey(p));
-            limitJson(w, r.limits[LimitIndex(s, p)]);
-        }
-        w.endObject();
-    }
-    w.endObject();
+    forEachSlot(w, [&](std::size_t i) { limitJson(w, r.limits[i]); });
     w.key("fields");
     w.beginArray();
     for (const NamedDistance& place : e.places) {

@@ -146,13 +146,7 @@ Voll Rechner::voll(const Enden& e) const {
 Entwurf Rechner::entwurf(const Kombination& k, const Enden& e, Voll&& v) const {
     Entwurf d = std::move(v.entwurf);
     const RowValues &vFrom = *e.from.values, &vTo = *e.to.values;
-    d.form = k.form;
-    d.material = k.material;
-    d.conductorMm = k.conductorMm;
-    d.turns = k.turns;
-    d.sizeM = e.z.D.wert;
-    d.lengthMm = e.z.l.wert;
-    d.conductorLengthM = k.turns * e.z.U.wert;
+    LoopInto(d, k, e);
     d.efficiencyFromPercent = vFrom.efficiency_percent;
     d.efficiencyToPercent = vTo.efficiency_percent;
     d.bandwidthFromKHz = vFrom.bandwidth_halfpower_kHz;

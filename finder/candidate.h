@@ -57,6 +57,17 @@ struct Enden {
     } schluessel{};
 };
 
+// The loop itself in a design: its combination and the size the candidate gives it.
+inline void LoopInto(Entwurf& d, const Kombination& k, const Enden& e) {
+    d.form = k.form;
+    d.material = k.material;
+    d.conductorMm = k.conductorMm;
+    d.turns = k.turns;
+    d.sizeM = e.z.D.wert;
+    d.lengthMm = e.z.l.wert;
+    d.conductorLengthM = k.turns * e.z.U.wert;
+}
+
 // Every row of a candidate whose ends left it open.
 struct Voll {
     std::optional<tuning::SheetRow> refused;  // the first row the model refused, if any

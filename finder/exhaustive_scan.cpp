@@ -185,13 +185,7 @@ private:
                 t.toMHz = r_.frequenz(j);
                 Entwurf& d = t.loop;
                 d.efficiencyWorstPercent = worst;
-                d.form = k.form;
-                d.material = k.material;
-                d.conductorMm = k.conductorMm;
-                d.turns = k.turns;
-                d.sizeM = e.z.D.wert;
-                d.lengthMm = e.z.l.wert;
-                d.conductorLengthM = k.turns * e.z.U.wert;
+                LoopInto(d, k, e);
                 Teilbaender(b.teilbaender, std::move(t));
             }
             i = j + 1;
