@@ -248,6 +248,8 @@ void frmMain::Form_Load() {
     ui_.Label36->setVisible(false);
     ui_.Label37->setVisible(false);
     ErgebnisseLoeschen();
+    // The start values are no edit: there is nothing calculated to be stale.
+    VeraltetZeigen(false);
 }
 
 void frmMain::Form_Unload(bool& cancel) {
