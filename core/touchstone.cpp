@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
-// Reading one-port Touchstone files. What the two specifications (see the header) say
+// Reading one-port Touchstone files. What the two format documents (see the header) say
 // and this reader follows:
 // - "!" starts a comment up to the end of the line, anywhere; blank lines are ignored;
 //   words are separated by spaces or tabs, and keywords and option words are read
@@ -17,7 +17,7 @@
 //   may be split across lines at any space, and "[End]".
 // - Formats: RI real and imaginary part; MA magnitude and angle in degrees; DB
 //   20 lg(magnitude) and angle in degrees.
-// The frequencies must ascend (the specifications ask for increasing frequencies).
+// The frequencies must ascend (both format documents ask for increasing frequencies).
 // Numbers are read with std::from_chars, so the locale's decimal separator plays no part.
 
 #include "core/touchstone.h"
@@ -54,7 +54,7 @@ constexpr FormatWord kFormats[] = {
 // The parameters an option line may name; only S is a reflection coefficient.
 constexpr std::string_view kParameters[] = {"s", "y", "z", "g", "h"};
 
-// Defaults of an option line that leaves a word out (both specifications).
+// Defaults of an option line that leaves a word out (both format documents).
 constexpr double kDefaultUnitHz = 1e9;
 constexpr Format kDefaultFormat = Format::MagnitudeAngle;
 constexpr double kDefaultReferenceOhm = 50;

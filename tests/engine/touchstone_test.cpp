@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ringfeld developers
 // Touchstone files: a known sweep written in every format, unit and version and read
-// back, what the specifications allow, a table of bad files, files on disk.
+// back, what the format documents allow, a table of bad files, files on disk.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -34,11 +34,11 @@ TEST(Touchstone, RoundTrips) {
                 }
 }
 
-// What the two specifications allow: comments, blanks, tabs and CR LF, option words in
+// What the two format documents allow: comments, blanks, tabs and CR LF, option words in
 // any order and case or left out (GHz S MA R 50), later option lines ignored, signs,
 // and in version 2.0 the reference on its own line, information blocks and a point's
 // numbers split across lines.
-TEST(Touchstone, ReadsWhatTheSpecificationsAllow) {
+TEST(Touchstone, ReadsWhatTheFormatAllows) {
     std::string tenPoints, tenSplit;
     for (int i = 1; i <= 10; ++i) tenPoints += std::to_string(i) + " +0.5 -90\n";
     for (int i = 1; i <= 10; ++i) tenSplit += std::to_string(i) + "\n 0.5\t-90 ! split\n";

@@ -7,8 +7,8 @@
 // cannot use is refused with a reason and the line and number it concerns; the
 // messages are the text layer's.
 //
-// Sources: "Touchstone File Format Specification", Rev. 1.1, EIA/IBIS Open Forum,
-// 2002; "Touchstone File Format Specification", Version 2.0, IBIS Open Forum, 2009.
+// Sources: "Touchstone File Format", Rev. 1.1, EIA/IBIS Open Forum,
+// 2002; "Touchstone File Format", Version 2.0, IBIS Open Forum, 2009.
 
 #include <complex>
 #include <cstddef>
