@@ -2,17 +2,24 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "cli/calc_run.h"
 
+#include <QString>
+
+#include <cerrno>
+
 #include "cli/calc_options.h"
 #include "cli/calc_output.h"
 #include "cli/exposure_output.h"
 #include "cli/find_output.h"
 #include "cli/tuning_output.h"
 #include "design/design_file.h"
+#include "text/catalog/cli_texts.h"
 
 namespace ringfeld::cli {
 
-int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std::string_view localeSeparator,
-            Output& out, Output& err) {
+namespace {
+
+int Run(const QStringList& arguments, const std::string& storedLanguage, std::string_view localeSeparator, Output& out,
+        Output& err, Language& lang) {
     const ParseOutcome parsed = ParseCalcArgs(arguments, storedLanguage, localeSeparator);
     if (parsed.infoShown) {
         out.write(parsed.infoText.toUtf8().toStdString());
@@ -23,7 +30,7 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
         return 2;
     }
     const CalcOptions& options = *parsed.options;
-    const Language lang = SpracheVon(options.sprache);
+    lang = SpracheVon(options.sprache);
     if (options.entwurf) {
         const auto fehler = design::EntwurfSchreiben(options.entwurfDatei, *options.entwurf, lang);
         if (fehler) err.write("ringfeld-calc: " + *fehler + '\n');
@@ -33,6 +40,21 @@ int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std
     if (options.find) return WriteFind(*options.find, options.format, lang, localeSeparator, out, err);
     if (options.tuning) return WriteTuning(options.felder, *options.tuning, options.format, lang, localeSeparator, out);
     return WriteRows(options, localeSeparator, out);
+}
+
+}  // namespace
+
+int RunCalc(const QStringList& arguments, const std::string& storedLanguage, std::string_view localeSeparator,
+            Output& out, Output& err) {
+    Language lang = SpracheVon(storedLanguage);
+    const int status = Run(arguments, storedLanguage, localeSeparator, out, err, lang);
+    // A reader that closed the pipe wanted no more; any other failed write lost output.
+    const int error = out.finish();
+    if (error == 0 || error == EPIPE) return status;
+    const Language shown = lang == Language::None ? kStandardSprache : lang;
+    err.write("ringfeld-calc: " +
+              QString::fromUtf8(texte::kAusgabeVerloren.in(shown)).arg(qt_error_string(error)).toStdString() + '\n');
+    return status == 0 ? 1 : status;
 }
 
 }  // namespace ringfeld::cli

@@ -499,3 +499,8 @@ m('presentation/tuning_report_inputs.cpp', '    if (zahlen.N.wert != 1) add(text
 m('presentation/tuning_report_inputs.cpp', '            if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);\n', '', 'drop', 'report lists a refused field as used')
 m('windows/tuning/tuning_window.cpp', '    arrange(raum < dreiSpalten);\n', '    arrange(false);\n', 'drop', 'on a small screen the groups stay side by side')
 m('app/qt_translation.cpp', 'QStringLiteral("qtbase")', 'QStringLiteral("qtbas")', 'text', "Qt's translation not found")
+# ---------------------------------------------------------------- saving whole or not at all
+m('export/design/save_file.cpp', '    if (!written || file.error() != QFileDevice::NoError || file.size() != bytes.size()) {\n', '    if (!written) {\n', 'drop', 'a write cut short replaces the old file')
+m('export/design/save_file.cpp', '        return reason != 0 ? qt_error_string(reason) : file.errorString();\n', '        return file.errorString();\n', 'cmp', "a failed save hides the system's reason")
+m('cli/calc_run.cpp', '    if (error == 0 || error == EPIPE) return status;\n', '    return status;\n', 'drop', 'lost standard output ends with 0')
+m('cli/include/cli/output.h', '        if (std::fflush(file_) != 0 && error_ == 0) error_ = errno;\n', '', 'drop', 'a failed flush of standard output goes unnoticed')

@@ -4,9 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 
+#include "design/save_file.h"
 #include "text/catalog/design_texts.h"
 
 namespace ringfeld::design {
@@ -44,12 +44,9 @@ Gelesen EntwurfLesen(const std::string& path, Language lang) {
 
 std::optional<std::string> EntwurfSchreiben(const std::string& path, const Entwurf& entwurf, Language lang) {
     const std::string text = EntwurfAlsJson(entwurf);
-    QSaveFile datei(q(path));
-    const bool ok = datei.open(QIODevice::WriteOnly) &&
-                    datei.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-                    datei.commit();
-    if (ok) return std::nullopt;
-    return q(texte::kNichtGespeichert.in(lang)).arg(q(path), datei.errorString()).toStdString();
+    const auto why = SaveWhole(q(path), QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (!why) return std::nullopt;
+    return q(texte::kNichtGespeichert.in(lang)).arg(q(path), *why).toStdString();
 }
 
 }  // namespace ringfeld::design

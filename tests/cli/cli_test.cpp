@@ -9,7 +9,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <cmath>
+#include <csignal>
 
 #include "text/text_zu_zahl.h"
 
@@ -20,8 +23,15 @@ struct Result {
     QString out, err;
 };
 
+// Where the program writes: its standard output into a file, and the largest file it may write.
+struct Sink {
+    QString stdoutFile;
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+};
+
 // Runs the program with its own settings folder, so the user's are never read.
-Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QString& settings = {}) {
+Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QString& settings = {},
+            const Sink& sink = {}) {
     QTemporaryDir home;
     QDir(home.path()).mkpath("Ringfeld");
     QFile file(home.path() + "/Ringfeld/Ringfeld.conf");
@@ -32,6 +42,13 @@ Result Calc(const QStringList& args, const QString& locale = "C.UTF-8", const QS
     env.insert("XDG_CONFIG_HOME", home.path());
     env.insert("LC_ALL", locale);
     p.setProcessEnvironment(env);
+    if (!sink.stdoutFile.isEmpty()) p.setStandardOutputFile(sink.stdoutFile);
+    // Beyond the limit a write fails with EFBIG instead of ending the process.
+    p.setChildProcessModifier([limit = sink.fileSizeLimit] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
     p.start(RINGFELD_CALC, args);
     // A run that does not end, or crashes, gives status -1, which no case expects.
     const bool finished = p.waitForFinished(60000);
@@ -255,4 +272,33 @@ TEST(CalcTuning, SheetAsJsonCsvAndText) {
     const Result text = Calc(loop, "de_DE.UTF-8");
     EXPECT_TRUE(text.out.contains("[pF]") && text.out.contains("\n  7,1  ") &&
                 text.out.contains("\n    ! Unrealistic datal! The length"));
+}
+
+// Output that does not reach its place is never reported as success: standard output
+// on a full device, and a design saved under a file-size limit over an older design,
+// which stays byte for byte, with no temporary file left beside it.
+TEST(CalcOutput, LostOutputEndsWithOneAndTheSystemsReason) {
+    QTemporaryDir dir;
+    const QString design = dir.filePath("loop.ringfeld");
+    const QByteArray old = "{\"format\": \"an older design\"}\n";
+    QFile file(design);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+    const struct {
+        QStringList args;
+        Sink sink;
+        QString reason;
+    } cases[] = {
+        {{"--frequency", "7"}, {"/dev/full"}, "No space left on device"},
+        {{"--tuning", "7:7.2:0.001", "--format", "csv"}, {"/dev/full"}, "No space left on device"},
+        {{"--save-design", design, "--diameter", "1,5"}, {{}, 200}, "File too large"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Calc(c.args + QStringList{"--lang", "en"}, "C.UTF-8", {}, c.sink);
+        EXPECT_EQ(r.status, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("ringfeld-calc: ") && r.err.contains(c.reason)) << r.err.toStdString();
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"loop.ringfeld"});
 }

@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -27,6 +26,7 @@
 #include "finder/finder_message.h"
 #include "platform/file_proposal.h"
 #include "platform/qt_text.h"
+#include "platform/saved_file.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
 #include "text/list_texts.h"
@@ -463,14 +463,7 @@ void FinderWindow::exportieren(bool json) {
     if (name.isEmpty()) return;
     const FinderExport x{gesuchteTexte_, *gesucht_, modell_.ergebnis(), lang, std::nullopt};
     const std::string inhalt = json ? FinderJson(x) : FinderCsv(x);
-    QSaveFile datei(name);
-    const bool ok =
-        datei.open(QIODevice::WriteOnly) &&
-        datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
-        datei.commit();
-    if (!ok)
-        dienste().messageBox(
-            Meldung{std::string(tuning::texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
+    SaveOrSay(dienste(), name, inhalt, lang);
 }
 
 }  // namespace ringfeld::finder

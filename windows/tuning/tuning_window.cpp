@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -28,6 +27,7 @@
 #include "platform/file_proposal.h"
 #include "platform/qt_text.h"
 #include "platform/report_dialog.h"
+#include "platform/saved_file.h"
 #include "presentation/tuning_report_inputs.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/input_rules.h"
@@ -372,14 +372,7 @@ void TuningWindow::exportieren(bool json) {
     if (name.isEmpty()) return;
     const SheetExport sheet{schleifenTexte_, modell_.sheet(), lang};
     const std::string inhalt = json ? SheetJson(sheet) : SheetCsv(sheet);
-    QSaveFile datei(name);
-    const bool ok =
-        datei.open(QIODevice::WriteOnly) &&
-        datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) == static_cast<qint64>(inhalt.size()) &&
-        datei.commit();
-    if (!ok)
-        dienste().messageBox(
-            Meldung{std::string(texte::kNichtGespeichert.in(lang)), std::string(), BoxIcon::Exclamation});
+    SaveOrSay(dienste(), name, inhalt, lang);
 }
 
 BerichtInhalt TuningWindow::berichtInhalt() const {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <string_view>
 #include <utility>
@@ -22,15 +23,25 @@ class Output {
 public:
     virtual ~Output() = default;
     virtual void write(std::string_view bytes) = 0;
+    // After the last write: 0 when everything reached its place, else the system's error number.
+    virtual int finish() { return 0; }
 };
 
 class FileOutput final : public Output {
 public:
     explicit FileOutput(std::FILE* file) : file_(file) {}
-    void write(std::string_view bytes) override { std::fwrite(bytes.data(), 1, bytes.size(), file_); }
+    void write(std::string_view bytes) override {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() && error_ == 0) error_ = errno;
+    }
+    int finish() override {
+        if (std::fflush(file_) != 0 && error_ == 0) error_ = errno;
+        if (error_ == 0 && std::ferror(file_) != 0) error_ = EIO;
+        return error_;
+    }
 
 private:
     std::FILE* file_;
+    int error_ = 0;
 };
 
 class BufferOutput final : public Output {

@@ -35,23 +35,27 @@ inline constexpr Tri kExitStatus{
     "  0  jede Zeile wurde berechnet, samt Koppelschleife\n"
     "  1  eine Zeile wurde von den Prüfungen der Berechnung abgelehnt oder ist gescheitert,\n"
     "     oder ihre Koppelschleife wurde abgelehnt; mit --find: keine Loop erfüllt die Bedingungen;\n"
-    "     oder --save-design konnte nicht speichern\n"
+    "     oder --save-design konnte nicht speichern, oder die Ausgabe ließ sich nicht schreiben\n"
     "  2  Aufruffehler: unbekannte Option, ein Wert außerhalb seiner Form oder seines Bereichs,\n"
     "     oder eine Loop-Datei, die nicht gelesen werden kann\n",
     "Code de sortie :\n"
     "  0  chaque ligne a été calculée, avec sa boucle de couplage\n"
     "  1  une ligne a été refusée par les contrôles du calcul ou a échoué,\n"
     "     ou sa boucle de couplage a été refusée ; avec --find : aucune boucle ne convient ;\n"
-    "     ou --save-design n'a pas pu enregistrer\n"
+    "     ou --save-design n'a pas pu enregistrer, ou la sortie n'a pas pu être écrite\n"
     "  2  erreur d'appel : option inconnue, valeur hors de sa forme ou de son domaine,\n"
     "     ou fichier de boucle illisible\n",
     "Exit status:\n"
     "  0  every row was calculated, and its coupling loop\n"
     "  1  a row was refused by the calculation's checks or faulted,\n"
     "     or its coupling loop was refused; with --find: no loop qualifies;\n"
-    "     or --save-design could not save\n"
+    "     or --save-design could not save, or the output could not be written\n"
     "  2  usage error: an unknown option, a value outside its form or range,\n"
     "     or a design file that cannot be read\n"};
+
+// A write to the standard output that failed (a full disk, /dev/full); %1: the system's reason.
+inline constexpr Tri kAusgabeVerloren{"Die Ausgabe konnte nicht geschrieben werden: %1",
+                                      "Impossible d'écrire la sortie : %1", "The output could not be written: %1"};
 
 inline constexpr Tri kBugs{"Fehler bitte melden unter: https://github.com/ringfeld/ringfeld/issues\n",
                            "Signaler les erreurs : https://github.com/ringfeld/ringfeld/issues\n",
