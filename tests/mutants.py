@@ -504,3 +504,5 @@ m('export/design/save_file.cpp', '    if (!written || file.error() != QFileDevic
 m('export/design/save_file.cpp', '        return reason != 0 ? qt_error_string(reason) : file.errorString();\n', '        return file.errorString();\n', 'cmp', "a failed save hides the system's reason")
 m('cli/calc_run.cpp', '    if (error == 0 || error == EPIPE) return status;\n', '    return status;\n', 'drop', 'lost standard output ends with 0')
 m('cli/include/cli/output.h', '        if (std::fflush(file_) != 0 && error_ == 0) error_ = errno;\n', '', 'drop', 'a failed flush of standard output goes unnoticed')
+m('windows/main/frmMain.cpp', '            if (cutsSelection(watched, *key)) return false;\n', '', 'drop', 'Ctrl+X on selected text ends the program')
+m('windows/main/frmMain.cpp', '    if (cutsSelection(watched, key)) return false;\n', '', 'drop', 'Ctrl+X on selected text is discarded as a character')

@@ -209,6 +209,36 @@ private slots:
         QCOMPARE(c().Text9->text(), QStringLiteral("10000a,b"));
     }
 
+    // A menu key pressed in the frequency field, with or without its text selected: a
+    // cut cuts, every other menu key (and Ctrl+X with nothing to cut) does what its
+    // menu entry does; the typed text is lost in no row.
+    void menuKeysInAField_data() {
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");  // the field's text afterwards
+        QTest::addColumn<int>("ends");
+        QTest::addColumn<bool>("coupling");
+        QTest::newRow("Ctrl+X on a selection cuts") << true << int(Qt::Key_X) << "" << 0 << false;
+        QTest::newRow("Ctrl+X without one ends") << false << int(Qt::Key_X) << "7,15" << 1 << false;
+        QTest::newRow("Ctrl+A on a selection: coupling") << true << int(Qt::Key_A) << "7,15" << 0 << true;
+        QTest::newRow("Ctrl+A without one: coupling") << false << int(Qt::Key_A) << "7,15" << 0 << true;
+    }
+    void menuKeysInAField() {
+        QFETCH(bool, selected);
+        QFETCH(int, key);
+        c().Text5->setText(QStringLiteral("7,15"));
+        f().activateWindow();  // a menu's keys reach the active window only
+        QVERIFY(QTest::qWaitForWindowActive(&f()));
+        c().Text5->setFocus();
+        QTest::keyClick(c().Text5, Qt::Key_Home);
+        if (selected) QTest::keyClick(c().Text5, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(c().Text5, static_cast<Qt::Key>(key), Qt::ControlModifier);
+        QTEST(c().Text5->text(), "text");
+        QTEST(dienste->endRequests, "ends");
+        QTEST(modul->Kopplungsfenster().isVisible(), "coupling");
+        dienste->takeBoxes();  // what the coupling window says of an uncalculated loop is not the subject
+    }
+
     // ------------------------------------------------------------ field rules
 
     void diameterAndCircumferenceFollowEachOther() {

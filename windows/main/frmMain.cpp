@@ -383,8 +383,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return dateiGezogen(event) || QMainWindow::eventFilter(watched, event);
         case QEvent::ShortcutOverride: {
             // A field would keep Ctrl+A, Ctrl+X and the like for itself; the
-            // menu's shortcuts come first wherever the focus is.
+            // menu's shortcuts come first wherever the focus is, except that
+            // cutting selected text cuts it (Ctrl+X ends the program otherwise).
             auto* key = static_cast<QKeyEvent*>(event);
+            if (cutsSelection(watched, *key)) return false;
             const QKeySequence pressed(key->keyCombination());
             const auto actions = findChildren<QAction*>();
             for (QAction* action : actions)
@@ -425,9 +427,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+bool frmMain::cutsSelection(QObject* watched, const QKeyEvent& key) {
+    const auto* field = qobject_cast<QLineEdit*>(watched);
+    return field && key.matches(QKeySequence::Cut) && field->hasSelectedText() && !field->isReadOnly();
+}
+
 bool frmMain::keyPressOnField(QObject* watched, QKeyEvent& key) {
     const auto at = std::find(filtered_.begin(), filtered_.end(), watched);
     if (at == filtered_.end()) return false;  // Text9 takes every character
+    if (cutsSelection(watched, key)) return false;
     // Moving the focus and keys that type no character are not filtered.
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete) return false;
     const QString text = key.text();

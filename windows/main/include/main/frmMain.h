@@ -112,6 +112,8 @@ private:
     void TitelZeigen();
     bool dateiGezogen(QEvent* event);
     std::string dezimaltrenner() const;
+    // Ctrl+X (or Shift+Del) in an editable field with selected text: the field cuts it.
+    static bool cutsSelection(QObject* watched, const QKeyEvent& key);
     bool keyPressOnField(QObject* watched, QKeyEvent& key);
     bool keyPressOnList(QObject* watched, QKeyEvent& key);
 
