@@ -112,7 +112,14 @@ void HauptProgramm::DateiSpeichernUnter() {
 
 bool HauptProgramm::SchliessenErlaubt() { return !dokument_ || dokument_->SchliessenErlaubt(); }
 
-void HauptProgramm::AnkopplungZeigen() { ringfeld::AnkopplungZeigen(Kopplungsfenster(), hauptfenster_.get()); }
+void HauptProgramm::AnkopplungZeigen() {
+    Kopplungsfenster().AusLetzterRechnung(hauptfenster_ && hauptfenster_->ErgebnisseVeraltet());
+    ringfeld::AnkopplungZeigen(Kopplungsfenster(), hauptfenster_.get());
+}
+
+void HauptProgramm::ErgebnisseVeraltet(bool veraltet) {
+    if (kopplungsfenster_) kopplungsfenster_->AusLetzterRechnung(veraltet);
+}
 
 void HauptProgramm::AnkopplungNeueLoop() {
     if (kopplungsfenster_ && kopplungsfenster_->isVisible()) kopplungsfenster_->NeueLoop();

@@ -506,3 +506,7 @@ m('cli/calc_run.cpp', '    if (error == 0 || error == EPIPE) return status;\n', 
 m('cli/include/cli/output.h', '        if (std::fflush(file_) != 0 && error_ == 0) error_ = errno;\n', '', 'drop', 'a failed flush of standard output goes unnoticed')
 m('windows/main/frmMain.cpp', '            if (cutsSelection(watched, *key)) return false;\n', '', 'drop', 'Ctrl+X on selected text ends the program')
 m('windows/main/frmMain.cpp', '    if (cutsSelection(watched, key)) return false;\n', '', 'drop', 'Ctrl+X on selected text is discarded as a character')
+m('windows/main/frmMain.cpp', '    if (!ohneVeraltet_ && !veraltet_ &&\n', '    if (!veraltet_ &&\n', 'drop', 'a language switch marks the results stale')
+m('windows/main/frmMain.cpp', '    VeraltetZeigen(false);  // whatever it shows now belongs to the fields as they are\n', '', 'drop', 'results stay marked stale after a calculation')
+m('windows/main/frmMain.cpp', '            if (!field || !field->isModified()) return false;\n', '            if (!field) return false;\n', 'drop', 'a menu key released in the size field disables the coupling button')
+m('app/HauptProgramm.cpp', '    Kopplungsfenster().AusLetzterRechnung(hauptfenster_ && hauptfenster_->ErgebnisseVeraltet());\n', '', 'drop', 'coupling window opened on stale results does not say so')

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -285,6 +286,67 @@ private slots:
         for (std::size_t i = 0; i < kResultLabelCount; ++i)
             QCOMPARE(f().resultLabel(static_cast<ResultLabel>(i))->text(), u8(erwartet[i]));
         QVERIFY(label(ResultLabel::lbC)->toolTip().endsWith(QStringLiteral(" pF ")));
+    }
+
+    // After an edit the results say, in the language, that they belong to the earlier
+    // inputs, and so does a coupling window opened then; a language switch is no edit,
+    // and the next calculation takes the mark away.
+    void staleResultsAreMarkedUntilTheNextCalculation_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("coupling");  // the end of the coupling window's title
+        QTest::newRow("de") << "mnuDeutsch"
+                            << "Loop (Strg+L) drücken, um neu zu rechnen"
+                            << " – Werte der letzten Berechnung";
+        QTest::newRow("fr") << "mnuFranzösisch"
+                            << "appuyez sur Loop (Ctrl+L) pour recalculer"
+                            << " – valeurs du dernier calcul";
+        QTest::newRow("en") << "mnuEnglisch"
+                            << "press Loop (Ctrl+L) to recalculate"
+                            << " – values of the last calculation";
+    }
+    void staleResultsAreMarkedUntilTheNextCalculation() {
+        QFETCH(QString, language);
+        QFETCH(QString, status);
+        QFETCH(QString, coupling);
+        f().findChild<QAction*>(language)->trigger();
+        QLabel* ku = label(ResultLabel::lbKu);
+        c().Command1->click();
+        const QString tooltipC = label(ResultLabel::lbC)->toolTip();
+        c().mnuDeutsch->trigger();
+        f().findChild<QAction*>(language)->trigger();
+        QVERIFY(!f().ErgebnisseVeraltet() && ku->isEnabled());
+        const QString tooltipKu = ku->toolTip();
+
+        QTest::keyClick(c().Text6, Qt::Key_0);  // the power field
+        QVERIFY(f().ErgebnisseVeraltet() && !ku->isEnabled());
+        QVERIFY2(f().statusBar()->currentMessage().endsWith(status), qPrintable(f().statusBar()->currentMessage()));
+        QVERIFY(ku->toolTip().startsWith(tooltipKu) && ku->toolTip().endsWith(status));
+        c().Command2->click();
+        auto& k = modul->Kopplungsfenster();
+        QVERIFY2(k.windowTitle().endsWith(coupling), qPrintable(k.windowTitle()));
+        QVERIFY(!k.controls().Label11->isEnabled());
+
+        c().Command1->click();
+        QVERIFY(!f().ErgebnisseVeraltet() && ku->isEnabled());
+        QCOMPARE(ku->toolTip(), tooltipKu);
+        QCOMPARE(f().statusBar()->currentMessage(), QString());
+        QCOMPARE(label(ResultLabel::lbC)->toolTip(), tooltipC);
+        QVERIFY(!k.windowTitle().endsWith(coupling) && k.controls().Label11->isEnabled());
+        dienste->takeBoxes();
+    }
+
+    // A menu key released in the size field edits nothing: the buttons stay as the
+    // calculation left them.
+    void menuKeyInTheSizeFieldKeepsTheButtons() {
+        c().Command1->click();
+        f().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f()));
+        c().Text1->setFocus();
+        QTest::keyClick(c().Text1, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(c().Command2->isEnabled() && c().Command3->isEnabled() && !f().ErgebnisseVeraltet());
+        QTest::keyClick(c().Text1, Qt::Key_5);
+        QVERIFY(!c().Command2->isEnabled() && f().ErgebnisseVeraltet());
     }
 
     void refusedInputBlanksTheResults() {

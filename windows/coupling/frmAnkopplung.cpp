@@ -24,6 +24,7 @@
 #include "platform/qt_text.h"
 #include "platform/window_print.h"
 #include "presentation/coupling_results.h"
+#include "text/catalog/coupling_texts.h"
 #include "text/language.h"
 #include "text/print_texts.h"
 #include "text/start_values.h"
@@ -142,6 +143,24 @@ void frmAnkopplung::SpracheAnwenden() {
     for (const SprachText& row : SprachTexte())
         if (row.window == TextWindow::Coupling) TextAnwenden(row, lang, *this);
     WiederWaehlen(ui_.Combo1, sprachEintrag_);
+    titel_ = windowTitle();
+    VeraltetZeigen();
+}
+
+void frmAnkopplung::AusLetzterRechnung(bool veraltet) {
+    veraltet_ = veraltet;
+    VeraltetZeigen();
+}
+
+void frmAnkopplung::VeraltetZeigen() {
+    const Language lang = SpracheVon(rec_.Sprache);
+    if (titel_.isEmpty()) titel_ = windowTitle();
+    const QString hinweis = veraltet_ ? qs(texte::kAusLetzterRechnungHinweis, lang) : QString();
+    for (QLabel* ergebnis : {ui_.Label2, ui_.Label4, ui_.Label11, ui_.Label12}) {
+        ergebnis->setEnabled(!veraltet_);
+        ergebnis->setToolTip(hinweis);
+    }
+    setWindowTitle(veraltet_ ? titel_ + QStringLiteral(" – ") + qs(texte::kAusLetzterRechnung, lang) : titel_);
 }
 
 void frmAnkopplung::Aktivieren() {

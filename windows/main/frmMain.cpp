@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "forms/accessibility.h"
 #include "forms/key_rules.h"
@@ -28,6 +29,7 @@
 #include "platform/qt_text.h"
 #include "platform/window_print.h"
 #include "presentation/loop_rechnen.h"
+#include "text/catalog/main_texts.h"
 #include "text/input_rules.h"
 #include "text/interface_titles.h"
 #include "text/language.h"
@@ -95,9 +97,9 @@ void frmMain::connectHandlers() {
     connect(ui_.Text4, &QLineEdit::textChanged, this, [this] { Text4_Change(); });
     for (QLineEdit* field :
          {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9})
-        connect(field, &QLineEdit::textChanged, this, &frmMain::EingabenGeaendert);
+        connect(field, &QLineEdit::textChanged, this, [this] { eingabeBearbeitet(); });
     for (QComboBox* list : {ui_.Combo1, ui_.Combo2})
-        connect(list, &QComboBox::currentTextChanged, this, &frmMain::EingabenGeaendert);
+        connect(list, &QComboBox::currentTextChanged, this, [this] { eingabeBearbeitet(); });
 
     connect(ui_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(ui_.Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -196,9 +198,14 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::SpracheAnwenden() {
+    // The lists' entries change their language, not the loop; the labels' own tooltips too.
+    if (veraltet_) VeraltetMarkieren(false);
+    ohneVeraltet_ = true;
     ringfeld::SpracheAnwenden(
         *this, rec_, [this] { programm_.AndereFensterLeeren(); }, [this] { programm_.AndereFensterAnwenden(); });
+    ohneVeraltet_ = false;
     if (!dokument_.isEmpty()) TitelZeigen();
+    if (veraltet_) VeraltetMarkieren(true);
 }
 
 // ---------------------------------------------------------------- design files
@@ -297,6 +304,7 @@ void frmMain::EingabenSetzen(const LoopEingaben& e) {
 void frmMain::LoopRechnen() {
     const LoopAusgang aus = ::ringfeld::LoopRechnen(Eingaben(), rec_, dezimaltrenner());
 
+    VeraltetZeigen(false);  // whatever it shows now belongs to the fields as they are
     if (aus.spulenlaengeSichtbar) SpulenfeldZeigen(*aus.spulenlaengeSichtbar);
     if (aus.ergebnisseLoeschen) ErgebnisseLoeschen();
     for (std::size_t i = 0; i < kResultLabelCount; ++i)
@@ -313,6 +321,38 @@ void frmMain::LoopRechnen() {
 void frmMain::ErgebnisseLoeschen() {
     for (ResultLabel label : kErgebnisseLoeschenLabels) resultLabel(label)->setText(QString());
     ui_.Command2->setEnabled(false);
+}
+
+void frmMain::eingabeBearbeitet() {
+    if (!ohneVeraltet_ && !veraltet_ &&
+        std::any_of(results_.begin(), results_.end(), [](const QLabel* l) { return !l->text().isEmpty(); }))
+        VeraltetZeigen(true);
+    emit EingabenGeaendert();
+}
+
+void frmMain::VeraltetZeigen(bool veraltet) {
+    if (veraltet == veraltet_) return;
+    VeraltetMarkieren(veraltet);
+    veraltet_ = veraltet;
+    programm_.ErgebnisseVeraltet(veraltet);
+}
+
+void frmMain::VeraltetMarkieren(bool an) {
+    const QString hinweis = qs(texte::kErgebnisseVeraltet, SpracheVon(rec_.Sprache));
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        QLabel* label = results_[i];
+        if (an) {
+            eigeneTooltips_[i] = label->toolTip();
+            label->setToolTip(eigeneTooltips_[i].isEmpty() ? hinweis : eigeneTooltips_[i] + '\n' + hinweis);
+        } else {
+            label->setToolTip(eigeneTooltips_[i]);
+        }
+        label->setEnabled(!an);
+    }
+    if (an)
+        statusBar()->showMessage(hinweis);
+    else
+        statusBar()->clearMessage();
 }
 
 // ---------------------------------------------------------------- input fields
@@ -402,12 +442,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
                 return keyPressOnList(watched, *key);
             return keyPressOnField(watched, *key);
         }
-        case QEvent::KeyRelease:
+        case QEvent::KeyRelease: {
+            // Only a key that edited the field: releasing a menu key (Ctrl+T) there changes nothing.
+            auto* field = qobject_cast<QLineEdit*>(watched);
+            if (!field || !field->isModified()) return false;
+            field->setModified(false);
             if (watched == ui_.Text1)
                 Text1_KeyUp();
             else if (watched == ui_.Text2)
                 Text2_KeyUp();
             return false;
+        }
         case QEvent::InputMethod: {
             // Text from an input method counts as typed.
             const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();

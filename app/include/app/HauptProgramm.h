@@ -70,6 +70,7 @@ private:
     // What the main window asks for.
     void AnkopplungZeigen() override;
     void AnkopplungNeueLoop() override;
+    void ErgebnisseVeraltet(bool veraltet) override;
     void AbstimmbereichZeigen() override;
     void FinderZeigen() override;
     void SicherheitZeigen() override;

@@ -107,4 +107,16 @@ inline constexpr Tri kDruckFehlerKopplung{"Diese Seite kann nicht gedruckt werde
 inline constexpr Tri kDruckKopfVorKopplung{"Kalvor ", "Kalvor  ", "Kalvor "};
 inline constexpr Tri kDruckKopfNachKopplung{": Ankopplung", ": Bouble de couplage", ": Coupling loop"};
 
+// Opened or shown while the main window's results belong to earlier inputs: the
+// title's addition and the results' tooltip.
+inline constexpr Tri kAusLetzterRechnung{"Werte der letzten Berechnung", "valeurs du dernier calcul",
+                                         "values of the last calculation"};
+inline constexpr Tri kAusLetzterRechnungHinweis{
+    "Diese Werte stammen aus der letzten Berechnung; die Eingaben des Hauptfensters haben sich seither geändert. "
+    "Loop (Strg+L) drücken, um neu zu rechnen.",
+    "Ces valeurs proviennent du dernier calcul ; les entrées de la fenêtre principale ont changé depuis. "
+    "Appuyez sur Loop (Ctrl+L) pour recalculer.",
+    "These values come from the last calculation; the main window's inputs have changed since. "
+    "Press Loop (Ctrl+L) to recalculate."};
+
 }  // namespace ringfeld::texte

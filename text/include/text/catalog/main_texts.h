@@ -25,4 +25,11 @@ inline constexpr Tri kDruckFehlerHaupt{"Das Formular kann nicht gedruckt werden.
 inline constexpr Tri kDruckKopfVorHaupt{"Kalvor ", "Kalvor  ", "Kalvor  "};
 inline constexpr Tri kDruckKopfNachHaupt{": Loop ", ": Loop", ": Loop"};
 
+// The results after a field or list changed, until the next calculation: the status
+// line and the results' tooltip.
+inline constexpr Tri kErgebnisseVeraltet{
+    "Ergebnisse der vorigen Eingaben: Loop (Strg+L) drücken, um neu zu rechnen",
+    "Résultats des entrées précédentes : appuyez sur Loop (Ctrl+L) pour recalculer",
+    "Results of the previous inputs: press Loop (Ctrl+L) to recalculate"};
+
 }  // namespace ringfeld::texte

@@ -81,6 +81,9 @@ public:
     // results belong to the last loop and go, and the activation runs at
     // once, as if the user had switched here.
     void NeueLoop();
+    // Whether the main window's inputs have changed since its last calculation: the
+    // results then say, in the title and their tooltips, that they come from it.
+    void AusLetzterRechnung(bool veraltet);
 
     // The inputs: while the window is shown, as it shows them; while it is
     // hidden, those it will show when it is next activated.
@@ -118,6 +121,7 @@ private:
     void connectHandlers();
     void installKeyFilters();
     void ResonanzAnzeigen();
+    void VeraltetZeigen();
     void DiagrammBeschriften();
     void DiagrammMalen();
     void FokusfensterGewechselt(QWindow* fenster);
@@ -135,6 +139,8 @@ private:
     bool inAktivierung_ = false;
     int sprachEintrag_ = -1;   // the site chosen when the language switch began
     KopplungsEingaben start_;  // what an activation starts from
+    bool veraltet_ = false;
+    QString titel_;  // the title the language gave
 };
 
 }  // namespace ringfeld

@@ -49,6 +49,9 @@ public:
     void LoopRechnen();
     // Blanks the result labels (all but lbLamda) and disables the coupling button.
     void ErgebnisseLoeschen();
+    // Whether the results shown belong to earlier inputs: greyed, with a tooltip and
+    // the status line saying so, from an edit after a calculation to the next one.
+    bool ErgebnisseVeraltet() const { return veraltet_; }
     // The loop's inputs as the fields and lists hold them now.
     LoopEingaben Eingaben() const;
     // Puts a loop into the fields and lists, as the user would type and choose it:
@@ -106,6 +109,9 @@ protected:
 
 private:
     void connectHandlers();
+    void eingabeBearbeitet();
+    void VeraltetZeigen(bool veraltet);
+    void VeraltetMarkieren(bool an);
     void installKeyFilters();
     void SpracheWaehlen(std::string_view code);
     void SpulenfeldZeigen(bool sichtbar);
@@ -124,6 +130,10 @@ private:
     std::array<QLabel*, kResultLabelCount> results_{};
     std::array<QLineEdit*, 8> filtered_{};  // Text1 to Text8, in order
     QString dokument_;                      // the design file's name shown in the title
+    bool veraltet_ = false;
+    bool ohneVeraltet_ = false;  // while the program itself rewrites the lists (language)
+    // The result labels' own tooltips while the stale note is added to them.
+    std::array<QString, kResultLabelCount> eigeneTooltips_{};
 };
 
 }  // namespace ringfeld

@@ -17,6 +17,8 @@ public:
     virtual void AnkopplungZeigen() = 0;
     // Brings a shown coupling window up to the loop just calculated.
     virtual void AnkopplungNeueLoop() = 0;
+    // The results shown belong to earlier inputs (true) or to the fields as they are.
+    virtual void ErgebnisseVeraltet(bool veraltet) = 0;
     // Shows the tuning-range, loop finder and safety-distance windows.
     virtual void AbstimmbereichZeigen() = 0;
     virtual void FinderZeigen() = 0;
