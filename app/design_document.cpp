@@ -91,6 +91,8 @@ void DesignDokument::laden(const std::string& pfad) {
         dienste_.messageBox(Meldung{text, rec_.FehlerTitel, BoxIcon::Exclamation});
         return;
     }
+    // The title names the file before the calculation's message, if any, shows.
+    fenster_.titel(dateiname(absolut(pfad)));
     laedt_ = true;
     fenster_.zeigen(*gelesen.entwurf);
     laedt_ = false;

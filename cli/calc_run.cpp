@@ -36,9 +36,11 @@ int Run(const QStringList& arguments, const std::string& storedLanguage, std::st
         if (fehler) err.write("ringfeld-calc: " + *fehler + '\n');
         return fehler ? 1 : 0;
     }
-    if (options.exposure) return WriteExposure(options, localeSeparator, out);
-    if (options.find) return WriteFind(*options.find, options.format, lang, localeSeparator, out, err);
-    if (options.tuning) return WriteTuning(options.felder, *options.tuning, options.format, lang, localeSeparator, out);
+    // The sheets write one separator per language; the rows per frequency keep the locale's.
+    const std::string_view sep = Dezimaltrenner(lang);
+    if (options.exposure) return WriteExposure(options, sep, out);
+    if (options.find) return WriteFind(*options.find, options.format, lang, sep, out, err);
+    if (options.tuning) return WriteTuning(options.felder, *options.tuning, options.format, lang, sep, out);
     return WriteRows(options, localeSeparator, out);
 }
 

@@ -33,15 +33,16 @@ std::string kurz(double value, std::string_view sep) {
     return text;
 }
 
-std::string anzahl(long long n, Language lang) {
-    return n == 1 ? std::string(texte::kEinKandidat.in(lang)) : MitWert(texte::kKandidaten.in(lang), ganz(n));
-}
+std::string anzahl(long long n, Language lang) { return texte::kKandidatenZahl.mit(lang, n, ganz(n)); }
 
 }  // namespace
 
 std::string Zaehlung(const Ergebnis& e, Language lang) {
-    return MitWerten(texte::kZaehlung.in(lang),
-                     {ganz(e.evaluated), ganz(e.qualified), ganz(static_cast<long long>(e.designs.size()))});
+    const auto entwuerfe = static_cast<long long>(e.designs.size());
+    const std::string_view zwischen = texte::kZwischenZahl.in(lang);
+    return anzahl(e.evaluated, lang) + std::string(zwischen) +
+           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +
+           texte::kEntwuerfeZahl.mit(lang, entwuerfe, ganz(entwuerfe));
 }
 
 std::string Ausschluesse(const Ergebnis& e, Language lang) {
@@ -109,7 +110,7 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
         teil(kGrundSpannung, {anzahl(e.excluded[4], lang), kurz(rating, sep), FormatZahl(*b.kleinsteSpannung, "0", sep),
                               FormatZahl(keeps, exakt >= 1 ? "0.0" : "0.0###############", sep)});
     }
-    std::string out = MitWert(kKeine.in(lang), ganz(e.evaluated));
+    std::string out = kKeine.mit(lang, e.evaluated, ganz(e.evaluated));
     for (std::size_t i = 0; i < teile.size(); ++i) out += (i ? std::string(kZwischen.in(lang)) : "") + teile[i];
     // A refusal quoted last ("... incomplete input!") already ends the sentence.
     return out.ends_with('!') ? out : out + '.';

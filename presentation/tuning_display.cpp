@@ -103,8 +103,8 @@ std::string SchleifenZeile(const LoopZahlen& z, Language lang, std::string_view 
 std::vector<std::string> ZusammenfassungTeile(const Sheet& sheet, Language lang, std::string_view sep) {
     const Summary& s = sheet.summary;
     std::vector<std::string> teile;
-    std::string zeilen =
-        MitWerten(tr(texte::kZeilen, lang), {std::to_string(s.rows_ok), std::to_string(s.rows_refused)});
+    std::string zeilen = texte::kZeilenGueltig.mit(lang, s.rows_ok, std::to_string(s.rows_ok)) +
+                         texte::kZeilenVerworfen.mit(lang, s.rows_refused, std::to_string(s.rows_refused));
     if (s.rows_no_capacitor > 0)
         zeilen += MitWert(tr(texte::kZeilenOhneKondensator, lang), std::to_string(s.rows_no_capacitor));
     teile.push_back(gebunden(zeilen));

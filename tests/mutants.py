@@ -510,3 +510,6 @@ m('windows/main/frmMain.cpp', '    if (!ohneVeraltet_ && !veraltet_ &&\n', '    
 m('windows/main/frmMain.cpp', '    VeraltetZeigen(false);  // whatever it shows now belongs to the fields as they are\n', '', 'drop', 'results stay marked stale after a calculation')
 m('windows/main/frmMain.cpp', '            if (!field || !field->isModified()) return false;\n', '            if (!field) return false;\n', 'drop', 'a menu key released in the size field disables the coupling button')
 m('app/HauptProgramm.cpp', '    Kopplungsfenster().AusLetzterRechnung(hauptfenster_ && hauptfenster_->ErgebnisseVeraltet());\n', '', 'drop', 'coupling window opened on stale results does not say so')
+m('text/include/text/plural.h', '    return n == 1 || (n == 0 && e && e->nullEinzahl);\n', '    return n == 1;\n', 'drop', 'French zero takes the plural')
+m('finder/finder_message.cpp', '           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +\n', '           texte::kErfuellenZahl.mit(lang, 2, ganz(e.qualified)) + std::string(zwischen) +\n', 'const', 'one qualifying design counted in the plural')
+m('cli/calc_run.cpp', '    const std::string_view sep = Dezimaltrenner(lang);\n', '    const std::string_view sep = localeSeparator;\n', 'swap', "sheets written with the locale's separator, not the language's")

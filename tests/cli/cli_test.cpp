@@ -270,7 +270,7 @@ TEST(CalcTuning, SheetAsJsonCsvAndText) {
     EXPECT_TRUE(csv.out.contains("\r\n1,3.142,20,1,"));
     EXPECT_EQ(csv.out.count("\r\n"), 3);
     const Result text = Calc(loop, "de_DE.UTF-8");
-    EXPECT_TRUE(text.out.contains("[pF]") && text.out.contains("\n  7,1  ") &&
+    EXPECT_TRUE(text.out.contains("[pF]") && text.out.contains("\n  7.1  ") &&
                 text.out.contains("\n    ! Unrealistic datal! The length"));
 }
 

@@ -258,3 +258,32 @@ TEST(Finder, ResultDoesNotDependOnTheThreads) {
         EXPECT_EQ(json, erster) << threads << " threads";
     }
 }
+
+// A count takes the singular for one, in French for zero too, else the plural; the
+// summary line puts each count with its own form (0, 1, 2, 5 in every language).
+TEST(Counts, SingularAndPluralPerLanguage) {
+    const struct {
+        Language lang;
+        long long n;
+        const char* summary;
+    } cases[] = {
+        {Language::German, 0, "0 Kandidaten, 0 erfüllen die Bedingungen, 0 Entwürfe (je Kombination der beste)"},
+        {Language::German, 1, "1 Kandidat, 1 erfüllt die Bedingungen, 1 Entwurf (je Kombination der beste)"},
+        {Language::German, 2, "2 Kandidaten, 2 erfüllen die Bedingungen, 2 Entwürfe (je Kombination der beste)"},
+        {Language::German, 5, "5 Kandidaten, 5 erfüllen die Bedingungen, 5 Entwürfe (je Kombination der beste)"},
+        {Language::French, 0, "0 candidat, 0 convient, 0 modèle (le meilleur de chaque combinaison)"},
+        {Language::French, 1, "1 candidat, 1 convient, 1 modèle (le meilleur de chaque combinaison)"},
+        {Language::French, 2, "2 candidats, 2 conviennent, 2 modèles (le meilleur de chaque combinaison)"},
+        {Language::French, 5, "5 candidats, 5 conviennent, 5 modèles (le meilleur de chaque combinaison)"},
+        {Language::English, 0, "0 candidates, 0 qualify, 0 designs (the best of each combination)"},
+        {Language::English, 1, "1 candidate, 1 qualifies, 1 design (the best of each combination)"},
+        {Language::English, 2, "2 candidates, 2 qualify, 2 designs (the best of each combination)"},
+        {Language::English, 5, "5 candidates, 5 qualify, 5 designs (the best of each combination)"},
+    };
+    for (const auto& c : cases) {
+        Ergebnis e;
+        e.evaluated = e.qualified = c.n;
+        e.designs.resize(static_cast<std::size_t>(c.n));
+        EXPECT_EQ(Zaehlung(e, c.lang), c.summary);
+    }
+}

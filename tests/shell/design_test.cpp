@@ -108,6 +108,22 @@ private slots:
         dienste->boxes.clear();              // the design's own calculation is not the subject
     }
 
+    // Two recent files of one name show their folders; every entry's tooltip is its path.
+    void recentFilesOfOneNameShowTheirFolders() {
+        QDir(dir.path()).mkpath("a");
+        QDir(dir.path()).mkpath("b");
+        speichern(pfad("a/loop.ringfeld"));
+        speichern(pfad("b/loop.ringfeld"));
+        speichern(pfad("c.ringfeld"));
+        const auto eintraege = f().controls().mnuDateiZuletzt->actions();
+        QCOMPARE(eintraege.size(), 3);
+        QCOMPARE(eintraege[0]->text(), QStringLiteral("&1 c.ringfeld"));
+        QCOMPARE(eintraege[1]->text(), QStringLiteral("&2 loop.ringfeld (%1)").arg(pfad("b")));
+        QCOMPARE(eintraege[2]->text(), QStringLiteral("&3 loop.ringfeld (%1)").arg(pfad("a")));
+        QCOMPARE(eintraege[2]->toolTip(), pfad("a/loop.ringfeld"));
+        dienste->boxes.clear();
+    }
+
     void aBadFileLeavesTheScreenAsItWas_data() {
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QByteArray>("inhalt");  // none: the file is not written
@@ -115,9 +131,10 @@ private slots:
         QTest::addColumn<bool>("zuletzt");  // opened from the recent list
         const QByteArray v1 = "{\"format\": \"ringfeld-design\", \"version\": 1, ";
         QTest::newRow("not JSON") << "x.ringfeld" << QByteArray("{\"format\": x}")
-                                  << "it is not valid JSON (error at byte 11)." << false;
+                                  << "it is not a Ringfeld design file (not valid JSON, error at byte 11)." << false;
         QTest::newRow("other format") << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld\", \"version\": 1}")
-                                      << "it is not a Ringfeld loop (\"format\" is not \"ringfeld-design\")." << false;
+                                      << "it is not a Ringfeld design file (\"format\" is not \"ringfeld-design\")."
+                                      << false;
         QTest::newRow("future version")
             << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 2}")
             << "it has format version 2; this Ringfeld reads version 1. A newer Ringfeld opens it." << false;

@@ -387,8 +387,14 @@ void FinderWindow::Uebernehmen(int row) {
     const FinderOptionen& o = *gesucht_;
     // The tuning window's sheet gets the finder's 51 frequencies and its capacitor.
     using tuning::Field;
+    // Numbers are written with the language's separator, as the user types them.
+    const Language lang = sprache();
     Uebernahme u{e.felder, {{Field::From, o.fromText}, {Field::To, o.toText}}};
-    if (o.toMHz > o.fromMHz) u.abstimmung.emplace_back(Field::Step, FrequenzText((o.toMHz - o.fromMHz) / kSchritte));
+    for (std::string* text : {&u.loop.Text1, &u.loop.Text2, &u.loop.Text3, &u.loop.Text4, &u.loop.Text5, &u.loop.Text6,
+                              &u.loop.Text7, &u.loop.Text8, &u.loop.Text9})
+        *text = MitTrenner(*text, lang);
+    if (o.toMHz > o.fromMHz)
+        u.abstimmung.emplace_back(Field::Step, MitTrenner(FrequenzText((o.toMHz - o.fromMHz) / kSchritte), lang));
     for (const auto& [hier, dort] : {std::pair{Feld::CapMin, Field::CapMin}, std::pair{Feld::CapMax, Field::CapMax},
                                      std::pair{Feld::CapVPeak, Field::CapVolts}, std::pair{Feld::CapQ, Field::CapQ},
                                      std::pair{Feld::Stray, Field::Stray}, std::pair{Feld::Ground, Field::Ground}})

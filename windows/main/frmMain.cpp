@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QInputMethodEvent>
@@ -227,9 +228,14 @@ void frmMain::TitelZeigen() {
 void frmMain::ZuletztZeigen(const std::vector<std::string>& dateien) {
     QMenu* menue = ui_.mnuDateiZuletzt;
     menue->clear();
+    QStringList namen;
+    for (const std::string& datei : dateien) namen << QFileInfo(qs(datei)).fileName();
     for (std::size_t i = 0; i < dateien.size(); ++i) {
         const QString pfad = qs(dateien[i]);
-        QString name = QFileInfo(pfad).fileName();
+        const QFileInfo info(pfad);
+        QString name = info.fileName();
+        // Two files of one name tell their folders apart.
+        if (namen.count(name) > 1) name += QStringLiteral(" (%1)").arg(QDir::toNativeSeparators(info.absolutePath()));
         name.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction* eintrag = menue->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         eintrag->setObjectName(QStringLiteral("mnuDateiZuletzt%1").arg(i + 1));

@@ -10,6 +10,7 @@
 #include <array>
 #include <concepts>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace ringfeld {
@@ -24,14 +25,16 @@ struct SprachEintrag {
     std::string_view hilfe;          // the help document: "Ringfeld_Hilfe.pdf"
     std::string_view menue;          // the main window's menu entry that chooses it: "mnuDeutsch"
     std::string_view datum;          // the locale of a printed report's dates: "de_DE"
+    bool nullEinzahl;                // zero takes the singular, as one does ("0 candidat")
+    std::string_view dezimal;        // the decimal separator of the numbers written: ","
 };
 
 // German first: the program's default language. English is the language of every
 // other locale.
 inline constexpr std::array<SprachEintrag, 3> kSprachen{{
-    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE"},
-    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR"},
-    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB"},
+    {Language::German, "de", "deutsch", "de", "Ringfeld_Hilfe.pdf", "mnuDeutsch", "de_DE", false, ","},
+    {Language::French, "fr", "französisch", "fr", "Ringfeld_Aide.pdf", "mnuFranzösisch", "fr_FR", true, ","},
+    {Language::English, "en", "englisch", "en", "Ringfeld_Help.pdf", "mnuEnglisch", "en_GB", false, "."},
 }};
 inline constexpr std::size_t kSprachAnzahl = kSprachen.size();
 inline constexpr Language kStandardSprache = Language::German;
@@ -52,6 +55,19 @@ constexpr Language SpracheVon(std::string_view code) {
     for (const auto& e : kSprachen)
         if (code == e.gespeichert) return e.lang;
     return Language::None;
+}
+
+// The decimal separator of the numbers the program writes in this language (reading takes both).
+constexpr std::string_view Dezimaltrenner(Language lang) {
+    const SprachEintrag* e = SprachEintragVon(lang);
+    return e ? e->dezimal : std::string_view(".");
+}
+
+// `text`, a number written with a point, with the language's separator.
+inline std::string MitTrenner(std::string text, Language lang) {
+    const std::string_view sep = Dezimaltrenner(lang);
+    if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, sep);
+    return text;
 }
 
 constexpr std::string_view SprachCode(Language lang) {

@@ -22,13 +22,15 @@ inline constexpr Tri kOrdner{"das ist ein Ordner.", "c'est un dossier.", "it is 
 inline constexpr Tri kNichtLesbar{"sie kann nicht gelesen werden (%1).", "il ne peut pas être lu (%1).",
                                   "it cannot be read (%1)."};
 inline constexpr Tri kZuGross{"sie ist größer als 1 MiB.", "il dépasse 1 Mio.", "it is larger than 1 MiB."};
-// %1: the byte where the reading stopped, counted from 0.
-inline constexpr Tri kKeinJson{"sie ist kein gültiges JSON (Fehler bei Byte %1).",
-                               "ce n'est pas du JSON valide (erreur à l'octet %1).",
-                               "it is not valid JSON (error at byte %1)."};
-inline constexpr Tri kKeinEntwurf{"sie ist keine Ringfeld-Loop (\"format\" ist nicht \"ringfeld-design\").",
-                                  "ce n'est pas une boucle Ringfeld (\"format\" n'est pas \"ringfeld-design\").",
-                                  "it is not a Ringfeld loop (\"format\" is not \"ringfeld-design\")."};
+// What is not a design says so first, the technical detail after it. %1: the byte
+// where the reading stopped, counted from 0.
+inline constexpr Tri kKeinJson{"sie ist keine Ringfeld-Loop-Datei (kein gültiges JSON, Fehler bei Byte %1).",
+                               "ce n'est pas un fichier de boucle Ringfeld (JSON non valide, erreur à l'octet %1).",
+                               "it is not a Ringfeld design file (not valid JSON, error at byte %1)."};
+inline constexpr Tri kKeinEntwurf{
+    "sie ist keine Ringfeld-Loop-Datei (\"format\" ist nicht \"ringfeld-design\").",
+    "ce n'est pas un fichier de boucle Ringfeld (\"format\" n'est pas \"ringfeld-design\").",
+    "it is not a Ringfeld design file (\"format\" is not \"ringfeld-design\")."};
 // %1: the file's version.
 inline constexpr Tri kNeuereVersion{
     "sie hat die Formatversion %1; dieses Ringfeld liest Version 1. Ein neueres Ringfeld öffnet sie.",

@@ -117,17 +117,17 @@ inline constexpr Tri kModell{
     "is marked. Every distance is rounded outwards to 1 cm."};
 // %1 the capacitor's peak voltage in V at the full power.
 inline constexpr Tri kKondensator{
-    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker, als das E-Feld des Dipols angibt: "
+    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker als das E-Feld des Dipols angibt: "
     "an ihm liegen bei voller Leistung bis zu %1 V Spitzenspannung. Die E-Abstände gelten erst in einigem "
     "Abstand; halten Sie Menschen vom Kondensator fern.",
     "Près du condensateur d'accord, le champ électrique est bien plus fort que le champ E du dipôle : à "
-    "pleine puissance, il supporte jusqu'à %1 V crête. Les distances E ne valent qu'à une certaine "
+    "pleine puissance, la tension à ses bornes atteint %1 V crête. Les distances E ne valent qu'à une certaine "
     "distance ; tenez les personnes éloignées du condensateur.",
     "Near the tuning capacitor the electric field is far stronger than the dipole's E field: at full power "
-    "it carries up to %1 V peak. The E distances hold only some way off; keep people away from the "
+    "the voltage across it reaches %1 V peak. The E distances hold only some way off; keep people away from the "
     "capacitor."};
 inline constexpr Tri kKondensatorOhneWert{
-    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker, als das E-Feld des Dipols angibt; "
+    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker als das E-Feld des Dipols angibt; "
     "die E-Abstände gelten erst in einigem Abstand; halten Sie Menschen vom Kondensator fern.",
     "Près du condensateur d'accord, le champ électrique est bien plus fort que le champ E du dipôle ; les "
     "distances E ne valent qu'à une certaine distance ; tenez les personnes éloignées du condensateur.",
@@ -163,9 +163,9 @@ inline constexpr Tri kKeineGrenzwerte{"%1, %2: keine Grenzwerte bei dieser Frequ
                                       "%1, %2: no limits at this frequency"};
 inline constexpr Tri kFaktorGrund{"Zahl von 0 bis 1", "nombre de 0 à 1", "a number from 0 to 1"};
 inline constexpr Tri kAnteilGrund{"Zahl von 0 bis 100", "nombre de 0 à 100", "a number from 0 to 100"};
-inline constexpr Tri kEingabenPruefen{"Bitte die rot begründeten Eingaben prüfen.",
+inline constexpr Tri kEingabenPruefen{"Bitte die rot markierten Eingaben prüfen.",
                                       "Veuillez vérifier les entrées signalées en rouge.",
-                                      "Please check the inputs with a reason in red."};
+                                      "Please check the inputs marked in red."};
 inline constexpr Tri kKeinBereich{"Für eine Tabelle über die Frequenzen das Fenster Abstimmbereich öffnen (Strg+T).",
                                   "Pour un tableau sur les fréquences, ouvrir la fenêtre Plage d'accord (Ctrl+T).",
                                   "For a table over the frequencies, open the tuning range window (Ctrl+T)."};

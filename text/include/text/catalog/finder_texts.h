@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "text/language.h"
+#include "text/plural.h"
 
 namespace ringfeld::finder::texte {
 
@@ -55,11 +56,20 @@ inline constexpr std::array<SpaltenText, 20> kSpalten{{
      {"Rr>0,1", "Rr>0,1", "Rr>0.1"}},
 }};
 
-// ---- the search's counts (window and command line): %1 candidates, %2
-// qualifying, %3 designs (best of each combination), then the exclusions
-inline constexpr Tri kZaehlung{"%1 Kandidaten, %2 erfüllen die Bedingungen, %3 Entwürfe (je Kombination der beste)",
-                               "%1 candidats, %2 conviennent, %3 modèles (le meilleur de chaque combinaison)",
-                               "%1 candidates, %2 qualify, %3 designs (the best of each combination)"};
+// ---- the search's counts (window and command line): the candidates, those that
+// qualify and the designs (best of each combination), joined by kZwischenZahl, then
+// the exclusions
+inline constexpr Zaehltext kKandidatenZahl{Formen{"%1 Kandidat", "%1 Kandidaten"},
+                                           Formen{"%1 candidat", "%1 candidats"},
+                                           Formen{"%1 candidate", "%1 candidates"}};
+inline constexpr Zaehltext kErfuellenZahl{Formen{"%1 erfüllt die Bedingungen", "%1 erfüllen die Bedingungen"},
+                                          Formen{"%1 convient", "%1 conviennent"},
+                                          Formen{"%1 qualifies", "%1 qualify"}};
+inline constexpr Zaehltext kEntwuerfeZahl{
+    Formen{"%1 Entwurf (je Kombination der beste)", "%1 Entwürfe (je Kombination der beste)"},
+    Formen{"%1 modèle (le meilleur de chaque combinaison)", "%1 modèles (le meilleur de chaque combinaison)"},
+    Formen{"%1 design (the best of each combination)", "%1 designs (the best of each combination)"}};
+inline constexpr Tri kZwischenZahl{", ", ", ", ", "};
 inline constexpr Tri kAusgeschlossen{
     "ausgeschlossen: von der Berechnung abgelehnt %1, kein Kondensator passt %2, Eigenkapazität %3, "
     "Kondensatorbereich %4, Kondensatorspannung %5",
@@ -89,12 +99,14 @@ inline constexpr Tri kFussnote{
 
 // ---- why nothing qualifies: kKeine, then a clause per condition that excluded
 // candidates (joined by "; "), then a full stop. In each clause %1 is how many
-// (kKandidaten or kEinKandidat), the other markers as said above it.
+// (kKandidatenZahl), the other markers as said above it.
 
 // %1 the number of candidates.
-inline constexpr Tri kKeine{
-    "Keine Loop erfüllt die Bedingungen unter %1 Kandidaten: ", "Aucune boucle ne convient parmi %1 candidats : ",
-    "No loop qualifies among %1 candidates: "};
+inline constexpr Zaehltext kKeine{
+    Formen{"Keine Loop erfüllt die Bedingungen unter %1 Kandidaten: ",
+           "Keine Loop erfüllt die Bedingungen unter %1 Kandidaten: "},
+    Formen{"Aucune boucle ne convient parmi %1 candidat : ", "Aucune boucle ne convient parmi %1 candidats : "},
+    Formen{"No loop qualifies among %1 candidate: ", "No loop qualifies among %1 candidates: "}};
 // %2 TO (MHz), %3 the longest conductor N U within the length (m).
 inline constexpr Tri kGrundLaenge{
     "der Leiter N·U ist bei %2 MHz länger als 0,41 λ für jede Loop mit N·U über %3 m, die Berechnung lehnt ab "
@@ -192,8 +204,6 @@ inline constexpr Tri kGrundSpannung{
     "the peak voltage exceeds the rating %2 V, the lowest being %3 V (%1): a capacitor with a higher rating "
     "or at most %4 W"};
 inline constexpr Tri kZwischen{"; ", " ; ", "; "};  // between two clauses
-inline constexpr Tri kKandidaten{"%1 Kandidaten", "%1 candidats", "%1 candidates"};
-inline constexpr Tri kEinKandidat{"1 Kandidat", "1 candidat", "1 candidate"};
 
 // ---- the window
 

@@ -10,6 +10,7 @@
 
 #include "core/tuning_sheet.h"
 #include "text/language.h"
+#include "text/plural.h"
 
 namespace ringfeld::tuning::texte {
 
@@ -26,9 +27,9 @@ inline constexpr Tri kBeideGrenzen{"Cmin und Cmax angeben", "indiquer Cmin et Cm
 inline constexpr Tri kSwrUeberEins{"muss größer als 1 sein", "doit être supérieur à 1", "must be greater than 1"};
 inline constexpr Tri kMessungUnvollstaendig{"Frequenz und Bandbreite angeben", "indiquer fréquence et bande",
                                             "give frequency and bandwidth"};
-inline constexpr Tri kEingabenPruefen{"Bitte die rot begründeten Eingaben prüfen.",
+inline constexpr Tri kEingabenPruefen{"Bitte die rot markierten Eingaben prüfen.",
                                       "Veuillez vérifier les entrées signalées en rouge.",
-                                      "Please check the inputs with a reason in red."};
+                                      "Please check the inputs marked in red."};
 inline constexpr Tri kUngueltig{"ungültig", "invalide", "invalid"};
 
 // The band list's first entry: the range typed in the fields.
@@ -78,7 +79,7 @@ inline constexpr Tri kGemessenVorsatz{"Gemessen: ", "Mesuré : ", "Measured: "};
 // number typed, %2 the same in kHz.
 inline constexpr Tri kWohlMHz{"War die Bandbreite in MHz gemeint? %1 MHz sind %2 kHz.",
                               "La bande était-elle en MHz ? %1 MHz font %2 kHz.",
-                              "Was the bandwidth meant in MHz? %1 MHz are %2 kHz."};
+                              "Was the bandwidth meant in MHz? %1 MHz is %2 kHz."};
 inline constexpr Tri kWohlHz{"War die Bandbreite in Hz gemeint? %1 Hz sind %2 kHz.",
                              "La bande était-elle en Hz ? %1 Hz font %2 kHz.",
                              "Was the bandwidth meant in Hz? %1 Hz are %2 kHz."};
@@ -104,8 +105,12 @@ inline constexpr Tri kSchleifeOhneLeistung{", ohne Sendeleistung", ", sans puiss
 inline constexpr Tri kSchleifeVorsatz{"Schleife: ", "Boucle : ", "Loop: "};
 
 // The window's summary strip (joined by " · ") and measured result.
-inline constexpr Tri kZeilen{"Zeilen: %1 gültig, %2 verworfen", "Lignes : %1 valables, %2 refusées",
-                             "Rows: %1 ok, %2 refused"};
+inline constexpr Zaehltext kZeilenGueltig{Formen{"Zeilen: %1 gültig", "Zeilen: %1 gültig"},
+                                          Formen{"Lignes : %1 valable", "Lignes : %1 valables"},
+                                          Formen{"Rows: %1 ok", "Rows: %1 ok"}};
+inline constexpr Zaehltext kZeilenVerworfen{Formen{", %1 verworfen", ", %1 verworfen"},
+                                            Formen{", %1 refusée", ", %1 refusées"},
+                                            Formen{", %1 refused", ", %1 refused"}};
 // After kZeilen when rows have no capacitor (C tune <= 0): they are no design.
 inline constexpr Tri kZeilenOhneKondensator{", %1 ohne passenden Kondensator (C Kond. ≤ 0)",
                                             ", %1 sans condensateur possible (C accord ≤ 0)",
