@@ -53,6 +53,7 @@ ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language la
         if (!p) return refuse(population, Value(parser, population));
         o.population = *p;
     }
+    o.settings.icnirp2010With1998 = IsSet(parser, Option("icnirp2010-with-1998"));
     if (const CalcOption& factor = Option("mode-factor"); IsSet(parser, factor)) {
         const auto f = within(Value(parser, factor), 0, 1);
         if (!f) return refuse(factor, Value(parser, factor));

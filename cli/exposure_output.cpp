@@ -195,7 +195,10 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
                 .arg(qs(StandardName(o.standard, lang)), qs(PopulationName(o.population, lang)),
                      qs(TabellenMittelung(o.standard, o.population, firstMHz, o.settings.icnirp2010With1998, lang)),
                      qs(et::StandardTexte(o.standard).source, lang)) +
-            "\n\n";
+            '\n';
+    if (const std::string with2010 = Icnirp2010Satz(o.standard, o.settings, lang); !with2010.empty())
+        head += qs(with2010) + '\n';
+    head += '\n';
     out.write(head.toUtf8().toStdString());
 
     QStringList names, units;

@@ -111,6 +111,9 @@ std::string message(const ExposureExport& e, const Row& row) {
 constexpr std::array<std::string_view, 10> kLimitColumns{
     "H_limit_Apm", "E_limit_Vpm",       "averaging_min", "H_axis_m",        "H_plane_m",
     "E_plane_m",   "safety_distance_m", "governing",     "governing_table", "flags"};
+// A place's one flag: it lies within 3 loop radii.
+constexpr std::string_view kNearConductorName = kLimitFlagNames[1].second;
+static_assert(kLimitFlagNames[1].first == kNearConductor);
 constexpr std::array<std::string_view, 4> kFieldColumns{"distance_m", "H_axis_Apm", "H_plane_Apm", "E_plane_Vpm"};
 
 }  // namespace
@@ -131,6 +134,8 @@ void ExposureJsonStart(std::string& out, const ExposureExport& e) {
     number(w, "tx_share_30min_percent", e.settings.share30min * constants::kPercentPerUnit);
     w.key("current_source");
     w.value(CurrentSourceKey(e.settings.source));
+    w.key("icnirp2010_with_1998");
+    w.boolean(e.settings.icnirp2010With1998);
     w.key("places");
     w.beginArray();
     for (const NamedDistance& place : e.places) {
@@ -230,7 +235,7 @@ void ExposureJsonRow(std::string& out, const ExposureExport& e, const Row& row, 
         }
         w.key("flags");
         w.beginArray();
-        if (d <= r.nearRadius_m) w.value("dipole_near_conductor");
+        if (d <= r.nearRadius_m) w.value(kNearConductorName);
         w.endArray();
         w.endObject();
     }
@@ -284,8 +289,13 @@ void ExposureCsvHeader(std::string& out, const ExposureExport& e) {
         for (Population p : kPopulations)
             for (std::string_view column : kLimitColumns)
                 (((((out += ',') += StandardKey(s)) += '_') += PopulationKey(p)) += '_') += column;
-    for (std::size_t i = 1; i <= e.places.size(); ++i)
-        for (std::string_view column : kFieldColumns) (((out += ",field") += std::to_string(i)) += '_') += column;
+    // Each place as JSON's "fields" has it: its name, distance, three fields and flags.
+    for (std::size_t i = 1; i <= e.places.size(); ++i) {
+        const std::string prefix = ",field" + std::to_string(i) + '_';
+        (out += prefix) += "name";
+        for (std::string_view column : kFieldColumns) (out += prefix) += column;
+        (out += prefix) += "flags";
+    }
     (out += ",message") += kCsvLineEnd;
 }
 
@@ -330,11 +340,15 @@ void ExposureCsvRow(std::string& out, const ExposureExport& e, const Row& row) {
         const double d = place.metres;
         const auto fields = r ? FieldsAt(*r, d) : std::nullopt;
         out += ',';
+        AppendCsvQuoted(out, place.name);
+        out += ',';
         if (r) AppendNumber(out, d);
         for (std::size_t c = 0; c < 3; ++c) {
             out += ',';
             if (fields) AppendNumber(out, (*fields)[c]);
         }
+        out += ',';
+        if (r && d <= r->nearRadius_m) out += kNearConductorName;
     }
     out += ',';
     AppendCsvQuoted(out, r ? std::string() : message(e, row));

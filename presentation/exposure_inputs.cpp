@@ -37,7 +37,8 @@ KeyTexts ZuSchluesseln(const Eingaben& e) {
                  {std::string(kKeyTxShare30), e.txShare30},
                  {std::string(kKeyStandard), std::string(StandardKey(e.standard))},
                  {std::string(kKeyPopulation), std::string(PopulationKey(e.population))},
-                 {std::string(kKeyCurrentSource), std::string(CurrentSourceKey(e.source))}};
+                 {std::string(kKeyCurrentSource), std::string(CurrentSourceKey(e.source))},
+                 {std::string(kKeyIcnirp2010With1998), e.icnirp2010With1998 ? "true" : "false"}};
     std::string places;
     for (const OrtEingabe& p : e.places) places += (places.empty() ? "" : "\n") + p.name + '=' + p.metres;
     out.emplace(kKeyPlaces, places);
@@ -78,6 +79,8 @@ Eingaben AusSchluesseln(const KeyTexts& texts, Eingaben e) {
                 return std::nullopt;
             }))
         e.source = *c;
+    if (auto c = texts.find(kKeyIcnirp2010With1998); c != texts.end() && (c->second == "true" || c->second == "false"))
+        e.icnirp2010With1998 = c->second == "true";
     return e;
 }
 
@@ -96,7 +99,8 @@ GeleseneEingaben LiesEingaben(const Eingaben& e, Language lang) {
         out.settings = Settings{.modeFactor = *factor,
                                 .share6min = *share6 / constants::kPercentPerUnit,
                                 .share30min = *share30 / constants::kPercentPerUnit,
-                                .source = e.source};
+                                .source = e.source,
+                                .icnirp2010With1998 = e.icnirp2010With1998 && e.standard == Standard::Icnirp1998};
     for (const OrtEingabe& p : e.places) {
         const auto m = StrikteZahl(p.metres);
         const bool usable = m && *m >= kNearestM && *m <= kFarthestM;
@@ -149,9 +153,11 @@ std::string ProzentText(double percent, std::string_view sep) {
     return FormatZahl(std::ceil(percent * kTenths) / kTenths, "0.0", sep);
 }
 
-std::string OrtName(const NamedDistance& place, Language lang, std::string_view sep) {
-    if (place.name.find_first_not_of(" \t") != std::string::npos) return place.name;
-    return MitWerten(texte::kOrtOhneName.in(lang), {MeterText(place.metres, sep)});
+std::string OrtMitAbstand(const NamedDistance& place, Language lang, std::string_view sep) {
+    const std::string metres = MeterText(place.metres, sep);
+    if (place.name.find_first_not_of(" \t") != std::string::npos)
+        return MitWerten(texte::kOrtMitAbstand.in(lang), {place.name, metres});
+    return MitWerten(texte::kOrtOhneName.in(lang), {metres});
 }
 
 std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
@@ -160,8 +166,8 @@ std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Stand
     const std::string norm =
         std::string(StandardName(standard, lang)) + ", " + std::string(PopulationName(population, lang));
     std::string out = MitWerten(texte::kOrtUrteil.in(lang),
-                                {OrtName(place, lang, sep), MeterText(place.metres, sep), norm,
-                                 ProzentText(check.worstPercent, sep), texte::ComponentText(check.worst).in(lang),
+                                {OrtMitAbstand(place, lang, sep), norm, ProzentText(check.worstPercent, sep),
+                                 texte::ComponentText(check.worst).in(lang),
                                  (check.within ? texte::kEingehalten : texte::kUeberschritten).in(lang)});
     if (check.nearConductor) out += "; " + std::string(texte::kOrtNah.in(lang));
     return out;
@@ -185,6 +191,11 @@ std::string TabellenMittelung(Standard standard, Population population, double f
                          {texte::TableTexte(table).name.in(lang), texte::MittelungText(limits->averaging).in(lang)});
     }
     return out;
+}
+
+std::string Icnirp2010Satz(Standard standard, const Settings& settings, Language lang) {
+    if (standard != Standard::Icnirp1998 || !settings.icnirp2010With1998) return {};
+    return std::string(texte::kMitIcnirp2010Geprueft.in(lang));
 }
 
 std::string FlagsText(unsigned flags, Language lang) {

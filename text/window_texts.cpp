@@ -238,6 +238,11 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Exposure, "cmdOrtNeu", T::Caption, {"Ort &hinzufügen", "&Ajouter un lieu", "Add &place"}},
     {W::Exposure, "cmdOrtWeg", T::Caption, {"Ort &entfernen", "&Retirer le lieu", "&Remove place"}},
     {W::Exposure, "lblNorm", T::Caption, {"&Norm:", "&Norme :", "&Standard:"}},
+    {W::Exposure,
+     "chkIcnirp2010",
+     T::Caption,
+     {"auch ICNIRP &2010 (Nervenreizung)", "aussi ICNIRP &2010 (stimulation nerveuse)",
+      "ICNIRP &2010 too (nerve stimulation)"}},
     {W::Exposure, "lblPersonen", T::Caption, {"&Personen:", "Po&pulation :", "&Population:"}},
     {W::Exposure, "lblStrom", T::Caption, {"&R gesamt aus:", "&R totale tirée de :", "&R total from:"}},
     {W::Exposure,
@@ -271,6 +276,15 @@ constexpr auto kTexte = std::to_array<SprachText>({
       "fréquences",
       "type a name and the distance from the centre; per standard the highest field as % of its limit over the "
       "frequencies"}},
+    {W::Exposure,
+     "chkIcnirp2010",
+     T::ToolTip,
+     {"nur mit ICNIRP 1998: dazu die Werte gegen Nervenreizung aus ICNIRP 2010 (3 kHz bis 10 MHz), bei "
+      "Spitzenleistung, nicht gemittelt; ICNIRP 2020 prüft sie immer",
+      "seulement avec ICNIRP 1998 : en plus les niveaux contre la stimulation nerveuse d'ICNIRP 2010 (3 kHz à "
+      "10 MHz), à la puissance de crête, sans moyenne ; ICNIRP 2020 les vérifie toujours",
+      "only with ICNIRP 1998: adds ICNIRP 2010's levels against nerve stimulation (3 kHz to 10 MHz), at peak "
+      "envelope power, not averaged; ICNIRP 2020 always checks them"}},
     {W::Exposure,
      "cboStrom",
      T::ToolTip,

@@ -62,6 +62,7 @@ const std::map<std::string_view, QStringList> kUsable{
     {"share-30min", {"20"}},
     {"distance", {"balcony=2"}},
     {"current-source", {"model"}},
+    {"icnirp2010-with-1998", {}},
     {"find", {"7:7.3"}},
     {"sizes", {"0.8:1.2"}},
     {"shapes", {"circle"}},

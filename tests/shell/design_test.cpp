@@ -105,6 +105,7 @@ private slots:
                                  {"standard", "fcc"},
                                  {"population", "occupational"},
                                  {"current_source", "measured"},
+                                 {"icnirp2010_with_1998", "true"},
                                  {"places", "Balkon=5\n=2,5"},
                                  {"station_callsign", "DL1ABC"},
                                  {"station_site", "JO62"},

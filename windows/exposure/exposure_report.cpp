@@ -107,6 +107,10 @@ QString ExposureReport::drucken(QPagedPaintDevice& device) const {
     const texte::StandardText& standard = texte::StandardTexte(st.eingaben.standard);
     doc.blocks.emplace_back(
         Paragraph{qs(standard.name, lang) + qs(texte::kDoppelpunkt, lang) + qs(standard.source, lang)});
+    if (st.gelesen.settings)
+        if (const std::string with2010 = Icnirp2010Satz(st.eingaben.standard, *st.gelesen.settings, lang);
+            !with2010.empty())
+            doc.blocks.emplace_back(Paragraph{qs(with2010)});
     doc.blocks.emplace_back(Paragraph{qs(texte::kModeQuelle, lang)});
     if (const QString averaging = MittelungZeile(st); !averaging.isEmpty())
         doc.blocks.emplace_back(Paragraph{averaging});

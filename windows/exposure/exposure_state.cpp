@@ -74,7 +74,8 @@ QString MittelungZeile(const Stand& s) {
     const Row* row = s.schlimmsteZeile();
     if (!row) return {};
     return qs(StandardName(s.eingaben.standard, s.lang)) + qs(texte::kDoppelpunkt, s.lang) +
-           qs(TabellenMittelung(s.eingaben.standard, s.eingaben.population, row->frequencyMHz, false, s.lang));
+           qs(TabellenMittelung(s.eingaben.standard, s.eingaben.population, row->frequencyMHz,
+                                s.gelesen.settings && s.gelesen.settings->icnirp2010With1998, s.lang));
 }
 
 OrtZellen OrtUrteile(const Stand& s, std::size_t typed) {
@@ -143,6 +144,8 @@ EingabenListe EingabenZeilen(const Stand& s) {
     eintrag(b, texte::kAnteil6, qs(s.eingaben.txShare6), "%");
     eintrag(b, texte::kAnteil30, qs(s.eingaben.txShare30), "%");
     eintrag(b, texte::kNorm, qs(StandardName(s.eingaben.standard, lang)));
+    if (s.eingaben.standard == Standard::Icnirp1998)
+        eintrag(b, texte::kMitIcnirp2010, qs(s.eingaben.icnirp2010With1998 ? texte::kJa : texte::kNein, lang));
     eintrag(b, texte::kPersonen, qs(PopulationName(s.eingaben.population, lang)));
     const Result* r = s.ergebnis();
     eintrag(b, texte::kStromQuelle, qs(texte::SourceText(r ? r->source : s.eingaben.source), lang));

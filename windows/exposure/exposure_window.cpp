@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -121,6 +122,9 @@ void ExposureWindow::build() {
     zeile("lblAnteil6", anteil6_, grundAnteil6_);
     zeile("lblAnteil30", anteil30_, grundAnteil30_);
     zeile("lblNorm", norm_);
+    mit2010_ = new QCheckBox(this);
+    mit2010_->setObjectName(QStringLiteral("chkIcnirp2010"));
+    raster->addWidget(mit2010_, raster->rowCount(), 1, 1, 2);
     zeile("lblPersonen", personen_);
     zeile("lblStrom", quelle_);
     raster->setRowStretch(raster->rowCount(), 1);
@@ -254,6 +258,7 @@ void ExposureWindow::connectInputs() {
     });
     for (QComboBox* c : {betriebsart_, norm_, personen_, quelle_})
         connect(c, &QComboBox::currentIndexChanged, this, neu);
+    connect(mit2010_, &QCheckBox::toggled, this, neu);
     connect(findChild<QPushButton*>(QStringLiteral("cmdDrucken")), &QPushButton::clicked, this, [this] { drucken(); });
 }
 
@@ -303,13 +308,15 @@ exposure::Eingaben ExposureWindow::felder() const {
     for (std::size_t i = 0; i < station_.size(); ++i) e.station.*kStationFields[i].text = str(station_[i]->text());
     e.standard = kStandards[static_cast<std::size_t>(std::max(0, norm_->currentIndex()))];
     e.population = kPopulations[static_cast<std::size_t>(std::max(0, personen_->currentIndex()))];
+    e.icnirp2010With1998 = mit2010_->isChecked();
     e.source = kQuellen[static_cast<std::size_t>(std::max(0, quelle_->currentIndex()))];
     return e;
 }
 
 void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
     {
-        const QSignalBlocker a(betriebsart_), b(norm_), c(personen_), d(quelle_);
+        const QSignalBlocker a(betriebsart_), b(norm_), c(personen_), d(quelle_), m(mit2010_);
+        mit2010_->setChecked(e.icnirp2010With1998);
         betriebsart_->setCurrentIndex(std::max(0, betriebsart_->findData(qs(e.mode))));
         norm_->setCurrentIndex(static_cast<int>(e.standard));
         personen_->setCurrentIndex(static_cast<int>(e.population));
@@ -373,6 +380,8 @@ void ExposureWindow::compute() {
     const Language lang = sprache();
     modell_.setStand(nullptr);
     stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
+    // ICNIRP 2020 always has ICNIRP 2010's levels beside it, FCC none: only ICNIRP 1998 asks.
+    mit2010_->setEnabled(stand_.eingaben.standard == Standard::Icnirp1998);
     grundFaktor_->setText(qs(stand_.gelesen.factorReason));
     grundAnteil6_->setText(qs(stand_.gelesen.shareReason6));
     grundAnteil30_->setText(qs(stand_.gelesen.shareReason30));

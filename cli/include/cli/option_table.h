@@ -28,8 +28,8 @@
 #include "presentation/tuning_inputs.h"
 #include "text/catalog/cli_texts.h"
 #include "text/catalog/exposure_texts.h"
-#include "text/catalog/vna_texts.h"
 #include "text/catalog/units_texts.h"
+#include "text/catalog/vna_texts.h"
 #include "text/language.h"
 #include "text/length_units.h"
 
@@ -340,6 +340,12 @@ inline constexpr auto kCalcOptions = [] {
          .valueName = "name",
          .help = et::kHelpStandard,
          .takes = Described(describe::Standard),
+         .needs = E,
+         .refusedWith = kNoRun},
+        {.name = "icnirp2010-with-1998",
+         .valueName = "",
+         .help = et::kHelpIcnirp2010,
+         .takes = NoValue(),
          .needs = E,
          .refusedWith = kNoRun},
         {.name = "population",

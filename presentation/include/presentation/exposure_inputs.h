@@ -34,6 +34,9 @@ struct Eingaben {
     std::string txShare30 = "100";              // per cent of any 30 minutes, as typed
     Standard standard = Standard::Icnirp1998;
     Population population = Population::Public;
+    // ICNIRP 2010's nerve-stimulation levels checked with ICNIRP 1998 too; in effect only
+    // while ICNIRP 1998 is the standard (ICNIRP 2020 always has them, FCC never).
+    bool icnirp2010With1998 = false;
     CurrentSource source = CurrentSource::Model;
     std::vector<OrtEingabe> places;
     Station station;
@@ -43,7 +46,8 @@ inline constexpr std::string_view kOwnMode = "own";
 // The inputs by language-independent keys, each value a text: "mode" (a mode's key or
 // "own"), "mode_factor", "tx_share_6min" and "tx_share_30min" as typed (an older
 // "tx_share" gives both), "standard" (StandardKey), "population" (PopulationKey),
-// "current_source" (CurrentSourceKey), "places" (one "name=metres" a line, as
+// "current_source" (CurrentSourceKey), "icnirp2010_with_1998" ("true" or "false"), "places" (one "name=metres" a line,
+// as
 // --distance takes them) and "station_<key>" for each of kStationFields.
 using KeyTexts = std::map<std::string, std::string, std::less<>>;
 inline constexpr std::string_view kKeyMode = "mode";
@@ -56,6 +60,7 @@ inline constexpr std::string_view kKeyStationPrefix = "station_";
 inline constexpr std::string_view kKeyStandard = "standard";
 inline constexpr std::string_view kKeyPopulation = "population";
 inline constexpr std::string_view kKeyCurrentSource = "current_source";
+inline constexpr std::string_view kKeyIcnirp2010With1998 = "icnirp2010_with_1998";
 KeyTexts ZuSchluesseln(const Eingaben& eingaben);
 // The inputs the keys give; a key that is missing or names nothing known keeps `start`'s.
 Eingaben AusSchluesseln(const KeyTexts& texts, Eingaben start = {});
@@ -91,8 +96,9 @@ std::string FlagsText(unsigned flags, Language lang);
 // A percentage of a limit as shown, rounded upwards to a tenth ("100.1", never "100"
 // for a field above its limit), like every distance shown.
 std::string ProzentText(double percent, std::string_view sep);
-// A place's name as shown: as typed, or "place at 5.00 m" without one.
-std::string OrtName(const NamedDistance& place, Language lang, std::string_view sep);
+// A place as shown with its distance, said once: "balcony (5.00 m)", or "place at
+// 5.00 m" without a name.
+std::string OrtMitAbstand(const NamedDistance& place, Language lang, std::string_view sep);
 // A place against one standard and population: "balcony (5.00 m): ICNIRP 1998, general
 // public at 87.3 % of its limit (H axis), limit kept", and the model's warning within 3
 // loop radii; no verdict where no table holds (an empty text).
@@ -100,6 +106,9 @@ std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Stand
                       Language lang, std::string_view sep);
 // "Largest safety distance 5.08 m at 7.1 MHz (H axis, ICNIRP 1998)".
 std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep);
+// "ICNIRP 2010 (nerve stimulation, 3 kHz to 10 MHz, at PEP) checked with ICNIRP 1998 as
+// well" where `settings` asks for it and the standard is ICNIRP 1998; else empty.
+std::string Icnirp2010Satz(Standard standard, const Settings& settings, Language lang);
 // Each table a standard is held against at a frequency with how it is averaged:
 // "ICNIRP 2020, whole body, averaged over 30 min; ICNIRP 2020, local, averaged over 6 min".
 std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,

@@ -98,9 +98,18 @@ constexpr const Tri& MittelungText(Averaging a) { return kMittelungTexte[static_
 // The shares per averaging time, as the window and the report name them.
 inline constexpr Tri kAnteil6{"Sendeanteil in 6 min", "Part d'émission sur 6 min", "Transmit share within 6 min"};
 inline constexpr Tri kAnteil30{"Sendeanteil in 30 min", "Part d'émission sur 30 min", "Transmit share within 30 min"};
+// The report's input of that name, and the sentence the report and the text output
+// state it with.
 inline constexpr Tri kMitIcnirp2010{"ICNIRP 2010 (Nervenreizung) auch mit ICNIRP 1998 prüfen",
                                     "vérifier aussi ICNIRP 2010 (stimulation nerveuse) avec ICNIRP 1998",
                                     "check ICNIRP 2010 (nerve stimulation) with ICNIRP 1998 too"};
+inline constexpr Tri kMitIcnirp2010Geprueft{
+    "Mit ICNIRP 1998 auch geprüft: ICNIRP 2010 (Nervenreizung, 3 kHz bis 10 MHz, bei Spitzenleistung, "
+    "Health Physics 99(6):818–836, Tabellen 3 und 4).",
+    "Vérifié aussi avec ICNIRP 1998 : ICNIRP 2010 (stimulation nerveuse, 3 kHz à 10 MHz, à la puissance de "
+    "crête, Health Physics 99(6):818–836, tableaux 3 et 4).",
+    "Checked with ICNIRP 1998 as well: ICNIRP 2010 (nerve stimulation, 3 kHz to 10 MHz, at peak envelope "
+    "power, Health Physics 99(6):818–836, Tables 3 and 4)."};
 
 inline constexpr std::array<Tri, 2> kPopulationTexte{{
     {"Allgemeinbevölkerung", "public", "general public"},
@@ -341,7 +350,9 @@ inline constexpr Tri kSkizzeText{
 
 // ---- named places and their verdict
 
-// A place with no name given: %1 its distance in m.
+// A place with its distance: %1 its name, %2 its distance in m; with no name given
+// kOrtOhneName, %1 its distance: the distance is said once.
+inline constexpr Tri kOrtMitAbstand{"%1 (%2 m)", "%1 (%2 m)", "%1 (%2 m)"};
 inline constexpr Tri kOrtOhneName{"Ort in %1 m", "lieu à %1 m", "place at %1 m"};
 inline constexpr Tri kEingehalten{"eingehalten", "respectée", "kept"};
 inline constexpr Tri kJa{"ja", "oui", "yes"};
@@ -349,11 +360,12 @@ inline constexpr Tri kNein{"nein", "non", "no"};
 // Beside a distance within 3 loop radii, explained under its table with kOrtNah.
 inline constexpr std::string_view kNahZeichen = "*";
 inline constexpr Tri kUeberschritten{"überschritten", "dépassée", "exceeded"};
-// %1 the place, %2 its distance, %3 the standard and population, %4 the highest
-// percentage, %5 the field that reaches it, %6 kEingehalten or kUeberschritten.
-inline constexpr Tri kOrtUrteil{"%1 (%2 m): %3 zu %4 % ausgeschöpft (%5), Grenze %6",
-                                "%1 (%2 m) : %3 atteinte à %4 % (%5), limite %6",
-                                "%1 (%2 m): %3 at %4 % of its limit (%5), limit %6"};
+// %1 the place with its distance (kOrtMitAbstand or kOrtOhneName), %2 the standard and
+// population, %3 the highest percentage, %4 the field that reaches it, %5 kEingehalten
+// or kUeberschritten.
+inline constexpr Tri kOrtUrteil{"%1: %2 zu %3 % ausgeschöpft (%4), Grenze %5",
+                                "%1 : %2 atteinte à %3 % (%4), limite %5",
+                                "%1: %2 at %3 % of its limit (%4), limit %5"};
 inline constexpr Tri kOrtNah{"innerhalb von 3 Loop-Radien: das Dipolmodell gilt dort nicht",
                              "à moins de 3 rayons : le modèle dipolaire n'y vaut pas",
                              "within 3 loop radii: the dipole model does not hold there"};
@@ -389,6 +401,13 @@ inline constexpr Tri kHelpStandard{
     "(par défaut icnirp1998 ; JSON et CSV les contiennent toutes).",
     "With --exposure: the standard the text shows: icnirp1998, icnirp2020 or fcc "
     "(default icnirp1998; JSON and CSV hold all of them)."};
+inline constexpr Tri kHelpIcnirp2010{
+    "Mit --exposure: ICNIRP 1998 auch gegen ICNIRP 2010 (Nervenreizung, 3 kHz bis 10 MHz, bei Spitzenleistung) "
+    "prüfen, wie ICNIRP 2020 es immer tut.",
+    "Avec --exposure : vérifier ICNIRP 1998 aussi selon ICNIRP 2010 (stimulation nerveuse, 3 kHz à 10 MHz, à la "
+    "puissance de crête), comme ICNIRP 2020 le fait toujours.",
+    "With --exposure: check ICNIRP 1998 against ICNIRP 2010 too (nerve stimulation, 3 kHz to 10 MHz, at peak "
+    "envelope power), as ICNIRP 2020 always does."};
 inline constexpr Tri kHelpPopulation{
     "Mit --exposure: Personengruppe der Textausgabe: public oder occupational (Vorgabe public).",
     "Avec --exposure : population de la sortie texte : public ou occupational (par défaut public).",

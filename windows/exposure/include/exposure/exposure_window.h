@@ -8,7 +8,8 @@
 // loop at the main window's frequency is computed with the sheet's options and, with
 // a measured bandwidth, its measured loss; the sheet's rows give the table over the
 // frequencies. Its own fields: the mode and its factor, the transmit shares within 6
-// and 30 minutes, the standard, the population, where R total comes from, the named
+// and 30 minutes, the standard (with ICNIRP 1998, ICNIRP 2010 on request), the
+// population, where R total comes from, the named
 // places (name and metres, each judged against every standard) and the station the
 // report is for. The headline is the worst case over the frequencies in use, the table
 // over the tuning range groups equal rows. Every change recomputes once
@@ -31,6 +32,7 @@
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -97,6 +99,7 @@ private:
     QLabel* mittelung_ = nullptr;
     QTableWidget* orte_ = nullptr;
     QComboBox* norm_ = nullptr;
+    QCheckBox* mit2010_ = nullptr;  // ICNIRP 2010 with ICNIRP 1998 too
     QComboBox* personen_ = nullptr;
     QComboBox* quelle_ = nullptr;
     QLabel* ergebnis_ = nullptr;
