@@ -4,11 +4,13 @@
 
 #include <array>
 
+#include "core/measured_plausibility.h"
 #include "export/export_cells.h"
 #include "export/json_writer.h"
 #include "export/loop_inputs.h"
 #include "export/tuning_export.h"
 #include "presentation/sheet_columns.h"
+#include "presentation/tuning_display.h"
 #include "presentation/tuning_row_texts.h"
 #include "text/number_format.h"
 
@@ -144,11 +146,22 @@ void measuredJson(JsonWriter& w, const SheetExport& e, const MeasuredResult& m) 
         number(w, "bandwidth_halfpower_kHz", m.bandwidth_halfpower_kHz);
         number(w, "Q", m.Q);
         number(w, "R_total_ohm", m.R_total_ohm);
-        number(w, "efficiency_percent", m.efficiency_percent);
-        number(w, "gain_dBi", m.gain_dBi);
+        // As the window: a number probably in another unit, or one that cannot be right,
+        // gives no efficiency or gain, only the verdict and its sentence.
+        const auto judged = JudgeMeasured(m);
+        const bool believable = !judged || Believable(judged->verdict);
+        optionalNumber(w, "efficiency_percent", believable ? std::optional(m.efficiency_percent) : std::nullopt);
+        optionalNumber(w, "gain_dBi", believable ? std::optional(m.gain_dBi) : std::nullopt);
         number(w, "R_model_ohm", m.R_model_ohm);
         number(w, "R_unexplained_ohm", m.R_unexplained_ohm);
         flagsJson(w, "flags", m.flags);
+        w.key("verdict");
+        w.value(MeasuredVerdictKey(judged ? judged->verdict : MeasuredVerdict::Plausible));
+        w.key("note");
+        if (const std::string note = MessHinweis(m, e.lang, "."); !note.empty())
+            w.value(note);
+        else
+            w.null();
     }
     w.endObject();
 }

@@ -7,6 +7,7 @@
 
 #include "core/exposure.h"
 #include "core/measured_plausibility.h"
+#include "export/tuning_export.h"
 #include "presentation/tuning_display.h"
 
 using namespace ringfeld;
@@ -79,6 +80,15 @@ TEST(MeasuredPlausibility, AUnitHintOnlyWhereTheOtherUnitFitsTheModel) {
         EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
         EXPECT_EQ(shown.find("η") != std::string::npos, Believable(c.verdict)) << shown;
         EXPECT_EQ(exposure::MeasuredRatio(m).has_value(), Believable(c.verdict));
+        // The sheet's JSON likewise: its efficiency only where believable, always the verdict.
+        const LoopEingaben loop;
+        std::string json;
+        SheetJsonEnd(json, {loop, sheet, Language::English});
+        const std::string efficiency = "\"efficiency_percent\":";
+        const std::size_t at = json.find(efficiency);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(json.compare(at + efficiency.size(), 4, "null") != 0, Believable(c.verdict)) << json;
+        EXPECT_NE(json.find("\"verdict\":\"" + std::string(MeasuredVerdictKey(c.verdict)) + '"'), std::string::npos);
     }
     MeasuredResult refused;
     refused.ending = Ending::Fault;

@@ -8,6 +8,7 @@
 // cannot be right in any unit.
 
 #include <optional>
+#include <string_view>
 
 #include "core/tuning_sheet.h"
 
@@ -28,6 +29,18 @@ struct MeasuredJudgement {
     double otherBandwidthKHz = 0;  // MeantInMHz, MeantInHz: the number typed, read in that unit, in kHz
     double otherQ = 0;             // and the Q it gives
 };
+
+// The verdict's name in the exports.
+constexpr std::string_view MeasuredVerdictKey(MeasuredVerdict verdict) {
+    switch (verdict) {
+        case MeasuredVerdict::Plausible: return "plausible";
+        case MeasuredVerdict::Lossier: return "lossier";
+        case MeasuredVerdict::MeantInMHz: return "meant_in_MHz";
+        case MeasuredVerdict::MeantInHz: return "meant_in_Hz";
+        case MeasuredVerdict::Impossible: return "impossible";
+    }
+    return "";
+}
 
 // None where the model refused the measured frequency.
 std::optional<MeasuredJudgement> JudgeMeasured(const MeasuredResult& measured);
