@@ -56,8 +56,7 @@ std::string loopText(const Entwurf& d, Language lang, std::string_view sep) {
     std::string material;
     for (const MaterialEintrag& m : kMaterialListe)
         if (m.material == d.material) material = m.text.in(lang);
-    const std::string windungen = d.turns == 1 ? std::string(texte::kEineWindung.in(lang))
-                                               : MitWert(texte::kWindungenZahl.in(lang), ganz(d.turns));
+    const std::string windungen = texte::kWindungenZahl.mit(lang, d.turns, ganz(d.turns));
     return MitWerten(texte::kLoop.in(lang), {form, kurz(d.sizeM, sep), kurz(d.conductorMm, sep), material, windungen});
 }
 
@@ -121,12 +120,12 @@ std::string Randhinweis(const Ergebnis& e, const FinderOptionen& o, Language lan
         unten += d.searchEdge < 0;
     }
     std::string out;
-    auto satz = [&](long long n, const Tri& einer, const Tri& viele, double size) {
+    auto satz = [&](long long n, const Zaehltext& text, double size) {
         if (n == 0) return;
-        out += (out.empty() ? "" : " ") + MitWerten((n == 1 ? einer : viele).in(lang), {ganz(n), kurz(size, sep)});
+        out += (out.empty() ? "" : " ") + MitWerten(text.in(lang, n), {ganz(n), kurz(size, sep)});
     };
-    satz(oben, kRandObenEiner, kRandOben, Groesse(o, GroessenAnzahl(o).value_or(1) - 1));
-    satz(unten, kRandUntenEiner, kRandUnten, o.sizeMinM);
+    satz(oben, kRandOben, Groesse(o, GroessenAnzahl(o).value_or(1) - 1));
+    satz(unten, kRandUnten, o.sizeMinM);
     return out;
 }
 
@@ -142,8 +141,8 @@ std::vector<std::string> Hinweise(const Ergebnis& e, const FinderOptionen& o, La
     if (e.designs.empty()) return out;
     if (std::string rand = Randhinweis(e, o, lang, sep); !rand.empty()) out.push_back(std::move(rand));
     if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0)
-        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang),
-                                {anzahl(n, lang), kurz(o.maxWavelengths, sep), kurz(o.toMHz, sep)}));
+        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang, n),
+                                {ganz(n), kurz(o.maxWavelengths, sep), kurz(o.toMHz, sep)}));
     if (std::string marge = Margenhinweis(e, o, lang, sep); !marge.empty()) out.push_back(std::move(marge));
     return out;
 }
@@ -229,7 +228,7 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
     if (e.vorschlaege.empty())
         out = einer ? std::string(kKeineEiner.in(lang)) : kKeine.mit(lang, e.evaluated, ganz(e.evaluated));
     else
-        out = (einer ? std::string(kKeineEinerSatz.in(lang)) : MitWert(kKeineSatz.in(lang), ganz(e.evaluated))) +
+        out = (einer ? std::string(kKeineEinerSatz.in(lang)) : kKeineSatz.mit(lang, e.evaluated, ganz(e.evaluated))) +
               vorschlaege(e, lang, sep) + std::string(kWarum.in(lang));
     for (std::size_t i = 0; i < teile.size(); ++i) out += (i ? std::string(kZwischen.in(lang)) : "") + teile[i];
     // A refusal quoted last ("... incomplete input!") already ends the sentence.

@@ -553,4 +553,29 @@ TEST(Counts, SingularAndPluralPerLanguage) {
         e.designs.resize(static_cast<std::size_t>(c.n));
         EXPECT_EQ(Zaehlung(e, c.lang), c.summary);
     }
+    // The notes under the counts: n designs at the search's edge, n candidates not small.
+    const struct {
+        Language lang;
+        long long n;
+        const char *edge, *notSmall;
+    } notes[] = {
+        {Language::German, 1, "1 Entwurf liegt am oberen", "Keine kleine Loop: 1 Kandidat mit"},
+        {Language::German, 2, "2 Entwürfe liegen am oberen", "Keine kleine Loop: 2 Kandidaten mit"},
+        {Language::French, 1, "1 modèle est à la plus", "Pas une petite boucle : 1 candidat exclu, son"},
+        {Language::French, 5, "5 modèles sont à la plus", "Pas une petite boucle : 5 candidats exclus, leur"},
+        {Language::English, 1, "1 design is at", "Not a small loop: 1 candidate left out"},
+        {Language::English, 2, "2 designs are at", "Not a small loop: 2 candidates left out"},
+    };
+    FinderOptionen o;
+    o.sizeMinM = o.sizeMaxM = 1, o.sizeStepM = 0.1;
+    for (const auto& c : notes) {
+        Ergebnis e;
+        e.designs.resize(static_cast<std::size_t>(c.n));
+        for (Entwurf& d : e.designs) d.searchEdge = 1;
+        e.excluded[at(Ausschluss::NotSmall)] = c.n;
+        const std::vector<std::string> shown = Hinweise(e, o, c.lang, ".");
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_TRUE(shown[0].starts_with(c.edge)) << shown[0];
+        EXPECT_TRUE(shown[1].starts_with(c.notSmall)) << shown[1];
+    }
 }

@@ -370,32 +370,33 @@ inline constexpr Tri kRangfolge{
     "combination of shape, material, conductor and turns only the size with the best worst efficiency is listed."};
 
 // ---- under the counts when designs were found
-// Designs at the search's largest (Oben) or smallest (Unten) size, one or %1 of
-// them; %2 that size (m).
-inline constexpr Tri kRandObenEiner{
-    "1 Entwurf liegt am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht eine "
-    "bessere.",
-    "1 modèle est à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes boucles en "
-    "trouvera peut-être une meilleure.",
-    "1 design is at the search's largest size (%2 m): a search with larger loops may find a better one."};
-inline constexpr Tri kRandOben{
-    "%1 Entwürfe liegen am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht eine "
-    "bessere.",
-    "%1 modèles sont à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes boucles "
-    "en trouvera peut-être une meilleure.",
-    "%1 designs are at the search's largest size (%2 m): a search with larger loops may find a better one."};
-inline constexpr Tri kRandUntenEiner{
-    "1 Entwurf liegt am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht eine "
-    "bessere.",
-    "1 modèle est à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites boucles en "
-    "trouvera peut-être une meilleure.",
-    "1 design is at the search's smallest size (%2 m): a search with smaller loops may find a better one."};
-inline constexpr Tri kRandUnten{
-    "%1 Entwürfe liegen am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht eine "
-    "bessere.",
-    "%1 modèles sont à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites boucles "
-    "en trouvera peut-être une meilleure.",
-    "%1 designs are at the search's smallest size (%2 m): a search with smaller loops may find a better one."};
+// Designs at the search's largest (Oben) or smallest (Unten) size: %1 how many,
+// %2 that size (m).
+inline constexpr Zaehltext kRandOben{
+    Formen{"%1 Entwurf liegt am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht "
+           "eine bessere.",
+           "%1 Entwürfe liegen am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht "
+           "eine bessere."},
+    Formen{"%1 modèle est à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes "
+           "boucles en trouvera peut-être une meilleure.",
+           "%1 modèles sont à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes "
+           "boucles en trouvera peut-être une meilleure."},
+    Formen{"%1 design is at the search's largest size (%2 m): a search with larger loops may find a better one.",
+           "%1 designs are at the search's largest size (%2 m): a search with larger loops may find a better "
+           "one."}};
+inline constexpr Zaehltext kRandUnten{
+    Formen{"%1 Entwurf liegt am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht "
+           "eine bessere.",
+           "%1 Entwürfe liegen am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht "
+           "eine bessere."},
+    Formen{"%1 modèle est à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites "
+           "boucles en trouvera peut-être une meilleure.",
+           "%1 modèles sont à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites "
+           "boucles en trouvera peut-être une meilleure."},
+    Formen{"%1 design is at the search's smallest size (%2 m): a search with smaller loops may find a better "
+           "one.",
+           "%1 designs are at the search's smallest size (%2 m): a search with smaller loops may find a better "
+           "one."}};
 // Of the candidates excluded by their voltage, %1 keep the rating %2 V but exceed
 // %3 V, the rating divided by the margin %4.
 inline constexpr Tri kUnterMarge{
@@ -406,21 +407,29 @@ inline constexpr Tri kUnterMarge{
     "Capacitor voltage: %1 of them within the rating of %2 V but above %3 V (the rating divided by the margin "
     "%4)."};
 
-// Designs were found, and %1 (kKandidaten or kEinKandidat) were left out for a
-// conductor N·U longer than %2 λ at TO, %3 MHz.
-inline constexpr Tri kNichtKleinHinweis{
-    "Keine kleine Loop: %1 mit einem Leiter N·U über %2 λ bei %3 MHz ausgeschlossen, dort gelten die Formeln "
-    "kleiner Loops nicht mehr.",
-    "Pas une petite boucle : %1 exclus, leur conducteur N·U dépassant %2 λ à %3 MHz, où les formules des petites "
-    "boucles ne valent plus.",
-    "Not a small loop: %1 left out for a conductor N·U above %2 λ at %3 MHz, where the small-loop formulas no "
-    "longer hold."};
+// Designs were found, and %1 candidates were left out for a conductor N·U longer than
+// %2 λ at TO, %3 MHz.
+inline constexpr Zaehltext kNichtKleinHinweis{
+    Formen{"Keine kleine Loop: %1 Kandidat mit einem Leiter N·U über %2 λ bei %3 MHz ausgeschlossen, dort gelten "
+           "die Formeln kleiner Loops nicht mehr.",
+           "Keine kleine Loop: %1 Kandidaten mit einem Leiter N·U über %2 λ bei %3 MHz ausgeschlossen, dort "
+           "gelten die Formeln kleiner Loops nicht mehr."},
+    Formen{"Pas une petite boucle : %1 candidat exclu, son conducteur N·U dépassant %2 λ à %3 MHz, où les "
+           "formules des petites boucles ne valent plus.",
+           "Pas une petite boucle : %1 candidats exclus, leur conducteur N·U dépassant %2 λ à %3 MHz, où les "
+           "formules des petites boucles ne valent plus."},
+    Formen{"Not a small loop: %1 candidate left out for a conductor N·U above %2 λ at %3 MHz, where the "
+           "small-loop formulas no longer hold.",
+           "Not a small loop: %1 candidates left out for a conductor N·U above %2 λ at %3 MHz, where the "
+           "small-loop formulas no longer hold."}};
 
 // ---- when nothing qualifies: what would help, then why (kWarum and the clauses
 // above). A sentence of its own when there is something to propose:
-inline constexpr Tri kKeineSatz{"Keine Loop erfüllt die Bedingungen unter %1 Kandidaten.",
-                                "Aucune boucle ne convient parmi %1 candidats.",
-                                "No loop qualifies among %1 candidates."};
+inline constexpr Zaehltext kKeineSatz{
+    Formen{"Keine Loop erfüllt die Bedingungen unter %1 Kandidaten.",
+           "Keine Loop erfüllt die Bedingungen unter %1 Kandidaten."},
+    Formen{"Aucune boucle ne convient parmi %1 candidat.", "Aucune boucle ne convient parmi %1 candidats."},
+    Formen{"No loop qualifies among %1 candidate.", "No loop qualifies among %1 candidates."}};
 // In place of kKeine and kKeineSatz when the search has one candidate.
 inline constexpr Tri kKeineEiner{"Der einzige Kandidat erfüllt die Bedingungen nicht: ",
                                  "Le seul candidat ne convient pas : ", "The only candidate does not qualify: "};
@@ -448,8 +457,8 @@ inline constexpr Tri kQuadrat{"Quadrat", "carré", "square"};
 inline constexpr Tri kLoop{"Loop: %1 %2 m, %3 mm %4, %5", "boucle : %1 %2 m, %3 mm %4, %5",
                            "loop: %1 %2 m, %3 mm %4, %5"};
 inline constexpr Tri kDieselbeLoop{"dieselbe Loop", "la même boucle", "the same loop"};
-inline constexpr Tri kEineWindung{"1 Windung", "1 spire", "1 turn"};
-inline constexpr Tri kWindungenZahl{"%1 Windungen", "%1 spires", "%1 turns"};
+inline constexpr Zaehltext kWindungenZahl{Formen{"%1 Windung", "%1 Windungen"}, Formen{"%1 spire", "%1 spires"},
+                                          Formen{"%1 turn", "%1 turns"}};
 // %1 the best proposal's efficiency (%).
 inline constexpr Tri kUnterZehntel{", weniger als ein Zehntel der besten, %1 %",
                                    ", moins d'un dixième de la meilleure, %1 %",
