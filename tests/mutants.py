@@ -682,3 +682,15 @@ m('app/HauptProgramm.cpp', '    Kopplungsfenster().AusLetzterRechnung(hauptfenst
 m('text/include/text/plural.h', '    return n == 1 || (n == 0 && e && e->nullEinzahl);\n', '    return n == 1;\n', 'drop', 'French zero takes the plural')
 m('finder/finder_message.cpp', '           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +\n', '           texte::kErfuellenZahl.mit(lang, 2, ganz(e.qualified)) + std::string(zwischen) +\n', 'const', 'one qualifying design counted in the plural')
 m('cli/calc_run.cpp', '    const std::string_view sep = Dezimaltrenner(lang);\n', '    const std::string_view sep = localeSeparator;\n', 'swap', "sheets written with the locale's separator, not the language's")
+# ---------------------------------------------------------------- safety distance: ICNIRP 2010 with 1998, places
+m('presentation/exposure_inputs.cpp', '                                .icnirp2010With1998 = e.icnirp2010With1998 && e.standard == Standard::Icnirp1998};\n', '                                .icnirp2010With1998 = e.icnirp2010With1998};\n', 'drop', 'ICNIRP 2010 with 1998 in effect while another standard is chosen')
+m('presentation/exposure_inputs.cpp', '                                .icnirp2010With1998 = e.icnirp2010With1998 && e.standard == Standard::Icnirp1998};\n', '                                .icnirp2010With1998 = e.standard == Standard::Icnirp1998};\n', 'drop', 'ICNIRP 2010 always checked with ICNIRP 1998')
+m('presentation/exposure_inputs.cpp', '        e.icnirp2010With1998 = c->second == "true";\n', '', 'drop', 'ICNIRP 2010 with 1998 not read back from the settings')
+m('cli/exposure_options.cpp', '    o.settings.icnirp2010With1998 = IsSet(parser, Option("icnirp2010-with-1998"));\n', '', 'drop', '--icnirp2010-with-1998 ignored')
+m('presentation/exposure_inputs.cpp', '    if (place.name.find_first_not_of(" \\t") != std::string::npos)\n', '    if (!place.name.empty())\n', 'cmp', 'a blank place name shown in place of "place at"')
+m('export/exposure_export.cpp', '        AppendCsvQuoted(out, place.name);\n', '        AppendCsvQuoted(out, "");\n', 'drop', 'CSV places without their names')
+# ---------------------------------------------------------------- tuning JSON: an implausible measurement
+m('export/tuning_export.cpp', '        const bool believable = !judged || Believable(judged->verdict);\n', '        const bool believable = true;\n', 'drop', 'efficiency and gain of an implausible measurement written')
+# ---------------------------------------------------------------- finder notes: plurals
+m('finder/finder_message.cpp', '        out += (out.empty() ? "" : " ") + MitWerten(text.in(lang, n), {ganz(n), kurz(size, sep)});\n', '        out += (out.empty() ? "" : " ") + MitWerten(text.in(lang, 2), {ganz(n), kurz(size, sep)});\n', 'const', 'one design at the search edge in the plural')
+m('finder/finder_message.cpp', '        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang, n),\n', '        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang, 1),\n', 'const', 'not-small candidates always in the singular')
