@@ -288,6 +288,7 @@ void HauptProgramm::FinderZeigen() {
         // A design used: the main window's fields and lists, the tuning window's range
         // in the finder's steps and its capacitor, then the calculate button.
         anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
+            const LoopEingaben vorher = hauptfenster_->Eingaben();
             hauptfenster_->MetrischeEingabenSetzen(u.loop);
             tuning::TuningWindow& abstimmung = Abstimmbereich();
             tuning::FieldTexts felder = abstimmung.Felder();
@@ -295,6 +296,8 @@ void HauptProgramm::FinderZeigen() {
             abstimmung.FelderSetzen(felder, 0);
             abstimmung.Zeigen();
             hauptfenster_->Command1_Click();
+            // The main window in front, with what changed marked.
+            hauptfenster_->AenderungenZeigen(vorher);
         };
         finderfenster_ = makeToolWindow<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
         if (finderVorgabe_) finderfenster_->EingabenSetzen(*finderVorgabe_);

@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -86,7 +85,6 @@ constexpr std::array<std::string_view, 6> kSchluesselSpalten{
 constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown
 constexpr int kAnzeigeTakt = 50;    // ms between two looks at the progress
 constexpr QSize kStartGroesse(1240, 820);
-constexpr int kRahmen = 48;  // pixels a window manager's frame and title bar may take
 
 bool leer(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
@@ -466,16 +464,8 @@ void FinderWindow::beforeShow() {
     }
 }
 
-// Right of the main window, as far as the screen allows. On a small screen the
-// window takes what there is, its buttons in sight, power and losses below the
-// band where the groups do not fit side by side.
-void FinderWindow::placeFirst(const QScreen& schirm) {
-    const QSize platz = schirm.availableGeometry().size() - QSize(kRahmen, kRahmen);
-    arrange(false);
-    arrange(minimumSizeHint().width() > platz.width());
-    resize(size().boundedTo(platz));
-    move(besideMain());
-}
+// Narrower than it starts, its table hides the key columns behind a scroll bar.
+int FinderWindow::leastWidth() const { return kStartGroesse.width(); }
 
 void FinderWindow::hidden() { Abbrechen(); }
 
