@@ -14,6 +14,7 @@
 #include "exposure/exposure_window.h"
 #include "finder_window/finder_window.h"
 #include "main/frmMain.h"
+#include "main/properties_dialog.h"
 #include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
 #include "presentation/vna_results.h"
@@ -135,6 +136,10 @@ void HauptProgramm::DateiSpeichernUnter() {
     if (dokument_) dokument_->SpeichernUnter();
 }
 
+void HauptProgramm::DateiEigenschaften() {
+    if (dokument_) dokument_->Eigenschaften();
+}
+
 bool HauptProgramm::SchliessenErlaubt() { return !dokument_ || dokument_->SchliessenErlaubt(); }
 
 void HauptProgramm::AnkopplungZeigen() {
@@ -253,7 +258,10 @@ void HauptProgramm::DokumentVerbinden() {
             [this] { return AktuellerEntwurf(); }, [this](const design::Entwurf& e) { EntwurfZeigen(e); },
             [this](const std::string& name) { hauptfenster_->DokumentZeigen(name); },
             [this](bool geaendert) { hauptfenster_->setWindowModified(geaendert); },
-            [this](const std::vector<std::string>& dateien) { hauptfenster_->ZuletztZeigen(dateien); }});
+            [this](const std::vector<std::string>& dateien) { hauptfenster_->ZuletztZeigen(dateien); },
+            [this](const std::string& notiz) {
+                return NotizBearbeiten(*hauptfenster_, notiz, SpracheVon(rec_.Sprache));
+            }});
     QObject::connect(&haupt, &frmMain::EingabenGeaendert, [this] { dokument_->EingabenGeaendert(); });
 }
 

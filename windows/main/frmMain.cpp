@@ -199,6 +199,7 @@ void frmMain::connectHandlers() {
     befehl(ui_.mnuDateiOeffnen, &MainWindowHost::DateiOeffnen);
     befehl(ui_.mnuDateiSpeichern, &MainWindowHost::DateiSpeichern);
     befehl(ui_.mnuDateiSpeichernUnter, &MainWindowHost::DateiSpeichernUnter);
+    befehl(ui_.mnuDateiEigenschaften, &MainWindowHost::DateiEigenschaften);
     befehl(ui_.mnuAktFinder, &MainWindowHost::FinderZeigen);
     befehl(ui_.mnuAktSicherheit, &MainWindowHost::SicherheitZeigen);
     befehl(ui_.mnuAktMessung, &MainWindowHost::MessungZeigen);
