@@ -201,6 +201,19 @@ private slots:
         QVERIFY(erwartet == ergebnisse());
     }
 
+    // A design whose calculation is refused: its box shows under a title that names the file.
+    void theTitleNamesTheFileBeforeTheCalculationsBox() {
+        design::Entwurf e = design::Startentwurf();
+        e.schleife.felder.Text5 = "0";  // no frequency
+        QVERIFY(!design::EntwurfSchreiben(pfad("null.ringfeld").toStdString(), e, Language::English));
+        QStringList titel;
+        dienste->onBox = [&](const Meldung&) { titel << f().windowTitle(); };
+        oeffnen(pfad("null.ringfeld"));
+        QCOMPARE(titel.size(), 1);
+        QVERIFY2(titel[0].startsWith(QStringLiteral("null.ringfeld[*] – ")), qPrintable(titel[0]));
+        dienste->boxes.clear();
+    }
+
     // Every menu's entries have access keys of their own, in each language.
     void accessKeysDiffer() {
         for (const char* sprache : {"mnuDeutsch", "mnuFranzösisch", "mnuEnglisch"}) {
