@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -464,8 +465,15 @@ void FinderWindow::beforeShow() {
     }
 }
 
-// Narrower than it starts, its table hides the key columns behind a scroll bar.
-int FinderWindow::leastWidth() const { return kStartGroesse.width(); }
+// The table's key columns in sight, without scrolling.
+int FinderWindow::leastWidth() const {
+    QHeaderView& kopf = *tabelle_->horizontalHeader();
+    kopf.resizeSections(QHeaderView::ResizeToContents);
+    const int letzte = FinderModel::column(kSchluesselSpalten.back());
+    const QMargins rand = layout()->contentsMargins();
+    return kopf.sectionPosition(letzte) + kopf.sectionSize(letzte) + 2 * tabelle_->frameWidth() +
+           tabelle_->verticalScrollBar()->sizeHint().width() + rand.left() + rand.right();
+}
 
 void FinderWindow::hidden() { Abbrechen(); }
 
