@@ -684,11 +684,11 @@ m('finder/finder_message.cpp', '           texte::kErfuellenZahl.mit(lang, e.qua
 m('cli/calc_run.cpp', '    const std::string_view sep = Dezimaltrenner(lang);\n', '    const std::string_view sep = localeSeparator;\n', 'swap', "sheets written with the locale's separator, not the language's")
 
 # ---------------------------------------------------------------- tool windows beside the main window, the design's note
-m('windows/forms/placement.cpp', '        const int widths[] = {size.width(), std::clamp(right, narrowest, size.width()),\n', '        const int widths[] = {size.width(), size.width(),\n', 'drop', 'a tool window is not narrowed to stand beside the main window')
+m('windows/forms/placement.cpp', '        const int widths[] = {size.width(), std::clamp(right, narrowest, size.width()),\n', '        const int widths[] = {size.width(), std::max(right, size.width()),\n', 'drop', 'a tool window is not narrowed to stand beside the main window')
 m('windows/forms/placement.cpp', '            const int xs[] = {in.main.right() + 1, in.main.left() - w, screen.right() + 1 - w, screen.left()};\n', '            const int xs[] = {in.main.right() + 1, screen.right() + 1 - w, screen.left()};\n', 'drop', 'no place left of the main window is tried')
 m('windows/forms/placement.cpp', '    for (const QRect& screen : in.screens) {\n', '    for (const QRect& screen : {in.screens.front()}) {\n', 'drop', "only the main window's screen is tried")
 m('windows/forms/placement.cpp', '                    if (least.first < 0 || covered < least) {\n', '                    if (least.first < 0 || covered <= least) {\n', 'cmp', 'the last of equal places wins, not the first')
-m('windows/main/frmMain.cpp', '        if (jetzt.*text == vorher.*text) continue;\n', '', 'drop', "fields 'use this design' left as they were are marked too")
+m('windows/main/frmMain.cpp', '        if (jetzt.*text == vorher.*text) continue;\n', '        if ((jetzt.*text).empty() && (vorher.*text).empty()) continue;\n', 'drop', "fields 'use this design' left as they were are marked too")
 m('app/HauptProgramm.cpp', '            hauptfenster_->AenderungenZeigen(vorher);\n', '', 'drop', "after 'use this design' the main window stays behind, nothing marked")
 m('app/design_document.cpp', '    mitgenommen_.notiz = *notiz;\n    EingabenGeaendert();\n', '    mitgenommen_.notiz = *notiz;\n', 'drop', 'an edited note does not mark the design changed')
 m('windows/main/properties_dialog.cpp', '    return str(feld->toPlainText());\n', '    return notiz;\n', 'drop', 'the note edited in File / Properties is dropped')
