@@ -422,7 +422,7 @@ void frmMain::AenderungenZeigen(const LoopEingaben& vorher) {
         markiert.setColor(QPalette::Base, kMarkiert);    // a field
         markiert.setColor(QPalette::Button, kMarkiert);  // a list
         feld->setPalette(markiert);
-        QTimer::singleShot(kMarkiertMs, feld, [feld, eigene] { feld->setPalette(eigene); });
+        QTimer::singleShot(kMarkiertMs, feld, [w = feld, eigene] { w->setPalette(eigene); });
     }
     if (isMinimized()) showNormal();
     raise();
