@@ -3,6 +3,7 @@
 #include "exposure/exposure_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QChart>
 #include <QChartView>
@@ -73,7 +74,8 @@ ExposureWindow::ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std:
                                std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile)
     : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}),
       schleife_(std::move(schleife)),
-      blatt_(std::move(blatt)) {}
+      blatt_(std::move(blatt)),
+      einheiten_(rec.Einheiten) {}
 
 ExposureWindow::~ExposureWindow() = default;
 
@@ -332,9 +334,13 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
     SpaeterRechnen();
 }
 
-KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(felder()); }
+// The settings and design files keep the places' distances in metric texts.
+KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(OrteIn(felder(), einheiten_, Units::Metric, {})); }
 
-void ExposureWindow::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
+void ExposureWindow::EingabenSetzen(const KeyTexts& texte) {
+    const exposure::Eingaben metrisch = AusSchluesseln(texte, OrteIn(felder(), einheiten_, Units::Metric, {}));
+    felderSetzen(OrteIn(metrisch, Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
+}
 
 void ExposureWindow::ortNeu() {
     const int z = orte_->rowCount();
@@ -342,7 +348,8 @@ void ExposureWindow::ortNeu() {
         const QSignalBlocker ruhig(orte_);
         orte_->insertRow(z);
         orte_->setItem(z, 0, new QTableWidgetItem(qs(texte::kNeuerOrt, sprache())));
-        orte_->setItem(z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, str(QLocale::system().decimalPoint())))));
+        orte_->setItem(z, 1, new QTableWidgetItem(
+                                 qs(MeterText(kNeuerOrtM, einheiten_, str(QLocale::system().decimalPoint())))));
     }
     orte_->setCurrentCell(z, 0);
     orte_->editItem(orte_->item(z, 0));
@@ -350,6 +357,12 @@ void ExposureWindow::ortNeu() {
 }
 
 void ExposureWindow::applyLanguage(Language lang) {
+    // A change of units carries the typed distances into the new ones.
+    if (rec().Einheiten != einheiten_) {
+        const exposure::Eingaben e = felder();
+        const Units vorher = std::exchange(einheiten_, rec().Einheiten);
+        felderSetzen(OrteIn(e, vorher, einheiten_, str(QLocale::system().decimalPoint())));
+    }
     listenFuellen(lang);
     auto* seiten = findChild<QTabWidget*>(QStringLiteral("tabEingaben"));
     seiten->setTabText(0, qs(texte::kSeiteBetrieb, lang));
@@ -357,13 +370,14 @@ void ExposureWindow::applyLanguage(Language lang) {
     for (std::size_t i = 0; i < stationText_.size(); ++i)
         stationText_[i]->setText(qs(texte::kStationTexte[i], lang) + qs(texte::kDoppelpunkt, lang).trimmed());
     orte_->setHorizontalHeaderLabels([&] {
-        QStringList k{qs(texte::kOrtName, lang), qs(texte::kOrtMeter, lang)};
+        QStringList k{qs(texte::kOrtName, lang), MitAbstandEinheit(texte::kOrtMeter, einheiten_, lang)};
         for (Standard st : kStandards) k << qs(StandardName(st, lang));
         return k;
     }());
     normen_->setHorizontalHeaderLabels([&] {
         QStringList k;  // the unit below the name: narrower columns
-        for (const Tri& t : texte::kNormSpalten) k << qs(t, lang).replace(QStringLiteral(" ("), QStringLiteral("\n("));
+        for (const Tri& t : texte::kNormSpalten)
+            k << MitAbstandEinheit(t, einheiten_, lang).replace(QStringLiteral(" ("), QStringLiteral("\n("));
         return k;
     }());
     Rechnen();
@@ -372,7 +386,8 @@ void ExposureWindow::applyLanguage(Language lang) {
 void ExposureWindow::compute() {
     const Language lang = sprache();
     modell_.setStand(nullptr);
-    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
+    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), einheiten_, schleife_(), felder(),
+                       blatt_ ? blatt_() : nullptr);
     grundFaktor_->setText(qs(stand_.gelesen.factorReason));
     grundAnteil6_->setText(qs(stand_.gelesen.shareReason6));
     grundAnteil30_->setText(qs(stand_.gelesen.shareReason30));
@@ -386,7 +401,7 @@ void ExposureWindow::compute() {
     hinweise_->setText(hinweise.join(QLatin1Char('\n')));
     normTabelle();
     diagramm_->zeigen(stand_.schlimmsteZeile(), stand_.eingaben.standard, stand_.eingaben.population,
-                      stand_.gelesen.places, lang);
+                      stand_.gelesen.places, einheiten_, lang);
     modell_.setStand(&stand_);
     // The table over the frequencies only while the tuning range has some.
     findChild<QWidget*>(QStringLiteral("wdgBereich"))->setVisible(stand_.hatBereich);
@@ -443,7 +458,8 @@ KeptTexts ExposureWindow::keptTexts() const {
 }
 
 void ExposureWindow::restoreKept(const KeptTexts& texte) {
-    felderSetzen(AusSchluesseln(KeyTexts(texte.begin(), texte.end())));
+    felderSetzen(OrteIn(AusSchluesseln(KeyTexts(texte.begin(), texte.end())), Units::Metric, einheiten_,
+                        str(QLocale::system().decimalPoint())));
 }
 
 // ---------------------------------------------------------------- report

@@ -225,8 +225,8 @@ inline constexpr Tri kKeineGrenzwerte{"%1, %2: keine Grenzwerte bei dieser Frequ
                                       "%1, %2: no limits at this frequency"};
 inline constexpr Tri kFaktorGrund{"Zahl von 0 bis 1", "nombre de 0 à 1", "a number from 0 to 1"};
 inline constexpr Tri kAnteilGrund{"Zahl von 0 bis 100", "nombre de 0 à 100", "a number from 0 to 100"};
-inline constexpr Tri kOrtGrund{"Abstand: Zahl von 0,01 bis 10000 m", "distance : nombre de 0,01 à 10000 m",
-                               "distance: a number from 0.01 to 10000 m"};
+inline constexpr Tri kOrtGrund{"Abstand: Zahl von %1 bis %2 %3", "distance : nombre de %1 à %2 %3",
+                               "distance: a number from %1 to %2 %3"};
 inline constexpr Tri kEingabenPruefen{"Bitte die rot markierten Eingaben prüfen.",
                                       "Veuillez vérifier les entrées signalées en rouge.",
                                       "Please check the inputs marked in red."};
@@ -242,10 +242,10 @@ inline constexpr std::array<Tri, 8> kNormSpalten{{
     {"Personen", "Personnes", "Population"},
     {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
     {"E Grenze (V/m)", "E limite (V/m)", "E limit (V/m)"},
-    {"H Achse (m)", "H axe (m)", "H axis (m)"},
-    {"H Ebene (m)", "H plan (m)", "H plane (m)"},
-    {"E Ebene (m)", "E plan (m)", "E plane (m)"},
-    {"Abstand (m)", "Distance (m)", "Distance (m)"},
+    {"H Achse (%1)", "H axe (%1)", "H axis (%1)"},
+    {"H Ebene (%1)", "H plan (%1)", "H plane (%1)"},
+    {"E Ebene (%1)", "E plan (%1)", "E plane (%1)"},
+    {"Abstand (%1)", "Distance (%1)", "Distance (%1)"},
 }};
 // The table over the tuning range's frequencies.
 inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
@@ -253,14 +253,14 @@ inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
     {"R gesamt (Ω)", "R totale (Ω)", "R total (Ω)"},
     {"I eff (A)", "I eff (A)", "I rms (A)"},
     {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
-    {"Abstand (m)", "Distance (m)", "Distance (m)"},
+    {"Abstand (%1)", "Distance (%1)", "Distance (%1)"},
     {"maßgebend", "déterminant", "governing"},
     {"Hinweis", "Remarque", "Note"},
 }};
 
 // The chart.
-inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (m)", "Distance du centre (m)",
-                                   "Distance from the centre (m)"};
+inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (%1)", "Distance du centre (%1)",
+                                   "Distance from the centre (%1)"};
 inline constexpr Tri kDreiRadien{"3 Radien", "3 rayons", "3 radii"};
 
 // ---- the printed report
@@ -341,8 +341,8 @@ inline constexpr Tri kSkizzeText{
 
 // ---- named places and their verdict
 
-// A place with no name given: %1 its distance in m.
-inline constexpr Tri kOrtOhneName{"Ort in %1 m", "lieu à %1 m", "place at %1 m"};
+// A place with no name given: %1 its distance, %2 its unit.
+inline constexpr Tri kOrtOhneName{"Ort in %1 %2", "lieu à %1 %2", "place at %1 %2"};
 inline constexpr Tri kEingehalten{"eingehalten", "respectée", "kept"};
 inline constexpr Tri kJa{"ja", "oui", "yes"};
 inline constexpr Tri kNein{"nein", "non", "no"};
@@ -350,10 +350,11 @@ inline constexpr Tri kNein{"nein", "non", "no"};
 inline constexpr std::string_view kNahZeichen = "*";
 inline constexpr Tri kUeberschritten{"überschritten", "dépassée", "exceeded"};
 // %1 the place, %2 its distance, %3 the standard and population, %4 the highest
-// percentage, %5 the field that reaches it, %6 kEingehalten or kUeberschritten.
-inline constexpr Tri kOrtUrteil{"%1 (%2 m): %3 zu %4 % ausgeschöpft (%5), Grenze %6",
-                                "%1 (%2 m) : %3 atteinte à %4 % (%5), limite %6",
-                                "%1 (%2 m): %3 at %4 % of its limit (%5), limit %6"};
+// percentage, %5 the field that reaches it, %6 kEingehalten or kUeberschritten, %7
+// the distance's unit.
+inline constexpr Tri kOrtUrteil{"%1 (%2 %7): %3 zu %4 % ausgeschöpft (%5), Grenze %6",
+                                "%1 (%2 %7) : %3 atteinte à %4 % (%5), limite %6",
+                                "%1 (%2 %7): %3 at %4 % of its limit (%5), limit %6"};
 inline constexpr Tri kOrtNah{"innerhalb von 3 Loop-Radien: das Dipolmodell gilt dort nicht",
                              "à moins de 3 rayons : le modèle dipolaire n'y vaut pas",
                              "within 3 loop radii: the dipole model does not hold there"};
@@ -363,7 +364,7 @@ inline constexpr Tri kLinie100{"100 % der Grenze", "100 % de la limite", "100 % 
 inline constexpr Tri kOrteImDiagramm{"benannte Orte", "lieux nommés", "named places"};
 // The window's places: their columns, a new place's name, the inputs' page.
 inline constexpr Tri kOrtName{"Ort", "Lieu", "Place"};
-inline constexpr Tri kOrtMeter{"Abstand (m)", "Distance (m)", "Distance (m)"};
+inline constexpr Tri kOrtMeter{"Abstand (%1)", "Distance (%1)", "Distance (%1)"};
 inline constexpr Tri kNeuerOrt{"Nachbars Balkon", "balcon du voisin", "neighbour's balcony"};
 inline constexpr Tri kSeiteBetrieb{"Betrieb", "Exploitation", "Operation"};
 // The worst case over the frequencies: %1 the distance, %2 its frequency in MHz, %3 the field.
@@ -464,12 +465,13 @@ inline constexpr Tri kTextOrte{
     "Places (highest value over the frequencies):"};
 // %1 the verdict (kOrtUrteil), %2 the frequency in MHz it is reached at.
 inline constexpr Tri kOrtBei{"%1, bei %2 MHz", "%1, à %2 MHz", "%1, at %2 MHz"};
-inline constexpr Tri kTextFelder{"    bei %1 m: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
-                                 "    à %1 m : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
-                                 "    at %1 m: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
+inline constexpr Tri kTextFelder{"    bei %1 %5: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
+                                 "    à %1 %5 : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
+                                 "    at %1 %5: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
 struct TextSpalte {
     Tri name;
     std::string_view unit;
+    bool distance = false;  // a distance: its unit is the units table's
 };
 inline constexpr std::array<TextSpalte, 13> kTextSpalten{{
     {{"f", "f", "f"}, "MHz"},
@@ -479,10 +481,10 @@ inline constexpr std::array<TextSpalte, 13> kTextSpalten{{
     {{"m", "m", "m"}, "A m2"},
     {{"H Grenze", "H limite", "H limit"}, "A/m"},
     {{"E Grenze", "E limite", "E limit"}, "V/m"},
-    {{"H Achse", "H axe", "H axis"}, "m"},
-    {{"H Ebene", "H plan", "H plane"}, "m"},
-    {{"E Ebene", "E plan", "E plane"}, "m"},
-    {{"Abstand", "Distance", "Distance"}, "m"},
+    {{"H Achse", "H axe", "H axis"}, {}, true},
+    {{"H Ebene", "H plan", "H plane"}, {}, true},
+    {{"E Ebene", "E plan", "E plane"}, {}, true},
+    {{"Abstand", "Distance", "Distance"}, {}, true},
     {{"durch", "par", "by"}, ""},
     {{"Tabelle", "Tableau", "Table"}, ""},
 }};

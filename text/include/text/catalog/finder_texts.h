@@ -16,8 +16,9 @@
 namespace ringfeld::finder::texte {
 
 // ---- the columns of a design: export key, unit, the window's heading (unit
-// included), the text table's (its unit stands in the line below), and the
-// heading's tooltip: what the column holds, in a sentence with its unit
+// included; "%1" for a length's, which the units table gives), the text table's
+// (its unit stands in the line below), and the heading's tooltip: what the column
+// holds, in a sentence with its unit (a length's stands in the heading)
 
 struct SpaltenText {
     std::string_view key;
@@ -48,11 +49,10 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
      {"Werkstoff des Leiters.", "Matériau du conducteur.", "The conductor's material."}},
     {"conductor_mm",
      "mm",
-     {"Leiter (mm)", "Conducteur (mm)", "Conductor (mm)"},
+     {"Leiter (%1)", "Conducteur (%1)", "Conductor (%1)"},
      {"d", "d", "d"},
-     {"Außendurchmesser des Leiters (Rohr oder Draht) in Millimetern.",
-      "Diamètre extérieur du conducteur (tube ou fil) en millimètres.",
-      "The conductor's outer diameter (tube or wire) in millimetres."}},
+     {"Außendurchmesser des Leiters (Rohr oder Draht).", "Diamètre extérieur du conducteur (tube ou fil).",
+      "The conductor's outer diameter (tube or wire)."}},
     {"turns",
      "",
      {"Wdg.", "Spires", "Turns"},
@@ -60,10 +60,10 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
      {"Zahl der Windungen.", "Nombre de spires.", "The number of turns."}},
     {"size_m",
      "m",
-     {"Größe (m)", "Taille (m)", "Size (m)"},
+     {"Größe (%1)", "Taille (%1)", "Size (%1)"},
      {"D", "D", "D"},
-     {"Durchmesser des Kreises oder Seitenlänge des Quadrats in Metern.",
-      "Diamètre du cercle ou côté du carré en mètres.", "The circle's diameter or the square's side in metres."}},
+     {"Durchmesser des Kreises oder Seitenlänge des Quadrats.", "Diamètre du cercle ou côté du carré.",
+      "The circle's diameter or the square's side."}},
     {"search_edge",
      "",
      {"Suchrand", "Bord de recherche", "Search edge"},
@@ -75,20 +75,18 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
       "\"max\": the size is the search's largest, \"min\": its smallest; a search beyond it may find a better loop."}},
     {"length_mm",
      "mm",
-     {"Spulenlänge (mm)", "Longueur bobine (mm)", "Coil length (mm)"},
+     {"Spulenlänge (%1)", "Longueur bobine (%1)", "Coil length (%1)"},
      {"l", "l", "l"},
-     {"Spulenlänge in Millimetern, von der ersten bis zur letzten Windung (bei einer Windung der "
-      "Leiterdurchmesser).",
-      "Longueur de la bobine en millimètres, de la première à la dernière spire (pour une spire, le diamètre du "
-      "conducteur).",
-      "The coil length in millimetres, from the first turn to the last (for one turn the conductor's diameter)."}},
+     {"Spulenlänge von der ersten bis zur letzten Windung (bei einer Windung der Leiterdurchmesser).",
+      "Longueur de la bobine, de la première à la dernière spire (pour une spire, le diamètre du conducteur).",
+      "The coil length, from the first turn to the last (for one turn the conductor's diameter)."}},
     {"conductor_length_m",
      "m",
-     {"Leiterlänge N·U (m)", "Long. conducteur N·U (m)", "Conductor N·U (m)"},
+     {"Leiterlänge N·U (%1)", "Long. conducteur N·U (%1)", "Conductor N·U (%1)"},
      {"N·U", "N·U", "N·U"},
-     {"Länge des Leiters aller Windungen N·U in Metern, ohne Zuleitungen.",
-      "Longueur du conducteur de toutes les spires N·U en mètres, sans les connexions.",
-      "The length of the conductor of all turns N·U in metres, without leads."}},
+     {"Länge des Leiters aller Windungen N·U, ohne Zuleitungen.",
+      "Longueur du conducteur de toutes les spires N·U, sans les connexions.",
+      "The length of the conductor of all turns N·U, without leads."}},
     {"efficiency_from_percent",
      "%",
      {"η von (%)", "η de (%)", "η from (%)"},
