@@ -80,9 +80,9 @@ ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language la
             continue;
         }
         if (units == Units::Metric) return refuse(distance, text);
-        out.usageError =
-            UsageError(lang, "--" + qs(distance.name), text,
-                       qs(ringfeld::texte::kExpectImperial, lang).arg(qs(UnitCaption(LengthQuantity::Distance, units, lang))));
+        out.usageError = UsageError(
+            lang, "--" + qs(distance.name), text,
+            qs(ringfeld::texte::kExpectImperial, lang).arg(qs(UnitCaption(LengthQuantity::Distance, units, lang))));
         return out;
     }
     if (const CalcOption& source = Option("current-source"); IsSet(parser, source)) {

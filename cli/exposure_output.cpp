@@ -204,7 +204,8 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     QStringList names, units;
     for (const et::TextSpalte& c : et::kTextSpalten) {
         names << qs(c.name, lang);
-        const std::string_view unit = c.distance ? UnitCaption(LengthQuantity::Distance, options.einheiten, lang) : c.unit;
+        const std::string_view unit =
+            c.distance ? UnitCaption(LengthQuantity::Distance, options.einheiten, lang) : c.unit;
         units << (unit.empty() ? QString() : "[" + qs(unit) + "]");
     }
     names << QString();  // the note, last, needs no heading
@@ -222,9 +223,10 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     });
     const QString capacitor =
         all.vPeak > 0 ? qs(et::kKondensator, lang).arg(fmt.sig(all.vPeak)) : qs(et::kKondensatorOhneWert, lang);
-    out.write(('\n' + summaryText(all.summary, o, fmt) + qs(et::kModell, lang) + '\n' + capacitor + '\n')
-                  .toUtf8()
-                  .toStdString());
+    out.write(
+        ('\n' + summaryText(all.summary, o, fmt) + qs(ModellText(lang, options.einheiten)) + '\n' + capacitor + '\n')
+            .toUtf8()
+            .toStdString());
     return all.computed ? 0 : 1;
 }
 

@@ -62,6 +62,7 @@ FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang, Unit
     for (std::size_t i = 0; i < finder::kFeldAnzahl; ++i)
         if (!gelesen.reasons[i].empty()) return refuse(optionFilling(i));
     f.options = *gelesen.options;
+    f.options.einheiten = units;
     if (const CalcOption& top = Option("top"); IsSet(parser, top)) {
         const auto n = StrikteZahl(Value(parser, top).toStdString());
         if (!n || !(*n >= 1 && *n <= finder::kMaxKandidaten) || *n != static_cast<int>(*n)) return refuse(top);

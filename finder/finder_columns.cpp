@@ -17,8 +17,7 @@ std::string mitTrenner(std::string text, std::string_view sep) {
 
 }  // namespace
 
-std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, Units units,
-                       std::string_view sep) {
+std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, Units units, std::string_view sep) {
     if (spalte.length && units != Units::Metric)
         return std::isfinite(spalte.wert(e)) ? LengthText(spalte.wert(e), *spalte.length, units, sep) : std::string();
     switch (spalte.art) {

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "text/number_format.h"
 #include "text/length_texts.h"
+#include "text/number_format.h"
 #include "text/strict_number.h"
 #include "text/text_lines.h"
 
@@ -26,8 +26,9 @@ std::optional<T> known(const KeyTexts& texts, std::string_view key, Key fromKey)
 std::string OrtGrund(Language lang, Units units) {
     const double factor = UnitOf(LengthQuantity::Distance, units).engineUnits;
     const std::string_view sep = Dezimaltrenner(lang);
-    return MitWerten(texte::kOrtGrund.in(lang), {Signifikant(kNearestM / factor, sep), Signifikant(kFarthestM / factor, sep),
-                                                 UnitCaption(LengthQuantity::Distance, units, lang)});
+    return MitWerten(texte::kOrtGrund.in(lang),
+                     {Signifikant(kNearestM / factor, sep), Signifikant(kFarthestM / factor, sep),
+                      UnitCaption(LengthQuantity::Distance, units, lang)});
 }
 
 }  // namespace
@@ -123,8 +124,8 @@ Eingaben OrteIn(Eingaben e, Units from, Units to, std::string_view sep) {
 
 std::optional<NamedDistance> LiesOrt(std::string_view text, Units units) {
     const std::size_t equals = text.rfind('=');
-    const auto metres =
-        LengthFromText(equals == std::string_view::npos ? text : text.substr(equals + 1), LengthQuantity::Distance, units);
+    const auto metres = LengthFromText(equals == std::string_view::npos ? text : text.substr(equals + 1),
+                                       LengthQuantity::Distance, units);
     if (!metres || !(*metres >= kNearestM && *metres <= kFarthestM)) return std::nullopt;
     if (equals == std::string_view::npos) return NamedDistance{{}, *metres};
     std::string_view name = text.substr(0, equals);
@@ -143,6 +144,10 @@ std::string Signifikant(double value, std::string_view sep, int digits) {
     // No fraction left: no separator either.
     if (text.size() > sep.size() && text.ends_with(sep)) text.resize(text.size() - sep.size());
     return text;
+}
+
+std::string ModellText(Language lang, Units units) {
+    return MitWert(texte::kModell.in(lang), texte::kRundung.in(units).in(lang));
 }
 
 std::string MeterText(double metres, Units units, std::string_view sep) {
@@ -193,8 +198,8 @@ std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Stand
 std::string GroessterAbstand(const WorstCase& worst, Language lang, Units units, std::string_view sep) {
     const std::string by = std::string(texte::ComponentText(worst.governing).in(lang)) + ", " +
                            std::string(texte::TableTexte(worst.table).name.in(lang));
-    return MitWerten(texte::kGroessterAbstand.in(lang),
-                     {AbstandText(worst.safety, lang, units, sep), FormatZahl(worst.frequencyMHz, "0.0#####", sep), by});
+    return MitWerten(texte::kGroessterAbstand.in(lang), {AbstandText(worst.safety, lang, units, sep),
+                                                         FormatZahl(worst.frequencyMHz, "0.0#####", sep), by});
 }
 
 std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,

@@ -102,10 +102,10 @@ std::string SchleifenZeile(const LoopZahlen& z, Language lang, std::string_view 
     // The coil's length counts for more than one turn only (the model takes d for one).
     if (z.N.wert != 1) muster += tr(texte::kSchleifeSpule, lang);
     muster += tr(z.P.wert > 0 ? texte::kSchleifeLeistung : texte::kSchleifeOhneLeistung, lang);
-    return MitWerten(muster, {laenge(z.D, LengthQuantity::LoopSize), laenge(z.d, LengthQuantity::Conductor), material,
-                              n(z.N), laenge(z.l, LengthQuantity::Conductor), n(z.P),
-                              UnitCaption(LengthQuantity::LoopSize, units, lang),
-                              UnitCaption(LengthQuantity::Conductor, units, lang)});
+    return MitWerten(
+        muster, {laenge(z.D, LengthQuantity::LoopSize), laenge(z.d, LengthQuantity::Conductor), material, n(z.N),
+                 laenge(z.l, LengthQuantity::Conductor), n(z.P), UnitCaption(LengthQuantity::LoopSize, units, lang),
+                 UnitCaption(LengthQuantity::Conductor, units, lang)});
 }
 
 std::vector<std::string> ZusammenfassungTeile(const Sheet& sheet, Language lang, std::string_view sep) {

@@ -5,9 +5,9 @@
 #include <array>
 
 #include "presentation/tuning_row_texts.h"
+#include "text/catalog/shape_texts.h"
 #include "text/length_texts.h"
 #include "text/loop_field_units.h"
-#include "text/catalog/shape_texts.h"
 #include "text/text_lines.h"
 #include "text/window_texts.h"
 

@@ -335,8 +335,7 @@ TEST(ExposureRounding, AShownDistanceIsNeverInsideTheExactOne) {
     } cases[] = {
         {1.00999, 1.01, "1,01 m", "3,4 ft"},  // just inside a centimetre: up to it; 3.3136 ft
         {1.01001, 1.02, "1,02 m", "3,4 ft"},  // just outside: the next one, never 1.01
-        {2.49999, 2.50, "2,50 m", "8,3 ft"},
-        {2.50001, 2.51, "2,51 m", "8,3 ft"},
+        {2.49999, 2.50, "2,50 m", "8,3 ft"}, {2.50001, 2.51, "2,51 m", "8,3 ft"},
         {0.91437, 0.92, "0,92 m", "3,0 ft"},  // 2.9999 ft
         {0.91443, 0.92, "0,92 m", "3,1 ft"},  // 3.0001 ft
     };
@@ -494,8 +493,8 @@ TEST(ExposureSummary, GatheredInBlocksAsRowByRow) {
     // The command line gathers the worst case and the places block by block; any cut
     // gives what one pass gives, ties keeping the first row. Rows: equal pairs, a refusal.
     const LoopZahlen loop = Loop(1, 1, 100);
-    const std::vector<std::pair<double, double>> sheet = {
-        {7, 0.1}, {7.1, 0.05}, {7.1, 0.05}, {7.2, kRefused}, {0.05, 0.02}, {0.05, 0.02}, {14, 0.2}};
+    const std::vector<std::pair<double, double>> sheet = {{7, 0.1},     {7.1, 0.05},  {7.1, 0.05}, {7.2, kRefused},
+                                                          {0.05, 0.02}, {0.05, 0.02}, {14, 0.2}};
     std::vector<Row> rows;
     for (const auto& [f, R] : sheet) rows.push_back(Evaluate(loop, SheetRowAt(f, R), {}, {}));
     const std::vector<NamedDistance> places{{"a", 2}, {"", 0.3}, {"b", 40}};

@@ -200,17 +200,17 @@ TEST(LengthUnits, FinderAndPlacesTypedInFeetReadAsInMetres) {
             EXPECT_NEAR(o->conductorsMm[i], f.conductorsMm[i], 1e-9) << f.conductors;
         // Shown in feet again, each length reads back to the same metres.
         const finder::FeldTexte zurueck = finder::LaengenIn(metrisch, Units::Metric, Units::Imperial, ".");
-        const auto wieder = finder::LiesFinder(finder::LaengenIn(zurueck, Units::Imperial, Units::Metric, "."),
-                                               Language::English)
-                                .options;
+        const auto wieder =
+            finder::LiesFinder(finder::LaengenIn(zurueck, Units::Imperial, Units::Metric, "."), Language::English)
+                .options;
         ASSERT_TRUE(wieder);
         EXPECT_NEAR(wieder->sizeMaxM, f.maxM, 0.0005 * 0.3048);
     }
     // Blanks separate a metric list only: "0.5 0.75" in inches is one refused entry, not 0.5 and 0.75 mm.
     finder::FeldTexte zwei = finder::FinderVorgaben();
     zwei[finder::at(finder::Feld::Conductors)] = "0.5 0.75";
-    EXPECT_FALSE(finder::LiesFinder(finder::LaengenIn(zwei, Units::Imperial, Units::Metric, "."), Language::English)
-                     .options);
+    EXPECT_FALSE(
+        finder::LiesFinder(finder::LaengenIn(zwei, Units::Imperial, Units::Metric, "."), Language::English).options);
 
     // The safety distance's places: 16' 5" is 5.0038 m; 1/32 ft (under 1 cm) is refused in feet.
     exposure::Eingaben zoll, meter;

@@ -228,7 +228,8 @@ private slots:
         const tuning::Sheet s = sheet(lang);
         exposure::Eingaben inputs;
         inputs.standard = exposure::Standard::Fcc;
-        const exposure::Stand stand = exposure::Berechnen(lang, std::string(Dezimaltrenner(lang)), units, loop(), inputs, &s);
+        const exposure::Stand stand =
+            exposure::Berechnen(lang, std::string(Dezimaltrenner(lang)), units, loop(), inputs, &s);
         const QString file = out.filePath(QStringLiteral("exposure-%1.pdf").arg(QTest::currentDataTag()));
         {
             QPdfWriter writer(file);

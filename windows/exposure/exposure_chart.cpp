@@ -13,8 +13,8 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "platform/qt_text.h"
 #include "exposure/exposure_state.h"
+#include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
 #include "text/length_texts.h"
 

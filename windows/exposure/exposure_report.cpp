@@ -97,7 +97,7 @@ QString ExposureReport::drucken(QPagedPaintDevice& device) const {
     doc.blocks.emplace_back(Paragraph{qs(UnitsLine(st.units, lang))});
 
     doc.blocks.emplace_back(heading(texte::kBerichtModell));
-    doc.blocks.emplace_back(Paragraph{qs(texte::kModell, lang)});
+    doc.blocks.emplace_back(Paragraph{qs(ModellText(lang, st.units))});
     doc.blocks.emplace_back(
         report::Picture{[lang](QPainter& p, const QRectF& r) { sketch(p, r, lang); }, kSketchAspect, kSketchWidth});
     doc.blocks.emplace_back(Paragraph{qs(texte::kSkizzeText, lang)});

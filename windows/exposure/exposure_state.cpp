@@ -3,10 +3,10 @@
 #include "exposure/exposure_state.h"
 
 #include "platform/qt_text.h"
-#include "text/length_texts.h"
-#include "text/loop_field_units.h"
 #include "text/catalog/shape_texts.h"
 #include "text/catalog/tuning_texts.h"
+#include "text/length_texts.h"
+#include "text/loop_field_units.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 
@@ -106,15 +106,16 @@ OrtZellen OrtUrteile(const Stand& s, std::size_t typed) {
         const auto f = row < rows.size() && rows[row].result
                            ? FieldsAt(*rows[row].result, s.gelesen.places[usable].metres)
                            : std::nullopt;
-        QString tip = qs(OrtUrteil(s.gelesen.places[usable], *c, standard, s.eingaben.population, s.lang, s.units, s.sep));
+        QString tip =
+            qs(OrtUrteil(s.gelesen.places[usable], *c, standard, s.eingaben.population, s.lang, s.units, s.sep));
         if (f)
-            tip += '\n' +
-                   qs(texte::kTextFelder, s.lang)
-                       .arg(qs(MeterText(s.gelesen.places[usable].metres, s.units, s.sep)), zahl(s, (*f)[0]),
-                            zahl(s, (*f)[1]), zahl(s, (*f)[2]),
-                            qs(UnitCaption(LengthQuantity::Distance, s.units, s.lang)))
-                       .trimmed() +
-                   QStringLiteral(", %1 MHz").arg(qs(FormatZahl(rows[row].frequencyMHz, kMhz, s.sep)));
+            tip +=
+                '\n' +
+                qs(texte::kTextFelder, s.lang)
+                    .arg(qs(MeterText(s.gelesen.places[usable].metres, s.units, s.sep)), zahl(s, (*f)[0]),
+                         zahl(s, (*f)[1]), zahl(s, (*f)[2]), qs(UnitCaption(LengthQuantity::Distance, s.units, s.lang)))
+                    .trimmed() +
+                QStringLiteral(", %1 MHz").arg(qs(FormatZahl(rows[row].frequencyMHz, kMhz, s.sep)));
         out.felder << tip;
     }
     return out;
@@ -128,7 +129,8 @@ QStringList OrtSaetze(const Stand& s) {
             const PlaceCheck& c = s.summary.places[p].worst[slot];
             if (!c.hasLimits) continue;
             out << qs(texte::kOrtBei, s.lang)
-                       .arg(qs(OrtUrteil(s.gelesen.places[p], c, standard, s.eingaben.population, s.lang, s.units, s.sep)),
+                       .arg(qs(OrtUrteil(s.gelesen.places[p], c, standard, s.eingaben.population, s.lang, s.units,
+                                         s.sep)),
                             qs(FormatZahl(s.summary.places[p].frequencyMHz[slot], kMhz, s.sep)));
         }
     return out;
@@ -201,10 +203,12 @@ ErgebnisTexte ErgebnisZeilen(const Stand& s) {
     out.grenzen = qs(texte::kGrenzwerte, lang)
                       .arg(qs(texte::TableTexte(l.table).name, lang), personen, zahl(s, l.limits->H_Apm),
                            zahl(s, l.limits->E_Vpm), qs(texte::MittelungText(l.limits->averaging), lang));
-    out.abstaende = qs(texte::kAbstaende, lang)
-                        .arg(qs(AbstandText(l.safety, lang, s.units, s.sep)), qs(texte::ComponentText(l.governing), lang),
-                             qs(AbstandText(l.distances[0], lang, s.units, s.sep)), qs(AbstandText(l.distances[1], lang, s.units, s.sep)),
-                             qs(AbstandText(l.distances[2], lang, s.units, s.sep)));
+    out.abstaende =
+        qs(texte::kAbstaende, lang)
+            .arg(qs(AbstandText(l.safety, lang, s.units, s.sep)), qs(texte::ComponentText(l.governing), lang),
+                 qs(AbstandText(l.distances[0], lang, s.units, s.sep)),
+                 qs(AbstandText(l.distances[1], lang, s.units, s.sep)),
+                 qs(AbstandText(l.distances[2], lang, s.units, s.sep)));
     return out;
 }
 

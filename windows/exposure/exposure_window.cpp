@@ -348,8 +348,8 @@ void ExposureWindow::ortNeu() {
         const QSignalBlocker ruhig(orte_);
         orte_->insertRow(z);
         orte_->setItem(z, 0, new QTableWidgetItem(qs(texte::kNeuerOrt, sprache())));
-        orte_->setItem(z, 1, new QTableWidgetItem(
-                                 qs(MeterText(kNeuerOrtM, einheiten_, str(QLocale::system().decimalPoint())))));
+        orte_->setItem(
+            z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, einheiten_, str(QLocale::system().decimalPoint())))));
     }
     orte_->setCurrentCell(z, 0);
     orte_->editItem(orte_->item(z, 0));
@@ -408,7 +408,7 @@ void ExposureWindow::compute() {
     bereich_->setText(qs(texte::kUeberBereich, lang)
                           .arg(qs(StandardName(stand_.eingaben.standard, lang)),
                                qs(PopulationName(stand_.eingaben.population, lang))));
-    modellText_->setText(qs(texte::kModell, lang));
+    modellText_->setText(qs(ModellText(lang, einheiten_)));
     findChild<QPushButton*>(QStringLiteral("cmdDrucken"))->setEnabled(stand_.ergebnis() != nullptr);
 }
 

@@ -341,7 +341,8 @@ void FinderWindow::compute() {
     lauf_.reset();  // a search still running is stopped, its result dropped
     const Language lang = sprache();
     const FeldTexte texte = LaengenIn(felder(), einheiten_, Units::Metric, ".");
-    const FinderGelesen gelesen = LiesFinder(texte, lang);
+    FinderGelesen gelesen = LiesFinder(texte, lang);
+    if (gelesen.options) gelesen.options->einheiten = einheiten_;
     for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
         const QString grund = qs(gelesen.reasons[i]);
         // A short reason on one line; a long one wraps at kBreiteGrund.

@@ -287,7 +287,8 @@ void VnaWindow::compute() {
         ergebnis_->setItem(static_cast<int>(i), 0, new QTableWidgetItem(qs(zeilen[i].caption)));
         ergebnis_->setItem(static_cast<int>(i), 1, wert);
     }
-    QString loop = qs(texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(stand_.loop, lang, stand_.sep, stand_.units)));
+    QString loop =
+        qs(texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(stand_.loop, lang, stand_.sep, stand_.units)));
     if (stand_.messung)
         if (const std::string refusal = LoopRefusal(*stand_.messung, stand_.loop, lang); !refusal.empty())
             loop += '\n' + qs(texte::kTextOhneLoop, lang).arg(qs(refusal));

@@ -31,8 +31,8 @@ enum class SpaltenArt {
 struct FinderSpalte {
     const texte::SpaltenText& text;
     SpaltenArt art;
-    double (*wert)(const Entwurf&);  // the number; for shape and material their place in the lists
-    int decimals;                    // of a computed number, in the text table and the window
+    double (*wert)(const Entwurf&);          // the number; for shape and material their place in the lists
+    int decimals;                            // of a computed number, in the text table and the window
     std::optional<LengthQuantity> length{};  // a length: shown in the units chosen, headed with its unit
 };
 
@@ -83,8 +83,7 @@ inline constexpr std::array<FinderSpalte, texte::kSpalten.size()> kFinderSpalten
 // A design's cell as the text table and the window write it: the list text of the
 // shape or material in `lang`, a number with the decimal separator `sep`, a length in
 // `units` (in feet and inches with the units table's decimals).
-std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, Units units,
-                       std::string_view sep);
+std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, Units units, std::string_view sep);
 
 // A column's unit in `units` and `lang` (the units table's for a length), and its full
 // heading with that unit.

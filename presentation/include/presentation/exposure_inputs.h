@@ -83,6 +83,9 @@ std::optional<NamedDistance> LiesOrt(std::string_view text, Units units);
 // The index of a mode's key in kModeFactors; none for the own factor or an unknown key.
 std::optional<std::size_t> ModeIndex(std::string_view key);
 
+// The model's limits and how distances are rounded, in `units`.
+std::string ModellText(Language lang, Units units);
+
 // Numbers as the window and the text output show them, with `sep` as the decimal separator.
 std::string Signifikant(double value, std::string_view sep, int digits = 4);
 // A distance in `units`: "2.58" (m, to the nearest cm) or "8.5" (ft, to a tenth).

@@ -10,6 +10,7 @@
 #include "core/exposure.h"
 #include "core/station.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::exposure::texte {
@@ -165,18 +166,21 @@ inline constexpr Tri kModell{
     "Theory, 3. Aufl., Gl. 5-18 und 5-19), im freien Raum, ohne Boden, Wände und Metall in der Nähe, mit "
     "dem Effektivstrom I = √(P mittel / R gesamt) des Abstimmbereichs. Es gilt, solange der Umfang klein "
     "gegen die Wellenlänge ist, und erst ab etwa 3 Loop-Radien vom Mittelpunkt; ein Abstand darunter ist "
-    "markiert. Jeder Abstand ist auf 1 cm nach außen gerundet.",
+    "markiert. Jeder Abstand ist %1 nach außen gerundet.",
     "Modèle : la boucle comme petit dipôle magnétique, champ proche et lointain ensemble (C. A. Balanis, "
     "Antenna Theory, 3e éd., éq. 5-18 et 5-19), en espace libre, sans sol, murs ni métal à proximité, avec "
     "le courant efficace I = √(P moyenne / R totale) de la plage d'accord. Il vaut tant que le périmètre "
     "est petit devant la longueur d'onde, et seulement à partir d'environ 3 rayons de la boucle depuis son "
-    "centre ; une distance en deçà est signalée. Chaque distance est arrondie au centimètre vers "
+    "centre ; une distance en deçà est signalée. Chaque distance est arrondie %1 vers "
     "l'extérieur.",
     "Model: the loop as a small magnetic dipole, near and far field together (C. A. Balanis, Antenna "
     "Theory, 3rd ed., eqs. 5-18 and 5-19), in free space, without ground, walls or metal nearby, with the "
     "RMS current I = √(P avg / R total) of the tuning range. It holds while the circumference is small "
     "against the wavelength, and only from about 3 loop radii from the centre on; a distance inside that "
-    "is marked. Every distance is rounded outwards to 1 cm."};
+    "is marked. Every distance is rounded outwards %1."};
+// kModell's %1: the step every distance is rounded outwards to, in each unit system.
+inline constexpr PerSystem<Tri> kRundung{Tri{"auf 1 cm", "au centimètre", "to 1 cm"},
+                                         Tri{"auf 0,1 ft", "au dixième de pied", "to 0.1 ft"}};
 // %1 the capacitor's peak voltage in V at the full power.
 inline constexpr Tri kKondensator{
     "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker als das E-Feld des Dipols angibt: "

@@ -24,10 +24,10 @@ namespace ringfeld::exposure {
 
 struct Stand {
     Language lang = Language::German;
-    std::string sep = ".";  // the decimal separator numbers are shown with
+    std::string sep = ".";        // the decimal separator numbers are shown with
     Units units = Units::Metric;  // the units distances are typed and shown in
-    LoopEingaben loop;      // the main window's fields
-    Eingaben eingaben;      // the window's own
+    LoopEingaben loop;            // the main window's fields
+    Eingaben eingaben;            // the window's own
     GeleseneEingaben gelesen;
     std::optional<Row> einzel;  // the main window's frequency; none while an input is unusable
     std::vector<Row> zeilen;    // the tuning range's frequencies; empty without one

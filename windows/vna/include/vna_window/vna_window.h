@@ -48,8 +48,8 @@ struct VnaStand {
     Language lang = Language::German;
     std::string sep = ".";
     Units units = Units::Metric;  // the loop's lengths as the report writes them
-    std::string datei;           // the sweep file, absolute; empty: none
-    std::optional<Sweep> sweep;  // none for a fit taken from a design file whose sweep is gone
+    std::string datei;            // the sweep file, absolute; empty: none
+    std::optional<Sweep> sweep;   // none for a fit taken from a design file whose sweep is gone
     std::optional<LoopMeasurement> messung;
     LoopZahlen loop;
 };
