@@ -214,7 +214,8 @@ TEST_F(OptionTable, SafetyPlacesAndSharesAreReadAsGiven) {
         {{"--share-30min", "10", "--tx-share", "50"}, {{}}, 0.5, 0.1},
         {{"--share-6min", "101"}, {}},
         // In feet and inches as the window reads them: 16' 5" is 5.0038 m; 1/32 ft is under 1 cm.
-        {{"--units", "imperial", "--distance", "balcony=16' 5\"", "--distance", "10"}, {{"balcony", 5.0038}, {"", 3.048}}},
+        {{"--units", "imperial", "--distance", "balcony=16' 5\"", "--distance", "10"},
+         {{"balcony", 5.0038}, {"", 3.048}}},
         {{"--units", "imperial", "--distance", "1/32"}, {}},
         {{"--units", "imperial", "--distance", "3m"}, {}},
     };
@@ -249,8 +250,15 @@ TEST_F(OptionTable, FinderLengthsInFeetAndInchesReachTheSearchInMetres) {
         std::vector<double> conductorsMm;  // empty: a usage error
     } cases[] = {
         {{"--units", "imperial", "--sizes", "2:6:1/4", "--conductors", "7/8, 1 1/8"},
-         0.6096, 1.8288, 0.0762, {22.225, 28.575}},
-        {{"--sizes", "0.6096:1.8288:0.0762", "--conductors", "22.225 28.575"}, 0.6096, 1.8288, 0.0762, {22.225, 28.575}},
+         0.6096,
+         1.8288,
+         0.0762,
+         {22.225, 28.575}},
+        {{"--sizes", "0.6096:1.8288:0.0762", "--conductors", "22.225 28.575"},
+         0.6096,
+         1.8288,
+         0.0762,
+         {22.225, 28.575}},
         {{"--units", "imperial", "--conductors", "0.5 0.75"}, 0, 0, 0, {}},  // a blank is no separator in inches
     };
     for (const auto& c : cases) {
