@@ -682,3 +682,14 @@ m('app/HauptProgramm.cpp', '    Kopplungsfenster().AusLetzterRechnung(hauptfenst
 m('text/include/text/plural.h', '    return n == 1 || (n == 0 && e && e->nullEinzahl);\n', '    return n == 1;\n', 'drop', 'French zero takes the plural')
 m('finder/finder_message.cpp', '           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +\n', '           texte::kErfuellenZahl.mit(lang, 2, ganz(e.qualified)) + std::string(zwischen) +\n', 'const', 'one qualifying design counted in the plural')
 m('cli/calc_run.cpp', '    const std::string_view sep = Dezimaltrenner(lang);\n', '    const std::string_view sep = localeSeparator;\n', 'swap', "sheets written with the locale's separator, not the language's")
+
+# ---------------------------------------------------------------- feet and inches in the finder, the safety distance and the reports
+m('text/length_texts.cpp', '    const double rounded = std::copysign(std::ceil(std::abs(value) * steps * (1 - kSlack)) / steps, value);\n', '    const double rounded = std::copysign(std::round(std::abs(value) * steps) / steps, value);\n', 'round', 'a distance in feet rounded to the nearest tenth, inwards too')
+m('finder/finder_inputs.cpp', '    const bool blanks = from == Units::Metric;\n', '    const bool blanks = true;\n', 'drop', 'a blank separates a conductor list in inches ("1 1/8" split)')
+m('finder/finder_inputs.cpp', "            std::erase_if(text, [](char c) { return c == ' ' || c == '\\t'; });\n", '', 'drop', 'an unreadable inch entry read as millimetres split at its blank')
+m('finder/finder_columns.cpp', '    if (spalte.length && units != Units::Metric)\n', '    if (false)\n', 'drop', "the finder's lengths shown in metres whatever the units")
+m('presentation/exposure_inputs.cpp', '        const auto m = LengthFromText(p.metres, LengthQuantity::Distance, units);\n', '        const auto m = LengthFromText(p.metres, LengthQuantity::Distance, Units::Metric);\n', 'swap', "a place's feet read as metres")
+m('windows/exposure/exposure_window.cpp', '        felderSetzen(OrteIn(e, vorher, einheiten_, str(QLocale::system().decimalPoint())));\n', '        felderSetzen(e);\n', 'drop', "the places' distances not carried on a change of units")
+m('presentation/tuning_report_inputs.cpp', '    const LoopEingaben loop = InputsIn(metric, units, Dezimaltrenner(lang));\n', '    const LoopEingaben loop = metric;\n', 'drop', "the tuning report's loop in metres under feet captions")
+m('finder/finder_message.cpp', '            out.replace(at, 2, UnitCaption(menge, units, lang));\n', '', 'drop', "the finder's notes without their lengths' units")
+m('windows/finder/finder_window.cpp', '    const FeldTexte texte = LaengenIn(felder(), einheiten_, Units::Metric, ".");\n', '    const FeldTexte texte = felder();\n', 'drop', 'the finder window searches feet as metres')
