@@ -176,6 +176,7 @@ void HauptProgramm::EinheitenAnwenden() {
     if (abstimmfenster_) abstimmfenster_->SpaeterRechnen();
     if (sicherheitsfenster_) sicherheitsfenster_->SpaeterRechnen();
     if (finderfenster_) finderfenster_->SpaeterRechnen();
+    if (messfenster_) messfenster_->SpaeterRechnen();
 }
 
 void HauptProgramm::HilfeAufrufen() { ringfeld::HilfeAufrufen(dienste_, rec_); }
@@ -209,7 +210,8 @@ void HauptProgramm::SicherheitZeigen() {
 void HauptProgramm::MessungZeigen() {
     if (!messfenster_) {
         vna::VnaAnschluss anschluss;
-        anschluss.schleife = [this] { return hauptfenster_->Eingaben(); };
+        // The loop as metric texts, whatever units it was typed in.
+        anschluss.schleife = [this] { return hauptfenster_->MetrischeEingaben(); };
         anschluss.abstimmung = [this] {
             if (abstimmfenster_) return abstimmfenster_->Felder();
             return abstimmVorgabe_ ? abstimmVorgabe_->felder : tuning::EingabenImSpeicher().felder;

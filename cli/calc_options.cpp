@@ -173,13 +173,13 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         return out;
     }
     o.tuning = sheet.options;
-    ExposureParse exposure = ParseExposureOptions(parser, lang, o.tuning);
+    ExposureParse exposure = ParseExposureOptions(parser, lang, o.einheiten, o.tuning);
     if (!exposure.usageError.isEmpty()) {
         out.usageError = exposure.usageError;
         return out;
     }
     o.exposure = exposure.options;
-    FindParse find = ParseFindOptions(parser, lang);
+    FindParse find = ParseFindOptions(parser, lang, o.einheiten);
     if (!find.usageError.isEmpty()) {
         out.usageError = find.usageError;
         return out;

@@ -7,6 +7,7 @@
 #include "core/constants.h"
 #include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
+#include "text/length_texts.h"
 #include "text/strict_number.h"
 
 namespace ringfeld::cli {
@@ -31,9 +32,9 @@ std::optional<T> named(const QString& text, const auto& all, auto key) {
 
 }  // namespace
 
-std::optional<NamedDistance> ReadPlace(const QString& text) { return LiesOrt(str(text)); }
+std::optional<NamedDistance> ReadPlace(const QString& text, Units units) { return LiesOrt(str(text), units); }
 
-ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
+ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang, Units units,
                                    const std::optional<tuning::SheetOptions>& sheet) {
     ExposureParse out;
     out.usageError = RunMisused(parser, kExposureRun, lang);
@@ -74,9 +75,16 @@ ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language la
         return out;
     const CalcOption& distance = Option("distance");
     for (const QString& text : parser.values(qs(distance.name))) {
-        const auto place = ReadPlace(text);
-        if (!place) return refuse(distance, text);
-        o.places.push_back(*place);
+        const auto place = ReadPlace(text, units);
+        if (place) {
+            o.places.push_back(*place);
+            continue;
+        }
+        if (units == Units::Metric) return refuse(distance, text);
+        out.usageError = UsageError(
+            lang, "--" + qs(distance.name), text,
+            qs(ringfeld::texte::kExpectImperial, lang).arg(qs(UnitCaption(LengthQuantity::Distance, units, lang))));
+        return out;
     }
     if (const CalcOption& source = Option("current-source"); IsSet(parser, source)) {
         const auto s = named<CurrentSource>(Value(parser, source), kCurrentSources, CurrentSourceKey);

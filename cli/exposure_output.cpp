@@ -16,6 +16,7 @@
 #include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
 #include "text/catalog/tuning_texts.h"
+#include "text/length_texts.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 
@@ -109,8 +110,9 @@ Tally writeInBlocks(const Rows& rows, Output& out, Put put) {
 struct Format {
     std::string_view sep;
     Language lang;
+    Units units;  // of the distances
     QString sig(double v) const { return qs(Signifikant(v, sep)); }
-    QString distance(const Distance& d) const { return qs(AbstandZahl(d, lang, sep)); }
+    QString distance(const Distance& d) const { return qs(AbstandZahl(d, lang, units, sep)); }
 };
 
 QStringList rowCells(const Row& row, const ExposureOptions& o, const Format& fmt) {
@@ -139,7 +141,8 @@ QString fieldLines(const Row& row, const ExposureOptions& o, const Format& fmt) 
         const auto f = FieldsAt(*row.result, d);
         if (!f) continue;
         lines += qs(et::kTextFelder, fmt.lang)
-                     .arg(qs(MeterText(d, fmt.sep)), fmt.sig((*f)[0]), fmt.sig((*f)[1]), fmt.sig((*f)[2]));
+                     .arg(qs(MeterText(d, fmt.units, fmt.sep)), fmt.sig((*f)[0]), fmt.sig((*f)[1]), fmt.sig((*f)[2]),
+                          qs(UnitCaption(LengthQuantity::Distance, fmt.units, fmt.lang)));
         if (d <= row.result->nearRadius_m) lines += "  (" + qs(FlagsText(kNearConductor, fmt.lang)) + ')';
         lines += '\n';
     }
@@ -151,7 +154,7 @@ QString fieldLines(const Row& row, const ExposureOptions& o, const Format& fmt) 
 QString summaryText(const Summary& summary, const ExposureOptions& o, const Format& fmt) {
     QString text;
     if (const auto& worst = summary.worst[LimitIndex(o.standard, o.population)])
-        text += qs(GroessterAbstand(*worst, fmt.lang, fmt.sep)) + '\n';
+        text += qs(GroessterAbstand(*worst, fmt.lang, fmt.units, fmt.sep)) + '\n';
     if (!o.places.empty()) text += qs(et::kTextOrte, fmt.lang) + '\n';
     for (std::size_t p = 0; p < o.places.size() && p < summary.places.size(); ++p)
         for (Standard s : kStandards) {
@@ -160,7 +163,7 @@ QString summaryText(const Summary& summary, const ExposureOptions& o, const Form
             if (!check.hasLimits) continue;
             text += "  " +
                     qs(et::kOrtBei, fmt.lang)
-                        .arg(qs(OrtUrteil(o.places[p], check, s, o.population, fmt.lang, fmt.sep)),
+                        .arg(qs(OrtUrteil(o.places[p], check, s, o.population, fmt.lang, fmt.units, fmt.sep)),
                              qs(FormatZahl(summary.places[p].frequencyMHz[slot], "0.0#####", fmt.sep))) +
                     '\n';
         }
@@ -172,8 +175,8 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     const ExposureOptions& o = rows.chosen;
     const Language lang =
         SpracheVon(options.sprache) == Language::None ? kStandardSprache : SpracheVon(options.sprache);
-    const Format fmt{sep, lang};
-    QString head = LoopInputsLine(options.felder);
+    const Format fmt{sep, lang, options.einheiten};
+    QString head = LoopInputsLine(options.felder, options.einheiten, sep);
     const CurrentSource used =
         o.settings.source == CurrentSource::Measured && rows.ratio ? CurrentSource::Measured : CurrentSource::Model;
     head += qs(et::kTextEinstellung, lang)
@@ -204,7 +207,9 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     QStringList names, units;
     for (const et::TextSpalte& c : et::kTextSpalten) {
         names << qs(c.name, lang);
-        units << (c.unit.empty() ? QString() : "[" + qs(c.unit) + "]");
+        const std::string_view unit =
+            c.distance ? UnitCaption(LengthQuantity::Distance, options.einheiten, lang) : c.unit;
+        units << (unit.empty() ? QString() : "[" + qs(unit) + "]");
     }
     names << QString();  // the note, last, needs no heading
     units << QString();
@@ -221,9 +226,10 @@ int writeText(const Rows& rows, std::string_view sep, Output& out) {
     });
     const QString capacitor =
         all.vPeak > 0 ? qs(et::kKondensator, lang).arg(fmt.sig(all.vPeak)) : qs(et::kKondensatorOhneWert, lang);
-    out.write(('\n' + summaryText(all.summary, o, fmt) + qs(et::kModell, lang) + '\n' + capacitor + '\n')
-                  .toUtf8()
-                  .toStdString());
+    out.write(
+        ('\n' + summaryText(all.summary, o, fmt) + qs(ModellText(lang, options.einheiten)) + '\n' + capacitor + '\n')
+            .toUtf8()
+            .toStdString());
     return all.computed ? 0 : 1;
 }
 

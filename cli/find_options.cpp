@@ -21,7 +21,7 @@ const CalcOption& optionFilling(std::size_t field) {
 
 }  // namespace
 
-FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang) {
+FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang, Units units) {
     FindParse out;
     const CalcOption& band = Option("find");
     out.usageError = RunMisused(parser, kFindRun, lang);
@@ -55,10 +55,14 @@ FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang) {
     for (const CalcOption& option : kCalcOptions)
         if (&option != &band && !put(option)) return refuse(option);
 
+    // Lengths in feet and inches read at the edge, as the window reads them.
+    f.texte = finder::LaengenIn(f.texte, units, Units::Metric, ".");
+    f.einheiten = units;
     const finder::FinderGelesen gelesen = finder::LiesFinder(f.texte, lang);
     for (std::size_t i = 0; i < finder::kFeldAnzahl; ++i)
         if (!gelesen.reasons[i].empty()) return refuse(optionFilling(i));
     f.options = *gelesen.options;
+    f.options.einheiten = units;
     if (const CalcOption& top = Option("top"); IsSet(parser, top)) {
         const auto n = StrikteZahl(Value(parser, top).toStdString());
         if (!n || !(*n >= 1 && *n <= finder::kMaxKandidaten) || *n != static_cast<int>(*n)) return refuse(top);

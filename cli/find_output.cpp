@@ -40,17 +40,18 @@ QString head(const FindOptions& f, Language lang, std::string_view sep) {
     return qs(text) + '\n';
 }
 
-QString table(const finder::Ergebnis& e, std::size_t shown, Language lang, std::string_view sep) {
+QString table(const finder::Ergebnis& e, std::size_t shown, Language lang, Units einheiten, std::string_view sep) {
     QStringList names, units;
     for (const finder::FinderSpalte& s : finder::kFinderSpalten) {
         names << qs(s.text.shortHeading, lang);
-        units << (s.text.unit.empty() ? QString() : "[" + qs(s.text.unit) + "]");
+        const std::string_view unit = finder::SpaltenEinheit(s, einheiten, lang);
+        units << (unit.empty() ? QString() : "[" + qs(unit) + "]");
     }
     std::vector<QStringList> rows;
     for (std::size_t i = 0; i < shown; ++i) {
         QStringList cells;
         for (const finder::FinderSpalte& s : finder::kFinderSpalten)
-            cells << qs(finder::ZellenText(s, e.designs[i], lang, sep));
+            cells << qs(finder::ZellenText(s, e.designs[i], lang, einheiten, sep));
         rows.push_back(cells);
     }
     TextTable t(finder::kFinderSpalten.size(), LastCell::Aligned);
@@ -83,7 +84,7 @@ int WriteFind(const FindOptions& f, OutputFormat format, Language lang, std::str
         text += '\n' + qs(finder::Begruendung(e, f.options, lang, sep)) + '\n';
     } else {
         const std::size_t shown = std::min(e.designs.size(), static_cast<std::size_t>(f.top));
-        text += '\n' + table(e, shown, lang, sep) + '\n' + qs(finder::texte::kFussnote, lang) + '\n';
+        text += '\n' + table(e, shown, lang, f.einheiten, sep) + '\n' + qs(finder::texte::kFussnote, lang) + '\n';
     }
     out.write(text.toStdString());
     return status;

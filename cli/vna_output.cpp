@@ -30,7 +30,7 @@ QString text(const LoopZahlen& loop, const VnaOptions& o, const vna::LoopMeasure
                       .arg(qs(std::filesystem::path(o.file).filename().string()), QString::number(f.size()),
                            mhz(f.front()), mhz(f.back())) +
                   '\n';
-    out += qs(vna::texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(loop, lang, sep))) + '\n';
+    out += qs(vna::texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(loop, lang, sep, Units::Metric))) + '\n';
     if (const std::string refusal = vna::LoopRefusal(m, loop, lang); !refusal.empty())
         out += qs(vna::texte::kTextOhneLoop, lang).arg(qs(refusal)) + '\n';
     const std::vector<vna::ResultLine> lines = vna::ResultLines(m, lang, sep);

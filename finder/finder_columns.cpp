@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "text/length_texts.h"
 #include "text/list_texts.h"
 
 namespace ringfeld::finder {
@@ -16,7 +17,9 @@ std::string mitTrenner(std::string text, std::string_view sep) {
 
 }  // namespace
 
-std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, std::string_view sep) {
+std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, Units units, std::string_view sep) {
+    if (spalte.length && units != Units::Metric)
+        return std::isfinite(spalte.wert(e)) ? LengthText(spalte.wert(e), *spalte.length, units, sep) : std::string();
     switch (spalte.art) {
         case SpaltenArt::Form:
             for (const FormEintrag& f : kFormListe)
@@ -42,6 +45,14 @@ std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language la
         }
     }
     return {};
+}
+
+std::string_view SpaltenEinheit(const FinderSpalte& spalte, Units units, Language lang) {
+    return spalte.length ? UnitCaption(*spalte.length, units, lang) : spalte.text.unit;
+}
+
+std::string SpaltenKopf(const FinderSpalte& spalte, Units units, Language lang) {
+    return WithUnit(spalte.text.heading.in(lang), spalte.length.value_or(LengthQuantity::LoopSize), units, lang);
 }
 
 }  // namespace ringfeld::finder

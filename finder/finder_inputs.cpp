@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "presentation/tuning_row_texts.h"
 #include "text/catalog/finder_texts.h"
+#include "text/length_texts.h"
 #include "text/list_texts.h"
 #include "text/start_values.h"
 #include "text/strict_number.h"
@@ -103,6 +105,41 @@ std::optional<Material> MaterialAusText(std::string_view text) {
             if (gleich(text, m.text.in(s.lang))) return m.material;
     }
     return std::nullopt;
+}
+
+FeldTexte LaengenIn(FeldTexte t, Units from, Units to, std::string_view sep) {
+    if (from == to) return t;
+    auto carried = [&](std::string_view text, LengthQuantity q) {
+        return to == Units::Metric ? MetricText(text, q, from) : LengthTextIn(text, q, from, to, sep);
+    };
+    for (Feld f : {Feld::SizeMin, Feld::SizeMax, Feld::SizeStep})
+        t[at(f)] = carried(t[at(f)], LengthQuantity::LoopSize);
+    // A blank inside "1 1/8" belongs to the length: only commas and semicolons separate
+    // a list typed in feet and inches.
+    const bool blanks = from == Units::Metric;
+    std::string list, item;
+    auto put = [&] {
+        const std::string one = std::exchange(item, {});
+        const auto first = one.find_first_not_of(" \t");
+        if (first == std::string::npos) return;
+        const auto last = one.find_last_not_of(" \t");
+        std::string text = carried(std::string_view(one).substr(first, last - first + 1), LengthQuantity::Conductor);
+        // An item that is no length keeps its blanks out of the metric list, where they
+        // would separate it into numbers read as millimetres: "0.5 0.75" stays one refusal.
+        if (to == Units::Metric && text.find_first_of(" \t") != std::string::npos)
+            std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
+        if (!list.empty()) list += ", ";
+        list += text;
+    };
+    for (char c : t[at(Feld::Conductors)]) {
+        if (c == ',' || c == ';' || (blanks && (c == ' ' || c == '\t')))
+            put();
+        else
+            item += c;
+    }
+    put();
+    t[at(Feld::Conductors)] = list;
+    return t;
 }
 
 FinderGelesen LiesFinder(const FeldTexte& t, Language lang) {

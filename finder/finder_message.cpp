@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "text/catalog/finder_texts.h"
+#include "text/length_texts.h"
 #include "text/list_texts.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -34,6 +35,21 @@ std::string kurz(double value, std::string_view sep) {
     return text;
 }
 
+// A text with its length units' markers ("%9" a loop's, "%8" a conductor's) put in.
+std::string mitEinheiten(std::string_view text, Units units, Language lang) {
+    std::string out(text);
+    for (const auto& [marke, menge] :
+         {std::pair{"%9", LengthQuantity::LoopSize}, std::pair{"%8", LengthQuantity::Conductor}})
+        if (const auto at = out.find(marke); at != std::string::npos)
+            out.replace(at, 2, UnitCaption(menge, units, lang));
+    return out;
+}
+
+// A length in the calculation's units as the notes write it: as given in metric, else in the units table's.
+std::string laenge(double value, LengthQuantity menge, Units units, std::string_view sep) {
+    return units == Units::Metric ? kurz(value, sep) : LengthText(value, menge, units, sep);
+}
+
 std::string anzahl(long long n, Language lang) { return texte::kKandidatenZahl.mit(lang, n, ganz(n)); }
 
 // A power that keeps a rating, rounded down to 0.1 W, below 1 W to 1 mW, and below
@@ -51,13 +67,15 @@ std::string prozent(double value, std::string_view sep) {
 }
 
 // "loop: circle 1.2 m, 22 mm Cu, 1 turn".
-std::string loopText(const Entwurf& d, Language lang, std::string_view sep) {
+std::string loopText(const Entwurf& d, Language lang, Units units, std::string_view sep) {
     const std::string form((d.form == Form::Kreis ? texte::kKreis : texte::kQuadrat).in(lang));
     std::string material;
     for (const MaterialEintrag& m : kMaterialListe)
         if (m.material == d.material) material = m.text.in(lang);
     const std::string windungen = texte::kWindungenZahl.mit(lang, d.turns, ganz(d.turns));
-    return MitWerten(texte::kLoop.in(lang), {form, kurz(d.sizeM, sep), kurz(d.conductorMm, sep), material, windungen});
+    return MitWerten(mitEinheiten(texte::kLoop.in(lang), units, lang),
+                     {form, laenge(d.sizeM, LengthQuantity::LoopSize, units, sep),
+                      laenge(d.conductorMm, LengthQuantity::Conductor, units, sep), material, windungen});
 }
 
 bool gleicheLoop(const Entwurf& a, const Entwurf& b) {
@@ -66,15 +84,15 @@ bool gleicheLoop(const Entwurf& a, const Entwurf& b) {
 }
 
 // What would help, the most useful first: " What would help: ...; or ...".
-std::string vorschlaege(const Ergebnis& e, Language lang, std::string_view sep) {
+std::string vorschlaege(const Ergebnis& e, Language lang, Units units, std::string_view sep) {
     using namespace texte;
     std::string out;
     const double beste = e.vorschlaege.front().loop.efficiencyWorstPercent;
     const Entwurf* vorige = nullptr;
     for (const Vorschlag& v : e.vorschlaege) {
         out += std::string(vorige ? kOder.in(lang) : kHilft.in(lang));
-        const std::string loop =
-            vorige && gleicheLoop(*vorige, v.loop) ? std::string(kDieselbeLoop.in(lang)) : loopText(v.loop, lang, sep);
+        const std::string loop = vorige && gleicheLoop(*vorige, v.loop) ? std::string(kDieselbeLoop.in(lang))
+                                                                        : loopText(v.loop, lang, units, sep);
         const std::string eta = prozent(v.loop.efficiencyWorstPercent, sep);
         const std::string zehntel = v.unterZehntel ? MitWert(kUnterZehntel.in(lang), prozent(beste, sep)) : "";
         switch (v.art) {
@@ -122,7 +140,9 @@ std::string Randhinweis(const Ergebnis& e, const FinderOptionen& o, Language lan
     std::string out;
     auto satz = [&](long long n, const Zaehltext& text, double size) {
         if (n == 0) return;
-        out += (out.empty() ? "" : " ") + MitWerten(text.in(lang, n), {ganz(n), kurz(size, sep)});
+        out +=
+            (out.empty() ? "" : " ") + MitWerten(mitEinheiten(text.in(lang, n), o.einheiten, lang),
+                                                 {ganz(n), laenge(size, LengthQuantity::LoopSize, o.einheiten, sep)});
     };
     satz(oben, kRandOben, Groesse(o, GroessenAnzahl(o).value_or(1) - 1));
     satz(unten, kRandUnten, o.sizeMinM);
@@ -154,14 +174,14 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
     const std::string from = kurz(o.fromMHz, sep), to = kurz(o.toMHz, sep);
     std::vector<std::string> teile;
     auto teil = [&](const Tri& text, std::initializer_list<std::string_view> werte) {
-        teile.push_back(MitWerten(text.in(lang), werte));
+        teile.push_back(MitWerten(mitEinheiten(text.in(lang), o.einheiten, lang), werte));
     };
 
     const long long andere = e.excluded[at(Ausschluss::ModelRefused)] - b.laenge - b.kapazitaet;
     if (b.laenge > 0) {
         const std::string n = anzahl(b.laenge, lang);
         if (b.laengsterInnerhalb)
-            teil(kGrundLaenge, {n, to, kurz(*b.laengsterInnerhalb, sep)});
+            teil(kGrundLaenge, {n, to, laenge(*b.laengsterInnerhalb, LengthQuantity::LoopSize, o.einheiten, sep)});
         else
             teil(kGrundLaengeAlle, {n, to});
     }
@@ -173,7 +193,8 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
     if (const long long n = e.excluded[at(Ausschluss::NotSmall)]; n > 0) {
         const std::string limit = kurz(o.maxWavelengths, sep);
         if (b.laengsterKlein)
-            teil(kGrundNichtKlein, {anzahl(n, lang), to, limit, kurz(*b.laengsterKlein, sep)});
+            teil(kGrundNichtKlein,
+                 {anzahl(n, lang), to, limit, laenge(*b.laengsterKlein, LengthQuantity::LoopSize, o.einheiten, sep)});
         else
             teil(kGrundNichtKleinAlle, {anzahl(n, lang), to, limit});
     }
@@ -189,18 +210,24 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
         if (!b.groessteUeberMinimum)
             teil(kGrundMinimumAlle, {n, c, to});
         else if (*b.groessteUeberMinimum < groesste)
-            teil(kGrundMinimum, {n, c, to, kurz(*b.groessteUeberMinimum, sep)});
+            teil(kGrundMinimum,
+                 {n, c, to, laenge(*b.groessteUeberMinimum, LengthQuantity::LoopSize, o.einheiten, sep)});
         else
-            teil(kGrundMinimumAb, {n, c, to, kurz(b.kleinsteUnterMinimum.value_or(groesste), sep)});
+            teil(kGrundMinimumAb,
+                 {n, c, to,
+                  laenge(b.kleinsteUnterMinimum.value_or(groesste), LengthQuantity::LoopSize, o.einheiten, sep)});
     }
     if (b.maximum > 0) {
         const std::string n = anzahl(b.maximum, lang), c = kurz(*o.sheet.capMaxPf, sep);
         if (!b.kleinsteUnterMaximum)
             teil(kGrundMaximumAlle, {n, c, from});
         else if (*b.kleinsteUnterMaximum > o.sizeMinM)
-            teil(kGrundMaximum, {n, c, from, kurz(*b.kleinsteUnterMaximum, sep)});
+            teil(kGrundMaximum,
+                 {n, c, from, laenge(*b.kleinsteUnterMaximum, LengthQuantity::LoopSize, o.einheiten, sep)});
         else
-            teil(kGrundMaximumBis, {n, c, from, kurz(b.groessteUeberMaximum.value_or(o.sizeMinM), sep)});
+            teil(kGrundMaximumBis,
+                 {n, c, from,
+                  laenge(b.groessteUeberMaximum.value_or(o.sizeMinM), LengthQuantity::LoopSize, o.einheiten, sep)});
     }
     const long long spannung = e.excluded[at(Ausschluss::CapacitorVoltage)];
     if (spannung > 0 && b.kleinsteSpannung && o.sheet.capVPeakV) {
@@ -229,7 +256,7 @@ std::string Begruendung(const Ergebnis& e, const FinderOptionen& o, Language lan
         out = einer ? std::string(kKeineEiner.in(lang)) : kKeine.mit(lang, e.evaluated, ganz(e.evaluated));
     else
         out = (einer ? std::string(kKeineEinerSatz.in(lang)) : kKeineSatz.mit(lang, e.evaluated, ganz(e.evaluated))) +
-              vorschlaege(e, lang, sep) + std::string(kWarum.in(lang));
+              vorschlaege(e, lang, o.einheiten, sep) + std::string(kWarum.in(lang));
     for (std::size_t i = 0; i < teile.size(); ++i) out += (i ? std::string(kZwischen.in(lang)) : "") + teile[i];
     // A refusal quoted last ("... incomplete input!") already ends the sentence.
     return out.ends_with('!') ? out : out + '.';

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/constants.h"
+#include "text/length_texts.h"
 #include "text/number_format.h"
 #include "text/strict_number.h"
 #include "text/text_lines.h"
@@ -13,13 +14,21 @@
 namespace ringfeld::exposure {
 namespace {
 
-constexpr Muster kMeter{"0.00"};  // a distance to the centimetre
 constexpr int kMostDecimals = 12;
 
 template <typename T, typename Key>
 std::optional<T> known(const KeyTexts& texts, std::string_view key, Key fromKey) {
     const auto it = texts.find(key);
     return it == texts.end() ? std::nullopt : fromKey(it->second);
+}
+
+// Why a place's distance cannot be used, with the search's range in `units`.
+std::string OrtGrund(Language lang, Units units) {
+    const double factor = UnitOf(LengthQuantity::Distance, units).engineUnits;
+    const std::string_view sep = Dezimaltrenner(lang);
+    return MitWerten(texte::kOrtGrund.in(lang),
+                     {Signifikant(kNearestM / factor, sep), Signifikant(kFarthestM / factor, sep),
+                      UnitCaption(LengthQuantity::Distance, units, lang)});
 }
 
 }  // namespace
@@ -84,7 +93,7 @@ Eingaben AusSchluesseln(const KeyTexts& texts, Eingaben e) {
     return e;
 }
 
-GeleseneEingaben LiesEingaben(const Eingaben& e, Language lang) {
+GeleseneEingaben LiesEingaben(const Eingaben& e, Language lang, Units units) {
     GeleseneEingaben out;
     const auto factor = StrikteZahl(e.modeFactor);
     const auto share6 = StrikteZahl(e.txShare6);
@@ -102,17 +111,25 @@ GeleseneEingaben LiesEingaben(const Eingaben& e, Language lang) {
                                 .source = e.source,
                                 .icnirp2010With1998 = e.icnirp2010With1998 && e.standard == Standard::Icnirp1998};
     for (const OrtEingabe& p : e.places) {
-        const auto m = StrikteZahl(p.metres);
+        const auto m = LengthFromText(p.metres, LengthQuantity::Distance, units);
         const bool usable = m && *m >= kNearestM && *m <= kFarthestM;
-        out.placeReasons.push_back(usable ? std::string() : std::string(texte::kOrtGrund.in(lang)));
+        out.placeReasons.push_back(usable ? std::string() : OrtGrund(lang, units));
         if (usable) out.places.push_back({p.name, *m});
     }
     return out;
 }
 
-std::optional<NamedDistance> LiesOrt(std::string_view text) {
+Eingaben OrteIn(Eingaben e, Units from, Units to, std::string_view sep) {
+    for (OrtEingabe& p : e.places)
+        p.metres = to == Units::Metric ? MetricText(p.metres, LengthQuantity::Distance, from)
+                                       : LengthTextIn(p.metres, LengthQuantity::Distance, from, to, sep);
+    return e;
+}
+
+std::optional<NamedDistance> LiesOrt(std::string_view text, Units units) {
     const std::size_t equals = text.rfind('=');
-    const auto metres = StrikteZahl(std::string(equals == std::string_view::npos ? text : text.substr(equals + 1)));
+    const auto metres = LengthFromText(equals == std::string_view::npos ? text : text.substr(equals + 1),
+                                       LengthQuantity::Distance, units);
     if (!metres || !(*metres >= kNearestM && *metres <= kFarthestM)) return std::nullopt;
     if (equals == std::string_view::npos) return NamedDistance{{}, *metres};
     std::string_view name = text.substr(0, equals);
@@ -133,19 +150,28 @@ std::string Signifikant(double value, std::string_view sep, int digits) {
     return text;
 }
 
-std::string MeterText(double metres, std::string_view sep) { return FormatZahl(metres, kMeter, sep); }
+std::string ModellText(Language lang, Units units) {
+    return MitWert(texte::kModell.in(lang), texte::kRundung.in(units).in(lang));
+}
 
-std::string AbstandZahl(const Distance& d, Language lang, std::string_view sep) {
+std::string MeterText(double metres, Units units, std::string_view sep) {
+    return LengthText(metres, LengthQuantity::Distance, units, sep);
+}
+
+std::string AbstandZahl(const Distance& d, Language lang, Units units, std::string_view sep) {
     switch (d.bound) {
         case Bound::LessThan1cm: return std::string(texte::kUnter1cm.in(lang));
         case Bound::MoreThan10km: return std::string(texte::kUeber10km.in(lang));
         case Bound::Within: break;
     }
-    return MeterText(RoundOutwardsToCm(d.metres), sep);
+    if (units == Units::Metric) return MeterText(RoundOutwardsToCm(d.metres), units, sep);
+    return LengthTextOutwards(d.metres, LengthQuantity::Distance, units, sep);
 }
 
-std::string AbstandText(const Distance& d, Language lang, std::string_view sep) {
-    return d.bound == Bound::Within ? AbstandZahl(d, lang, sep) + " m" : AbstandZahl(d, lang, sep);
+std::string AbstandText(const Distance& d, Language lang, Units units, std::string_view sep) {
+    const std::string zahl = AbstandZahl(d, lang, units, sep);
+    return d.bound == Bound::Within ? zahl + " " + std::string(UnitCaption(LengthQuantity::Distance, units, lang))
+                                    : zahl;
 }
 
 std::string ProzentText(double percent, std::string_view sep) {
@@ -153,31 +179,32 @@ std::string ProzentText(double percent, std::string_view sep) {
     return FormatZahl(std::ceil(percent * kTenths) / kTenths, "0.0", sep);
 }
 
-std::string OrtMitAbstand(const NamedDistance& place, Language lang, std::string_view sep) {
-    const std::string metres = MeterText(place.metres, sep);
+std::string OrtMitAbstand(const NamedDistance& place, Language lang, Units units, std::string_view sep) {
+    const std::string distance = MeterText(place.metres, units, sep);
+    const std::string unit = UnitCaption(LengthQuantity::Distance, units, lang);
     if (place.name.find_first_not_of(" \t") != std::string::npos)
-        return MitWerten(texte::kOrtMitAbstand.in(lang), {place.name, metres});
-    return MitWerten(texte::kOrtOhneName.in(lang), {metres});
+        return MitWerten(texte::kOrtMitAbstand.in(lang), {place.name, distance, unit});
+    return MitWerten(texte::kOrtOhneName.in(lang), {distance, unit});
 }
 
 std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
-                      Language lang, std::string_view sep) {
+                      Language lang, Units units, std::string_view sep) {
     if (!check.hasLimits) return {};
     const std::string norm =
         std::string(StandardName(standard, lang)) + ", " + std::string(PopulationName(population, lang));
     std::string out = MitWerten(texte::kOrtUrteil.in(lang),
-                                {OrtMitAbstand(place, lang, sep), norm, ProzentText(check.worstPercent, sep),
+                                {OrtMitAbstand(place, lang, units, sep), norm, ProzentText(check.worstPercent, sep),
                                  texte::ComponentText(check.worst).in(lang),
                                  (check.within ? texte::kEingehalten : texte::kUeberschritten).in(lang)});
     if (check.nearConductor) out += "; " + std::string(texte::kOrtNah.in(lang));
     return out;
 }
 
-std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep) {
+std::string GroessterAbstand(const WorstCase& worst, Language lang, Units units, std::string_view sep) {
     const std::string by = std::string(texte::ComponentText(worst.governing).in(lang)) + ", " +
                            std::string(texte::TableTexte(worst.table).name.in(lang));
-    return MitWerten(texte::kGroessterAbstand.in(lang),
-                     {AbstandText(worst.safety, lang, sep), FormatZahl(worst.frequencyMHz, "0.0#####", sep), by});
+    return MitWerten(texte::kGroessterAbstand.in(lang), {AbstandText(worst.safety, lang, units, sep),
+                                                         FormatZahl(worst.frequencyMHz, "0.0#####", sep), by});
 }
 
 std::string TabellenMittelung(Standard standard, Population population, double frequencyMHz, bool icnirp2010With1998,

@@ -7,6 +7,7 @@
 
 #include "core/measured_plausibility.h"
 #include "presentation/tuning_row_texts.h"
+#include "text/length_texts.h"
 #include "text/list_texts.h"
 #include "text/text_lines.h"
 
@@ -85,9 +86,13 @@ std::string KurzeZahl(double value, int decimals, std::string_view sep) {
     return text;
 }
 
-std::string SchleifenZeile(const LoopZahlen& z, Language lang, std::string_view sep) {
+std::string SchleifenZeile(const LoopZahlen& z, Language lang, std::string_view sep, Units units) {
     constexpr int kStellen = 4;  // decimals of the loop's inputs, trailing zeros dropped
     auto n = [&](const Feldzahl& f) { return KurzeZahl(f.wert, kStellen, sep); };
+    // A length in the units chosen, with as many decimals.
+    auto laenge = [&](const Feldzahl& f, LengthQuantity q) {
+        return KurzeZahl(f.wert / UnitOf(q, units).engineUnits, kStellen, sep);
+    };
     std::string material;
     for (const MaterialEintrag& m : kMaterialListe)
         if (z.material == m.material) material = tr(m.text, lang);
@@ -97,7 +102,10 @@ std::string SchleifenZeile(const LoopZahlen& z, Language lang, std::string_view 
     // The coil's length counts for more than one turn only (the model takes d for one).
     if (z.N.wert != 1) muster += tr(texte::kSchleifeSpule, lang);
     muster += tr(z.P.wert > 0 ? texte::kSchleifeLeistung : texte::kSchleifeOhneLeistung, lang);
-    return MitWerten(muster, {n(z.D), n(z.d), material, n(z.N), n(z.l), n(z.P)});
+    return MitWerten(
+        muster, {laenge(z.D, LengthQuantity::LoopSize), laenge(z.d, LengthQuantity::Conductor), material, n(z.N),
+                 laenge(z.l, LengthQuantity::Conductor), n(z.P), UnitCaption(LengthQuantity::LoopSize, units, lang),
+                 UnitCaption(LengthQuantity::Conductor, units, lang)});
 }
 
 std::vector<std::string> ZusammenfassungTeile(const Sheet& sheet, Language lang, std::string_view sep) {

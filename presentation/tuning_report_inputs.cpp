@@ -6,6 +6,8 @@
 
 #include "presentation/tuning_row_texts.h"
 #include "text/catalog/shape_texts.h"
+#include "text/length_texts.h"
+#include "text/loop_field_units.h"
 #include "text/text_lines.h"
 #include "text/window_texts.h"
 
@@ -53,24 +55,26 @@ int teil(Field f) {
 
 }  // namespace
 
-std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& loop, const FieldTexts& felder, std::string_view band,
-                                           Language lang) {
+std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& metric, const FieldTexts& felder, std::string_view band,
+                                           Language lang, Units units) {
     auto tr = [lang](const Tri& t) { return std::string(t.in(lang)); };
     std::vector<EingabeGruppe> out;
 
     // The loop: only what the model reads; the coil's length for several turns only.
     EingabeGruppe schleife{tr(texte::kBerichtSchleife), {}};
-    const LoopZahlen zahlen = LoopLesen(loop);
-    auto add = [&](const Tri& caption, const std::string& text) {
-        schleife.zeilen.push_back({tr(caption), ohneRand(text)});
+    const LoopZahlen zahlen = LoopLesen(metric);
+    const LoopEingaben loop = InputsIn(metric, units, Dezimaltrenner(lang));
+    // A length's caption names its unit ("%1") from the units table.
+    auto add = [&](const Tri& caption, const std::string& text, LengthQuantity unit = LengthQuantity::LoopSize) {
+        schleife.zeilen.push_back({WithUnit(tr(caption), unit, units, lang), ohneRand(text)});
     };
     add(texte::kBerichtForm, loop.Combo1);
     add(texte::kBerichtMaterial, loop.Combo2);
     add(FormTexte(zahlen.form).bericht, loop.Text1);
     add(texte::kBerichtUmfang, loop.Text2);
-    add(texte::kBerichtLeiter, loop.Text3);
+    add(texte::kBerichtLeiter, loop.Text3, LengthQuantity::Conductor);
     add(texte::kBerichtWindungen, loop.Text4);
-    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8);
+    if (zahlen.N.wert != 1) add(texte::kBerichtSpule, loop.Text8, LengthQuantity::Conductor);
     add(texte::kBerichtLeistung, loop.Text6);
     add(texte::kBerichtSerie, loop.Text7);
     add(texte::kBerichtParallel, loop.Text9);

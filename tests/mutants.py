@@ -639,7 +639,7 @@ m('presentation/exposure_inputs.cpp', '    if (auto s = texts.find(kKeyTxShare);
 m('presentation/exposure_inputs.cpp', '    const std::size_t equals = text.rfind(\'=\');\n', '    const std::size_t equals = text.find(\'=\');\n', 'swap', "a place's name cut at its first =")
 m('presentation/exposure_inputs.cpp', '        const bool usable = m && *m >= kNearestM && *m <= kFarthestM;\n', '        const bool usable = m && *m >= 0 && *m <= kFarthestM;\n', 'const', 'a place under 1 cm taken')
 m('export/exposure_export.cpp', '        const auto shown = [&](const Distance& d) { return RoundOutwardsToCm(d.metres); };\n', '        const auto shown = [&](const Distance& d) { return d.metres; };\n', 'drop', 'CSV distances at full precision')
-m('cli/exposure_output.cpp', '        text += qs(GroessterAbstand(*worst, fmt.lang, fmt.sep)) + \'\\n\';\n', '', 'drop', 'text without the worst case')
+m('cli/exposure_output.cpp', '        text += qs(GroessterAbstand(*worst, fmt.lang, fmt.units, fmt.sep)) + \'\\n\';\n', '', 'drop', 'text without the worst case')
 m('windows/exposure/exposure_report.cpp', '    if (StationFilled(st.eingaben.station)) {\n', '    if (false) {\n', 'drop', 'report without the station')
 m('windows/exposure/exposure_state.cpp', '    s.summary = SummaryOf(s.genutzt(), s.gelesen.places);\n', '    s.summary = SummaryOf(s.zeilen, s.gelesen.places);\n', 'swap', 'window without a range judges no place')
 m('core/exposure_summary.cpp', '        const double moment = DriveFor(r, limits->averaging).moment_Am2;\n', '        const double moment = r.moment_Am2;\n', 'drop', 'places at the 6-minute power for every table')
@@ -650,7 +650,7 @@ m('core/measured_plausibility.cpp', '    return q >= kLowestQRatio * modelQ && q
 m('presentation/tuning_display.cpp', '    if (const auto j = JudgeMeasured(m); j && !Believable(j->verdict)) return vorsatz + hinweis;\n', '', 'drop', 'efficiency shown for a measurement in another unit')
 m('core/dipole_fields.cpp', 'constexpr double kWholeCentimetreSlack = 1e-12;\n', 'constexpr double kWholeCentimetreSlack = 0;\n', 'const', 'a whole centimetre rounded up to the next')
 m('core/dipole_fields.cpp', '    {1 / (4 * kPi), 1, -1, 1},', '    {1 / (4 * kPi), 1, 1, 1},', 'sign', 'H in the plane: cubic u - u^2 + u^3 -> u + u^2 + u^3')
-m('presentation/exposure_inputs.cpp', '    return MeterText(RoundOutwardsToCm(d.metres), sep);\n', '    return MeterText(d.metres, sep);\n', 'drop', 'distances shown to the nearest centimetre')
+m('presentation/exposure_inputs.cpp', '    if (units == Units::Metric) return MeterText(RoundOutwardsToCm(d.metres), units, sep);\n', '    if (units == Units::Metric) return MeterText(d.metres, units, sep);\n', 'drop', 'distances shown to the nearest centimetre')
 m('core/include/core/station.h', '        if ((station.*f.text).find_first_not_of(" \\t") != std::string::npos) return true;\n', '        if (!(station.*f.text).empty()) return true;\n', 'drop', 'a station of blanks printed')
 # ---------------------------------------------------------------- feet and inches
 m('text/length_reader.cpp', '            if (!rest || *rest >= kInchesPerFoot) return std::nullopt;\n', '            if (!rest || *rest > kInchesPerFoot) return std::nullopt;\n', 'cmp', "12 inches after feet accepted (3' 12\")")
@@ -704,5 +704,15 @@ m('export/exposure_export.cpp', '        AppendCsvQuoted(out, place.name);\n', '
 # ---------------------------------------------------------------- tuning JSON: an implausible measurement
 m('export/tuning_export.cpp', '        const bool believable = !judged || Believable(judged->verdict);\n', '        const bool believable = true;\n', 'drop', 'efficiency and gain of an implausible measurement written')
 # ---------------------------------------------------------------- finder notes: plurals
-m('finder/finder_message.cpp', '        out += (out.empty() ? "" : " ") + MitWerten(text.in(lang, n), {ganz(n), kurz(size, sep)});\n', '        out += (out.empty() ? "" : " ") + MitWerten(text.in(lang, 2), {ganz(n), kurz(size, sep)});\n', 'const', 'one design at the search edge in the plural')
+m('finder/finder_message.cpp', '        out += (out.empty() ? "" : " ") + MitWerten(mitEinheiten(text.in(lang, n), o.einheiten, lang),\n', '        out += (out.empty() ? "" : " ") + MitWerten(mitEinheiten(text.in(lang, 2), o.einheiten, lang),\n', 'const', 'one design at the search edge in the plural')
 m('finder/finder_message.cpp', '        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang, n),\n', '        out.push_back(MitWerten(texte::kNichtKleinHinweis.in(lang, 1),\n', 'const', 'not-small candidates always in the singular')
+# ---------------------------------------------------------------- feet and inches in the finder, the safety distance and the reports
+m('text/length_texts.cpp', '    const double rounded = std::copysign(std::ceil(std::abs(value) * steps * (1 - kSlack)) / steps, value);\n', '    const double rounded = std::copysign(std::round(std::abs(value) * steps) / steps, value);\n', 'round', 'a distance in feet rounded to the nearest tenth, inwards too')
+m('finder/finder_inputs.cpp', '    const bool blanks = from == Units::Metric;\n', '    const bool blanks = true;\n', 'drop', 'a blank separates a conductor list in inches ("1 1/8" split)')
+m('finder/finder_inputs.cpp', "            std::erase_if(text, [](char c) { return c == ' ' || c == '\\t'; });\n", '', 'drop', 'an unreadable inch entry read as millimetres split at its blank')
+m('finder/finder_columns.cpp', '    if (spalte.length && units != Units::Metric)\n', '    if (false)\n', 'drop', "the finder's lengths shown in metres whatever the units")
+m('presentation/exposure_inputs.cpp', '        const auto m = LengthFromText(p.metres, LengthQuantity::Distance, units);\n', '        const auto m = LengthFromText(p.metres, LengthQuantity::Distance, Units::Metric);\n', 'swap', "a place's feet read as metres")
+m('windows/exposure/exposure_window.cpp', '        felderSetzen(OrteIn(e, vorher, einheiten_, str(QLocale::system().decimalPoint())));\n', '        felderSetzen(e);\n', 'drop', "the places' distances not carried on a change of units")
+m('presentation/tuning_report_inputs.cpp', '    const LoopEingaben loop = InputsIn(metric, units, Dezimaltrenner(lang));\n', '    const LoopEingaben loop = metric;\n', 'drop', "the tuning report's loop in metres under feet captions")
+m('finder/finder_message.cpp', '            out.replace(at, 2, UnitCaption(menge, units, lang));\n', '', 'drop', "the finder's notes without their lengths' units")
+m('windows/finder/finder_window.cpp', '    const FeldTexte texte = LaengenIn(felder(), einheiten_, Units::Metric, ".");\n', '    const FeldTexte texte = felder();\n', 'drop', 'the finder window searches feet as metres')

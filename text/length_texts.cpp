@@ -7,8 +7,10 @@
 #include <cmath>
 
 #include "core/fault.h"
+#include "text/catalog/units_texts.h"
 #include "text/number_format.h"
 #include "text/strict_number.h"
+#include "text/text_lines.h"
 #include "text/text_zu_zahl.h"
 
 namespace ringfeld {
@@ -60,6 +62,34 @@ std::string LengthTextIn(std::string_view text, LengthQuantity quantity, Units f
     if (const auto value = LengthFromText(text, quantity, from); value && std::isfinite(*value))
         return LengthText(*value, quantity, to, sep);
     return std::string(text);
+}
+
+std::string MetricText(std::string_view text, LengthQuantity quantity, Units from) {
+    if (from == Units::Metric) return std::string(text);
+    if (const auto value = LengthFromText(text, quantity, from); value && std::isfinite(*value))
+        return ExactText(*value / UnitOf(quantity, Units::Metric).engineUnits);
+    return std::string(text);
+}
+
+std::string LengthTextOutwards(double engineValue, LengthQuantity quantity, Units units, std::string_view sep) {
+    // A hair below a whole step stays on it: the binary noise of the conversion (3 ft is
+    // 0.9144 m, read back as 2.9999999999999996 ft) must not add a step.
+    constexpr double kSlack = 1e-9;
+    const LengthUnit& unit = UnitOf(quantity, units);
+    const double steps = std::pow(10.0, unit.decimals);
+    const double value = engineValue / unit.engineUnits;
+    const double rounded = std::copysign(std::ceil(std::abs(value) * steps * (1 - kSlack)) / steps, value);
+    return LengthText(rounded * unit.engineUnits, quantity, units, sep);
+}
+
+std::string UnitsLine(Units units, Language lang) {
+    const Language l = lang == Language::None ? kStandardSprache : lang;
+    return std::string(texte::kLaengenIn.in(l)) + std::string(UnitCaption(LengthQuantity::LoopSize, units, l)) + ", " +
+           std::string(UnitCaption(LengthQuantity::Conductor, units, l));
+}
+
+std::string WithUnit(std::string_view text, LengthQuantity quantity, Units units, Language lang) {
+    return MitWerten(text, {UnitCaption(quantity, units, lang)});
 }
 
 }  // namespace ringfeld

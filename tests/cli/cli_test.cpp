@@ -113,6 +113,9 @@ TEST(CalcUsage, RefusedArgumentsNameOptionTextAndExpectedFormWithExitTwo) {
         {{"--tuning", "7:8:1", "--sweep", "7:8:1", "--lang", "en"}, 2, "--tuning cannot be combined with --sweep"},
         {{"--tuning", "7:8:1", "--measured", "7:3:1"}, 2, "--measured: '7:3:1'"},
         {{"--measured", "7:3"}, 2, "--measured gilt nur mit --tuning"},
+        {{"--units", "imperial", "--exposure", "--distance", "3m", "--lang", "en"},
+         2,
+         "--distance: '3m'; expected a length in ft"},
     };
     for (const Case& c : cases) {
         const Result r = Calc(c.args);

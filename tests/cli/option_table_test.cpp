@@ -214,6 +214,11 @@ TEST_F(OptionTable, SafetyPlacesAndSharesAreReadAsGiven) {
         {{"--share-30min", "40"}, {{}}, 1, 0.4},
         {{"--share-30min", "10", "--tx-share", "50"}, {{}}, 0.5, 0.1},
         {{"--share-6min", "101"}, {}},
+        // In feet and inches as the window reads them: 16' 5" is 5.0038 m; 1/32 ft is under 1 cm.
+        {{"--units", "imperial", "--distance", "balcony=16' 5\"", "--distance", "10"},
+         {{"balcony", 5.0038}, {"", 3.048}}},
+        {{"--units", "imperial", "--distance", "1/32"}, {}},
+        {{"--units", "imperial", "--distance", "3m"}, {}},
     };
     for (const Case& c : cases) {
         const ParseOutcome out = parse(QStringList{"--exposure", "--frequency", "7.1"} + c.args);
@@ -233,5 +238,46 @@ TEST_F(OptionTable, SafetyPlacesAndSharesAreReadAsGiven) {
             EXPECT_EQ(e.places[i].name, c.places[i].first) << given.toStdString();
             EXPECT_DOUBLE_EQ(e.places[i].metres, c.places[i].second) << given.toStdString();
         }
+    }
+}
+
+// The finder's sizes in feet and conductors in inches under --units imperial reach the
+// search as the same metres and millimetres, and its inputs (JSON, CSV) as metric texts.
+TEST_F(OptionTable, FinderLengthsInFeetAndInchesReachTheSearchInMetres) {
+    const QStringList band{"--find", "7:7.3", "--cap-range", "10:250"};
+    const struct {
+        QStringList args;
+        double sizeMinM, sizeMaxM, sizeStepM;
+        std::vector<double> conductorsMm;  // empty: a usage error
+    } cases[] = {
+        {{"--units", "imperial", "--sizes", "2:6:1/4", "--conductors", "7/8, 1 1/8"},
+         0.6096,
+         1.8288,
+         0.0762,
+         {22.225, 28.575}},
+        {{"--sizes", "0.6096:1.8288:0.0762", "--conductors", "22.225 28.575"},
+         0.6096,
+         1.8288,
+         0.0762,
+         {22.225, 28.575}},
+        {{"--units", "imperial", "--conductors", "0.5 0.75"}, 0, 0, 0, {}},  // a blank is no separator in inches
+    };
+    for (const auto& c : cases) {
+        const ParseOutcome out = parse(band + c.args);
+        const std::string given = c.args.join(' ').toStdString();
+        if (c.conductorsMm.empty()) {
+            EXPECT_FALSE(out.options) << given;
+            continue;
+        }
+        ASSERT_TRUE(out.options && out.options->find) << given << out.usageError.toStdString();
+        const finder::FinderOptionen& o = out.options->find->options;
+        EXPECT_NEAR(o.sizeMinM, c.sizeMinM, 1e-12) << given;
+        EXPECT_NEAR(o.sizeMaxM, c.sizeMaxM, 1e-12) << given;
+        EXPECT_NEAR(o.sizeStepM, c.sizeStepM, 1e-12) << given;
+        ASSERT_EQ(o.conductorsMm.size(), c.conductorsMm.size()) << given;
+        for (std::size_t i = 0; i < c.conductorsMm.size(); ++i)
+            EXPECT_NEAR(o.conductorsMm[i], c.conductorsMm[i], 1e-9) << given;
+        // The inputs the exports write are metric texts whatever was typed.
+        EXPECT_NEAR(std::stod(out.options->find->texte[finder::at(finder::Feld::SizeMax)]), c.sizeMaxM, 1e-12) << given;
     }
 }

@@ -328,21 +328,24 @@ TEST(Exposure, BeyondTheSafetyDistanceEveryFieldKeepsTheLimitOfEveryTable) {
 TEST(ExposureRounding, AShownDistanceIsNeverInsideTheExactOne) {
     // At 10 kHz (kr < 6e-4 up to 2.5 m) H on the axis is the static m / (2 pi r^3) within
     // 2e-7; with m = 2 pi A m^2 a limit of 1 / r0^3 A/m is met at r0 (within 1e-7 relative).
+    // In feet to the tenth, outwards likewise (1 ft = 0.3048 m).
     struct Case {
         double exactM, shownM;
-        const char* text;
+        const char *text, *feet;
     } cases[] = {
-        {1.00999, 1.01, "1,01 m"},  // just inside a centimetre: up to it
-        {1.01001, 1.02, "1,02 m"},  // just outside: the next one, never 1.01
-        {2.49999, 2.50, "2,50 m"},
-        {2.50001, 2.51, "2,51 m"},
+        {1.00999, 1.01, "1,01 m", "3,4 ft"},  // just inside a centimetre: up to it; 3.3136 ft
+        {1.01001, 1.02, "1,02 m", "3,4 ft"},  // just outside: the next one, never 1.01
+        {2.49999, 2.50, "2,50 m", "8,3 ft"}, {2.50001, 2.51, "2,51 m", "8,3 ft"},
+        {0.91437, 0.92, "0,92 m", "3,0 ft"},  // 2.9999 ft
+        {0.91443, 0.92, "0,92 m", "3,1 ft"},  // 3.0001 ft
     };
     const MagneticDipole dipole{2 * std::numbers::pi, Wavenumber(0.01)};
     for (const Case& c : cases) {
         const Distance d = LimitDistance(dipole, Component::HAxis, 1 / (c.exactM * c.exactM * c.exactM));
         EXPECT_NEAR(d.metres, c.exactM, 1e-6) << c.exactM;
         EXPECT_NEAR(RoundOutwardsToCm(d.metres), c.shownM, 1e-12) << c.exactM;
-        EXPECT_EQ(AbstandText(d, Language::German, ","), c.text);
+        EXPECT_EQ(AbstandText(d, Language::German, Units::Metric, ","), c.text);
+        EXPECT_EQ(AbstandText(d, Language::English, Units::Imperial, ","), c.feet);
     }
     // The case: 4.063 m exact is shown 4.07; a whole centimetre stays.
     EXPECT_NEAR(RoundOutwardsToCm(4.063), 4.07, 1e-12);
@@ -578,7 +581,7 @@ TEST(ExposurePresentation, PercentagesRoundUpwardsAndPlacesComeBackFromTheirKeys
     const Eingaben old = AusSchluesseln({{"tx_share", "40"}});
     EXPECT_EQ(old.txShare6, "40");
     EXPECT_EQ(old.txShare30, "40");
-    const GeleseneEingaben read = LiesEingaben(back, Language::English);
+    const GeleseneEingaben read = LiesEingaben(back, Language::English, Units::Metric);
     ASSERT_TRUE(read.settings);
     EXPECT_DOUBLE_EQ(read.settings->share30min, 0.1);
     ASSERT_EQ(read.places.size(), 2u);
@@ -607,5 +610,5 @@ TEST(ExposurePresentation, PercentagesRoundUpwardsAndPlacesComeBackFromTheirKeys
         EXPECT_EQ(OrtUrteil({v.name, 2}, kept, k98, kPub, v.lang, v.lang == Language::English ? "." : ","), v.shown);
     Eingaben over;
     over.txShare30 = "101";
-    EXPECT_FALSE(LiesEingaben(over, Language::English).settings);
+    EXPECT_FALSE(LiesEingaben(over, Language::English, Units::Metric).settings);
 }

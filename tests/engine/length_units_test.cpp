@@ -9,7 +9,10 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "finder/finder_inputs.h"
+#include "presentation/exposure_inputs.h"
 #include "text/input_rules.h"
 #include "text/length_reader.h"
 #include "text/length_texts.h"
@@ -166,4 +169,62 @@ TEST(TubeSizes, OutsideDiametersFollowTheirNames) {
         }
         vorher = &rohr;
     }
+}
+
+// A finder search and named places typed in feet and inches give the search and the
+// safety distance the same numbers as the same lengths typed in metres and
+// millimetres; the settings keep them as metric texts.
+TEST(LengthUnits, FinderAndPlacesTypedInFeetReadAsInMetres) {
+    struct {
+        const char *sizeMin, *sizeMax, *step, *conductors;  // typed in feet and inches
+        double minM, maxM, stepM;
+        std::vector<double> conductorsMm;
+    } const faelle[] = {
+        {"1 1/2", "6' 6\"", "1/2", "7/8, 1 1/8; 3/8", 0.4572, 1.9812, 0.1524, {22.225, 28.575, 9.525}},
+        {"3", "4.5", "0,25", " 0.5 ,3/4", 0.9144, 1.3716, 0.0762, {12.7, 19.05}},
+    };
+    for (const auto& f : faelle) {
+        finder::FeldTexte t = finder::FinderVorgaben();
+        t[finder::at(finder::Feld::SizeMin)] = f.sizeMin;
+        t[finder::at(finder::Feld::SizeMax)] = f.sizeMax;
+        t[finder::at(finder::Feld::SizeStep)] = f.step;
+        t[finder::at(finder::Feld::Conductors)] = f.conductors;
+        const finder::FeldTexte metrisch = finder::LaengenIn(t, Units::Imperial, Units::Metric, ".");
+        const auto o = finder::LiesFinder(metrisch, Language::English).options;
+        ASSERT_TRUE(o) << f.sizeMin;
+        EXPECT_NEAR(o->sizeMinM, f.minM, 1e-12);
+        EXPECT_NEAR(o->sizeMaxM, f.maxM, 1e-12);
+        EXPECT_NEAR(o->sizeStepM, f.stepM, 1e-12);
+        ASSERT_EQ(o->conductorsMm.size(), f.conductorsMm.size()) << f.conductors;
+        for (std::size_t i = 0; i < f.conductorsMm.size(); ++i)
+            EXPECT_NEAR(o->conductorsMm[i], f.conductorsMm[i], 1e-9) << f.conductors;
+        // Shown in feet again, each length reads back to the same metres.
+        const finder::FeldTexte zurueck = finder::LaengenIn(metrisch, Units::Metric, Units::Imperial, ".");
+        const auto wieder =
+            finder::LiesFinder(finder::LaengenIn(zurueck, Units::Imperial, Units::Metric, "."), Language::English)
+                .options;
+        ASSERT_TRUE(wieder);
+        EXPECT_NEAR(wieder->sizeMaxM, f.maxM, 0.0005 * 0.3048);
+    }
+    // Blanks separate a metric list only: "0.5 0.75" in inches is one refused entry, not 0.5 and 0.75 mm.
+    finder::FeldTexte zwei = finder::FinderVorgaben();
+    zwei[finder::at(finder::Feld::Conductors)] = "0.5 0.75";
+    EXPECT_FALSE(
+        finder::LiesFinder(finder::LaengenIn(zwei, Units::Imperial, Units::Metric, "."), Language::English).options);
+
+    // The safety distance's places: 16' 5" is 5.0038 m; 1/32 ft (under 1 cm) is refused in feet.
+    exposure::Eingaben zoll, meter;
+    zoll.places = {{"balcony", "16' 5\""}, {"", "10"}, {"shed", "1/32"}};
+    meter.places = {{"balcony", "5.0038"}, {"", "3.048"}, {"shed", "0.009525"}};
+    const auto a = exposure::LiesEingaben(zoll, Language::English, Units::Imperial);
+    const auto b = exposure::LiesEingaben(meter, Language::English, Units::Metric);
+    ASSERT_EQ(a.places.size(), 2u);
+    ASSERT_EQ(b.places.size(), 2u);
+    for (std::size_t i = 0; i < a.places.size(); ++i) EXPECT_NEAR(a.places[i].metres, b.places[i].metres, 1e-12);
+    EXPECT_NE(a.placeReasons[2].find("ft"), std::string::npos) << a.placeReasons[2];
+    EXPECT_EQ(exposure::OrteIn(zoll, Units::Imperial, Units::Metric, ".").places[0].metres, "5.0038");
+    const auto ort = exposure::LiesOrt("shed=10'", Units::Imperial);
+    ASSERT_TRUE(ort);
+    EXPECT_NEAR(ort->metres, 3.048, 1e-12);
+    EXPECT_EQ(ort->name, "shed");
 }

@@ -370,8 +370,8 @@ TEST(TuningDisplay, EachShapeNamedWithItsMeasure) {
     };
     for (const auto& c : cases) {
         const LoopEingaben loop{"1", "3", "22", "1", "", "100", "0", "22", "10000", c.entry, "Cu"};
-        EXPECT_TRUE(SchleifenZeile(LoopLesen(loop), c.lang, ",").starts_with(c.words)) << c.entry;
-        const auto groups = BerichtEingaben(loop, kFieldDefaults, "", c.lang);
+        EXPECT_TRUE(SchleifenZeile(LoopLesen(loop), c.lang, ",", Units::Metric).starts_with(c.words)) << c.entry;
+        const auto groups = BerichtEingaben(loop, kFieldDefaults, "", c.lang, Units::Metric);
         ASSERT_FALSE(groups.empty() || groups.front().zeilen.size() < 3);
         EXPECT_EQ(groups.front().zeilen[2].beschriftung, c.caption) << c.entry;
     }

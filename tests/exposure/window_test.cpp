@@ -11,12 +11,15 @@
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/HauptProgramm.h"
 #include "exposure/exposure_report.h"
 #include "exposure/exposure_window.h"
+#include "finder_window/finder_window.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
 #include "tuning/tuning_window.h"
@@ -113,6 +116,34 @@ private slots:
         for (const char* part : {"Station", "DL1ABC", "plane of the loop", "Named places", "balcony (40.00 m)",
                                  "limit kept", "limit exceeded", "Largest safety distance", "A/m", "V/m", "Page 1 of"})
             QVERIFY2(extracted.contains(QLatin1String(part)), part);
+    }
+
+    // Options › Units › Imperial while the safety distance and the finder are open: their
+    // captions, headings and typed lengths follow at once; what they keep stays metric.
+    void openWindowsFollowTheUnitsChosen() {
+        oeffnen();
+        w->EingabenSetzen({{"places", "balcony=5"}});
+        modul->Hauptfenster()->controls().mnuAktFinder->trigger();
+        finder::FinderWindow* finder = modul->Finderfenster();
+        QVERIFY(finder);
+        finder->EingabenSetzen({{"size_min", "0.6096"}, {"conductors", "22.225, 28.575"}});
+        modul->Hauptfenster()->EinheitenWaehlen(Units::Imperial);
+        QCOMPARE(in<QLabel>(finder, "lblGroesseVon")->text(), QStringLiteral("Size fr&om (ft):"));
+        QCOMPARE(in<QLabel>(finder, "lblLeiter")->text(), QStringLiteral("Cond&uctors (in):"));
+        QCOMPARE(in(finder, "txtGroesseVon")->text(), QStringLiteral("2.000"));
+        QCOMPARE(in(finder, "txtLeiter")->text(), QStringLiteral("0.875, 1.125"));
+        QCOMPARE(finder->Eingaben().at("size_min"), std::string("0.6096"));
+        auto* orte = in<QTableWidget>(w, "tblOrte");
+        QCOMPARE(orte->horizontalHeaderItem(1)->text(), QStringLiteral("Distance (ft)"));
+        QCOMPARE(orte->item(0, 1)->text(), QStringLiteral("16.4"));
+        QCOMPARE(w->Eingaben().at("places"), std::string("balcony=4.99872"));  // 16.4 ft, as shown
+        w->Rechnen();
+        QVERIFY2(in<QLabel>(w, "lblKopfzeile")->text().contains(QLatin1String(" ft at ")),
+                 qPrintable(in<QLabel>(w, "lblKopfzeile")->text()));
+        // And back: metric captions as before.
+        modul->Hauptfenster()->EinheitenWaehlen(Units::Metric);
+        QCOMPARE(in<QLabel>(finder, "lblGroesseVon")->text(), QStringLiteral("Size fr&om (m):"));
+        QCOMPARE(orte->horizontalHeaderItem(1)->text(), QStringLiteral("Distance (m)"));
     }
 };
 

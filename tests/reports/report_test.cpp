@@ -33,11 +33,13 @@
 #include "exposure/exposure_report.h"
 #include "exposure/exposure_state.h"
 #include "platform/file_proposal.h"
+#include "platform/qt_text.h"
 #include "platform/report.h"
 #include "platform/report_dialog.h"
 #include "presentation/tuning_inputs.h"
 #include "presentation/tuning_report_inputs.h"
 #include "testing/recording_desktop_services.h"
+#include "text/length_texts.h"
 #include "tuning/tuning_report.h"
 
 using namespace ringfeld;
@@ -188,18 +190,20 @@ class ReportTest : public QObject {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<QString>("notUsed");
+        QTest::addColumn<Units>("units");  // each report states its units and shows lengths in them
+        QTest::addColumn<QString>("distance");
         QTest::newRow("de") << Language::German << "Seite %1 von %2"
                             << "5. März 2026"
                             << "Durchmesser (m): 1"
-                            << "(V): 5kV – nicht verwendet";
+                            << "(V): 5kV – nicht verwendet" << Units::Metric << "Längen in m, mm";
         QTest::newRow("fr") << Language::French << "Page %1 sur %2"
                             << "5 mars 2026"
-                            << "Diamètre (m) : 1"
-                            << "(V) : 5kV – non utilisé";
+                            << "Diamètre (pi) : 3,281"
+                            << "(V) : 5kV – non utilisé" << Units::Imperial << "Longueurs en pi, po";
         QTest::newRow("en") << Language::English << "Page %1 of %2"
                             << "5 March 2026"
                             << "Diameter (m): 1"
-                            << "(V): 5kV – not used";
+                            << "(V): 5kV – not used" << Units::Metric << "Lengths in m, mm";
     }
 
 private slots:
@@ -208,14 +212,16 @@ private slots:
         QFETCH(Language, lang);
         QFETCH(QString, diameter);
         QFETCH(QString, notUsed);
+        QFETCH(Units, units);
+        QFETCH(QString, distance);
         const tuning::Sheet s = sheet(lang);
         QVERIFY(s.rows.size() > 200);
         const QString file = out.filePath(QStringLiteral("tuning-%1.pdf").arg(QTest::currentDataTag()));
         {
             QPdfWriter writer(file);
             writer.setPageOrientation(QPageLayout::Landscape);
-            const tuning::BerichtInhalt content{&s, lang, tuning::BerichtEingaben(loop(), sheetFields(), "", lang),
-                                                kMade};
+            const tuning::BerichtInhalt content{
+                &s, lang, tuning::BerichtEingaben(loop(), sheetFields(), "", lang, units), kMade, units};
             QCOMPARE(tuning::TuningReport(content).drucken(writer), QString());
         }
         const Pdf pdf = read(file);
@@ -223,16 +229,21 @@ private slots:
         const QString all = pdf.pages.join(QLatin1Char('\n'));
         QVERIFY2(all.contains(diameter), qPrintable(pdf.pages[0].left(1500)));
         QVERIFY2(all.contains(notUsed), qPrintable(pdf.pages[0].left(1500)));
+        QVERIFY2(all.contains(distance), qPrintable(pdf.pages[0].left(1500)));
         checkTablePage(pdf.pages[1], QStringLiteral("(MHz)"));
     }
 
     void exposureReport_data() { languages(); }
     void exposureReport() {
         QFETCH(Language, lang);
+        QFETCH(QString, diameter);
+        QFETCH(Units, units);
+        QFETCH(QString, distance);
         const tuning::Sheet s = sheet(lang);
         exposure::Eingaben inputs;
         inputs.standard = exposure::Standard::Fcc;
-        const exposure::Stand stand = exposure::Berechnen(lang, ".", loop(), inputs, &s);
+        const exposure::Stand stand =
+            exposure::Berechnen(lang, std::string(Dezimaltrenner(lang)), units, loop(), inputs, &s);
         const QString file = out.filePath(QStringLiteral("exposure-%1.pdf").arg(QTest::currentDataTag()));
         {
             QPdfWriter writer(file);
@@ -240,7 +251,13 @@ private slots:
         }
         const Pdf pdf = read(file);
         checkPages(pdf);
-        QVERIFY(pdf.pages.join(QLatin1Char('\n')).contains(QLatin1String("47 CFR")));
+        const QString all = pdf.pages.join(QLatin1Char('\n'));
+        QVERIFY(all.contains(QLatin1String("47 CFR")));
+        QVERIFY2(all.contains(distance), qPrintable(pdf.pages[0].left(1500)));
+        QVERIFY2(all.contains(diameter.section(QLatin1Char(':'), 1).trimmed()), qPrintable(pdf.pages[0].left(1500)));
+        // The distances' columns headed in the units chosen.
+        QVERIFY2(all.contains(QStringLiteral("(%1)").arg(qs(UnitCaption(LengthQuantity::Distance, units, lang)))),
+                 qPrintable(pdf.pages.back().left(600)));
         checkTablePage(pdf.pages.back(), QStringLiteral("(MHz)"));
     }
 

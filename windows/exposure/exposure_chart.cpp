@@ -13,13 +13,16 @@
 #include <cmath>
 
 #include "core/constants.h"
+#include "exposure/exposure_state.h"
 #include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
+#include "text/length_texts.h"
 
 namespace ringfeld::exposure {
 namespace {
 
-// The distances shown, m, and the points over them (40 a decade).
+// The distances shown, m, and the points over them (40 a decade); the axis shows them in
+// the units chosen, over the same decades of that unit.
 constexpr double kVon = 0.1, kBis = 100;
 constexpr std::size_t kPunkte = 121;
 constexpr double kRand = 0.999;
@@ -59,7 +62,6 @@ ExposureChart::ExposureChart(QChart& chart) {
     orte_ = new QScatterSeries(&chart);
     orte_->setMarkerSize(kMarke);
     orte_->setColor(QColor(140, 0, 140));
-    orte_->setPointLabelsFormat(QStringLiteral("@xPoint m"));
     orte_->setPointLabelsVisible(true);
     orte_->setPointLabelsClipping(false);
     chart.addSeries(orte_);
@@ -70,7 +72,9 @@ ExposureChart::ExposureChart(QChart& chart) {
 }
 
 void ExposureChart::zeigen(const Row* row, Standard standard, Population population,
-                           std::span<const NamedDistance> places, Language lang) {
+                           std::span<const NamedDistance> places, Units units, Language lang) {
+    // The points' distances in the unit shown; the curves over the same decades of it.
+    const double proEinheit = UnitOf(LengthQuantity::Distance, units).engineUnits;
     std::array<QList<QPointF>, 3> felder;
     QList<QPointF> orte;
     double lo = constants::kPercentPerUnit, hi = constants::kPercentPerUnit;
@@ -80,14 +84,17 @@ void ExposureChart::zeigen(const Row* row, Standard standard, Population populat
         return true;
     };
     if (row && row->result) {
-        const PercentCurves curves = PercentOfLimit(*row, standard, population, LogDistances(kVon, kBis, kPunkte));
+        const PercentCurves curves =
+            PercentOfLimit(*row, standard, population, LogDistances(kVon * proEinheit, kBis * proEinheit, kPunkte));
         for (std::size_t c = 0; c < felder.size(); ++c)
             for (std::size_t i = 0; i < curves.distances_m.size(); ++i)
-                if (nimm(curves.percent[c][i])) felder[c].append({curves.distances_m[i], curves.percent[c][i]});
+                if (nimm(curves.percent[c][i]))
+                    felder[c].append({curves.distances_m[i] / proEinheit, curves.percent[c][i]});
         for (const NamedDistance& place : places)
             if (const PlaceCheck c = CheckPlace(*row, standard, population, place.metres);
-                c.hasLimits && place.metres >= kVon && place.metres <= kBis && nimm(c.worstPercent))
-                orte.append({place.metres, c.worstPercent});
+                c.hasLimits && place.metres / proEinheit >= kVon && place.metres / proEinheit <= kBis &&
+                nimm(c.worstPercent))
+                orte.append({place.metres / proEinheit, c.worstPercent});
     }
     lo = std::max(lo, kWenigstens), hi = std::min(hi, kHoechstens);
     prozent_->setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi) + 1e-9)));
@@ -96,7 +103,7 @@ void ExposureChart::zeigen(const Row* row, Standard standard, Population populat
         felder_[c]->setName(qs(texte::ComponentText(kComponents[c]), lang));
     }
     linie100_->replace({{kVon, constants::kPercentPerUnit}, {kBis, constants::kPercentPerUnit}});
-    const double near = row && row->result ? row->result->nearRadius_m : 0;
+    const double near = row && row->result ? row->result->nearRadius_m / proEinheit : 0;
     radien_->replace(near >= kVon && near <= kBis ? QList<QPointF>{{near, prozent_->min()}, {near, prozent_->max()}}
                                                   : QList<QPointF>{});
     orte_->replace(orte);
@@ -104,7 +111,8 @@ void ExposureChart::zeigen(const Row* row, Standard standard, Population populat
     linie100_->setName(qs(texte::kLinie100, lang));
     radien_->setName(qs(texte::kDreiRadien, lang));
     orte_->setName(qs(texte::kOrteImDiagramm, lang));
-    abstand_->setTitleText(qs(texte::kAchseAbstand, lang));
+    abstand_->setTitleText(MitAbstandEinheit(texte::kAchseAbstand, units, lang));
+    orte_->setPointLabelsFormat(QStringLiteral("@xPoint ") + qs(UnitCaption(LengthQuantity::Distance, units, lang)));
     prozent_->setTitleText(qs(texte::kAchseProzent, lang));
 }
 

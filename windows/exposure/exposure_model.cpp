@@ -35,7 +35,8 @@ int ExposureModel::columnCount(const QModelIndex& parent) const {
 QVariant ExposureModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
         // The unit below the name: narrower columns.
-        return qs(texte::kFrequenzSpalten[static_cast<std::size_t>(section)], stand_ ? stand_->lang : kStandardSprache)
+        return MitAbstandEinheit(texte::kFrequenzSpalten[static_cast<std::size_t>(section)],
+                                 stand_ ? stand_->units : Units::Metric, stand_ ? stand_->lang : kStandardSprache)
             .replace(QStringLiteral(" ("), QStringLiteral("\n("));
     return QAbstractTableModel::headerData(section, orientation, role);
 }

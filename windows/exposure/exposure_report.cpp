@@ -11,6 +11,7 @@
 #include "exposure/exposure_chart.h"
 #include "platform/qt_text.h"
 #include "platform/report.h"
+#include "text/length_texts.h"
 
 namespace ringfeld::exposure {
 namespace {
@@ -50,10 +51,10 @@ void sketch(QPainter& p, const QRectF& r, Language lang) {
 // A table's columns: their headings, and which hold text rather than numbers.
 template <std::size_t N>
 std::vector<report::Table::Column> columns(const std::array<Tri, N>& headings, std::initializer_list<std::size_t> text,
-                                           Language lang) {
+                                           Units units, Language lang) {
     std::vector<report::Table::Column> out;
     out.reserve(N);
-    for (const Tri& t : headings) out.push_back({qs(t, lang), false});
+    for (const Tri& t : headings) out.push_back({MitAbstandEinheit(t, units, lang), false});
     for (std::size_t i : text) out[i].text = true;
     return out;
 }
@@ -93,9 +94,10 @@ QString ExposureReport::drucken(QPagedPaintDevice& device) const {
         for (const Eingabe& e : *group) list.groups.back().items.emplace_back(e.caption, e.wert);
     }
     doc.blocks.emplace_back(std::move(list));
+    doc.blocks.emplace_back(Paragraph{qs(UnitsLine(st.units, lang))});
 
     doc.blocks.emplace_back(heading(texte::kBerichtModell));
-    doc.blocks.emplace_back(Paragraph{qs(texte::kModell, lang)});
+    doc.blocks.emplace_back(Paragraph{qs(ModellText(lang, st.units))});
     doc.blocks.emplace_back(
         report::Picture{[lang](QPainter& p, const QRectF& r) { sketch(p, r, lang); }, kSketchAspect, kSketchWidth});
     doc.blocks.emplace_back(Paragraph{qs(texte::kSkizzeText, lang)});
@@ -120,7 +122,7 @@ QString ExposureReport::drucken(QPagedPaintDevice& device) const {
     if (const QString head = Kopfzeile(st); !head.isEmpty()) doc.blocks.emplace_back(Paragraph{head});
     doc.blocks.emplace_back(Paragraph{result.werte});
     if (!result.abstaende.isEmpty()) doc.blocks.emplace_back(Paragraph{result.abstaende});
-    report::Table standards{columns(texte::kNormSpalten, {0, 1}, lang), {}};
+    report::Table standards{columns(texte::kNormSpalten, {0, 1}, st.units, lang), {}};
     const std::vector<NormZeile> rows = NormZeilen(st);
     for (std::size_t i = 0; i < rows.size(); ++i)
         standards.rows.push_back({.cells = rows[i].zellen, .bold = rows[i].massgebend, .shaded = i == st.slot()});
@@ -137,7 +139,7 @@ QString ExposureReport::drucken(QPagedPaintDevice& device) const {
     doc.blocks.emplace_back(report::Chart{[&st, lang](QChart& chart) {
                                               ExposureChart(chart).zeigen(st.schlimmsteZeile(), st.eingaben.standard,
                                                                           st.eingaben.population, st.gelesen.places,
-                                                                          lang);
+                                                                          st.units, lang);
                                           },
                                           kChartAspect});
 
@@ -145,7 +147,7 @@ QString ExposureReport::drucken(QPagedPaintDevice& device) const {
         doc.blocks.emplace_back(report::Heading{
             qs(texte::kUeberBereich, lang)
                 .arg(qs(StandardName(st.eingaben.standard, lang)), qs(PopulationName(st.eingaben.population, lang)))});
-        report::Table range{columns(texte::kFrequenzSpalten, {5, 6}, lang), {}};
+        report::Table range{columns(texte::kFrequenzSpalten, {5, 6}, st.units, lang), {}};
         for (const RowGroup& group : st.gruppen) range.rows.push_back({.cells = FrequenzZellen(st, group)});
         doc.blocks.emplace_back(std::move(range));
     }

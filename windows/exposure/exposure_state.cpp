@@ -5,6 +5,8 @@
 #include "platform/qt_text.h"
 #include "text/catalog/shape_texts.h"
 #include "text/catalog/tuning_texts.h"
+#include "text/length_texts.h"
+#include "text/loop_field_units.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 
@@ -29,14 +31,15 @@ QString zahl(const Stand& s, double v) { return qs(Signifikant(v, s.sep)); }
 
 }  // namespace
 
-Stand Berechnen(Language lang, std::string sep, const LoopEingaben& loop, const Eingaben& eingaben,
+Stand Berechnen(Language lang, std::string sep, Units units, const LoopEingaben& loop, const Eingaben& eingaben,
                 const tuning::Sheet* sheet) {
     Stand s;
     s.lang = lang;
     s.sep = std::move(sep);
+    s.units = units;
     s.loop = loop;
     s.eingaben = eingaben;
-    s.gelesen = LiesEingaben(eingaben, lang);
+    s.gelesen = LiesEingaben(eingaben, lang, units);
     tuning::SheetOptions options;  // without a tuning range: no capacitor, ground or stray losses
     if (sheet && !sheet->rows.empty()) {
         options = sheet->options;
@@ -59,6 +62,10 @@ Stand Berechnen(Language lang, std::string sep, const LoopEingaben& loop, const 
     return s;
 }
 
+QString MitAbstandEinheit(const Tri& text, Units units, Language lang) {
+    return qs(WithUnit(text.in(lang), LengthQuantity::Distance, units, lang));
+}
+
 const Row* Stand::schlimmsteZeile() const {
     const std::span<const Row> rows = genutzt();
     if (const auto& w = summary.worst[slot()]; w && w->row < rows.size()) return &rows[w->row];
@@ -67,7 +74,7 @@ const Row* Stand::schlimmsteZeile() const {
 
 QString Kopfzeile(const Stand& s) {
     const auto& worst = s.summary.worst[s.slot()];
-    return worst ? qs(GroessterAbstand(*worst, s.lang, s.sep)) : QString();
+    return worst ? qs(GroessterAbstand(*worst, s.lang, s.units, s.sep)) : QString();
 }
 
 QString MittelungZeile(const Stand& s) {
@@ -100,14 +107,16 @@ OrtZellen OrtUrteile(const Stand& s, std::size_t typed) {
         const auto f = row < rows.size() && rows[row].result
                            ? FieldsAt(*rows[row].result, s.gelesen.places[usable].metres)
                            : std::nullopt;
-        QString tip = qs(OrtUrteil(s.gelesen.places[usable], *c, standard, s.eingaben.population, s.lang, s.sep));
+        QString tip =
+            qs(OrtUrteil(s.gelesen.places[usable], *c, standard, s.eingaben.population, s.lang, s.units, s.sep));
         if (f)
-            tip += '\n' +
-                   qs(texte::kTextFelder, s.lang)
-                       .arg(qs(MeterText(s.gelesen.places[usable].metres, s.sep)), zahl(s, (*f)[0]), zahl(s, (*f)[1]),
-                            zahl(s, (*f)[2]))
-                       .trimmed() +
-                   QStringLiteral(", %1 MHz").arg(qs(FormatZahl(rows[row].frequencyMHz, kMhz, s.sep)));
+            tip +=
+                '\n' +
+                qs(texte::kTextFelder, s.lang)
+                    .arg(qs(MeterText(s.gelesen.places[usable].metres, s.units, s.sep)), zahl(s, (*f)[0]),
+                         zahl(s, (*f)[1]), zahl(s, (*f)[2]), qs(UnitCaption(LengthQuantity::Distance, s.units, s.lang)))
+                    .trimmed() +
+                QStringLiteral(", %1 MHz").arg(qs(FormatZahl(rows[row].frequencyMHz, kMhz, s.sep)));
         out.felder << tip;
     }
     return out;
@@ -121,7 +130,8 @@ QStringList OrtSaetze(const Stand& s) {
             const PlaceCheck& c = s.summary.places[p].worst[slot];
             if (!c.hasLimits) continue;
             out << qs(texte::kOrtBei, s.lang)
-                       .arg(qs(OrtUrteil(s.gelesen.places[p], c, standard, s.eingaben.population, s.lang, s.sep)),
+                       .arg(qs(OrtUrteil(s.gelesen.places[p], c, standard, s.eingaben.population, s.lang, s.units,
+                                         s.sep)),
                             qs(FormatZahl(s.summary.places[p].frequencyMHz[slot], kMhz, s.sep)));
         }
     return out;
@@ -135,8 +145,14 @@ EingabenListe EingabenZeilen(const Stand& s) {
         liste.push_back({qs(caption, lang), wert + (unit.empty() ? QString() : ' ' + qs(unit))});
     };
     const FormEintrag& form = FormTexte(LoopLesen(s.loop).form);
-    for (const texte::SchleifenFeld& f : texte::kSchleifenFelder)
-        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption, qs(s.loop.*f.text), f.unit);
+    // The lengths in the units chosen, each with its unit from the units table.
+    const LoopEingaben shown = InputsIn(s.loop, s.units, s.sep);
+    for (const texte::SchleifenFeld& f : texte::kSchleifenFelder) {
+        std::string_view unit = f.unit;
+        for (const LoopLengthField& l : kLoopLengthFields)
+            if (l.text == f.text) unit = UnitCaption(l.quantity, s.units, lang);
+        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption, qs(shown.*f.text), unit);
+    }
     auto& b = out.betrieb;
     const auto mode = ModeIndex(s.eingaben.mode);
     eintrag(b, texte::kBetriebsart, qs(mode ? texte::kModeTexte[*mode] : texte::kEigenerFaktor, lang));
@@ -190,10 +206,12 @@ ErgebnisTexte ErgebnisZeilen(const Stand& s) {
     out.grenzen = qs(texte::kGrenzwerte, lang)
                       .arg(qs(texte::TableTexte(l.table).name, lang), personen, zahl(s, l.limits->H_Apm),
                            zahl(s, l.limits->E_Vpm), qs(texte::MittelungText(l.limits->averaging), lang));
-    out.abstaende = qs(texte::kAbstaende, lang)
-                        .arg(qs(AbstandText(l.safety, lang, s.sep)), qs(texte::ComponentText(l.governing), lang),
-                             qs(AbstandText(l.distances[0], lang, s.sep)), qs(AbstandText(l.distances[1], lang, s.sep)),
-                             qs(AbstandText(l.distances[2], lang, s.sep)));
+    out.abstaende =
+        qs(texte::kAbstaende, lang)
+            .arg(qs(AbstandText(l.safety, lang, s.units, s.sep)), qs(texte::ComponentText(l.governing), lang),
+                 qs(AbstandText(l.distances[0], lang, s.units, s.sep)),
+                 qs(AbstandText(l.distances[1], lang, s.units, s.sep)),
+                 qs(AbstandText(l.distances[2], lang, s.units, s.sep)));
     return out;
 }
 
@@ -224,9 +242,9 @@ std::vector<NormZeile> NormZeilen(const Stand& s) {
             if (l && l->limits) {
                 z.zellen << zahl(s, l->limits->H_Apm) << zahl(s, l->limits->E_Vpm);
                 for (std::size_t c = 0; c < l->distances.size(); ++c)
-                    z.zellen << qs(AbstandZahl(l->distances[c], s.lang, s.sep)) +
+                    z.zellen << qs(AbstandZahl(l->distances[c], s.lang, s.units, s.sep)) +
                                     (l->nearConductor[c] ? qs(texte::kNahZeichen) : QString());
-                z.zellen << qs(AbstandZahl(l->safety, s.lang, s.sep));
+                z.zellen << qs(AbstandZahl(l->safety, s.lang, s.units, s.sep));
                 z.massgebend = 4 + static_cast<int>(l->governing);
             } else {
                 for (int i = 0; i < 5; ++i) z.zellen << kStrich;
@@ -259,7 +277,7 @@ QStringList FrequenzZellen(const Stand& s, const RowGroup& g) {
     const LimitResult& l = r.limits[s.slot()];
     z << zahl(s, r.R_total_ohm) << zahl(s, r.I_rms_A);
     if (l.limits)
-        z << zahl(s, l.limits->H_Apm) << qs(AbstandZahl(l.safety, s.lang, s.sep))
+        z << zahl(s, l.limits->H_Apm) << qs(AbstandZahl(l.safety, s.lang, s.units, s.sep))
           << qs(texte::ComponentText(l.governing), s.lang) + QStringLiteral(", ") +
                  qs(texte::TableTexte(l.table).name, s.lang);
     else

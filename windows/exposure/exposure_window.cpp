@@ -3,6 +3,7 @@
 #include "exposure/exposure_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QChart>
 #include <QChartView>
@@ -74,7 +75,8 @@ ExposureWindow::ExposureWindow(DesignRecord& rec, DesktopServices& dienste, std:
                                std::function<const tuning::Sheet*()> blatt, QWidget& neben, QString settingsFile)
     : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}),
       schleife_(std::move(schleife)),
-      blatt_(std::move(blatt)) {}
+      blatt_(std::move(blatt)),
+      einheiten_(rec.Einheiten) {}
 
 ExposureWindow::~ExposureWindow() = default;
 
@@ -339,9 +341,13 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
     SpaeterRechnen();
 }
 
-KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(felder()); }
+// The settings and design files keep the places' distances in metric texts.
+KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(OrteIn(felder(), einheiten_, Units::Metric, {})); }
 
-void ExposureWindow::EingabenSetzen(const KeyTexts& texte) { felderSetzen(AusSchluesseln(texte, felder())); }
+void ExposureWindow::EingabenSetzen(const KeyTexts& texte) {
+    const exposure::Eingaben metrisch = AusSchluesseln(texte, OrteIn(felder(), einheiten_, Units::Metric, {}));
+    felderSetzen(OrteIn(metrisch, Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
+}
 
 void ExposureWindow::ortNeu() {
     const int z = orte_->rowCount();
@@ -349,7 +355,8 @@ void ExposureWindow::ortNeu() {
         const QSignalBlocker ruhig(orte_);
         orte_->insertRow(z);
         orte_->setItem(z, 0, new QTableWidgetItem(qs(texte::kNeuerOrt, sprache())));
-        orte_->setItem(z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, str(QLocale::system().decimalPoint())))));
+        orte_->setItem(
+            z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, einheiten_, str(QLocale::system().decimalPoint())))));
     }
     orte_->setCurrentCell(z, 0);
     orte_->editItem(orte_->item(z, 0));
@@ -357,6 +364,12 @@ void ExposureWindow::ortNeu() {
 }
 
 void ExposureWindow::applyLanguage(Language lang) {
+    // A change of units carries the typed distances into the new ones.
+    if (rec().Einheiten != einheiten_) {
+        const exposure::Eingaben e = felder();
+        const Units vorher = std::exchange(einheiten_, rec().Einheiten);
+        felderSetzen(OrteIn(e, vorher, einheiten_, str(QLocale::system().decimalPoint())));
+    }
     listenFuellen(lang);
     auto* seiten = findChild<QTabWidget*>(QStringLiteral("tabEingaben"));
     seiten->setTabText(0, qs(texte::kSeiteBetrieb, lang));
@@ -364,13 +377,14 @@ void ExposureWindow::applyLanguage(Language lang) {
     for (std::size_t i = 0; i < stationText_.size(); ++i)
         stationText_[i]->setText(qs(texte::kStationTexte[i], lang) + qs(texte::kDoppelpunkt, lang).trimmed());
     orte_->setHorizontalHeaderLabels([&] {
-        QStringList k{qs(texte::kOrtName, lang), qs(texte::kOrtMeter, lang)};
+        QStringList k{qs(texte::kOrtName, lang), MitAbstandEinheit(texte::kOrtMeter, einheiten_, lang)};
         for (Standard st : kStandards) k << qs(StandardName(st, lang));
         return k;
     }());
     normen_->setHorizontalHeaderLabels([&] {
         QStringList k;  // the unit below the name: narrower columns
-        for (const Tri& t : texte::kNormSpalten) k << qs(t, lang).replace(QStringLiteral(" ("), QStringLiteral("\n("));
+        for (const Tri& t : texte::kNormSpalten)
+            k << MitAbstandEinheit(t, einheiten_, lang).replace(QStringLiteral(" ("), QStringLiteral("\n("));
         return k;
     }());
     Rechnen();
@@ -379,7 +393,8 @@ void ExposureWindow::applyLanguage(Language lang) {
 void ExposureWindow::compute() {
     const Language lang = sprache();
     modell_.setStand(nullptr);
-    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
+    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), einheiten_, schleife_(), felder(),
+                       blatt_ ? blatt_() : nullptr);
     // ICNIRP 2020 always has ICNIRP 2010's levels beside it, FCC none: only ICNIRP 1998 asks.
     mit2010_->setEnabled(stand_.eingaben.standard == Standard::Icnirp1998);
     grundFaktor_->setText(qs(stand_.gelesen.factorReason));
@@ -395,14 +410,14 @@ void ExposureWindow::compute() {
     hinweise_->setText(hinweise.join(QLatin1Char('\n')));
     normTabelle();
     diagramm_->zeigen(stand_.schlimmsteZeile(), stand_.eingaben.standard, stand_.eingaben.population,
-                      stand_.gelesen.places, lang);
+                      stand_.gelesen.places, einheiten_, lang);
     modell_.setStand(&stand_);
     // The table over the frequencies only while the tuning range has some.
     findChild<QWidget*>(QStringLiteral("wdgBereich"))->setVisible(stand_.hatBereich);
     bereich_->setText(qs(texte::kUeberBereich, lang)
                           .arg(qs(StandardName(stand_.eingaben.standard, lang)),
                                qs(PopulationName(stand_.eingaben.population, lang))));
-    modellText_->setText(qs(texte::kModell, lang));
+    modellText_->setText(qs(ModellText(lang, einheiten_)));
     findChild<QPushButton*>(QStringLiteral("cmdDrucken"))->setEnabled(stand_.ergebnis() != nullptr);
 }
 
@@ -452,7 +467,8 @@ KeptTexts ExposureWindow::keptTexts() const {
 }
 
 void ExposureWindow::restoreKept(const KeptTexts& texte) {
-    felderSetzen(AusSchluesseln(KeyTexts(texte.begin(), texte.end())));
+    felderSetzen(OrteIn(AusSchluesseln(KeyTexts(texte.begin(), texte.end())), Units::Metric, einheiten_,
+                        str(QLocale::system().decimalPoint())));
 }
 
 // ---------------------------------------------------------------- report

@@ -11,10 +11,11 @@ namespace ringfeld::finder {
 
 FinderModel::FinderModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FinderModel::setErgebnis(Ergebnis ergebnis, Language lang) {
+void FinderModel::setErgebnis(Ergebnis ergebnis, Language lang, Units units) {
     beginResetModel();
     ergebnis_ = std::move(ergebnis);
     lang_ = lang;
+    units_ = units;
     endResetModel();
 }
 
@@ -32,8 +33,8 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
     const Entwurf& e = ergebnis_.designs[static_cast<std::size_t>(index.row())];
     const bool name = s.art == SpaltenArt::Form || s.art == SpaltenArt::Material;
     switch (role) {
-        case Qt::DisplayRole: return qs(ZellenText(s, e, lang_, str(QLocale::system().decimalPoint())));
-        case Qt::UserRole: return name ? QVariant(qs(ZellenText(s, e, lang_, "."))) : QVariant(s.wert(e));
+        case Qt::DisplayRole: return qs(ZellenText(s, e, lang_, units_, str(QLocale::system().decimalPoint())));
+        case Qt::UserRole: return name ? QVariant(qs(ZellenText(s, e, lang_, units_, "."))) : QVariant(s.wert(e));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(name ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         default: return {};
@@ -42,11 +43,13 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
 
 QVariant FinderModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-    const texte::SpaltenText& t = kFinderSpalten[static_cast<std::size_t>(section)].text;
+    const FinderSpalte& s = kFinderSpalten[static_cast<std::size_t>(section)];
+    const texte::SpaltenText& t = s.text;
     // The text table's short heading over its unit keeps the key columns in sight on a
     // small screen; the tooltip gives the full heading and what the column holds.
-    if (role == Qt::DisplayRole) return qs(t.shortHeading, lang_) + (t.unit.empty() ? QString() : "\n" + qs(t.unit));
-    if (role == Qt::ToolTipRole) return qs(t.heading, lang_) + '\n' + qs(t.tooltip, lang_);
+    const std::string_view unit = SpaltenEinheit(s, units_, lang_);
+    if (role == Qt::DisplayRole) return qs(t.shortHeading, lang_) + (unit.empty() ? QString() : "\n" + qs(unit));
+    if (role == Qt::ToolTipRole) return qs(SpaltenKopf(s, units_, lang_)) + '\n' + qs(t.tooltip, lang_);
     return {};
 }
 

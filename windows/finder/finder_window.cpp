@@ -20,10 +20,12 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 #include "export/field_keys.h"
 #include "export/finder_export.h"
 #include "finder/finder_message.h"
+#include "forms/unit_labels.h"
 #include "platform/file_proposal.h"
 #include "platform/qt_text.h"
 #include "platform/saved_file.h"
@@ -106,7 +108,9 @@ struct FinderWindow::Lauf {
 
 FinderWindow::FinderWindow(DesignRecord& rec, DesktopServices& dienste, FinderAnschluss anschluss, QWidget& neben,
                            QString settingsFile)
-    : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}), anschluss_(std::move(anschluss)) {}
+    : ToolWindow(kFenster, {rec, dienste, neben, std::move(settingsFile)}),
+      anschluss_(std::move(anschluss)),
+      einheiten_(rec.Einheiten) {}
 
 // A running search is stopped and joined with its member, before the rest goes.
 FinderWindow::~FinderWindow() = default;
@@ -250,12 +254,19 @@ void FinderWindow::connectInputs() {
 }
 
 void FinderWindow::applyLanguage(Language lang) {
+    // A change of units carries the typed lengths into the new ones.
+    if (rec().Einheiten != einheiten_) {
+        const FeldTexte t = felder();
+        const Units vorher = std::exchange(einheiten_, rec().Einheiten);
+        felderSetzen(LaengenIn(t, vorher, einheiten_, str(QLocale::system().decimalPoint())));
+    }
+    EinheitenBeschriften(*this, einheiten_, lang);
     for (std::size_t k = 0; k < formen_.size(); ++k) formen_[k]->setText(qs(kFormListe[k].text.in(lang)));
     for (std::size_t k = 0; k < materialien_.size(); ++k) materialien_[k]->setText(qs(kMaterialListe[k].text.in(lang)));
     fortschritt_->setFormat(qs(texte::kSucht.in(lang)));
     rangfolge_->setText(qs(texte::kRangfolge.in(lang)) + ' ' + qs(texte::kFussnote.in(lang)) + '.');
     // The table's texts and the counts follow the language; the numbers stay.
-    modell_.setErgebnis(modell_.ergebnis(), lang);
+    modell_.setErgebnis(modell_.ergebnis(), lang, einheiten_);
     zaehlungZeigen();
 }
 
@@ -302,10 +313,14 @@ void FinderWindow::felderSetzen(const FeldTexte& t) {
                                     materialien.end());
 }
 
-std::map<std::string, std::string> FinderWindow::Eingaben() const { return AlsSchluessel(felder()); }
+// The settings and design files keep the lengths in metric texts.
+std::map<std::string, std::string> FinderWindow::Eingaben() const {
+    return AlsSchluessel(LaengenIn(felder(), einheiten_, Units::Metric, "."));
+}
 
 void FinderWindow::EingabenSetzen(const std::map<std::string, std::string>& werte) {
-    felderSetzen(AusSchluesseln(werte, felder()));
+    const FeldTexte metrisch = AusSchluesseln(werte, LaengenIn(felder(), einheiten_, Units::Metric, "."));
+    felderSetzen(LaengenIn(metrisch, Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
 }
 
 void FinderWindow::arrange(bool schmal) {
@@ -324,8 +339,9 @@ void FinderWindow::arrange(bool schmal) {
 void FinderWindow::compute() {
     lauf_.reset();  // a search still running is stopped, its result dropped
     const Language lang = sprache();
-    const FeldTexte texte = felder();
-    const FinderGelesen gelesen = LiesFinder(texte, lang);
+    const FeldTexte texte = LaengenIn(felder(), einheiten_, Units::Metric, ".");
+    FinderGelesen gelesen = LiesFinder(texte, lang);
+    if (gelesen.options) gelesen.options->einheiten = einheiten_;
     for (std::size_t i = 0; i < kFeldAnzahl; ++i) {
         const QString grund = qs(gelesen.reasons[i]);
         // A short reason on one line; a long one wraps at kBreiteGrund.
@@ -341,7 +357,7 @@ void FinderWindow::compute() {
         fortschritt_->setVisible(false);
         abbrechen_->setVisible(false);
         gesucht_.reset();
-        modell_.setErgebnis({}, lang);
+        modell_.setErgebnis({}, lang, einheiten_);
         zaehlungZeigen();
         return;
     }
@@ -381,7 +397,7 @@ void FinderWindow::fertig(unsigned nummer, Ergebnis ergebnis) {
     anzeige_.stop();
     fortschritt_->setVisible(false);
     abbrechen_->setVisible(false);
-    modell_.setErgebnis(std::move(ergebnis), sprache());
+    modell_.setErgebnis(std::move(ergebnis), sprache(), einheiten_);
     zaehlungZeigen();
 }
 
@@ -488,7 +504,7 @@ void FinderWindow::restoreKept(const KeptTexts& werte) {
         if (!werte.contains(std::string(kFeldSchluessel[i])) && texte_[i] && i != at(Feld::Conductors) &&
             i != at(Feld::Turns))
             t[i] = str(qs(t[i]).replace(QLatin1Char('.'), QLocale::system().decimalPoint()));
-    felderSetzen(AusSchluesseln(werte, t));
+    felderSetzen(LaengenIn(AusSchluesseln(werte, t), Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
 }
 
 // ---------------------------------------------------------------- exports

@@ -16,6 +16,10 @@ void EinheitenBeschriften(QWidget& window, Units units, Language lang) {
         if (row.window == name)
             if (auto* label = findeIn<QLabel>(&window, row.name))
                 label->setText(qs(UnitCaption(row.quantity, units, lang)));
+    for (const UnitLabel& row : kUnitCaptions)
+        if (row.window == name)
+            if (auto* label = findeIn<QLabel>(&window, row.name))
+                label->setText(qs(WithUnit(str(label->text()), row.quantity, units, lang)));
 }
 
 }  // namespace ringfeld

@@ -14,6 +14,7 @@
 #include "presentation/sheet_columns.h"
 #include "presentation/tuning_display.h"
 #include "presentation/tuning_row_texts.h"
+#include "text/length_texts.h"
 #include "tuning/tuning_chart.h"
 #include "tuning/tuning_model.h"
 #include "tuning/tuning_summary.h"
@@ -98,9 +99,10 @@ QString TuningReport::drucken(QPagedPaintDevice& device) const {
 
     report::Document doc{lang, inhalt_.datum, {}};
     doc.blocks.emplace_back(report::Heading{qs(texte::kBerichtTitel.in(lang)), true});
-    doc.blocks.emplace_back(
-        Paragraph{qs(texte::kSchleifeVorsatz.in(lang)) + SchleifenText(sheet, lang), Paragraph::Style::Strong});
+    doc.blocks.emplace_back(Paragraph{qs(texte::kSchleifeVorsatz.in(lang)) + SchleifenText(sheet, lang, inhalt_.units),
+                                      Paragraph::Style::Strong});
     doc.blocks.emplace_back(Paragraph{report::DateLocale(lang).toString(inhalt_.datum, QLocale::LongFormat)});
+    doc.blocks.emplace_back(Paragraph{qs(UnitsLine(inhalt_.units, lang))});
 
     doc.blocks.emplace_back(heading(texte::kBerichtEingaben));
     report::KeyValues inputs;

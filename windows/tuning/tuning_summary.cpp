@@ -16,8 +16,8 @@ QStringList Zusammenfassung(const Sheet& sheet, Language lang) {
 
 QString MessErgebnis(const Sheet& sheet, Language lang) { return qs(MessErgebnisText(sheet, lang, Dezimaltrenner())); }
 
-QString SchleifenText(const Sheet& sheet, Language lang) {
-    return qs(SchleifenZeile(sheet.loop, lang, Dezimaltrenner()));
+QString SchleifenText(const Sheet& sheet, Language lang, Units units) {
+    return qs(SchleifenZeile(sheet.loop, lang, Dezimaltrenner(), units));
 }
 
 }  // namespace ringfeld::tuning

@@ -305,8 +305,9 @@ void TuningWindow::compute() {
     for (int r = 0; r < modell_.rowCount(); ++r)
         if (modell_.verworfen(r)) tabelle_->setSpan(r, 1, 1, modell_.columnCount() - 1);
     diagramm_->zeigen(modell_.sheet(), lang);
-    schleifenZeile_->setText(
-        gelesen.options ? qs(texte::kSchleifeVorsatz.in(lang)) + SchleifenText(modell_.sheet(), lang) : QString());
+    schleifenZeile_->setText(gelesen.options ? qs(texte::kSchleifeVorsatz.in(lang)) +
+                                                   SchleifenText(modell_.sheet(), lang, rec().Einheiten)
+                                             : QString());
     zusammenfassung_->setText(gelesen.options ? Zusammenfassung(modell_.sheet(), lang).join(QStringLiteral("  ·  "))
                                               : qs(texte::kEingabenPruefen.in(lang)));
     messErgebnis_->setText(gelesen.options ? MessErgebnis(modell_.sheet(), lang) : QString());
@@ -350,9 +351,10 @@ BerichtInhalt TuningWindow::berichtInhalt() const {
     inhalt.sheet = &modell_.sheet();
     inhalt.lang = sprache();
     inhalt.datum = QDateTime::currentDateTime();
+    inhalt.units = rec().Einheiten;
     // The loop's fields as the sheet was computed from them, then the window's own.
-    inhalt.eingaben =
-        BerichtEingaben(schleifenTexte_, Felder(), BandEintrag() > 0 ? str(band_->currentText()) : "", inhalt.lang);
+    inhalt.eingaben = BerichtEingaben(schleifenTexte_, Felder(), BandEintrag() > 0 ? str(band_->currentText()) : "",
+                                      inhalt.lang, rec().Einheiten);
     return inhalt;
 }
 

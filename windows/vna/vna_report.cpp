@@ -9,6 +9,7 @@
 #include "platform/report.h"
 #include "presentation/tuning_display.h"
 #include "text/catalog/vna_texts.h"
+#include "text/length_texts.h"
 #include "text/number_format.h"
 #include "vna_window/smith_chart.h"
 #include "vna_window/vna_chart.h"
@@ -43,7 +44,8 @@ QString BerichtDrucken(const VnaStand& st, const QDateTime& datum, QPagedPaintDe
         doc.blocks.emplace_back(Paragraph{qs(texte::kGespeicherteMessung, lang).arg(name)});
     }
     doc.blocks.emplace_back(
-        Paragraph{qs(texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(st.loop, lang, st.sep)))});
+        Paragraph{qs(texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(st.loop, lang, st.sep, st.units)))});
+    doc.blocks.emplace_back(Paragraph{qs(UnitsLine(st.units, lang))});
 
     if (!st.messung) return report::Print(doc, device);
     const LoopMeasurement& m = *st.messung;

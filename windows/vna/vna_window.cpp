@@ -252,6 +252,7 @@ void VnaWindow::compute() {
     const Language lang = sprache();
     stand_.lang = lang;
     stand_.sep = str(QLocale::system().decimalPoint());
+    stand_.units = rec().Einheiten;
     stand_.loop = LoopLesen(anschluss_.schleife());
     stand_.messung.reset();
     if (fit_) {
@@ -286,7 +287,8 @@ void VnaWindow::compute() {
         ergebnis_->setItem(static_cast<int>(i), 0, new QTableWidgetItem(qs(zeilen[i].caption)));
         ergebnis_->setItem(static_cast<int>(i), 1, wert);
     }
-    QString loop = qs(texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(stand_.loop, lang, stand_.sep)));
+    QString loop =
+        qs(texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(stand_.loop, lang, stand_.sep, stand_.units)));
     if (stand_.messung)
         if (const std::string refusal = LoopRefusal(*stand_.messung, stand_.loop, lang); !refusal.empty())
             loop += '\n' + qs(texte::kTextOhneLoop, lang).arg(qs(refusal));

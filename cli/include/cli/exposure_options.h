@@ -15,6 +15,7 @@
 #include "core/exposure_summary.h"
 #include "core/tuning_sheet.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::cli {
 
@@ -33,14 +34,16 @@ struct ExposureParse {
     QString usageError;                      // one line naming the option, when one is not
 };
 
-// A place as --distance gives it: "M" or "NAME=M" (the name up to the last "=", blanks
-// around it dropped), M within the search's range; none when it is not.
-std::optional<exposure::NamedDistance> ReadPlace(const QString& text);
+// A place as --distance gives it: "D" or "NAME=D" (the name up to the last "=", blanks
+// around it dropped), D a length in `units` (metres, or feet and inches) within the
+// search's range; none when it is not.
+std::optional<exposure::NamedDistance> ReadPlace(const QString& text, Units units);
 
 // Reads --exposure and its options; --tx-share sets both shares, --share-6min and
 // --share-30min each one (after it); they without --exposure, and --current-source
-// measured without a sheet's measured bandwidth (`sheet`), are usage errors.
-ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang,
+// measured without a sheet's measured bandwidth (`sheet`), are usage errors. The
+// distances are read in `units`.
+ExposureParse ParseExposureOptions(const QCommandLineParser& parser, Language lang, Units units,
                                    const std::optional<tuning::SheetOptions>& sheet);
 
 }  // namespace ringfeld::cli

@@ -18,6 +18,7 @@ struct FindOptions {
     finder::FeldTexte texte;  // the search's inputs as the options gave them
     finder::FinderOptionen options;
     int top = 20;
+    Units einheiten = Units::Metric;  // the text table's lengths; `texte` are metric whatever was typed
 };
 
 struct FindParse {
@@ -30,7 +31,7 @@ struct FindParse {
 // finder's inputs, read by the finder's own rules (plain numbers within their ranges,
 // lists separated by commas). The search's options without --find, and --find with an
 // option it does not go with (the loop's own fields, --frequency, --sweep, --tuning,
-// --measured), are usage errors.
-FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang);
+// --measured), are usage errors. --sizes and --conductors are read in `units`.
+FindParse ParseFindOptions(const QCommandLineParser& parser, Language lang, Units units);
 
 }  // namespace ringfeld::cli

@@ -8,11 +8,13 @@
 // write it.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "finder/finder_search.h"
 #include "text/catalog/finder_texts.h"
+#include "text/length_units.h"
 #include "text/number_format.h"
 
 namespace ringfeld::finder {
@@ -29,8 +31,9 @@ enum class SpaltenArt {
 struct FinderSpalte {
     const texte::SpaltenText& text;
     SpaltenArt art;
-    double (*wert)(const Entwurf&);  // the number; for shape and material their place in the lists
-    int decimals;                    // of a computed number, in the text table and the window
+    double (*wert)(const Entwurf&);          // the number; for shape and material their place in the lists
+    int decimals;                            // of a computed number, in the text table and the window
+    std::optional<LengthQuantity> length{};  // a length: shown in the units chosen, headed with its unit
 };
 
 namespace finder_spalten {
@@ -55,12 +58,12 @@ inline constexpr std::array<FinderSpalte, texte::kSpalten.size()> kFinderSpalten
         {t[0], A::Ganz, ganz<&E::rank>, 0},
         {t[1], A::Form, form, 0},
         {t[2], A::Material, material, 0},
-        {t[3], A::Kurz, zahl<&E::conductorMm>, 0},
+        {t[3], A::Kurz, zahl<&E::conductorMm>, 0, LengthQuantity::Conductor},
         {t[4], A::Ganz, ganz<&E::turns>, 0},
-        {t[5], A::Kurz, zahl<&E::sizeM>, 0},
+        {t[5], A::Kurz, zahl<&E::sizeM>, 0, LengthQuantity::LoopSize},
         {t[6], A::Rand, ganz<&E::searchEdge>, 0},
-        {t[7], A::Kurz, zahl<&E::lengthMm>, 0},
-        {t[8], A::Zahl, zahl<&E::conductorLengthM>, 3},
+        {t[7], A::Kurz, zahl<&E::lengthMm>, 0, LengthQuantity::Conductor},
+        {t[8], A::Zahl, zahl<&E::conductorLengthM>, 3, LengthQuantity::LoopSize},
         {t[9], A::Zahl, zahl<&E::efficiencyFromPercent>, 2},
         {t[10], A::Zahl, zahl<&E::efficiencyToPercent>, 2},
         {t[11], A::Zahl, zahl<&E::efficiencyWorstPercent>, 2},
@@ -78,7 +81,13 @@ inline constexpr std::array<FinderSpalte, texte::kSpalten.size()> kFinderSpalten
 }();
 
 // A design's cell as the text table and the window write it: the list text of the
-// shape or material in `lang`, a number with the decimal separator `sep`.
-std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, std::string_view sep);
+// shape or material in `lang`, a number with the decimal separator `sep`, a length in
+// `units` (in feet and inches with the units table's decimals).
+std::string ZellenText(const FinderSpalte& spalte, const Entwurf& e, Language lang, Units units, std::string_view sep);
+
+// A column's unit in `units` and `lang` (the units table's for a length), and its full
+// heading with that unit.
+std::string_view SpaltenEinheit(const FinderSpalte& spalte, Units units, Language lang);
+std::string SpaltenKopf(const FinderSpalte& spalte, Units units, Language lang);
 
 }  // namespace ringfeld::finder

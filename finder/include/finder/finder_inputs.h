@@ -15,6 +15,7 @@
 
 #include "finder/finder_search.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::finder {
 
@@ -71,7 +72,14 @@ struct FinderGelesen {
     std::array<std::string, kFeldAnzahl> reasons;  // empty where the field is fine
 };
 
-// Reads the fields; the reasons in `lang`, the candidates' list texts too.
+// The length fields typed in `from` (the sizes in the loop's unit, the conductors'
+// list in the conductor's) carried to `to`: to metric as exact texts for the search,
+// the settings and design files, else as the window shows them. In feet and inches
+// the conductors' list is separated by commas or semicolons alone ("7/8, 1 1/8"); a
+// text that is not a length stays as typed, for LiesFinder's reason.
+FeldTexte LaengenIn(FeldTexte texte, Units from, Units to, std::string_view sep);
+
+// Reads the fields (metric texts); the reasons in `lang`, the candidates' list texts too.
 FinderGelesen LiesFinder(const FeldTexte& texte, Language lang);
 
 // The shapes and materials as keys ("circle", "Cu", "brass"); a list text of any

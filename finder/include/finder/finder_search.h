@@ -22,6 +22,7 @@
 #include "core/materials.h"
 #include "core/tuning_sheet.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::finder {
@@ -58,6 +59,7 @@ struct FinderOptionen {
     double maxWavelengths = 0.25;
     // The language of the shape and material list texts in a candidate's fields.
     Language listenSprache = kStandardSprache;
+    Units einheiten = Units::Metric;  // the lengths in the search's notes and reasons
 };
 
 // The sizes of the search and their number; none beyond kMaxKandidaten.

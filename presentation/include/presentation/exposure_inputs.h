@@ -17,10 +17,12 @@
 #include "core/station.h"
 #include "text/catalog/exposure_texts.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::exposure {
 
-// A named place as typed: its name and its distance from the loop's centre in m.
+// A named place as typed: its name and its distance from the loop's centre, in the
+// units the window shows (metric in the settings and design files).
 struct OrtEingabe {
     std::string name, metres;
     bool operator==(const OrtEingabe&) const = default;
@@ -72,24 +74,33 @@ struct GeleseneEingaben {
     std::vector<std::string> placeReasons;                  // by place as typed; empty where fine
 };
 // The mode factor and the shares (per cent) as plain numbers within their ranges, and
-// the places whose distance is a plain number within the search's range.
-GeleseneEingaben LiesEingaben(const Eingaben& eingaben, Language lang);
+// the places whose distance is a length in `units` (LengthFromText) within the search's range.
+GeleseneEingaben LiesEingaben(const Eingaben& eingaben, Language lang, Units units);
 
-// A place as --distance and the settings give it: "M" or "NAME=M" (the name up to the
-// last "=", blanks around it dropped), M a plain number within the search's range.
-std::optional<NamedDistance> LiesOrt(std::string_view text);
+// The places' distances carried from one unit system to another (LengthTextIn; to
+// metric as MetricText, for the settings and design files).
+Eingaben OrteIn(Eingaben eingaben, Units from, Units to, std::string_view sep);
+
+// A place as --distance and the settings give it: "D" or "NAME=D" (the name up to the
+// last "=", blanks around it dropped), D a length in `units` within the search's range.
+std::optional<NamedDistance> LiesOrt(std::string_view text, Units units);
 
 // The index of a mode's key in kModeFactors; none for the own factor or an unknown key.
 std::optional<std::size_t> ModeIndex(std::string_view key);
 
+// The model's limits and how distances are rounded, in `units`.
+std::string ModellText(Language lang, Units units);
+
 // Numbers as the window and the text output show them, with `sep` as the decimal separator.
 std::string Signifikant(double value, std::string_view sep, int digits = 4);
-std::string MeterText(double metres, std::string_view sep);  // "2.58", to the nearest cm
-// A distance found, rounded outwards to the centimetre (RoundOutwardsToCm): "2.58 m", or
-// "< 1 cm" / "> 10 km" at the ends of the search.
-std::string AbstandText(const Distance& distance, Language lang, std::string_view sep);
-// A distance in a column headed in m: the number, or "< 1 cm" / "> 10 km".
-std::string AbstandZahl(const Distance& distance, Language lang, std::string_view sep);
+// A distance in `units`: "2.58" (m, to the nearest cm) or "8.5" (ft, to a tenth).
+std::string MeterText(double metres, Units units, std::string_view sep);
+// A distance found, rounded outwards to the unit's last digit (the centimetre,
+// RoundOutwardsToCm, or a tenth of a foot): "2.58 m", "8.5 ft", or "< 1 cm" / "> 10 km"
+// at the ends of the search.
+std::string AbstandText(const Distance& distance, Language lang, Units units, std::string_view sep);
+// A distance in a column headed with its unit: the number, or "< 1 cm" / "> 10 km".
+std::string AbstandZahl(const Distance& distance, Language lang, Units units, std::string_view sep);
 // The flags' texts, joined by "; ".
 std::string FlagsText(unsigned flags, Language lang);
 
@@ -98,14 +109,14 @@ std::string FlagsText(unsigned flags, Language lang);
 std::string ProzentText(double percent, std::string_view sep);
 // A place as shown with its distance, said once: "balcony (5.00 m)", or "place at
 // 5.00 m" without a name.
-std::string OrtMitAbstand(const NamedDistance& place, Language lang, std::string_view sep);
+std::string OrtMitAbstand(const NamedDistance& place, Language lang, Units units, std::string_view sep);
 // A place against one standard and population: "balcony (5.00 m): ICNIRP 1998, general
 // public at 87.3 % of its limit (H axis), limit kept", and the model's warning within 3
 // loop radii; no verdict where no table holds (an empty text).
 std::string OrtUrteil(const NamedDistance& place, const PlaceCheck& check, Standard standard, Population population,
-                      Language lang, std::string_view sep);
+                      Language lang, Units units, std::string_view sep);
 // "Largest safety distance 5.08 m at 7.1 MHz (H axis, ICNIRP 1998)".
-std::string GroessterAbstand(const WorstCase& worst, Language lang, std::string_view sep);
+std::string GroessterAbstand(const WorstCase& worst, Language lang, Units units, std::string_view sep);
 // "ICNIRP 2010 (nerve stimulation, 3 kHz to 10 MHz, at PEP) checked with ICNIRP 1998 as
 // well" where `settings` asks for it and the standard is ICNIRP 1998; else empty.
 std::string Icnirp2010Satz(Standard standard, const Settings& settings, Language lang);

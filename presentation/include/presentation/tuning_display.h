@@ -11,6 +11,7 @@
 
 #include "core/tuning_sheet.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::tuning {
 
@@ -26,7 +27,7 @@ std::string KurzeZahl(double value, int decimals, std::string_view sep);
 
 // The loop the sheet computes and its power, in words: "circle of 2.25 m diameter,
 // conductor 12 mm Cu, 1 turn, transmitter power 100 W" (the coil's length for several turns).
-std::string SchleifenZeile(const LoopZahlen& loop, Language lang, std::string_view sep);
+std::string SchleifenZeile(const LoopZahlen& loop, Language lang, std::string_view sep, Units units);
 
 // The summary's items, each one label with its value: the rows (valid, without a
 // capacitor, refused; that the last row is TO off the step), the capacitance span,

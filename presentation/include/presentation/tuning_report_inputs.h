@@ -12,6 +12,7 @@
 
 #include "presentation/tuning_inputs.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::tuning {
@@ -26,8 +27,9 @@ struct EingabeGruppe {
     std::vector<EingabeZeile> zeilen;
 };
 
-// The main window's loop, then the window's three groups; `band` the band chosen, empty for none.
+// The main window's loop (metric texts) with its lengths in `units`, then the window's
+// three groups; `band` the band chosen, empty for none.
 std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& loop, const FieldTexts& felder, std::string_view band,
-                                           Language lang);
+                                           Language lang, Units units);
 
 }  // namespace ringfeld::tuning

@@ -33,6 +33,21 @@ std::string ExactText(double value);
 std::string LengthTextIn(std::string_view text, LengthQuantity quantity, Units from, Units to,
                          std::string_view decimalSeparator);
 
+// A field's text as the settings and design files keep it: metric (ExactText) when it
+// is wholly a length in `from`, else as it is; a metric text is kept as typed.
+std::string MetricText(std::string_view text, LengthQuantity quantity, Units from);
+
+// A length in the calculation's units as shown in `units`, rounded away from zero to
+// the table's decimals: a safety distance is never shown nearer than it is.
+std::string LengthTextOutwards(double engineValue, LengthQuantity quantity, Units units,
+                               std::string_view decimalSeparator);
+
+// A catalogue text whose "%1" stands for a unit ("Size (%1)"), with the unit's caption.
+std::string WithUnit(std::string_view text, LengthQuantity quantity, Units units, Language lang);
+
+// The line a report states its units in: "Lengths in ft, in".
+std::string UnitsLine(Units units, Language lang);
+
 // The unit's caption beside a field.
 constexpr std::string_view UnitCaption(LengthQuantity quantity, Units units, Language lang) {
     return UnitOf(quantity, units).caption.in(lang == Language::None ? kStandardSprache : lang);

@@ -138,7 +138,7 @@ constexpr const LengthUnit& UnitOf(LengthQuantity quantity, Units units) {
 
 // A captioned label beside a length field or result, by window and objectName.
 struct UnitLabel {
-    std::string_view window;  // "frmMain", "frmAnkopplung"
+    std::string_view window;  // "frmMain", "frmAnkopplung", "frmFinder"
     std::string_view name;
     LengthQuantity quantity;
 };
@@ -149,6 +149,15 @@ inline constexpr std::array<UnitLabel, 6> kUnitLabels{{
     {"frmMain", "Label37", LengthQuantity::Conductor},
     {"frmAnkopplung", "Label6", LengthQuantity::Coupling},
     {"frmAnkopplung", "Label7", LengthQuantity::Coupling},
+}};
+
+// A caption that names a length's unit where it says "%1" ("Size from (%1):"), by
+// window and objectName: the caption table's text, with the unit of the units chosen.
+inline constexpr std::array<UnitLabel, 4> kUnitCaptions{{
+    {"frmFinder", "lblGroesseVon", LengthQuantity::LoopSize},
+    {"frmFinder", "lblGroesseBis", LengthQuantity::LoopSize},
+    {"frmFinder", "lblGroesseSchritt", LengthQuantity::LoopSize},
+    {"frmFinder", "lblLeiter", LengthQuantity::Conductor},
 }};
 
 }  // namespace ringfeld

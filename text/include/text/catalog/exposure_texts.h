@@ -10,6 +10,7 @@
 #include "core/exposure.h"
 #include "core/station.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::exposure::texte {
@@ -174,18 +175,21 @@ inline constexpr Tri kModell{
     "Theory, 3. Aufl., Gl. 5-18 und 5-19), im freien Raum, ohne Boden, Wände und Metall in der Nähe, mit "
     "dem Effektivstrom I = √(P mittel / R gesamt) des Abstimmbereichs. Es gilt, solange der Umfang klein "
     "gegen die Wellenlänge ist, und erst ab etwa 3 Loop-Radien vom Mittelpunkt; ein Abstand darunter ist "
-    "markiert. Jeder Abstand ist auf 1 cm nach außen gerundet.",
+    "markiert. Jeder Abstand ist %1 nach außen gerundet.",
     "Modèle : la boucle comme petit dipôle magnétique, champ proche et lointain ensemble (C. A. Balanis, "
     "Antenna Theory, 3e éd., éq. 5-18 et 5-19), en espace libre, sans sol, murs ni métal à proximité, avec "
     "le courant efficace I = √(P moyenne / R totale) de la plage d'accord. Il vaut tant que le périmètre "
     "est petit devant la longueur d'onde, et seulement à partir d'environ 3 rayons de la boucle depuis son "
-    "centre ; une distance en deçà est signalée. Chaque distance est arrondie au centimètre vers "
+    "centre ; une distance en deçà est signalée. Chaque distance est arrondie %1 vers "
     "l'extérieur.",
     "Model: the loop as a small magnetic dipole, near and far field together (C. A. Balanis, Antenna "
     "Theory, 3rd ed., eqs. 5-18 and 5-19), in free space, without ground, walls or metal nearby, with the "
     "RMS current I = √(P avg / R total) of the tuning range. It holds while the circumference is small "
     "against the wavelength, and only from about 3 loop radii from the centre on; a distance inside that "
-    "is marked. Every distance is rounded outwards to 1 cm."};
+    "is marked. Every distance is rounded outwards %1."};
+// kModell's %1: the step every distance is rounded outwards to, in each unit system.
+inline constexpr PerSystem<Tri> kRundung{Tri{"auf 1 cm", "au centimètre", "to 1 cm"},
+                                         Tri{"auf 0,1 ft", "au dixième de pied", "to 0.1 ft"}};
 // %1 the capacitor's peak voltage in V at the full power.
 inline constexpr Tri kKondensator{
     "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker als das E-Feld des Dipols angibt: "
@@ -234,8 +238,8 @@ inline constexpr Tri kKeineGrenzwerte{"%1, %2: keine Grenzwerte bei dieser Frequ
                                       "%1, %2: no limits at this frequency"};
 inline constexpr Tri kFaktorGrund{"Zahl von 0 bis 1", "nombre de 0 à 1", "a number from 0 to 1"};
 inline constexpr Tri kAnteilGrund{"Zahl von 0 bis 100", "nombre de 0 à 100", "a number from 0 to 100"};
-inline constexpr Tri kOrtGrund{"Abstand: Zahl von 0,01 bis 10000 m", "distance : nombre de 0,01 à 10000 m",
-                               "distance: a number from 0.01 to 10000 m"};
+inline constexpr Tri kOrtGrund{"Abstand: Zahl von %1 bis %2 %3", "distance : nombre de %1 à %2 %3",
+                               "distance: a number from %1 to %2 %3"};
 inline constexpr Tri kEingabenPruefen{"Bitte die rot markierten Eingaben prüfen.",
                                       "Veuillez vérifier les entrées signalées en rouge.",
                                       "Please check the inputs marked in red."};
@@ -251,10 +255,10 @@ inline constexpr std::array<Tri, 8> kNormSpalten{{
     {"Personen", "Personnes", "Population"},
     {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
     {"E Grenze (V/m)", "E limite (V/m)", "E limit (V/m)"},
-    {"H Achse (m)", "H axe (m)", "H axis (m)"},
-    {"H Ebene (m)", "H plan (m)", "H plane (m)"},
-    {"E Ebene (m)", "E plan (m)", "E plane (m)"},
-    {"Abstand (m)", "Distance (m)", "Distance (m)"},
+    {"H Achse (%1)", "H axe (%1)", "H axis (%1)"},
+    {"H Ebene (%1)", "H plan (%1)", "H plane (%1)"},
+    {"E Ebene (%1)", "E plan (%1)", "E plane (%1)"},
+    {"Abstand (%1)", "Distance (%1)", "Distance (%1)"},
 }};
 // The table over the tuning range's frequencies.
 inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
@@ -262,14 +266,14 @@ inline constexpr std::array<Tri, 7> kFrequenzSpalten{{
     {"R gesamt (Ω)", "R totale (Ω)", "R total (Ω)"},
     {"I eff (A)", "I eff (A)", "I rms (A)"},
     {"H Grenze (A/m)", "H limite (A/m)", "H limit (A/m)"},
-    {"Abstand (m)", "Distance (m)", "Distance (m)"},
+    {"Abstand (%1)", "Distance (%1)", "Distance (%1)"},
     {"maßgebend", "déterminant", "governing"},
     {"Hinweis", "Remarque", "Note"},
 }};
 
 // The chart.
-inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (m)", "Distance du centre (m)",
-                                   "Distance from the centre (m)"};
+inline constexpr Tri kAchseAbstand{"Abstand vom Mittelpunkt (%1)", "Distance du centre (%1)",
+                                   "Distance from the centre (%1)"};
 inline constexpr Tri kDreiRadien{"3 Radien", "3 rayons", "3 radii"};
 
 // ---- the printed report
@@ -350,10 +354,10 @@ inline constexpr Tri kSkizzeText{
 
 // ---- named places and their verdict
 
-// A place with its distance: %1 its name, %2 its distance in m; with no name given
-// kOrtOhneName, %1 its distance: the distance is said once.
-inline constexpr Tri kOrtMitAbstand{"%1 (%2 m)", "%1 (%2 m)", "%1 (%2 m)"};
-inline constexpr Tri kOrtOhneName{"Ort in %1 m", "lieu à %1 m", "place at %1 m"};
+// A place with its distance: %1 its name, %2 its distance, %3 the distance's unit;
+// with no name given kOrtOhneName, %1 its distance, %2 its unit: the distance is said once.
+inline constexpr Tri kOrtMitAbstand{"%1 (%2 %3)", "%1 (%2 %3)", "%1 (%2 %3)"};
+inline constexpr Tri kOrtOhneName{"Ort in %1 %2", "lieu à %1 %2", "place at %1 %2"};
 inline constexpr Tri kEingehalten{"eingehalten", "respectée", "kept"};
 inline constexpr Tri kJa{"ja", "oui", "yes"};
 inline constexpr Tri kNein{"nein", "non", "no"};
@@ -375,7 +379,7 @@ inline constexpr Tri kLinie100{"100 % der Grenze", "100 % de la limite", "100 % 
 inline constexpr Tri kOrteImDiagramm{"benannte Orte", "lieux nommés", "named places"};
 // The window's places: their columns, a new place's name, the inputs' page.
 inline constexpr Tri kOrtName{"Ort", "Lieu", "Place"};
-inline constexpr Tri kOrtMeter{"Abstand (m)", "Distance (m)", "Distance (m)"};
+inline constexpr Tri kOrtMeter{"Abstand (%1)", "Distance (%1)", "Distance (%1)"};
 inline constexpr Tri kNeuerOrt{"Nachbars Balkon", "balcon du voisin", "neighbour's balcony"};
 inline constexpr Tri kSeiteBetrieb{"Betrieb", "Exploitation", "Operation"};
 // The worst case over the frequencies: %1 the distance, %2 its frequency in MHz, %3 the field.
@@ -483,12 +487,13 @@ inline constexpr Tri kTextOrte{
     "Places (highest value over the frequencies):"};
 // %1 the verdict (kOrtUrteil), %2 the frequency in MHz it is reached at.
 inline constexpr Tri kOrtBei{"%1, bei %2 MHz", "%1, à %2 MHz", "%1, at %2 MHz"};
-inline constexpr Tri kTextFelder{"    bei %1 m: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
-                                 "    à %1 m : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
-                                 "    at %1 m: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
+inline constexpr Tri kTextFelder{"    bei %1 %5: H Achse %2 A/m, H Ebene %3 A/m, E Ebene %4 V/m",
+                                 "    à %1 %5 : H axe %2 A/m, H plan %3 A/m, E plan %4 V/m",
+                                 "    at %1 %5: H axis %2 A/m, H plane %3 A/m, E plane %4 V/m"};
 struct TextSpalte {
     Tri name;
     std::string_view unit;
+    bool distance = false;  // a distance: its unit is the units table's
 };
 inline constexpr std::array<TextSpalte, 13> kTextSpalten{{
     {{"f", "f", "f"}, "MHz"},
@@ -498,10 +503,10 @@ inline constexpr std::array<TextSpalte, 13> kTextSpalten{{
     {{"m", "m", "m"}, "A m2"},
     {{"H Grenze", "H limite", "H limit"}, "A/m"},
     {{"E Grenze", "E limite", "E limit"}, "V/m"},
-    {{"H Achse", "H axe", "H axis"}, "m"},
-    {{"H Ebene", "H plan", "H plane"}, "m"},
-    {{"E Ebene", "E plan", "E plane"}, "m"},
-    {{"Abstand", "Distance", "Distance"}, "m"},
+    {{"H Achse", "H axe", "H axis"}, {}, true},
+    {{"H Ebene", "H plan", "H plane"}, {}, true},
+    {{"E Ebene", "E plan", "E plane"}, {}, true},
+    {{"Abstand", "Distance", "Distance"}, {}, true},
     {{"durch", "par", "by"}, ""},
     {{"Tabelle", "Tableau", "Table"}, ""},
 }};

@@ -15,9 +15,14 @@
 
 namespace ringfeld::finder::texte {
 
+// In the texts below that give a length, "%9" stands for the unit of a loop's size
+// and of its conductor N·U, "%8" for a conductor diameter's: the units table's
+// captions in the units chosen (FinderOptionen::einheiten).
+
 // ---- the columns of a design: export key, unit, the window's heading (unit
-// included), the text table's (its unit stands in the line below), and the
-// heading's tooltip: what the column holds, in a sentence with its unit
+// included; "%1" for a length's, which the units table gives), the text table's
+// (its unit stands in the line below), and the heading's tooltip: what the column
+// holds, in a sentence with its unit (a length's stands in the heading)
 
 struct SpaltenText {
     std::string_view key;
@@ -48,11 +53,10 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
      {"Werkstoff des Leiters.", "Matériau du conducteur.", "The conductor's material."}},
     {"conductor_mm",
      "mm",
-     {"Leiter (mm)", "Conducteur (mm)", "Conductor (mm)"},
+     {"Leiter (%1)", "Conducteur (%1)", "Conductor (%1)"},
      {"d", "d", "d"},
-     {"Außendurchmesser des Leiters (Rohr oder Draht) in Millimetern.",
-      "Diamètre extérieur du conducteur (tube ou fil) en millimètres.",
-      "The conductor's outer diameter (tube or wire) in millimetres."}},
+     {"Außendurchmesser des Leiters (Rohr oder Draht).", "Diamètre extérieur du conducteur (tube ou fil).",
+      "The conductor's outer diameter (tube or wire)."}},
     {"turns",
      "",
      {"Wdg.", "Spires", "Turns"},
@@ -60,10 +64,10 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
      {"Zahl der Windungen.", "Nombre de spires.", "The number of turns."}},
     {"size_m",
      "m",
-     {"Größe (m)", "Taille (m)", "Size (m)"},
+     {"Größe (%1)", "Taille (%1)", "Size (%1)"},
      {"D", "D", "D"},
-     {"Durchmesser des Kreises oder Seitenlänge des Quadrats in Metern.",
-      "Diamètre du cercle ou côté du carré en mètres.", "The circle's diameter or the square's side in metres."}},
+     {"Durchmesser des Kreises oder Seitenlänge des Quadrats.", "Diamètre du cercle ou côté du carré.",
+      "The circle's diameter or the square's side."}},
     {"search_edge",
      "",
      {"Suchrand", "Bord de recherche", "Search edge"},
@@ -75,20 +79,18 @@ inline constexpr std::array<SpaltenText, 22> kSpalten{{
       "\"max\": the size is the search's largest, \"min\": its smallest; a search beyond it may find a better loop."}},
     {"length_mm",
      "mm",
-     {"Spulenlänge (mm)", "Longueur bobine (mm)", "Coil length (mm)"},
+     {"Spulenlänge (%1)", "Longueur bobine (%1)", "Coil length (%1)"},
      {"l", "l", "l"},
-     {"Spulenlänge in Millimetern, von der ersten bis zur letzten Windung (bei einer Windung der "
-      "Leiterdurchmesser).",
-      "Longueur de la bobine en millimètres, de la première à la dernière spire (pour une spire, le diamètre du "
-      "conducteur).",
-      "The coil length in millimetres, from the first turn to the last (for one turn the conductor's diameter)."}},
+     {"Spulenlänge von der ersten bis zur letzten Windung (bei einer Windung der Leiterdurchmesser).",
+      "Longueur de la bobine, de la première à la dernière spire (pour une spire, le diamètre du conducteur).",
+      "The coil length, from the first turn to the last (for one turn the conductor's diameter)."}},
     {"conductor_length_m",
      "m",
-     {"Leiterlänge N·U (m)", "Long. conducteur N·U (m)", "Conductor N·U (m)"},
+     {"Leiterlänge N·U (%1)", "Long. conducteur N·U (%1)", "Conductor N·U (%1)"},
      {"N·U", "N·U", "N·U"},
-     {"Länge des Leiters aller Windungen N·U in Metern, ohne Zuleitungen.",
-      "Longueur du conducteur de toutes les spires N·U en mètres, sans les connexions.",
-      "The length of the conductor of all turns N·U in metres, without leads."}},
+     {"Länge des Leiters aller Windungen N·U, ohne Zuleitungen.",
+      "Longueur du conducteur de toutes les spires N·U, sans les connexions.",
+      "The length of the conductor of all turns N·U, without leads."}},
     {"efficiency_from_percent",
      "%",
      {"η von (%)", "η de (%)", "η from (%)"},
@@ -241,11 +243,11 @@ inline constexpr Zaehltext kKeine{
     Formen{"No loop qualifies among %1 candidate: ", "No loop qualifies among %1 candidates: "}};
 // %2 TO (MHz), %3 the longest conductor N U within the length (m).
 inline constexpr Tri kGrundLaenge{
-    "der Leiter N·U ist bei %2 MHz länger als 0,41 λ für jede Loop mit N·U über %3 m, die Berechnung lehnt ab "
+    "der Leiter N·U ist bei %2 MHz länger als 0,41 λ für jede Loop mit N·U über %3 %9, die Berechnung lehnt ab "
     "(%1): eine kleinere Loop oder weniger Windungen",
-    "le conducteur N·U dépasse 0,41 λ à %2 MHz pour toute boucle dont N·U dépasse %3 m, le calcul refuse (%1) : "
+    "le conducteur N·U dépasse 0,41 λ à %2 MHz pour toute boucle dont N·U dépasse %3 %9, le calcul refuse (%1) : "
     "une boucle plus petite ou moins de spires",
-    "the conductor N·U is longer than 0.41 λ at %2 MHz for every loop with N·U above %3 m, the calculation "
+    "the conductor N·U is longer than 0.41 λ at %2 MHz for every loop with N·U above %3 %9, the calculation "
     "refuses (%1): a smaller loop or fewer turns"};
 // The same when no loop of the search stays within the length: %2 TO.
 inline constexpr Tri kGrundLaengeAlle{
@@ -282,11 +284,11 @@ inline constexpr Tri kGrundEigenkapazitaet{
     "the self-capacitance is at least C tune at %2 MHz (%1): a smaller loop, fewer turns or a wider spacing"};
 // The issue's example: %2 Cmin (pF), %3 TO (MHz), %4 the largest size within (m).
 inline constexpr Tri kGrundMinimum{
-    "das Minimum %2 pF des Kondensators liegt über C Kond. bei %3 MHz für jede Loop größer als %4 m (%1): "
+    "das Minimum %2 pF des Kondensators liegt über C Kond. bei %3 MHz für jede Loop größer als %4 %9 (%1): "
     "eine kleinere Loop oder ein Kondensator mit kleinerem Minimum",
-    "le minimum %2 pF du condensateur dépasse C cond. à %3 MHz pour toute boucle plus grande que %4 m (%1) : "
+    "le minimum %2 pF du condensateur dépasse C cond. à %3 MHz pour toute boucle plus grande que %4 %9 (%1) : "
     "une boucle plus petite ou un condensateur au minimum plus bas",
-    "the capacitor's minimum %2 pF is above C tune at %3 MHz for every loop larger than %4 m (%1): "
+    "the capacitor's minimum %2 pF is above C tune at %3 MHz for every loop larger than %4 %9 (%1): "
     "a smaller loop or a capacitor with a lower minimum"};
 // The same when no loop of the search reaches it: %2, %3.
 inline constexpr Tri kGrundMinimumAlle{
@@ -298,19 +300,19 @@ inline constexpr Tri kGrundMinimumAlle{
     "a smaller loop or a capacitor with a lower minimum"};
 // When some loops of every size reach it: %2, %3, %4 the smallest size below it (m).
 inline constexpr Tri kGrundMinimumAb{
-    "das Minimum %2 pF des Kondensators liegt über C Kond. bei %3 MHz für Loops ab %4 m, je nach Windungen und "
+    "das Minimum %2 pF des Kondensators liegt über C Kond. bei %3 MHz für Loops ab %4 %9, je nach Windungen und "
     "Leiter (%1): eine kleinere Loop oder ein Kondensator mit kleinerem Minimum",
-    "le minimum %2 pF du condensateur dépasse C cond. à %3 MHz pour des boucles dès %4 m, selon les spires et le "
+    "le minimum %2 pF du condensateur dépasse C cond. à %3 MHz pour des boucles dès %4 %9, selon les spires et le "
     "conducteur (%1) : une boucle plus petite ou un condensateur au minimum plus bas",
-    "the capacitor's minimum %2 pF is above C tune at %3 MHz for loops from %4 m on, depending on the turns and "
+    "the capacitor's minimum %2 pF is above C tune at %3 MHz for loops from %4 %9 on, depending on the turns and "
     "the conductor (%1): a smaller loop or a capacitor with a lower minimum"};
 // %2 Cmax (pF), %3 FROM (MHz), %4 the smallest size within (m).
 inline constexpr Tri kGrundMaximum{
-    "das Maximum %2 pF des Kondensators liegt unter C Kond. bei %3 MHz für jede Loop kleiner als %4 m (%1): "
+    "das Maximum %2 pF des Kondensators liegt unter C Kond. bei %3 MHz für jede Loop kleiner als %4 %9 (%1): "
     "eine größere Loop, mehr Windungen oder ein Kondensator mit größerem Maximum",
-    "le maximum %2 pF du condensateur est sous C cond. à %3 MHz pour toute boucle plus petite que %4 m (%1) : "
+    "le maximum %2 pF du condensateur est sous C cond. à %3 MHz pour toute boucle plus petite que %4 %9 (%1) : "
     "une boucle plus grande, plus de spires ou un condensateur au maximum plus élevé",
-    "the capacitor's maximum %2 pF is below C tune at %3 MHz for every loop smaller than %4 m (%1): "
+    "the capacitor's maximum %2 pF is below C tune at %3 MHz for every loop smaller than %4 %9 (%1): "
     "a larger loop, more turns or a capacitor with a higher maximum"};
 inline constexpr Tri kGrundMaximumAlle{
     "das Maximum %2 pF des Kondensators liegt unter C Kond. bei %3 MHz für jede Loop der Suche (%1): "
@@ -321,11 +323,11 @@ inline constexpr Tri kGrundMaximumAlle{
     "a larger loop, more turns or a capacitor with a higher maximum"};
 // When some loops of every size reach it: %2, %3, %4 the largest size above it (m).
 inline constexpr Tri kGrundMaximumBis{
-    "das Maximum %2 pF des Kondensators liegt unter C Kond. bei %3 MHz für Loops bis %4 m, je nach Windungen und "
+    "das Maximum %2 pF des Kondensators liegt unter C Kond. bei %3 MHz für Loops bis %4 %9, je nach Windungen und "
     "Leiter (%1): eine größere Loop, mehr Windungen oder ein Kondensator mit größerem Maximum",
-    "le maximum %2 pF du condensateur est sous C cond. à %3 MHz pour des boucles jusqu'à %4 m, selon les spires "
+    "le maximum %2 pF du condensateur est sous C cond. à %3 MHz pour des boucles jusqu'à %4 %9, selon les spires "
     "et le conducteur (%1) : une boucle plus grande, plus de spires ou un condensateur au maximum plus élevé",
-    "the capacitor's maximum %2 pF is below C tune at %3 MHz for loops up to %4 m, depending on the turns and the "
+    "the capacitor's maximum %2 pF is below C tune at %3 MHz for loops up to %4 %9, depending on the turns and the "
     "conductor (%1): a larger loop, more turns or a capacitor with a higher maximum"};
 // %2 the rating (V), %3 the lowest peak voltage among them (V), %4 the power that keeps it (W).
 inline constexpr Tri kGrundSpannung{
@@ -371,31 +373,31 @@ inline constexpr Tri kRangfolge{
 
 // ---- under the counts when designs were found
 // Designs at the search's largest (Oben) or smallest (Unten) size: %1 how many,
-// %2 that size (m).
+// %2 that size, %9 its unit.
 inline constexpr Zaehltext kRandOben{
-    Formen{"%1 Entwurf liegt am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht "
+    Formen{"%1 Entwurf liegt am oberen Rand der Suche (%2 %9): eine Suche mit größeren Loops findet vielleicht "
            "eine bessere.",
-           "%1 Entwürfe liegen am oberen Rand der Suche (%2 m): eine Suche mit größeren Loops findet vielleicht "
+           "%1 Entwürfe liegen am oberen Rand der Suche (%2 %9): eine Suche mit größeren Loops findet vielleicht "
            "eine bessere."},
-    Formen{"%1 modèle est à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes "
+    Formen{"%1 modèle est à la plus grande taille de la recherche (%2 %9) : une recherche avec de plus grandes "
            "boucles en trouvera peut-être une meilleure.",
-           "%1 modèles sont à la plus grande taille de la recherche (%2 m) : une recherche avec de plus grandes "
+           "%1 modèles sont à la plus grande taille de la recherche (%2 %9) : une recherche avec de plus grandes "
            "boucles en trouvera peut-être une meilleure."},
-    Formen{"%1 design is at the search's largest size (%2 m): a search with larger loops may find a better one.",
-           "%1 designs are at the search's largest size (%2 m): a search with larger loops may find a better "
+    Formen{"%1 design is at the search's largest size (%2 %9): a search with larger loops may find a better one.",
+           "%1 designs are at the search's largest size (%2 %9): a search with larger loops may find a better "
            "one."}};
 inline constexpr Zaehltext kRandUnten{
-    Formen{"%1 Entwurf liegt am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht "
+    Formen{"%1 Entwurf liegt am unteren Rand der Suche (%2 %9): eine Suche mit kleineren Loops findet vielleicht "
            "eine bessere.",
-           "%1 Entwürfe liegen am unteren Rand der Suche (%2 m): eine Suche mit kleineren Loops findet vielleicht "
+           "%1 Entwürfe liegen am unteren Rand der Suche (%2 %9): eine Suche mit kleineren Loops findet vielleicht "
            "eine bessere."},
-    Formen{"%1 modèle est à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites "
+    Formen{"%1 modèle est à la plus petite taille de la recherche (%2 %9) : une recherche avec de plus petites "
            "boucles en trouvera peut-être une meilleure.",
-           "%1 modèles sont à la plus petite taille de la recherche (%2 m) : une recherche avec de plus petites "
+           "%1 modèles sont à la plus petite taille de la recherche (%2 %9) : une recherche avec de plus petites "
            "boucles en trouvera peut-être une meilleure."},
-    Formen{"%1 design is at the search's smallest size (%2 m): a search with smaller loops may find a better "
+    Formen{"%1 design is at the search's smallest size (%2 %9): a search with smaller loops may find a better "
            "one.",
-           "%1 designs are at the search's smallest size (%2 m): a search with smaller loops may find a better "
+           "%1 designs are at the search's smallest size (%2 %9): a search with smaller loops may find a better "
            "one."}};
 // Of the candidates excluded by their voltage, %1 keep the rating %2 V but exceed
 // %3 V, the rating divided by the margin %4.
@@ -454,8 +456,8 @@ inline constexpr Tri kVorschlagTeilband{"nur ein Teil des Bandes: %1 bis %4 MHz 
 // material, %5 the turns.
 inline constexpr Tri kKreis{"Kreis", "cercle", "circle"};
 inline constexpr Tri kQuadrat{"Quadrat", "carré", "square"};
-inline constexpr Tri kLoop{"Loop: %1 %2 m, %3 mm %4, %5", "boucle : %1 %2 m, %3 mm %4, %5",
-                           "loop: %1 %2 m, %3 mm %4, %5"};
+inline constexpr Tri kLoop{"Loop: %1 %2 %9, %3 %8 %4, %5", "boucle : %1 %2 %9, %3 %8 %4, %5",
+                           "loop: %1 %2 %9, %3 %8 %4, %5"};
 inline constexpr Tri kDieselbeLoop{"dieselbe Loop", "la même boucle", "the same loop"};
 inline constexpr Zaehltext kWindungenZahl{Formen{"%1 Windung", "%1 Windungen"}, Formen{"%1 spire", "%1 spires"},
                                           Formen{"%1 turn", "%1 turns"}};
@@ -467,11 +469,11 @@ inline constexpr Tri kUnterZehntel{", weniger als ein Zehntel der besten, %1 %",
 // conductor N U within it (m).
 inline constexpr Tri kGrundNichtKlein{
     "der Leiter N·U ist bei %2 MHz länger als %3 λ, wo die Formeln für kleine Loops nicht mehr gelten, für jede "
-    "Loop mit N·U über %4 m (%1): eine kleinere Loop oder weniger Windungen",
+    "Loop mit N·U über %4 %9 (%1): eine kleinere Loop oder weniger Windungen",
     "le conducteur N·U dépasse %3 λ à %2 MHz, où les formules des petites boucles ne valent plus, pour toute "
-    "boucle dont N·U dépasse %4 m (%1) : une boucle plus petite ou moins de spires",
+    "boucle dont N·U dépasse %4 %9 (%1) : une boucle plus petite ou moins de spires",
     "the conductor N·U is longer than %3 λ at %2 MHz, where the small-loop formulas no longer hold, for every "
-    "loop with N·U above %4 m (%1): a smaller loop or fewer turns"};
+    "loop with N·U above %4 %9 (%1): a smaller loop or fewer turns"};
 inline constexpr Tri kGrundNichtKleinAlle{
     "der Leiter N·U ist bei %2 MHz länger als %3 λ, wo die Formeln für kleine Loops nicht mehr gelten, für jede "
     "Loop der Suche (%1): eine kleinere Loop oder weniger Windungen",

@@ -21,8 +21,8 @@ struct FormEintrag {
     Tri text;          // the list entry, and a word --shape takes
     Tri beschriftung;  // the caption the shape switch gives the size field's label
     Tri groesse;       // the size on the safety-distance window's inputs: "Diameter"
-    Tri bericht;       // the size on a printed tuning report's inputs: "Diameter (m)"
-    Tri schleife;      // the loop in words above the tuning sheet, %1 the size
+    Tri bericht;       // the size on a printed tuning report's inputs: "Diameter (%1)", %1 its unit
+    Tri schleife;      // the loop in words above the tuning sheet, %1 the size, %7 its unit
 };
 
 // Circle and square first, as the main window's list always had them.
@@ -31,27 +31,28 @@ inline constexpr std::array<FormEintrag, kShapes.size()> kFormListe{{
      {"Kreis", "circulaire", "Circle"},
      {"Durchmesser:", "Diamètre:", "Diameter:"},
      {"Durchmesser", "Diamètre", "Diameter"},
-     {"Durchmesser (m)", "Diamètre (m)", "Diameter (m)"},
-     {"Kreis von %1 m Durchmesser", "cercle de %1 m de diamètre", "circle of %1 m diameter"}},
+     {"Durchmesser (%1)", "Diamètre (%1)", "Diameter (%1)"},
+     {"Kreis von %1 %7 Durchmesser", "cercle de %1 %7 de diamètre", "circle of %1 %7 diameter"}},
     {Form::Quadrat,
      {"Quadrat", "carrée", "Square"},
      {"Seitenlänge:", "longueur d'un côté:", "Side-length:"},
      {"Seitenlänge", "Côté", "Side length"},
-     {"Seitenlänge (m)", "Longueur d'un côté (m)", "Side length (m)"},
-     {"Quadrat von %1 m Seitenlänge", "carré de %1 m de côté", "square of %1 m side"}},
+     {"Seitenlänge (%1)", "Longueur d'un côté (%1)", "Side length (%1)"},
+     {"Quadrat von %1 %7 Seitenlänge", "carré de %1 %7 de côté", "square of %1 %7 side"}},
     {Form::Achteck,
      {"Achteck", "octogone", "Octagon"},
      {"Breite über Flächen:", "largeur sur plats:", "Width across flats:"},
      {"Breite über Flächen", "Largeur sur plats", "Width across flats"},
-     {"Breite über Flächen (m)", "Largeur sur plats (m)", "Width across flats (m)"},
-     {"Achteck von %1 m Breite über Flächen", "octogone de %1 m de largeur sur plats", "octagon of %1 m across flats"}},
+     {"Breite über Flächen (%1)", "Largeur sur plats (%1)", "Width across flats (%1)"},
+     {"Achteck von %1 %7 Breite über Flächen", "octogone de %1 %7 de largeur sur plats",
+      "octagon of %1 %7 across flats"}},
     {Form::Sechseck,
      {"Sechseck", "hexagone", "Hexagon"},
      {"Breite über Flächen:", "largeur sur plats:", "Width across flats:"},
      {"Breite über Flächen", "Largeur sur plats", "Width across flats"},
-     {"Breite über Flächen (m)", "Largeur sur plats (m)", "Width across flats (m)"},
-     {"Sechseck von %1 m Breite über Flächen", "hexagone de %1 m de largeur sur plats",
-      "hexagon of %1 m across flats"}},
+     {"Breite über Flächen (%1)", "Largeur sur plats (%1)", "Width across flats (%1)"},
+     {"Sechseck von %1 %7 Breite über Flächen", "hexagone de %1 %7 de largeur sur plats",
+      "hexagon of %1 %7 across flats"}},
 }};
 
 constexpr bool FormListeInOrdnung() {

@@ -113,11 +113,11 @@ inline constexpr Tri kUrsacheErde{" (Erdverlust)", " (perte de sol)", " (ground 
 // The loop the sheet computes, in words, above the table and in the report's heading,
 // pieces joined: the shape's own piece with %1 the size (text/catalog/shape_texts.h),
 // %2 the conductor's diameter, %3 the material, %4 the turns, %5 the coil's length
-// (several turns only), %6 the power.
-inline constexpr Tri kSchleifeLeiter{", Leiter %2 mm %3", ", conducteur %2 mm %3", ", conductor %2 mm %3"};
+// (several turns only), %6 the power, %7 the size's unit, %8 the conductor's and the coil's.
+inline constexpr Tri kSchleifeLeiter{", Leiter %2 %8 %3", ", conducteur %2 %8 %3", ", conductor %2 %8 %3"};
 inline constexpr Tri kSchleifeWindung{", %4 Windung", ", %4 spire", ", %4 turn"};
 inline constexpr Tri kSchleifeWindungen{", %4 Windungen", ", %4 spires", ", %4 turns"};
-inline constexpr Tri kSchleifeSpule{" auf %5 mm Länge", " sur %5 mm de long", " over %5 mm"};
+inline constexpr Tri kSchleifeSpule{" auf %5 %8 Länge", " sur %5 %8 de long", " over %5 %8"};
 inline constexpr Tri kSchleifeLeistung{", Sendeleistung %6 W", ", puissance d'émission %6 W",
                                        ", transmitter power %6 W"};
 inline constexpr Tri kSchleifeOhneLeistung{", ohne Sendeleistung", ", sans puissance d'émission",
@@ -199,10 +199,10 @@ inline constexpr Tri kBerichtVerworfen{"nicht verwendet: %1", "non utilisé : %1
 // The main window's fields in the report: caption in words, with the unit.
 inline constexpr Tri kBerichtForm{"Form", "Forme", "Shape"};
 inline constexpr Tri kBerichtMaterial{"Material", "Matériau", "Material"};
-inline constexpr Tri kBerichtUmfang{"Umfang (m)", "Périmètre (m)", "Circumference (m)"};
-inline constexpr Tri kBerichtLeiter{"Leiterdurchmesser (mm)", "Diamètre du conducteur (mm)", "Conductor diameter (mm)"};
+inline constexpr Tri kBerichtUmfang{"Umfang (%1)", "Périmètre (%1)", "Circumference (%1)"};
+inline constexpr Tri kBerichtLeiter{"Leiterdurchmesser (%1)", "Diamètre du conducteur (%1)", "Conductor diameter (%1)"};
 inline constexpr Tri kBerichtWindungen{"Windungen", "Spires", "Turns"};
-inline constexpr Tri kBerichtSpule{"Spulenlänge (mm)", "Longueur de la bobine (mm)", "Coil length (mm)"};
+inline constexpr Tri kBerichtSpule{"Spulenlänge (%1)", "Longueur de la bobine (%1)", "Coil length (%1)"};
 inline constexpr Tri kBerichtLeistung{"Sendeleistung (W)", "Puissance d'émission (W)", "Transmitter power (W)"};
 inline constexpr Tri kBerichtSerie{"Zusätzlicher Serienverlust (Ω)", "Perte série supplémentaire (Ω)",
                                    "Additional series loss (Ω)"};

@@ -14,6 +14,7 @@
 
 #include "core/exposure_summary.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 class QLineSeries;
 class QLogValueAxis;
@@ -27,9 +28,10 @@ public:
     explicit ExposureChart(QChart& chart);
 
     // The fields of `row` against the limits of `standard` and `population`, the places
-    // marked where their highest field stands; nothing without a row or a result.
+    // marked where their highest field stands; nothing without a row or a result. The
+    // distances in `units`.
     void zeigen(const Row* row, Standard standard, Population population, std::span<const NamedDistance> places,
-                Language lang);
+                Units units, Language lang);
 
 private:
     std::array<QLineSeries*, 3> felder_{};  // by Component

@@ -24,9 +24,10 @@ namespace ringfeld::exposure {
 
 struct Stand {
     Language lang = Language::German;
-    std::string sep = ".";  // the decimal separator numbers are shown with
-    LoopEingaben loop;      // the main window's fields
-    Eingaben eingaben;      // the window's own
+    std::string sep = ".";        // the decimal separator numbers are shown with
+    Units units = Units::Metric;  // the units distances are typed and shown in
+    LoopEingaben loop;            // the main window's fields
+    Eingaben eingaben;            // the window's own
     GeleseneEingaben gelesen;
     std::optional<Row> einzel;  // the main window's frequency; none while an input is unusable
     std::vector<Row> zeilen;    // the tuning range's frequencies; empty without one
@@ -49,11 +50,15 @@ struct Stand {
 };
 
 // Computes everything: the loop at its frequency with the sheet's options (or the
-// defaults without a sheet), and every row of `sheet` when it has any.
-Stand Berechnen(Language lang, std::string sep, const LoopEingaben& loop, const Eingaben& eingaben,
+// defaults without a sheet), and every row of `sheet` when it has any; `loop` in metric
+// texts, the places of `eingaben` in `units`.
+Stand Berechnen(Language lang, std::string sep, Units units, const LoopEingaben& loop, const Eingaben& eingaben,
                 const tuning::Sheet* sheet);
 
 // ---- texts
+
+// A catalogue text whose "%1" stands for the distances' unit (a heading, the chart's axis).
+QString MitAbstandEinheit(const Tri& text, Units units, Language lang);
 
 // The inputs as caption and value with its unit: the loop's, and the window's with the
 // tuning range's.

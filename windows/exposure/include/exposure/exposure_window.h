@@ -114,6 +114,7 @@ private:
     QLabel* modellText_ = nullptr;
 
     Stand stand_;
+    Units einheiten_;  // the units the places' distances are typed and shown in
 };
 
 }  // namespace ringfeld::exposure

@@ -9,6 +9,7 @@
 
 #include "finder/finder_search.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::finder {
 
@@ -18,8 +19,8 @@ class FinderModel : public QAbstractTableModel {
 public:
     explicit FinderModel(QObject* parent = nullptr);
 
-    // Replaces every row in one reset.
-    void setErgebnis(Ergebnis ergebnis, Language lang);
+    // Replaces every row in one reset; the lengths shown in `units`.
+    void setErgebnis(Ergebnis ergebnis, Language lang, Units units);
     const Ergebnis& ergebnis() const { return ergebnis_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -33,6 +34,7 @@ public:
 private:
     Ergebnis ergebnis_;
     Language lang_ = Language::German;
+    Units units_ = Units::Metric;
 };
 
 }  // namespace ringfeld::finder

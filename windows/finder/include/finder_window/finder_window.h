@@ -130,7 +130,8 @@ private:
     QSortFilterProxyModel* sortiert_ = nullptr;
 
     // The search the table shows, or the last one started.
-    FeldTexte gesuchteTexte_;
+    FeldTexte gesuchteTexte_;  // metric
+    Units einheiten_;          // the units the length fields are typed and the designs shown in
     std::optional<FinderOptionen> gesucht_;
     std::unique_ptr<Lauf> lauf_;
     unsigned nummer_ = 0;  // of the search started last: a finished older one is dropped

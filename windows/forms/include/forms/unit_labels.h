@@ -11,7 +11,8 @@
 
 namespace ringfeld {
 
-// Sets every unit label the table names for `window` (by its objectName).
+// Sets every unit label the table names for `window` (by its objectName), and puts
+// the unit into each caption of kUnitCaptions (after the caption table set it).
 void EinheitenBeschriften(QWidget& window, Units units, Language lang);
 
 }  // namespace ringfeld

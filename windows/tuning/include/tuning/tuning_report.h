@@ -14,6 +14,7 @@
 #include "core/tuning_sheet.h"
 #include "presentation/tuning_report_inputs.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 class QPagedPaintDevice;
 
@@ -24,6 +25,7 @@ struct BerichtInhalt {
     Language lang = Language::German;
     std::vector<EingabeGruppe> eingaben;  // the loop's and the sheet's inputs, by group
     QDateTime datum;
+    Units units = Units::Metric;  // the lengths' units
 };
 
 class TuningReport {

@@ -9,6 +9,7 @@
 
 #include "core/tuning_sheet.h"
 #include "text/language.h"
+#include "text/length_units.h"
 
 namespace ringfeld::tuning {
 
@@ -18,7 +19,7 @@ namespace ringfeld::tuning {
 QStringList Zusammenfassung(const Sheet& sheet, Language lang);
 
 // The loop and power the sheet computes, in words.
-QString SchleifenText(const Sheet& sheet, Language lang);
+QString SchleifenText(const Sheet& sheet, Language lang, Units units);
 
 // The measured bandwidth's result, its refusal, or that none was given.
 QString MessErgebnis(const Sheet& sheet, Language lang);

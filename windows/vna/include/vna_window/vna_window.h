@@ -47,8 +47,9 @@ inline constexpr std::size_t kRecentSweeps = 6;
 struct VnaStand {
     Language lang = Language::German;
     std::string sep = ".";
-    std::string datei;           // the sweep file, absolute; empty: none
-    std::optional<Sweep> sweep;  // none for a fit taken from a design file whose sweep is gone
+    Units units = Units::Metric;  // the loop's lengths as the report writes them
+    std::string datei;            // the sweep file, absolute; empty: none
+    std::optional<Sweep> sweep;   // none for a fit taken from a design file whose sweep is gone
     std::optional<LoopMeasurement> messung;
     LoopZahlen loop;
 };
