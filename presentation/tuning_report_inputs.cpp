@@ -61,8 +61,9 @@ std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& loop, const Field
     // The loop: only what the model reads; the coil's length for several turns only.
     EingabeGruppe schleife{tr(texte::kBerichtSchleife), {}};
     const LoopZahlen zahlen = LoopLesen(loop);
+    // The numbers as typed, with the language's separator (a list entry has none).
     auto add = [&](const Tri& caption, const std::string& text) {
-        schleife.zeilen.push_back({tr(caption), ohneRand(text)});
+        schleife.zeilen.push_back({tr(caption), MitTrenner(ohneRand(text), lang)});
     };
     add(texte::kBerichtForm, loop.Combo1);
     add(texte::kBerichtMaterial, loop.Combo2);
@@ -95,7 +96,7 @@ std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& loop, const Field
             const std::string text = ohneRand(felder[f]);
             if (text.empty()) continue;
             const std::string& grund = teilGrund[static_cast<std::size_t>(teil(static_cast<Field>(f)))];
-            std::string wert = text;
+            std::string wert = MitTrenner(text, lang);
             if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);
             gruppe.zeilen.push_back({fenster(kLabels[f], lang), std::move(wert)});
         }

@@ -6,6 +6,7 @@
 // files refused with their message while the screen stays as it was, and the
 // question before unsaved changes are lost.
 
+#include <algorithm>
 #include <memory>
 
 #include <QAction>
@@ -70,18 +71,20 @@ private slots:
         QTest::addColumn<QString>("messing");  // the list's entry for brass
         QTest::addColumn<bool>("fenster");     // the coupling, tuning and safety-distance windows are shown
         QTest::addColumn<int>("form");         // the shape, as its place in the list
+        QTest::addColumn<char>("trenner");     // the language's decimal separator
         QTest::newRow("German, windows closed")
-            << u"deutsch"_qs << u"Messing"_qs << false << static_cast<int>(Form::Quadrat);
+            << u"deutsch"_qs << u"Messing"_qs << false << static_cast<int>(Form::Quadrat) << ',';
         QTest::newRow("French, windows shown")
-            << u"französisch"_qs << u"Laiton"_qs << true << static_cast<int>(Form::Achteck);
+            << u"französisch"_qs << u"Laiton"_qs << true << static_cast<int>(Form::Achteck) << ',';
         QTest::newRow("English, windows shown")
-            << u"englisch"_qs << u"brass"_qs << true << static_cast<int>(Form::Sechseck);
+            << u"englisch"_qs << u"brass"_qs << true << static_cast<int>(Form::Sechseck) << '.';
     }
     void everyInputComesBackInEachLanguage() {
         QFETCH(QString, sprache);
         QFETCH(QString, messing);
         QFETCH(bool, fenster);
         QFETCH(int, form);
+        QFETCH(char, trenner);
         dienste->settings[{"Settings", "Sprache"}] = sprache.toStdString();
         starten();
         if (fenster) {
@@ -113,17 +116,34 @@ private slots:
                                  {"station_note", "SSB"}};
         QVERIFY(!design::EntwurfSchreiben(pfad("a.ringfeld").toStdString(), e, Language::English));
 
+        // Every number a window shows comes back with the language's separator; the
+        // station's texts, and the group of a window never opened (the finder's), as they came.
+        design::Entwurf erwartet = e;
+        auto n = [trenner](std::string& t) {
+            std::replace_if(
+                t.begin(), t.end(), [](char c) { return c == ',' || c == '.'; }, trenner);
+        };
+        for (std::string* t :
+             {&erwartet.schleife.felder.Text1, &erwartet.schleife.felder.Text2, &erwartet.schleife.felder.Text5,
+              &erwartet.schleife.felder.Text7, &erwartet.kopplung.verhaeltnis})
+            n(*t);
+        if (fenster) {
+            for (std::string& t : erwartet.abstimmung.felder) n(t);
+            for (const char* key : {"mode_factor", "places"}) n(erwartet.weitere["exposure"][key]);
+        }
+        QVERIFY(!design::EntwurfSchreiben(pfad("c.ringfeld").toStdString(), erwartet, Language::English));
+
         oeffnen(pfad("a.ringfeld"));
         speichern(pfad("b.ringfeld"));
         f().controls().mnuDateiNeu->trigger();
         oeffnen(pfad("b.ringfeld"));
         QCOMPARE(f().Eingaben().Combo2, messing.toStdString());
-        e.notiz.clear();  // no window shows it
-        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(e));
-        QFile a(pfad("a.ringfeld")), b(pfad("b.ringfeld"));
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(b.readAll(), a.readAll());  // keys, list keys, note and group as they came
-        dienste->boxes.clear();              // the design's own calculation is not the subject
+        QFile b(pfad("b.ringfeld")), c(pfad("c.ringfeld"));
+        QVERIFY(b.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), c.readAll());  // keys, list keys, note and group as they came
+        erwartet.notiz.clear();              // no window shows it
+        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(erwartet));
+        dienste->boxes.clear();  // the design's own calculation is not the subject
     }
 
     // A loop typed in feet and inches calculates what the same loop typed in metres
@@ -137,7 +157,7 @@ private slots:
     }
     void anImperialDesignComesBackInItsUnits() {
         QFETCH(QString, start);
-        const LoopEingaben getippt{"3' 3 3/8\"", "10 1/4", "7/8",   "2",      "7,1", "100",
+        const LoopEingaben getippt{"3' 3 3/8\"", "10 1/4", "7/8",   "2",      "7.1", "100",
                                    "0",          "2' 1\"", "10000", "Circle", "Cu"};
         const LoopEingaben metrisch{"1.000125", "3.1242", "22.225", "2",      "7,1", "100",
                                     "0",        "635",    "10000",  "Circle", "Cu"};

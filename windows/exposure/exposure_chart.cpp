@@ -14,6 +14,7 @@
 
 #include "core/constants.h"
 #include "platform/qt_text.h"
+#include "platform/report.h"
 #include "presentation/exposure_inputs.h"
 
 namespace ringfeld::exposure {
@@ -65,6 +66,7 @@ ExposureChart::ExposureChart(QChart& chart) {
     chart.addSeries(orte_);
     orte_->attachAxis(abstand_);
     orte_->attachAxis(prozent_);
+    chart.setLocalizeNumbers(true);  // in the language's locale, set in zeigen
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setMargins(QMargins(2, 2, 2, 2));
 }
@@ -90,6 +92,7 @@ void ExposureChart::zeigen(const Row* row, Standard standard, Population populat
                 orte.append({place.metres, c.worstPercent});
     }
     lo = std::max(lo, kWenigstens), hi = std::min(hi, kHoechstens);
+    orte_->chart()->setLocale(report::NumberLocale(lang));
     prozent_->setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi) + 1e-9)));
     for (std::size_t c = 0; c < felder.size(); ++c) {
         felder_[c]->replace(felder[c]);

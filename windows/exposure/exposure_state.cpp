@@ -135,13 +135,15 @@ EingabenListe EingabenZeilen(const Stand& s) {
     };
     const FormEintrag& form = FormTexte(LoopLesen(s.loop).form);
     for (const texte::SchleifenFeld& f : texte::kSchleifenFelder)
-        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption, qs(s.loop.*f.text), f.unit);
+        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption,
+                qs(MitTrenner(s.loop.*f.text, lang)), f.unit);
     auto& b = out.betrieb;
     const auto mode = ModeIndex(s.eingaben.mode);
     eintrag(b, texte::kBetriebsart, qs(mode ? texte::kModeTexte[*mode] : texte::kEigenerFaktor, lang));
-    eintrag(b, texte::kFaktor, qs(s.eingaben.modeFactor));
-    eintrag(b, texte::kAnteil6, qs(s.eingaben.txShare6), "%");
-    eintrag(b, texte::kAnteil30, qs(s.eingaben.txShare30), "%");
+    // The numbers as typed, with the language's separator.
+    eintrag(b, texte::kFaktor, qs(MitTrenner(s.eingaben.modeFactor, lang)));
+    eintrag(b, texte::kAnteil6, qs(MitTrenner(s.eingaben.txShare6, lang)), "%");
+    eintrag(b, texte::kAnteil30, qs(MitTrenner(s.eingaben.txShare30, lang)), "%");
     eintrag(b, texte::kNorm, qs(StandardName(s.eingaben.standard, lang)));
     eintrag(b, texte::kPersonen, qs(PopulationName(s.eingaben.population, lang)));
     const Result* r = s.ergebnis();

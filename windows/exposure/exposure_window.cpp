@@ -13,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -258,7 +257,7 @@ void ExposureWindow::connectInputs() {
 }
 
 void ExposureWindow::listenFuellen(Language lang) {
-    const std::string sep = str(QLocale::system().decimalPoint());
+    const std::string_view sep = Dezimaltrenner(lang);
     auto fuellen = [](QComboBox* liste, const QStringList& eintraege, const QStringList& schluessel) {
         const QSignalBlocker ruhig(liste);
         const int gewaehlt = std::max(0, liste->currentIndex());
@@ -286,8 +285,7 @@ void ExposureWindow::listenFuellen(Language lang) {
 
 void ExposureWindow::betriebsartGewaehlt(int index) {
     if (index < 0 || index >= static_cast<int>(kModeFactors.size())) return;
-    faktor_->setText(
-        qs(Signifikant(kModeFactors[static_cast<std::size_t>(index)].factor, str(QLocale::system().decimalPoint()))));
+    faktor_->setText(qs(Signifikant(kModeFactors[static_cast<std::size_t>(index)].factor, Dezimaltrenner(sprache()))));
 }
 
 exposure::Eingaben ExposureWindow::felder() const {
@@ -315,9 +313,11 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
         personen_->setCurrentIndex(static_cast<int>(e.population));
         quelle_->setCurrentIndex(static_cast<int>(e.source));
     }
-    faktor_->setText(qs(e.modeFactor));
-    anteil6_->setText(qs(e.txShare6));
-    anteil30_->setText(qs(e.txShare30));
+    // Numbers kept with another language's separator come back in this one's.
+    const Language lang = sprache();
+    faktor_->setText(qs(MitTrenner(e.modeFactor, lang)));
+    anteil6_->setText(qs(MitTrenner(e.txShare6, lang)));
+    anteil30_->setText(qs(MitTrenner(e.txShare30, lang)));
     for (std::size_t i = 0; i < station_.size(); ++i) station_[i]->setText(qs(e.station.*kStationFields[i].text));
     {
         const QSignalBlocker ruhig(orte_);
@@ -326,7 +326,7 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
             const int z = orte_->rowCount();
             orte_->insertRow(z);
             orte_->setItem(z, 0, new QTableWidgetItem(qs(o.name)));
-            orte_->setItem(z, 1, new QTableWidgetItem(qs(o.metres)));
+            orte_->setItem(z, 1, new QTableWidgetItem(qs(MitTrenner(o.metres, lang))));
         }
     }
     SpaeterRechnen();
@@ -342,7 +342,7 @@ void ExposureWindow::ortNeu() {
         const QSignalBlocker ruhig(orte_);
         orte_->insertRow(z);
         orte_->setItem(z, 0, new QTableWidgetItem(qs(texte::kNeuerOrt, sprache())));
-        orte_->setItem(z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, str(QLocale::system().decimalPoint())))));
+        orte_->setItem(z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, Dezimaltrenner(sprache())))));
     }
     orte_->setCurrentCell(z, 0);
     orte_->editItem(orte_->item(z, 0));
@@ -372,7 +372,7 @@ void ExposureWindow::applyLanguage(Language lang) {
 void ExposureWindow::compute() {
     const Language lang = sprache();
     modell_.setStand(nullptr);
-    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
+    stand_ = Berechnen(lang, std::string(Dezimaltrenner(lang)), schleife_(), felder(), blatt_ ? blatt_() : nullptr);
     grundFaktor_->setText(qs(stand_.gelesen.factorReason));
     grundAnteil6_->setText(qs(stand_.gelesen.shareReason6));
     grundAnteil30_->setText(qs(stand_.gelesen.shareReason30));
