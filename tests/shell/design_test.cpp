@@ -220,7 +220,7 @@ private slots:
                                       << false;
         QTest::newRow("future version")
             << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 3}")
-            << "it has format version 3; this Ringfeld reads up to version 2. A newer Ringfeld opens it." << false;
+            << "it has format version 3; this Ringfeld reads up to version 2. A newer Ringfeld will open it." << false;
         QTest::newRow("number for a text") << "x.ringfeld" << v1 + "\"loop\": {\"turns\": 2}}"
                                            << "\"loop.turns\" must be a text in quotes." << false;
         QTest::newRow("unknown site")
