@@ -46,7 +46,7 @@ ExposureChart::ExposureChart(QChart& chart) {
     chart.addAxis(prozent_, Qt::AlignLeft);
     for (QLogValueAxis* a : {abstand_, prozent_}) {
         a->setBase(10);
-        a->setLabelFormat(QStringLiteral("%g"));
+        a->setLabelFormat(QStringLiteral("%.6g"));  // a precision, as localized labels need
         a->setMinorTickCount(8);
     }
     // A hair wider than the curves, so that the decades at both ends are labelled.
