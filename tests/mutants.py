@@ -150,7 +150,7 @@ m('text/loop_fields.cpp', '            if (form.text.in(sprache.lang) == shapeTe
 m('text/loop_fields.cpp', '    return Form::Quadrat;  // any other text, as the window has always read it\n', '    return Form::Kreis;  // any other text, as the window has always read it\n', 'const', 'an unknown shape text read as the circle, not the square')
 m('presentation/tuning_display.cpp', '    std::string muster = tr(FormTexte(z.form).schleife, lang);\n', '    std::string muster = tr(FormTexte(Form::Kreis).schleife, lang);\n', 'swap', 'every loop called a circle above its sheet')
 m('presentation/tuning_report_inputs.cpp', '    add(FormTexte(zahlen.form).bericht, loop.Text1);\n', '    add(FormTexte(Form::Kreis).bericht, loop.Text1);\n', 'swap', "the report's size captioned as a diameter for every shape")
-m('windows/exposure/exposure_state.cpp', '        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption, qs(s.loop.*f.text), f.unit);\n', '        eintrag(out.schleife, f.caption, qs(s.loop.*f.text), f.unit);\n', 'drop', "the safety distance's inputs call every size a diameter")
+m('windows/exposure/exposure_state.cpp', '        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption,\n', '        eintrag(out.schleife, f.caption,\n', 'drop', "the safety distance's inputs call every size a diameter")
 m('export/design/design_json.cpp', '    for (std::size_t i = 0; i < kShapes.size(); ++i) formen[i] = kShapes[i].key;\n', '    for (std::size_t i = 0; i + 2 < kShapes.size(); ++i) formen[i] = kShapes[i].key;\n', 'drop', 'design files refuse octagon and hexagon')
 m('windows/main/frmMain.cpp', '    ui_.Combo1->setCurrentIndex(static_cast<int>(form));  // the list has the shape table\'s order\n', '    ui_.Combo1->setCurrentIndex(form == Form::Kreis ? 0 : 1);  // the list has the shape table\'s order\n', 'drop', 'an opened polygon shown as a square')
 m('windows/main/frmMain.cpp', '                                                               : FormTexte(form).beschriftung.in(lang)));\n', '                                                               : kFormListe[1].beschriftung.in(lang)));\n', 'swap', "an opened polygon's size captioned as the square's side")
@@ -359,7 +359,7 @@ m('windows/forms/include/forms/tool_window.h', '    ~BuiltToolWindow() override 
 m('windows/finder/finder_window.cpp', 'constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown\n', 'constexpr int kSichtbarNach = 200000;  // ms a search runs before its progress is shown\n', 'const', 'finder progress and cancel button never shown')
 m('windows/finder/finder_window.cpp', '    if (nummer != nummer_ || !lauf_) return;\n', '    if (!lauf_) return;\n', 'drop', 'an overtaken search shows its result')
 m('windows/finder/finder_window.cpp', '    const QModelIndex index = sortiert_->mapToSource(sortiert_->index(row, 0));\n', '    const QModelIndex index = modell_.index(row, 0);\n', 'drop', 'use this design takes the unsorted row')
-m('windows/finder/finder_window.cpp', '        texte_[at(Feld::Power)]->setText(qs(loop.Text6));\n', '        (void)loop;\n', 'drop', "finder does not start from the main window's power")
+m('windows/finder/finder_window.cpp', '        texte_[at(Feld::Power)]->setText(qs(MitTrenner(loop.Text6, lang)));\n', '        (void)loop;\n', 'drop', "finder does not start from the main window's power")
 
 # ---------------------------------------------------------------- windows/forms/CMakeLists.txt
 m('windows/forms/CMakeLists.txt', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128 256)', 'set(RINGFELD_ICON_SIZES 16 32 48 64 128)', 'drop', 'no 256-pixel icon')
@@ -682,3 +682,15 @@ m('app/HauptProgramm.cpp', '    Kopplungsfenster().AusLetzterRechnung(hauptfenst
 m('text/include/text/plural.h', '    return n == 1 || (n == 0 && e && e->nullEinzahl);\n', '    return n == 1;\n', 'drop', 'French zero takes the plural')
 m('finder/finder_message.cpp', '           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +\n', '           texte::kErfuellenZahl.mit(lang, 2, ganz(e.qualified)) + std::string(zwischen) +\n', 'const', 'one qualifying design counted in the plural')
 m('cli/calc_run.cpp', '    const std::string_view sep = Dezimaltrenner(lang);\n', '    const std::string_view sep = localeSeparator;\n', 'swap', "sheets written with the locale's separator, not the language's")
+
+# ---------------------------------------------------------------- one decimal separator per language
+m('text/include/text/language.h', '    if (at == std::string::npos || text.find_first_of(".,", at + 1) != std::string::npos) return text;\n', '    if (at == std::string::npos) return text;\n', 'drop', 'a text with two separators has its first rewritten')
+m('text/include/text/language.h', '    return e ? e->dezimal : SprachEintragVon(kStandardSprache)->dezimal;\n', '    return e ? e->dezimal : std::string_view(".");\n', 'const', 'an unknown language writes the point beside German texts')
+m('windows/tuning/tuning_model.cpp', '    return qs(FensterZahl(value, decimals, Dezimaltrenner(lang)));\n', '    return qs(FensterZahl(value, decimals, "."));\n', 'swap', 'the tuning window and its report write the point in every language')
+m('windows/tuning/tuning_chart.cpp', '    kapazitaet_->chart()->setLocale(report::NumberLocale(lang));\n', '', 'drop', "the tuning chart's ticks in the default locale")
+m('windows/tuning/tuning_window.cpp', 'setText(ZahlText(b.stepMHz, 4, lang));', 'setText(ZahlText(b.stepMHz, 4, Language::English));', 'swap', "the band's step written with the point")
+m('windows/main/frmMain.cpp', 'std::string frmMain::feldTrenner() const { return std::string(Dezimaltrenner(SpracheVon(rec_.Sprache))); }', "std::string frmMain::feldTrenner() const { return dezimaltrenner(); }", 'swap', "the main window's fields written with the locale's separator")
+m('windows/main/frmMain.cpp', 'felder[i]->setText(qs(MitTrenner(*texte[i], lang)));', 'felder[i]->setText(qs(*texte[i]));', 'drop', "a design's numbers shown with the file's separator")
+m('windows/coupling/frmAnkopplung.cpp', '    ui_.Text1->setText(qs(MitTrenner(start_.verhaeltnis, SpracheVon(rec_.Sprache))));\n}', '    ui_.Text1->setText(qs(start_.verhaeltnis));\n}', 'drop', "a design's ratio shown with the file's separator")
+m('windows/exposure/exposure_window.cpp', '    faktor_->setText(qs(MitTrenner(e.modeFactor, lang)));\n', '    faktor_->setText(qs(e.modeFactor));\n', 'drop', "a kept mode factor shown with its old separator")
+m('presentation/tuning_report_inputs.cpp', '            std::string wert = MitTrenner(text, lang);\n', '            std::string wert = text;\n', 'drop', "the tuning report's inputs as typed")
