@@ -12,6 +12,7 @@
 #include "exposure/exposure_window.h"
 #include "finder_window/finder_window.h"
 #include "main/frmMain.h"
+#include "main/properties_dialog.h"
 #include "platform/qt_text.h"
 #include "presentation/exposure_inputs.h"
 #include "presentation/vna_results.h"
@@ -133,6 +134,10 @@ void HauptProgramm::DateiSpeichernUnter() {
     if (dokument_) dokument_->SpeichernUnter();
 }
 
+void HauptProgramm::DateiEigenschaften() {
+    if (dokument_) dokument_->Eigenschaften();
+}
+
 bool HauptProgramm::SchliessenErlaubt() { return !dokument_ || dokument_->SchliessenErlaubt(); }
 
 void HauptProgramm::AnkopplungZeigen() {
@@ -251,7 +256,10 @@ void HauptProgramm::DokumentVerbinden() {
             [this] { return AktuellerEntwurf(); }, [this](const design::Entwurf& e) { EntwurfZeigen(e); },
             [this](const std::string& name) { hauptfenster_->DokumentZeigen(name); },
             [this](bool geaendert) { hauptfenster_->setWindowModified(geaendert); },
-            [this](const std::vector<std::string>& dateien) { hauptfenster_->ZuletztZeigen(dateien); }});
+            [this](const std::vector<std::string>& dateien) { hauptfenster_->ZuletztZeigen(dateien); },
+            [this](const std::string& notiz) {
+                return NotizBearbeiten(*hauptfenster_, notiz, SpracheVon(rec_.Sprache));
+            }});
     QObject::connect(&haupt, &frmMain::EingabenGeaendert, [this] { dokument_->EingabenGeaendert(); });
 }
 
@@ -286,6 +294,7 @@ void HauptProgramm::FinderZeigen() {
         // A design used: the main window's fields and lists, the tuning window's range
         // in the finder's steps and its capacitor, then the calculate button.
         anschluss.uebernehmen = [this](const finder::Uebernahme& u) {
+            const LoopEingaben vorher = hauptfenster_->Eingaben();
             hauptfenster_->MetrischeEingabenSetzen(u.loop);
             tuning::TuningWindow& abstimmung = Abstimmbereich();
             tuning::FieldTexts felder = abstimmung.Felder();
@@ -293,6 +302,8 @@ void HauptProgramm::FinderZeigen() {
             abstimmung.FelderSetzen(felder, 0);
             abstimmung.Zeigen();
             hauptfenster_->Command1_Click();
+            // The main window in front, with what changed marked.
+            hauptfenster_->AenderungenZeigen(vorher);
         };
         finderfenster_ = makeToolWindow<finder::FinderWindow>(rec_, dienste_, std::move(anschluss), *hauptfenster_);
         if (finderVorgabe_) finderfenster_->EingabenSetzen(*finderVorgabe_);

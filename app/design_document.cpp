@@ -153,6 +153,13 @@ bool DesignDokument::SchliessenErlaubt() {
     return false;
 }
 
+void DesignDokument::Eigenschaften() {
+    const std::optional<std::string> notiz = fenster_.notiz(mitgenommen_.notiz);
+    if (!notiz) return;
+    mitgenommen_.notiz = *notiz;
+    EingabenGeaendert();
+}
+
 void DesignDokument::EingabenGeaendert() {
     if (datei_.empty() || laedt_) return;
     const bool geaendert = aktuell() != gespeichert_;

@@ -683,6 +683,18 @@ m('text/include/text/plural.h', '    return n == 1 || (n == 0 && e && e->nullEin
 m('finder/finder_message.cpp', '           texte::kErfuellenZahl.mit(lang, e.qualified, ganz(e.qualified)) + std::string(zwischen) +\n', '           texte::kErfuellenZahl.mit(lang, 2, ganz(e.qualified)) + std::string(zwischen) +\n', 'const', 'one qualifying design counted in the plural')
 m('cli/calc_run.cpp', '    const std::string_view sep = Dezimaltrenner(lang);\n', '    const std::string_view sep = localeSeparator;\n', 'swap', "sheets written with the locale's separator, not the language's")
 
+# ---------------------------------------------------------------- tool windows beside the main window, the design's note
+m('windows/forms/placement.cpp', '        const int widths[] = {size.width(), std::clamp(right, narrowest, size.width()),\n', '        const int widths[] = {size.width(), std::max(right, size.width()),\n', 'drop', 'a tool window is not narrowed to stand beside the main window')
+m('windows/forms/placement.cpp', '            const int xs[] = {in.main.right() + 1, in.main.left() - w, screen.right() + 1 - w, screen.left()};\n', '            const int xs[] = {in.main.right() + 1, screen.right() + 1 - w, screen.left()};\n', 'drop', 'no place left of the main window is tried')
+m('windows/forms/placement.cpp', '    for (const QRect& screen : in.screens) {\n', '    for (const QRect& screen : {in.screens.front()}) {\n', 'drop', "only the main window's screen is tried")
+m('windows/forms/placement.cpp', '                    if (least.first < 0 || covered < least) {\n', '                    if (least.first < 0 || covered <= least) {\n', 'cmp', 'the last of equal places wins, not the first')
+m('windows/main/frmMain.cpp', '        if (jetzt.*text == vorher.*text) continue;\n', '        if ((jetzt.*text).empty() && (vorher.*text).empty()) continue;\n', 'drop', "fields 'use this design' left as they were are marked too")
+m('app/HauptProgramm.cpp', '            hauptfenster_->AenderungenZeigen(vorher);\n', '', 'drop', "after 'use this design' the main window stays behind, nothing marked")
+m('app/design_document.cpp', '    mitgenommen_.notiz = *notiz;\n    EingabenGeaendert();\n', '    mitgenommen_.notiz = *notiz;\n', 'drop', 'an edited note does not mark the design changed')
+m('windows/main/properties_dialog.cpp', '    return str(feld->toPlainText());\n', '    return notiz;\n', 'drop', 'the note edited in File / Properties is dropped')
+m('app/design_document.cpp', '    fenster_.titel(dateiname(absolut(pfad)));\n    laedt_ = true;\n', '    laedt_ = true;\n', 'drop', "the calculation's box of an opened design shows before the title names the file")
+m('text/window_texts.cpp', '{"&Eigenschaften...", "&Propriétés...", "&Properties..."}', '{"&Eigenschaften...", "&Propriétés...", "&Save properties..."}', 'text', 'File / Properties shares its access key with Save')
+
 # ---------------------------------------------------------------- one decimal separator per language
 m('text/include/text/language.h', '    if (at == std::string::npos || text.find_first_of(".,", at + 1) != std::string::npos) return text;\n', '    if (at == std::string::npos) return text;\n', 'drop', 'a text with two separators has its first rewritten')
 m('text/include/text/language.h', '    return e ? e->dezimal : SprachEintragVon(kStandardSprache)->dezimal;\n', '    return e ? e->dezimal : std::string_view(".");\n', 'const', 'an unknown language writes the point beside German texts')

@@ -165,6 +165,7 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Main, "mnuDateiZuletzt", T::Caption, {"&Zuletzt geöffnet", "Fichiers &récents", "Open &recent"}},
     {W::Main, "mnuDateiSpeichern", T::Caption, {"&Speichern", "&Enregistrer", "&Save"}},
     {W::Main, "mnuDateiSpeichernUnter", T::Caption, {"Speichern &unter...", "Enregistrer &sous...", "Save &as..."}},
+    {W::Main, "mnuDateiEigenschaften", T::Caption, {"&Eigenschaften...", "&Propriétés...", "&Properties..."}},
     {W::Tuning, "frmAbstimmbereich", T::WindowCaption, {"Abstimmbereich", "Plage d'accord", "Tuning range"}},
     {W::Tuning, "grpBereich", T::Caption, {"Frequenzbereich", "Plage de fréquences", "Frequency range"}},
     {W::Tuning, "lblBand", T::Caption, {"Ba&nd:", "&Bande radioamateur :", "&Band:"}},

@@ -81,12 +81,23 @@ private slots:
         const auto& designs = w->modell().ergebnis().designs;
         QVERIFY(designs.size() > 3);
         const finder::Entwurf d = designs[designs.size() - 3];
+        const LoopEingaben vorher = haupt.Eingaben();
         w->Uebernehmen(2);
         const LoopEingaben e = haupt.Eingaben();
+        // The fields that changed are marked for a while, the others not.
+        auto markiert = [&](int i) {
+            const QPalette p = in(&haupt, qPrintable(QStringLiteral("Text%1").arg(i)))->palette();
+            return p.color(QPalette::Base) != haupt.palette().color(QPalette::Base);
+        };
+        int i = 0;
         for (auto text : {&LoopEingaben::Text1, &LoopEingaben::Text2, &LoopEingaben::Text3, &LoopEingaben::Text4,
                           &LoopEingaben::Text5, &LoopEingaben::Text6, &LoopEingaben::Text7, &LoopEingaben::Text8,
-                          &LoopEingaben::Text9})
+                          &LoopEingaben::Text9}) {
             QCOMPARE(e.*text, d.felder.*text);
+            QCOMPARE(markiert(++i), e.*text != vorher.*text);
+        }
+        QVERIFY(e.Text1 != vorher.Text1 && vorher.Text6 == e.Text6);  // both kinds are checked
+        QTRY_VERIFY_WITH_TIMEOUT(!markiert(1), 4000);
         QCOMPARE(FormVon(e.Combo1), d.form);
         QCOMPARE(MaterialVon(e.Combo2), std::optional<Material>(d.material));
         QCOMPARE(modul.Record().Frequenz, 7.0);

@@ -5,25 +5,39 @@
 // numbered "x of y" in the language beside the program, its version and the date;
 // no text below 8 pt, in a font other than Liberation, or in the 15 mm margins;
 // a table's headings again on every page it spans, never broken inside a unit.
-// And the file a print or export dialog proposes.
+// And the file a print or export dialog proposes; a PDF that cannot be written
+// whole leaves the file it was to replace as it was.
 
 #include <algorithm>
+#include <csignal>
 #include <map>
 #include <vector>
 
+#include <sys/resource.h>
+
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "exposure/exposure_report.h"
 #include "exposure/exposure_state.h"
 #include "platform/file_proposal.h"
+#include "platform/report.h"
+#include "platform/report_dialog.h"
 #include "presentation/tuning_inputs.h"
 #include "presentation/tuning_report_inputs.h"
+#include "testing/recording_desktop_services.h"
 #include "tuning/tuning_report.h"
 
 using namespace ringfeld;
@@ -228,6 +242,49 @@ private slots:
         checkPages(pdf);
         QVERIFY(pdf.pages.join(QLatin1Char('\n')).contains(QLatin1String("47 CFR")));
         checkTablePage(pdf.pages.back(), QStringLiteral("(MHz)"));
+    }
+
+    // A PDF chosen in the print dialog over an older file, on a target that takes no more
+    // than 1 KiB (a file-size limit): the older file stays, and a box says why.
+    void aPdfThatDoesNotFitLeavesTheOldFile() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
+        const QString file = out.filePath(QStringLiteral("old.pdf"));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        RecordingDesktopServices services;
+        QWidget parent;
+        const ReportJob job{TextWindow::Tuning, Language::English, QPageLayout::Portrait,
+                            [](QPagedPaintDevice& device) {
+                                report::Document doc;
+                                doc.blocks = {report::Heading{QStringLiteral("Report"), true}};
+                                return report::Print(doc, device);
+                            },
+                            "not printed"};
+        // The dialog given the file and accepted; Qt's question whether to replace it, answered yes.
+        QTimer::singleShot(0, [&file] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(file);
+            QTimer::singleShot(0, [] {
+                if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    question->button(QMessageBox::Yes)->click();
+            });
+            dialog->accept();
+        });
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails with EFBIG
+        const rlimit limit{1024, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        PrintReport(parent, services, job);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, signal);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(services.boxes.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(services.boxes[0].text),
+                 QStringLiteral("The file \"%1\" cannot be saved: File too large").arg(file));
     }
 
     // Every print and export dialog proposes the window's title in the language, in the documents folder.

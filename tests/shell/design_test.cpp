@@ -4,19 +4,24 @@
 // Design files in the program, driven through the File menu with recorded
 // desktop services: every input saved and opened again in each language, bad
 // files refused with their message while the screen stays as it was, and the
-// question before unsaved changes are lost.
+// question before unsaved changes are lost; the note edited in File / Properties,
+// and no two entries of a menu with one access key in any language.
 
 #include <algorithm>
 #include <memory>
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/HauptProgramm.h"
 #include "design/design_file.h"
@@ -46,6 +51,20 @@ class DesignTest : public QObject {
         QString s = QString::fromStdString(design::EntwurfAlsJson(modul->AktuellerEntwurf()));
         for (std::size_t i = 0; i < kResultLabelCount; ++i) s += f().resultLabel(static_cast<ResultLabel>(i))->text();
         return s + f().windowTitle();
+    }
+
+    // File / Properties: the note it shows, replaced by `neu` with OK, or cancelled.
+    QString notiz(const std::optional<QString>& neu) {
+        QString gezeigt;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = f().findChild<QDialog*>(QStringLiteral("dlgEigenschaften"));
+            auto* feld = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtNotiz"));
+            gezeigt = feld->toPlainText();
+            if (neu) feld->setPlainText(*neu);
+            neu ? dialog->accept() : dialog->reject();
+        });
+        f().controls().mnuDateiEigenschaften->trigger();
+        return gezeigt;
     }
 
     void starten() {
@@ -131,19 +150,29 @@ private slots:
             for (std::string& t : erwartet.abstimmung.felder) n(t);
             for (const char* key : {"mode_factor", "places"}) n(erwartet.weitere["exposure"][key]);
         }
-        QVERIFY(!design::EntwurfSchreiben(pfad("c.ringfeld").toStdString(), erwartet, Language::English));
 
         oeffnen(pfad("a.ringfeld"));
+        // The note edited: the design is changed; a cancelled edit changes nothing.
+        const QString neu = QStringLiteral("Balkon\nNordseite, 3 m über Grund");
+        QCOMPARE(notiz(neu + QStringLiteral("!")), QStringLiteral("Balkon"));
+        QVERIFY(f().isWindowModified());
+        QCOMPARE(notiz(neu), neu + QStringLiteral("!"));
+        QCOMPARE(notiz(std::nullopt), neu);
         speichern(pfad("b.ringfeld"));
         f().controls().mnuDateiNeu->trigger();
+        QCOMPARE(notiz(std::nullopt), QString());
         oeffnen(pfad("b.ringfeld"));
+        QCOMPARE(notiz(std::nullopt), neu);
+        QVERIFY(!f().isWindowModified());
         QCOMPARE(f().Eingaben().Combo2, messing.toStdString());
+        erwartet.notiz.clear();  // no window shows it
+        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(erwartet));
+        erwartet.notiz = neu.toStdString();
+        QVERIFY(!design::EntwurfSchreiben(pfad("c.ringfeld").toStdString(), erwartet, Language::English));
         QFile b(pfad("b.ringfeld")), c(pfad("c.ringfeld"));
         QVERIFY(b.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
         QCOMPARE(b.readAll(), c.readAll());  // keys, list keys, note and group as they came
-        erwartet.notiz.clear();              // no window shows it
-        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(erwartet));
-        dienste->boxes.clear();  // the design's own calculation is not the subject
+        dienste->boxes.clear();              // the design's own calculation is not the subject
     }
 
     // A loop typed in feet and inches calculates what the same loop typed in metres
@@ -189,6 +218,37 @@ private slots:
         QCOMPARE(f().Eingaben(), getippt);
         QCOMPARE(f().controls().Label2->text(), u"ft"_qs);
         QVERIFY(erwartet == ergebnisse());
+    }
+
+    // A design whose calculation is refused: its box shows under a title that names the file.
+    void theTitleNamesTheFileBeforeTheCalculationsBox() {
+        design::Entwurf e = design::Startentwurf();
+        e.schleife.felder.Text5 = "0";  // no frequency
+        QVERIFY(!design::EntwurfSchreiben(pfad("null.ringfeld").toStdString(), e, Language::English));
+        QStringList titel;
+        dienste->onBox = [&](const Meldung&) { titel << f().windowTitle(); };
+        oeffnen(pfad("null.ringfeld"));
+        QCOMPARE(titel.size(), 1);
+        QVERIFY2(titel[0].startsWith(QStringLiteral("null.ringfeld[*] – ")), qPrintable(titel[0]));
+        dienste->boxes.clear();
+    }
+
+    // Every menu's entries have access keys of their own, in each language.
+    void accessKeysDiffer() {
+        for (const char* sprache : {"mnuDeutsch", "mnuFranzösisch", "mnuEnglisch"}) {
+            f().findChild<QAction*>(QString::fromUtf8(sprache))->trigger();
+            for (const QMenu* menue : f().findChildren<QMenu*>()) {
+                QString tasten;
+                for (const QAction* eintrag : menue->actions()) {
+                    const QString text = eintrag->text().remove(QStringLiteral("&&"));
+                    const qsizetype at = text.indexOf(QLatin1Char('&'));
+                    if (at < 0 || at + 1 >= text.size()) continue;
+                    const QChar taste = text[at + 1].toLower();
+                    QVERIFY2(!tasten.contains(taste), qPrintable(sprache + (": " + text)));
+                    tasten += taste;
+                }
+            }
+        }
     }
 
     // Two recent files of one name show their folders; every entry's tooltip is its path.

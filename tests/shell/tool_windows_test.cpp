@@ -6,7 +6,8 @@
 // language of the main window's menu reaches its captions and its own texts;
 // an input and the window's place are in the settings store once it is closed,
 // and come back when the program starts again, also after the program ended
-// with the window open.
+// with the window open. Where a window first opens, for screens of several sizes
+// and a main window at either side or in the middle.
 
 #include <memory>
 
@@ -20,6 +21,7 @@
 #include <QTest>
 
 #include "app/HauptProgramm.h"
+#include "forms/placement.h"
 #include "forms/tool_window.h"
 #include "main/frmMain.h"
 #include "testing/recording_desktop_services.h"
@@ -90,6 +92,39 @@ class ToolWindowsTest : public QObject {
     }
 
 private slots:
+    // A tool window of 1180 x 900 that may narrow to 700 x 600, beside a main window
+    // of 440 x 470 whose inputs take 300 x 200 from 10 x 30 within it.
+    void placement_data() {
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QPoint>("main");
+        QTest::addColumn<int>("least");  // the tool window's least width
+        QTest::addColumn<QRect>("placed");
+        const QRect fhd(0, 0, 1920, 1080), small(0, 0, 1366, 768);
+        QTest::newRow("1920: room right") << QList{fhd} << QPoint(0, 0) << 700 << QRect(440, 0, 1180, 900);
+        QTest::newRow("1920: room left") << QList{fhd} << QPoint(1480, 100) << 700 << QRect(300, 100, 1180, 900);
+        QTest::newRow("1920, centre: narrowed, kept on the screen")
+            << QList{fhd} << QPoint(740, 300) << 700 << QRect(1180, 180, 740, 900);
+        QTest::newRow("1366: narrowed beside") << QList{small} << QPoint(0, 0) << 700 << QRect(440, 0, 926, 768);
+        QTest::newRow("1366: too wide, the inputs free")
+            << QList{small} << QPoint(0, 0) << 1000 << QRect(366, 0, 1000, 768);
+        QTest::newRow("1366, centre: least over the inputs")
+            << QList{small} << QPoint(463, 100) << 700 << QRect(666, 0, 700, 768);
+        QTest::newRow("1366, centre: on the second screen")
+            << QList{small, QRect(1366, 0, 1920, 1080)} << QPoint(463, 100) << 700 << QRect(1366, 100, 1180, 900);
+    }
+    void placement() {
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QPoint, main);
+        QFETCH(int, least);
+        QFETCH(QRect, placed);
+        const PlacementInput in{{screens.begin(), screens.end()},
+                                QRect(main, QSize(440, 470)),
+                                QRect(main + QPoint(10, 30), QSize(300, 200)),
+                                QSize(1180, 900),
+                                QSize(least, 600)};
+        QCOMPARE(PlaceToolWindow(in), placed);
+    }
+
     void initTestCase() {
         dienste.settings[{"Settings", "Sprache"}] = "englisch";
         if (QGuiApplication::primaryScreen()->size() != QSize(1366, 768)) QSKIP("needs the 1366 x 768 screen");

@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -85,7 +85,6 @@ constexpr std::array<std::string_view, 6> kSchluesselSpalten{
 constexpr int kSichtbarNach = 200;  // ms a search runs before its progress is shown
 constexpr int kAnzeigeTakt = 50;    // ms between two looks at the progress
 constexpr QSize kStartGroesse(1240, 820);
-constexpr int kRahmen = 48;  // pixels a window manager's frame and title bar may take
 
 bool leer(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
@@ -475,15 +474,14 @@ void FinderWindow::beforeShow() {
     }
 }
 
-// Right of the main window, as far as the screen allows. On a small screen the
-// window takes what there is, its buttons in sight, power and losses below the
-// band where the groups do not fit side by side.
-void FinderWindow::placeFirst(const QScreen& schirm) {
-    const QSize platz = schirm.availableGeometry().size() - QSize(kRahmen, kRahmen);
-    arrange(false);
-    arrange(minimumSizeHint().width() > platz.width());
-    resize(size().boundedTo(platz));
-    move(besideMain());
+// The table's key columns in sight, without scrolling.
+int FinderWindow::leastWidth() const {
+    QHeaderView& kopf = *tabelle_->horizontalHeader();
+    kopf.resizeSections(QHeaderView::ResizeToContents);
+    const int letzte = FinderModel::column(kSchluesselSpalten.back());
+    const QMargins rand = layout()->contentsMargins();
+    return kopf.sectionPosition(letzte) + kopf.sectionSize(letzte) + 2 * tabelle_->frameWidth() +
+           tabelle_->verticalScrollBar()->sizeHint().width() + rand.left() + rand.right();
 }
 
 void FinderWindow::hidden() { Abbrechen(); }

@@ -4,12 +4,16 @@
 
 #include <algorithm>
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLayout>
+#include <QLineEdit>
 #include <QScreen>
 
 #include "forms/accessibility.h"
 #include "forms/forms.h"
+#include "forms/placement.h"
 #include "forms/widget_texts.h"
 #include "platform/qt_text.h"
 #include "platform/settings_store.h"
@@ -19,6 +23,17 @@ namespace {
 
 // The window's size and place, beside its kept texts.
 constexpr const char* kGeometrieSchluessel = "Geometrie";
+
+// Where a window's inputs are, on the screen: its fields and lists together.
+QRect inputArea(const QWidget& window) {
+    QRect area;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w))) continue;
+        if (qobject_cast<const QComboBox*>(w->parentWidget())) continue;  // a list's own line
+        area |= QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    }
+    return area;
+}
 
 }  // namespace
 
@@ -118,53 +133,65 @@ void ToolWindow::writeSettings() const {
 
 // ---------------------------------------------------------------- placement
 
-// The first time: the size and place kept from the last run, else where the window puts itself.
+// The first time: the size and place kept from the last run, else beside the main window.
 void ToolWindow::placeOnce() {
     if (platziert_) return;
     platziert_ = true;
-    const QScreen* schirm = neben().screen() ? neben().screen() : QGuiApplication::primaryScreen();
-    if (!schirm) return;
-    if (!restoreKeptGeometry(*schirm)) placeFirst(*schirm);
+    if (!restoreKeptGeometry()) placeFirst();
 }
 
-// A kept geometry that still meets the screen, within it; a window narrower than
-// its groups side by side need takes its narrow layout.
-bool ToolWindow::restoreKeptGeometry(const QScreen& screen) {
+// A kept geometry that is still on a screen, within that screen; a window narrower
+// than its groups side by side need takes its narrow layout.
+bool ToolWindow::restoreKeptGeometry() {
     auto store = settings::open(settingsFile(), kSettingsApplication);
     store->beginGroup(qs(kind_.settingsGroup));
     const QByteArray kept =
         QByteArray::fromBase64(store->value(QString::fromLatin1(kGeometrieSchluessel)).toByteArray());
     if (kept.isEmpty()) return false;
-    arrange(false);
-    const int breit = minimumSizeHint().width();
-    arrange(true);  // the narrow layout's least width allows the narrower kept ones
+    const int breit = leastSize(false).width();
+    leastSize(true);  // the narrow layout's least width allows the narrower kept ones
     const QRect vorher = geometry();
-    if (!restoreGeometry(kept) || !freeArea(screen).intersects(geometry())) {
+    const QScreen* schirm = nullptr;
+    if (restoreGeometry(kept))
+        for (const QScreen* s : QGuiApplication::screens())
+            if (freeArea(*s).intersects(geometry())) schirm = s;
+    if (!schirm) {
         setGeometry(vorher);
         arrange(false);
         return false;
     }
     arrange(width() < breit);
-    setGeometry(fitted(geometry(), screen));
+    setGeometry(fitted(geometry(), *schirm));
     return true;
 }
 
-void ToolWindow::placeFirst(const QScreen& screen) {
-    const QRect frei = screen.availableGeometry();
-    // No larger than the screen leaves room for, nor smaller than the layout needs.
-    resize(size().boundedTo(frei.size() - (frameGeometry().size() - size())).expandedTo(minimumSizeHint()));
-    move(besideMain());
+// Where PlaceToolWindow puts it: the main window's screen first, then the others.
+// Its frame is taken to be the main window's (it has none before it is shown).
+void ToolWindow::placeFirst() {
+    const QMargins rahmen = mainFrame();
+    const QSize rand(rahmen.left() + rahmen.right(), rahmen.top() + rahmen.bottom());
+    const QSize breit = leastSize(false);
+    const QSize schmal = leastSize(true).expandedTo(QSize(leastWidth(), 0));
+    PlacementInput in;
+    const QScreen* eigener = neben().screen() ? neben().screen() : QGuiApplication::primaryScreen();
+    if (eigener) in.screens.push_back(eigener->availableGeometry());
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s != eigener) in.screens.push_back(s->availableGeometry());
+    if (in.screens.empty()) return;
+    in.main = neben().frameGeometry();
+    in.fields = inputArea(neben());
+    in.wanted = size().expandedTo(breit) + rand;
+    in.least = schmal + rand;
+    const QRect ziel = PlaceToolWindow(in).marginsRemoved(rahmen);
+    arrange(ziel.width() < breit.width());
+    setGeometry(ziel);
 }
 
-QPoint ToolWindow::besideMain() const {
-    QPoint ziel = neben().frameGeometry().topRight() + QPoint(1, 0);
-    const QScreen* schirm = neben().screen();
-    if (!schirm) return ziel;
-    const QRect frei = schirm->availableGeometry();
-    const QSize groesse = frameGeometry().size().expandedTo(minimumSizeHint());
-    ziel.setX(std::max(frei.left(), std::min(ziel.x(), frei.right() + 1 - groesse.width())));
-    ziel.setY(std::max(frei.top(), std::min(ziel.y(), frei.bottom() + 1 - groesse.height())));
-    return ziel;
+QSize ToolWindow::leastSize(bool narrow) {
+    arrange(narrow);
+    // The outer layout keeps the least size it had until it is told that its inner ones changed.
+    if (layout()) layout()->invalidate();
+    return minimumSizeHint();
 }
 
 QMargins ToolWindow::mainFrame() const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "forms/accessibility.h"
@@ -51,6 +53,10 @@ namespace {
 
 using keys::keyCode;
 using keys::shiftState;
+
+// How long a field another window changed stays marked, and its mark.
+constexpr int kMarkiertMs = 2000;
+const QColor kMarkiert(255, 236, 150);
 
 // Texts the window starts with, Text1 to Text9.
 QLabel* findeLabel(QWidget& window, std::string_view name) {
@@ -193,6 +199,7 @@ void frmMain::connectHandlers() {
     befehl(ui_.mnuDateiOeffnen, &MainWindowHost::DateiOeffnen);
     befehl(ui_.mnuDateiSpeichern, &MainWindowHost::DateiSpeichern);
     befehl(ui_.mnuDateiSpeichernUnter, &MainWindowHost::DateiSpeichernUnter);
+    befehl(ui_.mnuDateiEigenschaften, &MainWindowHost::DateiEigenschaften);
     befehl(ui_.mnuAktFinder, &MainWindowHost::FinderZeigen);
     befehl(ui_.mnuAktSicherheit, &MainWindowHost::SicherheitZeigen);
     befehl(ui_.mnuAktMessung, &MainWindowHost::MessungZeigen);
@@ -403,6 +410,27 @@ LoopEingaben frmMain::MetrischeEingaben() const { return MetricInputs(Eingaben()
 
 void frmMain::MetrischeEingabenSetzen(const LoopEingaben& metrisch) {
     EingabenSetzen(InputsIn(metrisch, rec_.Einheiten, feldTrenner()));
+}
+
+void frmMain::AenderungenZeigen(const LoopEingaben& vorher) {
+    const LoopEingaben jetzt = Eingaben();
+    const std::pair<std::string LoopEingaben::*, QWidget*> felder[] = {
+        {&LoopEingaben::Text1, ui_.Text1},   {&LoopEingaben::Text2, ui_.Text2},  {&LoopEingaben::Text3, ui_.Text3},
+        {&LoopEingaben::Text4, ui_.Text4},   {&LoopEingaben::Text5, ui_.Text5},  {&LoopEingaben::Text6, ui_.Text6},
+        {&LoopEingaben::Text7, ui_.Text7},   {&LoopEingaben::Text8, ui_.Text8},  {&LoopEingaben::Text9, ui_.Text9},
+        {&LoopEingaben::Combo1, ui_.Combo1}, {&LoopEingaben::Combo2, ui_.Combo2}};
+    for (const auto& [text, feld] : felder) {
+        if (jetzt.*text == vorher.*text) continue;
+        QPalette markiert = feld->palette();
+        const QPalette eigene = markiert;
+        markiert.setColor(QPalette::Base, kMarkiert);    // a field
+        markiert.setColor(QPalette::Button, kMarkiert);  // a list
+        feld->setPalette(markiert);
+        QTimer::singleShot(kMarkiertMs, feld, [w = feld, eigene] { w->setPalette(eigene); });
+    }
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
 }
 
 void frmMain::LoopRechnen() {

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
@@ -316,35 +315,6 @@ void TuningWindow::compute() {
     for (const char* name : {"cmdCsv", "cmdJson", "cmdDrucken"})
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(gelesen.options.has_value());
     emit BlattGeaendert();
-}
-
-// Where no place is kept: beside the main window, within the available area of its
-// screen. Where the window does not fit beside the main window at its size, it is
-// narrowed (its groups in two columns) down to its least width; only where even
-// that does not fit, it stands at the side with more room, as far from the main
-// window as the screen allows.
-void TuningWindow::placeFirst(const QScreen& schirm) {
-    const QMargins rahmen = mainFrame();
-    const QRect frei = freeArea(schirm);
-    const QRect haupt = neben().frameGeometry();
-    const int rand = rahmen.left() + rahmen.right();
-    // The groups side by side need this width; narrower, they stand in two columns.
-    arrange(false);
-    const int dreiSpalten = minimumSizeHint().width();
-
-    // The room beside the main window, right and left.
-    const int rechts = frei.right() + rahmen.right() - haupt.right() - rand;
-    const int links = haupt.left() - frei.left() + rahmen.left() - rand;
-    const int raum = std::max(rechts, links);
-    arrange(raum < dreiSpalten);
-    QRect ziel(QPoint(), kStartGroesse.expandedTo(minimumSizeHint()).boundedTo(frei.size()));
-    ziel.setWidth(std::max(minimumSizeHint().width(), std::min(ziel.width(), raum)));
-    ziel.moveTop(haupt.top() + rahmen.top());
-    if (rechts >= links)
-        ziel.moveLeft(haupt.right() + 1 + rahmen.left());
-    else
-        ziel.moveLeft(haupt.left() - rahmen.right() - ziel.width());
-    setGeometry(fitted(ziel, schirm));
 }
 
 void TuningWindow::hidden() { emit BlattGeaendert(); }

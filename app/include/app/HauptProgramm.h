@@ -88,6 +88,7 @@ private:
     void DateiOeffnen() override;
     void DateiSpeichern() override;
     void DateiSpeichernUnter() override;
+    void DateiEigenschaften() override;
     bool SchliessenErlaubt() override;
     void HilfeAufrufen() override;
     void InfoAnzeigen() override;

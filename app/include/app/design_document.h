@@ -3,7 +3,7 @@
 #pragma once
 // The design file the program works on: the File menu's commands, the list of
 // recent files (kept in the settings), the title, and the question before
-// unsaved changes would be lost.
+// unsaved changes would be lost, and the design's note.
 //
 // A run starts without a file. Once a design was opened from a file or saved
 // to one (document mode), the title names the file and marks changes, and
@@ -11,6 +11,7 @@
 // design on screen differs from the file. Without a file nothing is asked.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
         std::function<void(const std::string&)> titel;                 // the file's name in the title ("" none)
         std::function<void(bool)> geaendert;                           // marks unsaved changes
         std::function<void(const std::vector<std::string>&)> zuletzt;  // the recent files, newest first
+        // Shows the note to be edited: the note as edited, none when cancelled.
+        std::function<std::optional<std::string>(const std::string&)> notiz;
     };
 
     DesignDokument(DesignRecord& rec, DesktopServices& dienste, Fenster fenster);
@@ -51,6 +54,8 @@ public:
     // Asks Save / Discard / Cancel when the design has unsaved changes; false
     // when it is to stay on screen.
     bool SchliessenErlaubt();
+    // File / Properties: the note edited, kept with the design and saved with it.
+    void Eigenschaften();
     // An input changed: the mark of unsaved changes follows.
     void EingabenGeaendert();
 

@@ -36,6 +36,8 @@ public:
     // Decides the outcome of a print; it sees the widget as it is printed.
     // Without it every print succeeds.
     std::function<bool(QWidget&)> printer;
+    // Sees each box as it is shown, while the windows are as they are then.
+    std::function<void(const Meldung&)> onBox;
 
     ProgramFacts facts{"/opt/ringfeld", "Ringfeld", "Ringfeld", 1, 1, 1, "Legal notice"};
     std::string locale = "de_DE";  // the desktop's language
@@ -48,7 +50,10 @@ public:
     std::deque<std::string> openAnswers, saveAnswers;
     std::deque<Antwort> answers;
 
-    void messageBox(const Meldung& meldung) override { boxes.push_back(meldung); }
+    void messageBox(const Meldung& meldung) override {
+        boxes.push_back(meldung);
+        if (onBox) onBox(meldung);
+    }
     void beep() override { ++beeps; }
     void processEvents() override { ++eventProcessing; }
     bool printWindow(QWidget& clientArea) override {

@@ -79,4 +79,10 @@ inline constexpr Tri kDateiFilter{"Ringfeld-Loop (*.ringfeld)", "Boucle Ringfeld
 // The name a design that has none is offered under.
 inline constexpr Tri kNeuerName{"Loop.ringfeld", "Boucle.ringfeld", "Loop.ringfeld"};
 
+// ---- File / Properties: the design's note
+
+inline constexpr Tri kEigenschaftenTitel{"Eigenschaften", "Propriétés", "Properties"};
+inline constexpr Tri kNotiz{
+    "&Notiz (wird mit der Loop gespeichert):", "&Note (enregistrée avec la boucle) :", "&Note (saved with the loop):"};
+
 }  // namespace ringfeld::design::texte

@@ -102,9 +102,9 @@ private:
     // The power and losses start from the main window's, the capacitor, stray C and
     // ground loss from the tuning window's when it has a range.
     void beforeShow() override;
-    void placeFirst(const QScreen& screen) override;
     // The three groups side by side, or on a narrow screen the search space below the others.
     void arrange(bool schmal) override;
+    int leastWidth() const override;
     void hidden() override;
 
     FeldTexte felder() const;

@@ -8,8 +8,9 @@
 //              (restoreKept); the language; connectInputs(); every widget's
 //              accessible description set to its objectName; the start size.
 //   shown      Zeigen(): beforeShow(); the first time, the size and place kept from
-//              the last run (within the screen), else placeFirst() beside the main
-//              window; shown, raised, and Rechnen().
+//              the last run (while it is on a screen), else beside the main window
+//              (forms/placement.h: narrowed there, or where it hides the main
+//              window's inputs least); shown, raised, and Rechnen().
 //   language   SpracheAnwenden(): the caption table's rows of the window, then its
 //              own applyLanguage(); a language the program does not know changes nothing.
 //   changed    inputChanged(): computed anew once the pending events are handled,
@@ -113,11 +114,11 @@ protected:
     // ------------------------------------------------ what a window may add
     // Before it is shown: inputs taken from other windows.
     virtual void beforeShow() {}
-    // Where it first stands when no place is kept: by default as large as it is
-    // within the screen, right of the main window (besideMain()).
-    virtual void placeFirst(const QScreen& screen);
     // A window with a layout for narrow screens switches to it or back.
     virtual void arrange(bool narrow) { (void)narrow; }
+    // The least width at which it shows what it is for, where its layout allows
+    // less: it is first placed no narrower.
+    virtual int leastWidth() const { return 0; }
     // After it was hidden and its settings written.
     virtual void hidden() {}
 
@@ -131,15 +132,6 @@ protected:
     const QString& settingsFile() const { return context_.settingsFile; }
     // An input of the window changed: SpaeterRechnen() and EingabenGeaendert().
     void inputChanged();
-    // Right of the main window, moved left and up as far as needed to stay within
-    // the available area of its screen, for the window at its size.
-    QPoint besideMain() const;
-    // The main window's frame (what the window manager adds), and the available
-    // area of `screen` less that frame: where a window's own area may go.
-    QMargins mainFrame() const;
-    QRect freeArea(const QScreen& screen) const;
-    // `r` moved (and shrunk) into freeArea().
-    QRect fitted(QRect r, const QScreen& screen) const;
 
     void hideEvent(QHideEvent* event) override;
 
@@ -150,7 +142,16 @@ private:
     void finish() noexcept;
     void writeSettings() const;
     void placeOnce();
-    bool restoreKeptGeometry(const QScreen& screen);
+    bool restoreKeptGeometry();
+    void placeFirst();
+    // Its least size in the narrow layout or the other, which it takes.
+    QSize leastSize(bool narrow);
+    // The main window's frame (what the window manager adds), and the available
+    // area of `screen` less that frame: where a window's own area may go.
+    QMargins mainFrame() const;
+    QRect freeArea(const QScreen& screen) const;
+    // `r` moved (and shrunk) into freeArea().
+    QRect fitted(QRect r, const QScreen& screen) const;
 
     const ToolWindowKind& kind_;
     ToolWindowContext context_;

@@ -63,6 +63,9 @@ public:
     // (the lengths to twelve significant digits) and give (a found design).
     LoopEingaben MetrischeEingaben() const;
     void MetrischeEingabenSetzen(const LoopEingaben& metrisch);
+    // Comes to the front with the fields and lists whose texts differ from `vorher`
+    // marked for two seconds: what another window has just changed.
+    void AenderungenZeigen(const LoopEingaben& vorher);
 
     // The design file shown: its name heads the title, and Qt's [*] marks unsaved
     // changes (setWindowModified); empty is no file, the title as without one.

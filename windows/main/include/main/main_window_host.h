@@ -37,6 +37,8 @@ public:
     virtual void DateiOeffnen() = 0;
     virtual void DateiSpeichern() = 0;
     virtual void DateiSpeichernUnter() = 0;
+    // File / Properties: the design's note.
+    virtual void DateiEigenschaften() = 0;
     virtual void DateiOeffnen(const std::string& pfad) = 0;
     // Asked before the main window closes: false keeps it open.
     virtual bool SchliessenErlaubt() = 0;

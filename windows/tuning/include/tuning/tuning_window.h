@@ -13,9 +13,8 @@
 // place are kept in the settings store, group "Abstimmbereich"; its life as a
 // tool window (built, shown, kept, placed) is forms/tool_window.h.
 //
-// It first opens within the available area of the main window's screen, beside
-// the main window where it fits (narrowed if need be), and never over it
-// otherwise; on a narrow screen its three groups of fields stand in two columns.
+// It first opens beside the main window as every tool window does; narrowed,
+// its three groups of fields stand in two columns.
 
 #include <array>
 #include <functional>
@@ -84,7 +83,6 @@ private:
     KeptTexts keptTexts() const override;
     void restoreKept(const KeptTexts& texts) override;
     void compute() override;
-    void placeFirst(const QScreen& screen) override;
     void arrange(bool narrow) override;
     void hidden() override;
 
