@@ -4,8 +4,6 @@
 
 #include <exception>
 
-#include <QLocale>
-
 #include "app/about_text.h"
 #include "app/help_command.h"
 #include "app/qt_translation.h"
@@ -233,7 +231,7 @@ void HauptProgramm::MessungNutzen(const vna::ResonanceFit& fit) {
     // The tuning range shows the measured block; its sheet is what the safety distance's measured source takes.
     tuning::TuningWindow& abstimmung = Abstimmbereich();
     tuning::FieldTexts felder = abstimmung.Felder();
-    const vna::MeasuredFields block = vna::MessblockTexte(fit, str(QLocale::system().decimalPoint()));
+    const vna::MeasuredFields block = vna::MessblockTexte(fit, Dezimaltrenner(SpracheVon(rec_.Sprache)));
     felder[static_cast<std::size_t>(tuning::Field::MeasFreq)] = block.frequencyMHz;
     felder[static_cast<std::size_t>(tuning::Field::MeasBandwidth)] = block.bandwidthKHz;
     felder[static_cast<std::size_t>(tuning::Field::MeasVswr)] = block.vswr;

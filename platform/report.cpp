@@ -197,6 +197,14 @@ QLocale DateLocale(Language lang) {
     return QLocale(qs(SprachEintragVon(lang == Language::None ? kStandardSprache : lang)->datum));
 }
 
+QLocale NumberLocale(Language lang) {
+    // The date locale's decimal point is the registry's: de_DE and fr_FR the comma, en_GB the point.
+    QLocale zahlen = DateLocale(lang);
+    Q_ASSERT(str(zahlen.decimalPoint()) == Dezimaltrenner(lang));
+    zahlen.setNumberOptions(QLocale::OmitGroupSeparator);
+    return zahlen;
+}
+
 QString Print(const Document& document, QPagedPaintDevice& device) {
     if (QString missing = fonts::Load(); !missing.isEmpty()) return missing;
     QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);

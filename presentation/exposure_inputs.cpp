@@ -181,7 +181,7 @@ std::string ProzentText(double percent, std::string_view sep) {
 
 std::string OrtMitAbstand(const NamedDistance& place, Language lang, Units units, std::string_view sep) {
     const std::string distance = MeterText(place.metres, units, sep);
-    const std::string unit = UnitCaption(LengthQuantity::Distance, units, lang);
+    const std::string_view unit = UnitCaption(LengthQuantity::Distance, units, lang);
     if (place.name.find_first_not_of(" \t") != std::string::npos)
         return MitWerten(texte::kOrtMitAbstand.in(lang), {place.name, distance, unit});
     return MitWerten(texte::kOrtOhneName.in(lang), {distance, unit});

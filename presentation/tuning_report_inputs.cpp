@@ -64,9 +64,10 @@ std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& metric, const Fie
     EingabeGruppe schleife{tr(texte::kBerichtSchleife), {}};
     const LoopZahlen zahlen = LoopLesen(metric);
     const LoopEingaben loop = InputsIn(metric, units, Dezimaltrenner(lang));
-    // A length's caption names its unit ("%1") from the units table.
+    // A length's caption names its unit ("%1") from the units table; the numbers as typed,
+    // with the language's separator (a list entry has none).
     auto add = [&](const Tri& caption, const std::string& text, LengthQuantity unit = LengthQuantity::LoopSize) {
-        schleife.zeilen.push_back({WithUnit(tr(caption), unit, units, lang), ohneRand(text)});
+        schleife.zeilen.push_back({WithUnit(tr(caption), unit, units, lang), MitTrenner(ohneRand(text), lang)});
     };
     add(texte::kBerichtForm, loop.Combo1);
     add(texte::kBerichtMaterial, loop.Combo2);
@@ -99,7 +100,7 @@ std::vector<EingabeGruppe> BerichtEingaben(const LoopEingaben& metric, const Fie
             const std::string text = ohneRand(felder[f]);
             if (text.empty()) continue;
             const std::string& grund = teilGrund[static_cast<std::size_t>(teil(static_cast<Field>(f)))];
-            std::string wert = text;
+            std::string wert = MitTrenner(text, lang);
             if (!grund.empty()) wert += " – " + MitWert(tr(texte::kBerichtVerworfen), grund);
             gruppe.zeilen.push_back({fenster(kLabels[f], lang), std::move(wert)});
         }

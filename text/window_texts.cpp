@@ -190,7 +190,7 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Tuning,
      "lblUmax",
      T::Caption,
-     {"Spannungs&festigkeit (V):", "&Tension de service (V) :", "&Voltage rating (V):"}},
+     {"Spannungs&festigkeit (V):", "&Tension admissible (V) :", "&Voltage rating (V):"}},
     {W::Tuning, "grpMessung", T::Caption, {"Gemessene Bandbreite", "Bande passante mesurée", "Measured bandwidth"}},
     {W::Tuning, "lblMessFrequenz", T::Caption, {"Fre&quenz (MHz):", "Fré&quence (MHz) :", "Freq&uency (MHz):"}},
     {W::Tuning,
@@ -310,7 +310,7 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Finder,
      "lblUmax",
      T::Caption,
-     {"Spannungs&festigkeit (V):", "&Tension de service (V) :", "&Voltage rating (V):"}},
+     {"Spannungs&festigkeit (V):", "&Tension admissible (V) :", "&Voltage rating (V):"}},
     {W::Finder, "lblMarge", T::Caption, {"Spannungsreserve (×):", "Marge de tension (×) :", "Voltage margin (×):"}},
     {W::Finder, "lblGuete", T::Caption, {"Kondensator-&Güte Q:", "&Q du condensateur :", "Capacitor &Q:"}},
     {W::Finder, "lblStreu", T::Caption, {"St&reu-C (pF):", "C pa&rasite (pF) :", "St&ray C (pF):"}},
@@ -390,7 +390,10 @@ constexpr auto kTexte = std::to_array<SprachText>({
     {W::Vna, "cmdOeffnen", T::Caption, {"Messung ö&ffnen...", "&Ouvrir une mesure...", "&Open sweep..."}},
     {W::Vna, "lblZuletzt", T::Caption, {"&Zuletzt:", "&Récentes :", "&Recent:"}},
     {W::Vna, "grpErgebnis", T::Caption, {"Ergebnis bei f0", "Résultat à f0", "Result at f0"}},
-    {W::Vna, "grpSwr", T::Caption, {"SWR über der Frequenz", "ROS selon la fréquence", "VSWR against frequency"}},
+    {W::Vna,
+     "grpSwr",
+     T::Caption,
+     {"SWR über der Frequenz", "ROS en fonction de la fréquence", "VSWR against frequency"}},
     {W::Vna,
      "grpSmith",
      T::Caption,
@@ -406,8 +409,9 @@ constexpr auto kTexte = std::to_array<SprachText>({
      T::ToolTip,
      {"setzt f0 und die Bandbreite f0 / Q0 in den Messblock des Abstimmbereichs und den Sicherheitsabstand auf "
       "„gemessen“",
-      "met f0 et la bande f0 / Q0 dans le bloc mesuré de la plage d'accord et la distance de sécurité sur « mesurée »",
-      "puts f0 and the bandwidth f0 / Q0 into the tuning range's measured block and the safety distance on "
+      "met f0 et la bande f0 / Q0 dans le bloc mesuré de la plage d'accord et règle la distance de sécurité sur "
+      "« mesurée »",
+      "puts f0 and the bandwidth f0 / Q0 into the tuning range's measured block and sets the safety distance to "
       "\"measured\""}},
 });
 

@@ -507,7 +507,7 @@ TEST(ExposureAveraging, Icnirp2010WithIcnirp1998OnlyWhereAskedAndBelow10MHz) {
         e.modeFactor = "0.2";
         e.standard = c.chosen;
         e.icnirp2010With1998 = c.asked;
-        const auto settings = LiesEingaben(AusSchluesseln(ZuSchluesseln(e)), Language::English).settings;
+        const auto settings = LiesEingaben(AusSchluesseln(ZuSchluesseln(e)), Language::English, Units::Metric).settings;
         ASSERT_TRUE(settings);
         const auto check = [&](const Settings& s) {
             return CheckPlace(Evaluate(Loop(1, 1, 100), SheetRowAt(c.f, 0.1), s, {}), k98, kPub, 20);
@@ -607,7 +607,9 @@ TEST(ExposurePresentation, PercentagesRoundUpwardsAndPlacesComeBackFromTheirKeys
          "(H Achse), Grenze eingehalten"},
     };
     for (const auto& v : verdicts)
-        EXPECT_EQ(OrtUrteil({v.name, 2}, kept, k98, kPub, v.lang, v.lang == Language::English ? "." : ","), v.shown);
+        EXPECT_EQ(
+            OrtUrteil({v.name, 2}, kept, k98, kPub, v.lang, Units::Metric, v.lang == Language::English ? "." : ","),
+            v.shown);
     Eingaben over;
     over.txShare30 = "101";
     EXPECT_FALSE(LiesEingaben(over, Language::English, Units::Metric).settings);

@@ -11,6 +11,7 @@
 
 #include "core/fault.h"
 #include "presentation/result_labels.h"
+#include "text/language.h"
 #include "text/number_format.h"
 #include "text/text_zu_zahl.h"
 
@@ -54,6 +55,34 @@ TEST(TextZuZahl, ReadsTheLeadingNumber) {
         {"90071992547409,93", 90071992547409.93},
     };
     for (const auto& f : faelle) EXPECT_EQ(TextZuZahl(f.text), f.value) << f.text;
+}
+
+// A number written by the program takes the language's separator; a text with no
+// or two separators stays as typed, and the value read back never changes.
+TEST(MitTrenner, OneSeparatorPerLanguageSameValue) {
+    using enum Language;
+    struct {
+        std::string text;
+        Language lang;
+        std::string written;
+    } const faelle[] = {
+        {"0.96", German, "0,96"},
+        {"0.004", French, "0,004"},
+        {"0,05", English, "0.05"},
+        {"2,25", German, "2,25"},
+        {"7.069", None, "7,069"},
+        {"10000", German, "10000"},
+        {"1,5.2", English, "1,5.2"},
+        {"6, 8, 10", English, "6, 8, 10"},
+        {"2.5e-3", German, "2,5e-3"},
+        {"3' 4.5\"", French, "3' 4,5\""},
+        {"", German, ""},
+    };
+    for (const auto& f : faelle) {
+        const std::string written = MitTrenner(f.text, f.lang);
+        EXPECT_EQ(written, f.written) << f.text;
+        EXPECT_EQ(TextZuZahl(written), TextZuZahl(f.text)) << f.text;
+    }
 }
 
 TEST(TextZuZahl, TooLargeIsAnOverflow) {

@@ -7,6 +7,7 @@
 // question before unsaved changes are lost; the note edited in File / Properties,
 // and no two entries of a menu with one access key in any language.
 
+#include <algorithm>
 #include <memory>
 
 #include <QAction>
@@ -89,18 +90,20 @@ private slots:
         QTest::addColumn<QString>("messing");  // the list's entry for brass
         QTest::addColumn<bool>("fenster");     // the coupling, tuning and safety-distance windows are shown
         QTest::addColumn<int>("form");         // the shape, as its place in the list
+        QTest::addColumn<char>("trenner");     // the language's decimal separator
         QTest::newRow("German, windows closed")
-            << u"deutsch"_qs << u"Messing"_qs << false << static_cast<int>(Form::Quadrat);
+            << u"deutsch"_qs << u"Messing"_qs << false << static_cast<int>(Form::Quadrat) << ',';
         QTest::newRow("French, windows shown")
-            << u"französisch"_qs << u"Laiton"_qs << true << static_cast<int>(Form::Achteck);
+            << u"französisch"_qs << u"Laiton"_qs << true << static_cast<int>(Form::Achteck) << ',';
         QTest::newRow("English, windows shown")
-            << u"englisch"_qs << u"brass"_qs << true << static_cast<int>(Form::Sechseck);
+            << u"englisch"_qs << u"brass"_qs << true << static_cast<int>(Form::Sechseck) << '.';
     }
     void everyInputComesBackInEachLanguage() {
         QFETCH(QString, sprache);
         QFETCH(QString, messing);
         QFETCH(bool, fenster);
         QFETCH(int, form);
+        QFETCH(char, trenner);
         dienste->settings[{"Settings", "Sprache"}] = sprache.toStdString();
         starten();
         if (fenster) {
@@ -133,6 +136,22 @@ private slots:
                                  {"station_note", "SSB"}};
         QVERIFY(!design::EntwurfSchreiben(pfad("a.ringfeld").toStdString(), e, Language::English));
 
+        // Every number a window shows comes back with the language's separator; the
+        // station's texts, and the group of a window never opened (the finder's), as they came.
+        design::Entwurf erwartet = e;
+        auto n = [trenner](std::string& t) {
+            std::replace_if(
+                t.begin(), t.end(), [](char c) { return c == ',' || c == '.'; }, trenner);
+        };
+        for (std::string* t :
+             {&erwartet.schleife.felder.Text1, &erwartet.schleife.felder.Text2, &erwartet.schleife.felder.Text5,
+              &erwartet.schleife.felder.Text7, &erwartet.kopplung.verhaeltnis})
+            n(*t);
+        if (fenster) {
+            for (std::string& t : erwartet.abstimmung.felder) n(t);
+            for (const char* key : {"mode_factor", "places"}) n(erwartet.weitere["exposure"][key]);
+        }
+
         oeffnen(pfad("a.ringfeld"));
         // The note edited: the design is changed; a cancelled edit changes nothing.
         const QString neu = QStringLiteral("Balkon\nNordseite, 3 m über Grund");
@@ -147,10 +166,10 @@ private slots:
         QCOMPARE(notiz(std::nullopt), neu);
         QVERIFY(!f().isWindowModified());
         QCOMPARE(f().Eingaben().Combo2, messing.toStdString());
-        e.notiz.clear();  // no window shows it
-        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(e));
-        e.notiz = neu.toStdString();
-        QVERIFY(!design::EntwurfSchreiben(pfad("c.ringfeld").toStdString(), e, Language::English));
+        erwartet.notiz.clear();  // no window shows it
+        QCOMPARE(design::EntwurfAlsJson(modul->AktuellerEntwurf()), design::EntwurfAlsJson(erwartet));
+        erwartet.notiz = neu.toStdString();
+        QVERIFY(!design::EntwurfSchreiben(pfad("c.ringfeld").toStdString(), erwartet, Language::English));
         QFile b(pfad("b.ringfeld")), c(pfad("c.ringfeld"));
         QVERIFY(b.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
         QCOMPARE(b.readAll(), c.readAll());  // keys, list keys, note and group as they came
@@ -168,7 +187,7 @@ private slots:
     }
     void anImperialDesignComesBackInItsUnits() {
         QFETCH(QString, start);
-        const LoopEingaben getippt{"3' 3 3/8\"", "10 1/4", "7/8",   "2",      "7,1", "100",
+        const LoopEingaben getippt{"3' 3 3/8\"", "10 1/4", "7/8",   "2",      "7.1", "100",
                                    "0",          "2' 1\"", "10000", "Circle", "Cu"};
         const LoopEingaben metrisch{"1.000125", "3.1242", "22.225", "2",      "7,1", "100",
                                     "0",        "635",    "10000",  "Circle", "Cu"};
@@ -262,7 +281,7 @@ private slots:
                                       << false;
         QTest::newRow("future version")
             << "x.ringfeld" << QByteArray("{\"format\": \"ringfeld-design\", \"version\": 3}")
-            << "it has format version 3; this Ringfeld reads up to version 2. A newer Ringfeld opens it." << false;
+            << "it has format version 3; this Ringfeld reads up to version 2. A newer Ringfeld will open it." << false;
         QTest::newRow("number for a text") << "x.ringfeld" << v1 + "\"loop\": {\"turns\": 2}}"
                                            << "\"loop.turns\" must be a text in quotes." << false;
         QTest::newRow("unknown site")

@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -143,6 +144,33 @@ private slots:
         QVERIFY(text.contains(QLatin1String("3.6000")));
         QVERIFY(text.contains(QLatin1String("outside the capacitor's range")));
         QVERIFY(text.contains(QString::fromUtf8("(V): 5kV – not used: not a number")));
+    }
+
+    // One decimal separator per language: the band list writes the fields, and the
+    // printed report its table and chart, with the comma in German and French and
+    // the point in English.
+    void einTrennerJeSprache() {
+        oeffnen();
+        const std::tuple<const char*, char, char> sprachen[] = {
+            {"mnuDeutsch", ',', '.'}, {"mnuFranzösisch", ',', '.'}, {"mnuEnglisch", '.', ','}};
+        for (const auto& [menue, trenner, anderer] : sprachen) {
+            modul->Hauptfenster()->findChild<QAction*>(QString::fromUtf8(menue))->trigger();
+            in<QComboBox>(w, "cboBand")->setCurrentIndex(1);
+            in<QComboBox>(w, "cboBand")->setCurrentIndex(2);  // 80 m: 3.5 to 3.8 MHz in 10 kHz steps
+            const QString schritt = in(w, "txtSchritt")->text();
+            QVERIFY2(schritt.contains(QLatin1Char(trenner)) && !schritt.contains(QLatin1Char(anderer)),
+                     qPrintable(schritt));
+            QTRY_COMPARE(w->modell().rowCount(), 31);
+            const QString text = berichtText();
+            auto mit = [](const char* zahl, char sep) {
+                return QString::fromLatin1(zahl).replace(u'_', QLatin1Char(sep));
+            };
+            QVERIFY2(text.contains(mit("3_6000", trenner)), qPrintable(text.left(600)));
+            QVERIFY(!text.contains(mit("3_6000", anderer)));
+            // A tick of the frequency axis (the table's 3_5500 and 23_55 do not count).
+            QVERIFY(text.contains(
+                QRegularExpression("(?<![\\d,.])" + QRegularExpression::escape(mit("3_55", trenner)) + "(?![\\d])")));
+        }
     }
 
     // Every language: Qt's own buttons speak it, and every column heading fits its column.

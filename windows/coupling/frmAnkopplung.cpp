@@ -110,7 +110,7 @@ void frmAnkopplung::Form_Activate() {
         Combo1_Click();
     });
     weiter([&] { ResonanzAnzeigen(); });
-    weiter([&] { ui_.Text1->setText(qs(start_.verhaeltnis)); });
+    weiter([&] { ui_.Text1->setText(qs(MitTrenner(start_.verhaeltnis, SpracheVon(rec_.Sprache)))); });
     weiter([&] { ui_.Label9->setVisible(false); });
     weiter([&] { Zusatzhinweis.clear(); });
     weiter([&] { DiagrammBeschriften(); });
@@ -128,7 +128,7 @@ void frmAnkopplung::EingabenSetzen(const KopplungsEingaben& eingaben) {
     start_ = eingaben;
     if (start_.ort < -1 || start_.ort >= static_cast<int>(kOrtVerhaeltnisse.size())) start_.ort = -1;
     if (ui_.Combo1->count() > 0) ui_.Combo1->setCurrentIndex(start_.ort);
-    ui_.Text1->setText(qs(start_.verhaeltnis));
+    ui_.Text1->setText(qs(MitTrenner(start_.verhaeltnis, SpracheVon(rec_.Sprache))));
 }
 
 void frmAnkopplung::SpracheLeeren() {
@@ -242,7 +242,9 @@ void frmAnkopplung::DiagrammMalen() {
 void frmAnkopplung::Combo1_Click() {
     const int index = ui_.Combo1->currentIndex();
     if (index < 0 || index >= static_cast<int>(kOrtVerhaeltnisse.size())) return;
-    ui_.Text1->setText(qs(kOrtVerhaeltnisse[static_cast<std::size_t>(index)]));
+    // The site's ratio with the language's separator, as every text written into a field.
+    ui_.Text1->setText(
+        qs(MitTrenner(std::string(kOrtVerhaeltnisse[static_cast<std::size_t>(index)]), SpracheVon(rec_.Sprache))));
 }
 
 void frmAnkopplung::Combo1_KeyDown(int& KeyCode, int& Shift) { keys::PfeilFilter(KeyCode, Shift); }

@@ -15,6 +15,7 @@
 #include "core/constants.h"
 #include "exposure/exposure_state.h"
 #include "platform/qt_text.h"
+#include "platform/report.h"
 #include "presentation/exposure_inputs.h"
 #include "text/length_texts.h"
 
@@ -48,7 +49,7 @@ ExposureChart::ExposureChart(QChart& chart) {
     chart.addAxis(prozent_, Qt::AlignLeft);
     for (QLogValueAxis* a : {abstand_, prozent_}) {
         a->setBase(10);
-        a->setLabelFormat(QStringLiteral("%g"));
+        a->setLabelFormat(QStringLiteral("%.6g"));  // a precision, as localized labels need
         a->setMinorTickCount(8);
     }
     // A hair wider than the curves, so that the decades at both ends are labelled.
@@ -67,6 +68,7 @@ ExposureChart::ExposureChart(QChart& chart) {
     chart.addSeries(orte_);
     orte_->attachAxis(abstand_);
     orte_->attachAxis(prozent_);
+    chart.setLocalizeNumbers(true);  // in the language's locale, set in zeigen
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setMargins(QMargins(2, 2, 2, 2));
 }
@@ -97,6 +99,7 @@ void ExposureChart::zeigen(const Row* row, Standard standard, Population populat
                 orte.append({place.metres / proEinheit, c.worstPercent});
     }
     lo = std::max(lo, kWenigstens), hi = std::min(hi, kHoechstens);
+    orte_->chart()->setLocale(report::NumberLocale(lang));
     prozent_->setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi) + 1e-9)));
     for (std::size_t c = 0; c < felder.size(); ++c) {
         felder_[c]->replace(felder[c]);

@@ -145,20 +145,23 @@ EingabenListe EingabenZeilen(const Stand& s) {
         liste.push_back({qs(caption, lang), wert + (unit.empty() ? QString() : ' ' + qs(unit))});
     };
     const FormEintrag& form = FormTexte(LoopLesen(s.loop).form);
-    // The lengths in the units chosen, each with its unit from the units table.
+    // The lengths in the units chosen, each with its unit from the units table; the numbers
+    // as typed, with the language's separator.
     const LoopEingaben shown = InputsIn(s.loop, s.units, s.sep);
     for (const texte::SchleifenFeld& f : texte::kSchleifenFelder) {
         std::string_view unit = f.unit;
         for (const LoopLengthField& l : kLoopLengthFields)
             if (l.text == f.text) unit = UnitCaption(l.quantity, s.units, lang);
-        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption, qs(shown.*f.text), unit);
+        eintrag(out.schleife, f.text == &LoopEingaben::Text1 ? form.groesse : f.caption,
+                qs(MitTrenner(shown.*f.text, lang)), unit);
     }
     auto& b = out.betrieb;
     const auto mode = ModeIndex(s.eingaben.mode);
     eintrag(b, texte::kBetriebsart, qs(mode ? texte::kModeTexte[*mode] : texte::kEigenerFaktor, lang));
-    eintrag(b, texte::kFaktor, qs(s.eingaben.modeFactor));
-    eintrag(b, texte::kAnteil6, qs(s.eingaben.txShare6), "%");
-    eintrag(b, texte::kAnteil30, qs(s.eingaben.txShare30), "%");
+    // The numbers as typed, with the language's separator.
+    eintrag(b, texte::kFaktor, qs(MitTrenner(s.eingaben.modeFactor, lang)));
+    eintrag(b, texte::kAnteil6, qs(MitTrenner(s.eingaben.txShare6, lang)), "%");
+    eintrag(b, texte::kAnteil30, qs(MitTrenner(s.eingaben.txShare30, lang)), "%");
     eintrag(b, texte::kNorm, qs(StandardName(s.eingaben.standard, lang)));
     if (s.eingaben.standard == Standard::Icnirp1998)
         eintrag(b, texte::kMitIcnirp2010, qs(s.eingaben.icnirp2010With1998 ? texte::kJa : texte::kNein, lang));

@@ -15,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -265,7 +264,7 @@ void ExposureWindow::connectInputs() {
 }
 
 void ExposureWindow::listenFuellen(Language lang) {
-    const std::string sep = str(QLocale::system().decimalPoint());
+    const std::string_view sep = Dezimaltrenner(lang);
     auto fuellen = [](QComboBox* liste, const QStringList& eintraege, const QStringList& schluessel) {
         const QSignalBlocker ruhig(liste);
         const int gewaehlt = std::max(0, liste->currentIndex());
@@ -293,8 +292,7 @@ void ExposureWindow::listenFuellen(Language lang) {
 
 void ExposureWindow::betriebsartGewaehlt(int index) {
     if (index < 0 || index >= static_cast<int>(kModeFactors.size())) return;
-    faktor_->setText(
-        qs(Signifikant(kModeFactors[static_cast<std::size_t>(index)].factor, str(QLocale::system().decimalPoint()))));
+    faktor_->setText(qs(Signifikant(kModeFactors[static_cast<std::size_t>(index)].factor, Dezimaltrenner(sprache()))));
 }
 
 exposure::Eingaben ExposureWindow::felder() const {
@@ -324,9 +322,11 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
         personen_->setCurrentIndex(static_cast<int>(e.population));
         quelle_->setCurrentIndex(static_cast<int>(e.source));
     }
-    faktor_->setText(qs(e.modeFactor));
-    anteil6_->setText(qs(e.txShare6));
-    anteil30_->setText(qs(e.txShare30));
+    // Numbers kept with another language's separator come back in this one's.
+    const Language lang = sprache();
+    faktor_->setText(qs(MitTrenner(e.modeFactor, lang)));
+    anteil6_->setText(qs(MitTrenner(e.txShare6, lang)));
+    anteil30_->setText(qs(MitTrenner(e.txShare30, lang)));
     for (std::size_t i = 0; i < station_.size(); ++i) station_[i]->setText(qs(e.station.*kStationFields[i].text));
     {
         const QSignalBlocker ruhig(orte_);
@@ -335,7 +335,7 @@ void ExposureWindow::felderSetzen(const exposure::Eingaben& e) {
             const int z = orte_->rowCount();
             orte_->insertRow(z);
             orte_->setItem(z, 0, new QTableWidgetItem(qs(o.name)));
-            orte_->setItem(z, 1, new QTableWidgetItem(qs(o.metres)));
+            orte_->setItem(z, 1, new QTableWidgetItem(qs(MitTrenner(o.metres, lang))));
         }
     }
     SpaeterRechnen();
@@ -346,7 +346,7 @@ KeyTexts ExposureWindow::Eingaben() const { return ZuSchluesseln(OrteIn(felder()
 
 void ExposureWindow::EingabenSetzen(const KeyTexts& texte) {
     const exposure::Eingaben metrisch = AusSchluesseln(texte, OrteIn(felder(), einheiten_, Units::Metric, {}));
-    felderSetzen(OrteIn(metrisch, Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
+    felderSetzen(OrteIn(metrisch, Units::Metric, einheiten_, std::string(Dezimaltrenner(sprache()))));
 }
 
 void ExposureWindow::ortNeu() {
@@ -355,8 +355,7 @@ void ExposureWindow::ortNeu() {
         const QSignalBlocker ruhig(orte_);
         orte_->insertRow(z);
         orte_->setItem(z, 0, new QTableWidgetItem(qs(texte::kNeuerOrt, sprache())));
-        orte_->setItem(
-            z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, einheiten_, str(QLocale::system().decimalPoint())))));
+        orte_->setItem(z, 1, new QTableWidgetItem(qs(MeterText(kNeuerOrtM, einheiten_, Dezimaltrenner(sprache())))));
     }
     orte_->setCurrentCell(z, 0);
     orte_->editItem(orte_->item(z, 0));
@@ -368,7 +367,7 @@ void ExposureWindow::applyLanguage(Language lang) {
     if (rec().Einheiten != einheiten_) {
         const exposure::Eingaben e = felder();
         const Units vorher = std::exchange(einheiten_, rec().Einheiten);
-        felderSetzen(OrteIn(e, vorher, einheiten_, str(QLocale::system().decimalPoint())));
+        felderSetzen(OrteIn(e, vorher, einheiten_, std::string(Dezimaltrenner(sprache()))));
     }
     listenFuellen(lang);
     auto* seiten = findChild<QTabWidget*>(QStringLiteral("tabEingaben"));
@@ -393,7 +392,7 @@ void ExposureWindow::applyLanguage(Language lang) {
 void ExposureWindow::compute() {
     const Language lang = sprache();
     modell_.setStand(nullptr);
-    stand_ = Berechnen(lang, str(QLocale::system().decimalPoint()), einheiten_, schleife_(), felder(),
+    stand_ = Berechnen(lang, std::string(Dezimaltrenner(lang)), einheiten_, schleife_(), felder(),
                        blatt_ ? blatt_() : nullptr);
     // ICNIRP 2020 always has ICNIRP 2010's levels beside it, FCC none: only ICNIRP 1998 asks.
     mit2010_->setEnabled(stand_.eingaben.standard == Standard::Icnirp1998);
@@ -468,7 +467,7 @@ KeptTexts ExposureWindow::keptTexts() const {
 
 void ExposureWindow::restoreKept(const KeptTexts& texte) {
     felderSetzen(OrteIn(AusSchluesseln(KeyTexts(texte.begin(), texte.end())), Units::Metric, einheiten_,
-                        str(QLocale::system().decimalPoint())));
+                        std::string(Dezimaltrenner(sprache()))));
 }
 
 // ---------------------------------------------------------------- report

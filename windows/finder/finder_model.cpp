@@ -2,8 +2,6 @@
 // Copyright (C) 2026 The Ringfeld developers
 #include "finder_window/finder_model.h"
 
-#include <QLocale>
-
 #include "finder/finder_columns.h"
 #include "platform/qt_text.h"
 
@@ -33,7 +31,7 @@ QVariant FinderModel::data(const QModelIndex& index, int role) const {
     const Entwurf& e = ergebnis_.designs[static_cast<std::size_t>(index.row())];
     const bool name = s.art == SpaltenArt::Form || s.art == SpaltenArt::Material;
     switch (role) {
-        case Qt::DisplayRole: return qs(ZellenText(s, e, lang_, units_, str(QLocale::system().decimalPoint())));
+        case Qt::DisplayRole: return qs(ZellenText(s, e, lang_, units_, Dezimaltrenner(lang_)));
         case Qt::UserRole: return name ? QVariant(qs(ZellenText(s, e, lang_, units_, "."))) : QVariant(s.wert(e));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(name ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);

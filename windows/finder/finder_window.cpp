@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -93,6 +92,11 @@ bool leer(const std::string& text) { return text.find_first_not_of(" \t") == std
 
 // The name UI automation and the caption table know the window by is kept from its first release.
 constexpr ToolWindowKind kFenster{"frmFinder", TextWindow::Finder, kSettingsGroup, kStartGroesse};
+
+// The fields that hold lists (commas between their entries) rather than one number.
+constexpr bool istListe(std::size_t i) {
+    return i == at(Feld::Shapes) || i == at(Feld::Materials) || i == at(Feld::Conductors) || i == at(Feld::Turns);
+}
 
 }  // namespace
 
@@ -258,7 +262,7 @@ void FinderWindow::applyLanguage(Language lang) {
     if (rec().Einheiten != einheiten_) {
         const FeldTexte t = felder();
         const Units vorher = std::exchange(einheiten_, rec().Einheiten);
-        felderSetzen(LaengenIn(t, vorher, einheiten_, str(QLocale::system().decimalPoint())));
+        felderSetzen(LaengenIn(t, vorher, einheiten_, std::string(Dezimaltrenner(sprache()))));
     }
     EinheitenBeschriften(*this, einheiten_, lang);
     for (std::size_t k = 0; k < formen_.size(); ++k) formen_[k]->setText(qs(kFormListe[k].text.in(lang)));
@@ -289,8 +293,10 @@ FeldTexte FinderWindow::felder() const {
 }
 
 void FinderWindow::felderSetzen(const FeldTexte& t) {
+    // A number comes back with the language's separator; a list keeps its commas.
+    const Language lang = sprache();
     for (std::size_t i = 0; i < kFeldAnzahl; ++i)
-        if (texte_[i]) texte_[i]->setText(qs(t[i]));
+        if (texte_[i]) texte_[i]->setText(qs(istListe(i) ? t[i] : MitTrenner(t[i], lang)));
     // A list's entries checked as its text names them in any language; an unknown name checks none.
     std::vector<Form> formen;
     std::vector<Material> materialien;
@@ -320,7 +326,7 @@ std::map<std::string, std::string> FinderWindow::Eingaben() const {
 
 void FinderWindow::EingabenSetzen(const std::map<std::string, std::string>& werte) {
     const FeldTexte metrisch = AusSchluesseln(werte, LaengenIn(felder(), einheiten_, Units::Metric, "."));
-    felderSetzen(LaengenIn(metrisch, Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
+    felderSetzen(LaengenIn(metrisch, Units::Metric, einheiten_, std::string(Dezimaltrenner(sprache()))));
 }
 
 void FinderWindow::arrange(bool schmal) {
@@ -424,7 +430,7 @@ void FinderWindow::zaehlungZeigen() {
         zaehlung_->setText(feldFehler_ ? qs(tuning::texte::kEingabenPruefen.in(lang)) : QString());
         return;
     }
-    const std::string sep = str(QLocale::system().decimalPoint());
+    const std::string sep(Dezimaltrenner(lang));
     QString text = qs(Zaehlung(e, lang)) + '\n' + qs(Ausschluesse(e, lang));
     for (const std::string& hinweis : Hinweise(e, *gesucht_, lang, sep)) text += '\n' + qs(hinweis);
     if (const std::string warum = Begruendung(e, *gesucht_, lang, sep); !warum.empty()) text += '\n' + qs(warum);
@@ -460,16 +466,19 @@ void FinderWindow::Uebernehmen(int row) {
 // the finder keeps its own (a rating typed here is not blanked by an unused
 // tuning window).
 void FinderWindow::beforeShow() {
+    const Language lang = sprache();
     if (anschluss_.schleife) {
         const LoopEingaben loop = anschluss_.schleife();
-        texte_[at(Feld::Power)]->setText(qs(loop.Text6));
-        texte_[at(Feld::SeriesLoss)]->setText(qs(loop.Text7));
-        texte_[at(Feld::ParallelLoss)]->setText(qs(loop.Text9));
+        texte_[at(Feld::Power)]->setText(qs(MitTrenner(loop.Text6, lang)));
+        texte_[at(Feld::SeriesLoss)]->setText(qs(MitTrenner(loop.Text7, lang)));
+        texte_[at(Feld::ParallelLoss)]->setText(qs(MitTrenner(loop.Text9, lang)));
     }
     if (anschluss_.abstimmung) {
         using tuning::Field;
         const tuning::FieldTexts t = anschluss_.abstimmung();
-        auto von = [&](Feld hier, Field dort) { texte_[at(hier)]->setText(qs(t[static_cast<std::size_t>(dort)])); };
+        auto von = [&](Feld hier, Field dort) {
+            texte_[at(hier)]->setText(qs(MitTrenner(t[static_cast<std::size_t>(dort)], lang)));
+        };
         if (!leer(t[static_cast<std::size_t>(Field::CapMin)]) && !leer(t[static_cast<std::size_t>(Field::CapMax)])) {
             von(Feld::CapMin, Field::CapMin);
             von(Feld::CapMax, Field::CapMax);
@@ -498,13 +507,7 @@ void FinderWindow::hidden() { Abbrechen(); }
 KeptTexts FinderWindow::keptTexts() const { return Eingaben(); }
 
 void FinderWindow::restoreKept(const KeptTexts& werte) {
-    FeldTexte t = FinderVorgaben();
-    // A start value of one number is written with the locale's separator, as the main window's are.
-    for (std::size_t i = 0; i < kFeldAnzahl; ++i)
-        if (!werte.contains(std::string(kFeldSchluessel[i])) && texte_[i] && i != at(Feld::Conductors) &&
-            i != at(Feld::Turns))
-            t[i] = str(qs(t[i]).replace(QLatin1Char('.'), QLocale::system().decimalPoint()));
-    felderSetzen(LaengenIn(AusSchluesseln(werte, t), Units::Metric, einheiten_, str(QLocale::system().decimalPoint())));
+    felderSetzen(LaengenIn(AusSchluesseln(werte), Units::Metric, einheiten_, Dezimaltrenner(sprache())));
 }
 
 // ---------------------------------------------------------------- exports

@@ -149,7 +149,7 @@ void frmMain::RohrlisteFuellen() {
     rohre_->setToolTip(qs(texte::kRohrListe.in(shown)));
     QMenu* menue = rohre_->menu();
     menue->clear();
-    const std::string sep = dezimaltrenner();
+    const std::string sep = feldTrenner();
     const QString einheit = qs(UnitCaption(LengthQuantity::Conductor, rec_.Einheiten, shown));
     int breite = 0;  // a section's heading does not widen a menu on its own
     for (const TubeSeriesName& reihe : kTubeSeries) {
@@ -221,7 +221,10 @@ void frmMain::connectHandlers() {
     sprache(ui_.mnuEnglisch, &frmMain::mnuEnglisch_Click);
 }
 
+// The result labels keep the locale's separator; whatever the program writes into a
+// field has the language's, as do the tool windows.
 std::string frmMain::dezimaltrenner() const { return str(QLocale::system().decimalPoint()); }
+std::string frmMain::feldTrenner() const { return std::string(Dezimaltrenner(SpracheVon(rec_.Sprache))); }
 
 // ---------------------------------------------------------------- life cycle
 
@@ -235,7 +238,7 @@ void frmMain::Form_Load() {
     SpracheAnwenden();
 
     // The start values are metric; in other units they are shown converted.
-    const LoopEingaben start = InputsIn(kStartEingaben, rec_.Einheiten, dezimaltrenner());
+    const LoopEingaben start = InputsIn(kStartEingaben, rec_.Einheiten, feldTrenner());
     for (const auto& [feld, text] : {std::pair{ui_.Text1, &LoopEingaben::Text1},
                                      {ui_.Text2, &LoopEingaben::Text2},
                                      {ui_.Text3, &LoopEingaben::Text3},
@@ -245,7 +248,7 @@ void frmMain::Form_Load() {
                                      {ui_.Text7, &LoopEingaben::Text7},
                                      {ui_.Text8, &LoopEingaben::Text8},
                                      {ui_.Text9, &LoopEingaben::Text9}})
-        feld->setText(qs(start.*text));
+        feld->setText(qs(MitTrenner(start.*text, SpracheVon(rec_.Sprache))));
 
     resultLabel(ResultLabel::lbLamda)->setText(QString());
     ui_.Command2->setEnabled(false);
@@ -396,16 +399,17 @@ void frmMain::EingabenSetzen(const LoopEingaben& e) {
     QLineEdit* const felder[] = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4,
                                  ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text9};
     const std::string* const texte[] = {&e.Text1, &e.Text2, &e.Text3, &e.Text4, &e.Text5, &e.Text6, &e.Text7, &e.Text9};
-    for (std::size_t i = 0; i < std::size(felder); ++i) felder[i]->setText(qs(*texte[i]));
+    // A number given with the other separator is written with the language's.
+    for (std::size_t i = 0; i < std::size(felder); ++i) felder[i]->setText(qs(MitTrenner(*texte[i], lang)));
     // The rules of the conductor and turns fields have shown or hidden the coil
     // length and may have raised it; the design's own length comes last.
-    ui_.Text8->setText(qs(e.Text8));
+    ui_.Text8->setText(qs(MitTrenner(e.Text8, lang)));
 }
 
 LoopEingaben frmMain::MetrischeEingaben() const { return MetricInputs(Eingaben(), rec_.Einheiten); }
 
 void frmMain::MetrischeEingabenSetzen(const LoopEingaben& metrisch) {
-    EingabenSetzen(InputsIn(metrisch, rec_.Einheiten, dezimaltrenner()));
+    EingabenSetzen(InputsIn(metrisch, rec_.Einheiten, feldTrenner()));
 }
 
 void frmMain::AenderungenZeigen(const LoopEingaben& vorher) {
@@ -494,7 +498,7 @@ void frmMain::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
 void frmMain::Combo1_Click() {
     const auto folge =
-        FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner(), rec_.Einheiten);
+        FormWechsel(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), feldTrenner(), rec_.Einheiten);
     if (!folge) return;  // circumference out of range: the size stays
     rec_.Umfang = folge->umfang;
     if (folge->label1) ui_.Label1->setText(qs(*folge->label1));
@@ -502,7 +506,7 @@ void frmMain::Combo1_Click() {
 }
 
 void frmMain::Text1_KeyUp() {
-    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), dezimaltrenner(),
+    if (auto folge = UmfangAusDurchmesser(str(ui_.Text1->text()), str(ui_.Combo1->currentText()), feldTrenner(),
                                           rec_.Einheiten)) {
         rec_.Umfang = folge->umfang;
         ui_.Text2->setText(qs(folge->text));
@@ -511,7 +515,7 @@ void frmMain::Text1_KeyUp() {
 }
 
 void frmMain::Text2_KeyUp() {
-    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), dezimaltrenner(),
+    if (auto folge = DurchmesserAusUmfang(str(ui_.Text2->text()), str(ui_.Combo1->currentText()), feldTrenner(),
                                           rec_.Einheiten)) {
         rec_.Umfang = folge->umfang;
         ui_.Text1->setText(qs(folge->text));
@@ -529,7 +533,7 @@ void frmMain::SpulenfeldZeigen(bool sichtbar) {
 void frmMain::Text3_Change() {
     if (umstellen_) return;
     const auto folge = SpulenlaengeNachLeiter(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
-                                              dezimaltrenner(), rec_.Einheiten);
+                                              feldTrenner(), rec_.Einheiten);
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -538,7 +542,7 @@ void frmMain::Text3_Change() {
 void frmMain::Text4_Change() {
     ui_.Command2->setEnabled(false);
     const auto folge = SpulenlaengeNachWindungen(str(ui_.Text8->text()), str(ui_.Text3->text()), str(ui_.Text4->text()),
-                                                 dezimaltrenner(), rec_.Einheiten);
+                                                 feldTrenner(), rec_.Einheiten);
     if (!folge) return;
     SpulenfeldZeigen(folge->sichtbar);
     if (folge->text8) ui_.Text8->setText(qs(*folge->text8));
@@ -696,7 +700,7 @@ void frmMain::EinheitenWaehlen(Units units) {
         EinheitenBeschriften();  // the toggle of the entry clicked is undone
         return;
     }
-    const LoopEingaben neu = InputsSwitched(Eingaben(), rec_.Einheiten, units, dezimaltrenner());
+    const LoopEingaben neu = InputsSwitched(Eingaben(), rec_.Einheiten, units, feldTrenner());
     // The coil-length rules must not read a half-converted pair of fields.
     // The same loop in other units: the results still belong to it.
     umstellen_ = ohneVeraltet_ = true;

@@ -8,13 +8,13 @@
 #include <QCursor>
 #include <QLineSeries>
 #include <QList>
-#include <QLocale>
 #include <QPen>
 #include <QPointF>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include "platform/qt_text.h"
+#include "platform/report.h"
 #include "presentation/tuning_chart_data.h"
 #include "text/catalog/tuning_texts.h"
 #include "text/text_lines.h"
@@ -99,10 +99,7 @@ TuningChart::TuningChart(QChart& chart) {
         a->setLabelsColor(farbe);
         a->setTitleBrush(farbe);
     }
-    // Tick labels in the locale's format, as the table writes its numbers: no grouping, no exponent.
-    QLocale zahlen = QLocale::system();
-    zahlen.setNumberOptions(QLocale::OmitGroupSeparator);
-    chart.setLocale(zahlen);
+    // Tick labels as the table writes its numbers: no grouping, no exponent (the language's locale in zeigen).
     chart.setLocalizeNumbers(true);
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setMargins(QMargins(2, 2, 2, 2));
@@ -118,6 +115,7 @@ TuningChart::TuningChart(QChart& chart) {
 void TuningChart::zeigen(const Sheet& sheet, Language lang) {
     sheet_ = &sheet;
     lang_ = lang;
+    kapazitaet_->chart()->setLocale(report::NumberLocale(lang));
     const DiagrammDaten d = DiagrammVon(sheet);
     kapazitaet_->replace(punkte(d.kapazitaet));
     spannung_->replace(punkte(d.spannung));
@@ -148,10 +146,10 @@ void TuningChart::ablesen(double mhz) const {
     if (it == rows.end() || (it != rows.begin() && mhz - std::prev(it)->frequencyMHz < it->frequencyMHz - mhz)) --it;
     if (!it->values) return;
     const RowValues& v = *it->values;
-    const std::string text =
-        MitWerten(texte::kAblesung.in(lang_),
-                  {str(ZahlText(it->frequencyMHz, 4)), str(ZahlText(v.C_tune_pF, 1)),
-                   v.V_peak_V ? str(ZahlText(*v.V_peak_V, 0)) : "–", str(ZahlText(v.efficiency_percent, 2))});
+    const std::string text = MitWerten(
+        texte::kAblesung.in(lang_),
+        {str(ZahlText(it->frequencyMHz, 4, lang_)), str(ZahlText(v.C_tune_pF, 1, lang_)),
+         v.V_peak_V ? str(ZahlText(*v.V_peak_V, 0, lang_)) : "–", str(ZahlText(v.efficiency_percent, 2, lang_))});
     QToolTip::showText(QCursor::pos(), qs(text));
 }
 

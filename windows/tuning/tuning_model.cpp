@@ -8,7 +8,6 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QLocale>
 
 #include "platform/qt_text.h"
 #include "presentation/sheet_columns.h"
@@ -28,12 +27,9 @@ const QColor kVerworfen(128, 128, 128);  // the text of a refused row, or of one
 
 }  // namespace
 
-std::string Dezimaltrenner() {
-    static const std::string sep = str(QLocale::system().decimalPoint());
-    return sep;
+QString ZahlText(double value, int decimals, Language lang) {
+    return qs(FensterZahl(value, decimals, Dezimaltrenner(lang)));
 }
-
-QString ZahlText(double value, int decimals) { return qs(FensterZahl(value, decimals, Dezimaltrenner())); }
 
 TuningModel::TuningModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -95,7 +91,7 @@ QVariant TuningModel::data(const QModelIndex& index, int role) const {
 
     const std::optional<double> wert = spalte.value(row);
     switch (role) {
-        case Qt::DisplayRole: return wert ? ZahlText(*wert, spalte.decimals) : QString();
+        case Qt::DisplayRole: return wert ? ZahlText(*wert, spalte.decimals, lang_) : QString();
         case Qt::UserRole: return wert && std::isfinite(*wert) ? QVariant(*wert) : QVariant();
         case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:

@@ -10,14 +10,16 @@ namespace ringfeld::tuning {
 
 QStringList Zusammenfassung(const Sheet& sheet, Language lang) {
     QStringList lines;
-    for (const std::string& teil : ZusammenfassungTeile(sheet, lang, Dezimaltrenner())) lines << qs(teil);
+    for (const std::string& teil : ZusammenfassungTeile(sheet, lang, Dezimaltrenner(lang))) lines << qs(teil);
     return lines;
 }
 
-QString MessErgebnis(const Sheet& sheet, Language lang) { return qs(MessErgebnisText(sheet, lang, Dezimaltrenner())); }
+QString MessErgebnis(const Sheet& sheet, Language lang) {
+    return qs(MessErgebnisText(sheet, lang, Dezimaltrenner(lang)));
+}
 
 QString SchleifenText(const Sheet& sheet, Language lang, Units units) {
-    return qs(SchleifenZeile(sheet.loop, lang, Dezimaltrenner(), units));
+    return qs(SchleifenZeile(sheet.loop, lang, Dezimaltrenner(lang), units));
 }
 
 }  // namespace ringfeld::tuning

@@ -268,9 +268,10 @@ void TuningWindow::applyLanguage(Language lang) {
 void TuningWindow::bandGewaehlt(int index) {
     if (index < 1 || index > static_cast<int>(kBands.size())) return;
     const Band& b = kBands[static_cast<std::size_t>(index - 1)];
-    felder_[static_cast<std::size_t>(Field::From)]->setText(ZahlText(b.fromMHz, 4));
-    felder_[static_cast<std::size_t>(Field::To)]->setText(ZahlText(b.toMHz, 4));
-    felder_[static_cast<std::size_t>(Field::Step)]->setText(ZahlText(b.stepMHz, 4));
+    const Language lang = sprache();
+    felder_[static_cast<std::size_t>(Field::From)]->setText(ZahlText(b.fromMHz, 4, lang));
+    felder_[static_cast<std::size_t>(Field::To)]->setText(ZahlText(b.toMHz, 4, lang));
+    felder_[static_cast<std::size_t>(Field::Step)]->setText(ZahlText(b.stepMHz, 4, lang));
 }
 
 FieldTexts TuningWindow::Felder() const {
@@ -287,7 +288,8 @@ void TuningWindow::FelderSetzen(const FieldTexts& texte, int band) {
         const QSignalBlocker ruhig(band_);
         band_->setCurrentIndex(band >= 0 && band < band_->count() ? band : 0);
     }
-    for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(texte[i]));
+    const Language lang = sprache();
+    for (std::size_t i = 0; i < kFieldCount; ++i) felder_[i]->setText(qs(MitTrenner(texte[i], lang)));
 }
 
 void TuningWindow::compute() {

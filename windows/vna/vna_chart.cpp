@@ -10,6 +10,7 @@
 #include <QValueAxis>
 
 #include "platform/qt_text.h"
+#include "platform/report.h"
 #include "text/catalog/vna_texts.h"
 
 namespace ringfeld::vna {
@@ -51,6 +52,7 @@ VnaChart::VnaChart(QChart& chart) {
         s->attachAxis(frequenz_);
         s->attachAxis(swr_);
     }
+    chart.setLocalizeNumbers(true);  // in the language's locale, set in zeigen
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setMargins(QMargins(2, 2, 2, 2));
 }
@@ -59,6 +61,7 @@ void VnaChart::zeigen(const VswrChartData* data, Language lang) {
     gemessen_->replace(data ? punkte(data->measured) : QList<QPointF>{});
     angepasst_->replace(data ? punkte(data->fitted) : QList<QPointF>{});
     modell_->replace(data ? punkte(data->model) : QList<QPointF>{});
+    gemessen_->chart()->setLocale(report::NumberLocale(lang));
     if (data && data->toMHz > data->fromMHz) frequenz_->setRange(data->fromMHz, data->toMHz);
     gemessen_->setName(qs(texte::kReiheGemessen, lang));
     angepasst_->setName(qs(texte::kReiheAngepasst, lang));

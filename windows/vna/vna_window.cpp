@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -163,7 +162,7 @@ void VnaWindow::applyLanguage(Language) {
 
 bool VnaWindow::MessungOeffnen(const std::string& pfad) {
     const Language lang = sprache();
-    const std::string sep = str(QLocale::system().decimalPoint());
+    const std::string sep(Dezimaltrenner(lang));
     const QFileInfo info(qs(pfad));
     const std::string name = str(info.fileName());
     auto abweisen = [&](const std::string& text) {
@@ -251,7 +250,7 @@ void VnaWindow::EingabenSetzen(const std::map<std::string, std::string>& texte) 
 void VnaWindow::compute() {
     const Language lang = sprache();
     stand_.lang = lang;
-    stand_.sep = str(QLocale::system().decimalPoint());
+    stand_.sep = Dezimaltrenner(lang);
     stand_.units = rec().Einheiten;
     stand_.loop = LoopLesen(anschluss_.schleife());
     stand_.messung.reset();

@@ -101,6 +101,10 @@ struct Document {
 // The locale a report in `lang` writes its dates in.
 QLocale DateLocale(Language lang);
 
+// The locale a chart in `lang` writes its numbers in: the language's decimal
+// separator (text/language.h), no grouping.
+QLocale NumberLocale(Language lang);
+
 // Prints every page of `document` on `device`, whose margins it widens to 15 mm where
 // they are less. Empty when it is done; else why not (the fonts' files are missing,
 // the device could not be painted on).

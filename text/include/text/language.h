@@ -57,17 +57,22 @@ constexpr Language SpracheVon(std::string_view code) {
     return Language::None;
 }
 
-// The decimal separator of the numbers the program writes in this language (reading takes both).
+// The decimal separator of the numbers the program writes in this language
+// (reading takes both); a language the program does not know shows the
+// standard language's texts, and so its separator.
 constexpr std::string_view Dezimaltrenner(Language lang) {
     const SprachEintrag* e = SprachEintragVon(lang);
-    return e ? e->dezimal : std::string_view(".");
+    return e ? e->dezimal : SprachEintragVon(kStandardSprache)->dezimal;
 }
 
-// `text`, a number written with a point, with the language's separator.
+// `text`, a number written with either separator, with the language's. Only a
+// text with exactly one separator changes, so a typed text the reading would
+// take differently ("1,5.2") stays as it is; reading takes both separators, so
+// the value never changes.
 inline std::string MitTrenner(std::string text, Language lang) {
-    const std::string_view sep = Dezimaltrenner(lang);
-    if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, sep);
-    return text;
+    const auto at = text.find_first_of(".,");
+    if (at == std::string::npos || text.find_first_of(".,", at + 1) != std::string::npos) return text;
+    return text.replace(at, 1, Dezimaltrenner(lang));
 }
 
 constexpr std::string_view SprachCode(Language lang) {

@@ -48,7 +48,7 @@ inline constexpr Tri kExitStatus{
     "  2  erreur d'appel : option inconnue, valeur hors de sa forme ou de son domaine,\n"
     "     ou fichier de boucle illisible\n",
     "Exit status:\n"
-    "  0  every row was calculated, and its coupling loop\n"
+    "  0  every row was calculated, with its coupling loop\n"
     "  1  a row was refused by the calculation's checks or faulted,\n"
     "     or its coupling loop was refused; with --find: no loop qualifies;\n"
     "     or --save-design could not save, or the output could not be written\n"
@@ -77,13 +77,13 @@ inline constexpr Tri kHelpDiameter{
     "Diamètre de la boucle, ou côté d'une boucle carrée, ou largeur sur plats d'un octogone ou hexagone, en "
     "m (> 0 ; par défaut 2,25).",
     "Loop diameter, or side length of a square loop, or width across flats of an octagon or hexagon, in m "
-    "(> 0; default 2,25)."};
+    "(> 0; default 2.25)."};
 inline constexpr Tri kHelpCircumference{
     "Umfang einer Windung in m (> 0; Vorgabe 7,069). Allein angegeben, folgt Durchmesser oder Umfang "
     "aus dem anderen wie im Fenster.",
     "Périmètre d'une spire en m (> 0 ; par défaut 7,069). Donné seul, le diamètre ou le périmètre "
     "découle de l'autre comme dans la fenêtre.",
-    "Circumference of one turn in m (> 0; default 7,069). Given alone, diameter or circumference is "
+    "Circumference of one turn in m (> 0; default 7.069). Given alone, diameter or circumference is "
     "derived from the other as the window does."};
 inline constexpr Tri kHelpConductor{"Leiterdurchmesser in mm (> 0; Vorgabe 12).",
                                     "Diamètre du conducteur en mm (> 0 ; par défaut 12).",
@@ -103,22 +103,22 @@ inline constexpr Tri kHelpLength{
     "minimum for the turns, as the window does)."};
 inline constexpr Tri kHelpFrequency{"Betriebsfrequenz in MHz (> 0; Vorgabe 14,4); auch mehrfach.",
                                     "Fréquence de travail en MHz (> 0 ; par défaut 14,4) ; peut être répétée.",
-                                    "Operating frequency in MHz (> 0; default 14,4); may be given several times."};
+                                    "Operating frequency in MHz (> 0; default 14.4); may be given several times."};
 inline constexpr Tri kHelpPower{"Sendeleistung in W (> 0; Vorgabe 100).",
                                 "Puissance d'émission en W (> 0 ; par défaut 100).",
                                 "Transmitter power in W (> 0; default 100)."};
-inline constexpr Tri kHelpSeriesLoss{"Zusätzlicher Serienverlust in Ohm (>= 0; Vorgabe 0,05).",
-                                     "Perte série supplémentaire en Ohm (>= 0 ; par défaut 0,05).",
-                                     "Additional series loss in Ohm (>= 0; default 0,05)."};
+inline constexpr Tri kHelpSeriesLoss{"Zusätzlicher Reihenverlust in Ohm (>= 0; Vorgabe 0,05).",
+                                     "Perte série additionnelle en Ohm (>= 0 ; par défaut 0,05).",
+                                     "Additional series loss in Ohm (>= 0; default 0.05)."};
 inline constexpr Tri kHelpParallelLoss{"Zusätzlicher Parallelverlust in kOhm (> 0; Vorgabe 10000).",
-                                       "Perte parallèle supplémentaire en kOhm (> 0 ; par défaut 10000).",
+                                       "Perte parallèle additionnelle en kOhm (> 0 ; par défaut 10000).",
                                        "Additional parallel loss in kOhm (> 0; default 10000)."};
 inline constexpr Tri kHelpRatio{
     "Verhältnis von Hauptloop zu Koppelschleife (> 0; Vorgabe 4,05; 4,50 offener Balkon oder Garten; "
     "4,95 freistehend).",
     "Rapport de la boucle principale à la boucle de couplage (> 0 ; par défaut 4,05 ; 4,50 balcon ouvert "
     "ou jardin ; 4,95 dégagée).",
-    "Ratio of main loop to coupling loop (> 0; default 4,05; 4,50 open balcony or garden; 4,95 "
+    "Ratio of main loop to coupling loop (> 0; default 4.05; 4.50 open balcony or garden; 4.95 "
     "free-standing)."};
 
 // The other options, after the numeric ones.
@@ -233,9 +233,9 @@ inline constexpr Tri kHelpFind{
     "loop's fields, --frequency, --sweep or --tuning."};
 inline constexpr Tri kHelpSizes{
     "Mit --find: Größen VON:BIS[:SCHRITT] in m, Durchmesser eines Kreises, Seite eines Quadrats, Breite "
-    "über Flächen eines Vielecks (Vorgabe 0.5:2:0.01).",
+    "über Flächen eines Vielecks (Vorgabe 0,5:2:0,01).",
     "Avec --find : tailles DE:À[:PAS] en m, diamètre d'un cercle, côté d'un carré, largeur sur plats d'un "
-    "polygone (par défaut 0.5:2:0.01).",
+    "polygone (par défaut 0,5:2:0,01).",
     "With --find: sizes FROM:TO[:STEP] in m, the diameter of a circle, the side of a square, the width "
     "across flats of a polygon (default 0.5:2:0.01)."};
 inline constexpr Tri kHelpShapes{
@@ -308,7 +308,7 @@ inline constexpr Tri kExpectPositive{"eine einfache Zahl größer als 0", "un no
 inline constexpr Tri kExpectNonNegative{"eine einfache Zahl ab 0", "un nombre simple supérieur ou égal à 0",
                                         "a plain number of 0 or more"};
 inline constexpr Tri kExpectIn{" in ", " en ", " in "};
-inline constexpr Tri kExpectSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3", ", such as 2,25 or 1.5e3"};
+inline constexpr Tri kExpectSuchAs{", etwa 2,25 oder 1.5e3", ", par exemple 2,25 ou 1.5e3", ", such as 2.25 or 1.5e3"};
 // --sweep: %1 is kExpectFromPositive unless --as-typed is given, %2 the most rows.
 inline constexpr Tri kExpectSweep{
     "VON:BIS:SCHRITT in MHz, einfache Zahlen mit %1SCHRITT > 0, BIS >= VON und höchstens %2 Zeilen",
@@ -345,14 +345,14 @@ inline constexpr Tri kExpectConductors{
 inline constexpr Tri kExpectTurns{"eine durch Kommas getrennte Liste ganzer Zahlen von 1 bis 1000, etwa 1,2,3",
                                   "une liste d'entiers de 1 à 1000 séparés par des virgules, par exemple 1,2,3",
                                   "a list of whole numbers from 1 to 1000 separated by commas, such as 1,2,3"};
-inline constexpr Tri kExpectSpacing{"eine einfache Zahl ab 1, etwa 2 oder 1.5",
-                                    "un nombre simple dès 1, par exemple 2 ou 1.5",
+inline constexpr Tri kExpectSpacing{"eine einfache Zahl ab 1, etwa 2 oder 1,5",
+                                    "un nombre simple dès 1, par exemple 2 ou 1,5",
                                     "a plain number of 1 or more, such as 2 or 1.5"};
-inline constexpr Tri kExpectCapMargin{"eine einfache Zahl von 1 bis 5, etwa 1.5",
-                                      "un nombre simple de 1 à 5, par exemple 1.5",
+inline constexpr Tri kExpectCapMargin{"eine einfache Zahl von 1 bis 5, etwa 1,5",
+                                      "un nombre simple de 1 à 5, par exemple 1,5",
                                       "a plain number from 1 to 5, such as 1.5"};
-inline constexpr Tri kExpectMaxWavelengths{"eine einfache Zahl von 0.1 bis 0.5, etwa 0.25",
-                                           "un nombre simple de 0.1 à 0.5, par exemple 0.25",
+inline constexpr Tri kExpectMaxWavelengths{"eine einfache Zahl von 0,1 bis 0,5, etwa 0,25",
+                                           "un nombre simple de 0,1 à 0,5, par exemple 0,25",
                                            "a plain number from 0.1 to 0.5, such as 0.25"};
 inline constexpr Tri kExpectTop{"eine ganze Zahl ab 1", "un entier dès 1", "a whole number of 1 or more"};
 

@@ -35,7 +35,7 @@ inline constexpr Tri kKeinEntwurf{
 inline constexpr Tri kNeuereVersion{
     "sie hat die Formatversion %1; dieses Ringfeld liest bis Version %2. Ein neueres Ringfeld öffnet sie.",
     "il est au format de version %1 ; ce Ringfeld lit jusqu'à la version %2. Un Ringfeld plus récent l'ouvrira.",
-    "it has format version %1; this Ringfeld reads up to version %2. A newer Ringfeld opens it."};
+    "it has format version %1; this Ringfeld reads up to version %2. A newer Ringfeld will open it."};
 inline constexpr Tri kFalscheVersion{"\"version\" muss eine ganze Zahl ab 1 sein.",
                                      "\"version\" doit être un entier à partir de 1.",
                                      "\"version\" must be a whole number from 1."};

@@ -192,7 +192,7 @@ inline constexpr PerSystem<Tri> kRundung{Tri{"auf 1 cm", "au centimètre", "to 1
                                          Tri{"auf 0,1 ft", "au dixième de pied", "to 0.1 ft"}};
 // %1 the capacitor's peak voltage in V at the full power.
 inline constexpr Tri kKondensator{
-    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker als das E-Feld des Dipols angibt: "
+    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker, als das Dipolmodell angibt: "
     "an ihm liegen bei voller Leistung bis zu %1 V Spitzenspannung. Die E-Abstände gelten erst in einigem "
     "Abstand; halten Sie Menschen vom Kondensator fern.",
     "Près du condensateur d'accord, le champ électrique est bien plus fort que le champ E du dipôle : à "
@@ -202,7 +202,7 @@ inline constexpr Tri kKondensator{
     "the voltage across it reaches %1 V peak. The E distances hold only some way off; keep people away from the "
     "capacitor."};
 inline constexpr Tri kKondensatorOhneWert{
-    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker als das E-Feld des Dipols angibt; "
+    "Nahe am Abstimmkondensator ist das elektrische Feld weit stärker, als das Dipolmodell angibt; "
     "die E-Abstände gelten erst in einigem Abstand; halten Sie Menschen vom Kondensator fern.",
     "Près du condensateur d'accord, le champ électrique est bien plus fort que le champ E du dipôle ; les "
     "distances E ne valent qu'à une certaine distance ; tenez les personnes éloignées du condensateur.",

@@ -127,7 +127,7 @@ inline constexpr Tri kSchleifeVorsatz{"Schleife: ", "Boucle : ", "Loop: "};
 // The window's summary strip (joined by " · ") and measured result.
 inline constexpr Zaehltext kZeilenGueltig{Formen{"Zeilen: %1 gültig", "Zeilen: %1 gültig"},
                                           Formen{"Lignes : %1 valable", "Lignes : %1 valables"},
-                                          Formen{"Rows: %1 ok", "Rows: %1 ok"}};
+                                          Formen{"Rows: %1 valid", "Rows: %1 valid"}};
 inline constexpr Zaehltext kZeilenVerworfen{Formen{", %1 verworfen", ", %1 verworfen"},
                                             Formen{", %1 refusée", ", %1 refusées"},
                                             Formen{", %1 refused", ", %1 refused"}};
@@ -175,7 +175,7 @@ inline constexpr Tri kKurveSpannung{"Û Kondensator (V)", "Û condensateur (V)",
 inline constexpr Tri kKurveWirkungsgrad{"η = Rr/R (%)", "η = Rr/R (%)", "η = Rr/R (%)"};
 inline constexpr Tri kAchseFrequenz{"Frequenz (MHz)", "Fréquence (MHz)", "Frequency (MHz)"};
 inline constexpr Tri kAchseKapazitaet{"C (pF)", "C (pF)", "C (pF)"};
-inline constexpr Tri kAchseSpannung{"Û (V)", "Û (V)", "V (V)"};
+inline constexpr Tri kAchseSpannung{"Û (V)", "Û (V)", "V peak (V)"};
 inline constexpr Tri kAchseWirkungsgrad{"η (%)", "η (%)", "η (%)"};
 inline constexpr Tri kLinieCmin{"Cmin", "Cmin", "Cmin"};
 inline constexpr Tri kLinieCmax{"Cmax", "Cmax", "Cmax"};
@@ -204,9 +204,9 @@ inline constexpr Tri kBerichtLeiter{"Leiterdurchmesser (%1)", "Diamètre du cond
 inline constexpr Tri kBerichtWindungen{"Windungen", "Spires", "Turns"};
 inline constexpr Tri kBerichtSpule{"Spulenlänge (%1)", "Longueur de la bobine (%1)", "Coil length (%1)"};
 inline constexpr Tri kBerichtLeistung{"Sendeleistung (W)", "Puissance d'émission (W)", "Transmitter power (W)"};
-inline constexpr Tri kBerichtSerie{"Zusätzlicher Serienverlust (Ω)", "Perte série supplémentaire (Ω)",
+inline constexpr Tri kBerichtSerie{"Zusätzlicher Reihenverlust (Ω)", "Perte série additionnelle (Ω)",
                                    "Additional series loss (Ω)"};
-inline constexpr Tri kBerichtParallel{"Zusätzlicher Parallelverlust (kΩ)", "Perte parallèle supplémentaire (kΩ)",
+inline constexpr Tri kBerichtParallel{"Zusätzlicher Parallelverlust (kΩ)", "Perte parallèle additionnelle (kΩ)",
                                       "Additional parallel loss (kΩ)"};
 
 // After kDeckt when a rating is given (VoltageCover): %1 the power (W), %2 the rating
@@ -221,7 +221,7 @@ inline constexpr Tri kDecktSpannungGanz{"; bei %1 W hält er die Festigkeit %2 V
                                         "; at %1 W it keeps the %2 V rating over the whole range"};
 inline constexpr Tri kDecktSpannungNirgends{
     "; bei %1 W übersteigt die Spannung die Festigkeit %2 V im ganzen Bereich",
-    " ; à %1 W, la tension dépasse sa tension admissible de %2 V sur toute la plage",
+    " ; à %1 W, la tension dépasse la tension admissible de %2 V sur toute la plage",
     "; at %1 W the voltage exceeds the %2 V rating over the whole range"};
 // Then, unless it holds everywhere: %1 the power (W) at which it holds over the whole range.
 inline constexpr Tri kDecktLeistung{"; im ganzen Bereich bis %1 W", " ; sur toute la plage jusqu'à %1 W",

@@ -20,8 +20,8 @@ inline constexpr Tri kHelpUnits{
     "in them; JSON and CSV stay in m and mm."};
 
 // What a length option takes under --units imperial; %1 is its unit.
-inline constexpr Tri kExpectImperial{"eine Länge in %1, etwa 3.5, 7/8, 1 1/8 oder 3' 6\"",
-                                     "une longueur en %1, par exemple 3.5, 7/8, 1 1/8 ou 3' 6\"",
+inline constexpr Tri kExpectImperial{"eine Länge in %1, etwa 3,5, 7/8, 1 1/8 oder 3' 6\"",
+                                     "une longueur en %1, par exemple 3,5, 7/8, 1 1/8 ou 3' 6\"",
                                      "a length in %1, such as 3.5, 7/8, 1 1/8 or 3' 6\""};
 
 // "lengths in ..." as a report or a table states them, then the units' captions.

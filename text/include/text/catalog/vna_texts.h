@@ -52,12 +52,12 @@ constexpr GrundText Grund(TouchstoneReason reason) {
                     true};
         case R::NotScattering:
             return {{"Zeile %1: sie enthält Y-, Z-, G- oder H-Parameter; Ringfeld liest die Reflexion S11.",
-                     "ligne %1 : il contient des paramètres Y, Z, G ou H ; Ringfeld lit la réflexion S11.",
+                     "ligne %1 : elle contient des paramètres Y, Z, G ou H ; Ringfeld lit la réflexion S11.",
                      "line %1: it holds Y, Z, G or H parameters; Ringfeld reads the reflection S11."},
                     true};
         case R::MultiPort:
             return {{"Zeile %1: sie beschreibt mehr als ein Tor; Ringfeld liest Eintor-Messungen (.s1p).",
-                     "ligne %1 : il décrit plus d'un port ; Ringfeld lit des mesures à un port (.s1p).",
+                     "ligne %1 : elle décrit plus d'un port ; Ringfeld lit des mesures à un port (.s1p).",
                      "line %1: it describes more than one port; Ringfeld reads one-port sweeps (.s1p)."},
                     true};
         case R::BadNumber:
@@ -92,13 +92,13 @@ constexpr GrundText Grund(TouchstoneReason reason) {
                     true};
         case R::TooFewPoints:
             return {{"sie enthält nur %1 Messpunkte; gebraucht werden mindestens %2.",
-                     "il ne contient que %1 points de mesure ; il en faut au moins %2.",
+                     "elle ne contient que %1 points de mesure ; il en faut au moins %2.",
                      "it holds only %1 points; at least %2 are needed."},
                     false,
                     true,
                     true};
         case R::TooManyPoints:
-            return {{"sie enthält mehr als 100.000 Messpunkte.", "il contient plus de 100 000 points de mesure.",
+            return {{"sie enthält mehr als 100 000 Messpunkte.", "elle contient plus de 100 000 points de mesure.",
                      "it holds more than 100,000 points."}};
         case R::BadKeyword:
             return {
@@ -115,15 +115,15 @@ constexpr GrundText Grund(TouchstoneReason reason) {
                  "option line \"# ...\" is missing."}};
         case R::CountMismatch:
             return {{"sie enthält %1 Messpunkte, angekündigt sind %2.",
-                     "il contient %1 points de mesure alors que %2 sont annoncés.",
+                     "elle contient %1 points de mesure alors que %2 sont annoncés.",
                      "it holds %1 points where %2 are announced."},
                     false,
                     true,
                     true};
         case R::FileMissing:
-            return {{"sie existiert nicht (mehr).", "il n'existe pas (ou plus).", "it does not exist (any more)."}};
+            return {{"sie existiert nicht (mehr).", "elle n'existe pas (ou plus).", "it does not exist (any more)."}};
         case R::FileUnreadable:
-            return {{"sie kann nicht gelesen werden.", "il ne peut pas être lu.", "it cannot be read."}};
+            return {{"sie kann nicht gelesen werden.", "elle ne peut pas être lue.", "it cannot be read."}};
     }
     return {{"", "", ""}};
 }

@@ -136,7 +136,8 @@ private:
     void SpulenfeldZeigen(bool sichtbar);
     void TitelZeigen();
     bool dateiGezogen(QEvent* event);
-    std::string dezimaltrenner() const;
+    std::string dezimaltrenner() const;  // of the result labels
+    std::string feldTrenner() const;     // of the texts written into fields
     // Ctrl+X (or Shift+Del) in an editable field with selected text: the field cuts it.
     static bool cutsSelection(QObject* watched, const QKeyEvent& key);
     bool keyPressOnField(QObject* watched, QKeyEvent& key);

@@ -43,11 +43,8 @@ private:
     Language lang_ = Language::German;
 };
 
-// The locale's decimal separator, the window's and the report's.
-std::string Dezimaltrenner();
-
-// A number as the window shows it: the locale's separator, no grouping, compact
+// A number as the window shows it: the language's separator, no grouping, compact
 // from kKompaktAb on (presentation/tuning_display.h); an undefined or infinite value shows nothing.
-QString ZahlText(double value, int decimals);
+QString ZahlText(double value, int decimals, Language lang);
 
 }  // namespace ringfeld::tuning
