@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
@@ -37,10 +38,11 @@ constexpr int kBreiteFeld = 70;            // pixels of an input field
 constexpr int kBreiteGrund = 130;          // pixels of the reason beside it
 constexpr QSize kStartGroesse(1240, 730);  // within a 1366 x 768 screen with its frame
 constexpr int kDiagrammMindesthoehe = 250;
-constexpr int kOrtZeilen = 3;        // rows the places' table shows without scrolling
-constexpr int kOrtFeste = 2;         // its columns typed in: name, metres
-constexpr double kNeuerOrtM = 5;     // a new place's distance, m
-const QColor kUeber(255, 200, 200);  // a place where a limit is exceeded
+constexpr int kErgebnisMindestbreite = 420;  // pixels the result column needs for its tables
+constexpr int kOrtZeilen = 3;                // rows the places' table shows without scrolling
+constexpr int kOrtFeste = 2;                 // its columns typed in: name, metres
+constexpr double kNeuerOrtM = 5;             // a new place's distance, m
+const QColor kUeber(255, 200, 200);          // a place where a limit is exceeded
 const QColor kEingehalten(210, 240, 210);
 constexpr int kListenZeichen = 26;      // characters a list shows
 constexpr int kSpaltenBreite = 68;      // pixels of a column of the table over the frequencies
@@ -195,7 +197,14 @@ void ExposureWindow::build() {
     spalte->addWidget(nah_);
     spalte->addWidget(mittelung_);
     spalte->addLayout(ortZeile);
-    oben->addWidget(ergebnis, 1);
+    // On a low screen the column scrolls rather than cutting its sentences off.
+    auto* rollen = new QScrollArea(this);
+    rollen->setObjectName(QStringLiteral("scrErgebnis"));
+    rollen->setWidgetResizable(true);
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rollen->setWidget(ergebnis);
+    oben->addWidget(rollen, 1);
 
     // The chart beside the table over the frequencies.
     auto* teiler = new QSplitter(Qt::Horizontal, this);
@@ -235,6 +244,13 @@ void ExposureWindow::build() {
     unten->addWidget(knopf, 0, Qt::AlignBottom);
     // The lists before the kept inputs choose their entries.
     listenFuellen(sprache());
+}
+
+// The inputs beside a result column whose tables show their columns.
+int ExposureWindow::leastWidth() const {
+    const QMargins rand = layout()->contentsMargins();
+    const auto* seiten = findChild<QTabWidget*>(QStringLiteral("tabEingaben"));
+    return seiten->sizeHint().width() + layout()->spacing() + kErgebnisMindestbreite + rand.left() + rand.right();
 }
 
 void ExposureWindow::connectInputs() {

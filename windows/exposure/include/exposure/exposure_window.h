@@ -72,6 +72,7 @@ private:
     KeptTexts keptTexts() const override;
     void restoreKept(const KeptTexts& texts) override;
     void compute() override;
+    int leastWidth() const override;
 
     void listenFuellen(Language lang);
     void betriebsartGewaehlt(int index);
