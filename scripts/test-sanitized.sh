@@ -9,7 +9,7 @@
 #   scripts/test-sanitized.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-jobs=${RINGFELD_JOBS:-$(nproc)}
+jobs=${RINGFELD_JOBS:-$(($(nproc) + 1))}  # one more than cores, as scripts/build.sh
 
 cmake --preset asan
 cmake --build --preset asan -j"$jobs"
@@ -24,4 +24,4 @@ export QT_QPA_PLATFORM=offscreen
 # The help documents are rendered by this build's sanitized ringfeld-helpgen
 # while it builds (a finding fails the build); comparing their bytes again here
 # would only repeat the plain build's tests at four times the cost.
-ctest --preset asan -j"$jobs" -E '^(corpus_help_pdfs|help_pdf_reproducible)$'
+ctest --preset asan -j"$(nproc)" -E '^(corpus_help_pdfs|help_pdf_reproducible)$'

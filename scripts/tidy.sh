@@ -12,7 +12,7 @@ build=${1:-build}
 
 mapfile -t files < <(git ls-files '*.cpp' | grep -E '^(core|text|presentation|finder|export|platform|windows|app|cli)/' | grep -v '/bench/')
 log=$build/clang-tidy.log
-run-clang-tidy -p "$build" -quiet -j"$(nproc)" "${files[@]}" >"$log" 2>&1 || true
+run-clang-tidy -p "$build" -quiet -j"$(($(nproc) + 1))" "${files[@]}" >"$log" 2>&1 || true
 findings=$(sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E '^/.*: (warning|error):' | sort -u || true)
 if [[ -n $findings ]]; then
   printf '%s\n' "$findings"
