@@ -15,6 +15,7 @@
 #include "cli/usage_errors.h"
 #include "core/frequency_steps.h"
 #include "design/design_file.h"
+#include "export/field_keys.h"
 #include "platform/qt_text.h"
 #include "text/catalog/cli_texts.h"
 #include "text/input_rules.h"
@@ -280,6 +281,11 @@ ParseOutcome ParseCalcArgs(const QStringList& typed, const std::string& storedLa
         basis.einheiten = kDefaultUnits;  // the fields hold metric texts, whatever was typed
         basis.schleife.felder.Text5 = o.frequenzen[0];
         basis.kopplung.verhaeltnis = o.verhaeltnis;
+        // Numbers with the language's separator, as the window writes its fields; the
+        // derived ones (circumference, coil length) came with the locale's.
+        for (const FeldSchluessel& feld : kLoopSchluessel)
+            basis.schleife.felder.*feld.text = MitTrenner(basis.schleife.felder.*feld.text, lang);
+        basis.kopplung.verhaeltnis = MitTrenner(basis.kopplung.verhaeltnis, lang);
         basis.abstimmung = SheetFieldsFrom(parser, basis.abstimmung);
         o.entwurf = std::move(basis);
         o.entwurfDatei = Value(parser, save).toStdString();

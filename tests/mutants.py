@@ -728,3 +728,5 @@ m('windows/main/frmMain.cpp', 'felder[i]->setText(qs(MitTrenner(*texte[i], lang)
 m('windows/coupling/frmAnkopplung.cpp', '    ui_.Text1->setText(qs(MitTrenner(start_.verhaeltnis, SpracheVon(rec_.Sprache))));\n}', '    ui_.Text1->setText(qs(start_.verhaeltnis));\n}', 'drop', "a design's ratio shown with the file's separator")
 m('windows/exposure/exposure_window.cpp', '    faktor_->setText(qs(MitTrenner(e.modeFactor, lang)));\n', '    faktor_->setText(qs(e.modeFactor));\n', 'drop', "a kept mode factor shown with its old separator")
 m('presentation/tuning_report_inputs.cpp', '            std::string wert = MitTrenner(text, lang);\n', '            std::string wert = text;\n', 'drop', "the tuning report's inputs as typed")
+# ---------------------------------------------------------------- ringfeld-calc --save-design: the language's separator
+m('cli/calc_options.cpp', '            basis.schleife.felder.*feld.text = MitTrenner(basis.schleife.felder.*feld.text, lang);\n', '', 'drop', "a saved design's derived circumference with the locale's separator")

@@ -195,6 +195,22 @@ TEST_F(OptionTable, SheetOptionsComeBackFromADesignFile) {
     }
 }
 
+// A saved design's numbers carry the language's separator, the derived circumference
+// too, whatever separator the locale gives the calculation: 1.5 m across, 4.712 m around.
+TEST_F(OptionTable, SavedDesignWritesTheLanguagesSeparator) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"de", ".", "1,5", "4,712"}, {"fr", ".", "1,5", "4,712"}, {"en", ",", "1.5", "4.712"}};
+    for (const auto& [lang, localeSeparator, diameter, circumference] : cases) {
+        const ParseOutcome o =
+            ParseCalcArgs({"--diameter", "1.5", "--ratio", "4,05", "--save-design", "x.ringfeld", "--lang", lang}, {},
+                          localeSeparator);
+        ASSERT_TRUE(o.options && o.options->entwurf) << lang;
+        const LoopEingaben& f = o.options->entwurf->schleife.felder;
+        EXPECT_EQ(f.Text1 + ' ' + f.Text2 + ' ' + o.options->entwurf->kopplung.verhaeltnis,
+                  std::string(diameter) + ' ' + circumference + (lang == std::string("en") ? " 4.05" : " 4,05"));
+    }
+}
+
 // --distance as M or NAME=M, and the shares per averaging time: --tx-share sets both,
 // --share-6min and --share-30min each its own, over --tx-share wherever it stands.
 TEST_F(OptionTable, SafetyPlacesAndSharesAreReadAsGiven) {
