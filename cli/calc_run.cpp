@@ -39,10 +39,11 @@ int Run(const QStringList& arguments, const std::string& storedLanguage, std::st
     }
     // The sheets write one separator per language; the rows per frequency keep the locale's.
     const std::string_view sep = Dezimaltrenner(lang);
-    if (options.vna) return WriteVna(options.felder, *options.vna, options.format, lang, sep, out);
+    if (options.vna) return WriteVna(options.felder, *options.vna, options.format, lang, sep, out, options.einheiten);
     if (options.exposure) return WriteExposure(options, sep, out);
     if (options.find) return WriteFind(*options.find, options.format, lang, sep, out, err);
-    if (options.tuning) return WriteTuning(options.felder, *options.tuning, options.format, lang, sep, out);
+    if (options.tuning)
+        return WriteTuning(options.felder, *options.tuning, options.format, lang, sep, out, options.einheiten);
     return WriteRows(options, localeSeparator, out);
 }
 

@@ -159,7 +159,7 @@ void writeTable(const Sheet& sheet, std::size_t count, Language lang, const Form
 }  // namespace
 
 int WriteTuning(const LoopEingaben& l, const SheetOptions& o, OutputFormat format, Language lang, std::string_view sep,
-                Output& out) {
+                Output& out, Units units) {
     // The sheet without its rows: they are written as they are computed and taken
     // into the summary, which comes last with the measured block.
     Sheet sheet;
@@ -184,7 +184,7 @@ int WriteTuning(const LoopEingaben& l, const SheetOptions& o, OutputFormat forma
                           [&](std::string& t, const SheetRow& row, std::size_t) { SheetCsvRow(t, e, row); });
             break;
         case OutputFormat::Text: {
-            out.write(LoopInputsLine(l).toUtf8().toStdString());
+            out.write(LoopInputsLine(l, units).toUtf8().toStdString());
             writeTable(sheet, count, lang, fmt, out, summary);
             break;
         }

@@ -23,14 +23,14 @@ using namespace constants;
 constexpr Muster kSweepMhz{"0.0#####"};
 
 QString text(const LoopZahlen& loop, const VnaOptions& o, const vna::LoopMeasurement& m, Language lang,
-             std::string_view sep) {
+             std::string_view sep, Units units) {
     const std::vector<double>& f = o.sweep.frequencyHz;
     auto mhz = [&](double hz) { return qs(FormatZahl(hz / kHertzPerMegahertz, kSweepMhz, sep)); };
     QString out = qs(vna::texte::kTextMessung, lang)
                       .arg(qs(std::filesystem::path(o.file).filename().string()), QString::number(f.size()),
                            mhz(f.front()), mhz(f.back())) +
                   '\n';
-    out += qs(vna::texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(loop, lang, sep, Units::Metric))) + '\n';
+    out += qs(vna::texte::kTextLoop, lang).arg(qs(tuning::SchleifenZeile(loop, lang, sep, units))) + '\n';
     if (const std::string refusal = vna::LoopRefusal(m, loop, lang); !refusal.empty())
         out += qs(vna::texte::kTextOhneLoop, lang).arg(qs(refusal)) + '\n';
     const std::vector<vna::ResultLine> lines = vna::ResultLines(m, lang, sep);
@@ -44,13 +44,13 @@ QString text(const LoopZahlen& loop, const VnaOptions& o, const vna::LoopMeasure
 }  // namespace
 
 int WriteVna(const LoopEingaben& eingaben, const VnaOptions& o, OutputFormat format, Language lang,
-             std::string_view sep, Output& out) {
+             std::string_view sep, Output& out, Units units) {
     const LoopZahlen loop = LoopLesen(eingaben);
     const vna::LoopMeasurement m = vna::MessungAufLoop(o.fit, loop, o.sheet);
     switch (format) {
         case OutputFormat::Json: out.write(vna::MessungJson(m)); break;
         case OutputFormat::Csv: out.write(vna::MessungCsv(m)); break;
-        case OutputFormat::Text: out.write(text(loop, o, m, lang, sep).toStdString()); break;
+        case OutputFormat::Text: out.write(text(loop, o, m, lang, sep, units).toStdString()); break;
     }
     return 0;
 }

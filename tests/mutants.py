@@ -730,3 +730,5 @@ m('windows/exposure/exposure_window.cpp', '    faktor_->setText(qs(MitTrenner(e.
 m('presentation/tuning_report_inputs.cpp', '            std::string wert = MitTrenner(text, lang);\n', '            std::string wert = text;\n', 'drop', "the tuning report's inputs as typed")
 # ---------------------------------------------------------------- ringfeld-calc --save-design: the language's separator
 m('cli/calc_options.cpp', '            basis.schleife.felder.*feld.text = MitTrenner(basis.schleife.felder.*feld.text, lang);\n', '', 'drop', "a saved design's derived circumference with the locale's separator")
+m('cli/tuning_output.cpp', 'out.write(LoopInputsLine(l, units).toUtf8().toStdString());', 'out.write(LoopInputsLine(l).toUtf8().toStdString());', 'drop', "--tuning's loop line in metres under --units imperial")
+m('cli/vna_output.cpp', 'tuning::SchleifenZeile(loop, lang, sep, units)', 'tuning::SchleifenZeile(loop, lang, sep, Units::Metric)', 'drop', "--vna's loop line in metres under --units imperial")

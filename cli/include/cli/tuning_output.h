@@ -9,6 +9,7 @@
 #include "cli/output.h"
 #include "core/tuning_sheet.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::cli {
@@ -16,8 +17,9 @@ namespace ringfeld::cli {
 // Computes the sheet of the loop with these field texts and writes it in the format
 // while its rows are computed; text as a table in `lang` with `decimalSeparator`.
 // Returns the exit status: 0 when every row and the measured frequency were
-// computed, else 1. The options must have passed ParseTuningOptions.
+// computed, else 1. The options must have passed ParseTuningOptions. The text's
+// loop line shows its lengths in `units`.
 int WriteTuning(const LoopEingaben& loop, const tuning::SheetOptions& options, OutputFormat format, Language lang,
-                std::string_view decimalSeparator, Output& out);
+                std::string_view decimalSeparator, Output& out, Units units = Units::Metric);
 
 }  // namespace ringfeld::cli

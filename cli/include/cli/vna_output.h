@@ -10,11 +10,13 @@
 #include "cli/output.h"
 #include "cli/vna_options.h"
 #include "text/language.h"
+#include "text/length_units.h"
 #include "text/loop_fields.h"
 
 namespace ringfeld::cli {
 
+// The text's loop line shows its lengths in `units`.
 int WriteVna(const LoopEingaben& loop, const VnaOptions& options, OutputFormat format, Language lang,
-             std::string_view decimalSeparator, Output& out);
+             std::string_view decimalSeparator, Output& out, Units units = Units::Metric);
 
 }  // namespace ringfeld::cli
