@@ -85,7 +85,7 @@ function(ringfeld_precompile_qt_widgets)
     else()
       continue()
     endif()
-    if(target STREQUAL provider OR target MATCHES "^ringfeld_qt_precompiled")
+    if(target MATCHES "^ringfeld_qt_precompiled")  # the providers themselves
       continue()
     endif()
     _ringfeld_links_widgets(${target} widgets)
